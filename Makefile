@@ -1,0 +1,44 @@
+# Two entry points for a fresh Debian 12 machine:
+#   make run   installs what is needed, builds and starts the program
+#   make test  installs what is needed, builds and runs every test (plain and sanitized)
+BUILD      ?= build
+SAN_BUILD  ?= build-san
+JOBS       ?= $(shell nproc)
+GENERATOR  := -G Ninja
+
+.PHONY: deps build run test test-plain test-san format-check bench screenshots clean
+
+deps:
+	bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/ui/volcalc
+
+test: deps format-check test-plain test-san
+
+test-plain: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-san: deps
+	cmake -S . -B $(SAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVOLCALC_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+bench: build
+	bash bench/run-benchmarks.sh $(BUILD)
+
+screenshots: build
+	bash tools/screenshots.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

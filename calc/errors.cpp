@@ -1,0 +1,33 @@
+#include "errors.h"
+
+#include <cmath>
+
+namespace volcalc {
+
+EConvertError InvalidFloatError(const std::string& text) {
+    return EConvertError("'" + text + "' is not a valid floating point value");
+}
+
+EConvertError InvalidIntegerError(const std::string& text) {
+    return EConvertError("'" + text + "' is not a valid integer value");
+}
+
+double StoreDouble(long double value) {
+    if (std::isnan(value)) {
+        throw EInvalidOp();
+    }
+    const double stored = static_cast<double>(value);
+    if (std::isinf(stored)) {
+        throw EOverflow();
+    }
+    return stored;
+}
+
+std::string ErrorBoxText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
+        return message + ".";
+    }
+    return message;
+}
+
+} // namespace volcalc

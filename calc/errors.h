@@ -1,0 +1,49 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace volcalc {
+
+// Every error the calculator reports to the user carries the message text it shows.
+class ECalcError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A text that is not a number.
+class EConvertError : public ECalcError {
+public:
+    using ECalcError::ECalcError;
+};
+
+class EInvalidOp : public ECalcError {
+public:
+    EInvalidOp() : ECalcError("Invalid floating point operation") {}
+};
+
+class EZeroDivide : public ECalcError {
+public:
+    EZeroDivide() : ECalcError("Floating point division by zero") {}
+};
+
+class EOverflow : public ECalcError {
+public:
+    EOverflow() : ECalcError("Floating point overflow") {}
+};
+
+// "'%s' is not a valid floating point value" for the given text.
+EConvertError InvalidFloatError(const std::string& text);
+
+// "'%s' is not a valid integer value" for the given text.
+EConvertError InvalidIntegerError(const std::string& text);
+
+// Rounds an extended-precision result to the double that is stored, raising the error the
+// floating-point unit would: NaN is an invalid operation, an infinity an overflow.
+double StoreDouble(long double value);
+
+// The text of the error box: the message with a "." appended when its last character has a
+// higher code than ".".
+std::string ErrorBoxText(const std::string& message);
+
+} // namespace volcalc

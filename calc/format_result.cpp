@@ -1,0 +1,113 @@
+#include "number_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace volcalc {
+namespace {
+
+constexpr int SignificantDigits = 5;
+constexpr int Decimals = 3;
+constexpr int DigitString = 18;
+
+std::string ZeroText() {
+    return std::string("0") + DecimalSeparator() + std::string(Decimals, '0');
+}
+
+// The magnitude as 0.d1d2...d18 x 10^exponent, rounded to nearest.
+struct DigitForm {
+    std::string digits;
+    int exponent = 0;
+};
+
+DigitForm EighteenDigits(double magnitude) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", DigitString - 1, magnitude);
+    DigitForm form;
+    const char* p = buffer;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            form.digits.push_back(*p);
+        }
+    }
+    form.exponent = std::atoi(p + 1) + 1;
+    return form;
+}
+
+// Keeps `count` digits, rounding half away from zero on the digit string; a carry out of the
+// first digit leaves the single digit 1 one place higher. Trailing zeros are dropped.
+void RoundTo(DigitForm& form, int count) {
+    const bool roundUp = form.digits[static_cast<std::size_t>(count)] >= '5';
+    form.digits.resize(static_cast<std::size_t>(count));
+    if (roundUp) {
+        int i = count - 1;
+        for (; i >= 0 && form.digits[static_cast<std::size_t>(i)] == '9'; --i) {
+            form.digits[static_cast<std::size_t>(i)] = '0';
+        }
+        if (i >= 0) {
+            ++form.digits[static_cast<std::size_t>(i)];
+        } else {
+            form.digits = "1";
+            ++form.exponent;
+        }
+    }
+    while (!form.digits.empty() && form.digits.back() == '0') {
+        form.digits.pop_back();
+    }
+}
+
+std::string Scientific(const DigitForm& form, bool negative) {
+    std::string text = negative ? "-" : "";
+    text += form.digits[0];
+    if (form.digits.size() > 1) {
+        text += DecimalSeparator();
+        text += form.digits.substr(1);
+    }
+    return text + "E" + std::to_string(form.exponent - 1);
+}
+
+std::string Fixed(const DigitForm& form, bool negative) {
+    std::string text = negative ? "-" : "";
+    std::string rest = form.digits;
+    if (form.exponent <= 0) {
+        text += '0';
+        rest.insert(0, static_cast<std::size_t>(std::min(-form.exponent, Decimals)), '0');
+    } else {
+        const auto integerLength = static_cast<std::size_t>(form.exponent);
+        std::string integer = rest.substr(0, std::min(integerLength, rest.size()));
+        integer.resize(integerLength, '0');
+        text += integer;
+        rest = rest.size() > integerLength ? rest.substr(integerLength) : "";
+    }
+    rest.resize(Decimals, '0');
+    return text + DecimalSeparator() + rest;
+}
+
+} // namespace
+
+std::string FormatResult(double value) {
+    if (std::isnan(value)) {
+        return "NAN";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-INF" : "INF";
+    }
+    if (value == 0) {
+        return ZeroText();
+    }
+    DigitForm form = EighteenDigits(std::fabs(value));
+    const int keep = form.exponent + Decimals;
+    if (keep < 0) {
+        return ZeroText();
+    }
+    RoundTo(form, std::min(keep, SignificantDigits));
+    if (form.digits.empty()) {
+        return ZeroText();
+    }
+    const bool negative = value < 0;
+    return form.exponent > SignificantDigits ? Scientific(form, negative) : Fixed(form, negative);
+}
+
+} // namespace volcalc

@@ -1,0 +1,101 @@
+#include "ledger.h"
+
+#include "errors.h"
+#include "number_text.h"
+#include "units.h"
+
+#include <vector>
+
+namespace volcalc {
+namespace {
+
+// The totals a calculation would leave, computed before anything is changed.
+LedgerTotals AddCalculation(LedgerTotals totals, CalcGroup group, double volume, double mass) {
+    if (group == CalcGroup::Object) {
+        totals.ObjectVolume = StoreDouble(static_cast<long double>(totals.ObjectVolume) + volume);
+        totals.ObjectMass = StoreDouble(static_cast<long double>(totals.ObjectMass) + mass);
+    } else {
+        totals.ApertureVolume = StoreDouble(static_cast<long double>(totals.ApertureVolume) + volume);
+        totals.ApertureMass = StoreDouble(static_cast<long double>(totals.ApertureMass) + mass);
+    }
+    totals.TotalVolume = StoreDouble(static_cast<long double>(totals.ObjectVolume) - totals.ApertureVolume);
+    totals.TotalMass = StoreDouble(static_cast<long double>(totals.ObjectMass) - totals.ApertureMass);
+    return totals;
+}
+
+bool AnyEmpty(std::span<const std::string_view> texts) {
+    for (std::string_view text : texts) {
+        if (text.empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<long double> ParallelepipedVolume(std::span<const double> values) {
+    return static_cast<long double>(values[0]) * values[1] * values[2];
+}
+
+void Ledger::ClearLedger() {
+    CurrentDensity = 0;
+    Totals = {};
+    UndoSnapshot = {};
+    UndoAvailable = false;
+}
+
+bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
+    const std::optional<LengthUnit> unit = LengthUnitFromName(input.LengthUnitName);
+    if (!unit) {
+        throw ECalcError("Unknown length unit \"" + std::string(input.LengthUnitName) + "\"");
+    }
+    if (input.Texts.size() != input.Rule.ParameterCount || AnyEmpty(input.Texts)) {
+        m_view.ShowWarning(std::string(WrongDataWarning));
+        return false;
+    }
+    std::vector<double> values;
+    values.reserve(input.Texts.size());
+    for (std::string_view text : input.Texts) {
+        values.push_back(ParseDecimalText(text));
+    }
+    const std::optional<long double> perPiece = input.Rule.VolumePerPiece(values);
+    if (!perPiece) {
+        m_view.ShowWarning(std::string(WrongDataWarning));
+        return false;
+    }
+    const double raw = StoreDouble(*perPiece * input.Quantity / 1000000000.0L);
+    const double volume = ScaleVolumeToCubicMetres(raw, *unit);
+    const std::int32_t density = m_density ? m_density->SelectedDensity() : CurrentDensity;
+    const double mass = StoreDouble(static_cast<long double>(density) * volume);
+    const LedgerTotals next = AddCalculation(Totals, group, volume, mass);
+
+    UndoSnapshot = Totals;
+    UndoAvailable = true;
+    m_view.SetUndoEnabled(true);
+    m_view.ResetDisplayUnits();
+    if (m_density) {
+        m_density->SelectMaterial();
+    }
+    CurrentDensity = density;
+    Totals = next;
+    m_view.ShowTotals(Totals);
+    return true;
+}
+
+void Ledger::UndoLast() {
+    Totals = UndoSnapshot;
+    UndoAvailable = false;
+    m_view.SetUndoEnabled(false);
+    m_view.ResetDisplayUnits();
+    m_view.ShowTotals(Totals);
+}
+
+void Ledger::ResetAll() {
+    Totals = {};
+    UndoAvailable = false;
+    m_view.SetUndoEnabled(false);
+    m_view.ShowTotals(Totals);
+}
+
+} // namespace volcalc

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ledger.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace volcalc {
+
+enum class ShapeGroup { Object, Aperture };
+
+// How a parameter panel places its labels and fields.
+enum class PanelLayout { Column, ColumnLongLabels, ColumnLetters, Bar, Profile };
+
+struct ShapeParameter {
+    std::string_view Letter; // "a" ... "d" or "Length"
+    std::string_view Label;  // text in front of the field
+    std::string_view ObjectField;
+    std::string_view ApertureField; // empty for shapes that are objects only
+};
+
+struct ShapeEntry {
+    std::string_view DisplayName;
+    std::string_view Picture;
+    std::string_view Panel; // empty for "None"
+    PanelLayout Layout = PanelLayout::Column;
+    std::span<const ShapeParameter> Parameters;
+    const ShapeRule* Rule = nullptr; // none for "None"
+
+    std::string_view FieldOf(const ShapeParameter& parameter, ShapeGroup group) const {
+        return group == ShapeGroup::Object ? parameter.ObjectField : parameter.ApertureField;
+    }
+};
+
+extern const std::array<ShapeEntry, 15> ObjectShapes;
+extern const std::array<ShapeEntry, 10> ApertureShapes;
+
+std::span<const ShapeEntry> ShapesOf(ShapeGroup group);
+
+// Exact, case-sensitive search of the group's list; nullptr when nothing matches.
+const ShapeEntry* FindShape(ShapeGroup group, std::string_view name);
+
+} // namespace volcalc
