@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace volcalc::ui {
+
+enum class MsgDlgType { Warning, Error, Confirmation };
+
+// Buttons of the message dialog routine; shown left to right in this order.
+enum MsgDlgButton : unsigned { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
+using MsgDlgButtons = unsigned;
+
+// Everything a handler needs from the desktop. The application uses the real one; tests
+// script the answers and read what was asked.
+class DesktopServices {
+public:
+    virtual ~DesktopServices() = default;
+
+    // The program's message dialog: caption and icon from the type, centred on the screen.
+    // Returns the button pressed (Esc and the close button give Cancel, else No, else OK).
+    virtual MsgDlgButton MessageDlg(const QString& text, MsgDlgType type, MsgDlgButtons buttons) = 0;
+    // The application's default error box: application title as caption, stop icon, one OK.
+    // The text already carries its appended period.
+    virtual void ShowErrorBox(const QString& text) = 0;
+    // The system's default beep.
+    virtual void Beep() = 0;
+    // The shell's open operation; the result is not examined.
+    virtual void ShellOpen(QWidget* owner, const QString& verb, const QString& target) = 0;
+};
+
+// The services in use: the real ones unless a test installed others.
+DesktopServices& Desktop();
+void SetDesktop(DesktopServices* services); // nullptr restores the real ones
+
+} // namespace volcalc::ui
