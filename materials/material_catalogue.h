@@ -9,6 +9,8 @@
 
 namespace volcalc {
 
+class FileWriter;
+
 inline constexpr std::string_view RemoveConfirmation = "This material will be deleted. Are you sure?";
 inline constexpr std::string_view AddMaterialError = "Error at addition of a material";
 inline constexpr std::string_view RemoveMaterialError = "Error at removing of a material";
@@ -38,6 +40,9 @@ public:
 
     MaterialCatalogue(std::filesystem::path iniPath, std::int32_t& currentDensity, CatalogueDialogs& dialogs);
 
+    // How the file is written; the real file system unless a test puts a failing writer in.
+    void SetFileWriter(FileWriter& writer) { m_writer = &writer; }
+
     const std::filesystem::path& IniPath() const { return m_iniPath; }
     const std::vector<std::string>& Names() const { return m_names; }
     const std::vector<std::int32_t>& MaterialDensities() const { return m_densities; }
@@ -49,18 +54,31 @@ public:
     std::string NewMaterialName;
     std::int32_t NewMaterialDensity = 0;
 
+    // Fills the list from the file (empty without one) and selects the first material. At most
+    // MaxMaterials are loaded; missing entries are listed as their index with density 1.
     void LoadMaterials();
-    // The user picks a material (-1 for none); runs the selection step.
+    // The user picks a material (-1, or any index outside the list, for none); runs the selection step.
     void PickMaterial(int index);
     std::int32_t SelectedDensity() const override;
+    // CurrentDensity := the selected material's density (0 with none selected), shown in the field.
     void SelectMaterial() override;
+    // Asks for a material and appends it to the list and the file; the selection stays. When the
+    // file cannot be written, or the list is full, the error dialog is shown and nothing changes.
     void AddMaterial();
+    // After confirmation, removes the selected material from the file and reloads the list, with
+    // the first material selected. Nothing is asked or removed with nothing selected. When the file
+    // cannot be written, the error dialog is shown and nothing changes. The busy pointer is on
+    // for the whole operation.
     void RemoveMaterial();
 
 private:
+    void SelectFirst();
+    void RemoveSelected();
+
     std::filesystem::path m_iniPath;
     std::int32_t& m_currentDensity;
     CatalogueDialogs& m_dialogs;
+    FileWriter* m_writer;
     std::vector<std::string> m_names;
     std::vector<std::int32_t> m_densities;
     int m_selected = -1;

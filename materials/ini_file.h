@@ -1,0 +1,65 @@
+#pragma once
+
+#include "calc/errors.h"
+#include "materials/ini_document.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace volcalc {
+
+class FileWriter;
+
+// A write that the file system refused: "Unable to write to %s" with the file's path.
+class EIniFileException : public ECalcError {
+public:
+    explicit EIniFileException(const std::filesystem::path& path);
+};
+
+// Access to an INI file for the length of one operation. The file is read once, when the object
+// is made (an absent or unreadable file reads as empty); reads and writes then work on the text in
+// memory, and UpdateFile puts every change on the disk at once.
+class IniFile {
+public:
+    // Values are cut to this many characters when read.
+    static constexpr std::size_t MaxValueLength = 2047;
+
+    explicit IniFile(std::filesystem::path path);
+    IniFile(std::filesystem::path path, FileWriter& writer);
+
+    const std::filesystem::path& FileName() const { return m_path; }
+
+    // The value without the blanks around it and without one pair of enclosing single or double
+    // quotes, at most MaxValueLength characters; the default when the key is absent, empty text
+    // when it is present with nothing after "=".
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    // The value read as a signed 32-bit integer (decimal, or hexadecimal as a 32-bit pattern);
+    // the default for an absent key and for any text that is not such an integer.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
+
+    // Creates the section and the key as needed; the text is written unchanged.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    // Removing an absent key is no error; the section header stays.
+    void DeleteKey(std::string_view section, std::string_view key);
+
+    // Replaces the file with the text in memory, all of it or none, when anything was written.
+    // Throws EIniFileException, with the file as it was, when the file system refuses.
+    void UpdateFile();
+
+private:
+    // The value by the reading rules, or nothing for an absent key.
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
+
+    std::filesystem::path m_path;
+    FileWriter& m_writer;
+    IniDocument m_document;
+    bool m_unreadable = false; // the file exists but could not be read: writing it would lose it
+    bool m_changed = false;
+};
+
+} // namespace volcalc

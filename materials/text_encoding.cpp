@@ -1,0 +1,127 @@
+#include "materials/text_encoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace volcalc {
+
+namespace {
+
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// Length of the sequence a lead byte opens, 0 for a byte that cannot open one.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 4;
+    }
+    return 0;
+}
+
+// The second byte carries the limits that rule out overlong forms, surrogates and values past U+10FFFF.
+bool SecondByteAllowed(unsigned char lead, unsigned char second) {
+    switch (lead) {
+    case 0xE0:
+        return second >= 0xA0 && second <= 0xBF;
+    case 0xED:
+        return second >= 0x80 && second <= 0x9F;
+    case 0xF0:
+        return second >= 0x90 && second <= 0xBF;
+    case 0xF4:
+        return second >= 0x80 && second <= 0x8F;
+    default:
+        return IsContinuation(second);
+    }
+}
+
+// Code points of 0x80..0x9F in Windows-1252; the undefined ones keep their own value.
+constexpr std::array<std::uint16_t, 32> HighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+} // namespace
+
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = SequenceLength(lead);
+        if (length == 0 || bytes.size() - i < length) {
+            return false;
+        }
+        if (length > 1 && !SecondByteAllowed(lead, static_cast<unsigned char>(bytes[i + 1]))) {
+            return false;
+        }
+        for (std::size_t k = 2; k < length; ++k) {
+            if (!IsContinuation(static_cast<unsigned char>(bytes[i + k]))) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte <= 0x9F) {
+            AppendUtf8(out, HighControls[byte - 0x80]);
+        } else {
+            AppendUtf8(out, byte);
+        }
+    }
+    return out;
+}
+
+std::string TextAsUtf8(std::string bytes) {
+    if (IsValidUtf8(bytes)) {
+        return bytes;
+    }
+    return Windows1252ToUtf8(bytes);
+}
+
+std::string_view Utf8Prefix(std::string_view text, std::size_t maxChars) {
+    if (text.size() <= maxChars) {
+        return text; // never more characters than bytes
+    }
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsContinuation(static_cast<unsigned char>(text[i]))) {
+            continue;
+        }
+        if (chars == maxChars) {
+            return text.substr(0, i);
+        }
+        ++chars;
+    }
+    return text;
+}
+
+} // namespace volcalc
