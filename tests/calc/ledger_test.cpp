@@ -1,0 +1,174 @@
+#include "calc/errors.h"
+#include "calc/ledger.h"
+#include "calc/shapes.h"
+#include "recording_view.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace volcalc {
+namespace {
+
+using testing_support::RecordingView;
+
+class LedgerTest : public testing::Test {
+protected:
+    RecordingView view;
+    Ledger ledger{view};
+    FixedDensity density{ledger.CurrentDensity, 7850};
+
+    void SetUp() override {
+        ledger.SetDensitySource(&density);
+        ledger.ClearLedger();
+    }
+
+    bool Box(CalcGroup group, std::vector<std::string_view> texts, std::int32_t quantity = 1,
+             std::string_view unit = "millimeter") {
+        return ledger.Calculate(group, {ParallelepipedRule, texts, quantity, unit});
+    }
+};
+
+TEST_F(LedgerTest, ClearedAtStart) {
+    EXPECT_EQ(ledger.Totals, LedgerTotals{});
+    EXPECT_EQ(ledger.CurrentDensity, 0);
+    EXPECT_FALSE(ledger.UndoAvailable);
+    EXPECT_TRUE(view.shown.empty()); // clearing shows nothing
+}
+
+TEST_F(LedgerTest, OneCubicMetreOfSteelThenTheAperture) {
+    ASSERT_TRUE(Box(CalcGroup::Object, {"1000", "1000", "1000"}));
+    EXPECT_EQ(ledger.Totals, (LedgerTotals{1, 1, 0, 7850, 7850, 0}));
+    EXPECT_EQ(ledger.CurrentDensity, 7850);
+    ASSERT_TRUE(Box(CalcGroup::Aperture, {"500", "500", "1000"}));
+    EXPECT_EQ(ledger.Totals, (LedgerTotals{0.75, 1, 0.25, 5887.5, 7850, 1962.5}));
+    EXPECT_EQ(view.shown.back(), ledger.Totals);
+    EXPECT_EQ(view.displayResets, 2);
+    EXPECT_TRUE(view.undoEnabled);
+}
+
+TEST_F(LedgerTest, QuantityAndLengthUnitScaleTheVolume) {
+    const std::pair<std::string_view, double> units[] = {
+        {"millimeter", 3 * 24e-9}, {"centimeter", 3 * 24e-6}, {"meter", 3 * 24.0}};
+    for (const auto& [unit, expected] : units) {
+        ledger.ClearLedger();
+        ASSERT_TRUE(Box(CalcGroup::Object, {"2", "3", "4"}, 3, unit));
+        EXPECT_DOUBLE_EQ(ledger.Totals.ObjectVolume, expected) << unit;
+    }
+    ledger.ClearLedger();
+    ASSERT_TRUE(Box(CalcGroup::Object, {"2", "3", "4"}, 10, "centimeter"));
+    EXPECT_DOUBLE_EQ(ledger.Totals.ObjectVolume, 0.00024);
+}
+
+TEST_F(LedgerTest, EachMassUsesTheDensityOfItsOwnCalculation) {
+    ASSERT_TRUE(Box(CalcGroup::Object, {"100", "100", "100"}));
+    density.Set(1000);
+    ASSERT_TRUE(Box(CalcGroup::Object, {"200", "100", "100"}));
+    EXPECT_DOUBLE_EQ(ledger.Totals.ObjectMass, 7850 * 0.001 + 1000 * 0.002);
+    EXPECT_EQ(ledger.CurrentDensity, 1000);
+}
+
+TEST_F(LedgerTest, UndoRestoresOneStepOnly) {
+    ASSERT_TRUE(Box(CalcGroup::Object, {"1000", "1000", "1000"}));
+    const LedgerTotals afterFirst = ledger.Totals;
+    ASSERT_TRUE(Box(CalcGroup::Aperture, {"10", "10", "10"}));
+    ledger.UndoLast();
+    EXPECT_EQ(ledger.Totals, afterFirst);
+    EXPECT_FALSE(ledger.UndoAvailable);
+    EXPECT_FALSE(view.undoEnabled);
+    EXPECT_EQ(view.displayResets, 3);
+    EXPECT_EQ(view.shown.back(), afterFirst);
+}
+
+TEST_F(LedgerTest, ResetZeroesAndKeepsDisplayUnits) {
+    ASSERT_TRUE(Box(CalcGroup::Object, {"1000", "1000", "1000"}));
+    const int resets = view.displayResets;
+    ledger.ResetAll();
+    EXPECT_EQ(ledger.Totals, LedgerTotals{});
+    EXPECT_FALSE(view.undoEnabled);
+    EXPECT_EQ(view.displayResets, resets);
+    EXPECT_EQ(view.shown.back(), LedgerTotals{});
+}
+
+TEST_F(LedgerTest, MoreApertureThanObjectGoesNegative) {
+    ASSERT_TRUE(Box(CalcGroup::Object, {"10", "10", "10"}));
+    ASSERT_TRUE(Box(CalcGroup::Aperture, {"20", "10", "10"}));
+    EXPECT_DOUBLE_EQ(ledger.Totals.TotalVolume, -1e-6);
+    EXPECT_LT(ledger.Totals.TotalMass, 0);
+}
+
+TEST_F(LedgerTest, ZeroAndNegativeBoxesAreAccepted) {
+    ASSERT_TRUE(Box(CalcGroup::Object, {"0", "5", "5"}));
+    EXPECT_EQ(ledger.Totals.ObjectVolume, 0);
+    ASSERT_TRUE(Box(CalcGroup::Object, {"-10", "10", "10"}));
+    EXPECT_DOUBLE_EQ(ledger.Totals.ObjectVolume, -1e-6);
+}
+
+struct FailingInput {
+    const char* name;
+    std::vector<std::string_view> texts;
+    std::string_view unit;
+    bool warns; // refused with the warning, else an error escapes
+};
+
+class LedgerFailure : public LedgerTest, public testing::WithParamInterface<FailingInput> {};
+
+// A failed calculation leaves everything as it was: totals, snapshot, undo, display lists.
+TEST_P(LedgerFailure, ChangesNothing) {
+    ASSERT_TRUE(Box(CalcGroup::Object, {"1000", "1000", "1000"}));
+    ledger.UndoLast();
+    const LedgerTotals totals = ledger.Totals;
+    const LedgerTotals snapshot = ledger.UndoSnapshot;
+    const auto shown = view.shown.size();
+    const int resets = view.displayResets;
+    density.Set(1);
+    ledger.CurrentDensity = 42;
+
+    const auto& input = GetParam();
+    if (input.warns) {
+        EXPECT_FALSE(Box(CalcGroup::Object, input.texts, 1, input.unit));
+        ASSERT_EQ(view.warnings.size(), 1u);
+        EXPECT_EQ(view.warnings[0], "Wrong data input.\r\nCheck up all entered parameters.");
+    } else {
+        EXPECT_THROW(Box(CalcGroup::Object, input.texts, 1, input.unit), ECalcError);
+        EXPECT_TRUE(view.warnings.empty());
+    }
+    EXPECT_EQ(ledger.Totals, totals);
+    EXPECT_EQ(ledger.UndoSnapshot, snapshot);
+    EXPECT_FALSE(ledger.UndoAvailable);
+    EXPECT_FALSE(view.undoEnabled);
+    EXPECT_EQ(view.shown.size(), shown);
+    EXPECT_EQ(view.displayResets, resets);
+    EXPECT_EQ(ledger.CurrentDensity, 42);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, LedgerFailure,
+    testing::Values(FailingInput{"EmptySecond", {"1", "", "1"}, "millimeter", true},
+                    FailingInput{"EmptyBeforeUnreadable", {"x", "2", ""}, "millimeter", true},
+                    FailingInput{"Unreadable", {"1", "12a", "1"}, "millimeter", false},
+                    FailingInput{"OnlyBlanks", {"1", " ", "1"}, "millimeter", false},
+                    FailingInput{"OverflowInScaling", {"1e300", "1e10", "1"}, "meter", false},
+                    FailingInput{"OverflowInVolume", {"1e300", "1e300", "1e300"}, "millimeter", false},
+                    FailingInput{"UnknownUnit", {"1", "1", "1"}, "parsec", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LedgerTest, MassOverflowChangesNothing) {
+    density.Set(2147483647);
+    EXPECT_THROW(Box(CalcGroup::Object, {"1e300", "1", "1"}, 1, "meter"), EOverflow);
+    EXPECT_EQ(ledger.Totals, LedgerTotals{});
+    EXPECT_FALSE(ledger.UndoAvailable);
+}
+
+TEST_F(LedgerTest, TotalsOverflowChangesNothing) {
+    density.Set(0);
+    ASSERT_TRUE(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter"));
+    const LedgerTotals before = ledger.Totals;
+    EXPECT_THROW(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter"), EOverflow);
+    EXPECT_EQ(ledger.Totals, before);
+}
+
+} // namespace
+} // namespace volcalc

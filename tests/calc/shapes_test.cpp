@@ -1,0 +1,203 @@
+#include "calc/shapes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace volcalc {
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+
+double Volume(std::string_view shape, std::vector<double> values) {
+    const ShapeEntry* entry = FindShape(ShapeGroup::Object, shape);
+    if (entry == nullptr) {
+        entry = FindShape(ShapeGroup::Aperture, shape);
+    }
+    const auto volume = entry->Rule->VolumePerPiece(values);
+    return volume ? static_cast<double>(*volume) : std::nan("");
+}
+
+bool Refused(std::string_view shape, std::vector<double> values) {
+    return !FindShape(ShapeGroup::Object, shape)->Rule->VolumePerPiece(values).has_value();
+}
+
+struct VolumeCase {
+    const char* shape;
+    std::vector<double> values;
+    double expected; // worked out independently of the rule
+};
+
+// Profiles: the bounding rectangle less its empty parts. Solids of revolution: closed results.
+const VolumeCase VolumeCases[] = {
+    {"Parallelepiped", {2, 3, 4}, 24},
+    {"Cylinder", {10, 20}, 500 * Pi},
+    {"Pipe", {10, 6, 20}, 320 * Pi},
+    {"Pipe", {10, 10, 20}, 0},
+    {"Prism1", {3, 4, 10}, 60},
+    {"Prism2", {6, 5, 10}, 120},
+    {"Prism2", {6, 3, 10}, 0},
+    {"Sphere", {6}, 36 * Pi},
+    {"Part of sphere", {5, 2}, 52 * Pi / 3},
+    {"Part of sphere", {5, 10}, 4.0 / 3 * Pi * 125},
+    {"Part of sphere", {5, 5}, 2.0 / 3 * Pi * 125},
+    {"Cone", {6, 10}, 30 * Pi},
+    {"Blunted cone", {6, 6, 10}, 90 * Pi},
+    {"Blunted cone", {6, 0, 10}, 30 * Pi},
+    {"Blunted cone", {6, 4, 3}, 19 * Pi},
+    {"Pyramid", {3, 4, 5}, 20},
+    {"Hexahedral Bar", {2, 10}, 20 * std::sqrt(3.0)},
+    {"I-Beam", {100, 50, 5, 10, 1000}, (50 * 100 - 2 * 22.5 * 80) * 1000},
+    {"C channel", {100, 50, 5, 10, 1000}, (50 * 100 - 45 * 80) * 1000},
+    {"Lip channel", {100, 50, 15, 2, 1}, 100 * 50 - 96 * 48 + 2 * 13 * 2},
+    {"Angle", {50, 40, 5, 10}, (50 * 40 - 45 * 35) * 10},
+    {"Angle", {5, 5, 5, 10}, 250},
+};
+
+TEST(ShapeVolumes, MatchIndependentResults) {
+    for (const auto& c : VolumeCases) {
+        EXPECT_NEAR(Volume(c.shape, c.values), c.expected, 1e-12 * std::max(1.0, std::fabs(c.expected)))
+            << c.shape;
+    }
+}
+
+TEST(ShapeVolumes, ApertureSolidsUseTheSameRules) {
+    for (const ShapeEntry& aperture : ApertureShapes) {
+        if (aperture.Rule == nullptr) {
+            continue;
+        }
+        const ShapeEntry* object = FindShape(ShapeGroup::Object, aperture.DisplayName);
+        ASSERT_NE(object, nullptr);
+        EXPECT_EQ(object->Rule, aperture.Rule) << aperture.DisplayName;
+        EXPECT_EQ(object->Parameters.data(), aperture.Parameters.data());
+    }
+}
+
+double Above(double v) {
+    return std::nextafter(v, 1e300);
+}
+double Below(double v) {
+    return std::nextafter(v, -1e300);
+}
+
+struct LimitCase {
+    const char* shape;
+    std::vector<double> atLimit;   // accepted
+    std::vector<double> pastLimit; // refused
+};
+
+const LimitCase LimitCases[] = {
+    {"Pipe", {10, 10, 5}, {10, Above(10), 5}},
+    {"Prism2", {10, 5, 1}, {10, Below(5), 1}},
+    {"Part of sphere", {5, 10}, {5, Above(10)}},
+    {"I-Beam", {20, 10, 5, 10, 1}, {20, 10, 5, Above(10), 1}},
+    {"I-Beam", {20, 10, 10, 2, 1}, {20, 10, Above(10), 2, 1}},
+    {"C channel", {20, 10, 5, 10, 1}, {20, 10, 5, Above(10), 1}},
+    {"C channel", {20, 10, 10, 2, 1}, {20, 10, Above(10), 2, 1}},
+    {"Lip channel", {20, 10, 5, 5, 1}, {20, 10, 5, Above(5), 1}},
+    {"Lip channel", {20, 10, 10, 2, 1}, {20, 10, Above(10), 2, 1}},
+    {"Lip channel", {20, 10, 2, 2, 1}, {20, 10, Below(2), 2, 1}},
+    {"Angle", {10, 20, 10, 1}, {10, 20, Above(10), 1}},
+    {"Angle", {20, 10, 10, 1}, {20, 10, Above(10), 1}},
+};
+
+TEST(ShapeRefusals, AtAndJustPastEachLimit) {
+    for (const auto& c : LimitCases) {
+        EXPECT_FALSE(Refused(c.shape, c.atLimit)) << c.shape;
+        EXPECT_TRUE(Refused(c.shape, c.pastLimit)) << c.shape;
+    }
+}
+
+TEST(ShapeRefusals, NegativeParametersExceptForTheBox) {
+    for (const ShapeEntry& entry : ObjectShapes) {
+        std::vector<double> values(entry.Parameters.size(), 0.0);
+        EXPECT_FALSE(Refused(entry.DisplayName, values)) << entry.DisplayName << " zeros";
+        EXPECT_EQ(Volume(entry.DisplayName, values), 0.0) << entry.DisplayName;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            std::vector<double> negative(values.size(), 1e-3);
+            negative[i] = -1e-3;
+            EXPECT_EQ(Refused(entry.DisplayName, negative), entry.DisplayName != "Parallelepiped")
+                << entry.DisplayName << " parameter " << i;
+        }
+    }
+}
+
+TEST(ShapeCatalogue, ListsInOrder) {
+    std::vector<std::string> objects, apertures;
+    for (const auto& e : ObjectShapes) {
+        objects.emplace_back(e.DisplayName);
+    }
+    for (const auto& e : ApertureShapes) {
+        apertures.emplace_back(e.DisplayName);
+    }
+    EXPECT_EQ(objects,
+              (std::vector<std::string>{"Parallelepiped", "Cylinder", "Pipe", "Prism1", "Prism2", "Sphere",
+                                        "Part of sphere", "Cone", "Blunted cone", "Pyramid", "Hexahedral Bar",
+                                        "I-Beam", "C channel", "Lip channel", "Angle"}));
+    EXPECT_EQ(apertures,
+              (std::vector<std::string>{"None", "Parallelepiped", "Cylinder", "Prism1", "Prism2", "Sphere",
+                                        "Part of sphere", "Cone", "Blunted cone", "Pyramid"}));
+}
+
+TEST(ShapeCatalogue, FindShapeIsExact) {
+    EXPECT_EQ(FindShape(ShapeGroup::Aperture, "None"), &ApertureShapes[0]);
+    EXPECT_EQ(FindShape(ShapeGroup::Aperture, "None")->Rule, nullptr);
+    EXPECT_EQ(FindShape(ShapeGroup::Object, "None"), nullptr);
+    EXPECT_EQ(FindShape(ShapeGroup::Object, "cylinder"), nullptr);
+    EXPECT_EQ(FindShape(ShapeGroup::Object, "Cylinder "), nullptr);
+    EXPECT_EQ(FindShape(ShapeGroup::Aperture, "Pipe"), nullptr);
+    EXPECT_EQ(FindShape(ShapeGroup::Object, "Pipe")->Picture, "P0025");
+}
+
+TEST(ShapeCatalogue, FieldsOfEachGroup) {
+    const ShapeEntry& prism1 = *FindShape(ShapeGroup::Object, "Prism1");
+    const ShapeEntry& prism2 = *FindShape(ShapeGroup::Object, "Prism2");
+    EXPECT_EQ(prism1.Panel, prism2.Panel);
+    EXPECT_EQ(prism1.Parameters.data(), prism2.Parameters.data());
+    EXPECT_EQ(prism1.Picture, "P003");
+    EXPECT_EQ(prism2.Picture, "P004");
+    const ShapeEntry& cylinder = *FindShape(ShapeGroup::Object, "Cylinder");
+    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[0], ShapeGroup::Object), "Edit6");
+    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[1], ShapeGroup::Object), "Edit12");
+    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[0], ShapeGroup::Aperture), "Edit55");
+    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[1], ShapeGroup::Aperture), "Edit56");
+    // The beam reads its fields in parameter order a, b, c, d, Length.
+    std::vector<std::string> beam;
+    for (const auto& p : FindShape(ShapeGroup::Object, "I-Beam")->Parameters) {
+        beam.emplace_back(p.ObjectField);
+    }
+    EXPECT_EQ(beam, (std::vector<std::string>{"Edit32", "Edit35", "Edit34", "Edit36", "Edit33"}));
+}
+
+// Shapes that share a panel share its fields; otherwise no field serves two parameters.
+TEST(ShapeCatalogue, FieldsAreDistinctAcrossGroups) {
+    std::set<std::string> objectFields, apertureFields;
+    for (auto group : {ShapeGroup::Object, ShapeGroup::Aperture}) {
+        auto& fields = group == ShapeGroup::Object ? objectFields : apertureFields;
+        std::set<const ShapeParameter*> seen;
+        std::size_t count = 0;
+        for (const ShapeEntry& entry : ShapesOf(group)) {
+            EXPECT_EQ(entry.Rule ? entry.Rule->ParameterCount : 0u, entry.Parameters.size())
+                << entry.DisplayName;
+            for (const ShapeParameter& p : entry.Parameters) {
+                if (seen.insert(&p).second) {
+                    fields.insert(std::string(entry.FieldOf(p, group)));
+                    ++count;
+                }
+            }
+        }
+        EXPECT_EQ(fields.size(), count);
+    }
+    EXPECT_EQ(objectFields.size(), 43u);
+    EXPECT_EQ(apertureFields.size(), 19u);
+    for (const auto& field : apertureFields) {
+        EXPECT_FALSE(objectFields.count(field)) << field;
+    }
+}
+
+} // namespace
+} // namespace volcalc
