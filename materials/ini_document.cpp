@@ -10,30 +10,24 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsUpper(char c) {
-    return c >= 'A' && c <= 'Z';
-}
-
-// Names are mostly digits or already lower case: fold into the buffer only when a letter needs it.
-std::string_view Folded(std::string_view name, std::string& buffer) {
-    if (std::none_of(name.begin(), name.end(), IsUpper)) {
-        return name;
-    }
-    buffer.assign(name);
-    for (char& c : buffer) {
-        if (IsUpper(c)) {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return buffer;
-}
-
-std::string FoldedCopy(std::string_view name) {
-    std::string buffer;
-    return std::string(Folded(name, buffer));
+char Folded(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 } // namespace
+
+std::size_t IniDocument::FoldedHash::operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037ull; // FNV-1a
+    for (const char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Folded(x) == Folded(y); });
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
@@ -86,7 +80,7 @@ void IniDocument::AddLine(std::string_view text) {
 void IniDocument::StartSection(std::string_view headerLine, std::string_view name) {
     SetAsideTrailingBlanks();
     m_sections.push_back({std::string(headerLine), {}, {}, {}});
-    m_sectionIndex.try_emplace(FoldedCopy(name), m_sections.size() - 1);
+    m_sectionIndex.try_emplace(std::string(name), m_sections.size() - 1);
 }
 
 void IniDocument::SetAsideTrailingBlanks() {
@@ -100,18 +94,16 @@ void IniDocument::SetAsideTrailingBlanks() {
 }
 
 void IniDocument::IndexKey(Section& section, std::string_view key, std::size_t position) {
-    section.Keys.try_emplace(FoldedCopy(key), position);
+    section.Keys.try_emplace(std::string(key), position);
 }
 
 std::size_t IniDocument::FindSection(std::string_view name) const {
-    std::string buffer;
-    const auto found = m_sectionIndex.find(Folded(name, buffer));
+    const auto found = m_sectionIndex.find(name);
     return found == m_sectionIndex.end() ? 0 : found->second;
 }
 
 std::size_t IniDocument::FindKey(const Section& section, std::string_view key) {
-    std::string buffer;
-    const auto found = section.Keys.find(Folded(key, buffer));
+    const auto found = section.Keys.find(key);
     return found == section.Keys.end() ? Deleted : found->second;
 }
 
@@ -121,7 +113,7 @@ IniDocument::Section& IniDocument::SectionForWriting(std::string_view name) {
         return m_sections[position];
     }
     m_sections.push_back({"[" + std::string(name) + "]", {}, {}, {}});
-    m_sectionIndex.emplace(FoldedCopy(name), m_sections.size() - 1);
+    m_sectionIndex.emplace(std::string(name), m_sections.size() - 1);
     return m_sections.back();
 }
 
@@ -170,8 +162,7 @@ void IniDocument::DeleteKey(std::string_view section, std::string_view key) {
     }
     // Left in place as a gap, so the positions held by the index stay valid.
     found.Lines[position] = {std::string(), Deleted};
-    std::string buffer;
-    found.Keys.erase(found.Keys.find(Folded(key, buffer)));
+    found.Keys.erase(found.Keys.find(key));
 }
 
 std::string IniDocument::Serialize() const {

@@ -34,11 +34,16 @@ public:
     void DeleteKey(std::string_view section, std::string_view key);
 
 private:
+    // Names are compared without regard to ASCII letter case, with no folded copies made.
     struct FoldedHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+        std::size_t operator()(std::string_view name) const;
     };
-    using NameIndex = std::unordered_map<std::string, std::size_t, FoldedHash, std::equal_to<>>;
+    struct FoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual>;
 
     struct Line {
         std::string Text;

@@ -1,0 +1,106 @@
+// Load, add and remove on catalogues of 1,000 and 100,000 materials, over real files.
+#include "materials/material_catalogue.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include <stdlib.h>
+
+namespace {
+
+using volcalc::MaterialCatalogue;
+
+// Says yes to everything and hands over the same material each time.
+class YesDialogs : public volcalc::CatalogueDialogs {
+public:
+    MaterialCatalogue* Catalogue = nullptr;
+    bool RunAddMaterialDialog() override {
+        Catalogue->NewMaterialName = "Oak";
+        Catalogue->NewMaterialDensity = 700;
+        return true;
+    }
+    bool Confirm(const std::string&) override { return true; }
+    void ShowError(const std::string& text) override { throw std::runtime_error(text); }
+    void SetBusyCursor(bool) override {}
+};
+
+// A temporary folder holding a catalogue of the given size, with a catalogue loaded from it.
+class Fixture {
+public:
+    explicit Fixture(std::int64_t count) {
+        m_content = "[Count]\nCount=" + std::to_string(count) + "\n[Material]\n";
+        for (std::int64_t i = 0; i < count; ++i) {
+            m_content += std::to_string(i) + "=Material number " + std::to_string(i) + "\n";
+        }
+        m_content += "[Density]\n";
+        for (std::int64_t i = 0; i < count; ++i) {
+            m_content += std::to_string(i) + "=" + std::to_string(1000 + i % 9000) + "\n";
+        }
+        Dialogs.Catalogue = &Catalogue;
+        Restore();
+    }
+    ~Fixture() { std::filesystem::remove_all(m_folder); }
+
+    // The file and the working copy as they were at the start.
+    void Restore() {
+        std::ofstream(Path(), std::ios::binary) << m_content;
+        Catalogue.LoadMaterials();
+    }
+
+    std::filesystem::path Path() const { return m_folder / "volcalc.ini"; }
+
+private:
+    static std::filesystem::path MakeFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "volcalc-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot make a temporary folder");
+        }
+        return pattern;
+    }
+
+    std::filesystem::path m_folder = MakeFolder(); // first, as the catalogue's path is made from it
+    std::string m_content;
+
+public:
+    std::int32_t CurrentDensity = 0;
+    YesDialogs Dialogs;
+    MaterialCatalogue Catalogue{Path(), CurrentDensity, Dialogs};
+};
+
+void BM_LoadMaterials(benchmark::State& state) {
+    Fixture fixture(state.range(0));
+    for (auto _ : state) {
+        fixture.Catalogue.LoadMaterials();
+        benchmark::DoNotOptimize(fixture.Catalogue.Names().data());
+    }
+}
+
+void BM_AddMaterial(benchmark::State& state) {
+    Fixture fixture(state.range(0));
+    for (auto _ : state) {
+        fixture.Catalogue.AddMaterial();
+        state.PauseTiming();
+        fixture.Restore();
+        state.ResumeTiming();
+    }
+}
+
+void BM_RemoveFirstMaterial(benchmark::State& state) {
+    Fixture fixture(state.range(0));
+    for (auto _ : state) {
+        fixture.Catalogue.RemoveMaterial();
+        state.PauseTiming();
+        fixture.Restore();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_LoadMaterials)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddMaterial)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveFirstMaterial)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace

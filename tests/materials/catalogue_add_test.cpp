@@ -1,0 +1,61 @@
+#include "catalogue_fixture.h"
+
+namespace volcalc::test {
+namespace {
+
+TEST_F(CatalogueTest, FirstAdditionCreatesFile) {
+    Catalogue.LoadMaterials();
+    Add("Steel", 7850);
+    EXPECT_EQ(File(), "[Count]\nCount=1\n[Material]\n0=Steel\n[Density]\n0=7850\n");
+    ExpectList({"Steel"}, {7850});
+    // The new material is not selected: calculations still use density 0.
+    EXPECT_EQ(Catalogue.SelectedIndex(), -1);
+    EXPECT_EQ(Catalogue.DensityText(), "0");
+    EXPECT_EQ(Dialogs.Events, std::vector<std::string>{"add-dialog"});
+}
+
+TEST_F(CatalogueTest, AdditionWritesDefaultsOfMissingEntries) {
+    Load("[Count]\nCount=3\n[Material]\n0=Steel\n2=Copper\n[Density]\n0=7850\n2=8900\n");
+    Catalogue.PickMaterial(2);
+    Add("Oak", 700);
+    EXPECT_EQ(File(), "[Count]\nCount=4\n[Material]\n0=Steel\n2=Copper\n1=1\n3=Oak\n"
+                      "[Density]\n0=7850\n2=8900\n1=1\n3=700\n");
+    EXPECT_EQ(Catalogue.SelectedIndex(), 2);
+    EXPECT_EQ(CurrentDensity, 8900);
+}
+
+TEST_F(CatalogueTest, CancelledDialogChangesNothing) {
+    Load(ThreeMaterials);
+    Dialogs.AddAnswer = false;
+    Add("Oak", 700);
+    EXPECT_EQ(File(), ThreeMaterials);
+    EXPECT_EQ(Catalogue.Names().size(), 3u);
+}
+
+// Whatever is typed is stored as it is and comes back by the reading rules.
+TEST_F(CatalogueTest, AddedNamesReadBackByTheRules) {
+    Catalogue.LoadMaterials();
+    const std::string longName(3000, 'n');
+    Add("", 0);
+    Add("Steel", -1);
+    Add("Steel", 7850);
+    Add(" \"Oak\" ", 700);
+    Add(longName, 1);
+    ExpectList({"", "Steel", "Steel", " \"Oak\" ", longName}, {0, -1, 7850, 700, 1});
+    Catalogue.LoadMaterials();
+    ExpectList({"", "Steel", "Steel", "Oak", longName.substr(0, 2047)}, {0, -1, 7850, 700, 1});
+    EXPECT_EQ(CurrentDensity, 0);
+}
+
+TEST_F(CatalogueTest, FullListRefusesAddition) {
+    Load("[Count]\nCount=2147483647\n[Material]\n0=Steel\n");
+    ASSERT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
+    Add("Oak", 700);
+    EXPECT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
+    EXPECT_EQ(File(), "[Count]\nCount=2147483647\n[Material]\n0=Steel\n");
+    EXPECT_EQ(Dialogs.Events,
+              (std::vector<std::string>{"add-dialog", "error: Error at addition of a material"}));
+}
+
+} // namespace
+} // namespace volcalc::test

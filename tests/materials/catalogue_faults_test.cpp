@@ -1,0 +1,119 @@
+#include "catalogue_fixture.h"
+#include "failing_writer.h"
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace volcalc::test {
+namespace {
+
+// Files may not grow past the given size while it lives: a real full disk for this process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+enum class Operation { Add, Remove };
+enum class Fault {
+    Open,
+    Write,
+    Sync,
+    Close,
+    Commit,
+    FullDisk,
+    MissingFolder,
+    FolderInPlace,
+    ReadOnlyFile,
+    ReadOnlyFolder
+};
+
+class FaultTest : public CatalogueTest, public ::testing::WithParamInterface<std::tuple<Operation, Fault>> {
+protected:
+    // What the disk shows: the folder's entries and the file's bytes.
+    std::string Disk() const {
+        if (!std::filesystem::exists(Folder.Path())) {
+            return "no folder";
+        }
+        std::string state;
+        for (const auto& name : Folder.Entries()) {
+            state += name + ";";
+        }
+        return std::filesystem::is_regular_file(IniPath) ? state + File() : state;
+    }
+
+    void Break(Fault fault) {
+        switch (fault) {
+        case Fault::MissingFolder:
+            std::filesystem::remove_all(Folder.Path());
+            break;
+        case Fault::FolderInPlace:
+            std::filesystem::remove(IniPath);
+            std::filesystem::create_directory(IniPath);
+            break;
+        case Fault::ReadOnlyFile:
+            ::chmod(IniPath.c_str(), 0444);
+            break;
+        case Fault::ReadOnlyFolder:
+            ::chmod(Folder.Path().c_str(), 0555);
+            break;
+        case Fault::FullDisk:
+            break;
+        default:
+            Catalogue.SetFileWriter(Writer);
+        }
+    }
+
+    static WriteStep StepOf(Fault fault) {
+        return fault <= Fault::Commit ? static_cast<WriteStep>(static_cast<int>(fault) + 1) : WriteStep::None;
+    }
+
+    FailingWriter Writer{StepOf(std::get<1>(GetParam()))};
+};
+
+TEST_P(FaultTest, ShowsErrorAndKeepsFileAndList) {
+    const auto [operation, fault] = GetParam();
+    if (RunningAsRoot() && (fault == Fault::ReadOnlyFile || fault == Fault::ReadOnlyFolder)) {
+        GTEST_SKIP() << "root writes read-only files and folders; the injected faults cover the refusal";
+    }
+    Load(ThreeMaterials);
+    Catalogue.PickMaterial(1);
+    Break(fault);
+    const std::string disk = Disk();
+    {
+        const FileSizeLimit limit(fault == Fault::FullDisk ? 16 : RLIM_INFINITY);
+        operation == Operation::Add ? Add("Oak", 700) : Catalogue.RemoveMaterial();
+    }
+    EXPECT_EQ(Disk(), disk);
+    ExpectList({"Steel", "Aluminium", "Copper"}, {7850, 2700, 8900});
+    EXPECT_EQ(Catalogue.SelectedIndex(), 1);
+    EXPECT_EQ(CurrentDensity, 2700);
+    const std::vector<std::string> add = {"add-dialog", "error: Error at addition of a material"};
+    const std::vector<std::string> remove = {"busy", "confirm: This material will be deleted. Are you sure?",
+                                             "error: Error at removing of a material", "normal"};
+    EXPECT_EQ(Dialogs.Events, operation == Operation::Add ? add : remove);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
+                         ::testing::Combine(::testing::Values(Operation::Add, Operation::Remove),
+                                            ::testing::Values(Fault::Open, Fault::Write, Fault::Sync,
+                                                              Fault::Close, Fault::Commit, Fault::FullDisk,
+                                                              Fault::MissingFolder, Fault::FolderInPlace,
+                                                              Fault::ReadOnlyFile, Fault::ReadOnlyFolder)));
+
+} // namespace
+} // namespace volcalc::test

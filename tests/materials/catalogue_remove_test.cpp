@@ -1,0 +1,102 @@
+#include "catalogue_fixture.h"
+
+namespace volcalc::test {
+namespace {
+
+struct RemoveCase {
+    const char* Name;
+    std::string_view Before;
+    int Selected;
+    std::string_view After;
+    std::vector<std::string> Names;
+};
+
+std::ostream& operator<<(std::ostream& out, const RemoveCase& c) {
+    return out << c.Name;
+}
+
+class RemoveTest : public CatalogueTest, public ::testing::WithParamInterface<RemoveCase> {};
+
+TEST_P(RemoveTest, MovesEntriesDownFromFileAndSelectsFirst) {
+    Load(GetParam().Before);
+    Catalogue.PickMaterial(GetParam().Selected);
+    Catalogue.RemoveMaterial();
+    EXPECT_EQ(File(), GetParam().After);
+    EXPECT_EQ(Catalogue.Names(), GetParam().Names);
+    EXPECT_EQ(Catalogue.SelectedIndex(), 0);
+    EXPECT_EQ(CurrentDensity, Catalogue.MaterialDensities().front());
+    EXPECT_EQ(Dialogs.Events,
+              (std::vector<std::string>{"busy", "confirm: This material will be deleted. Are you sure?",
+                                        "normal"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Removals, RemoveTest,
+    ::testing::Values(
+        RemoveCase{"Last",
+                   ThreeMaterials,
+                   2,
+                   "[Count]\nCount=2\n[Material]\n0=Steel\n1=Aluminium\n[Density]\n0=7850\n1=2700\n",
+                   {"Steel", "Aluminium"}},
+        RemoveCase{"First",
+                   ThreeMaterials,
+                   0,
+                   "[Count]\nCount=2\n[Material]\n0=Aluminium\n1=Copper\n[Density]\n0=2700\n1=8900\n",
+                   {"Aluminium", "Copper"}},
+        RemoveCase{"BelowMissingKeys",
+                   "[Count]\nCount=3\n[Material]\n0=Steel\n2=Copper\n[Density]\n0=7850\n2=8900\n",
+                   0,
+                   "[Count]\nCount=2\n[Material]\n0=\n1=Copper\n[Density]\n0=0\n1=8900\n",
+                   {"", "Copper"}},
+        RemoveCase{"MovedNamesAreReadByTheRules",
+                   "[Count]\nCount=2\n[Material]\n0=Steel\n1= \"Oak\" \n[Density]\n0=7850\n1=0x2BC\n",
+                   0,
+                   "[Count]\nCount=1\n[Material]\n0=Oak\n[Density]\n0=700\n",
+                   {"Oak"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(CatalogueTest, RemovalMovesWhatFileHoldsNow) {
+    Load(ThreeMaterials);
+    WriteBytes(IniPath, "[Count]\nCount=3\n[Material]\n0=A\n1=B\n2=C\n[Density]\n0=1\n1=2\n2=3\n");
+    Catalogue.RemoveMaterial();
+    ExpectList({"B", "C"}, {2, 3});
+}
+
+TEST_F(CatalogueTest, RemovingOnlyMaterialKeepsDensityShown) {
+    Load("[Count]\nCount=1\n[Material]\n0=Steel\n[Density]\n0=7850\n");
+    Catalogue.RemoveMaterial();
+    EXPECT_EQ(File(), "[Count]\nCount=0\n[Material]\n[Density]\n");
+    EXPECT_TRUE(Catalogue.Names().empty());
+    EXPECT_EQ(Catalogue.SelectedIndex(), -1);
+    EXPECT_EQ(CurrentDensity, 7850);
+    EXPECT_EQ(Catalogue.DensityText(), "7850");
+    Catalogue.SelectMaterial(); // the next calculation
+    EXPECT_EQ(Catalogue.DensityText(), "0");
+}
+
+TEST_F(CatalogueTest, AnsweringNoChangesNothing) {
+    Load(ThreeMaterials);
+    Catalogue.PickMaterial(1);
+    Dialogs.ConfirmAnswer = false;
+    Catalogue.RemoveMaterial();
+    EXPECT_EQ(File(), ThreeMaterials);
+    EXPECT_EQ(Catalogue.Names().size(), 3u);
+    EXPECT_EQ(Catalogue.SelectedIndex(), 1);
+    EXPECT_EQ(Dialogs.Events.back(), "normal");
+}
+
+// Neither an empty list nor a list with nothing selected asks anything or touches the file.
+TEST_F(CatalogueTest, NothingToRemoveAsksNothing) {
+    Catalogue.LoadMaterials();
+    Catalogue.RemoveMaterial();
+    EXPECT_FALSE(std::filesystem::exists(IniPath));
+    Add("Steel", 7850);
+    const std::string file = File();
+    Catalogue.RemoveMaterial();
+    EXPECT_EQ(File(), file);
+    ExpectList({"Steel"}, {7850});
+    EXPECT_EQ(Dialogs.Events, (std::vector<std::string>{"busy", "normal", "add-dialog", "busy", "normal"}));
+}
+
+} // namespace
+} // namespace volcalc::test

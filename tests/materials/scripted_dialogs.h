@@ -1,0 +1,36 @@
+#pragma once
+
+#include "materials/material_catalogue.h"
+
+#include <string>
+#include <vector>
+
+namespace volcalc::test {
+
+// Answers the catalogue's dialogs as a test tells it to and records what was shown, in order.
+class ScriptedDialogs : public CatalogueDialogs {
+public:
+    MaterialCatalogue* Catalogue = nullptr;
+    bool AddAnswer = true;
+    std::string NewName = "Steel";
+    std::int32_t NewDensity = 7850;
+    bool ConfirmAnswer = true;
+    std::vector<std::string> Events;
+
+    bool RunAddMaterialDialog() override {
+        Events.push_back("add-dialog");
+        if (AddAnswer) {
+            Catalogue->NewMaterialName = NewName;
+            Catalogue->NewMaterialDensity = NewDensity;
+        }
+        return AddAnswer;
+    }
+    bool Confirm(const std::string& text) override {
+        Events.push_back("confirm: " + text);
+        return ConfirmAnswer;
+    }
+    void ShowError(const std::string& text) override { Events.push_back("error: " + text); }
+    void SetBusyCursor(bool busy) override { Events.push_back(busy ? "busy" : "normal"); }
+};
+
+} // namespace volcalc::test
