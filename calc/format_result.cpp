@@ -27,8 +27,9 @@ DigitForm EighteenDigits(double magnitude) {
     std::snprintf(buffer, sizeof buffer, "%.*e", DigitString - 1, magnitude);
     DigitForm form;
     const char* p = buffer;
+    // Only the digits are taken: the C library writes the locale's decimal point.
     for (; *p != 'e'; ++p) {
-        if (*p != '.') {
+        if (*p >= '0' && *p <= '9') {
             form.digits.push_back(*p);
         }
     }

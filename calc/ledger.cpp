@@ -4,7 +4,7 @@
 #include "number_text.h"
 #include "units.h"
 
-#include <vector>
+#include <array>
 
 namespace volcalc {
 namespace {
@@ -54,12 +54,15 @@ bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
         m_view.ShowWarning(std::string(WrongDataWarning));
         return false;
     }
-    std::vector<double> values;
-    values.reserve(input.Texts.size());
-    for (std::string_view text : input.Texts) {
-        values.push_back(ParseDecimalText(text));
+    std::array<double, MaxShapeParameters> values{};
+    if (input.Texts.size() > values.size()) {
+        throw ECalcError("Too many parameters");
     }
-    const std::optional<long double> perPiece = input.Rule.VolumePerPiece(values);
+    for (std::size_t i = 0; i < input.Texts.size(); ++i) {
+        values[i] = ParseDecimalText(input.Texts[i]);
+    }
+    const std::optional<long double> perPiece =
+        input.Rule.VolumePerPiece(std::span<const double>(values.data(), input.Texts.size()));
     if (!perPiece) {
         m_view.ShowWarning(std::string(WrongDataWarning));
         return false;

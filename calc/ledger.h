@@ -8,6 +8,7 @@
 
 namespace volcalc {
 
+inline constexpr std::size_t MaxShapeParameters = 8;
 inline constexpr std::string_view WrongDataWarning = "Wrong data input.\r\nCheck up all entered parameters.";
 
 // What the ledger needs of a shape: its name, how many parameter texts it reads (in parameter

@@ -1,0 +1,272 @@
+#include "script_session.h"
+
+#include "calc/errors.h"
+#include "calc/number_text.h"
+#include "calc/quantity.h"
+#include "calc/shapes.h"
+#include "calc/units.h"
+#include "script_words.h"
+
+#include <charconv>
+#include <istream>
+
+namespace volcalc::cli {
+namespace {
+
+// A failure of a script line, with the message the user reads.
+class LineError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string OneLine(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
+        text.replace(at, 2, " ");
+    }
+    return text;
+}
+
+void ExpectWords(const std::vector<std::string_view>& words, std::size_t least, std::size_t most,
+                 const char* usage) {
+    if (words.size() < least || words.size() > most) {
+        throw LineError(std::string("usage: ") + usage);
+    }
+}
+
+} // namespace
+
+ScriptSession::ScriptSession(ScriptOptions options, std::ostream& out, std::ostream& err)
+    : m_options(std::move(options)), m_out(out), m_err(err), m_ledger(*this, this) {
+    m_ledger.ClearLedger();
+    if (m_options.catalogue) {
+        CatalogueDialogs& dialogs = *this;
+        m_catalogue =
+            std::make_unique<MaterialCatalogue>(*m_options.catalogue, m_ledger.CurrentDensity, dialogs);
+        m_catalogue->LoadMaterials();
+        m_ledger.CurrentDensity = m_catalogue->SelectedDensity();
+    }
+}
+
+ScriptSession::~ScriptSession() = default;
+
+int ScriptSession::RunScript(std::istream& in) {
+    std::string line;
+    std::size_t lineNumber = 0;
+    bool failed = false;
+    while (std::getline(in, line)) {
+        if (!RunLine(line, ++lineNumber)) {
+            failed = true;
+            if (m_options.strict) {
+                return 1;
+            }
+        }
+    }
+    if (!m_shown) {
+        RunLine("show", lineNumber + 1);
+    }
+    return failed ? 1 : 0;
+}
+
+bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
+    if (IsIgnoredLine(line)) {
+        return true;
+    }
+    m_failure.clear();
+    try {
+        if (std::string error = SplitWords(line, m_words); !error.empty()) {
+            throw LineError(error);
+        }
+        Dispatch(m_words);
+    } catch (const ECalcError& e) {
+        m_failure = ErrorBoxText(e.what());
+    } catch (const LineError& e) {
+        m_failure = e.what();
+    }
+    if (m_failure.empty()) {
+        return true;
+    }
+    m_err << "line " << lineNumber << ": " << m_failure << '\n';
+    return false;
+}
+
+void ScriptSession::Dispatch(const Words& words) {
+    const std::string_view command = words[0];
+    if (command == "object") {
+        Calculate(CalcGroup::Object, words);
+    } else if (command == "aperture") {
+        Calculate(CalcGroup::Aperture, words);
+    } else if (command == "show") {
+        Show(words);
+    } else if (command == "undo") {
+        ExpectWords(words, 1, 1, "undo");
+        m_ledger.UndoLast();
+    } else if (command == "reset") {
+        ExpectWords(words, 1, 1, "reset");
+        m_ledger.ResetAll();
+    } else if (command == "density") {
+        SetDensity(words);
+    } else if (command == "material") {
+        PickMaterial(words);
+    } else if (command == "materials") {
+        ListMaterials(words);
+    } else if (command == "add-material") {
+        AddMaterial(words);
+    } else if (command == "remove-material") {
+        RemoveMaterial(words);
+    } else {
+        throw LineError("unknown command " + Quoted(command));
+    }
+}
+
+void ScriptSession::Calculate(CalcGroup group, const Words& words) {
+    const bool object = group == CalcGroup::Object;
+    if (words.size() < 4) {
+        throw LineError(std::string("usage: ") + (object ? "object" : "aperture") +
+                        " SHAPE UNIT QUANTITY P...");
+    }
+    const ShapeEntry* shape = FindShape(object ? ShapeGroup::Object : ShapeGroup::Aperture, words[1]);
+    if (shape == nullptr) {
+        throw LineError(std::string("unknown ") + (object ? "object" : "aperture") + " shape " +
+                        Quoted(words[1]));
+    }
+    if (shape->Rule == nullptr) {
+        throw LineError(Quoted(words[1]) + " is not a solid: choose an aperture shape");
+    }
+    if (!LengthUnitFromName(words[2])) {
+        throw LineError("unknown length unit " + Quoted(words[2]));
+    }
+    const std::size_t given = words.size() - 4;
+    if (given != shape->Parameters.size()) {
+        throw LineError(Quoted(shape->DisplayName) + " takes " + std::to_string(shape->Parameters.size()) +
+                        " parameters, " + std::to_string(given) + " given");
+    }
+    const QuantityRules& rules = QuantityFieldRules;
+    const std::int32_t quantity = rules.Clamp(rules.Read(words[3]));
+    const std::span<const std::string_view> texts(words.data() + 4, given);
+    m_ledger.Calculate(group, {*shape->Rule, texts, quantity, words[2]});
+}
+
+void ScriptSession::Show(const Words& words) {
+    ExpectWords(words, 1, 3, "show [VOLUME_UNIT [MASS_UNIT]]");
+    const auto volumeUnit = words.size() > 1 ? VolumeUnitFromName(words[1]) : DefaultVolumeUnit;
+    if (!volumeUnit) {
+        throw LineError("unknown volume unit " + Quoted(words[1]));
+    }
+    const auto massUnit = words.size() > 2 ? MassUnitFromName(words[2]) : DefaultMassUnit;
+    if (!massUnit) {
+        throw LineError("unknown mass unit " + Quoted(words[2]));
+    }
+    const LedgerTotals& t = m_ledger.Totals;
+    const std::string volumes[] = {Figure(VolumeForDisplay(t.ObjectVolume, *volumeUnit)),
+                                   Figure(VolumeForDisplay(t.ApertureVolume, *volumeUnit)),
+                                   Figure(VolumeForDisplay(t.TotalVolume, *volumeUnit))};
+    const std::string masses[] = {Figure(MassForDisplay(t.ObjectMass, *massUnit)),
+                                  Figure(MassForDisplay(t.ApertureMass, *massUnit)),
+                                  Figure(MassForDisplay(t.TotalMass, *massUnit))};
+    m_out << "volume\t" << NameOf(*volumeUnit) << '\t' << volumes[0] << '\t' << volumes[1] << '\t'
+          << volumes[2] << '\n';
+    m_out << "mass\t" << NameOf(*massUnit) << '\t' << masses[0] << '\t' << masses[1] << '\t' << masses[2]
+          << '\n';
+    m_shown = true;
+}
+
+std::string ScriptSession::Figure(double value) const {
+    if (!m_options.precise) {
+        return FormatResult(value);
+    }
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    std::string text(buffer, result.ptr);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text[point] = DecimalSeparator();
+    }
+    return text;
+}
+
+void ScriptSession::SetDensity(const Words& words) {
+    ExpectWords(words, 2, 2, "density N");
+    const auto density = ReadIntegerText(words[1]);
+    if (!density) {
+        throw InvalidIntegerError(std::string(words[1]));
+    }
+    m_fixedDensity = *density;
+    m_ledger.CurrentDensity = *density;
+}
+
+MaterialCatalogue& ScriptSession::Catalogue() {
+    if (!m_catalogue) {
+        throw LineError("no material catalogue");
+    }
+    return *m_catalogue;
+}
+
+int ScriptSession::FindMaterial(std::string_view name) {
+    const auto& names = Catalogue().Names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == name) {
+            return static_cast<int>(i);
+        }
+    }
+    throw LineError("no material named " + Quoted(name));
+}
+
+void ScriptSession::PickMaterial(const Words& words) {
+    ExpectWords(words, 2, 2, "material NAME");
+    const int index = FindMaterial(words[1]);
+    m_fixedDensity.reset();
+    m_catalogue->PickMaterial(index);
+}
+
+void ScriptSession::ListMaterials(const Words& words) {
+    ExpectWords(words, 1, 1, "materials");
+    const MaterialCatalogue& catalogue = Catalogue();
+    for (std::size_t i = 0; i < catalogue.Names().size(); ++i) {
+        m_out << catalogue.Names()[i] << '\t' << catalogue.MaterialDensities()[i] << '\n';
+    }
+}
+
+void ScriptSession::AddMaterial(const Words& words) {
+    ExpectWords(words, 3, 3, "add-material NAME DENSITY");
+    MaterialCatalogue& catalogue = Catalogue();
+    const std::int32_t density = DensityFromText(words[2]);
+    catalogue.NewMaterialName = std::string(words[1]);
+    catalogue.NewMaterialDensity = density;
+    catalogue.AddMaterial();
+}
+
+void ScriptSession::RemoveMaterial(const Words& words) {
+    ExpectWords(words, 2, 2, "remove-material NAME");
+    const int index = FindMaterial(words[1]);
+    m_fixedDensity.reset();
+    m_catalogue->PickMaterial(index);
+    m_catalogue->RemoveMaterial();
+}
+
+void ScriptSession::ShowWarning(const std::string& text) {
+    m_failure = OneLine(text);
+}
+
+void ScriptSession::ShowError(const std::string& text) {
+    m_failure = text;
+}
+
+std::int32_t ScriptSession::SelectedDensity() const {
+    if (m_fixedDensity) {
+        return *m_fixedDensity;
+    }
+    return m_catalogue ? m_catalogue->SelectedDensity() : 0;
+}
+
+void ScriptSession::SelectMaterial() {
+    if (m_fixedDensity || !m_catalogue) {
+        m_ledger.CurrentDensity = m_fixedDensity.value_or(0);
+        return;
+    }
+    m_catalogue->SelectMaterial();
+}
+
+} // namespace volcalc::cli

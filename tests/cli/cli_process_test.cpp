@@ -1,0 +1,85 @@
+#include "materials/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include <sys/wait.h>
+
+namespace volcalc {
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the real program through the shell, capturing both output streams.
+Outcome RunCli(const std::string& arguments, const test::TempFolder& dir) {
+    const auto errFile = dir / "stderr.txt";
+    const std::string command = std::string(VOLCALC_CLI) + " " + arguments + " 2>" + errFile.string();
+    Outcome outcome;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
+        outcome.out.append(buffer.data(), n);
+    }
+    const int status = ::pclose(pipe);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.err = test::ReadBytes(errFile);
+    return outcome;
+}
+
+TEST(CliProcess, HelpDocumentsTheLanguage) {
+    test::TempFolder dir;
+    const Outcome r = RunCli("--help", dir);
+    EXPECT_EQ(r.status, 0);
+    for (const char* word :
+         {"object SHAPE UNIT QUANTITY", "aperture", "undo", "reset", "show", "density N", "--precise",
+          "--strict", "--ini", "add-material", "remove-material", "materials"}) {
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+    }
+}
+
+TEST(CliProcess, ScriptFileWithAFailure) {
+    test::TempFolder dir;
+    test::WriteBytes(dir / "parts.txt", "# a steel plate with a hole\n"
+                                        "density 7850\n"
+                                        "object Parallelepiped millimeter 1 1000 1000 10\n"
+                                        "aperture Cylinder millimeter 4 100 1o\n"
+                                        "aperture Cylinder millimeter 4 100 10\n");
+    const Outcome r =
+        RunCli("--ini " + (dir / "none.ini").string() + " " + (dir / "parts.txt").string(), dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "line 4: '1o' is not a valid floating point value.\n");
+    EXPECT_EQ(r.out, "volume\tmeter\t0.010\t0.000\t0.010\nmass\tkilogram\t78.500\t2.466\t76.034\n");
+}
+
+TEST(CliProcess, StandardInputAndBadArguments) {
+    test::TempFolder dir;
+    const Outcome r = RunCli("--ini " + (dir / "none.ini").string() + " < /dev/null", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "volume\tmeter\t0.000\t0.000\t0.000\nmass\tkilogram\t0.000\t0.000\t0.000\n");
+    EXPECT_EQ(RunCli("--bogus", dir).status, 2);
+    EXPECT_EQ(RunCli((dir / "missing.txt").string(), dir).status, 2);
+}
+
+TEST(CliProcess, ReadsTheCatalogueBesideItself) {
+    test::TempFolder dir;
+    const Outcome r = RunCli("--ini " + (dir / "volcalc.ini").string() + " < /dev/null", dir);
+    EXPECT_EQ(r.err, "");
+    // The catalogue given with --ini is created by the first addition.
+    test::WriteBytes(dir / "add.txt", "add-material Copper 8960\nmaterials\n");
+    const Outcome added =
+        RunCli("--ini " + (dir / "volcalc.ini").string() + " " + (dir / "add.txt").string(), dir);
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_NE(added.out.find("Copper\t8960\n"), std::string::npos);
+    EXPECT_NE(test::ReadBytes(dir / "volcalc.ini").find("0=Copper"), std::string::npos);
+}
+
+} // namespace
+} // namespace volcalc
