@@ -1,0 +1,52 @@
+#include "calc/ledger.h"
+#include "calc/number_text.h"
+#include "calc/shapes.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+void BM_ParseDecimalText(benchmark::State& state) {
+    const std::array<std::string_view, 4> texts = {"1000", "12,5", "3.14159265358979", "2e3"};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(volcalc::ParseDecimalText(texts[i++ & 3]));
+    }
+}
+BENCHMARK(BM_ParseDecimalText);
+
+void BM_FormatResult(benchmark::State& state) {
+    const std::array<double, 4> values = {7850.0, 0.000123, 123456.7, 1.0625};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(volcalc::FormatResult(values[i++ & 3]));
+    }
+}
+BENCHMARK(BM_FormatResult);
+
+class NullView : public volcalc::LedgerView {
+public:
+    void ShowTotals(const volcalc::LedgerTotals&) override {}
+    void SetUndoEnabled(bool) override {}
+    void ResetDisplayUnits() override {}
+    void ShowWarning(const std::string&) override {}
+};
+
+void BM_CalculateObject(benchmark::State& state) {
+    NullView view;
+    volcalc::Ledger ledger(view);
+    volcalc::FixedDensity density(ledger.CurrentDensity, 7850);
+    ledger.SetDensitySource(&density);
+    const std::array<std::string_view, 5> texts = {"200", "100", "8", "12,5", "6000"};
+    const volcalc::ShapeEntry& beam = *volcalc::FindShape(volcalc::ShapeGroup::Object, "I-Beam");
+    for (auto _ : state) {
+        ledger.CalculateObject({*beam.Rule, texts, 3, "millimeter"});
+    }
+    benchmark::DoNotOptimize(ledger.Totals);
+}
+BENCHMARK(BM_CalculateObject);
+
+} // namespace

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Times volcalc-cli over a script of 1,000,000 calculation lines and prints lines per second.
+set -euo pipefail
+build=${1:-build}
+lines=${2:-1000000}
+cli="$build/cli/volcalc-cli"
+script=$(mktemp /tmp/volcalc-throughput-XXXXXX.txt)
+trap 'rm -f "$script"' EXIT
+
+awk -v n="$lines" 'BEGIN {
+    print "density 7850"
+    for (i = 0; i < n; i++) {
+        k = i % 4
+        if (k == 0) print "object Parallelepiped millimeter 2 1000 250,5 10"
+        else if (k == 1) print "object \"I-Beam\" millimeter 1 200 100 8 12.5 6000"
+        else if (k == 2) print "aperture Cylinder millimeter 4 22 10"
+        else print "object Pipe inch 3 2.5 2 120"
+    }
+    print "show"
+}' >"$script"
+
+start=$(date +%s.%N)
+"$cli" --ini /nonexistent/volcalc.ini "$script" >/dev/null
+end=$(date +%s.%N)
+awk -v s="$start" -v e="$end" -v n="$lines" 'BEGIN {
+    t = e - s
+    printf "volcalc-cli: %d calculation lines in %.3f s = %.0f lines/s\n", n, t, n / t
+}'

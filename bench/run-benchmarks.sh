@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Runs every benchmark of the build folder and the command-line throughput measurement.
+set -euo pipefail
+build=${1:-build}
+for b in "$build"/bench/*_bench; do
+    [ -x "$b" ] && "$b" --benchmark_min_time=0.2
+done
+bash "$(dirname "$0")/cli-throughput.sh" "$build"
