@@ -108,12 +108,21 @@ TEST_P(FaultTest, ShowsErrorAndKeepsFileAndList) {
     EXPECT_EQ(Dialogs.Events, operation == Operation::Add ? add : remove);
 }
 
+std::string FaultName(const ::testing::TestParamInfo<FaultTest::ParamType>& info) {
+    static const char* const faults[] = {"Open",         "Write",         "Sync",          "Close",
+                                         "Commit",       "FullDisk",      "MissingFolder", "FolderInPlace",
+                                         "ReadOnlyFile", "ReadOnlyFolder"};
+    const bool add = std::get<0>(info.param) == Operation::Add;
+    return std::string(add ? "Add" : "Remove") + faults[static_cast<int>(std::get<1>(info.param))];
+}
+
 INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
                          ::testing::Combine(::testing::Values(Operation::Add, Operation::Remove),
                                             ::testing::Values(Fault::Open, Fault::Write, Fault::Sync,
                                                               Fault::Close, Fault::Commit, Fault::FullDisk,
                                                               Fault::MissingFolder, Fault::FolderInPlace,
-                                                              Fault::ReadOnlyFile, Fault::ReadOnlyFolder)));
+                                                              Fault::ReadOnlyFile, Fault::ReadOnlyFolder)),
+                         FaultName);
 
 } // namespace
 } // namespace volcalc::test
