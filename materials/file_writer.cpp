@@ -124,11 +124,6 @@ void PosixFileWriter::Discard() {
     }
 }
 
-FileWriter& SystemFileWriter() {
-    static PosixFileWriter writer;
-    return writer;
-}
-
 bool ReplaceFile(FileWriter& writer, const std::filesystem::path& target, std::string_view content) {
     if (!writer.Open(target)) {
         return false;

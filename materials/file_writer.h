@@ -41,9 +41,6 @@ private:
     std::filesystem::path m_temporary;
 };
 
-// The writer the program uses when none is given.
-FileWriter& SystemFileWriter();
-
 // Puts the content in place of the target's, all of it or none: false, with the target as it was,
 // when any step is refused.
 bool ReplaceFile(FileWriter& writer, const std::filesystem::path& target, std::string_view content);

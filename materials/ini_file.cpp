@@ -67,9 +67,7 @@ std::string_view WithoutQuotes(std::string_view text) {
 EIniFileException::EIniFileException(const std::filesystem::path& path)
     : ECalcError("Unable to write to " + path.string()) {}
 
-IniFile::IniFile(std::filesystem::path path) : IniFile(std::move(path), SystemFileWriter()) {}
-
-IniFile::IniFile(std::filesystem::path path, FileWriter& writer) : m_path(std::move(path)), m_writer(writer) {
+IniFile::IniFile(std::filesystem::path path, FileWriter* writer) : m_path(std::move(path)), m_writer(writer) {
     std::string bytes;
     switch (ReadWholeFile(m_path, bytes)) {
     case ReadResult::Read:
@@ -123,7 +121,9 @@ void IniFile::UpdateFile() {
     if (!m_changed) {
         return;
     }
-    if (m_unreadable || !ReplaceFile(m_writer, m_path, m_document.Serialize())) {
+    PosixFileWriter system;
+    FileWriter& writer = m_writer != nullptr ? *m_writer : system;
+    if (m_unreadable || !ReplaceFile(writer, m_path, m_document.Serialize())) {
         throw EIniFileException(m_path);
     }
     m_changed = false;

@@ -27,8 +27,8 @@ public:
     // Values are cut to this many characters when read.
     static constexpr std::size_t MaxValueLength = 2047;
 
-    explicit IniFile(std::filesystem::path path);
-    IniFile(std::filesystem::path path, FileWriter& writer);
+    // Without a writer, UpdateFile writes through the real file system.
+    explicit IniFile(std::filesystem::path path, FileWriter* writer = nullptr);
 
     const std::filesystem::path& FileName() const { return m_path; }
 
@@ -56,7 +56,7 @@ private:
     std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
 
     std::filesystem::path m_path;
-    FileWriter& m_writer;
+    FileWriter* m_writer;
     IniDocument m_document;
     bool m_unreadable = false; // the file exists but could not be read: writing it would lose it
     bool m_changed = false;

@@ -71,11 +71,10 @@ std::filesystem::path CatalogueFilePath(const std::filesystem::path& executable)
 
 MaterialCatalogue::MaterialCatalogue(std::filesystem::path iniPath, std::int32_t& currentDensity,
                                      CatalogueDialogs& dialogs)
-    : m_iniPath(std::move(iniPath)), m_currentDensity(currentDensity), m_dialogs(dialogs),
-      m_writer(&SystemFileWriter()) {}
+    : m_iniPath(std::move(iniPath)), m_currentDensity(currentDensity), m_dialogs(dialogs) {}
 
 void MaterialCatalogue::LoadMaterials() {
-    const IniFile ini(m_iniPath, *m_writer);
+    const IniFile ini(m_iniPath, m_writer);
     ReadEntries(ini, m_names, m_densities);
     m_selected = -1;
     if (!m_names.empty()) {
@@ -115,7 +114,7 @@ void MaterialCatalogue::AddMaterial() {
     }
     const std::size_t before = m_names.size();
     try {
-        IniFile ini(m_iniPath, *m_writer);
+        IniFile ini(m_iniPath, m_writer);
         m_names.push_back(NewMaterialName);
         m_densities.push_back(NewMaterialDensity);
         // The whole working copy is written, so entries that took defaults when loaded now hold them.
@@ -147,7 +146,7 @@ void MaterialCatalogue::RemoveMaterial() {
 void MaterialCatalogue::RemoveSelected() {
     const auto removed = static_cast<std::size_t>(m_selected);
     const std::size_t count = m_names.size();
-    IniFile ini(m_iniPath, *m_writer);
+    IniFile ini(m_iniPath, m_writer);
     ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(count - 1));
     // The entries above move down as the file holds them, not as the list shows them.
     for (std::size_t i = removed; i + 1 < count; ++i) {

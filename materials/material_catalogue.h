@@ -78,7 +78,7 @@ private:
     std::filesystem::path m_iniPath;
     std::int32_t& m_currentDensity;
     CatalogueDialogs& m_dialogs;
-    FileWriter* m_writer;
+    FileWriter* m_writer = nullptr; // the real file system
     std::vector<std::string> m_names;
     std::vector<std::int32_t> m_densities;
     int m_selected = -1;

@@ -38,31 +38,36 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{WriteStep::Close, {"open", "write", "sync", "close", "discard"}},
                       StepCase{WriteStep::Commit, {"open", "write", "sync", "close", "commit", "discard"}}));
 
-TEST(FileWriterTest, ReplacesKeepingPermissions) {
+class FileWriterTest : public ::testing::Test {
+protected:
+    PosixFileWriter System;
+};
+
+TEST_F(FileWriterTest, ReplacesKeepingPermissions) {
     TempFolder folder;
     WriteBytes(folder / "a.ini", "old");
     ::chmod((folder / "a.ini").c_str(), 0640);
-    ASSERT_TRUE(ReplaceFile(SystemFileWriter(), folder / "a.ini", "new"));
+    ASSERT_TRUE(ReplaceFile(System, folder / "a.ini", "new"));
     EXPECT_EQ(ReadBytes(folder / "a.ini"), "new");
     EXPECT_EQ(std::filesystem::status(folder / "a.ini").permissions(),
               static_cast<std::filesystem::perms>(0640));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.ini"});
 }
 
-TEST(FileWriterTest, ReplacesFileBehindLink) {
+TEST_F(FileWriterTest, ReplacesFileBehindLink) {
     TempFolder folder;
     WriteBytes(folder / "real.ini", "old");
     std::filesystem::create_symlink("real.ini", folder / "a.ini");
-    ASSERT_TRUE(ReplaceFile(SystemFileWriter(), folder / "a.ini", "new"));
+    ASSERT_TRUE(ReplaceFile(System, folder / "a.ini", "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "a.ini"));
     EXPECT_EQ(ReadBytes(folder / "real.ini"), "new");
 }
 
-TEST(FileWriterTest, RefusesFolderInPlaceOfFile) {
+TEST_F(FileWriterTest, RefusesFolderInPlaceOfFile) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "a.ini");
     WriteBytes(folder / "a.ini" / "inside", "kept");
-    EXPECT_FALSE(ReplaceFile(SystemFileWriter(), folder / "a.ini", "new"));
+    EXPECT_FALSE(ReplaceFile(System, folder / "a.ini", "new"));
     EXPECT_EQ(ReadBytes(folder / "a.ini" / "inside"), "kept");
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.ini"});
 }
