@@ -51,11 +51,6 @@ TEST_F(CatalogueTest, NulBytesStayInNames) {
     ExpectList({std::string("St\0eel", 6), "1"}, {1, 1});
 }
 
-TEST_F(CatalogueTest, LongLineIsCut) {
-    Load(MegabyteLine());
-    ExpectList({std::string(2047, 'a')}, {1});
-}
-
 TEST_F(CatalogueTest, HugeCountLoadsCappedList) {
     Load("[Count]\nCount=2147483647\n[Material]\n0=Steel\n[Density]\n0=7850\n");
     ASSERT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);

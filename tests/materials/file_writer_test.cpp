@@ -63,14 +63,5 @@ TEST_F(FileWriterTest, ReplacesFileBehindLink) {
     EXPECT_EQ(ReadBytes(folder / "real.ini"), "new");
 }
 
-TEST_F(FileWriterTest, RefusesFolderInPlaceOfFile) {
-    TempFolder folder;
-    std::filesystem::create_directory(folder / "a.ini");
-    WriteBytes(folder / "a.ini" / "inside", "kept");
-    EXPECT_FALSE(ReplaceFile(System, folder / "a.ini", "new"));
-    EXPECT_EQ(ReadBytes(folder / "a.ini" / "inside"), "kept");
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.ini"});
-}
-
 } // namespace
 } // namespace volcalc::test

@@ -49,13 +49,6 @@ TEST(ReadStringTest, CutsLongValuesAtWholeCharacters) {
     EXPECT_EQ(IniFile(folder / "a.ini").ReadString("s", "k", ""), umlauts.substr(0, 2 * 2047));
 }
 
-TEST(ReadStringTest, AbsentSectionOrFileGivesDefault) {
-    TempFolder folder;
-    EXPECT_EQ(IniFile(folder / "missing.ini").ReadString("s", "k", "d"), "d");
-    WriteBytes(folder / "a.ini", "k=before any section\n[t]\nk=v\n");
-    EXPECT_EQ(IniFile(folder / "a.ini").ReadString("s", "k", "d"), "d");
-}
-
 struct IntegerCase {
     std::string_view Value;
     std::int32_t Expected;
