@@ -1,0 +1,467 @@
+// The About box, its wallpaper panel and the JPEG decoding behind it, driven headless.
+#include "ui/Unit2.h"
+#include "ui/about.h"
+#include "ui/desktop_services.h"
+#include "ui/jpeg_decoder.h"
+#include "ui/wallpaper_panel.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using volcalc::ui::DecodeJpeg;
+using volcalc::ui::DesktopServices;
+using volcalc::ui::MsgDlgButton;
+using volcalc::ui::MsgDlgButtons;
+using volcalc::ui::MsgDlgType;
+using volcalc::ui::TAboutBox;
+using volcalc::ui::TForm2;
+using volcalc::ui::WallpaperPanel;
+
+namespace {
+
+// One QApplication for the whole test program, made by whichever test file gets there first.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (QApplication::instance() == nullptr) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            }
+            app_ = std::make_unique<QApplication>(argc_, argv_);
+        }
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[16] = "dialog_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+struct ShellCall {
+    QWidget* owner;
+    QString verb;
+    QString target;
+};
+
+class ShellRecorder : public DesktopServices {
+public:
+    MsgDlgButton MessageDlg(const QString&, MsgDlgType, MsgDlgButtons) override { return volcalc::ui::mbOK; }
+    void ShowErrorBox(const QString& text) override { errors.push_back(text); }
+    void Beep() override {}
+    void ShellOpen(QWidget* owner, const QString& verb, const QString& target) override {
+        calls.push_back({owner, verb, target});
+    }
+
+    std::vector<ShellCall> calls;
+    std::vector<QString> errors;
+};
+
+// A picture whose every pixel tells where it came from, so a drawn copy can be traced back.
+QImage TracerPicture(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.setPixel(x, y, qRgb(x & 255, y & 255, ((x >> 8) << 7) | ((y >> 8) << 6) | 1));
+        }
+    }
+    return picture;
+}
+
+QImage Grab(QWidget* widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+class AboutBox : public ::testing::Test {
+protected:
+    void SetUp() override {
+        volcalc::ui::SetDesktop(&shell);
+        box = std::make_unique<TAboutBox>();
+    }
+    void TearDown() override {
+        box.reset();
+        volcalc::ui::SetDesktop(nullptr);
+    }
+
+    void Open() {
+        box->open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+    }
+
+    template <typename T = QWidget> T* Control(const char* name) {
+        auto* control = box->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    ShellRecorder shell;
+    std::unique_ptr<TAboutBox> box;
+};
+
+TEST_F(AboutBox, LaysOutItsControlsAsDesigned) {
+    EXPECT_EQ(box->windowTitle(), "About");
+    EXPECT_EQ(box->size(), QSize(467, 228));
+    EXPECT_EQ(box->minimumSize(), box->maximumSize());
+    EXPECT_FALSE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+
+    const QColor windowText = box->palette().color(QPalette::WindowText);
+    const QColor navy(0, 0, 128);
+    const QColor blue(0, 0, 255);
+    struct Label {
+        const char* name;
+        QRect geometry;
+        QString text;
+        int pixelSize;
+        bool bold;
+        QColor colour;
+        bool centred;
+    };
+    const Label labels[] = {
+        {"Label17", {128, 16, 287, 29}, "Orlisk Volume Calculator 4.1", 24, false, navy, true},
+        {"Label20",
+         {125, 59, 320, 16},
+         "Copyright \u00a9 Orlisk. All rights reserved.",
+         13,
+         false,
+         windowText,
+         true},
+        {"Label23", {125, 95, 87, 16}, "Home Page:", 13, true, windowText, false},
+        {"Label24", {224, 95, 165, 16}, "https://orlisk.example/volume-calculator", 13, false, blue, false},
+        {"Label4", {126, 136, 49, 16}, "E-mail:", 13, true, windowText, false},
+        {"Label26", {228, 136, 162, 16}, "support@orlisk.example", 13, false, blue, false},
+        {"Label14", {76, 194, 155, 16}, "Send vote about program ", 13, false, blue, false},
+    };
+    auto* panel = Control<WallpaperPanel>("SpeedBar1");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->geometry(), QRect(0, 0, 467, 228));
+    for (const Label& l : labels) {
+        SCOPED_TRACE(l.name);
+        auto* label = Control<QLabel>(l.name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->parentWidget(), panel);
+        EXPECT_EQ(label->text(), l.text);
+        EXPECT_EQ(label->y(), l.geometry.y());
+        EXPECT_EQ(label->height(), l.geometry.height());
+        // A label may grow to its text, keeping its left edge or, when centred, its middle.
+        EXPECT_GE(label->width(), std::max(l.geometry.width(), label->sizeHint().width()));
+        if (l.centred) {
+            EXPECT_LE(std::abs(label->geometry().center().x() - l.geometry.center().x()), 1);
+        } else {
+            EXPECT_EQ(label->x(), l.geometry.x());
+        }
+        EXPECT_LE(label->geometry().right(), panel->width() - 1) << "cut at the right edge";
+        EXPECT_EQ(label->font().pixelSize(), l.pixelSize);
+        EXPECT_EQ(label->font().bold(), l.bold);
+        EXPECT_FALSE(label->font().underline());
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), l.colour);
+        EXPECT_FALSE(label->autoFillBackground()) << "the wallpaper shows through";
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+    }
+    EXPECT_EQ(Control<QLabel>("Label26")->toolTip(), "mailto: support@orlisk.example");
+    EXPECT_EQ(Control<QLabel>("Label14")->toolTip(), "Send vote about program ");
+
+    auto* icon = Control("ProgramIcon");
+    auto* envelope = Control("Image1");
+    ASSERT_TRUE(icon && envelope);
+    EXPECT_EQ(icon->parentWidget(), panel);
+    EXPECT_EQ(icon->geometry(), QRect(24, 16, 70, 70));
+    EXPECT_EQ(envelope->parentWidget(), panel);
+    EXPECT_EQ(envelope->geometry(), QRect(32, 185, 33, 33));
+
+    auto* ok = Control<QPushButton>("OKButton");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->parentWidget(), box.get());
+    EXPECT_EQ(ok->geometry(), QRect(367, 188, 75, 25));
+    EXPECT_EQ(ok->text(), "OK");
+    EXPECT_TRUE(ok->isDefault());
+}
+
+TEST_F(AboutBox, LinksHandTheShellTheirTargetsAndTheBoxStaysOpen) {
+    struct Link {
+        const char* name;
+        QString target;
+    };
+    const Link links[] = {
+        {"Label24", "https://orlisk.example/volume-calculator"},
+        {"Label26", "mailto:support@orlisk.example?subject=Information request"},
+        {"Label14", "mailto:support@orlisk.example?subject=Vote about Orlisk Volume Calculator&body=Hi!"},
+    };
+    Open();
+    for (const Link& link : links) {
+        SCOPED_TRACE(link.name);
+        shell.calls.clear();
+        auto* label = Control(link.name);
+        ASSERT_NE(label, nullptr);
+        QTest::mouseClick(label, Qt::LeftButton);
+        ASSERT_EQ(shell.calls.size(), 1u);
+        EXPECT_EQ(shell.calls[0].owner, nullptr); // the application itself
+        EXPECT_EQ(shell.calls[0].verb, "Open");
+        EXPECT_EQ(shell.calls[0].target, link.target);
+        EXPECT_TRUE(box->isVisible());
+    }
+    EXPECT_TRUE(shell.errors.empty());
+
+    // A press that is released elsewhere is no click.
+    shell.calls.clear();
+    auto* home = Control("Label24");
+    QTest::mousePress(home, Qt::LeftButton);
+    QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_TRUE(shell.calls.empty());
+    box->close();
+}
+
+TEST_F(AboutBox, HoverUnderlinesOnlyTheLinkUnderThePointer) {
+    const char* names[] = {"Label24", "Label26", "Label14"};
+    Open();
+    auto* panel = Control("SpeedBar1");
+    for (const char* hovered : names) {
+        SCOPED_TRACE(hovered);
+        auto* label = Control<QLabel>(hovered);
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseMove(label, QPoint(5, label->height() / 2));
+        for (const char* other : names) {
+            EXPECT_EQ(Control<QLabel>(other)->font().underline(), other == hovered) << other;
+        }
+        const QFont underlined = label->font();
+        EXPECT_FALSE(underlined.bold() || underlined.italic() || underlined.strikeOut());
+        EXPECT_EQ(underlined.pixelSize(), 13);
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+        QTest::mouseMove(panel, QPoint(300, 170)); // an empty spot of the wallpaper
+        EXPECT_FALSE(label->font().underline());
+        EXPECT_EQ(label->font().pixelSize(), 13);
+    }
+    box->close();
+}
+
+TEST_F(AboutBox, EnterAndOkCloseWithOkButEscDoesNot) {
+    Open();
+    EXPECT_EQ(QApplication::focusWidget(), Control("OKButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(box->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Control("OKButton")) << "the only stop of the keyboard order";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(box->result(), QDialog::Accepted);
+
+    Open();
+    QTest::mouseClick(Control("OKButton"), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(box->result(), QDialog::Accepted);
+
+    Open();
+    box->close(); // the title-bar close button
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(AboutBox, IsCentredFirstAndThenReopensWhereItWasLeft) {
+    Open();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(box->pos(),
+              QPoint(screen.left() + (screen.width() - 467) / 2, screen.top() + (screen.height() - 228) / 2));
+    box->close();
+    Open();
+    EXPECT_EQ(box->pos(),
+              QPoint(screen.left() + (screen.width() - 467) / 2, screen.top() + (screen.height() - 228) / 2));
+    box->move(10, 20); // the user drags it
+    QTest::keyClick(Control("OKButton"), Qt::Key_Return);
+    Open();
+    EXPECT_EQ(box->pos(), QPoint(10, 20));
+    box->close();
+}
+
+TEST_F(AboutBox, TilesTheWallpaperFromTheCornerWithoutStretching) {
+    auto* panel = Control<WallpaperPanel>("SpeedBar1");
+    ASSERT_NE(panel, nullptr);
+    const QImage tracer = TracerPicture(336, 234);
+    panel->SetWallpaper(tracer);
+    const QImage shown = Grab(panel);
+    ASSERT_EQ(shown.size(), QSize(467, 228));
+    // Spots that no label covers: the left copy, the right copy from 336 on, cut after 131
+    // columns, and both cut at the bottom.
+    const QPoint spots[] = {{0, 0},   {5, 100},   {335, 0},   {336, 0}, {340, 5},
+                            {466, 0}, {466, 227}, {300, 227}, {0, 227}};
+    for (const QPoint& spot : spots) {
+        SCOPED_TRACE(QString("%1,%2").arg(spot.x()).arg(spot.y()).toStdString());
+        EXPECT_EQ(shown.pixel(spot), tracer.pixel(spot.x() % 336, spot.y() % 234));
+    }
+}
+
+TEST_F(AboutBox, ShowsTheProgramsOwnPictures) {
+    if (!QFile::exists(":/pictures/wallpaper")) {
+        GTEST_SKIP() << "the pictures are not built into this program";
+    }
+    auto* panel = Control<WallpaperPanel>("SpeedBar1");
+    ASSERT_NE(panel, nullptr);
+    ASSERT_EQ(panel->Wallpaper().size(), QSize(336, 234));
+    const QImage shown = Grab(panel);
+    // The right copy repeats the left one, column for column.
+    const QPoint spots[] = {{340, 2}, {400, 2}, {440, 60}, {460, 120}, {350, 227}, {420, 227}};
+    for (const QPoint& spot : spots) {
+        EXPECT_EQ(shown.pixel(spot), shown.pixel(spot.x() - 336, spot.y())) << spot.x() << "," << spot.y();
+    }
+    EXPECT_EQ(Control<QLabel>("ProgramIcon")->pixmap().size(), QSize(70, 70));
+    const QPixmap envelope = Control<QLabel>("Image1")->pixmap();
+    EXPECT_EQ(envelope.size(), QSize(33, 33));
+    EXPECT_TRUE(envelope.hasAlpha()) << "the envelope keeps its transparent colour";
+}
+
+class WallpaperTiling : public ::testing::Test {};
+
+TEST_F(WallpaperTiling, CoversTheInnerRectangleWithWholeCopies) {
+    struct Case {
+        QSize panel;
+        QSize picture;
+        int inset;
+    };
+    const Case cases[] = {
+        {{467, 228}, {336, 234}, 0}, {{100, 50}, {30, 20}, 0}, {{90, 60}, {30, 20}, 0},
+        {{100, 70}, {30, 20}, 3},    {{10, 10}, {40, 40}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.panel.width() << "x" << c.panel.height() << " inset " << c.inset);
+        WallpaperPanel panel;
+        panel.resize(c.panel);
+        QPalette colours = panel.palette();
+        colours.setColor(panel.backgroundRole(), QColor(255, 0, 255));
+        panel.setPalette(colours);
+        panel.SetInset(c.inset);
+        const QImage tracer = TracerPicture(c.picture.width(), c.picture.height());
+        panel.SetWallpaper(tracer);
+        const QImage shown = Grab(&panel);
+        ASSERT_EQ(shown.size(), c.panel);
+        int wrong = 0;
+        for (int y = 0; y < c.panel.height(); ++y) {
+            for (int x = 0; x < c.panel.width(); ++x) {
+                const bool inner = x >= c.inset && y >= c.inset && x < c.panel.width() - c.inset &&
+                                   y < c.panel.height() - c.inset;
+                const QRgb expected = inner ? tracer.pixel((x - c.inset) % c.picture.width(),
+                                                           (y - c.inset) % c.picture.height())
+                                            : qRgb(255, 0, 255);
+                wrong += shown.pixel(x, y) != expected;
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+    }
+}
+
+TEST_F(WallpaperTiling, WithoutAPicturePaintsOnlyTheBackground) {
+    WallpaperPanel panel;
+    panel.resize(40, 30);
+    QPalette colours = panel.palette();
+    colours.setColor(panel.backgroundRole(), QColor(10, 20, 30));
+    panel.setPalette(colours);
+    const QImage shown = Grab(&panel);
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(10, 20, 30));
+    EXPECT_EQ(shown.pixel(39, 29), qRgb(10, 20, 30));
+}
+
+QByteArray EncodeJpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "JPG", 100));
+    return bytes;
+}
+
+TEST(JpegDecoder, DecodesColourAndGreyPicturesToRgb) {
+    QImage colour(32, 16, QImage::Format_RGB32);
+    QPainter painter(&colour);
+    painter.fillRect(0, 0, 16, 16, QColor(200, 30, 30));
+    painter.fillRect(16, 0, 16, 16, QColor(30, 60, 220));
+    painter.end();
+    QImage grey(8, 8, QImage::Format_Grayscale8);
+    grey.fill(128);
+
+    struct Case {
+        const char* what;
+        QImage source;
+        std::vector<std::pair<QPoint, QColor>> samples;
+    };
+    const Case cases[] = {
+        {"colour", colour, {{{8, 8}, QColor(200, 30, 30)}, {{24, 8}, QColor(30, 60, 220)}}},
+        {"grey", grey, {{{4, 4}, QColor(128, 128, 128)}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QImage decoded = DecodeJpeg(EncodeJpeg(c.source));
+        ASSERT_FALSE(decoded.isNull());
+        EXPECT_EQ(decoded.size(), c.source.size());
+        EXPECT_EQ(decoded.format(), QImage::Format_RGB888);
+        for (const auto& [spot, colourAt] : c.samples) {
+            const QColor got = decoded.pixelColor(spot);
+            EXPECT_LE(std::abs(got.red() - colourAt.red()), 6);
+            EXPECT_LE(std::abs(got.green() - colourAt.green()), 6);
+            EXPECT_LE(std::abs(got.blue() - colourAt.blue()), 6);
+        }
+    }
+}
+
+TEST(JpegDecoder, GivesAnEmptyImageForDamagedData) {
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(QColor(90, 140, 60));
+    const QByteArray good = EncodeJpeg(picture);
+    ASSERT_FALSE(DecodeJpeg(good).isNull());
+
+    QByteArray badMarker = good;
+    badMarker[3] = '\x01'; // the first segment marker is no marker any more
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"nothing", QByteArray()},
+        {"not a JPEG", QByteArray("GIF89a this is something else entirely")},
+        {"start marker only", QByteArray("\xFF\xD8", 2)},
+        {"header only", good.left(good.size() / 4)},
+        {"cut in half", good.left(good.size() / 2)},
+        {"bad marker", badMarker},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_TRUE(DecodeJpeg(c.bytes).isNull());
+    }
+}
+
+// Writes both dialogs as PNG files into VOLCALC_SCREENSHOT_DIR, when it is set.
+TEST(Screenshots, BothDialogs) {
+    const QString folder = qEnvironmentVariable("VOLCALC_SCREENSHOT_DIR");
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "VOLCALC_SCREENSHOT_DIR is not set";
+    }
+    ASSERT_TRUE(QDir().mkpath(folder));
+    TAboutBox about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    EXPECT_TRUE(about.grab().save(QDir(folder).filePath("about_box.png")));
+    about.close();
+
+    TForm2 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::keyClicks(form.findChild<QWidget*>("Edit1"), "Stainless steel");
+    QTest::keyClicks(form.findChild<QWidget*>("Edit2"), "7900");
+    EXPECT_TRUE(form.grab().save(QDir(folder).filePath("add_material_dialog.png")));
+    form.close();
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+#include "ui/link_label.h"
+
+#include <QMouseEvent>
+
+namespace volcalc::ui {
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pressed_) {
+        pressed_ = false;
+        if (rect().contains(event->position().toPoint())) {
+            emit Clicked();
+            return;
+        }
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    emit MouseEnter();
+}
+
+void LinkLabel::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    emit MouseLeave();
+}
+
+} // namespace volcalc::ui

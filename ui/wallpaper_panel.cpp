@@ -1,0 +1,45 @@
+#include "ui/wallpaper_panel.h"
+
+#include <QPainter>
+
+namespace volcalc::ui {
+
+WallpaperPanel::WallpaperPanel(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void WallpaperPanel::SetWallpaper(const QImage& wallpaper) {
+    wallpaper_ = wallpaper;
+    update();
+}
+
+void WallpaperPanel::SetInset(int inset) {
+    inset_ = inset < 0 ? 0 : inset;
+    update();
+}
+
+QRect WallpaperPanel::InnerRect() const {
+    return rect().adjusted(inset_, inset_, -inset_, -inset_);
+}
+
+void WallpaperPanel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().brush(backgroundRole()));
+
+    const QRect inner = InnerRect();
+    const int w = wallpaper_.width();
+    const int h = wallpaper_.height();
+    if (wallpaper_.isNull() || w <= 0 || h <= 0 || inner.isEmpty()) {
+        return;
+    }
+    painter.setClipRect(inner);
+    // Both bounds included: the last column and row are cut by the clip.
+    for (int i = 0; i <= inner.width() / w; ++i) {
+        for (int j = 0; j <= inner.height() / h; ++j) {
+            painter.drawImage(QPoint(inner.left() + i * w, inner.top() + j * h), wallpaper_);
+        }
+    }
+}
+
+} // namespace volcalc::ui
