@@ -45,18 +45,17 @@ void Ledger::ClearLedger() {
     UndoAvailable = false;
 }
 
-bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
+std::optional<CalculationResult> ComputeCalculation(const CalculationInput& input, std::int32_t density) {
     const std::optional<LengthUnit> unit = LengthUnitFromName(input.LengthUnitName);
     if (!unit) {
         throw ECalcError("Unknown length unit \"" + std::string(input.LengthUnitName) + "\"");
     }
     if (input.Texts.size() != input.Rule.ParameterCount || AnyEmpty(input.Texts)) {
-        m_view.ShowWarning(std::string(WrongDataWarning));
-        return false;
+        return std::nullopt;
     }
     std::array<double, MaxShapeParameters> values{};
     if (input.Texts.size() > values.size()) {
-        throw ECalcError("Too many parameters");
+        return std::nullopt;
     }
     for (std::size_t i = 0; i < input.Texts.size(); ++i) {
         values[i] = ParseDecimalText(input.Texts[i]);
@@ -64,14 +63,21 @@ bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
     const std::optional<long double> perPiece =
         input.Rule.VolumePerPiece(std::span<const double>(values.data(), input.Texts.size()));
     if (!perPiece) {
-        m_view.ShowWarning(std::string(WrongDataWarning));
-        return false;
+        return std::nullopt;
     }
     const double raw = StoreDouble(*perPiece * input.Quantity / 1000000000.0L);
     const double volume = ScaleVolumeToCubicMetres(raw, *unit);
+    return CalculationResult{volume, StoreDouble(static_cast<long double>(density) * volume)};
+}
+
+bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
     const std::int32_t density = m_density ? m_density->SelectedDensity() : CurrentDensity;
-    const double mass = StoreDouble(static_cast<long double>(density) * volume);
-    const LedgerTotals next = AddCalculation(Totals, group, volume, mass);
+    const std::optional<CalculationResult> result = ComputeCalculation(input, density);
+    if (!result) {
+        m_view.ShowWarning(std::string(WrongDataWarning));
+        return false;
+    }
+    const LedgerTotals next = AddCalculation(Totals, group, result->Volume, result->Mass);
 
     UndoSnapshot = Totals;
     UndoAvailable = true;
@@ -82,6 +88,7 @@ bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
     }
     CurrentDensity = density;
     Totals = next;
+    LastResult = *result;
     m_view.ShowTotals(Totals);
     return true;
 }

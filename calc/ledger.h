@@ -67,6 +67,17 @@ struct CalculationInput {
     std::string_view LengthUnitName;
 };
 
+// What one calculation adds: cubic metres and kilograms of all its pieces.
+struct CalculationResult {
+    double Volume = 0;
+    double Mass = 0;
+};
+
+// Reads the parameter texts and computes one calculation with the given density, changing
+// nothing. Empty when the texts or the values describe no solid (the ledger's warning case);
+// throws ECalcError for a text that is not a number or a floating-point error.
+std::optional<CalculationResult> ComputeCalculation(const CalculationInput& input, std::int32_t density);
+
 // Running totals of objects and apertures with one step of undo. A calculation computes
 // everything first and changes the ledger only when every step succeeded.
 class Ledger {
@@ -79,6 +90,8 @@ public:
     LedgerTotals Totals;
     LedgerTotals UndoSnapshot;
     bool UndoAvailable = false;
+    // What the last successful calculation added.
+    CalculationResult LastResult;
 
     void ClearLedger();
     // True when the calculation was added; false when refused with the warning.

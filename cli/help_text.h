@@ -3,6 +3,7 @@
 namespace volcalc::cli {
 
 inline constexpr const char* HelpText = R"(Usage: volcalc-cli [OPTIONS] [FILE]
+       volcalc-cli [OPTIONS] --input-csv LIST.csv
 
 Weighs solid bodies as the Orlisk Volume Calculator window does, from a script.
 Commands are read from FILE, or from standard input when no FILE is given.
@@ -11,6 +12,17 @@ Options:
   --precise     show figures as doubles with 17 significant digits
   --strict      stop at the first line that fails
   --ini FILE    material catalogue to use (default: volcalc.ini beside this program)
+  --report      at the end, list every calculation that counts (a bill of materials),
+                then the totals; undo removes the last row, reset clears the list
+  --csv         write that report as CSV (RFC 4180, header row, full precision, ".")
+  --json        write that report as one JSON document
+  --volume-unit UNIT, --mass-unit UNIT
+                display units of the report (default: meter, kilogram)
+  --input-csv FILE
+                weigh a list kept in a spreadsheet: one calculation a row,
+                group,shape,unit,quantity,material,p1,p2,p3,p4,p5
+                (header row optional, trailing empty parameters allowed; material is
+                a catalogue name, "density N", or empty to keep the one in force)
   --help        show this text
 
 Script: one command a line; blank lines and lines starting with "#" are ignored.
@@ -50,6 +62,11 @@ A script without "show" prints one at its end.
 
 A failing line prints "line N: MESSAGE" on standard error and changes nothing;
 the script goes on unless --strict is given. Exit status: 1 if a line failed, else 0.
+
+Report rows: line, group, shape, unit, quantity, parameters as typed, material
+(or "density N"), density, volume of one piece and of all pieces, mass of one
+piece and of all pieces; apertures are negative. With --csv or --json, "show"
+prints nothing: the document is the whole output.
 
 Example:
   density 7850

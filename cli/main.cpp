@@ -1,4 +1,5 @@
 #include "calc/number_text.h"
+#include "calc/units.h"
 #include "help_text.h"
 #include "locale_separator.h"
 #include "materials/material_catalogue.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     volcalc::cli::ScriptOptions options;
     options.catalogue = DefaultCatalogue();
     std::string_view file;
+    std::string_view csvInput;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -40,6 +42,35 @@ int main(int argc, char** argv) {
             options.precise = true;
         } else if (arg == "--strict") {
             options.strict = true;
+        } else if (arg == "--report") {
+            options.report = volcalc::cli::ReportFormat::Text;
+        } else if (arg == "--csv") {
+            options.report = volcalc::cli::ReportFormat::Csv;
+        } else if (arg == "--json") {
+            options.report = volcalc::cli::ReportFormat::Json;
+        } else if (arg == "--volume-unit" || arg == "--mass-unit") {
+            if (++i == argc) {
+                return Usage(std::string(arg) + " needs a unit");
+            }
+            const std::string_view unit = argv[i];
+            if (arg == "--volume-unit") {
+                const auto volume = volcalc::VolumeUnitFromName(unit);
+                if (!volume) {
+                    return Usage("unknown volume unit '" + std::string(unit) + "'");
+                }
+                options.reportUnits.Volume = *volume;
+            } else {
+                const auto mass = volcalc::MassUnitFromName(unit);
+                if (!mass) {
+                    return Usage("unknown mass unit '" + std::string(unit) + "'");
+                }
+                options.reportUnits.Mass = *mass;
+            }
+        } else if (arg == "--input-csv") {
+            if (++i == argc) {
+                return Usage("--input-csv needs a file");
+            }
+            csvInput = argv[i];
         } else if (arg == "--ini") {
             if (++i == argc) {
                 return Usage("--ini needs a file");
@@ -51,7 +82,18 @@ int main(int argc, char** argv) {
             file = arg;
         }
     }
+    if (!csvInput.empty() && !file.empty()) {
+        return Usage("give either a script or --input-csv, not both");
+    }
     volcalc::cli::ScriptSession session(options, std::cout, std::cerr);
+    if (!csvInput.empty()) {
+        std::ifstream csv{std::string(csvInput), std::ios::binary};
+        if (!csv) {
+            std::cerr << "volcalc-cli: cannot open " << csvInput << '\n';
+            return 2;
+        }
+        return session.RunCsv(csv);
+    }
     if (file.empty() || file == "-") {
         return session.RunScript(std::cin);
     }

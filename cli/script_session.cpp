@@ -5,7 +5,10 @@
 #include "calc/quantity.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
+#include "csv_rows.h"
 #include "script_words.h"
+
+#include <algorithm>
 
 #include <charconv>
 #include <istream>
@@ -65,13 +68,61 @@ int ScriptSession::RunScript(std::istream& in) {
             }
         }
     }
-    if (!m_shown) {
-        RunLine("show", lineNumber + 1);
+    return Finish(failed);
+}
+
+int ScriptSession::Finish(bool failed) {
+    switch (m_options.report) {
+    case ReportFormat::None:
+        if (!m_shown) {
+            RunLine("show", m_line + 1);
+        }
+        break;
+    case ReportFormat::Text:
+        WriteTextReport(m_out, m_report, m_ledger.Totals, m_options.reportUnits);
+        break;
+    case ReportFormat::Csv:
+        WriteCsvReport(m_out, m_report, m_ledger.Totals, m_options.reportUnits);
+        break;
+    case ReportFormat::Json:
+        WriteJsonReport(m_out, m_report, m_ledger.Totals, m_options.reportUnits);
+        break;
     }
     return failed ? 1 : 0;
 }
 
+int ScriptSession::RunCsv(std::istream& in) {
+    bool failed = false;
+    bool stopped = false;
+    const std::string error =
+        ReadCsvRows(in, [&](const std::vector<std::string>& fields, std::size_t number) {
+            if (stopped) {
+                return;
+            }
+            m_failure.clear();
+            try {
+                RunCsvRow(fields, number);
+            } catch (const ECalcError& e) {
+                m_failure = ErrorBoxText(e.what());
+            } catch (const LineError& e) {
+                m_failure = e.what();
+            }
+            if (!m_failure.empty()) {
+                m_err << "row " << number << (m_failure.starts_with("column ") ? ", " : ": ") << m_failure
+                      << '\n';
+                failed = true;
+                stopped = m_options.strict;
+            }
+        });
+    if (!error.empty()) {
+        m_err << error << '\n';
+        return 1;
+    }
+    return stopped ? 1 : Finish(failed);
+}
+
 bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
+    m_line = lineNumber;
     if (IsIgnoredLine(line)) {
         return true;
     }
@@ -103,10 +154,10 @@ void ScriptSession::Dispatch(const Words& words) {
         Show(words);
     } else if (command == "undo") {
         ExpectWords(words, 1, 1, "undo");
-        m_ledger.UndoLast();
+        Undo();
     } else if (command == "reset") {
         ExpectWords(words, 1, 1, "reset");
-        m_ledger.ResetAll();
+        Reset();
     } else if (command == "density") {
         SetDensity(words);
     } else if (command == "material") {
@@ -146,8 +197,147 @@ void ScriptSession::Calculate(CalcGroup group, const Words& words) {
     }
     const QuantityRules& rules = QuantityFieldRules;
     const std::int32_t quantity = rules.Clamp(rules.Read(words[3]));
-    const std::span<const std::string_view> texts(words.data() + 4, given);
-    m_ledger.Calculate(group, {*shape->Rule, texts, quantity, words[2]});
+    AddCalculation(
+        {group, shape, words[2], quantity, std::span<const std::string_view>(words.data() + 4, given)});
+}
+
+void ScriptSession::AddCalculation(const Calculation& c) {
+    if (!m_ledger.Calculate(c.group, {*c.shape->Rule, c.texts, c.quantity, c.unit})) {
+        return;
+    }
+    if (m_options.report == ReportFormat::None) {
+        return;
+    }
+    const CalculationResult piece =
+        *ComputeCalculation({*c.shape->Rule, c.texts, 1, c.unit}, m_ledger.CurrentDensity);
+    const double sign = c.group == CalcGroup::Object ? 1.0 : -1.0;
+    ReportRow row{m_line,
+                  c.group,
+                  c.shape->DisplayName,
+                  *std::find(LengthUnitNames.begin(), LengthUnitNames.end(), c.unit),
+                  c.quantity,
+                  {c.texts.begin(), c.texts.end()},
+                  MaterialLabel(),
+                  m_ledger.CurrentDensity,
+                  sign * piece.Volume,
+                  sign * m_ledger.LastResult.Volume,
+                  sign * piece.Mass,
+                  sign * m_ledger.LastResult.Mass};
+    m_report.Add(std::move(row));
+}
+
+std::string ScriptSession::MaterialLabel() const {
+    if (!m_fixedDensity && m_catalogue && m_catalogue->SelectedIndex() >= 0) {
+        return m_catalogue->Names()[static_cast<std::size_t>(m_catalogue->SelectedIndex())];
+    }
+    return "density " + std::to_string(m_ledger.CurrentDensity);
+}
+
+void ScriptSession::Undo() {
+    if (!m_ledger.UndoAvailable) {
+        throw LineError("nothing to undo");
+    }
+    m_ledger.UndoLast();
+    m_report.Undo();
+}
+
+void ScriptSession::Reset() {
+    m_ledger.ResetAll();
+    m_report.Reset();
+}
+
+namespace {
+
+constexpr const char* CsvColumns[] = {"group", "shape", "unit", "quantity", "material",
+                                      "p1",    "p2",    "p3",   "p4",       "p5"};
+
+LineError ColumnError(std::size_t column, const std::string& message) {
+    return LineError("column " + std::string(CsvColumns[column]) + ": " + message);
+}
+
+bool IsHeader(const std::vector<std::string>& fields) {
+    return !fields.empty() && (fields[0] == "group" || fields[0] == "Group" || fields[0] == "GROUP");
+}
+
+} // namespace
+
+void ScriptSession::RunCsvRow(const std::vector<std::string>& fields, std::size_t number) {
+    m_line = number;
+    if (number == 1 && IsHeader(fields)) {
+        return;
+    }
+    if (fields.size() < 4 || fields.size() > std::size(CsvColumns)) {
+        throw LineError("expected group,shape,unit,quantity,material,p1..p5 but found " +
+                        std::to_string(fields.size()) + " columns");
+    }
+    const auto group = fields[0] == "object"     ? std::optional(CalcGroup::Object)
+                       : fields[0] == "aperture" ? std::optional(CalcGroup::Aperture)
+                                                 : std::nullopt;
+    if (!group) {
+        throw ColumnError(0, "expected object or aperture, found " + Quoted(fields[0]));
+    }
+    const bool object = *group == CalcGroup::Object;
+    const ShapeEntry* shape = FindShape(object ? ShapeGroup::Object : ShapeGroup::Aperture, fields[1]);
+    if (shape == nullptr || shape->Rule == nullptr) {
+        throw ColumnError(1, std::string("unknown ") + (object ? "object" : "aperture") + " shape " +
+                                 Quoted(fields[1]));
+    }
+    if (!LengthUnitFromName(fields[2])) {
+        throw ColumnError(2, "unknown length unit " + Quoted(fields[2]));
+    }
+    std::array<std::string_view, 5> texts{};
+    const std::size_t count = shape->Parameters.size();
+    for (std::size_t i = 0; i + 5 < fields.size(); ++i) {
+        if (i >= count && !fields[i + 5].empty()) {
+            throw ColumnError(i + 5,
+                              Quoted(shape->DisplayName) + " takes " + std::to_string(count) + " parameters");
+        }
+        if (i < count) {
+            texts[i] = fields[i + 5];
+        }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        if (texts[i].empty()) {
+            throw ColumnError(i + 5, "empty; " + OneLine(std::string(WrongDataWarning)));
+        }
+        try {
+            ParseDecimalText(texts[i]);
+        } catch (const ECalcError& e) {
+            throw ColumnError(i + 5, ErrorBoxText(e.what()));
+        }
+    }
+    if (fields.size() > 4) {
+        SetCsvMaterial(fields[4]);
+    }
+    const QuantityRules& rules = QuantityFieldRules;
+    AddCalculation({*group, shape, fields[2], rules.Clamp(rules.Read(fields[3])),
+                    std::span<const std::string_view>(texts.data(), count)});
+}
+
+void ScriptSession::SetCsvMaterial(std::string_view text) {
+    if (text.empty()) {
+        return;
+    }
+    if (text.starts_with("density ")) {
+        const auto density = ReadIntegerText(text.substr(8));
+        if (!density) {
+            throw ColumnError(4, ErrorBoxText(InvalidIntegerError(std::string(text.substr(8))).what()));
+        }
+        m_fixedDensity = *density;
+        return;
+    }
+    if (m_catalogue) {
+        const auto& names = m_catalogue->Names();
+        const auto found = std::find(names.begin(), names.end(), text);
+        if (found != names.end()) {
+            m_fixedDensity.reset();
+            if (m_catalogue->SelectedIndex() != found - names.begin()) {
+                m_catalogue->PickMaterial(static_cast<int>(found - names.begin()));
+            }
+            return;
+        }
+    }
+    throw ColumnError(4, "no material named " + Quoted(text));
 }
 
 void ScriptSession::Show(const Words& words) {
@@ -159,6 +349,10 @@ void ScriptSession::Show(const Words& words) {
     const auto massUnit = words.size() > 2 ? MassUnitFromName(words[2]) : DefaultMassUnit;
     if (!massUnit) {
         throw LineError("unknown mass unit " + Quoted(words[2]));
+    }
+    m_shown = true;
+    if (m_options.report == ReportFormat::Csv || m_options.report == ReportFormat::Json) {
+        return; // the document is the whole output
     }
     const LedgerTotals& t = m_ledger.Totals;
     const std::string volumes[] = {Figure(VolumeForDisplay(t.ObjectVolume, *volumeUnit)),

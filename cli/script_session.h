@@ -1,7 +1,9 @@
 #pragma once
 
 #include "calc/ledger.h"
+#include "calc/shapes.h"
 #include "materials/material_catalogue.h"
+#include "report.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,6 +20,8 @@ struct ScriptOptions {
     bool precise = false;                           // show figures with 17 significant digits
     bool strict = false;                            // stop at the first failing line
     std::optional<std::filesystem::path> catalogue; // material file; none: no materials
+    ReportFormat report = ReportFormat::None;       // written when the script ends
+    ReportUnits reportUnits;
 };
 
 // Runs script lines against one ledger, as the window's buttons would.
@@ -28,16 +32,36 @@ public:
 
     // Runs one line; false when it failed (its message is already written).
     bool RunLine(std::string_view line, std::size_t lineNumber);
-    // Runs a whole stream; ends with a "show" when the script had none. Returns the exit status.
+    // Runs a whole stream; ends with a "show" (or the report) when the script had none.
+    // Returns the exit status.
     int RunScript(std::istream& in);
+    // Runs the calculations of a CSV list: group,shape,unit,quantity,material,p1..p5 per row,
+    // with an optional header row. Returns the exit status.
+    int RunCsv(std::istream& in);
 
     const Ledger& GetLedger() const { return m_ledger; }
+    const Report& GetReport() const { return m_report; }
 
 private:
     using Words = std::vector<std::string_view>;
 
+    struct Calculation {
+        CalcGroup group;
+        const ShapeEntry* shape;
+        std::string_view unit;
+        std::int32_t quantity;
+        std::span<const std::string_view> texts;
+    };
+
     void Dispatch(const Words& words);
     void Calculate(CalcGroup group, const Words& words);
+    void AddCalculation(const Calculation& calculation);
+    void RunCsvRow(const std::vector<std::string>& fields, std::size_t number);
+    void SetCsvMaterial(std::string_view text);
+    void Undo();
+    void Reset();
+    int Finish(bool failed);
+    std::string MaterialLabel() const;
     void Show(const Words& words);
     void SetDensity(const Words& words);
     void PickMaterial(const Words& words);
@@ -70,7 +94,9 @@ private:
     std::optional<std::int32_t> m_fixedDensity;
     std::string m_failure; // message of the failing line
     bool m_shown = false;
+    std::size_t m_line = 0;
     Words m_words;
+    Report m_report;
 };
 
 } // namespace volcalc::cli
