@@ -26,3 +26,24 @@ awk -v s="$start" -v e="$end" -v n="$lines" 'BEGIN {
     t = e - s
     printf "volcalc-cli: %d calculation lines in %.3f s = %.0f lines/s\n", n, t, n / t
 }'
+
+# A 1,000,000-row list from a spreadsheet, weighed and written as a CSV report.
+csv=$(mktemp /tmp/volcalc-throughput-XXXXXX.csv)
+trap 'rm -f "$script" "$csv"' EXIT
+awk -v n="$lines" 'BEGIN {
+    print "group,shape,unit,quantity,material,p1,p2,p3,p4,p5\r"
+    for (i = 0; i < n; i++) {
+        k = i % 3
+        if (k == 0) print "object,Parallelepiped,millimeter,2,density 7850,1000,\"250,5\",10,,\r"
+        else if (k == 1) print "object,I-Beam,millimeter,1,,200,100,8,12.5,6000\r"
+        else print "aperture,Cylinder,millimeter,4,,22,10,,,\r"
+    }
+}' >"$csv"
+start=$(date +%s.%N)
+/usr/bin/time -f "%M" -o "$csv.mem" "$cli" --ini /nonexistent/volcalc.ini --csv --input-csv "$csv" >/dev/null
+end=$(date +%s.%N)
+awk -v s="$start" -v e="$end" -v n="$lines" -v m="$(cat "$csv.mem")" 'BEGIN {
+    t = e - s
+    printf "volcalc-cli --csv --input-csv: %d rows in %.3f s = %.0f rows/s, peak memory %.0f MB\n", n, t, n / t, m / 1024
+}'
+rm -f "$csv.mem"
