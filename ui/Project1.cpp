@@ -1,0 +1,44 @@
+// The program entry: the application, then the main window, the About box and the add-material
+// dialog in this order, then the event loop until the main window closes.
+#include "ui/Unit1.h"
+#include "ui/app_style.h"
+#include "ui/decimal_separator.h"
+#include "ui/program_windows.h"
+#include "ui/window_style.h"
+
+#include <QApplication>
+
+#include <memory>
+
+#if VOLCALC_HAVE_ABOUT_BOX
+#include "ui/about.h"
+#endif
+#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
+#include "ui/Unit2.h"
+#endif
+
+using namespace volcalc::ui;
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    InstallWindowStyle();
+    ReadRegionalSeparator();
+    RegionalSeparatorWatcher separatorWatcher;
+
+    auto form1 = std::make_unique<TForm1>();
+    Form1 = form1.get();
+#if VOLCALC_HAVE_ABOUT_BOX
+    auto aboutBox = std::make_unique<TAboutBox>();
+    AboutBox = aboutBox.get();
+#endif
+#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
+    auto form2 = std::make_unique<TForm2>();
+    Form2 = form2.get();
+    Form2->SetReceiver(
+        [](const std::string& name, std::int32_t density) { Form1->SetNewMaterial(name, density); });
+#endif
+
+    Form1->show();
+    return QApplication::exec();
+}

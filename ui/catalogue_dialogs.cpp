@@ -1,0 +1,46 @@
+#include "ui/catalogue_dialogs.h"
+
+#include "ui/desktop_services.h"
+#include "ui/program_windows.h"
+
+#include <QApplication>
+#include <QDialog>
+
+namespace volcalc::ui {
+namespace {
+
+// A dialog shows the normal pointer even while the window behind it is busy.
+class NormalPointer {
+public:
+    NormalPointer() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~NormalPointer() { QApplication::restoreOverrideCursor(); }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+};
+
+} // namespace
+
+bool WindowCatalogueDialogs::RunAddMaterialDialog() {
+    return ShowAddMaterialDialog() == QDialog::Accepted;
+}
+
+bool WindowCatalogueDialogs::Confirm(const std::string& text) {
+    NormalPointer pointer;
+    return Desktop().MessageDlg(QString::fromStdString(text), MsgDlgType::Confirmation, mbYes | mbNo) ==
+           mbYes;
+}
+
+void WindowCatalogueDialogs::ShowError(const std::string& text) {
+    NormalPointer pointer;
+    Desktop().MessageDlg(QString::fromStdString(text), MsgDlgType::Error, mbYes);
+}
+
+void WindowCatalogueDialogs::SetBusyCursor(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace volcalc::ui

@@ -1,0 +1,53 @@
+#include "ui/desktop_services.h"
+
+#include "ui/message_dialog.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace volcalc::ui {
+namespace {
+
+// A target that starts with a scheme ("mailto:", "http:") is an address; anything else a file.
+QUrl TargetUrl(const QString& target) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    if (scheme.match(target).hasMatch()) {
+        return QUrl(target, QUrl::TolerantMode);
+    }
+    return QUrl::fromLocalFile(target);
+}
+
+class RealDesktopServices : public DesktopServices {
+public:
+    MsgDlgButton MessageDlg(const QString& text, MsgDlgType type, MsgDlgButtons buttons) override {
+        MessageDialog dialog = BuildMessageDialog(text, type, buttons);
+        dialog.Box->exec();
+        return dialog.Answer(dialog.Box->clickedButton());
+    }
+
+    void ShowErrorBox(const QString& text) override { BuildErrorBox(text)->exec(); }
+
+    void Beep() override { QApplication::beep(); }
+
+    // The desktop has no verbs: every request is an open.
+    void ShellOpen(QWidget*, const QString&, const QString& target) override {
+        QDesktopServices::openUrl(TargetUrl(target));
+    }
+};
+
+DesktopServices* installed = nullptr;
+
+} // namespace
+
+DesktopServices& Desktop() {
+    static RealDesktopServices real;
+    return installed ? *installed : real;
+}
+
+void SetDesktop(DesktopServices* services) {
+    installed = services;
+}
+
+} // namespace volcalc::ui

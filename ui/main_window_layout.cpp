@@ -1,0 +1,298 @@
+// The fixed controls of the main window, placed in pixels as the form was drawn.
+#include "ui/Unit1.h"
+
+#include "calc/units.h"
+#include "ui/app_style.h"
+#include "ui/bevel_panel.h"
+#include "ui/group_frame.h"
+#include "ui/parameter_panels.h"
+#include "ui/pictures.h"
+#include "ui/result_field.h"
+#include "ui/spin_edit.h"
+#include "ui/toolbar_button.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+namespace volcalc::ui {
+namespace {
+
+constexpr int ClientWidth = 579;
+constexpr int ClientHeight = 563;
+const QColor MediumGrey(160, 160, 164);
+
+template <typename Widget> Widget* Named(Widget* widget, const char* name, const QRect& geometry) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// A label sizes itself to its text, as the form's labels do: the width drawn on the form is kept
+// unless the text needs more, and a right-aligned label keeps its right edge.
+void FitLabel(QLabel* label) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (label->wordWrap() || needed <= label->width()) {
+        return;
+    }
+    const int right = label->geometry().right();
+    label->resize(needed, label->height());
+    if (label->alignment() & Qt::AlignRight) {
+        label->move(right - needed + 1, label->y());
+    }
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QRect& geometry) {
+    return Named(new QLabel(QString::fromLatin1(text), parent), name, geometry);
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption, const QRect& geometry) {
+    return Named(new GroupFrame(QString::fromLatin1(caption), parent), name, geometry);
+}
+
+template <std::size_t N> QStringList Names(const std::array<std::string_view, N>& names) {
+    QStringList list;
+    for (std::string_view name : names) {
+        list << QString::fromUtf8(name.data(), qsizetype(name.size()));
+    }
+    return list;
+}
+
+// A pick-only drop-down list.
+QComboBox* MakeList(QWidget* parent, const char* name, const QRect& geometry, const QStringList& items,
+                    int selected) {
+    auto* list = Named(new QComboBox(parent), name, geometry);
+    list->addItems(items);
+    list->setCurrentIndex(selected);
+    return list;
+}
+
+QStringList ShapeNames(ShapeGroup group) {
+    QStringList list;
+    for (const ShapeEntry& entry : ShapesOf(group)) {
+        list << QString::fromUtf8(entry.DisplayName.data(), qsizetype(entry.DisplayName.size()));
+    }
+    return list;
+}
+
+QComboBox* MakeShapeList(QWidget* parent, const char* name, ShapeGroup group) {
+    QComboBox* list = MakeList(parent, name, {8, 198, 121, 21}, ShapeNames(group), 0);
+    list->setFont(WindowFont(true));
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+// The framed picture of a group: a bevelled panel holding the 260 x 170 picture.
+QLabel* MakePictureFrame(QWidget* group, const char* panelName, const char* imageName) {
+    auto* frame = Named(new BevelPanel(group, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered),
+                        panelName, {8, 15, 264, 174});
+    auto* image = Named(new QLabel(frame), imageName, {2, 2, 260, 170});
+    image->setScaledContents(true);
+    return image;
+}
+
+QPushButton* MakeCalculateButton(QWidget* group, const char* name, const char* hint) {
+    auto* button = Named(new QPushButton(group), name, {200, 323, 73, 30});
+    button->setIcon(Picture("calculator"));
+    button->setIconSize({31, 21});
+    button->setToolTip(QString::fromLatin1(hint));
+    return button;
+}
+
+TSpinEdit* MakeQuantity(QWidget* group, const char* name) {
+    auto* spin = Named(new TSpinEdit(group), name, {208, 269, 57, 22});
+    spin->SetMinValue(1);
+    spin->SetMaxValue(1000);
+    spin->SetIncrement(1);
+    return spin;
+}
+
+QToolButton* MakeMaterialButton(QWidget* group, const char* name, int left, const char* picture,
+                                const char* hint) {
+    auto* button = Named(new QToolButton(group), name, {left, 16, 36, 36});
+    button->setIcon(Picture(picture));
+    button->setIconSize({32, 32});
+    button->setToolTip(QString::fromLatin1(hint));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+ResultField* MakeResult(QWidget* group, const char* name, const QRect& geometry, const QFont& font) {
+    auto* field = Named(new ResultField(group), name, geometry);
+    field->setFont(font);
+    return field;
+}
+
+struct ResultNames {
+    const char* Group;
+    const char* Caption;
+    const char* TotalLabel;
+    const char* Total;
+    const char* UnitsLabel;
+    const char* Units;
+    const char* ObjectLabel;
+    const char* Object;
+    const char* ApertureLabel;
+    const char* Aperture;
+};
+
+// The volume and the mass groups share one layout.
+struct ResultGroup {
+    QGroupBox* Group;
+    QComboBox* Units;
+    QLineEdit* Total;
+    QLineEdit* Object;
+    QLineEdit* Aperture;
+};
+
+ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, const QStringList& units,
+                            int selected) {
+    ResultGroup made{};
+    made.Group = MakeGroup(panel, names.Group, names.Caption, {left, 5, 280, 105});
+    made.Group->setFont(WindowFont(true));
+    QWidget* g = made.Group;
+    MakeLabel(g, names.TotalLabel, "Total", {16, 16, 30, 13})->setFont(WindowFont(true));
+    made.Total = MakeResult(g, names.Total, {16, 30, 113, 26}, TotalFont());
+    MakeLabel(g, names.UnitsLabel, "Measure units", {184, 16, 66, 13})->setFont(WindowFont());
+    made.Units = MakeList(g, names.Units, {184, 30, 84, 21}, units, selected);
+    made.Units->setFont(WindowFont());
+    MakeLabel(g, names.ObjectLabel, "Object", {16, 60, 31, 13})->setFont(WindowFont());
+    made.Object = MakeResult(g, names.Object, {16, 74, 113, 21}, WindowFont());
+    MakeLabel(g, names.ApertureLabel, "Aperture", {155, 60, 40, 13})->setFont(WindowFont());
+    made.Aperture = MakeResult(g, names.Aperture, {155, 74, 113, 21}, WindowFont());
+    return made;
+}
+
+} // namespace
+
+void TForm1::BuildLayout() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orlisk Volume Calculator 4.1"));
+    // Fixed border: close and minimise, no maximise, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    setPalette(SilverPalette());
+    setAutoFillBackground(true);
+    setFont(WindowFont());
+    setWindowIcon(QIcon(Picture("program_icon")));
+
+    BuildToolbar();
+    BuildObjectGroup();
+    BuildApertureGroup();
+    BuildMaterialGroup();
+    BuildResultPanel();
+    SetTabOrder();
+    // Fonts and alignments are final only now.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        FitLabel(label);
+    }
+}
+
+void TForm1::BuildToolbar() {
+    const auto make = [this](const char* name, const char* caption, int left, int offset,
+                             const char* picture) {
+        auto* button = new ToolbarButton(this, QString::fromLatin1(caption), Picture(picture), offset);
+        return Named(button, name, {left, 8, 46, 63});
+    };
+    SpeedButton5 = make("SpeedButton5", "Undo", 342, 9, "undo");
+    SpeedButton6 = make("SpeedButton6", "Reset", 388, 10, "reset");
+    SpeedButton1 = make("SpeedButton1", "About", 434, ToolbarButton::Centred, "about");
+    SpeedButton2 = make("SpeedButton2", "Help", 480, 8, "help");
+    SpeedButton3 = make("SpeedButton3", "Exit", 526, 10, "exit");
+    SpeedButton5->setEnabled(false);
+}
+
+void TForm1::BuildMaterialGroup() {
+    GroupBox2 = MakeGroup(this, "GroupBox2", " Material ", {5, 3, 280, 68});
+    SpeedButton7 =
+        MakeMaterialButton(GroupBox2, "SpeedButton7", 8, "material_add", "Addition of the material list");
+    ComboBox1 = MakeList(GroupBox2, "ComboBox1", {51, 17, 175, 21}, {}, -1);
+    SpeedButton8 =
+        MakeMaterialButton(GroupBox2, "SpeedButton8", 235, "material_remove", "Removal of the material");
+    MakeLabel(GroupBox2, "Label80", "Density:", {67, 45, 38, 13})
+        ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Edit1 = Named(new QLineEdit(QStringLiteral("0"), GroupBox2), "Edit1", {116, 46, 33, 16});
+    Edit1->setReadOnly(true);
+    Edit1->setFrame(false);
+    Edit1->setTextMargins(0, 0, 0, 0);
+    // The density field shows its group's colour, not an edit field's white.
+    QPalette palette = Edit1->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    Edit1->setPalette(palette);
+    MakeLabel(GroupBox2, "Label11", "kg/m", {152, 45, 25, 13});
+    MakeLabel(GroupBox2, "Label12", "3", {177, 40, 6, 13});
+}
+
+void TForm1::BuildObjectGroup() {
+    GroupBox1 = MakeGroup(this, "GroupBox1", " Object ", {5, 75, 280, 365});
+    Image1 = MakePictureFrame(GroupBox1, "Panel1", "Image1");
+    ComboBox2 = MakeShapeList(GroupBox1, "ComboBox2", ShapeGroup::Object);
+    QLabel* units = MakeLabel(GroupBox1, "Label6", "Measure units:", {144, 195, 44, 26});
+    units->setWordWrap(true);
+    ComboBox11 = MakeList(GroupBox1, "ComboBox11", {200, 198, 73, 21}, Names(LengthUnitNames), 0);
+    m_objectPanels = std::make_unique<ParameterPanels>(ShapeGroup::Object, GroupBox1);
+    MakeLabel(GroupBox1, "Label7", "Quantity", {209, 255, 39, 13});
+    SpinEdit2 = MakeQuantity(GroupBox1, "SpinEdit2");
+    BitBtn5 = MakeCalculateButton(GroupBox1, "BitBtn5", "Click for calculate this object");
+}
+
+void TForm1::BuildApertureGroup() {
+    GroupBox3 = MakeGroup(this, "GroupBox3", " Aperture ", {293, 75, 280, 365});
+    Image2 = MakePictureFrame(GroupBox3, "Panel2", "Image2");
+    ComboBox3 = MakeShapeList(GroupBox3, "ComboBox3", ShapeGroup::Aperture);
+    QLabel* units = MakeLabel(GroupBox3, "Label66", "Measure units:", {144, 195, 44, 26});
+    units->setWordWrap(true);
+    ComboBox4 = MakeList(GroupBox3, "ComboBox4", {200, 198, 73, 21}, Names(LengthUnitNames), 0);
+    m_aperturePanels = std::make_unique<ParameterPanels>(ShapeGroup::Aperture, GroupBox3);
+    MakeLabel(GroupBox3, "Label22", "Quantity ", {209, 255, 42, 13});
+    SpinEdit1 = MakeQuantity(GroupBox3, "SpinEdit1");
+    BitBtn7 = MakeCalculateButton(GroupBox3, "BitBtn7", "Click for calculate this aperture");
+    BitBtn7->setEnabled(false);
+}
+
+void TForm1::BuildResultPanel() {
+    Panel3 = Named(new QWidget(this), "Panel3", {0, 443, ClientWidth, 120});
+    Panel3->setPalette(WithWindowColour(palette(), MediumGrey));
+    Panel3->setAutoFillBackground(true);
+
+    const ResultGroup volume = MakeResultGroup(Panel3, 5,
+                                               {"GroupBox5", " Volume ", "Label10", "Edit10", "Label79",
+                                                "ComboBox16", "Label54", "Edit42", "Label55", "Edit43"},
+                                               Names(VolumeUnitNames), static_cast<int>(DefaultVolumeUnit));
+    MakeLabel(volume.Group, "Label4", "cubic", {148, 34, 26, 13})->setFont(WindowFont());
+    const ResultGroup mass = MakeResultGroup(Panel3, 293,
+                                             {"GroupBox4", " Mass ", "Label23", "Edit7", "Label9",
+                                              "ComboBox15", "Label25", "Edit17", "Label24", "Edit16"},
+                                             Names(MassUnitNames), static_cast<int>(DefaultMassUnit));
+    GroupBox5 = volume.Group;
+    ComboBox16 = volume.Units;
+    Edit10 = volume.Total;
+    Edit42 = volume.Object;
+    Edit43 = volume.Aperture;
+    GroupBox4 = mass.Group;
+    ComboBox15 = mass.Units;
+    Edit7 = mass.Total;
+    Edit17 = mass.Object;
+    Edit16 = mass.Aperture;
+}
+
+void TForm1::SetTabOrder() {
+    std::vector<QWidget*> chain = {ComboBox2, BitBtn5, SpinEdit2, ComboBox11};
+    const auto append = [&chain](const std::vector<QWidget*>& more) {
+        chain.insert(chain.end(), more.begin(), more.end());
+    };
+    append(m_objectPanels->FocusOrder());
+    append({ComboBox3, SpinEdit1, BitBtn7, ComboBox4});
+    append(m_aperturePanels->FocusOrder());
+    append({ComboBox1, Edit1});
+    append({Edit10, ComboBox16, Edit42, Edit43, Edit7, ComboBox15, Edit16, Edit17});
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+} // namespace volcalc::ui

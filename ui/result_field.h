@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace volcalc::ui {
+
+// A read-only result field: no border line, a soft sunken bevel, empty until a result is written.
+class ResultField : public QLineEdit {
+public:
+    explicit ResultField(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace volcalc::ui
