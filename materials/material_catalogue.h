@@ -29,6 +29,7 @@ public:
     virtual bool Confirm(const std::string& text) = 0;
     // An error dialog with the single button "&Yes".
     virtual void ShowError(const std::string& text) = 0;
+    // On for the whole of RemoveMaterial; a dialog shown meanwhile keeps the normal pointer.
     virtual void SetBusyCursor(bool busy) = 0;
 };
 
