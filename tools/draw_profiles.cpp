@@ -21,10 +21,10 @@ constexpr double TowardsLeft = 145;
 
 // Hexagonal bar: a across the flats.
 void HexagonBar(Drawing& d) {
-    const double r = 56;
+    const double r = 48;
     const double half = r * std::sqrt(3.0) / 2;
-    const Oblique view(QPointF(104, 108), TowardsRight, Ratio);
-    d.Solid(Extrude({{r, 0}, {r / 2, half}, {-r / 2, half}, {-r, 0}, {-r / 2, -half}, {r / 2, -half}}, 110),
+    const Oblique view(QPointF(84, 112), TowardsRight, Ratio);
+    d.Solid(Extrude({{r, 0}, {r / 2, half}, {-r / 2, half}, {-r, 0}, {-r / 2, -half}, {r / 2, -half}}, 190),
             view);
     d.Dimension(view({-r / 2, half, 0}), view({-r / 2, -half, 0}), Left, r / 2 + 16, "a");
 }
