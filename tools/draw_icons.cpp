@@ -287,7 +287,12 @@ std::vector<Picture> IconPictures() {
         Icon("material_add", 32, 32, 16, MaterialAdd),
         Icon("material_remove", 32, 32, 16, MaterialRemove),
         Icon("calculator", 31, 21, 16, Calculator),
-        Icon("program_icon", 32, 32, 16, [](QPainter& p) { Motif(p, 32); }),
+        // At this size smoothing would only muddy the outlines: plain palette colours read better.
+        Icon("program_icon", 32, 32, 16,
+             [](QPainter& p) {
+                 p.setRenderHint(QPainter::Antialiasing, false);
+                 Motif(p, 32);
+             }),
         Icon("program_picture", 70, 70, 16,
              [](QPainter& p) {
                  p.fillRect(QRect(0, 0, 70, 70), QColor(vga::Grey));
