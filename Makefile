@@ -3,10 +3,12 @@
 #   make test  installs what is needed, builds and runs every test (plain and sanitized)
 BUILD      ?= build
 SAN_BUILD  ?= build-san
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 GENERATOR  := -G Ninja
 
-.PHONY: deps build run test test-plain test-san format-check bench screenshots clean
+.PHONY: deps build run test test-plain test-san test-fuzz format-check bench screenshots clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -18,7 +20,7 @@ build: deps
 run: build
 	./$(BUILD)/ui/volcalc
 
-test: deps format-check test-plain test-san
+test: deps format-check test-plain test-san test-fuzz
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -30,6 +32,12 @@ test-san: deps
 	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Each libFuzzer target runs for FUZZ_SECONDS from the seed corpus in tests/fuzz/corpus.
+test-fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	bash tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
