@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Pictures of the main window in a few typical states, taken without a desktop (`make screenshots`).
+#
+#   tools/screenshots.sh [BUILD] [OUT]    BUILD defaults to build/, OUT to out/screenshots/
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+out="${2:-$root/out/screenshots}"
+
+program="$build/ui/volcalc_screenshots"
+if [ ! -x "$program" ]; then
+    echo "no $program: build the windows first (make build)" >&2
+    exit 1
+fi
+mkdir -p "$out"
+QT_QPA_PLATFORM=offscreen "$program" "$out"
+echo "screenshots in $out"
