@@ -1,0 +1,37 @@
+#include "materials/material_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace volcalc {
+namespace {
+
+class NoDialogs : public CatalogueDialogs {
+public:
+    bool RunAddMaterialDialog() override { return false; }
+    bool Confirm(const std::string&) override { return false; }
+    void ShowError(const std::string&) override {}
+    void SetBusyCursor(bool) override {}
+};
+
+// The catalogue a new user finds beside the program.
+TEST(StarterCatalogue, LoadsWithUniqueNamesAndPositiveDensities) {
+    std::int32_t current = 0;
+    NoDialogs dialogs;
+    MaterialCatalogue catalogue(std::string(VOLCALC_SOURCE_DIR) + "/data/volcalc.ini", current, dialogs);
+    catalogue.LoadMaterials();
+    const auto& names = catalogue.Names();
+    EXPECT_GE(names.size(), 25u);
+    EXPECT_LE(names.size(), 40u);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_FALSE(names[i].empty());
+        EXPECT_NE(names[i], std::to_string(i)) << "entry " << i << " has no name";
+        EXPECT_GT(catalogue.MaterialDensities()[i], 1) << names[i]; // 1 is the default of an unreadable entry
+    }
+    EXPECT_EQ(current, 7850);
+}
+
+} // namespace
+} // namespace volcalc
