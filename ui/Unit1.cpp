@@ -36,6 +36,8 @@ std::filesystem::path ExecutableCatalogue() {
 
 void ShowPicture(QLabel* image, std::string_view name) {
     image->setPixmap(Picture(name));
+    // The resource name stays readable for tests and tools, even while a picture is missing.
+    image->setProperty("picture", QString::fromUtf8(name.data(), qsizetype(name.size())));
 }
 
 // Rebuilds the material list from the catalogue even when an operation stops half-way.

@@ -1,0 +1,203 @@
+// The message dialog routine, the default error box, the handler guard and the catalogue's
+// dialogs as the program shows them.
+#include "scripted_desktop.h"
+
+#include "calc/errors.h"
+#include "ui/catalogue_dialogs.h"
+#include "ui/handler_guard.h"
+#include "ui/message_dialog.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <gmock/gmock.h>
+
+#include <stdexcept>
+
+namespace volcalc::test {
+namespace {
+
+using namespace volcalc::ui;
+using ::testing::ElementsAre;
+
+QStringList ButtonTexts(const MessageDialog& dialog) {
+    QStringList texts;
+    for (const auto& [button, kind] : dialog.Buttons) {
+        texts << button->text();
+    }
+    return texts;
+}
+
+struct DialogCase {
+    MsgDlgType Type;
+    MsgDlgButtons Buttons;
+    const char* Caption;
+    QMessageBox::Icon Icon;
+    QStringList Texts; // left to right
+    MsgDlgButton Enter;
+    MsgDlgButton Escape;
+};
+
+void PrintTo(const DialogCase& dialog, std::ostream* out) {
+    *out << dialog.Caption << '_' << dialog.Texts.size() << "_buttons";
+}
+
+class MessageDialogs : public ::testing::TestWithParam<DialogCase> {};
+
+TEST_P(MessageDialogs, CaptionIconButtonOrderAndKeys) {
+    const DialogCase& expected = GetParam();
+    const MessageDialog dialog = BuildMessageDialog(QStringLiteral("Text"), expected.Type, expected.Buttons);
+    EXPECT_EQ(dialog.Box->windowTitle(), expected.Caption);
+    EXPECT_EQ(dialog.Box->icon(), expected.Icon);
+    EXPECT_EQ(ButtonTexts(dialog), expected.Texts);
+    EXPECT_EQ(dialog.Answer(dialog.Box->defaultButton()), expected.Enter);
+    EXPECT_EQ(dialog.Answer(dialog.Box->escapeButton()), expected.Escape);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, MessageDialogs,
+    ::testing::Values(
+        DialogCase{MsgDlgType::Warning, mbOK, "Warning", QMessageBox::Warning, {"OK"}, mbOK, mbOK},
+        DialogCase{MsgDlgType::Confirmation,
+                   mbYes | mbNo,
+                   "Confirm",
+                   QMessageBox::Question,
+                   {"&Yes", "&No"},
+                   mbYes,
+                   mbNo},
+        DialogCase{MsgDlgType::Error, mbYes, "Error", QMessageBox::Critical, {"&Yes"}, mbYes, mbCancel},
+        DialogCase{MsgDlgType::Warning,
+                   mbCancel | mbOK | mbNo | mbYes,
+                   "Warning",
+                   QMessageBox::Warning,
+                   {"&Yes", "&No", "OK", "Cancel"},
+                   mbOK,
+                   mbCancel}));
+
+TEST(MessageDialog, ShowsTheLineBreakOfTheWarningAsOneBreak) {
+    const MessageDialog dialog = BuildMessageDialog(
+        QStringLiteral("Wrong data input.\r\nCheck up all entered parameters."), MsgDlgType::Warning, mbOK);
+    EXPECT_EQ(dialog.Box->text(), "Wrong data input.\nCheck up all entered parameters.");
+}
+
+TEST(MessageDialog, ButtonsStandLeftToRightOnScreen) {
+    MessageDialog dialog =
+        BuildMessageDialog(QStringLiteral("Text"), MsgDlgType::Confirmation, mbYes | mbNo | mbCancel);
+    dialog.Box->show();
+    ASSERT_EQ(dialog.Buttons.size(), 3u);
+    const auto x = [&dialog](std::size_t i) { return dialog.Buttons[i].first->mapToGlobal(QPoint()).x(); };
+    EXPECT_LT(x(0), x(1));
+    EXPECT_LT(x(1), x(2));
+    dialog.Box->hide();
+}
+
+TEST(ErrorBox, IsCaptionedWithTheApplicationTitleWithStopIconAndOneOk) {
+    const auto box = BuildErrorBox(QStringLiteral("'12a' is not a valid floating point value."));
+    EXPECT_EQ(box->windowTitle(), "Orlisk Volume Calculator");
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_EQ(box->buttons().size(), 1);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+}
+
+struct EscapedError {
+    const char* Name;
+    std::function<void()> Throw;
+    const char* Shown;
+};
+
+void PrintTo(const EscapedError& error, std::ostream* out) {
+    *out << error.Name;
+}
+
+class HandlerGuard : public ::testing::TestWithParam<EscapedError> {};
+
+TEST_P(HandlerGuard, ShowsAnEscapedErrorWithItsPeriodAndGoesOn) {
+    ScriptedDesktop desktop;
+    bool after = false;
+    RunHandler([&] {
+        GetParam().Throw();
+        after = true;
+    });
+    EXPECT_FALSE(after);
+    EXPECT_THAT(desktop.ErrorBoxes, ElementsAre(GetParam().Shown));
+    RunHandler([&] { after = true; });
+    EXPECT_TRUE(after);
+    EXPECT_EQ(desktop.ErrorBoxes.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, HandlerGuard,
+    ::testing::Values(
+        EscapedError{"conversion", [] { throw InvalidFloatError("12a"); },
+                     "'12a' is not a valid floating point value."},
+        EscapedError{"overflow", [] { throw EOverflow(); }, "Floating point overflow."},
+        EscapedError{"ends_in_period", [] { throw ECalcError("Already ends."); }, "Already ends."},
+        EscapedError{"ends_in_bracket", [] { throw ECalcError("Wrapped (x)"); }, "Wrapped (x)"},
+        EscapedError{"other_error", [] { throw std::runtime_error("Out of order"); }, "Out of order."}));
+
+TEST(HandlerGuardCapture, ReleasesTheMouseBeforeTheBoxComesUp) {
+    ScriptedDesktop desktop;
+    QWidget window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.grabMouse();
+    ASSERT_EQ(QWidget::mouseGrabber(), &window);
+    RunHandler([] { throw EZeroDivide(); });
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST(CatalogueDialogs, RemovalQuestionIsAConfirmationAndOnlyYesRemoves) {
+    ScriptedDesktop desktop;
+    WindowCatalogueDialogs dialogs;
+    desktop.Answers = {mbYes, mbNo, mbCancel};
+    EXPECT_TRUE(dialogs.Confirm("This material will be deleted. Are you sure?"));
+    EXPECT_FALSE(dialogs.Confirm("again"));
+    EXPECT_FALSE(dialogs.Confirm("again"));
+    ASSERT_EQ(desktop.Messages.size(), 3u);
+    EXPECT_EQ(desktop.Messages[0].Text, "This material will be deleted. Are you sure?");
+    EXPECT_EQ(desktop.Messages[0].Type, MsgDlgType::Confirmation);
+    EXPECT_EQ(desktop.Messages[0].Buttons, mbYes | mbNo);
+}
+
+TEST(CatalogueDialogs, FileErrorIsAnErrorDialogWithTheSingleButtonYes) {
+    ScriptedDesktop desktop;
+    WindowCatalogueDialogs dialogs;
+    dialogs.ShowError("Error at addition of a material");
+    ASSERT_EQ(desktop.Messages.size(), 1u);
+    EXPECT_EQ(desktop.Messages[0].Type, MsgDlgType::Error);
+    EXPECT_EQ(desktop.Messages[0].Buttons, static_cast<MsgDlgButtons>(mbYes));
+}
+
+TEST(CatalogueDialogs, BusyPointerIsShownUntilTheOperationEndsButNotOverADialog) {
+    ScriptedDesktop desktop;
+    WindowCatalogueDialogs dialogs;
+    dialogs.SetBusyCursor(true);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Qt::CursorShape duringDialog = Qt::WaitCursor;
+    struct Peek : ScriptedDesktop {
+        Qt::CursorShape* Seen;
+        MsgDlgButton MessageDlg(const QString& t, MsgDlgType k, MsgDlgButtons b) override {
+            *Seen = QApplication::overrideCursor()->shape();
+            return ScriptedDesktop::MessageDlg(t, k, b);
+        }
+    };
+    {
+        Peek peek;
+        peek.Seen = &duringDialog;
+        dialogs.Confirm("sure?");
+    }
+    EXPECT_EQ(duringDialog, Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    dialogs.SetBusyCursor(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(CatalogueDialogs, AddMaterialWithoutTheDialogWindowAddsNothing) {
+    WindowCatalogueDialogs dialogs;
+    EXPECT_FALSE(dialogs.RunAddMaterialDialog());
+}
+
+} // namespace
+} // namespace volcalc::test

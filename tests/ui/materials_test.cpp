@@ -1,0 +1,117 @@
+// The material group as a user works it: picking, adding and removing materials.
+#include "form_fixture.h"
+
+#include <QComboBox>
+
+#include <gmock/gmock.h>
+
+namespace volcalc::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class WindowMaterials : public FormFixture {
+protected:
+    QStringList Listed() {
+        QStringList names;
+        auto* list = Find<QComboBox>("ComboBox1");
+        for (int i = 0; i < list->count(); ++i) {
+            names << list->itemText(i);
+        }
+        return names;
+    }
+    QComboBox* List() { return Find<QComboBox>("ComboBox1"); }
+
+    void CubicMetre() {
+        Type("Edit2", "1000");
+        Type("Edit3", "1000");
+        Type("Edit4", "1000");
+        Click("BitBtn5");
+    }
+};
+
+TEST_F(WindowMaterials, PickedMaterialSetsTheDensityOfTheNextCalculationOnly) {
+    CubicMetre();
+    Choose("ComboBox1", "Water");
+    EXPECT_EQ(TextOf("Edit1"), "1000");
+    EXPECT_EQ(TextOf("Edit17"), "7850.000"); // earlier masses keep their density
+    CubicMetre();
+    EXPECT_EQ(TextOf("Edit17"), "8850.000");
+}
+
+TEST_F(WindowMaterials, NoFileGivesAnEmptyListAndMassesOfNothing) {
+    StartWith(nullptr);
+    EXPECT_TRUE(Listed().isEmpty());
+    EXPECT_EQ(List()->currentIndex(), -1);
+    EXPECT_EQ(TextOf("Edit1"), "0");
+    CubicMetre();
+    EXPECT_EQ(TextOf("Edit10"), "1.000");
+    EXPECT_EQ(TextOf("Edit7"), "0.000");
+}
+
+TEST_F(WindowMaterials, AddedMaterialIsListedLastWrittenToTheFileAndNotSelected) {
+    Dialogs.NewName = "Lead";
+    Dialogs.NewDensity = 11340;
+    Click("SpeedButton7");
+    EXPECT_THAT(Dialogs.Events, ElementsAre("add-dialog"));
+    EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water", "Lead"}));
+    EXPECT_EQ(List()->currentText(), "Steel");
+    EXPECT_EQ(TextOf("Edit1"), "7850");
+    EXPECT_THAT(IniText(), HasSubstr("3=Lead"));
+    EXPECT_THAT(IniText(), HasSubstr("3=11340"));
+}
+
+TEST_F(WindowMaterials, FirstMaterialAddedToAnEmptyListStaysUnselected) {
+    StartWith(nullptr);
+    Dialogs.NewName = "Oak";
+    Dialogs.NewDensity = 700;
+    Click("SpeedButton7");
+    EXPECT_EQ(Listed(), QStringList({"Oak"}));
+    EXPECT_EQ(List()->currentIndex(), -1);
+    EXPECT_EQ(TextOf("Edit1"), "0");
+    Choose("ComboBox1", "Oak");
+    EXPECT_EQ(TextOf("Edit1"), "700");
+}
+
+TEST_F(WindowMaterials, CancelledAdditionChangesNothing) {
+    Dialogs.AddAnswer = false;
+    const std::string before = IniText();
+    Click("SpeedButton7");
+    EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
+    EXPECT_EQ(IniText(), before);
+}
+
+TEST_F(WindowMaterials, ConfirmedRemovalTakesTheSelectedMaterialAndSelectsTheFirst) {
+    Choose("ComboBox1", "Aluminium");
+    Click("SpeedButton8");
+    EXPECT_THAT(Dialogs.Events,
+                ElementsAre("busy", "confirm: This material will be deleted. Are you sure?", "normal"));
+    EXPECT_EQ(Listed(), QStringList({"Steel", "Water"}));
+    EXPECT_EQ(List()->currentText(), "Steel");
+    EXPECT_EQ(TextOf("Edit1"), "7850");
+    EXPECT_THAT(IniText(), HasSubstr("Count=2"));
+}
+
+TEST_F(WindowMaterials, DeclinedRemovalChangesNothing) {
+    Dialogs.ConfirmAnswer = false;
+    Choose("ComboBox1", "Water");
+    const std::string before = IniText();
+    Click("SpeedButton8");
+    EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
+    EXPECT_EQ(List()->currentText(), "Water");
+    EXPECT_EQ(IniText(), before);
+}
+
+TEST_F(WindowMaterials, RemovingTheOnlyMaterialKeepsItsDensityShownUntilTheNextCalculation) {
+    StartWith("[Count]\nCount=1\n[Material]\n0=Steel\n[Density]\n0=7850\n");
+    Click("SpeedButton8");
+    EXPECT_TRUE(Listed().isEmpty());
+    EXPECT_EQ(TextOf("Edit1"), "7850");
+    CubicMetre();
+    EXPECT_EQ(TextOf("Edit1"), "0");
+    EXPECT_EQ(TextOf("Edit7"), "0.000");
+}
+
+} // namespace
+} // namespace volcalc::test

@@ -1,0 +1,48 @@
+#include "form_fixture.h"
+
+#include "user_actions.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QTest>
+
+namespace volcalc::test {
+
+void FormFixture::StartWith(const char* catalogue) {
+    m_form.reset();
+    QFile::remove(QString::fromStdString(IniPath()));
+    if (catalogue) {
+        QFile file(QString::fromStdString(IniPath()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(catalogue);
+    }
+    m_form = std::make_unique<ui::TForm1>(ui::FormOptions{IniPath(), &Dialogs});
+    Dialogs.Form = m_form.get();
+    m_form->show();
+    QApplication::setActiveWindow(m_form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+std::string FormFixture::IniPath() const {
+    return QFile::encodeName(m_folder.filePath(QStringLiteral("volcalc.ini"))).toStdString();
+}
+
+std::string FormFixture::IniText() const {
+    QFile file(QString::fromStdString(IniPath()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+void FormFixture::Choose(const char* list, const char* text) {
+    test::Choose(Find<QComboBox>(list), QString::fromLatin1(text));
+}
+
+void FormFixture::Type(const char* field, const char* text) {
+    TypeInto(Find(field), QString::fromLatin1(text));
+}
+
+void FormFixture::Click(const char* button) {
+    ClickOn(Find(button));
+}
+
+} // namespace volcalc::test

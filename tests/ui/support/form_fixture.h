@@ -1,0 +1,54 @@
+#pragma once
+
+#include "scripted_catalogue_dialogs.h"
+#include "scripted_desktop.h"
+#include "ui/Unit1.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace volcalc::test {
+
+inline constexpr const char* ThreeMaterials = "[Count]\nCount=3\n[Material]\n0=Steel\n1=Aluminium\n2=Water\n"
+                                              "[Density]\n0=7850\n1=2700\n2=1000\n";
+
+// The real main window, shown and active, over a material file of the test's own and with
+// every dialog answered by the test.
+class FormFixture : public ::testing::Test {
+protected:
+    void SetUp() override { StartWith(ThreeMaterials); }
+    void TearDown() override { m_form.reset(); }
+
+    // Starts the window anew over a material file holding the given text (none when null).
+    void StartWith(const char* catalogue);
+
+    ui::TForm1& Form() { return *m_form; }
+    std::string IniPath() const;
+    std::string IniText() const;
+
+    template <typename Widget = QWidget> Widget* Find(const char* name) {
+        auto* widget = m_form->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << "no control " << name;
+        return widget;
+    }
+    QString TextOf(const char* name) { return Find<QLineEdit>(name)->text(); }
+
+    // User actions on the named controls.
+    void Choose(const char* list, const char* text);
+    void Type(const char* field, const char* text);
+    void Click(const char* button);
+
+    ScriptedDesktop Desktop;
+    ScriptedCatalogueDialogs Dialogs;
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<ui::TForm1> m_form;
+};
+
+} // namespace volcalc::test

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "qt_printers.h"
+#include "ui/desktop_services.h"
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+namespace volcalc::test {
+
+// Stands in for the desktop while it lives: answers message dialogs from a script and records
+// every dialog, error box, beep and shell request.
+class ScriptedDesktop : public ui::DesktopServices {
+public:
+    struct Message {
+        QString Text;
+        ui::MsgDlgType Type;
+        ui::MsgDlgButtons Buttons;
+    };
+    struct ShellRequest {
+        QString Verb;
+        QString Target;
+    };
+
+    ScriptedDesktop() { ui::SetDesktop(this); }
+    ~ScriptedDesktop() override { ui::SetDesktop(nullptr); }
+    ScriptedDesktop(const ScriptedDesktop&) = delete;
+    ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
+
+    // Answers given in turn; OK once they run out.
+    std::deque<ui::MsgDlgButton> Answers;
+    std::vector<Message> Messages;
+    std::vector<QString> ErrorBoxes;
+    std::vector<ShellRequest> ShellRequests;
+    int Beeps = 0;
+
+    ui::MsgDlgButton MessageDlg(const QString& text, ui::MsgDlgType type,
+                                ui::MsgDlgButtons buttons) override {
+        Messages.push_back({text, type, buttons});
+        if (Answers.empty()) {
+            return ui::mbOK;
+        }
+        const ui::MsgDlgButton answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    void ShowErrorBox(const QString& text) override { ErrorBoxes.push_back(text); }
+    void Beep() override { ++Beeps; }
+    void ShellOpen(QWidget*, const QString& verb, const QString& target) override {
+        ShellRequests.push_back({verb, target});
+    }
+};
+
+} // namespace volcalc::test

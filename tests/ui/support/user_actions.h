@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QWidget;
+
+namespace volcalc::test {
+
+// What a user does with the mouse and the keyboard, sent as real input events.
+
+// Opens the list, moves to the entry with the given text and presses Enter.
+void Choose(QComboBox* list, const QString& text);
+// Clicks into the field, selects everything in it and types the text over it.
+void TypeInto(QWidget* field, const QString& text);
+void ClickOn(QWidget* widget);
+// Moves the keyboard focus on with the Tab key from the widget that has it.
+void PressTab();
+
+} // namespace volcalc::test
