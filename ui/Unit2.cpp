@@ -1,6 +1,7 @@
 #include "ui/Unit2.h"
 
 #include "calc/number_text.h"
+#include "ui/app_style.h"
 #include "ui/handler_guard.h"
 
 #include <QGuiApplication>
@@ -54,13 +55,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     setFixedSize(306, 135);
 
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    setFont(font);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(colours);
+    setFont(WindowFont());
+    setPalette(SilverPalette());
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Material name"), {16, 16, 66, 13});
     Edit1 = MakeEdit(this, "Edit1", {16, 35, 160, 21});

@@ -1,5 +1,6 @@
 #include "ui/about.h"
 
+#include "ui/app_style.h"
 #include "ui/desktop_services.h"
 #include "ui/jpeg_decoder.h"
 #include "ui/link_label.h"
@@ -24,10 +25,8 @@ const QString kSupportAddress = QStringLiteral("support@orlisk.example");
 const QString kVoteText = QStringLiteral("Send vote about program ");
 
 QFont BoxFont(int pixelSize, bool bold = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont font = WindowFont(bold);
     font.setPixelSize(pixelSize);
-    font.setBold(bold);
     return font;
 }
 
@@ -98,7 +97,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(467, 228);
-    setFont(BoxFont(11));
+    setFont(WindowFont());
+    setPalette(SilverPalette());
 
     SpeedBar1 = new WallpaperPanel(this);
     SpeedBar1->setObjectName(QStringLiteral("SpeedBar1"));

@@ -1,14 +1,21 @@
 // The add-material dialog, driven headless as a user would: typing, clicking, Enter and Esc.
+#include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/desktop_services.h"
+#include "ui/program_windows.h"
+#include "user_actions.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -19,46 +26,26 @@
 #include <vector>
 
 using volcalc::ui::DesktopServices;
+using volcalc::ui::FormOptions;
 using volcalc::ui::MsgDlgButton;
 using volcalc::ui::MsgDlgButtons;
 using volcalc::ui::MsgDlgType;
+using volcalc::ui::TForm1;
 using volcalc::ui::TForm2;
 
 namespace {
-
-// One QApplication for the whole test program, made by whichever test file gets there first.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (QApplication::instance() == nullptr) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            }
-            app_ = std::make_unique<QApplication>(argc_, argv_);
-        }
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "dialog_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 class RecordingDesktop : public DesktopServices {
 public:
     MsgDlgButton MessageDlg(const QString& text, MsgDlgType, MsgDlgButtons) override {
         messages.push_back(text);
-        return volcalc::ui::mbOK;
+        return answer;
     }
     void ShowErrorBox(const QString& text) override { errors.push_back(text); }
     void Beep() override {}
     void ShellOpen(QWidget*, const QString&, const QString& target) override { shell.push_back(target); }
 
+    MsgDlgButton answer = volcalc::ui::mbOK;
     std::vector<QString> messages;
     std::vector<QString> errors;
     std::vector<QString> shell;
@@ -323,10 +310,13 @@ TEST_F(AddMaterialDialog, IsCentredFirstAndThenReopensWhereItWasLeft) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(dialog->pos(),
               QPoint(screen.left() + (screen.width() - 306) / 2, screen.top() + (screen.height() - 135) / 2));
-    dialog->move(40, 70); // the user drags it
+    // The user drags it: the window system moves it, not the program.
+    dialog->windowHandle()->setPosition(40, 70);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialog->geometry().topLeft(), QPoint(40, 70));
     dialog->close();
     Open();
-    EXPECT_EQ(dialog->pos(), QPoint(40, 70));
+    EXPECT_EQ(dialog->geometry().topLeft(), QPoint(40, 70));
     dialog->close();
 }
 
@@ -373,6 +363,101 @@ TEST_F(AddMaterialDialog, TakesAVeryLongNameWhole) {
     QTest::mouseClick(ok, Qt::LeftButton);
     ASSERT_EQ(handed.size(), 1u);
     EXPECT_EQ(handed[0].name.size(), 40000u);
+}
+
+// The add-material dialog in the program: the main window's add button shows it, OK adds the
+// material to the file, and a restart reads back what was written.
+class MaterialsThroughTheWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        volcalc::ui::SetDesktop(&desktop);
+        form2 = std::make_unique<TForm2>();
+        volcalc::ui::Form2 = form2.get();
+        Start();
+    }
+    void TearDown() override {
+        volcalc::ui::Form2 = nullptr;
+        volcalc::ui::Form1 = nullptr;
+        form1.reset();
+        form2.reset();
+        volcalc::ui::SetDesktop(nullptr);
+    }
+
+    // Starts the main window anew over the same material file, as a restart of the program does.
+    void Start() {
+        volcalc::ui::Form1 = nullptr;
+        form1.reset();
+        const std::string ini = QFile::encodeName(folder.filePath("volcalc.ini")).toStdString();
+        form1 = std::make_unique<TForm1>(FormOptions{ini, nullptr});
+        volcalc::ui::Form1 = form1.get();
+        form2->SetReceiver(
+            [this](const std::string& name, std::int32_t density) { form1->SetNewMaterial(name, density); });
+        form1->show();
+        QApplication::setActiveWindow(form1.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    }
+
+    // Presses the add button and, inside the dialog it opens, types the two fields and presses
+    // the button named; a dialog still open afterwards is cancelled.
+    void Add(const QString& name, const QString& density, const char* button = "BitBtn1") {
+        QTimer::singleShot(0, form2.get(), [&] {
+            if (QTest::qWaitForWindowActive(form2.get())) {
+                volcalc::test::TypeInto(form2->findChild<QWidget*>("Edit1"), name);
+                volcalc::test::TypeInto(form2->findChild<QWidget*>("Edit2"), density);
+                QTest::mouseClick(form2->findChild<QWidget*>(button), Qt::LeftButton);
+            }
+            if (form2->isVisible()) {
+                form2->reject();
+            }
+        });
+        volcalc::test::ClickOn(Control("SpeedButton7"));
+    }
+
+    QWidget* Control(const char* name) {
+        auto* widget = form1->findChild<QWidget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QStringList Materials() {
+        auto* list = form1->findChild<QComboBox*>("ComboBox1");
+        QStringList names;
+        for (int i = 0; list != nullptr && i < list->count(); ++i) {
+            names << list->itemText(i);
+        }
+        return names;
+    }
+
+    QString Density() { return form1->findChild<QLineEdit*>("Edit1")->text(); }
+
+    QTemporaryDir folder;
+    RecordingDesktop desktop;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm1> form1;
+};
+
+TEST_F(MaterialsThroughTheWindows, AddedAndRemovedMaterialsReadBackAfterARestart) {
+    ASSERT_EQ(Materials(), QStringList());
+    Add("Steel", "7850,9");
+    Add("Oak", "700");
+    Add("Granite", "2600.5");
+    Add("Cork", "abc");              // refused: the error box, and Cancel afterwards
+    Add("Lead", "11340", "BitBtn2"); // cancelled
+    EXPECT_EQ(Materials(), QStringList({"Steel", "Oak", "Granite"}));
+    ASSERT_EQ(desktop.errors.size(), 1u);
+    EXPECT_EQ(desktop.errors[0], "'abc' is not a valid floating point value.");
+
+    volcalc::test::Choose(form1->findChild<QComboBox*>("ComboBox1"), "Oak");
+    EXPECT_EQ(Density(), "700");
+    desktop.answer = volcalc::ui::mbYes;
+    volcalc::test::ClickOn(Control("SpeedButton8"));
+    EXPECT_EQ(Materials(), QStringList({"Steel", "Granite"}));
+
+    Start();
+    EXPECT_EQ(Materials(), QStringList({"Steel", "Granite"}));
+    EXPECT_EQ(Density(), "7850");
+    volcalc::test::Choose(form1->findChild<QComboBox*>("ComboBox1"), "Granite");
+    EXPECT_EQ(Density(), "2600");
 }
 
 } // namespace
