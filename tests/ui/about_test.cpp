@@ -1,4 +1,5 @@
 // The About box, its wallpaper panel and the JPEG decoding behind it, driven headless.
+#include "scripted_desktop.h"
 #include "ui/Unit2.h"
 #include "ui/about.h"
 #include "ui/desktop_services.h"
@@ -21,35 +22,13 @@
 #include <memory>
 #include <vector>
 
+using volcalc::test::ScriptedDesktop;
 using volcalc::ui::DecodeJpeg;
-using volcalc::ui::DesktopServices;
-using volcalc::ui::MsgDlgButton;
-using volcalc::ui::MsgDlgButtons;
-using volcalc::ui::MsgDlgType;
 using volcalc::ui::TAboutBox;
 using volcalc::ui::TForm2;
 using volcalc::ui::WallpaperPanel;
 
 namespace {
-
-struct ShellCall {
-    QWidget* owner;
-    QString verb;
-    QString target;
-};
-
-class ShellRecorder : public DesktopServices {
-public:
-    MsgDlgButton MessageDlg(const QString&, MsgDlgType, MsgDlgButtons) override { return volcalc::ui::mbOK; }
-    void ShowErrorBox(const QString& text) override { errors.push_back(text); }
-    void Beep() override {}
-    void ShellOpen(QWidget* owner, const QString& verb, const QString& target) override {
-        calls.push_back({owner, verb, target});
-    }
-
-    std::vector<ShellCall> calls;
-    std::vector<QString> errors;
-};
 
 // A picture whose every pixel tells where it came from, so a drawn copy can be traced back.
 QImage TracerPicture(int width, int height) {
@@ -68,14 +47,8 @@ QImage Grab(QWidget* widget) {
 
 class AboutBox : public ::testing::Test {
 protected:
-    void SetUp() override {
-        volcalc::ui::SetDesktop(&shell);
-        box = std::make_unique<TAboutBox>();
-    }
-    void TearDown() override {
-        box.reset();
-        volcalc::ui::SetDesktop(nullptr);
-    }
+    void SetUp() override { box = std::make_unique<TAboutBox>(); }
+    void TearDown() override { box.reset(); }
 
     void Open() {
         box->open();
@@ -88,7 +61,7 @@ protected:
         return control;
     }
 
-    ShellRecorder shell;
+    ScriptedDesktop shell;
     std::unique_ptr<TAboutBox> box;
 };
 
@@ -183,24 +156,23 @@ TEST_F(AboutBox, LinksHandTheShellTheirTargetsAndTheBoxStaysOpen) {
     Open();
     for (const Link& link : links) {
         SCOPED_TRACE(link.name);
-        shell.calls.clear();
+        shell.ShellRequests.clear();
         auto* label = Control(link.name);
         ASSERT_NE(label, nullptr);
         QTest::mouseClick(label, Qt::LeftButton);
-        ASSERT_EQ(shell.calls.size(), 1u);
-        EXPECT_EQ(shell.calls[0].owner, nullptr); // the application itself
-        EXPECT_EQ(shell.calls[0].verb, "Open");
-        EXPECT_EQ(shell.calls[0].target, link.target);
+        ASSERT_EQ(shell.ShellRequests.size(), 1u);
+        EXPECT_EQ(shell.ShellRequests[0].Verb, "Open");
+        EXPECT_EQ(shell.ShellRequests[0].Target, link.target);
         EXPECT_TRUE(box->isVisible());
     }
-    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_TRUE(shell.ErrorBoxes.empty() && shell.Messages.empty());
 
     // A press that is released elsewhere is no click.
-    shell.calls.clear();
+    shell.ShellRequests.clear();
     auto* home = Control("Label24");
     QTest::mousePress(home, Qt::LeftButton);
     QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(-20, -20));
-    EXPECT_TRUE(shell.calls.empty());
+    EXPECT_TRUE(shell.ShellRequests.empty());
     box->close();
 }
 
@@ -248,7 +220,7 @@ TEST_F(AboutBox, EnterAndOkCloseWithOkButEscDoesNot) {
     Open();
     box->close(); // the title-bar close button
     EXPECT_FALSE(box->isVisible());
-    EXPECT_TRUE(shell.calls.empty());
+    EXPECT_TRUE(shell.ShellRequests.empty());
 }
 
 TEST_F(AboutBox, IsCentredFirstAndThenReopensWhereItWasLeft) {
@@ -344,17 +316,6 @@ TEST_F(WallpaperTiling, CoversTheInnerRectangleWithWholeCopies) {
         }
         EXPECT_EQ(wrong, 0);
     }
-}
-
-TEST_F(WallpaperTiling, WithoutAPicturePaintsOnlyTheBackground) {
-    WallpaperPanel panel;
-    panel.resize(40, 30);
-    QPalette colours = panel.palette();
-    colours.setColor(panel.backgroundRole(), QColor(10, 20, 30));
-    panel.setPalette(colours);
-    const QImage shown = Grab(&panel);
-    EXPECT_EQ(shown.pixel(0, 0), qRgb(10, 20, 30));
-    EXPECT_EQ(shown.pixel(39, 29), qRgb(10, 20, 30));
 }
 
 QByteArray EncodeJpeg(const QImage& image) {
