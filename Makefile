@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 GENERATOR  := -G Ninja
 
-.PHONY: deps build run test test-plain test-san test-fuzz format-check bench screenshots clean
+.PHONY: deps build run test test-plain test-san test-fuzz format-check bench screenshots package clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -44,6 +44,10 @@ format-check:
 
 bench: build
 	bash bench/run-benchmarks.sh $(BUILD)
+
+# The portable archive (one folder that runs where it is unpacked) and the Debian package.
+package: build
+	cd $(BUILD) && cpack
 
 screenshots: build
 	bash tools/screenshots.sh $(BUILD)
