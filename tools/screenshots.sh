@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the main window in a few typical states, taken without a desktop (`make screenshots`).
+# Pictures of the main window in a few typical states (start; a cylinder with results; an
+# aperture cone; a profile panel), drawn offscreen without a desktop (`make screenshots`).
 #
 #   tools/screenshots.sh [BUILD] [OUT]    BUILD defaults to build/, OUT to out/screenshots/
 set -euo pipefail
@@ -9,8 +10,7 @@ out="${2:-$root/out/screenshots}"
 
 program="$build/ui/volcalc_screenshots"
 if [ ! -x "$program" ]; then
-    echo "no $program: build the windows first (make build)" >&2
-    exit 1
+    cmake --build "$build" --target volcalc_screenshots
 fi
 mkdir -p "$out"
 QT_QPA_PLATFORM=offscreen "$program" "$out"
