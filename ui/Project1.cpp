@@ -23,7 +23,6 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
     InstallWindowStyle();
-    QApplication::setFont(WindowFont());
     ReadRegionalSeparator();
     RegionalSeparatorWatcher separatorWatcher;
 

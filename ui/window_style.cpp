@@ -1,5 +1,7 @@
 #include "ui/window_style.h"
 
+#include "ui/app_style.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
@@ -35,6 +37,8 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
 void InstallWindowStyle() {
     // The application owns the style from here on.
     QApplication::setStyle(new WindowStyle);
+    // Every window, message boxes included, uses the window font; no other face is loaded for them.
+    QApplication::setFont(WindowFont());
 }
 
 } // namespace volcalc::ui

@@ -14,7 +14,8 @@ public:
                          const QWidget* widget) const override;
 };
 
-// Makes the window style the application's; run once after the application exists.
+// Makes the window style and the window font the application's; run once after the application
+// exists.
 void InstallWindowStyle();
 
 } // namespace volcalc::ui

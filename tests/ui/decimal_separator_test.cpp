@@ -111,7 +111,7 @@ TEST_F(RegionalSeparator, ChangeIsReadOnTheAnnouncementAndUsedFromTheNextTextOn)
     Click("BitBtn5");
     ASSERT_EQ(TextOf("Edit10"), "1.500");
 
-    LibraryLeaksIgnored libraryLeaks;
+    [[maybe_unused]] LibraryLeaksIgnored libraryLeaks;
     ScopedEnv path("LOCPATH", comma.Folder());
     ScopedEnv all("LC_ALL", "de_DE.UTF-8");
     EXPECT_EQ(ui::RegionalDecimalSeparator(), ',');

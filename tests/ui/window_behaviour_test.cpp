@@ -4,9 +4,19 @@
 
 #include "calc/ledger.h"
 
+#include "ui/program_windows.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
+
+#if VOLCALC_HAVE_ABOUT_BOX
+#include "ui/about.h"
+#endif
 
 #include <gmock/gmock.h>
 
@@ -214,6 +224,44 @@ TEST_F(WindowBehaviour, HelpHandsTheShellTheHelpFileBesideTheExecutable) {
     EXPECT_EQ(Desktop.ShellRequests[0].Verb, "OPEN");
     EXPECT_EQ(Desktop.ShellRequests[0].Target, QCoreApplication::applicationDirPath() + "/TORVA.CHM");
 }
+
+#if VOLCALC_HAVE_ABOUT_BOX
+// While the About box is up, the main window takes no input: a click on Reset does nothing.
+TEST_F(WindowBehaviour, AboutShowsTheAboutBoxModally) {
+    CubicMetreOfSteel();
+    ui::TAboutBox box;
+    ui::AboutBox = &box;
+    bool shownModally = false;
+    QTimer watcher;
+    int ticks = 0;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        ++ticks;
+        if (QApplication::activeModalWidget() == &box) {
+            shownModally = box.isModal();
+            // Through the window system, as the desktop delivers a click, where modality applies.
+            QWidget* reset = Find("SpeedButton6");
+            QTest::mouseClick(Form().windowHandle(), Qt::LeftButton, {},
+                              reset->mapTo(&Form(), reset->rect().center()));
+            box.accept();
+        } else if (ticks > 500) {
+            box.reject(); // never left waiting
+        }
+    });
+    watcher.start(10);
+    Click("SpeedButton1");
+    watcher.stop();
+    ui::AboutBox = nullptr;
+    EXPECT_TRUE(shownModally);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(TextOf("Edit10"), "1.000");
+    EXPECT_TRUE(UndoEnabled());
+    // The same click once the box is closed does reach the button.
+    QWidget* reset = Find("SpeedButton6");
+    QTest::mouseClick(Form().windowHandle(), Qt::LeftButton, {},
+                      reset->mapTo(&Form(), reset->rect().center()));
+    EXPECT_EQ(TextOf("Edit10"), "0.000");
+}
+#endif
 
 TEST_F(WindowBehaviour, ExitClosesTheWindow) {
     Click("SpeedButton3");
