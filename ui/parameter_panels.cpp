@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <array>
 
 namespace volcalc::ui {
