@@ -18,6 +18,7 @@ struct ShapeParameter {
     std::string_view Label;  // text in front of the field
     std::string_view ObjectField;
     std::string_view ApertureField; // empty for shapes that are objects only
+    std::string_view Description;   // what the letter measures on the solid, e.g. "external diameter"
 };
 
 struct ShapeEntry {
@@ -27,6 +28,7 @@ struct ShapeEntry {
     PanelLayout Layout = PanelLayout::Column;
     std::span<const ShapeParameter> Parameters;
     const ShapeRule* Rule = nullptr; // none for "None"
+    std::string_view Description;    // the solid in a few words, e.g. "a round cylinder"
 
     std::string_view FieldOf(const ShapeParameter& parameter, ShapeGroup group) const {
         return group == ShapeGroup::Object ? parameter.ObjectField : parameter.ApertureField;
@@ -37,6 +39,9 @@ extern const std::array<ShapeEntry, 15> ObjectShapes;
 extern const std::array<ShapeEntry, 10> ApertureShapes;
 
 std::span<const ShapeEntry> ShapesOf(ShapeGroup group);
+
+// The label without its trailing " =": "Length (a)", "a", "Length".
+std::string_view LabelCaption(const ShapeParameter& parameter);
 
 // Exact, case-sensitive search of the group's list; nullptr when nothing matches.
 const ShapeEntry* FindShape(ShapeGroup group, std::string_view name);

@@ -2,6 +2,7 @@
 
 #include "calc/number_text.h"
 #include "calc/units.h"
+#include "ui/accessibility.h"
 #include "ui/desktop_services.h"
 #include "ui/handler_guard.h"
 #include "ui/parameter_panels.h"
@@ -34,10 +35,12 @@ std::filesystem::path ExecutableCatalogue() {
     return CatalogueFilePath(std::filesystem::path(executable.toStdString()));
 }
 
-void ShowPicture(QLabel* image, std::string_view name) {
+void ShowPicture(QLabel* image, ShapeGroup group, const ShapeEntry& entry) {
+    const std::string_view name = entry.Picture;
     image->setPixmap(Picture(name));
     // The resource name stays readable for tests and tools, even while a picture is missing.
     image->setProperty("picture", QString::fromUtf8(name.data(), qsizetype(name.size())));
+    SetAccessibleText(image, PictureName(group, entry), PictureDescription(entry));
 }
 
 // Rebuilds the material list from the catalogue even when an operation stops half-way.
@@ -106,8 +109,8 @@ void TForm1::WireHandlers() {
 void TForm1::FormCreate() {
     m_catalogue->LoadMaterials();
     SyncMaterialList();
-    ShowPicture(Image1, ObjectShapes.front().Picture);
-    ShowPicture(Image2, ApertureShapes.front().Picture);
+    ShowPicture(Image1, ShapeGroup::Object, ObjectShapes.front());
+    ShowPicture(Image2, ShapeGroup::Aperture, ApertureShapes.front());
     {
         const QSignalBlocker objectList(ComboBox2);
         const QSignalBlocker apertureList(ComboBox3);
@@ -170,7 +173,7 @@ void TForm1::SpeedButton8Click() {
 
 void TForm1::ComboBox2Change() {
     if (const ShapeEntry* entry = FindShape(ShapeGroup::Object, ComboBox2->currentText().toStdString())) {
-        ShowPicture(Image1, entry->Picture);
+        ShowPicture(Image1, ShapeGroup::Object, *entry);
         m_objectPanels->ShowPanelOf(*entry);
     }
     SpinEdit2->SetValue(1);
@@ -178,7 +181,7 @@ void TForm1::ComboBox2Change() {
 
 void TForm1::ComboBox3Change() {
     if (const ShapeEntry* entry = FindShape(ShapeGroup::Aperture, ComboBox3->currentText().toStdString())) {
-        ShowPicture(Image2, entry->Picture);
+        ShowPicture(Image2, ShapeGroup::Aperture, *entry);
         BitBtn7->setEnabled(entry->Rule != nullptr);
         m_aperturePanels->ShowPanelOf(*entry);
     }

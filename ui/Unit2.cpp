@@ -1,6 +1,7 @@
 #include "ui/Unit2.h"
 
 #include "calc/number_text.h"
+#include "ui/accessibility.h"
 #include "ui/app_style.h"
 #include "ui/handler_guard.h"
 
@@ -54,6 +55,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(306, 135);
+    InstallAccessibleInterfaces();
 
     setFont(WindowFont());
     setPalette(SilverPalette());
@@ -66,6 +68,11 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     Label18 = MakeLabel(this, "Label18", QStringLiteral("3"), {113, 88, 6, 13});
     BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("OK"), {224, 35, 75, 25});
     BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("Cancel"), {224, 72, 75, 25});
+
+    // The fields are read out by the labels above them.
+    SetAccessibleText(Edit1, Label1->text());
+    SetAccessibleText(Edit2, QStringLiteral("Density"),
+                      QStringLiteral("Integer number only, in kilograms per cubic metre"));
 
     setTabOrder(BitBtn1, BitBtn2);
     setTabOrder(BitBtn2, Edit1);

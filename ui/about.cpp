@@ -1,5 +1,6 @@
 #include "ui/about.h"
 
+#include "ui/accessibility.h"
 #include "ui/app_style.h"
 #include "ui/desktop_services.h"
 #include "ui/jpeg_decoder.h"
@@ -92,6 +93,7 @@ void OpenLink(const QString& target) {
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -137,6 +139,19 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     for (LinkLabel* link : {Label24, Label26, Label14}) {
         SetTextColour(link, QColor(0, 0, 255));
     }
+
+    // The links stay out of the keyboard order, where OK is the only stop: a key opens each, named
+    // after the text beside it (Home Page, E-mail) or its own (Vote).
+    SetAccessibleText(Label24, {}, QStringLiteral("Opens the home page in the web browser"));
+    SetAccessibleText(Label26, {}, QStringLiteral("Writes a mail to support"));
+    SetAccessibleText(Label14, kVoteText.trimmed(),
+                      QStringLiteral("Writes a mail with a vote about the program"));
+    SetPressKey(Label24, QKeySequence(Qt::ALT | Qt::Key_H));
+    SetPressKey(Label26, QKeySequence(Qt::ALT | Qt::Key_E));
+    SetPressKey(Label14, QKeySequence(Qt::ALT | Qt::Key_V));
+    SetAccessibleText(ProgramIcon, QStringLiteral("Program picture"),
+                      QStringLiteral("A yellow disc, a cone and two squares"));
+    SetAccessibleText(Image1, QStringLiteral("Envelope"));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

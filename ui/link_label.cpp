@@ -1,11 +1,22 @@
 #include "ui/link_label.h"
 
 #include <QMouseEvent>
+#include <QShortcut>
 
 namespace volcalc::ui {
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::Activate() {
+    emit Clicked();
+}
+
+void LinkLabel::SetPressKey(const QKeySequence& key) {
+    pressKey_ = key;
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, this, &LinkLabel::Activate);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

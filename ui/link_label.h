@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QLabel>
 
 namespace volcalc::ui {
@@ -11,6 +12,12 @@ class LinkLabel : public QLabel {
 
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
+
+    // What a click does, for the keyboard and for assistive technology.
+    void Activate();
+    // A key that activates the link from anywhere in its window; the link stays out of the Tab order.
+    void SetPressKey(const QKeySequence& key);
+    const QKeySequence& PressKey() const { return pressKey_; }
 
 signals:
     void Clicked();
@@ -25,6 +32,7 @@ protected:
 
 private:
     bool pressed_ = false;
+    QKeySequence pressKey_;
 };
 
 } // namespace volcalc::ui

@@ -2,6 +2,7 @@
 #include "ui/Unit1.h"
 
 #include "calc/units.h"
+#include "ui/accessibility.h"
 #include "ui/app_style.h"
 #include "ui/bevel_panel.h"
 #include "ui/group_frame.h"
@@ -13,6 +14,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,7 +52,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QRe
 }
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption, const QRect& geometry) {
-    return Named(new GroupFrame(QString::fromLatin1(caption), parent), name, geometry);
+    auto* group = Named(new GroupFrame(QString::fromLatin1(caption), parent), name, geometry);
+    group->setAccessibleName(group->title().trimmed());
+    return group;
 }
 
 template <std::size_t N> QStringList Names(const std::array<std::string_view, N>& names) {
@@ -80,6 +84,7 @@ QStringList ShapeNames(ShapeGroup group) {
 
 QComboBox* MakeShapeList(QWidget* parent, const char* name, ShapeGroup group) {
     QComboBox* list = MakeList(parent, name, {8, 198, 121, 21}, ShapeNames(group), 0);
+    list->setAccessibleName(GroupCaption(group) + QStringLiteral(" shape"));
     list->setFont(WindowFont(true));
     list->setMaxVisibleItems(16);
     return list;
@@ -94,29 +99,43 @@ QLabel* MakePictureFrame(QWidget* group, const char* panelName, const char* imag
     return image;
 }
 
-QPushButton* MakeCalculateButton(QWidget* group, const char* name, const char* hint) {
+// A picture-only button is read out by its hint.
+QPushButton* MakeCalculateButton(QWidget* group, const char* name, const char* hint, const char* does) {
     auto* button = Named(new QPushButton(group), name, {200, 323, 73, 30});
     button->setIcon(Picture("calculator"));
     button->setIconSize({31, 21});
     button->setToolTip(QString::fromLatin1(hint));
+    SetAccessibleText(button, button->toolTip(), QString::fromLatin1(does));
+    PressOnEnter(button);
     return button;
 }
 
-TSpinEdit* MakeQuantity(QWidget* group, const char* name) {
+TSpinEdit* MakeQuantity(QWidget* group, const char* name, ShapeGroup of) {
     auto* spin = Named(new TSpinEdit(group), name, {208, 269, 57, 22});
     spin->SetMinValue(1);
     spin->SetMaxValue(1000);
     spin->SetIncrement(1);
+    SetAccessibleText(spin, GroupCaption(of) + QStringLiteral(" quantity"),
+                      QStringLiteral("Number of identical pieces, 1 to 1000"));
     return spin;
 }
 
+QComboBox* MakeLengthUnits(QWidget* group, const char* name, ShapeGroup of) {
+    QComboBox* list = MakeList(group, name, {200, 198, 73, 21}, Names(LengthUnitNames), 0);
+    list->setAccessibleName(GroupCaption(of) + QStringLiteral(" length unit"));
+    return list;
+}
+
+// The material buttons stay out of the Tab order, like every tool button: a key presses each.
 QToolButton* MakeMaterialButton(QWidget* group, const char* name, int left, const char* picture,
-                                const char* hint) {
+                                const char* hint, const char* does, const QKeySequence& key) {
     auto* button = Named(new QToolButton(group), name, {left, 16, 36, 36});
     button->setIcon(Picture(picture));
     button->setIconSize({32, 32});
     button->setToolTip(QString::fromLatin1(hint));
     button->setFocusPolicy(Qt::NoFocus);
+    SetAccessibleText(button, button->toolTip(), QString::fromLatin1(does));
+    SetPressKeys(button, {key});
     return button;
 }
 
@@ -127,6 +146,7 @@ ResultField* MakeResult(QWidget* group, const char* name, const QRect& geometry,
 }
 
 struct ResultNames {
+    const char* Quantity; // "volume" or "mass", as the fields are read out
     const char* Group;
     const char* Caption;
     const char* TotalLabel;
@@ -163,6 +183,11 @@ ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, 
     made.Object = MakeResult(g, names.Object, {16, 74, 113, 21}, WindowFont());
     MakeLabel(g, names.ApertureLabel, "Aperture", {155, 60, 40, 13})->setFont(WindowFont());
     made.Aperture = MakeResult(g, names.Aperture, {155, 74, 113, 21}, WindowFont());
+    const QString quantity = QString::fromLatin1(names.Quantity);
+    made.Total->setAccessibleName(QStringLiteral("Total ") + quantity);
+    made.Object->setAccessibleName(QStringLiteral("Object ") + quantity);
+    made.Aperture->setAccessibleName(QStringLiteral("Aperture ") + quantity);
+    made.Units->setAccessibleName(quantity.left(1).toUpper() + quantity.mid(1) + QStringLiteral(" unit"));
     return made;
 }
 
@@ -179,6 +204,7 @@ void TForm1::BuildLayout() {
     setAutoFillBackground(true);
     setFont(WindowFont());
     setWindowIcon(QIcon(Picture("program_icon")));
+    InstallAccessibleInterfaces();
 
     BuildToolbar();
     BuildObjectGroup();
@@ -192,31 +218,45 @@ void TForm1::BuildLayout() {
     }
 }
 
+// The tool buttons take no focus, so that pressing one leaves the field being edited as it is;
+// the keyboard reaches each by a key of its own, Alt with its caption's letter (Help also F1).
 void TForm1::BuildToolbar() {
-    const auto make = [this](const char* name, const char* caption, int left, int offset,
-                             const char* picture) {
+    const auto make = [this](const char* name, const char* caption, int left, int offset, const char* picture,
+                             const char* does, const QList<QKeySequence>& keys) {
         auto* button = new ToolbarButton(this, QString::fromLatin1(caption), Picture(picture), offset);
+        SetAccessibleText(button, button->text(), QString::fromLatin1(does));
+        SetPressKeys(button, keys);
         return Named(button, name, {left, 8, 46, 63});
     };
-    SpeedButton5 = make("SpeedButton5", "Undo", 342, 9, "undo");
-    SpeedButton6 = make("SpeedButton6", "Reset", 388, 10, "reset");
-    SpeedButton1 = make("SpeedButton1", "About", 434, ToolbarButton::Centred, "about");
-    SpeedButton2 = make("SpeedButton2", "Help", 480, 8, "help");
-    SpeedButton3 = make("SpeedButton3", "Exit", 526, 10, "exit");
+    SpeedButton5 = make("SpeedButton5", "Undo", 342, 9, "undo", "Takes back the last calculation",
+                        {QKeySequence(Qt::ALT | Qt::Key_U)});
+    SpeedButton6 = make("SpeedButton6", "Reset", 388, 10, "reset", "Sets every total back to zero",
+                        {QKeySequence(Qt::ALT | Qt::Key_R)});
+    SpeedButton1 =
+        make("SpeedButton1", "About", 434, ToolbarButton::Centred, "about",
+             "Shows the program's name, home page and mail address", {QKeySequence(Qt::ALT | Qt::Key_A)});
+    SpeedButton2 = make("SpeedButton2", "Help", 480, 8, "help", "Opens the help file",
+                        {QKeySequence(Qt::Key_F1), QKeySequence(Qt::ALT | Qt::Key_H)});
+    SpeedButton3 = make("SpeedButton3", "Exit", 526, 10, "exit", "Closes the program",
+                        {QKeySequence(Qt::ALT | Qt::Key_X)});
     SpeedButton5->setEnabled(false);
 }
 
 void TForm1::BuildMaterialGroup() {
     GroupBox2 = MakeGroup(this, "GroupBox2", " Material ", {5, 3, 280, 68});
     SpeedButton7 =
-        MakeMaterialButton(GroupBox2, "SpeedButton7", 8, "material_add", "Addition of the material list");
+        MakeMaterialButton(GroupBox2, "SpeedButton7", 8, "material_add", "Addition of the material list",
+                           "Adds a material and its density to the list", QKeySequence(Qt::ALT | Qt::Key_N));
     ComboBox1 = MakeList(GroupBox2, "ComboBox1", {51, 17, 175, 21}, {}, -1);
+    ComboBox1->setAccessibleName(QStringLiteral("Material"));
     SpeedButton8 =
-        MakeMaterialButton(GroupBox2, "SpeedButton8", 235, "material_remove", "Removal of the material");
+        MakeMaterialButton(GroupBox2, "SpeedButton8", 235, "material_remove", "Removal of the material",
+                           "Removes the selected material from the list", QKeySequence(Qt::ALT | Qt::Key_D));
     MakeLabel(GroupBox2, "Label80", "Density:", {67, 45, 38, 13})
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Edit1 = Named(new QLineEdit(QStringLiteral("0"), GroupBox2), "Edit1", {116, 46, 33, 16});
     Edit1->setReadOnly(true);
+    SetAccessibleText(Edit1, QStringLiteral("Density"), QStringLiteral("Kilograms per cubic metre"));
     Edit1->setFrame(false);
     Edit1->setTextMargins(0, 0, 0, 0);
     // The density field shows its group's colour, not an edit field's white.
@@ -233,11 +273,12 @@ void TForm1::BuildObjectGroup() {
     ComboBox2 = MakeShapeList(GroupBox1, "ComboBox2", ShapeGroup::Object);
     QLabel* units = MakeLabel(GroupBox1, "Label6", "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
-    ComboBox11 = MakeList(GroupBox1, "ComboBox11", {200, 198, 73, 21}, Names(LengthUnitNames), 0);
+    ComboBox11 = MakeLengthUnits(GroupBox1, "ComboBox11", ShapeGroup::Object);
     m_objectPanels = std::make_unique<ParameterPanels>(ShapeGroup::Object, GroupBox1);
     MakeLabel(GroupBox1, "Label7", "Quantity", {209, 255, 39, 13});
-    SpinEdit2 = MakeQuantity(GroupBox1, "SpinEdit2");
-    BitBtn5 = MakeCalculateButton(GroupBox1, "BitBtn5", "Click for calculate this object");
+    SpinEdit2 = MakeQuantity(GroupBox1, "SpinEdit2", ShapeGroup::Object);
+    BitBtn5 = MakeCalculateButton(GroupBox1, "BitBtn5", "Click for calculate this object",
+                                  "Adds the volume and the mass of the object to the object totals");
 }
 
 void TForm1::BuildApertureGroup() {
@@ -246,11 +287,14 @@ void TForm1::BuildApertureGroup() {
     ComboBox3 = MakeShapeList(GroupBox3, "ComboBox3", ShapeGroup::Aperture);
     QLabel* units = MakeLabel(GroupBox3, "Label66", "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
-    ComboBox4 = MakeList(GroupBox3, "ComboBox4", {200, 198, 73, 21}, Names(LengthUnitNames), 0);
+    ComboBox4 = MakeLengthUnits(GroupBox3, "ComboBox4", ShapeGroup::Aperture);
     m_aperturePanels = std::make_unique<ParameterPanels>(ShapeGroup::Aperture, GroupBox3);
     MakeLabel(GroupBox3, "Label22", "Quantity ", {209, 255, 42, 13});
-    SpinEdit1 = MakeQuantity(GroupBox3, "SpinEdit1");
-    BitBtn7 = MakeCalculateButton(GroupBox3, "BitBtn7", "Click for calculate this aperture");
+    SpinEdit1 = MakeQuantity(GroupBox3, "SpinEdit1", ShapeGroup::Aperture);
+    BitBtn7 =
+        MakeCalculateButton(GroupBox3, "BitBtn7", "Click for calculate this aperture",
+                            "Adds the volume and the mass of the aperture to the aperture totals, which "
+                            "the totals subtract");
     BitBtn7->setEnabled(false);
 }
 
@@ -258,14 +302,16 @@ void TForm1::BuildResultPanel() {
     Panel3 = Named(new QWidget(this), "Panel3", {0, 443, ClientWidth, 120});
     Panel3->setPalette(WithWindowColour(palette(), MediumGrey));
     Panel3->setAutoFillBackground(true);
+    Panel3->setAccessibleName(QStringLiteral("Totals"));
 
-    const ResultGroup volume = MakeResultGroup(Panel3, 5,
-                                               {"GroupBox5", " Volume ", "Label10", "Edit10", "Label79",
-                                                "ComboBox16", "Label54", "Edit42", "Label55", "Edit43"},
-                                               Names(VolumeUnitNames), static_cast<int>(DefaultVolumeUnit));
+    const ResultGroup volume =
+        MakeResultGroup(Panel3, 5,
+                        {"volume", "GroupBox5", " Volume ", "Label10", "Edit10", "Label79", "ComboBox16",
+                         "Label54", "Edit42", "Label55", "Edit43"},
+                        Names(VolumeUnitNames), static_cast<int>(DefaultVolumeUnit));
     MakeLabel(volume.Group, "Label4", "cubic", {148, 34, 26, 13})->setFont(WindowFont());
     const ResultGroup mass = MakeResultGroup(Panel3, 293,
-                                             {"GroupBox4", " Mass ", "Label23", "Edit7", "Label9",
+                                             {"mass", "GroupBox4", " Mass ", "Label23", "Edit7", "Label9",
                                               "ComboBox15", "Label25", "Edit17", "Label24", "Edit16"},
                                              Names(MassUnitNames), static_cast<int>(DefaultMassUnit));
     GroupBox5 = volume.Group;

@@ -63,6 +63,11 @@ void SetDefaultAndEscape(MessageDialog& dialog) {
     }
 }
 
+// A screen reader announces a dialog by its caption and then its description: the message.
+void ReadOut(QMessageBox& box) {
+    box.setAccessibleDescription(box.text());
+}
+
 } // namespace
 
 MsgDlgButton MessageDialog::Answer(const QAbstractButton* clicked) const {
@@ -80,6 +85,7 @@ MessageDialog BuildMessageDialog(const QString& text, MsgDlgType type, MsgDlgBut
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     dialog.Box = std::make_unique<QMessageBox>(IconOf(type), CaptionOf(type), shown);
+    ReadOut(*dialog.Box);
     for (const ButtonText& entry : ButtonOrder) {
         if (buttons & entry.Button) {
             // One role for all keeps the buttons in the order added, whatever the desktop's habit.
@@ -93,8 +99,10 @@ MessageDialog BuildMessageDialog(const QString& text, MsgDlgType type, MsgDlgBut
 }
 
 std::unique_ptr<QMessageBox> BuildErrorBox(const QString& text) {
-    return std::make_unique<QMessageBox>(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle), text,
-                                         QMessageBox::Ok);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle),
+                                             text, QMessageBox::Ok);
+    ReadOut(*box);
+    return box;
 }
 
 } // namespace volcalc::ui

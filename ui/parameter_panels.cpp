@@ -1,5 +1,6 @@
 #include "ui/parameter_panels.h"
 
+#include "ui/accessibility.h"
 #include "ui/app_style.h"
 #include "ui/bevel_panel.h"
 
@@ -89,6 +90,7 @@ void ParameterPanels::BuildPanel(const ShapeEntry& entry, QWidget* groupBox) {
     auto* panel = new BevelPanel(groupBox, BevelPanel::Bevel::None, BevelPanel::Bevel::Lowered);
     panel->setObjectName(Text(entry.Panel));
     panel->setGeometry(Left, Top, Width, Height);
+    panel->setAccessibleName(GroupCaption(m_group) + QStringLiteral(" dimensions"));
     m_panels.push_back(panel);
     m_panelByName.emplace(std::string(entry.Panel), panel);
 
@@ -107,6 +109,8 @@ void ParameterPanels::BuildPanel(const ShapeEntry& entry, QWidget* groupBox) {
         field->setGeometry(slot.Field.x(), slot.Field.y(), slot.FieldWidth, FieldHeight);
         label->setObjectName(field->objectName() + QStringLiteral("Label"));
         label->setBuddy(field);
+        // Read out by its group and label; what it measures follows the selected shape (ShowPanelOf).
+        SetAccessibleText(field, ParameterName(m_group, parameter), Text(parameter.Description));
         m_fieldByName.emplace(field->objectName().toStdString(), field);
         byLetter.emplace(parameter.Letter, field);
         inParameterOrder.push_back(field);
@@ -134,6 +138,12 @@ void ParameterPanels::ShowPanelOf(const ShapeEntry& entry) {
     }
     if (own) {
         own->show();
+    }
+    // Shapes that share a panel measure different things with the same letters.
+    for (const ShapeParameter& parameter : entry.Parameters) {
+        if (QLineEdit* field = Field(entry.FieldOf(parameter, m_group))) {
+            field->setAccessibleDescription(Text(parameter.Description));
+        }
     }
 }
 

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <numbers>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace volcalc {
@@ -157,7 +161,15 @@ TEST(ShapeCatalogue, FieldsOfEachGroup) {
     const ShapeEntry& prism1 = *FindShape(ShapeGroup::Object, "Prism1");
     const ShapeEntry& prism2 = *FindShape(ShapeGroup::Object, "Prism2");
     EXPECT_EQ(prism1.Panel, prism2.Panel);
-    EXPECT_EQ(prism1.Parameters.data(), prism2.Parameters.data());
+    // One panel, so the same labels and fields; only what the letters measure differs.
+    ASSERT_EQ(prism1.Parameters.size(), prism2.Parameters.size());
+    for (std::size_t i = 0; i < prism1.Parameters.size(); ++i) {
+        const ShapeParameter& one = prism1.Parameters[i];
+        const ShapeParameter& two = prism2.Parameters[i];
+        EXPECT_EQ(std::tie(one.Letter, one.Label, one.ObjectField, one.ApertureField),
+                  std::tie(two.Letter, two.Label, two.ObjectField, two.ApertureField));
+    }
+    EXPECT_NE(prism1.Parameters[0].Description, prism2.Parameters[0].Description);
     EXPECT_EQ(prism1.Picture, "P003");
     EXPECT_EQ(prism2.Picture, "P004");
     const ShapeEntry& cylinder = *FindShape(ShapeGroup::Object, "Cylinder");
@@ -178,13 +190,13 @@ TEST(ShapeCatalogue, FieldsAreDistinctAcrossGroups) {
     std::set<std::string> objectFields, apertureFields;
     for (auto group : {ShapeGroup::Object, ShapeGroup::Aperture}) {
         auto& fields = group == ShapeGroup::Object ? objectFields : apertureFields;
-        std::set<const ShapeParameter*> seen;
+        std::set<std::pair<std::string_view, std::string_view>> seen; // panel and letter
         std::size_t count = 0;
         for (const ShapeEntry& entry : ShapesOf(group)) {
             EXPECT_EQ(entry.Rule ? entry.Rule->ParameterCount : 0u, entry.Parameters.size())
                 << entry.DisplayName;
             for (const ShapeParameter& p : entry.Parameters) {
-                if (seen.insert(&p).second) {
+                if (seen.emplace(entry.Panel, p.Letter).second) {
                     fields.insert(std::string(entry.FieldOf(p, group)));
                     ++count;
                 }
@@ -196,6 +208,24 @@ TEST(ShapeCatalogue, FieldsAreDistinctAcrossGroups) {
     EXPECT_EQ(apertureFields.size(), 19u);
     for (const auto& field : apertureFields) {
         EXPECT_FALSE(objectFields.count(field)) << field;
+    }
+}
+
+// What each letter measures is read out beside its field and its picture; the help's table of
+// shapes must say the same, word for word.
+TEST(ShapeCatalogue, EveryShapeAndLetterIsDescribedAsTheHelpDescribesIt) {
+    std::ifstream page(std::string(VOLCALC_SOURCE_DIR) + "/help/shapes.html");
+    ASSERT_TRUE(page) << "help/shapes.html";
+    const std::string help{std::istreambuf_iterator<char>(page), std::istreambuf_iterator<char>()};
+    for (auto group : {ShapeGroup::Object, ShapeGroup::Aperture}) {
+        for (const ShapeEntry& entry : ShapesOf(group)) {
+            EXPECT_FALSE(entry.Description.empty()) << entry.DisplayName;
+            for (const ShapeParameter& p : entry.Parameters) {
+                const std::string row =
+                    "<td>" + std::string(p.Letter) + "</td><td>" + std::string(p.Description) + "</td>";
+                EXPECT_NE(help.find(row), std::string::npos) << entry.DisplayName << ": " << row;
+            }
+        }
     }
 }
 
