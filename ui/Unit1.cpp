@@ -8,6 +8,7 @@
 #include "ui/parameter_panels.h"
 #include "ui/pictures.h"
 #include "ui/program_windows.h"
+#include "ui/screen_placement.h"
 #include "ui/spin_edit.h"
 
 #include <QComboBox>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -78,9 +78,7 @@ void TForm1::showEvent(QShowEvent* event) {
     // Centred on the screen the first time only; afterwards it stays where the user put it.
     if (!m_placed && isWindow()) {
         m_placed = true;
-        if (const QScreen* where = screen()) {
-            move(where->availableGeometry().center() - rect().center());
-        }
+        CentreOnScreen(*this);
     }
 }
 

@@ -4,13 +4,12 @@
 #include "ui/accessibility.h"
 #include "ui/app_style.h"
 #include "ui/handler_guard.h"
+#include "ui/screen_placement.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <limits>
@@ -104,14 +103,8 @@ void TForm2::BitBtn1Click() {
 
 void TForm2::setVisible(bool visible) {
     if (visible && !placed_) {
-        // Centred on the screen the first time; afterwards it opens where it was last.
         placed_ = true;
-        QScreen* screen =
-            parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (screen != nullptr) {
-            const QRect area = screen->geometry();
-            move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-        }
+        CentreOnScreen(*this);
     }
     QDialog::setVisible(visible);
 }

@@ -5,15 +5,14 @@
 #include "ui/desktop_services.h"
 #include "ui/jpeg_decoder.h"
 #include "ui/link_label.h"
+#include "ui/screen_placement.h"
 #include "ui/wallpaper_panel.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -211,14 +210,8 @@ void TAboutBox::Label14MouseLeave() {
 
 void TAboutBox::setVisible(bool visible) {
     if (visible && !placed_) {
-        // Centred on the screen the first time; afterwards it opens where it was last closed.
         placed_ = true;
-        QScreen* screen =
-            parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (screen != nullptr) {
-            const QRect area = screen->geometry();
-            move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-        }
+        CentreOnScreen(*this);
     }
     QDialog::setVisible(visible);
 }
