@@ -104,13 +104,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     SpeedBar1 = new WallpaperPanel(this);
     SpeedBar1->setObjectName(QStringLiteral("SpeedBar1"));
     SpeedBar1->setGeometry(0, 0, 467, 228);
-    SpeedBar1->SetWallpaper(LoadWallpaper());
 
     ProgramIcon = new QLabel(SpeedBar1);
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setGeometry(24, 16, 70, 70);
     ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/pictures/program_picture")));
 
     Label17 = MakeLabel<QLabel>(SpeedBar1, "Label17", QStringLiteral("Orlisk Volume Calculator 4.1"),
                                 BoxFont(24), {128, 16, 287, 29}, Qt::AlignHCenter);
@@ -130,7 +128,6 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(32, 185, 33, 33);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/envelope")));
 
     Label14 = MakeLabel<LinkLabel>(SpeedBar1, "Label14", kVoteText, BoxFont(13), {76, 194, 155, 16});
     Label14->setToolTip(kVoteText);
@@ -211,9 +208,17 @@ void TAboutBox::Label14MouseLeave() {
 void TAboutBox::setVisible(bool visible) {
     if (visible && !placed_) {
         placed_ = true;
+        LoadPictures();
         CentreOnScreen(*this);
     }
     QDialog::setVisible(visible);
+}
+
+// The pictures are decoded when the box is first shown, not while the program starts.
+void TAboutBox::LoadPictures() {
+    SpeedBar1->SetWallpaper(LoadWallpaper());
+    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/pictures/program_picture")));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/envelope")));
 }
 
 void TAboutBox::keyPressEvent(QKeyEvent* event) {

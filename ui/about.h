@@ -35,6 +35,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void LoadPictures();
     WallpaperPanel* SpeedBar1;
     QLabel* ProgramIcon;
     QLabel* Label17;

@@ -265,6 +265,8 @@ TEST_F(AboutBox, ShowsTheProgramsOwnPictures) {
     }
     auto* panel = Control<WallpaperPanel>("SpeedBar1");
     ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->Wallpaper().isNull()) << "nothing is decoded before the box is first shown";
+    Open();
     ASSERT_EQ(panel->Wallpaper().size(), QSize(336, 234));
     const QImage shown = Grab(panel);
     // The right copy repeats the left one, column for column.
