@@ -3,6 +3,8 @@
 
 #include <QComboBox>
 
+#include <filesystem>
+
 #include <gmock/gmock.h>
 
 namespace volcalc::test {
@@ -111,6 +113,28 @@ TEST_F(WindowMaterials, RemovingTheOnlyMaterialKeepsItsDensityShownUntilTheNextC
     CubicMetre();
     EXPECT_EQ(TextOf("Edit1"), "0");
     EXPECT_EQ(TextOf("Edit7"), "0.000");
+}
+
+// The catalogue file replaced by a folder while the window is open: every write is refused, even
+// for root, and the window must say so and keep its list as the file left it.
+TEST_F(WindowMaterials, RefusedWritesShowTheErrorAndKeepList) {
+    const std::filesystem::path ini = IniPath();
+    std::filesystem::remove(ini);
+    std::filesystem::create_directory(ini);
+    Dialogs.NewName = "Lead";
+    Dialogs.NewDensity = 11340;
+    Click("SpeedButton7");
+    EXPECT_THAT(Dialogs.Events, ElementsAre("add-dialog", "error: Error at addition of a material"));
+    EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
+
+    Dialogs.Events.clear();
+    Choose("ComboBox1", "Water");
+    Click("SpeedButton8");
+    EXPECT_THAT(Dialogs.Events, ElementsAre("busy", "confirm: This material will be deleted. Are you sure?",
+                                            "error: Error at removing of a material", "normal"));
+    EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
+    EXPECT_EQ(List()->currentText(), "Water");
+    EXPECT_TRUE(std::filesystem::is_directory(ini));
 }
 
 } // namespace
