@@ -1,5 +1,6 @@
 #include "ui/Unit1.h"
 
+#include "calc/errors.h"
 #include "calc/number_text.h"
 #include "calc/units.h"
 #include "ui/accessibility.h"
@@ -208,15 +209,34 @@ void TForm1::Calculate(CalcGroup group) {
     m_ledger.Calculate(group, CalculationInput{*entry->Rule, views, quantity, unit});
 }
 
+template <typename Convert>
+void TForm1::ShowGroup(QComboBox* list, int& shownIndex, const std::array<double, 3>& values,
+                       const std::array<QLineEdit*, 3>& fields, Convert convert) {
+    std::array<QString, 3> texts;
+    try {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            texts[i] = Text(FormatResult(convert(values[i])));
+        }
+    } catch (const ECalcError&) {
+        // Never a unit on the list over figures in another one.
+        const QSignalBlocker block(list);
+        list->setCurrentIndex(shownIndex);
+        throw;
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i]->setText(texts[i]);
+    }
+    shownIndex = list->currentIndex();
+}
+
 void TForm1::ComboBox16Change() {
     const std::optional<VolumeUnit> unit = VolumeUnitFromName(ComboBox16->currentText().toStdString());
     if (!unit) {
         return;
     }
     const LedgerTotals& totals = m_ledger.Totals;
-    Edit42->setText(Text(FormatResult(VolumeForDisplay(totals.ObjectVolume, *unit))));
-    Edit43->setText(Text(FormatResult(VolumeForDisplay(totals.ApertureVolume, *unit))));
-    Edit10->setText(Text(FormatResult(VolumeForDisplay(totals.TotalVolume, *unit))));
+    ShowGroup(ComboBox16, m_volumeUnitShown, {totals.ObjectVolume, totals.ApertureVolume, totals.TotalVolume},
+              {Edit42, Edit43, Edit10}, [&](double value) { return VolumeForDisplay(value, *unit); });
 }
 
 void TForm1::ComboBox15Change() {
@@ -225,9 +245,8 @@ void TForm1::ComboBox15Change() {
         return;
     }
     const LedgerTotals& totals = m_ledger.Totals;
-    Edit17->setText(Text(FormatResult(MassForDisplay(totals.ObjectMass, *unit))));
-    Edit16->setText(Text(FormatResult(MassForDisplay(totals.ApertureMass, *unit))));
-    Edit7->setText(Text(FormatResult(MassForDisplay(totals.TotalMass, *unit))));
+    ShowGroup(ComboBox15, m_massUnitShown, {totals.ObjectMass, totals.ApertureMass, totals.TotalMass},
+              {Edit17, Edit16, Edit7}, [&](double value) { return MassForDisplay(value, *unit); });
 }
 
 void TForm1::ShowTotals(const LedgerTotals& totals) {
@@ -248,6 +267,8 @@ void TForm1::ResetDisplayUnits() {
     const QSignalBlocker mass(ComboBox15);
     ComboBox16->setCurrentIndex(static_cast<int>(VolumeUnit::Meter));
     ComboBox15->setCurrentIndex(static_cast<int>(MassUnit::Kilogram));
+    m_volumeUnitShown = ComboBox16->currentIndex();
+    m_massUnitShown = ComboBox15->currentIndex();
 }
 
 void TForm1::ShowWarning(const std::string& text) {

@@ -2,11 +2,13 @@
 
 #include "calc/ledger.h"
 #include "calc/shapes.h"
+#include "calc/units.h"
 #include "materials/material_catalogue.h"
 #include "ui/catalogue_dialogs.h"
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -77,6 +79,11 @@ private:
     void ComboBox15Change();
 
     void Calculate(CalcGroup group);
+    // Writes a group's three figures converted to the unit its list shows. A conversion that
+    // overflows writes nothing and puts the list back to the unit the figures are in.
+    template <typename Convert>
+    void ShowGroup(QComboBox* list, int& shownIndex, const std::array<double, 3>& values,
+                   const std::array<QLineEdit*, 3>& fields, Convert convert);
 
     // LedgerView
     void ShowTotals(const LedgerTotals& totals) override;
@@ -91,6 +98,9 @@ private:
     WindowCatalogueDialogs m_windowDialogs;
     std::unique_ptr<MaterialCatalogue> m_catalogue;
     bool m_placed = false;
+    // The display units the result fields are written in (list indexes).
+    int m_volumeUnitShown = static_cast<int>(VolumeUnit::Meter);
+    int m_massUnitShown = static_cast<int>(MassUnit::Kilogram);
 
     // Toolbar
     QToolButton* SpeedButton5 = nullptr;

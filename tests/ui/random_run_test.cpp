@@ -156,9 +156,6 @@ struct ResultGroup {
     std::size_t Unit = 0;
     std::array<std::string, 3> Texts;
     bool Written = false;
-    // A conversion that overflowed stopped the last rewrite part-way: the fields after it still
-    // show the figures of the unit before.
-    bool Stale = false;
 };
 
 // What one step should have made the window show or ask, apart from its state.
@@ -232,7 +229,6 @@ struct Model {
         Mass.Texts = {FormatResult(Totals.ObjectMass), FormatResult(Totals.ApertureMass),
                       FormatResult(Totals.TotalMass)};
         Volume.Written = Mass.Written = true;
-        Volume.Stale = Mass.Stale = false;
     }
 
     void ErrorBox(const ECalcError& error) { Events.ErrorBoxes.push_back(ErrorBoxText(error.what())); }
@@ -304,24 +300,24 @@ struct Model {
         ShowTotals();
     }
 
-    // A display unit picked: the group's three fields are rewritten in order; a conversion that
-    // overflows ends the handler there with its error box.
+    // A display unit picked: the group's three figures are converted first; a conversion that
+    // overflows writes nothing, shows its error box and leaves the list on the unit before.
     template <typename Convert>
     void ShowGroupIn(ResultGroup& group, std::size_t unit, const std::array<double, 3>& values,
                      Convert convert) {
-        group.Unit = unit;
+        std::array<std::string, 3> texts;
         for (std::size_t i = 0; i < values.size(); ++i) {
             try {
-                group.Texts[i] = FormatResult(convert(values[i]));
-                group.Written = true;
+                texts[i] = FormatResult(convert(values[i]));
             } catch (const ECalcError& error) {
                 ErrorBox(error);
                 ++Seen.DisplayOverflows;
-                group.Stale = true;
                 return;
             }
         }
-        group.Stale = false;
+        group.Unit = unit;
+        group.Texts = texts;
+        group.Written = true;
     }
     void ShowVolumesIn(VolumeUnit unit) {
         ShowGroupIn(Volume, static_cast<std::size_t>(unit),
@@ -779,9 +775,7 @@ std::vector<std::string> RandomRun::Differences() {
                                               ", expected " + Quoted(expectedUnit));
         for (std::size_t i = 0; i < group.Fields.size(); ++i) {
             std::string expected;
-            if (group.Expected.Stale) {
-                expected = group.Expected.Texts[i];
-            } else if (group.Expected.Written) {
+            if (group.Expected.Written) {
                 try {
                     expected = FormatResult(
                         volume ? VolumeForDisplay(group.Values[i],

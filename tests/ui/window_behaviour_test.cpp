@@ -123,6 +123,24 @@ TEST_F(WindowBehaviour, SwitchingBackShowsExactlyWhatTheCalculationWrote) {
     EXPECT_EQ(Results(), written);
 }
 
+// A total too large for the picked unit: the error box, and the list stays on the unit its
+// figures are in, so no field shows a figure under the wrong unit.
+TEST_F(WindowBehaviour, UnitThatOverflowsKeepsTheListOnTheFiguresUnit) {
+    CalculateObjectBox("1e300", "1e5", "1e5");
+    const std::vector<QString> written = Results();
+    ASSERT_EQ(TextOf("Edit10"), "1E301");
+    Choose("ComboBox16", "millimeter");
+    Choose("ComboBox16", "millimeter");
+    EXPECT_EQ(Find<QComboBox>("ComboBox16")->currentText(), "meter");
+    EXPECT_EQ(Results(), written);
+    EXPECT_THAT(Desktop.ErrorBoxes, ElementsAre("Floating point overflow.", "Floating point overflow."));
+    Choose("ComboBox16", "centimeter");
+    EXPECT_EQ(TextOf("Edit10"), "1E307");
+    Choose("ComboBox16", "millimeter");
+    EXPECT_EQ(Find<QComboBox>("ComboBox16")->currentText(), "centimeter");
+    EXPECT_EQ(TextOf("Edit10"), "1E307");
+}
+
 TEST_F(WindowBehaviour, UnitChangeBeforeAnyCalculationWritesZeroIntoThatGroupOnly) {
     Choose("ComboBox15", "gram");
     EXPECT_THAT(Results(), ElementsAre("", "", "", "0.000", "0.000", "0.000"));
