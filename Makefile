@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 GENERATOR  := -G Ninja
 
-.PHONY: deps build run test test-plain test-san test-fuzz format-check bench screenshots package clean
+.PHONY: deps build run test test-plain test-san test-fuzz test-long format-check bench screenshots package clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -38,6 +38,11 @@ test-fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	bash tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The long randomized run of the real window (the test command runs a short one).
+STEPS ?= 30000
+test-long: build
+	bash tests/ui/long-random-run.sh $(BUILD) $(STEPS) $(SEED)
 
 format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
