@@ -10,12 +10,8 @@
 
 #include <memory>
 
-#if VOLCALC_HAVE_ABOUT_BOX
-#include "ui/about.h"
-#endif
-#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
 #include "ui/Unit2.h"
-#endif
+#include "ui/about.h"
 
 using namespace volcalc::ui;
 
@@ -28,16 +24,12 @@ int main(int argc, char* argv[]) {
 
     auto form1 = std::make_unique<TForm1>();
     Form1 = form1.get();
-#if VOLCALC_HAVE_ABOUT_BOX
     auto aboutBox = std::make_unique<TAboutBox>();
     AboutBox = aboutBox.get();
-#endif
-#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
     auto form2 = std::make_unique<TForm2>();
     Form2 = form2.get();
     Form2->SetReceiver(
         [](const std::string& name, std::int32_t density) { Form1->SetNewMaterial(name, density); });
-#endif
 
     Form1->show();
     return QApplication::exec();

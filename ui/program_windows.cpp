@@ -2,12 +2,8 @@
 
 #include <QDialog>
 
-#if VOLCALC_HAVE_ABOUT_BOX
-#include "ui/about.h"
-#endif
-#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
 #include "ui/Unit2.h"
-#endif
+#include "ui/about.h"
 
 namespace volcalc::ui {
 
@@ -16,19 +12,15 @@ TAboutBox* AboutBox = nullptr;
 TForm2* Form2 = nullptr;
 
 void ShowAboutBox() {
-#if VOLCALC_HAVE_ABOUT_BOX
     if (AboutBox) {
         AboutBox->exec();
     }
-#endif
 }
 
 int ShowAddMaterialDialog() {
-#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
     if (Form2) {
         return Form2->ShowModalEmptied();
     }
-#endif
     return QDialog::Rejected;
 }
 

@@ -14,9 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#if VOLCALC_HAVE_ABOUT_BOX
 #include "ui/about.h"
-#endif
 
 #include <gmock/gmock.h>
 
@@ -243,7 +241,6 @@ TEST_F(WindowBehaviour, HelpHandsTheShellTheHelpFileBesideTheExecutable) {
     EXPECT_EQ(Desktop.ShellRequests[0].Target, QCoreApplication::applicationDirPath() + "/TORVA.CHM");
 }
 
-#if VOLCALC_HAVE_ABOUT_BOX
 // While the About box is up, the main window takes no input: a click on Reset does nothing.
 TEST_F(WindowBehaviour, AboutShowsTheAboutBoxModally) {
     CubicMetreOfSteel();
@@ -279,7 +276,6 @@ TEST_F(WindowBehaviour, AboutShowsTheAboutBoxModally) {
                       reset->mapTo(&Form(), reset->rect().center()));
     EXPECT_EQ(TextOf("Edit10"), "0.000");
 }
-#endif
 
 TEST_F(WindowBehaviour, ExitClosesTheWindow) {
     Click("SpeedButton3");

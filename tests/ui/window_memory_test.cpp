@@ -6,12 +6,8 @@
 #include "ui/Unit1.h"
 #include "ui/program_windows.h"
 
-#if VOLCALC_HAVE_ABOUT_BOX
-#include "ui/about.h"
-#endif
-#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
 #include "ui/Unit2.h"
-#endif
+#include "ui/about.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -93,16 +89,12 @@ void CancelNextDialog(QDialog* dialog) {
 void RunTheProgramOnce(const std::string& ini) {
     auto form1 = std::make_unique<ui::TForm1>(ui::FormOptions{ini, nullptr});
     ui::Form1 = form1.get();
-#if VOLCALC_HAVE_ABOUT_BOX
     auto aboutBox = std::make_unique<ui::TAboutBox>();
     ui::AboutBox = aboutBox.get();
-#endif
-#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
     auto form2 = std::make_unique<ui::TForm2>();
     ui::Form2 = form2.get();
     form2->SetReceiver(
         [](const std::string& name, std::int32_t density) { ui::Form1->SetNewMaterial(name, density); });
-#endif
 
     form1->show();
     QApplication::setActiveWindow(form1.get());
@@ -113,26 +105,18 @@ void RunTheProgramOnce(const std::string& ini) {
         edit->setText(QStringLiteral("100"));
     }
     QTest::mouseClick(form1->findChild<QWidget*>(QStringLiteral("BitBtn5")), Qt::LeftButton);
-#if VOLCALC_HAVE_ABOUT_BOX
     CancelNextDialog(aboutBox.get());
     QTest::mouseClick(form1->findChild<QWidget*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
-#endif
-#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
     CancelNextDialog(form2.get());
     QTest::mouseClick(form1->findChild<QWidget*>(QStringLiteral("SpeedButton7")), Qt::LeftButton);
-#endif
     form1->close();
     Settle();
 
     ui::Form2 = nullptr;
     ui::AboutBox = nullptr;
     ui::Form1 = nullptr;
-#if VOLCALC_HAVE_ADD_MATERIAL_DIALOG
     form2.reset();
-#endif
-#if VOLCALC_HAVE_ABOUT_BOX
     aboutBox.reset();
-#endif
     form1.reset();
     Settle();
 }
