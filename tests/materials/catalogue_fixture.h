@@ -12,7 +12,7 @@ namespace volcalc::test {
 // A catalogue over "volcalc.ini" in a folder of its own, with scripted dialogs.
 class CatalogueTest : public ::testing::Test {
 protected:
-    CatalogueTest() { Dialogs.Catalogue = &Catalogue; }
+    CatalogueTest() { Dialogs.HandOverTo(Catalogue); }
 
     // Writes the file and loads it, as the window does at start.
     void Load(std::string_view content) {

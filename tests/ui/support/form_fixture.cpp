@@ -18,7 +18,9 @@ void FormFixture::StartWith(const char* catalogue) {
         file.write(catalogue);
     }
     m_form = std::make_unique<ui::TForm1>(ui::FormOptions{IniPath(), &Dialogs});
-    Dialogs.Form = m_form.get();
+    Dialogs.HandOver = [form = m_form.get()](const std::string& name, std::int32_t density) {
+        form->SetNewMaterial(name, density);
+    };
     m_form->show();
     QApplication::setActiveWindow(m_form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scripted_catalogue_dialogs.h"
+#include "materials/scripted_dialogs.h"
 #include "scripted_desktop.h"
 #include "ui/Unit1.h"
 
@@ -44,7 +44,7 @@ protected:
     void Click(const char* button);
 
     ScriptedDesktop Desktop;
-    ScriptedCatalogueDialogs Dialogs;
+    ScriptedDialogs Dialogs;
 
 private:
     QTemporaryDir m_folder;
