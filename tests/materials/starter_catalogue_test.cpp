@@ -1,24 +1,17 @@
 #include "materials/material_catalogue.h"
+#include "scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace volcalc {
+namespace volcalc::test {
 namespace {
-
-class NoDialogs : public CatalogueDialogs {
-public:
-    bool RunAddMaterialDialog() override { return false; }
-    bool Confirm(const std::string&) override { return false; }
-    void ShowError(const std::string&) override {}
-    void SetBusyCursor(bool) override {}
-};
 
 // The catalogue a new user finds beside the program.
 TEST(StarterCatalogue, LoadsWithUniqueNamesAndPositiveDensities) {
     std::int32_t current = 0;
-    NoDialogs dialogs;
+    ScriptedDialogs dialogs;
     MaterialCatalogue catalogue(std::string(VOLCALC_SOURCE_DIR) + "/data/volcalc.ini", current, dialogs);
     catalogue.LoadMaterials();
     const auto& names = catalogue.Names();
@@ -34,4 +27,4 @@ TEST(StarterCatalogue, LoadsWithUniqueNamesAndPositiveDensities) {
 }
 
 } // namespace
-} // namespace volcalc
+} // namespace volcalc::test

@@ -139,15 +139,6 @@ void ClickAndChoose(QComboBox* list, const QString& text) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(list->window()));
 }
 
-// A catalogue read from the file on its own, with no dialog ever shown.
-class NoDialogs : public CatalogueDialogs {
-public:
-    bool RunAddMaterialDialog() override { return false; }
-    bool Confirm(const std::string&) override { return false; }
-    void ShowError(const std::string&) override {}
-    void SetBusyCursor(bool) override {}
-};
-
 enum class Focus { Elsewhere, ObjectQuantity, ApertureQuantity };
 
 // One group of result fields as the window should show it: the unit its list shows and the
@@ -857,7 +848,7 @@ std::vector<std::string> RandomRun::Differences() {
 // The file, read by a catalogue of its own, holds the list the window shows.
 void RandomRun::CompareMaterialFile(std::vector<std::string>& differences) {
     std::int32_t density = 0;
-    NoDialogs none;
+    ScriptedDialogs none; // only reads the file: no dialog is ever shown
     MaterialCatalogue reread(IniPath(), density, none);
     reread.LoadMaterials();
     const std::vector<std::string>& names = reread.Names();
