@@ -10,6 +10,17 @@ namespace volcalc {
 
 namespace {
 
+// A name is one line of the file: a pasted line break would start lines of its own there (a new
+// key, even a new section), so it is stored, and listed, as a blank.
+std::string OneLine(std::string name) {
+    for (char& c : name) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return name;
+}
+
 constexpr std::string_view CountSection = "Count";
 constexpr std::string_view CountKey = "Count";
 constexpr std::string_view NameSection = "Material";
@@ -115,7 +126,7 @@ void MaterialCatalogue::AddMaterial() {
     const std::size_t before = m_names.size();
     try {
         IniFile ini(m_iniPath, m_writer);
-        m_names.push_back(NewMaterialName);
+        m_names.push_back(OneLine(NewMaterialName));
         m_densities.push_back(NewMaterialDensity);
         // The whole working copy is written, so entries that took defaults when loaded now hold them.
         WriteEntries(ini, m_names, m_densities);

@@ -47,6 +47,15 @@ TEST_F(CatalogueTest, AddedNamesReadBackByTheRules) {
     EXPECT_EQ(CurrentDensity, 0);
 }
 
+// A line break in a pasted name must not write lines of its own into the file.
+TEST_F(CatalogueTest, LineBreaksInANameCannotInjectEntries) {
+    Load(ThreeMaterials);
+    Add("Oak\r\n[Count]\nCount=99", 700);
+    ExpectList({"Steel", "Aluminium", "Copper", "Oak  [Count] Count=99"}, {7850, 2700, 8900, 700});
+    Catalogue.LoadMaterials();
+    ExpectList({"Steel", "Aluminium", "Copper", "Oak  [Count] Count=99"}, {7850, 2700, 8900, 700});
+}
+
 TEST_F(CatalogueTest, FullListRefusesAddition) {
     Load("[Count]\nCount=2147483647\n[Material]\n0=Steel\n");
     ASSERT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
