@@ -1,0 +1,35 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace volcalc::cli {
+
+// A failure of a script line or list row, with the message the user reads.
+class LineError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// A message of the window's, with its line break, as one line of the terminal.
+inline std::string OneLine(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
+        text.replace(at, 2, " ");
+    }
+    return text;
+}
+
+inline void ExpectWords(const std::vector<std::string_view>& words, std::size_t least, std::size_t most,
+                        const char* usage) {
+    if (words.size() < least || words.size() > most) {
+        throw LineError(std::string("usage: ") + usage);
+    }
+}
+
+} // namespace volcalc::cli
