@@ -61,7 +61,13 @@ clamped to 1..1000 (a text that is not a whole number counts as 1).
 A script without "show" prints one at its end.
 
 A failing line prints "line N: MESSAGE" on standard error and changes nothing;
-the script goes on unless --strict is given. Exit status: 1 if a line failed, else 0.
+the script goes on unless --strict is given.
+
+Exit status:
+  0  every line held
+  1  some line failed (its message names it)
+  2  bad arguments, a script or list that cannot be read, or output
+     that cannot be written ("volcalc-cli: cannot write output: REASON")
 
 Report rows: line, group, shape, unit, quantity, parameters as typed, material
 (or "density N"), density, volume of one piece and of all pieces, mass of one

@@ -33,7 +33,11 @@ int ScriptSession::RunScript(std::istream& in) {
     std::size_t lineNumber = 0;
     bool failed = false;
     while (std::getline(in, line)) {
-        if (!RunLine(line, ++lineNumber)) {
+        const bool held = RunLine(line, ++lineNumber);
+        if (!m_out) {
+            return 2; // output that cannot be written ends the run
+        }
+        if (!held) {
             failed = true;
             if (m_options.strict) {
                 return 1;

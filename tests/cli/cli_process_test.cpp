@@ -40,7 +40,7 @@ TEST(CliProcess, HelpDocumentsTheLanguage) {
     EXPECT_EQ(r.status, 0);
     for (const char* word :
          {"object SHAPE UNIT QUANTITY", "aperture", "undo", "reset", "show", "density N", "--precise",
-          "--strict", "--ini", "add-material", "remove-material", "materials"}) {
+          "--strict", "--ini", "add-material", "remove-material", "materials", "Exit status"}) {
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     }
 }
@@ -100,6 +100,42 @@ TEST(CliProcess, StandardInputAndBadArguments) {
     EXPECT_EQ(r.out, "volume\tmeter\t0.000\t0.000\t0.000\nmass\tkilogram\t0.000\t0.000\t0.000\n");
     EXPECT_EQ(RunCli("--bogus", dir).status, 2);
     EXPECT_EQ(RunCli((dir / "missing.txt").string(), dir).status, 2);
+}
+
+// Output that cannot be written, or input that cannot be read, is a failure of the whole run.
+TEST(CliProcessFailures, WriteErrorsAndUnreadableInputs) {
+    test::TempFolder dir;
+    std::string shows;
+    for (int i = 0; i < 20000; ++i) {
+        shows += "show\n";
+    }
+    test::WriteBytes(dir / "shows.txt", shows);
+    const std::string ini = "--ini " + (dir / "none.ini").string() + " ";
+    const std::string script = (dir / "shows.txt").string();
+    const struct {
+        std::string arguments;
+        std::string error;
+    } cases[] = {
+        {ini + script + " >/dev/full", "volcalc-cli: cannot write output: No space left on device\n"},
+        {"--help >/dev/full", "volcalc-cli: cannot write output: No space left on device\n"},
+        {ini + "--csv --input-csv " + (dir / "none.csv").string() + " >/dev/full",
+         "volcalc-cli: cannot read " + (dir / "none.csv").string() + ": No such file or directory\n"},
+        {ini + dir.Path().string(), "volcalc-cli: cannot read " + dir.Path().string() + ": Is a directory\n"},
+        {ini + "/dev/zero", "volcalc-cli: cannot read /dev/zero: not a regular file\n"},
+        {ini + "- < " + dir.Path().string(), "volcalc-cli: cannot read standard input: read error\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = RunCli(c.arguments, dir);
+        EXPECT_EQ(r.status, 2) << c.arguments;
+        EXPECT_EQ(r.err, c.error) << c.arguments;
+    }
+    // A reader that goes away early, with SIGPIPE ignored as some shells and services do.
+    test::WriteBytes(dir / "pipe.sh", "trap '' PIPE\n" + std::string(VOLCALC_CLI) + " " + ini + script +
+                                          " 2>" + (dir / "err.txt").string() +
+                                          " | head -c 1 >/dev/null\nexit ${PIPESTATUS[0]}\n");
+    const int status = std::system(("bash " + (dir / "pipe.sh").string()).c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_EQ(test::ReadBytes(dir / "err.txt"), "volcalc-cli: cannot write output: Broken pipe\n");
 }
 
 TEST(CliProcess, ReadsTheCatalogueBesideItself) {

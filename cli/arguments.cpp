@@ -1,0 +1,105 @@
+#include "arguments.h"
+
+#include "calc/units.h"
+
+namespace volcalc::cli {
+namespace {
+
+// Walks the arguments, handing out the value that follows an option.
+class ArgumentCursor {
+public:
+    explicit ArgumentCursor(std::span<const std::string_view> arguments) : m_arguments(arguments) {}
+    bool AtEnd() const { return m_next == m_arguments.size(); }
+    std::string_view Next() { return m_arguments[m_next++]; }
+    std::string_view ValueOf(std::string_view option, const char* what) {
+        if (AtEnd()) {
+            throw UsageError(std::string(option) + " needs " + what);
+        }
+        return Next();
+    }
+
+private:
+    std::span<const std::string_view> m_arguments;
+    std::size_t m_next = 0;
+};
+
+bool ReadReportFormat(std::string_view argument, ReportFormat& format) {
+    if (argument == "--report") {
+        format = ReportFormat::Text;
+    } else if (argument == "--csv") {
+        format = ReportFormat::Csv;
+    } else if (argument == "--json") {
+        format = ReportFormat::Json;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+VolumeUnit ReadVolumeUnit(std::string_view unit) {
+    const auto volume = VolumeUnitFromName(unit);
+    if (!volume) {
+        throw UsageError("unknown volume unit '" + std::string(unit) + "'");
+    }
+    return *volume;
+}
+
+MassUnit ReadMassUnit(std::string_view unit) {
+    const auto mass = MassUnitFromName(unit);
+    if (!mass) {
+        throw UsageError("unknown mass unit '" + std::string(unit) + "'");
+    }
+    return *mass;
+}
+
+// One option with its value, if it is one; false for anything else.
+bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& command) {
+    ScriptOptions& options = command.options;
+    if (argument == "--precise") {
+        options.precise = true;
+    } else if (argument == "--strict") {
+        options.strict = true;
+    } else if (ReadReportFormat(argument, options.report)) {
+    } else if (argument == "--volume-unit") {
+        options.reportUnits.Volume = ReadVolumeUnit(cursor.ValueOf(argument, "a unit"));
+    } else if (argument == "--mass-unit") {
+        options.reportUnits.Mass = ReadMassUnit(cursor.ValueOf(argument, "a unit"));
+    } else if (argument == "--input-csv") {
+        command.csvFile = cursor.ValueOf(argument, "a file");
+    } else if (argument == "--ini") {
+        options.catalogue = std::filesystem::path(cursor.ValueOf(argument, "a file"));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CliCommand ParseArguments(std::span<const std::string_view> arguments,
+                          std::filesystem::path defaultCatalogue) {
+    CliCommand command;
+    command.options.catalogue = std::move(defaultCatalogue);
+    bool haveScript = false;
+    for (ArgumentCursor cursor(arguments); !cursor.AtEnd();) {
+        const std::string_view argument = cursor.Next();
+        if (argument == "--help" || argument == "-h") {
+            command.action = CliAction::Help;
+            return command;
+        }
+        if (ReadOption(argument, cursor, command)) {
+            continue;
+        }
+        if (argument.starts_with("--") || haveScript) {
+            throw UsageError("unexpected argument '" + std::string(argument) + "'");
+        }
+        command.scriptFile = argument;
+        haveScript = true;
+    }
+    if (!command.csvFile.empty() && haveScript) {
+        throw UsageError("give either a script or --input-csv, not both");
+    }
+    return command;
+}
+
+} // namespace volcalc::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "script_session.h"
+
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace volcalc::cli {
+
+// What the command line asks for.
+enum class CliAction { Run, Help };
+
+struct CliCommand {
+    CliAction action = CliAction::Run;
+    ScriptOptions options;
+    std::string scriptFile; // empty or "-": standard input
+    std::string csvFile;    // a list from a spreadsheet instead of a script
+};
+
+// A command line that cannot be obeyed; the message names the faulty argument.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads the arguments after the program name. `defaultCatalogue` is the material file used
+// when no --ini is given. Throws UsageError.
+CliCommand ParseArguments(std::span<const std::string_view> arguments,
+                          std::filesystem::path defaultCatalogue);
+
+} // namespace volcalc::cli
