@@ -200,6 +200,37 @@ void MaterialRemove(QPainter& p) {
     p.drawRoundedRect(QRectF(4.5, 5, 23, 4), 1.5, 1.5);
 }
 
+void PartsList(QPainter& p) {
+    // The board, with rounded corners.
+    QLinearGradient wood(0, 0, 32, 32);
+    wood.setColorAt(0, QColor(215, 150, 80));
+    wood.setColorAt(1, QColor(150, 90, 35));
+    p.setPen(Outline(QColor(70, 40, 10), 1));
+    p.setBrush(wood);
+    p.drawRoundedRect(QRectF(4.5, 3.5, 23, 28), 2.5, 2.5);
+    // The sheet held on it, ruled like a list: a short mark for the number, a long line for the row.
+    p.setPen(Outline(QColor(60, 60, 60), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7.5, 7.5, 17, 21));
+    p.setPen(Outline(QColor(90, 120, 200), 1));
+    for (double y = 12.5; y < 27; y += 4) {
+        p.drawLine(QPointF(9.5, y), QPointF(10.5, y));
+        p.drawLine(QPointF(12.5, y), QPointF(22.5, y));
+    }
+    // The metal clip across the top edge.
+    QLinearGradient metal(0, 1, 0, 10);
+    metal.setColorAt(0, QColor(235, 235, 235));
+    metal.setColorAt(1, QColor(120, 120, 120));
+    p.setPen(Outline(QColor(40, 40, 40), 1));
+    p.setBrush(metal);
+    QPainterPath clip;
+    clip.addRoundedRect(QRectF(10.5, 5.5, 11, 5), 1.5, 1.5);
+    clip.addEllipse(QRectF(13.5, 1.5, 5, 5));
+    p.drawPath(clip.simplified());
+    p.setBrush(QColor(70, 40, 10));
+    p.drawEllipse(QPointF(16, 4), 1, 1);
+}
+
 void Calculator(QPainter& p) {
     QLinearGradient body(0, 0, 0, 21);
     body.setColorAt(0, QColor(40, 170, 170));
@@ -287,6 +318,7 @@ std::vector<Picture> IconPictures() {
         Icon("material_add", 32, 32, 16, MaterialAdd),
         Icon("material_remove", 32, 32, 16, MaterialRemove),
         Icon("calculator", 31, 21, 16, Calculator),
+        Icon("parts_list", 32, 32, 16, PartsList),
         // At this size smoothing would only muddy the outlines: plain palette colours read better.
         Icon("program_icon", 32, 32, 16,
              [](QPainter& p) {

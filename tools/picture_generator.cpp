@@ -28,9 +28,10 @@ const QStringList ShapeNames = {"P001", "P002", "P0025", "P003", "P004", "P005",
                                 "P009", "P101", "P102",  "P103", "P104", "P105", "P106", "P107", "P108",
                                 "P109", "P203", "P205",  "P206", "P207", "P208", "ZERO"};
 
-const QStringList SmallNames = {
-    "undo",       "reset",        "about",           "help",     "exit",    "material_add", "material_remove",
-    "calculator", "program_icon", "program_picture", "envelope", "icon_16", "icon_48",      "icon_64"};
+const QStringList SmallNames = {"undo",       "reset",        "about",           "help",
+                                "exit",       "material_add", "material_remove", "calculator",
+                                "parts_list", "program_icon", "program_picture", "envelope",
+                                "icon_16",    "icon_48",      "icon_64"};
 
 const QStringList LargeNames = {"icon_128", "icon_256", "wallpaper"};
 

@@ -37,27 +37,28 @@ struct Expected {
 };
 
 const Expected Pictures[] = {
-    {"P001", 260, 170, 16, Kind::Object},      {"P002", 260, 170, 16, Kind::Object},
-    {"P0025", 260, 170, 16, Kind::Object},     {"P003", 260, 170, 16, Kind::Object},
-    {"P004", 260, 170, 16, Kind::Object},      {"P005", 260, 170, 16, Kind::Object},
-    {"P006", 260, 170, 16, Kind::Object},      {"P007", 260, 170, 16, Kind::Object},
-    {"P008", 260, 170, 16, Kind::Object},      {"P009", 260, 170, 16, Kind::Object},
-    {"P203", 260, 170, 16, Kind::Object},      {"P205", 260, 170, 16, Kind::Object},
-    {"P206", 260, 170, 16, Kind::Object},      {"P207", 260, 170, 16, Kind::Object},
-    {"P208", 260, 170, 16, Kind::Object},      {"P101", 260, 170, 16, Kind::Aperture},
-    {"P102", 260, 170, 16, Kind::Aperture},    {"P103", 260, 170, 16, Kind::Aperture},
-    {"P104", 260, 170, 16, Kind::Aperture},    {"P105", 260, 170, 16, Kind::Aperture},
-    {"P106", 260, 170, 16, Kind::Aperture},    {"P107", 260, 170, 16, Kind::Aperture},
-    {"P108", 260, 170, 16, Kind::Aperture},    {"P109", 260, 170, 16, Kind::Aperture},
-    {"ZERO", 260, 170, 16, Kind::Empty},       {"undo", 32, 32, 16, Kind::Other},
-    {"reset", 32, 32, 256, Kind::Other},       {"about", 34, 35, 256, Kind::Other},
-    {"help", 33, 34, 256, Kind::Other},        {"exit", 32, 32, 256, Kind::Other},
-    {"material_add", 32, 32, 16, Kind::Other}, {"material_remove", 32, 32, 16, Kind::Other},
-    {"calculator", 31, 21, 16, Kind::Other},   {"program_icon", 32, 32, 16, Kind::Other},
-    {"icon_16", 16, 16, 0, Kind::Other},       {"icon_48", 48, 48, 0, Kind::Other},
-    {"icon_64", 64, 64, 0, Kind::Other},       {"icon_128", 128, 128, 0, Kind::Other},
-    {"icon_256", 256, 256, 0, Kind::Other},    {"program_picture", 70, 70, 16, Kind::Other},
-    {"wallpaper", 336, 234, 0, Kind::Other},   {"envelope", 33, 33, 256, Kind::Other},
+    {"P001", 260, 170, 16, Kind::Object},         {"P002", 260, 170, 16, Kind::Object},
+    {"P0025", 260, 170, 16, Kind::Object},        {"P003", 260, 170, 16, Kind::Object},
+    {"P004", 260, 170, 16, Kind::Object},         {"P005", 260, 170, 16, Kind::Object},
+    {"P006", 260, 170, 16, Kind::Object},         {"P007", 260, 170, 16, Kind::Object},
+    {"P008", 260, 170, 16, Kind::Object},         {"P009", 260, 170, 16, Kind::Object},
+    {"P203", 260, 170, 16, Kind::Object},         {"P205", 260, 170, 16, Kind::Object},
+    {"P206", 260, 170, 16, Kind::Object},         {"P207", 260, 170, 16, Kind::Object},
+    {"P208", 260, 170, 16, Kind::Object},         {"P101", 260, 170, 16, Kind::Aperture},
+    {"P102", 260, 170, 16, Kind::Aperture},       {"P103", 260, 170, 16, Kind::Aperture},
+    {"P104", 260, 170, 16, Kind::Aperture},       {"P105", 260, 170, 16, Kind::Aperture},
+    {"P106", 260, 170, 16, Kind::Aperture},       {"P107", 260, 170, 16, Kind::Aperture},
+    {"P108", 260, 170, 16, Kind::Aperture},       {"P109", 260, 170, 16, Kind::Aperture},
+    {"ZERO", 260, 170, 16, Kind::Empty},          {"undo", 32, 32, 16, Kind::Other},
+    {"reset", 32, 32, 256, Kind::Other},          {"about", 34, 35, 256, Kind::Other},
+    {"help", 33, 34, 256, Kind::Other},           {"exit", 32, 32, 256, Kind::Other},
+    {"material_add", 32, 32, 16, Kind::Other},    {"material_remove", 32, 32, 16, Kind::Other},
+    {"calculator", 31, 21, 16, Kind::Other},      {"parts_list", 32, 32, 16, Kind::Other},
+    {"program_icon", 32, 32, 16, Kind::Other},    {"icon_16", 16, 16, 0, Kind::Other},
+    {"icon_48", 48, 48, 0, Kind::Other},          {"icon_64", 64, 64, 0, Kind::Other},
+    {"icon_128", 128, 128, 0, Kind::Other},       {"icon_256", 256, 256, 0, Kind::Other},
+    {"program_picture", 70, 70, 16, Kind::Other}, {"wallpaper", 336, 234, 0, Kind::Other},
+    {"envelope", 33, 33, 256, Kind::Other},
 };
 
 void PrintTo(const Expected& expected, std::ostream* out) {
@@ -200,7 +201,7 @@ TEST(ShapePictures, TheEmptyOneIsPlainSilver) {
 TEST(Buttons, HaveATransparentBackground) {
     for (const char* name :
          {"undo", "reset", "about", "help", "exit", "material_add", "material_remove", "calculator",
-          "program_icon", "icon_16", "icon_48", "icon_64", "icon_128", "icon_256"}) {
+          "parts_list", "program_icon", "icon_16", "icon_48", "icon_64", "icon_128", "icon_256"}) {
         const QImage image = Load(name);
         ASSERT_TRUE(image.hasAlphaChannel()) << name;
         for (QRgb corner : Corners(image)) {
