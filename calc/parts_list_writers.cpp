@@ -1,0 +1,196 @@
+#include "parts_list_writers.h"
+
+#include "number_text.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <charconv>
+
+namespace volcalc {
+namespace {
+
+std::string_view GroupName(CalcGroup group) {
+    return group == CalcGroup::Object ? "object" : "aperture";
+}
+
+struct TotalLine {
+    const char* Name;
+    double Volume;
+    double Mass;
+};
+
+// Totals already in display units.
+std::array<TotalLine, 3> TotalLines(const LedgerTotals& t) {
+    return {{{"object total", t.ObjectVolume, t.ObjectMass},
+             {"aperture total", t.ApertureVolume, t.ApertureMass},
+             {"total", t.TotalVolume, t.TotalMass}}};
+}
+
+class TextWriter : public PartsListWriter {
+public:
+    TextWriter(std::ostream& out, ReportUnits units) : m_out(out), m_units(units) {}
+
+    void Begin() override {
+        m_out << "line\tgroup\tshape\tunit\tquantity\tparameters\tmaterial\tdensity\tpiece "
+                 "volume\tvolume\tpiece "
+                 "mass\tmass\n";
+    }
+
+    void Row(const PartsListRow& row) override {
+        const RowFigures f = FiguresOf(row, m_units);
+        m_out << row.Line << '\t' << GroupName(row.Group) << '\t' << row.Shape << '\t' << row.Unit << '\t'
+              << row.Quantity << '\t';
+        for (std::size_t i = 0; i < row.Parameters.size(); ++i) {
+            m_out << (i == 0 ? "" : " ") << row.Parameters[i];
+        }
+        m_out << '\t' << row.Material << '\t' << row.Density << '\t' << FormatResult(f.PieceVolume) << '\t'
+              << FormatResult(f.Volume) << '\t' << FormatResult(f.PieceMass) << '\t' << FormatResult(f.Mass)
+              << '\n';
+    }
+
+    void End(const LedgerTotals& totals) override {
+        const LedgerTotals t = TotalsIn(totals, m_units);
+        m_out << "volume\t" << NameOf(m_units.Volume) << '\t' << FormatResult(t.ObjectVolume) << '\t'
+              << FormatResult(t.ApertureVolume) << '\t' << FormatResult(t.TotalVolume) << '\n';
+        m_out << "mass\t" << NameOf(m_units.Mass) << '\t' << FormatResult(t.ObjectMass) << '\t'
+              << FormatResult(t.ApertureMass) << '\t' << FormatResult(t.TotalMass) << '\n';
+    }
+
+private:
+    std::ostream& m_out;
+    ReportUnits m_units;
+};
+
+// Shortest text that reads back as the same double, "." as separator whatever the locale.
+std::string FullPrecision(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// Every text field quoted, quotes doubled: safe for commas, quotes and line breaks alike.
+void CsvText(std::ostream& out, std::string_view text) {
+    out << '"';
+    for (char c : text) {
+        out << c;
+        if (c == '"') {
+            out << '"';
+        }
+    }
+    out << '"';
+}
+
+class CsvWriter : public PartsListWriter {
+public:
+    CsvWriter(std::ostream& out, ReportUnits units) : m_out(out), m_units(units) {}
+
+    void Begin() override {
+        std::string mass(NameOf(m_units.Mass));
+        std::replace(mass.begin(), mass.end(), ' ', '_');
+        const std::string volume = "cubic_" + std::string(NameOf(m_units.Volume));
+        m_out << "line,group,shape,unit,quantity,p1,p2,p3,p4,p5,material,density,piece_volume_" << volume
+              << ",volume_" << volume << ",piece_mass_" << mass << ",mass_" << mass << "\r\n";
+    }
+
+    void Row(const PartsListRow& row) override {
+        const RowFigures f = FiguresOf(row, m_units);
+        m_out << row.Line << ',' << GroupName(row.Group) << ',';
+        CsvText(m_out, row.Shape);
+        m_out << ',' << row.Unit << ',' << row.Quantity;
+        for (std::size_t i = 0; i < 5; ++i) {
+            m_out << ',';
+            if (i < row.Parameters.size()) {
+                CsvText(m_out, row.Parameters[i]);
+            }
+        }
+        m_out << ',';
+        CsvText(m_out, row.Material);
+        m_out << ',' << row.Density << ',' << FullPrecision(f.PieceVolume) << ',' << FullPrecision(f.Volume)
+              << ',' << FullPrecision(f.PieceMass) << ',' << FullPrecision(f.Mass) << "\r\n";
+    }
+
+    void End(const LedgerTotals& totals) override {
+        for (const TotalLine& line : TotalLines(TotalsIn(totals, m_units))) {
+            m_out << ',' << line.Name << ",,,,,,,,,,,," << FullPrecision(line.Volume) << ",,"
+                  << FullPrecision(line.Mass) << "\r\n";
+        }
+    }
+
+private:
+    std::ostream& m_out;
+    ReportUnits m_units;
+};
+
+// The document as a two-space indented dump of {volume_unit, mass_unit, rows: [...], totals},
+// written a row at a time.
+class JsonWriter : public PartsListWriter {
+public:
+    JsonWriter(std::ostream& out, ReportUnits units) : m_out(out), m_units(units) {}
+
+    void Begin() override {
+        m_out << "{\n  \"volume_unit\": " << Dump("cubic " + std::string(NameOf(m_units.Volume)), 0)
+              << ",\n  \"mass_unit\": " << Dump(std::string(NameOf(m_units.Mass)), 0) << ",\n  \"rows\": [";
+    }
+
+    void Row(const PartsListRow& row) override {
+        const RowFigures f = FiguresOf(row, m_units);
+        const nlohmann::ordered_json object = {
+            {"line", row.Line},         {"group", GroupName(row.Group)}, {"shape", row.Shape},
+            {"unit", row.Unit},         {"quantity", row.Quantity},      {"parameters", row.Parameters},
+            {"material", row.Material}, {"density", row.Density},        {"piece_volume", f.PieceVolume},
+            {"volume", f.Volume},       {"piece_mass", f.PieceMass},     {"mass", f.Mass}};
+        m_out << (m_rows++ == 0 ? "\n    " : ",\n    ") << Dump(object, 4);
+    }
+
+    void End(const LedgerTotals& totals) override {
+        nlohmann::ordered_json sums;
+        for (const TotalLine& line : TotalLines(TotalsIn(totals, m_units))) {
+            sums[line.Name] = {{"volume", line.Volume}, {"mass", line.Mass}};
+        }
+        m_out << (m_rows == 0 ? "]" : "\n  ]") << ",\n  \"totals\": " << Dump(sums, 2) << "\n}\n";
+    }
+
+private:
+    // Invalid UTF-8 in a name is replaced rather than aborting the whole document.
+    static std::string Dump(const nlohmann::ordered_json& value, std::size_t indent) {
+        std::string text = value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+        const std::string margin = "\n" + std::string(indent, ' ');
+        for (std::size_t at = 0; indent > 0 && (at = text.find('\n', at)) != std::string::npos;
+             at += margin.size()) {
+            text.replace(at, 1, margin);
+        }
+        return text;
+    }
+
+    std::ostream& m_out;
+    ReportUnits m_units;
+    std::size_t m_rows = 0;
+};
+
+} // namespace
+
+std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
+                                                     ReportUnits units) {
+    switch (format) {
+    case PartsListFormat::Text:
+        return std::make_unique<TextWriter>(out, units);
+    case PartsListFormat::Csv:
+        return std::make_unique<CsvWriter>(out, units);
+    case PartsListFormat::Json:
+        break;
+    }
+    return std::make_unique<JsonWriter>(out, units);
+}
+
+void WritePartsList(PartsListFormat format, std::ostream& out, const PartsList& list,
+                    const LedgerTotals& totals, ReportUnits units) {
+    const auto writer = MakePartsListWriter(format, out, units);
+    writer->Begin();
+    for (const PartsListRow& row : list.Rows()) {
+        writer->Row(row);
+    }
+    writer->End(totals);
+}
+
+} // namespace volcalc

@@ -1,0 +1,37 @@
+#pragma once
+
+// Writers of the parts list as text, CSV and JSON. Each is incremental (Begin, then Row for each
+// row as it is made, then End with the totals), so a long list never needs to be held whole;
+// WritePartsList writes a list that is held. The same steps give byte-identical output whoever
+// writes it: the command line's --report/--csv/--json and the window's export share these.
+
+#include "parts_list.h"
+
+#include <memory>
+#include <ostream>
+
+namespace volcalc {
+
+enum class PartsListFormat {
+    Text, // figures formatted as the window shows them, tab-separated, then the totals
+    Csv,  // RFC 4180 with a header row; figures in full precision with "." as separator
+    Json  // one JSON document with the units, the rows and the totals
+};
+
+class PartsListWriter {
+public:
+    virtual ~PartsListWriter() = default;
+    virtual void Begin() = 0;
+    // The figures must be showable in the writer's units (see FiguresOf); else EOverflow is
+    // thrown before anything of the row is written.
+    virtual void Row(const PartsListRow& row) = 0;
+    virtual void End(const LedgerTotals& totals) = 0;
+};
+
+std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
+                                                     ReportUnits units);
+
+void WritePartsList(PartsListFormat format, std::ostream& out, const PartsList& list,
+                    const LedgerTotals& totals, ReportUnits units);
+
+} // namespace volcalc
