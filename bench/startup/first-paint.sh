@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# A picture of the main window as the X display shows it at its first paint, to compare what the
+# user sees before and after a change of the start-up.
+#   bash bench/startup/first-paint.sh [BUILD_DIR] [OUT.png]    (defaults: build, first-paint.png)
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+build="${1:-build}"
+out="$(realpath -m "${2:-first-paint.png}")"
+volcalc="$(realpath "$build/ui/volcalc")"
+grabber="$build/bench-startup/grab_screen"
+
+if [ ! -x "$grabber" ] || [ "$here/grab_screen.cpp" -nt "$grabber" ]; then
+    mkdir -p "$(dirname "$grabber")"
+    # shellcheck disable=SC2046
+    c++ -std=c++17 -O2 -fPIC "$here/grab_screen.cpp" -o "$grabber" $(pkg-config --cflags --libs Qt6Gui)
+fi
+
+work="$(mktemp -d)"
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    for pid in $program_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The starter catalogue beside a copy of the program, so that the picture does not depend on
+# what a user changed in the build's catalogue.
+cp "$volcalc" "$work/volcalc"
+cp "$here/../../data/volcalc.ini" "$work/volcalc.ini"
+
+Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp 6>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+
+mkfifo "$work/log"
+QT_LOGGING_RULES="qt.widgets.painting=true" "$work/volcalc" 2>"$work/log" >/dev/null &
+program_pid=$!
+while IFS= read -r line; do
+    [[ $line == *"Flushing top level"* ]] && break
+done <"$work/log"
+cat "$work/log" >/dev/null &
+
+eval "$(xdotool search --sync --onlyvisible --pid "$program_pid" --name 'Orlisk' getwindowgeometry --shell)"
+"$grabber" "$out" "$X" "$Y" "$WIDTH" "$HEIGHT"
+echo "$out: ${WIDTH}x${HEIGHT} at $X,$Y"
