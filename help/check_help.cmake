@@ -1,5 +1,5 @@
-# Checks the built TORVA.CHM: a compiled help file holding every page, and the same bytes when
-# the pages are compiled again.
+# Checks the built TORVA.CHM: a compiled help file holding every page, the same bytes when the
+# pages are compiled again, and the pages themselves beside it for a desktop without a CHM viewer.
 # In: the variables of compile_help.cmake, with OUTPUT the file to check and STAGE_DIR a
 # scratch folder.
 string(REPLACE "," ";" FILES "${FILES}")
@@ -16,6 +16,20 @@ foreach(name IN LISTS FILES)
         string(FIND "${names}" "/${name}" found)
         if(found EQUAL -1)
             message(FATAL_ERROR "${OUTPUT} does not hold ${name}")
+        endif()
+    endif()
+endforeach()
+
+get_filename_component(output_dir "${OUTPUT}" DIRECTORY)
+foreach(name IN LISTS FILES)
+    if(name MATCHES "\\.(html|css)$")
+        file(SHA256 "${SOURCE_DIR}/${name}" source_hash)
+        if(NOT EXISTS "${output_dir}/${name}")
+            message(FATAL_ERROR "${name} is not beside ${OUTPUT}")
+        endif()
+        file(SHA256 "${output_dir}/${name}" copy_hash)
+        if(NOT source_hash STREQUAL copy_hash)
+            message(FATAL_ERROR "${output_dir}/${name} differs from its source")
         endif()
     endif()
 endforeach()
