@@ -50,9 +50,11 @@ format-check:
 bench: build
 	bash bench/run-benchmarks.sh $(BUILD)
 
-# The portable archive (one folder that runs where it is unpacked) and the Debian package.
+# The portable archive (one folder that runs where it is unpacked) and the Debian package, which
+# Debian's own checks must pass without errors or warnings where lintian is installed.
 package: build
 	cd $(BUILD) && cpack
+	if command -v lintian >/dev/null; then lintian --fail-on error,warning $(BUILD)/*.deb; fi
 
 screenshots: build
 	bash tools/screenshots.sh $(BUILD)

@@ -1,28 +1,56 @@
-# Installs the build into a fresh folder and checks what a user finds there; then installs again
-# over a changed catalogue, which must survive.
-set(prefix ${BUILD_DIR}/install-check)
-file(REMOVE_RECURSE ${prefix})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
-                RESULT_VARIABLE result OUTPUT_QUIET)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "install failed: ${result}")
-endif()
-foreach(file volcalc volcalc-cli volcalc.ini TORVA.CHM volcalc.desktop volcalc-cli.1
-             example.orlisk.VolumeCalculator.metainfo.xml icons/hicolor/32x32/apps/volcalc.png
-             icons/hicolor/256x256/apps/volcalc.png)
-    if(NOT EXISTS ${prefix}/${file})
-        message(FATAL_ERROR "missing after install: ${file}")
+# Installs the build both ways into fresh folders and checks what a user finds there: the installed
+# tree in the platform's folders, and the portable folder, which is installed again over a changed
+# catalogue that must survive.
+set(root ${BUILD_DIR}/install-check)
+file(REMOVE_RECURSE ${root})
+
+function(install_into prefix)
+    execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} ${ARGN}
+                    RESULT_VARIABLE result OUTPUT_QUIET)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "install ${ARGN} failed: ${result}")
     endif()
-endforeach()
-file(WRITE ${prefix}/list.txt "materials\n")
-execute_process(COMMAND ${prefix}/volcalc-cli ${prefix}/list.txt OUTPUT_VARIABLE listed RESULT_VARIABLE result)
-if(NOT result EQUAL 0 OR NOT listed MATCHES "Steel \\(carbon\\)\t7850")
-    message(FATAL_ERROR "the installed command line does not read its catalogue: ${listed}")
+endfunction()
+
+function(expect_files prefix)
+    foreach(file ${ARGN})
+        if(NOT EXISTS ${prefix}/${file})
+            message(FATAL_ERROR "missing after install into ${prefix}: ${file}")
+        endif()
+    endforeach()
+endfunction()
+
+set(installed ${root}/installed)
+install_into(${installed})
+expect_files(${installed} bin/volcalc bin/volcalc-cli
+    share/orlisk-volcalc/volcalc.ini share/orlisk-volcalc/TORVA.CHM share/orlisk-volcalc/index.html
+    share/orlisk-volcalc/style.css share/applications/volcalc.desktop
+    share/metainfo/example.orlisk.VolumeCalculator.metainfo.xml
+    share/man/man1/volcalc.1.gz share/man/man1/volcalc-cli.1.gz
+    share/doc/orlisk-volcalc/copyright share/doc/orlisk-volcalc/changelog.gz
+    share/icons/hicolor/16x16/apps/volcalc.png share/icons/hicolor/256x256/apps/volcalc.png)
+file(GLOB stray RELATIVE ${installed} ${installed}/*)
+if(NOT stray STREQUAL "bin;share")
+    message(FATAL_ERROR "the installed tree holds more than bin and share: ${stray}")
 endif()
-file(WRITE ${prefix}/volcalc.ini "[Count]\nCount=1\n[Material]\n0=Mine\n[Density]\n0=1\n")
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} OUTPUT_QUIET)
-file(READ ${prefix}/volcalc.ini kept)
+
+set(portable ${root}/portable)
+install_into(${portable} --component portable)
+expect_files(${portable} volcalc volcalc-cli volcalc.ini TORVA.CHM index.html style.css volcalc.desktop
+    volcalc.1 volcalc-cli.1 example.orlisk.VolumeCalculator.metainfo.xml
+    icons/hicolor/32x32/apps/volcalc.png icons/hicolor/256x256/apps/volcalc.png)
+if(EXISTS ${portable}/bin OR EXISTS ${portable}/share)
+    message(FATAL_ERROR "the portable folder holds parts of the installed tree")
+endif()
+file(WRITE ${portable}/list.txt "materials\n")
+execute_process(COMMAND ${portable}/volcalc-cli ${portable}/list.txt OUTPUT_VARIABLE listed RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT listed MATCHES "Steel \\(carbon\\)\t7850")
+    message(FATAL_ERROR "the portable command line does not read its catalogue: ${listed}")
+endif()
+file(WRITE ${portable}/volcalc.ini "[Count]\nCount=1\n[Material]\n0=Mine\n[Density]\n0=1\n")
+install_into(${portable} --component portable)
+file(READ ${portable}/volcalc.ini kept)
 if(NOT kept MATCHES "0=Mine")
     message(FATAL_ERROR "installing again overwrote the user's catalogue")
 endif()
-file(REMOVE_RECURSE ${prefix})
+file(REMOVE_RECURSE ${root})

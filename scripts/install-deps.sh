@@ -11,7 +11,7 @@ PACKAGES=(
     clang clang-format libclang-rt-14-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth fp-utils
-    desktop-file-utils appstream time
+    desktop-file-utils appstream time lintian
 )
 
 missing=()
