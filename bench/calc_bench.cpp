@@ -33,19 +33,19 @@ public:
     void SetUndoEnabled(bool) override {}
     void ResetDisplayUnits() override {}
     void ShowWarning(const std::string&) override {}
+    void ShowDensity(std::int32_t) override {}
 };
 
 void BM_CalculateObject(benchmark::State& state) {
     NullView view;
     volcalc::Ledger ledger(view);
-    volcalc::FixedDensity density(ledger.CurrentDensity, 7850);
-    ledger.SetDensitySource(&density);
+    ledger.SetDensity(7850);
     const std::array<std::string_view, 5> texts = {"200", "100", "8", "12,5", "6000"};
-    const volcalc::ShapeEntry& beam = *volcalc::FindShape(volcalc::ShapeGroup::Object, "I-Beam");
+    const volcalc::ShapeEntry& beam = *volcalc::FindShape(volcalc::CalcGroup::Object, "I-Beam");
     for (auto _ : state) {
-        ledger.CalculateObject({*beam.Rule, texts, 3, "millimeter"});
+        ledger.Calculate(volcalc::CalcGroup::Object, {*beam.Rule, texts, 3, "millimeter"});
     }
-    benchmark::DoNotOptimize(ledger.Totals);
+    benchmark::DoNotOptimize(ledger.Totals());
 }
 BENCHMARK(BM_CalculateObject);
 

@@ -66,9 +66,8 @@ private:
     std::string m_content;
 
 public:
-    std::int32_t CurrentDensity = 0;
     YesDialogs Dialogs;
-    MaterialCatalogue Catalogue{Path(), CurrentDensity, Dialogs};
+    MaterialCatalogue Catalogue{Path(), Dialogs};
 };
 
 void BM_LoadMaterials(benchmark::State& state) {

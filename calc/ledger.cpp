@@ -38,11 +38,20 @@ std::optional<long double> ParallelepipedVolume(std::span<const double> values) 
     return static_cast<long double>(values[0]) * values[1] * values[2];
 }
 
+void Ledger::SetDensity(std::int32_t density) {
+    m_density = density;
+    m_view.ShowDensity(density);
+}
+
+void Ledger::RefreshDensity() {
+    SetDensity(DensityToUse());
+}
+
 void Ledger::ClearLedger() {
-    CurrentDensity = 0;
-    Totals = {};
-    UndoSnapshot = {};
-    UndoAvailable = false;
+    SetDensity(0);
+    m_totals = {};
+    m_undoSnapshot = {};
+    m_undoAvailable = false;
 }
 
 std::optional<CalculationResult> ComputeCalculation(const CalculationInput& input, std::int32_t density) {
@@ -71,41 +80,38 @@ std::optional<CalculationResult> ComputeCalculation(const CalculationInput& inpu
 }
 
 bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
-    const std::int32_t density = m_density ? m_density->SelectedDensity() : CurrentDensity;
+    const std::int32_t density = DensityToUse();
     const std::optional<CalculationResult> result = ComputeCalculation(input, density);
     if (!result) {
         m_view.ShowWarning(std::string(WrongDataWarning));
         return false;
     }
-    const LedgerTotals next = AddCalculation(Totals, group, result->Volume, result->Mass);
+    const LedgerTotals next = AddCalculation(m_totals, group, result->Volume, result->Mass);
 
-    UndoSnapshot = Totals;
-    UndoAvailable = true;
+    m_undoSnapshot = m_totals;
+    m_undoAvailable = true;
     m_view.SetUndoEnabled(true);
     m_view.ResetDisplayUnits();
-    if (m_density) {
-        m_density->SelectMaterial();
-    }
-    CurrentDensity = density;
-    Totals = next;
-    LastResult = *result;
-    m_view.ShowTotals(Totals);
+    SetDensity(density);
+    m_totals = next;
+    m_lastResult = *result;
+    m_view.ShowTotals(m_totals);
     return true;
 }
 
 void Ledger::UndoLast() {
-    Totals = UndoSnapshot;
-    UndoAvailable = false;
+    m_totals = m_undoSnapshot;
+    m_undoAvailable = false;
     m_view.SetUndoEnabled(false);
     m_view.ResetDisplayUnits();
-    m_view.ShowTotals(Totals);
+    m_view.ShowTotals(m_totals);
 }
 
 void Ledger::ResetAll() {
-    Totals = {};
-    UndoAvailable = false;
+    m_totals = {};
+    m_undoAvailable = false;
     m_view.SetUndoEnabled(false);
-    m_view.ShowTotals(Totals);
+    m_view.ShowTotals(m_totals);
 }
 
 } // namespace volcalc

@@ -46,16 +46,16 @@ public:
     // Volume list to "meter", mass list to "kilogram", without running their change handlers.
     virtual void ResetDisplayUnits() = 0;
     virtual void ShowWarning(const std::string& text) = 0;
+    // The density in force, in the density field.
+    virtual void ShowDensity(std::int32_t density) = 0;
 };
 
-// Where the density in force comes from: the material catalogue's selection step.
+// The material selection the ledger reads its density from before the mass step of each
+// calculation: the selected material's density, 0 with none selected.
 class DensitySource {
 public:
     virtual ~DensitySource() = default;
-    // The density the selection step would set, with nothing changed.
     virtual std::int32_t SelectedDensity() const = 0;
-    // The selection step: sets CurrentDensity from the selected material and shows it.
-    virtual void SelectMaterial() = 0;
 };
 
 enum class CalcGroup { Object, Aperture };
@@ -78,47 +78,43 @@ struct CalculationResult {
 // throws ECalcError for a text that is not a number or a floating-point error.
 std::optional<CalculationResult> ComputeCalculation(const CalculationInput& input, std::int32_t density);
 
-// Running totals of objects and apertures with one step of undo. A calculation computes
-// everything first and changes the ledger only when every step succeeded.
+// Running totals of objects and apertures with one step of undo, and the density in force. A
+// calculation computes everything first and changes the ledger only when every step succeeded.
 class Ledger {
 public:
-    explicit Ledger(LedgerView& view, DensitySource* density = nullptr) : m_view(view), m_density(density) {}
-    // The density source usually holds a reference to CurrentDensity, so it is connected after both exist.
-    void SetDensitySource(DensitySource* density) { m_density = density; }
+    explicit Ledger(LedgerView& view) : m_view(view) {}
 
-    std::int32_t CurrentDensity = 0;
-    LedgerTotals Totals;
-    LedgerTotals UndoSnapshot;
-    bool UndoAvailable = false;
+    std::int32_t CurrentDensity() const { return m_density; }
+    const LedgerTotals& Totals() const { return m_totals; }
+    bool UndoAvailable() const { return m_undoAvailable; }
     // What the last successful calculation added.
-    CalculationResult LastResult;
+    const CalculationResult& LastResult() const { return m_lastResult; }
+
+    // The one way the density in force changes; the view shows every change.
+    void SetDensity(std::int32_t density);
+    // Where each calculation takes its density from; without a source the density set stays in force.
+    void SetDensitySource(const DensitySource* source) { m_source = source; }
+    bool HasDensitySource() const { return m_source != nullptr; }
+    // The density in force := the source's selected density (kept as it is without a source).
+    void RefreshDensity();
 
     void ClearLedger();
     // True when the calculation was added; false when refused with the warning.
     // Throws ECalcError (conversion or floating-point error) leaving the ledger unchanged.
-    bool CalculateObject(const CalculationInput& input) { return Calculate(CalcGroup::Object, input); }
-    bool CalculateAperture(const CalculationInput& input) { return Calculate(CalcGroup::Aperture, input); }
     bool Calculate(CalcGroup group, const CalculationInput& input);
     void UndoLast();
     void ResetAll();
 
 private:
+    std::int32_t DensityToUse() const { return m_source ? m_source->SelectedDensity() : m_density; }
+
     LedgerView& m_view;
-    DensitySource* m_density;
-};
-
-// A density source with a fixed density, for scripts and tests.
-class FixedDensity : public DensitySource {
-public:
-    explicit FixedDensity(std::int32_t& current, std::int32_t density = 0)
-        : m_current(current), m_density(density) {}
-    void Set(std::int32_t density) { m_density = density; }
-    std::int32_t SelectedDensity() const override { return m_density; }
-    void SelectMaterial() override { m_current = m_density; }
-
-private:
-    std::int32_t& m_current;
-    std::int32_t m_density;
+    const DensitySource* m_source = nullptr;
+    std::int32_t m_density = 0;
+    LedgerTotals m_totals;
+    LedgerTotals m_undoSnapshot;
+    bool m_undoAvailable = false;
+    CalculationResult m_lastResult;
 };
 
 } // namespace volcalc

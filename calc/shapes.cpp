@@ -158,14 +158,14 @@ std::string_view LabelCaption(const ShapeParameter& parameter) {
     return caption;
 }
 
-std::span<const ShapeEntry> ShapesOf(ShapeGroup group) {
-    if (group == ShapeGroup::Object) {
+std::span<const ShapeEntry> ShapesOf(CalcGroup group) {
+    if (group == CalcGroup::Object) {
         return ObjectShapes;
     }
     return ApertureShapes;
 }
 
-const ShapeEntry* FindShape(ShapeGroup group, std::string_view name) {
+const ShapeEntry* FindShape(CalcGroup group, std::string_view name) {
     for (const ShapeEntry& entry : ShapesOf(group)) {
         if (entry.DisplayName == name) {
             return &entry;

@@ -8,8 +8,6 @@
 
 namespace volcalc {
 
-enum class ShapeGroup { Object, Aperture };
-
 // How a parameter panel places its labels and fields.
 enum class PanelLayout { Column, ColumnLongLabels, ColumnLetters, Bar, Profile };
 
@@ -30,20 +28,20 @@ struct ShapeEntry {
     const ShapeRule* Rule = nullptr; // none for "None"
     std::string_view Description;    // the solid in a few words, e.g. "a round cylinder"
 
-    std::string_view FieldOf(const ShapeParameter& parameter, ShapeGroup group) const {
-        return group == ShapeGroup::Object ? parameter.ObjectField : parameter.ApertureField;
+    std::string_view FieldOf(const ShapeParameter& parameter, CalcGroup group) const {
+        return group == CalcGroup::Object ? parameter.ObjectField : parameter.ApertureField;
     }
 };
 
 extern const std::array<ShapeEntry, 15> ObjectShapes;
 extern const std::array<ShapeEntry, 10> ApertureShapes;
 
-std::span<const ShapeEntry> ShapesOf(ShapeGroup group);
+std::span<const ShapeEntry> ShapesOf(CalcGroup group);
 
 // The label without its trailing " =": "Length (a)", "a", "Length".
 std::string_view LabelCaption(const ShapeParameter& parameter);
 
 // Exact, case-sensitive search of the group's list; nullptr when nothing matches.
-const ShapeEntry* FindShape(ShapeGroup group, std::string_view name);
+const ShapeEntry* FindShape(CalcGroup group, std::string_view name);
 
 } // namespace volcalc

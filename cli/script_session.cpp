@@ -15,14 +15,13 @@
 namespace volcalc::cli {
 
 ScriptSession::ScriptSession(ScriptOptions options, std::ostream& out, std::ostream& err)
-    : m_options(std::move(options)), m_out(out), m_err(err), m_ledger(*this, this) {
+    : m_options(std::move(options)), m_out(out), m_err(err), m_ledger(*this) {
     m_ledger.ClearLedger();
     if (m_options.catalogue) {
         CatalogueDialogs& dialogs = *this;
-        m_catalogue =
-            std::make_unique<MaterialCatalogue>(*m_options.catalogue, m_ledger.CurrentDensity, dialogs);
+        m_catalogue = std::make_unique<MaterialCatalogue>(*m_options.catalogue, dialogs);
         m_catalogue->LoadMaterials();
-        m_ledger.CurrentDensity = m_catalogue->SelectedDensity();
+        FollowCatalogue();
     }
 }
 
@@ -55,13 +54,13 @@ int ScriptSession::Finish(bool failed) {
         }
         break;
     case ReportFormat::Text:
-        WriteTextReport(m_out, m_report, m_ledger.Totals, m_options.reportUnits);
+        WriteTextReport(m_out, m_report, m_ledger.Totals(), m_options.reportUnits);
         break;
     case ReportFormat::Csv:
-        WriteCsvReport(m_out, m_report, m_ledger.Totals, m_options.reportUnits);
+        WriteCsvReport(m_out, m_report, m_ledger.Totals(), m_options.reportUnits);
         break;
     case ReportFormat::Json:
-        WriteJsonReport(m_out, m_report, m_ledger.Totals, m_options.reportUnits);
+        WriteJsonReport(m_out, m_report, m_ledger.Totals(), m_options.reportUnits);
         break;
     }
     return failed ? 1 : 0;
@@ -125,7 +124,7 @@ void ScriptSession::Calculate(CalcGroup group, const Words& words) {
         throw LineError(std::string("usage: ") + (object ? "object" : "aperture") +
                         " SHAPE UNIT QUANTITY P...");
     }
-    const ShapeEntry* shape = FindShape(object ? ShapeGroup::Object : ShapeGroup::Aperture, words[1]);
+    const ShapeEntry* shape = FindShape(group, words[1]);
     if (shape == nullptr) {
         throw LineError(std::string("unknown ") + (object ? "object" : "aperture") + " shape " +
                         Quoted(words[1]));
@@ -155,7 +154,7 @@ void ScriptSession::AddCalculation(const Calculation& c) {
         return;
     }
     const CalculationResult piece =
-        *ComputeCalculation({*c.shape->Rule, c.texts, 1, c.unit}, m_ledger.CurrentDensity);
+        *ComputeCalculation({*c.shape->Rule, c.texts, 1, c.unit}, m_ledger.CurrentDensity());
     const double sign = c.group == CalcGroup::Object ? 1.0 : -1.0;
     ReportRow row{m_line,
                   c.group,
@@ -164,23 +163,23 @@ void ScriptSession::AddCalculation(const Calculation& c) {
                   c.quantity,
                   {c.texts.begin(), c.texts.end()},
                   MaterialLabel(),
-                  m_ledger.CurrentDensity,
+                  m_ledger.CurrentDensity(),
                   sign * piece.Volume,
-                  sign * m_ledger.LastResult.Volume,
+                  sign * m_ledger.LastResult().Volume,
                   sign * piece.Mass,
-                  sign * m_ledger.LastResult.Mass};
+                  sign * m_ledger.LastResult().Mass};
     m_report.Add(std::move(row));
 }
 
 std::string ScriptSession::MaterialLabel() const {
-    if (!m_fixedDensity && m_catalogue && m_catalogue->SelectedIndex() >= 0) {
+    if (m_ledger.HasDensitySource() && m_catalogue->SelectedIndex() >= 0) {
         return m_catalogue->Names()[static_cast<std::size_t>(m_catalogue->SelectedIndex())];
     }
-    return "density " + std::to_string(m_ledger.CurrentDensity);
+    return "density " + std::to_string(m_ledger.CurrentDensity());
 }
 
 void ScriptSession::Undo() {
-    if (!m_ledger.UndoAvailable) {
+    if (!m_ledger.UndoAvailable()) {
         throw LineError("nothing to undo");
     }
     m_ledger.UndoLast();
@@ -206,7 +205,7 @@ void ScriptSession::Show(const Words& words) {
     if (m_options.report == ReportFormat::Csv || m_options.report == ReportFormat::Json) {
         return; // the document is the whole output
     }
-    const LedgerTotals& t = m_ledger.Totals;
+    const LedgerTotals& t = m_ledger.Totals();
     const std::string volumes[] = {Figure(VolumeForDisplay(t.ObjectVolume, *volumeUnit)),
                                    Figure(VolumeForDisplay(t.ApertureVolume, *volumeUnit)),
                                    Figure(VolumeForDisplay(t.TotalVolume, *volumeUnit))};
@@ -239,8 +238,17 @@ void ScriptSession::SetDensity(const Words& words) {
     if (!density) {
         throw InvalidIntegerError(std::string(words[1]));
     }
-    m_fixedDensity = *density;
-    m_ledger.CurrentDensity = *density;
+    FixDensity(*density);
+}
+
+void ScriptSession::FixDensity(std::int32_t density) {
+    m_ledger.SetDensitySource(nullptr);
+    m_ledger.SetDensity(density);
+}
+
+void ScriptSession::FollowCatalogue() {
+    m_ledger.SetDensitySource(m_catalogue.get());
+    m_ledger.RefreshDensity();
 }
 
 MaterialCatalogue& ScriptSession::Catalogue() {
@@ -263,8 +271,8 @@ int ScriptSession::FindMaterial(std::string_view name) {
 void ScriptSession::PickMaterial(const Words& words) {
     ExpectWords(words, 2, 2, "material NAME");
     const int index = FindMaterial(words[1]);
-    m_fixedDensity.reset();
     m_catalogue->PickMaterial(index);
+    FollowCatalogue();
 }
 
 void ScriptSession::ListMaterials(const Words& words) {
@@ -287,9 +295,13 @@ void ScriptSession::AddMaterial(const Words& words) {
 void ScriptSession::RemoveMaterial(const Words& words) {
     ExpectWords(words, 2, 2, "remove-material NAME");
     const int index = FindMaterial(words[1]);
-    m_fixedDensity.reset();
     m_catalogue->PickMaterial(index);
+    FollowCatalogue();
     m_catalogue->RemoveMaterial();
+    // With the last material gone the density of the removed one stays in force.
+    if (m_catalogue->SelectedIndex() >= 0) {
+        m_ledger.RefreshDensity();
+    }
 }
 
 void ScriptSession::ShowWarning(const std::string& text) {
@@ -298,21 +310,6 @@ void ScriptSession::ShowWarning(const std::string& text) {
 
 void ScriptSession::ShowError(const std::string& text) {
     m_failure = text;
-}
-
-std::int32_t ScriptSession::SelectedDensity() const {
-    if (m_fixedDensity) {
-        return *m_fixedDensity;
-    }
-    return m_catalogue ? m_catalogue->SelectedDensity() : 0;
-}
-
-void ScriptSession::SelectMaterial() {
-    if (m_fixedDensity || !m_catalogue) {
-        m_ledger.CurrentDensity = m_fixedDensity.value_or(0);
-        return;
-    }
-    m_catalogue->SelectMaterial();
 }
 
 } // namespace volcalc::cli

@@ -25,7 +25,7 @@ struct ScriptOptions {
 };
 
 // Runs script lines against one ledger, as the window's buttons would.
-class ScriptSession : private LedgerView, private DensitySource, private CatalogueDialogs {
+class ScriptSession : private LedgerView, private CatalogueDialogs {
 public:
     ScriptSession(ScriptOptions options, std::ostream& out, std::ostream& err);
     ~ScriptSession() override;
@@ -64,6 +64,10 @@ private:
     std::string MaterialLabel() const;
     void Show(const Words& words);
     void SetDensity(const Words& words);
+    // A "density" command or column holds its density until a material is picked.
+    void FixDensity(std::int32_t density);
+    // The density in force follows the selected material again.
+    void FollowCatalogue();
     void PickMaterial(const Words& words);
     void ListMaterials(const Words& words);
     void AddMaterial(const Words& words);
@@ -77,9 +81,7 @@ private:
     void SetUndoEnabled(bool) override {}
     void ResetDisplayUnits() override {}
     void ShowWarning(const std::string& text) override;
-    // DensitySource: a "density" command overrides the selected material until one is picked.
-    std::int32_t SelectedDensity() const override;
-    void SelectMaterial() override;
+    void ShowDensity(std::int32_t) override {}
     // CatalogueDialogs: scripts answer every question themselves.
     bool RunAddMaterialDialog() override { return true; }
     bool Confirm(const std::string&) override { return true; }
@@ -91,7 +93,6 @@ private:
     std::ostream& m_err;
     Ledger m_ledger;
     std::unique_ptr<MaterialCatalogue> m_catalogue;
-    std::optional<std::int32_t> m_fixedDensity;
     std::string m_failure; // message of the failing line
     bool m_shown = false;
     std::size_t m_line = 0;

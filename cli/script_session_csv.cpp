@@ -74,7 +74,7 @@ void ScriptSession::RunCsvRow(const std::vector<std::string>& fields, std::size_
         throw ColumnError(0, "expected object or aperture, found " + Quoted(fields[0]));
     }
     const bool object = *group == CalcGroup::Object;
-    const ShapeEntry* shape = FindShape(object ? ShapeGroup::Object : ShapeGroup::Aperture, fields[1]);
+    const ShapeEntry* shape = FindShape(*group, fields[1]);
     if (shape == nullptr || shape->Rule == nullptr) {
         throw ColumnError(1, std::string("unknown ") + (object ? "object" : "aperture") + " shape " +
                                  Quoted(fields[1]));
@@ -120,17 +120,17 @@ void ScriptSession::SetCsvMaterial(std::string_view text) {
         if (!density) {
             throw ColumnError(4, ErrorBoxText(InvalidIntegerError(std::string(text.substr(8))).what()));
         }
-        m_fixedDensity = *density;
+        FixDensity(*density);
         return;
     }
     if (m_catalogue) {
         const auto& names = m_catalogue->Names();
         const auto found = std::find(names.begin(), names.end(), text);
         if (found != names.end()) {
-            m_fixedDensity.reset();
             if (m_catalogue->SelectedIndex() != found - names.begin()) {
                 m_catalogue->PickMaterial(static_cast<int>(found - names.begin()));
             }
+            FollowCatalogue();
             return;
         }
     }

@@ -80,39 +80,22 @@ std::filesystem::path CatalogueFilePath(const std::filesystem::path& executable)
     return executable.parent_path() / (name + ".ini");
 }
 
-MaterialCatalogue::MaterialCatalogue(std::filesystem::path iniPath, std::int32_t& currentDensity,
-                                     CatalogueDialogs& dialogs)
-    : m_iniPath(std::move(iniPath)), m_currentDensity(currentDensity), m_dialogs(dialogs) {}
+MaterialCatalogue::MaterialCatalogue(std::filesystem::path iniPath, CatalogueDialogs& dialogs)
+    : m_iniPath(std::move(iniPath)), m_dialogs(dialogs) {}
 
 void MaterialCatalogue::LoadMaterials() {
     const IniFile ini(m_iniPath, m_writer);
     ReadEntries(ini, m_names, m_densities);
-    m_selected = -1;
-    if (!m_names.empty()) {
-        SelectFirst();
-    }
-}
-
-// Selecting by program does not run the selection step; it sets the density itself.
-void MaterialCatalogue::SelectFirst() {
-    m_selected = 0;
-    m_currentDensity = m_densities.front();
-    m_densityText = IntegerText(m_currentDensity);
+    m_selected = m_names.empty() ? -1 : 0;
 }
 
 void MaterialCatalogue::PickMaterial(int index) {
     const bool inList = index >= 0 && static_cast<std::size_t>(index) < m_names.size();
     m_selected = inList ? index : -1;
-    SelectMaterial();
 }
 
 std::int32_t MaterialCatalogue::SelectedDensity() const {
     return m_selected >= 0 ? m_densities[static_cast<std::size_t>(m_selected)] : 0;
-}
-
-void MaterialCatalogue::SelectMaterial() {
-    m_currentDensity = SelectedDensity();
-    m_densityText = IntegerText(m_currentDensity);
 }
 
 void MaterialCatalogue::AddMaterial() {
@@ -177,10 +160,7 @@ void MaterialCatalogue::RemoveSelected() {
     // The working copy changes only once the file holds the removal.
     m_names = std::move(names);
     m_densities = std::move(densities);
-    m_selected = -1;
-    if (!m_names.empty()) {
-        SelectFirst();
-    }
+    m_selected = m_names.empty() ? -1 : 0;
 }
 
 } // namespace volcalc

@@ -33,13 +33,14 @@ public:
     virtual void SetBusyCursor(bool busy) = 0;
 };
 
-// The working copy of the material catalogue and its four operations. CurrentDensity belongs to
-// the ledger; the catalogue writes it through the reference it is given.
+// The working copy of the material catalogue and its operations. The density in force is the
+// ledger's: it follows the selection when the user picks a material and before every calculation,
+// never on its own.
 class MaterialCatalogue : public DensitySource {
 public:
     static constexpr std::size_t MaxMaterials = 1000000;
 
-    MaterialCatalogue(std::filesystem::path iniPath, std::int32_t& currentDensity, CatalogueDialogs& dialogs);
+    MaterialCatalogue(std::filesystem::path iniPath, CatalogueDialogs& dialogs);
 
     // How the file is written; the real file system unless a test puts a failing writer in.
     void SetFileWriter(FileWriter& writer) { m_writer = &writer; }
@@ -48,8 +49,6 @@ public:
     const std::vector<std::string>& Names() const { return m_names; }
     const std::vector<std::int32_t>& MaterialDensities() const { return m_densities; }
     int SelectedIndex() const { return m_selected; }
-    // The text of the density field.
-    const std::string& DensityText() const { return m_densityText; }
 
     // Handed over by the add-material dialog.
     std::string NewMaterialName;
@@ -58,11 +57,10 @@ public:
     // Fills the list from the file (empty without one) and selects the first material. At most
     // MaxMaterials are loaded; missing entries are listed as their index with density 1.
     void LoadMaterials();
-    // The user picks a material (-1, or any index outside the list, for none); runs the selection step.
+    // Selects a material (-1, or any index outside the list, for none).
     void PickMaterial(int index);
+    // The selected material's density, 0 with none selected.
     std::int32_t SelectedDensity() const override;
-    // CurrentDensity := the selected material's density (0 with none selected), shown in the field.
-    void SelectMaterial() override;
     // Asks for a material and appends it to the list and the file; the selection stays. When the
     // file cannot be written, or the list is full, the error dialog is shown and nothing changes.
     void AddMaterial();
@@ -73,17 +71,14 @@ public:
     void RemoveMaterial();
 
 private:
-    void SelectFirst();
     void RemoveSelected();
 
     std::filesystem::path m_iniPath;
-    std::int32_t& m_currentDensity;
     CatalogueDialogs& m_dialogs;
     FileWriter* m_writer = nullptr; // the real file system
     std::vector<std::string> m_names;
     std::vector<std::int32_t> m_densities;
     int m_selected = -1;
-    std::string m_densityText = "0";
 };
 
 } // namespace volcalc

@@ -36,7 +36,7 @@ std::filesystem::path ExecutableCatalogue() {
     return CatalogueFilePath(std::filesystem::path(executable.toStdString()));
 }
 
-void ShowPicture(QLabel* image, ShapeGroup group, const ShapeEntry& entry) {
+void ShowPicture(QLabel* image, CalcGroup group, const ShapeEntry& entry) {
     const std::string_view name = entry.Picture;
     image->setPixmap(Picture(name));
     // The resource name stays readable for tests and tools, even while a picture is missing.
@@ -60,8 +60,8 @@ template <typename Operation> void ThenSync(Operation operation, TForm1* form, v
 TForm1::TForm1(FormOptions options, QWidget* parent) : QWidget(parent), m_ledger(*this) {
     CatalogueDialogs& dialogs = options.Dialogs ? *options.Dialogs : m_windowDialogs;
     const std::filesystem::path iniPath = options.IniPath.empty() ? ExecutableCatalogue() : options.IniPath;
-    m_catalogue = std::make_unique<MaterialCatalogue>(iniPath, m_ledger.CurrentDensity, dialogs);
-    m_ledger.SetDensitySource(this);
+    m_catalogue = std::make_unique<MaterialCatalogue>(iniPath, dialogs);
+    m_ledger.SetDensitySource(m_catalogue.get());
     BuildLayout();
     WireHandlers();
     FormCreate();
@@ -108,8 +108,8 @@ void TForm1::WireHandlers() {
 void TForm1::FormCreate() {
     m_catalogue->LoadMaterials();
     SyncMaterialList();
-    ShowPicture(Image1, ShapeGroup::Object, ObjectShapes.front());
-    ShowPicture(Image2, ShapeGroup::Aperture, ApertureShapes.front());
+    ShowPicture(Image1, CalcGroup::Object, ObjectShapes.front());
+    ShowPicture(Image2, CalcGroup::Aperture, ApertureShapes.front());
     {
         const QSignalBlocker objectList(ComboBox2);
         const QSignalBlocker apertureList(ComboBox3);
@@ -131,7 +131,6 @@ void TForm1::SyncMaterialList() {
     }
     // Adding to an empty list would select its first entry; the catalogue says what is selected.
     ComboBox1->setCurrentIndex(m_catalogue->SelectedIndex());
-    Edit1->setText(Text(m_catalogue->DensityText()));
 }
 
 void TForm1::SpeedButton5Click() {
@@ -159,7 +158,7 @@ void TForm1::SpeedButton3Click() {
 
 void TForm1::ComboBox1Change() {
     m_catalogue->PickMaterial(ComboBox1->currentIndex());
-    Edit1->setText(Text(m_catalogue->DensityText()));
+    m_ledger.RefreshDensity();
 }
 
 void TForm1::SpeedButton7Click() {
@@ -168,19 +167,23 @@ void TForm1::SpeedButton7Click() {
 
 void TForm1::SpeedButton8Click() {
     ThenSync([this] { m_catalogue->RemoveMaterial(); }, this, &TForm1::SyncMaterialList);
+    // The first material left is selected; with none left the density in force stays.
+    if (m_catalogue->SelectedIndex() >= 0) {
+        m_ledger.RefreshDensity();
+    }
 }
 
 void TForm1::ComboBox2Change() {
-    if (const ShapeEntry* entry = FindShape(ShapeGroup::Object, ComboBox2->currentText().toStdString())) {
-        ShowPicture(Image1, ShapeGroup::Object, *entry);
+    if (const ShapeEntry* entry = FindShape(CalcGroup::Object, ComboBox2->currentText().toStdString())) {
+        ShowPicture(Image1, CalcGroup::Object, *entry);
         m_objectPanels->ShowPanelOf(*entry);
     }
     SpinEdit2->SetValue(1);
 }
 
 void TForm1::ComboBox3Change() {
-    if (const ShapeEntry* entry = FindShape(ShapeGroup::Aperture, ComboBox3->currentText().toStdString())) {
-        ShowPicture(Image2, ShapeGroup::Aperture, *entry);
+    if (const ShapeEntry* entry = FindShape(CalcGroup::Aperture, ComboBox3->currentText().toStdString())) {
+        ShowPicture(Image2, CalcGroup::Aperture, *entry);
         BitBtn7->setEnabled(entry->Rule != nullptr);
         m_aperturePanels->ShowPanelOf(*entry);
     }
@@ -198,7 +201,7 @@ void TForm1::Calculate(CalcGroup group) {
     const bool object = group == CalcGroup::Object;
     const QComboBox* shapes = object ? ComboBox2 : ComboBox3;
     const ShapeEntry* entry =
-        FindShape(object ? ShapeGroup::Object : ShapeGroup::Aperture, shapes->currentText().toStdString());
+        FindShape(group, shapes->currentText().toStdString());
     if (!entry || !entry->Rule) {
         return;
     }
@@ -234,7 +237,7 @@ void TForm1::ComboBox16Change() {
     if (!unit) {
         return;
     }
-    const LedgerTotals& totals = m_ledger.Totals;
+    const LedgerTotals& totals = m_ledger.Totals();
     ShowGroup(ComboBox16, m_volumeUnitShown, {totals.ObjectVolume, totals.ApertureVolume, totals.TotalVolume},
               {Edit42, Edit43, Edit10}, [&](double value) { return VolumeForDisplay(value, *unit); });
 }
@@ -244,7 +247,7 @@ void TForm1::ComboBox15Change() {
     if (!unit) {
         return;
     }
-    const LedgerTotals& totals = m_ledger.Totals;
+    const LedgerTotals& totals = m_ledger.Totals();
     ShowGroup(ComboBox15, m_massUnitShown, {totals.ObjectMass, totals.ApertureMass, totals.TotalMass},
               {Edit17, Edit16, Edit7}, [&](double value) { return MassForDisplay(value, *unit); });
 }
@@ -275,13 +278,8 @@ void TForm1::ShowWarning(const std::string& text) {
     Desktop().MessageDlg(Text(text), MsgDlgType::Warning, mbOK);
 }
 
-std::int32_t TForm1::SelectedDensity() const {
-    return m_catalogue->SelectedDensity();
-}
-
-void TForm1::SelectMaterial() {
-    m_catalogue->SelectMaterial();
-    Edit1->setText(Text(m_catalogue->DensityText()));
+void TForm1::ShowDensity(std::int32_t density) {
+    Edit1->setText(Text(IntegerText(density)));
 }
 
 } // namespace volcalc::ui

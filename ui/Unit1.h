@@ -34,7 +34,7 @@ struct FormOptions {
 };
 
 // The main window: material, object and aperture groups, the toolbar and the six totals.
-class TForm1 : public QWidget, private LedgerView, private DensitySource {
+class TForm1 : public QWidget, private LedgerView {
 public:
     explicit TForm1(FormOptions options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -90,9 +90,7 @@ private:
     void SetUndoEnabled(bool enabled) override;
     void ResetDisplayUnits() override;
     void ShowWarning(const std::string& text) override;
-    // DensitySource: the catalogue's selection step, shown in the density field.
-    std::int32_t SelectedDensity() const override;
-    void SelectMaterial() override;
+    void ShowDensity(std::int32_t density) override;
 
     Ledger m_ledger;
     WindowCatalogueDialogs m_windowDialogs;

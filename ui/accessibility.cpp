@@ -282,11 +282,11 @@ void PressOnEnter(QAbstractButton* button) {
     button->installEventFilter(new EnterPresses(button));
 }
 
-QString GroupCaption(ShapeGroup group) {
-    return group == ShapeGroup::Object ? QStringLiteral("Object") : QStringLiteral("Aperture");
+QString GroupCaption(CalcGroup group) {
+    return group == CalcGroup::Object ? QStringLiteral("Object") : QStringLiteral("Aperture");
 }
 
-QString PictureName(ShapeGroup group, const ShapeEntry& entry) {
+QString PictureName(CalcGroup group, const ShapeEntry& entry) {
     return GroupCaption(group) + QStringLiteral(" picture: ") + Text(entry.DisplayName);
 }
 
@@ -302,7 +302,7 @@ QString PictureDescription(const ShapeEntry& entry) {
     return description;
 }
 
-QString ParameterName(ShapeGroup group, const ShapeParameter& parameter) {
+QString ParameterName(CalcGroup group, const ShapeParameter& parameter) {
     return GroupCaption(group) + QLatin1Char(' ') + Text(LabelCaption(parameter));
 }
 

@@ -35,13 +35,13 @@ void SetPressKey(LinkLabel* link, const QKeySequence& key);
 void PressOnEnter(QAbstractButton* button);
 
 // "Object" or "Aperture": the group a shape, a field or a result belongs to.
-QString GroupCaption(ShapeGroup group);
+QString GroupCaption(CalcGroup group);
 
 // A shape picture read out: the solid in a few words, then what each drawn letter measures.
-QString PictureName(ShapeGroup group, const ShapeEntry& entry);
+QString PictureName(CalcGroup group, const ShapeEntry& entry);
 QString PictureDescription(const ShapeEntry& entry);
 
 // The name of a parameter field: its group and its label, e.g. "Object Length (a)".
-QString ParameterName(ShapeGroup group, const ShapeParameter& parameter);
+QString ParameterName(CalcGroup group, const ShapeParameter& parameter);
 
 } // namespace volcalc::ui

@@ -74,7 +74,7 @@ QComboBox* MakeList(QWidget* parent, const char* name, const QRect& geometry, co
     return list;
 }
 
-QStringList ShapeNames(ShapeGroup group) {
+QStringList ShapeNames(CalcGroup group) {
     QStringList list;
     for (const ShapeEntry& entry : ShapesOf(group)) {
         list << QString::fromUtf8(entry.DisplayName.data(), qsizetype(entry.DisplayName.size()));
@@ -82,7 +82,7 @@ QStringList ShapeNames(ShapeGroup group) {
     return list;
 }
 
-QComboBox* MakeShapeList(QWidget* parent, const char* name, ShapeGroup group) {
+QComboBox* MakeShapeList(QWidget* parent, const char* name, CalcGroup group) {
     QComboBox* list = MakeList(parent, name, {8, 198, 121, 21}, ShapeNames(group), 0);
     list->setAccessibleName(GroupCaption(group) + QStringLiteral(" shape"));
     list->setFont(WindowFont(true));
@@ -110,7 +110,7 @@ QPushButton* MakeCalculateButton(QWidget* group, const char* name, const char* h
     return button;
 }
 
-TSpinEdit* MakeQuantity(QWidget* group, const char* name, ShapeGroup of) {
+TSpinEdit* MakeQuantity(QWidget* group, const char* name, CalcGroup of) {
     auto* spin = Named(new TSpinEdit(group), name, {208, 269, 57, 22});
     spin->SetMinValue(1);
     spin->SetMaxValue(1000);
@@ -120,7 +120,7 @@ TSpinEdit* MakeQuantity(QWidget* group, const char* name, ShapeGroup of) {
     return spin;
 }
 
-QComboBox* MakeLengthUnits(QWidget* group, const char* name, ShapeGroup of) {
+QComboBox* MakeLengthUnits(QWidget* group, const char* name, CalcGroup of) {
     QComboBox* list = MakeList(group, name, {200, 198, 73, 21}, Names(LengthUnitNames), 0);
     list->setAccessibleName(GroupCaption(of) + QStringLiteral(" length unit"));
     return list;
@@ -270,13 +270,13 @@ void TForm1::BuildMaterialGroup() {
 void TForm1::BuildObjectGroup() {
     GroupBox1 = MakeGroup(this, "GroupBox1", " Object ", {5, 75, 280, 365});
     Image1 = MakePictureFrame(GroupBox1, "Panel1", "Image1");
-    ComboBox2 = MakeShapeList(GroupBox1, "ComboBox2", ShapeGroup::Object);
+    ComboBox2 = MakeShapeList(GroupBox1, "ComboBox2", CalcGroup::Object);
     QLabel* units = MakeLabel(GroupBox1, "Label6", "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
-    ComboBox11 = MakeLengthUnits(GroupBox1, "ComboBox11", ShapeGroup::Object);
-    m_objectPanels = std::make_unique<ParameterPanels>(ShapeGroup::Object, GroupBox1);
+    ComboBox11 = MakeLengthUnits(GroupBox1, "ComboBox11", CalcGroup::Object);
+    m_objectPanels = std::make_unique<ParameterPanels>(CalcGroup::Object, GroupBox1);
     MakeLabel(GroupBox1, "Label7", "Quantity", {209, 255, 39, 13});
-    SpinEdit2 = MakeQuantity(GroupBox1, "SpinEdit2", ShapeGroup::Object);
+    SpinEdit2 = MakeQuantity(GroupBox1, "SpinEdit2", CalcGroup::Object);
     BitBtn5 = MakeCalculateButton(GroupBox1, "BitBtn5", "Click for calculate this object",
                                   "Adds the volume and the mass of the object to the object totals");
 }
@@ -284,13 +284,13 @@ void TForm1::BuildObjectGroup() {
 void TForm1::BuildApertureGroup() {
     GroupBox3 = MakeGroup(this, "GroupBox3", " Aperture ", {293, 75, 280, 365});
     Image2 = MakePictureFrame(GroupBox3, "Panel2", "Image2");
-    ComboBox3 = MakeShapeList(GroupBox3, "ComboBox3", ShapeGroup::Aperture);
+    ComboBox3 = MakeShapeList(GroupBox3, "ComboBox3", CalcGroup::Aperture);
     QLabel* units = MakeLabel(GroupBox3, "Label66", "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
-    ComboBox4 = MakeLengthUnits(GroupBox3, "ComboBox4", ShapeGroup::Aperture);
-    m_aperturePanels = std::make_unique<ParameterPanels>(ShapeGroup::Aperture, GroupBox3);
+    ComboBox4 = MakeLengthUnits(GroupBox3, "ComboBox4", CalcGroup::Aperture);
+    m_aperturePanels = std::make_unique<ParameterPanels>(CalcGroup::Aperture, GroupBox3);
     MakeLabel(GroupBox3, "Label22", "Quantity ", {209, 255, 42, 13});
-    SpinEdit1 = MakeQuantity(GroupBox3, "SpinEdit1", ShapeGroup::Aperture);
+    SpinEdit1 = MakeQuantity(GroupBox3, "SpinEdit1", CalcGroup::Aperture);
     BitBtn7 =
         MakeCalculateButton(GroupBox3, "BitBtn7", "Click for calculate this aperture",
                             "Adds the volume and the mass of the aperture to the aperture totals, which "

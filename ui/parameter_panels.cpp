@@ -77,7 +77,7 @@ void AddSeparatorLine(QWidget* panel) {
 
 } // namespace
 
-ParameterPanels::ParameterPanels(ShapeGroup group, QWidget* groupBox) : m_group(group) {
+ParameterPanels::ParameterPanels(CalcGroup group, QWidget* groupBox) : m_group(group) {
     for (const ShapeEntry& entry : ShapesOf(group)) {
         if (!entry.Panel.empty() && !m_panelByName.contains(entry.Panel)) {
             BuildPanel(entry, groupBox);

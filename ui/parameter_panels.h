@@ -26,7 +26,7 @@ public:
     static constexpr int Height = 129;
 
     // Builds the panels inside the group box, showing the panel of the list's first entry.
-    ParameterPanels(ShapeGroup group, QWidget* groupBox);
+    ParameterPanels(CalcGroup group, QWidget* groupBox);
 
     // Hides every panel but the entry's own, then shows that one ("None" has none).
     void ShowPanelOf(const ShapeEntry& entry);
@@ -44,7 +44,7 @@ public:
 private:
     void BuildPanel(const ShapeEntry& entry, QWidget* groupBox);
 
-    ShapeGroup m_group;
+    CalcGroup m_group;
     std::vector<BevelPanel*> m_panels; // in list order
     std::map<std::string, BevelPanel*, std::less<>> m_panelByName;
     std::map<std::string, QLineEdit*, std::less<>> m_fieldByName;

@@ -13,15 +13,17 @@ namespace volcalc {
 namespace {
 
 using testing_support::RecordingView;
+using testing_support::SelectedDensityStub;
 
 class LedgerTest : public testing::Test {
 protected:
     RecordingView view;
     Ledger ledger{view};
-    FixedDensity density{ledger.CurrentDensity, 7850};
+    SelectedDensityStub selection;
 
     void SetUp() override {
-        ledger.SetDensitySource(&density);
+        selection.density = 7850;
+        ledger.SetDensitySource(&selection);
         ledger.ClearLedger();
     }
 
@@ -32,19 +34,19 @@ protected:
 };
 
 TEST_F(LedgerTest, ClearedAtStart) {
-    EXPECT_EQ(ledger.Totals, LedgerTotals{});
-    EXPECT_EQ(ledger.CurrentDensity, 0);
-    EXPECT_FALSE(ledger.UndoAvailable);
+    EXPECT_EQ(ledger.Totals(), LedgerTotals{});
+    EXPECT_EQ(ledger.CurrentDensity(), 0);
+    EXPECT_FALSE(ledger.UndoAvailable());
     EXPECT_TRUE(view.shown.empty()); // clearing shows nothing
 }
 
 TEST_F(LedgerTest, OneCubicMetreOfSteelThenTheAperture) {
     ASSERT_TRUE(Box(CalcGroup::Object, {"1000", "1000", "1000"}));
-    EXPECT_EQ(ledger.Totals, (LedgerTotals{1, 1, 0, 7850, 7850, 0}));
-    EXPECT_EQ(ledger.CurrentDensity, 7850);
+    EXPECT_EQ(ledger.Totals(), (LedgerTotals{1, 1, 0, 7850, 7850, 0}));
+    EXPECT_EQ(ledger.CurrentDensity(), 7850);
     ASSERT_TRUE(Box(CalcGroup::Aperture, {"500", "500", "1000"}));
-    EXPECT_EQ(ledger.Totals, (LedgerTotals{0.75, 1, 0.25, 5887.5, 7850, 1962.5}));
-    EXPECT_EQ(view.shown.back(), ledger.Totals);
+    EXPECT_EQ(ledger.Totals(), (LedgerTotals{0.75, 1, 0.25, 5887.5, 7850, 1962.5}));
+    EXPECT_EQ(view.shown.back(), ledger.Totals());
     EXPECT_EQ(view.displayResets, 2);
     EXPECT_TRUE(view.undoEnabled);
 }
@@ -55,28 +57,28 @@ TEST_F(LedgerTest, QuantityAndLengthUnitScaleTheVolume) {
     for (const auto& [unit, expected] : units) {
         ledger.ClearLedger();
         ASSERT_TRUE(Box(CalcGroup::Object, {"2", "3", "4"}, 3, unit));
-        EXPECT_DOUBLE_EQ(ledger.Totals.ObjectVolume, expected) << unit;
+        EXPECT_DOUBLE_EQ(ledger.Totals().ObjectVolume, expected) << unit;
     }
     ledger.ClearLedger();
     ASSERT_TRUE(Box(CalcGroup::Object, {"2", "3", "4"}, 10, "centimeter"));
-    EXPECT_DOUBLE_EQ(ledger.Totals.ObjectVolume, 0.00024);
+    EXPECT_DOUBLE_EQ(ledger.Totals().ObjectVolume, 0.00024);
 }
 
 TEST_F(LedgerTest, EachMassUsesTheDensityOfItsOwnCalculation) {
     ASSERT_TRUE(Box(CalcGroup::Object, {"100", "100", "100"}));
-    density.Set(1000);
+    selection.density = 1000;
     ASSERT_TRUE(Box(CalcGroup::Object, {"200", "100", "100"}));
-    EXPECT_DOUBLE_EQ(ledger.Totals.ObjectMass, 7850 * 0.001 + 1000 * 0.002);
-    EXPECT_EQ(ledger.CurrentDensity, 1000);
+    EXPECT_DOUBLE_EQ(ledger.Totals().ObjectMass, 7850 * 0.001 + 1000 * 0.002);
+    EXPECT_EQ(ledger.CurrentDensity(), 1000);
 }
 
 TEST_F(LedgerTest, UndoRestoresOneStepOnly) {
     ASSERT_TRUE(Box(CalcGroup::Object, {"1000", "1000", "1000"}));
-    const LedgerTotals afterFirst = ledger.Totals;
+    const LedgerTotals afterFirst = ledger.Totals();
     ASSERT_TRUE(Box(CalcGroup::Aperture, {"10", "10", "10"}));
     ledger.UndoLast();
-    EXPECT_EQ(ledger.Totals, afterFirst);
-    EXPECT_FALSE(ledger.UndoAvailable);
+    EXPECT_EQ(ledger.Totals(), afterFirst);
+    EXPECT_FALSE(ledger.UndoAvailable());
     EXPECT_FALSE(view.undoEnabled);
     EXPECT_EQ(view.displayResets, 3);
     EXPECT_EQ(view.shown.back(), afterFirst);
@@ -86,7 +88,7 @@ TEST_F(LedgerTest, ResetZeroesAndKeepsDisplayUnits) {
     ASSERT_TRUE(Box(CalcGroup::Object, {"1000", "1000", "1000"}));
     const int resets = view.displayResets;
     ledger.ResetAll();
-    EXPECT_EQ(ledger.Totals, LedgerTotals{});
+    EXPECT_EQ(ledger.Totals(), LedgerTotals{});
     EXPECT_FALSE(view.undoEnabled);
     EXPECT_EQ(view.displayResets, resets);
     EXPECT_EQ(view.shown.back(), LedgerTotals{});
@@ -95,15 +97,15 @@ TEST_F(LedgerTest, ResetZeroesAndKeepsDisplayUnits) {
 TEST_F(LedgerTest, MoreApertureThanObjectGoesNegative) {
     ASSERT_TRUE(Box(CalcGroup::Object, {"10", "10", "10"}));
     ASSERT_TRUE(Box(CalcGroup::Aperture, {"20", "10", "10"}));
-    EXPECT_DOUBLE_EQ(ledger.Totals.TotalVolume, -1e-6);
-    EXPECT_LT(ledger.Totals.TotalMass, 0);
+    EXPECT_DOUBLE_EQ(ledger.Totals().TotalVolume, -1e-6);
+    EXPECT_LT(ledger.Totals().TotalMass, 0);
 }
 
 TEST_F(LedgerTest, ZeroAndNegativeBoxesAreAccepted) {
     ASSERT_TRUE(Box(CalcGroup::Object, {"0", "5", "5"}));
-    EXPECT_EQ(ledger.Totals.ObjectVolume, 0);
+    EXPECT_EQ(ledger.Totals().ObjectVolume, 0);
     ASSERT_TRUE(Box(CalcGroup::Object, {"-10", "10", "10"}));
-    EXPECT_DOUBLE_EQ(ledger.Totals.ObjectVolume, -1e-6);
+    EXPECT_DOUBLE_EQ(ledger.Totals().ObjectVolume, -1e-6);
 }
 
 struct FailingInput {
@@ -119,12 +121,11 @@ class LedgerFailure : public LedgerTest, public testing::WithParamInterface<Fail
 TEST_P(LedgerFailure, ChangesNothing) {
     ASSERT_TRUE(Box(CalcGroup::Object, {"1000", "1000", "1000"}));
     ledger.UndoLast();
-    const LedgerTotals totals = ledger.Totals;
-    const LedgerTotals snapshot = ledger.UndoSnapshot;
+    const LedgerTotals totals = ledger.Totals();
     const auto shown = view.shown.size();
     const int resets = view.displayResets;
-    density.Set(1);
-    ledger.CurrentDensity = 42;
+    selection.density = 1;
+    ledger.SetDensity(42);
 
     const auto& input = GetParam();
     if (input.warns) {
@@ -135,13 +136,12 @@ TEST_P(LedgerFailure, ChangesNothing) {
         EXPECT_THROW(Box(CalcGroup::Object, input.texts, 1, input.unit), ECalcError);
         EXPECT_TRUE(view.warnings.empty());
     }
-    EXPECT_EQ(ledger.Totals, totals);
-    EXPECT_EQ(ledger.UndoSnapshot, snapshot);
-    EXPECT_FALSE(ledger.UndoAvailable);
+    EXPECT_EQ(ledger.Totals(), totals);
+    EXPECT_FALSE(ledger.UndoAvailable());
     EXPECT_FALSE(view.undoEnabled);
     EXPECT_EQ(view.shown.size(), shown);
     EXPECT_EQ(view.displayResets, resets);
-    EXPECT_EQ(ledger.CurrentDensity, 42);
+    EXPECT_EQ(ledger.CurrentDensity(), 42);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,18 +156,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LedgerTest, MassOverflowChangesNothing) {
-    density.Set(2147483647);
+    selection.density = 2147483647;
     EXPECT_THROW(Box(CalcGroup::Object, {"1e300", "1", "1"}, 1, "meter"), EOverflow);
-    EXPECT_EQ(ledger.Totals, LedgerTotals{});
-    EXPECT_FALSE(ledger.UndoAvailable);
+    EXPECT_EQ(ledger.Totals(), LedgerTotals{});
+    EXPECT_FALSE(ledger.UndoAvailable());
 }
 
 TEST_F(LedgerTest, TotalsOverflowChangesNothing) {
-    density.Set(0);
+    selection.density = 0;
     ASSERT_TRUE(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter"));
-    const LedgerTotals before = ledger.Totals;
+    const LedgerTotals before = ledger.Totals();
     EXPECT_THROW(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter"), EOverflow);
-    EXPECT_EQ(ledger.Totals, before);
+    EXPECT_EQ(ledger.Totals(), before);
 }
 
 } // namespace

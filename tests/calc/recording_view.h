@@ -2,6 +2,7 @@
 
 #include "calc/ledger.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,19 @@ public:
     std::vector<std::string> warnings;
     bool undoEnabled = false;
     int displayResets = 0;
+    std::vector<std::int32_t> densities;
 
     void ShowTotals(const LedgerTotals& totals) override { shown.push_back(totals); }
     void SetUndoEnabled(bool enabled) override { undoEnabled = enabled; }
     void ResetDisplayUnits() override { ++displayResets; }
     void ShowWarning(const std::string& text) override { warnings.push_back(text); }
+    void ShowDensity(std::int32_t density) override { densities.push_back(density); }
+};
+
+// A material selection that says whatever density the test puts in.
+struct SelectedDensityStub : DensitySource {
+    std::int32_t density = 0;
+    std::int32_t SelectedDensity() const override { return density; }
 };
 
 } // namespace volcalc::testing_support

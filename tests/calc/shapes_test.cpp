@@ -18,16 +18,16 @@ namespace {
 constexpr double Pi = std::numbers::pi;
 
 double Volume(std::string_view shape, std::vector<double> values) {
-    const ShapeEntry* entry = FindShape(ShapeGroup::Object, shape);
+    const ShapeEntry* entry = FindShape(CalcGroup::Object, shape);
     if (entry == nullptr) {
-        entry = FindShape(ShapeGroup::Aperture, shape);
+        entry = FindShape(CalcGroup::Aperture, shape);
     }
     const auto volume = entry->Rule->VolumePerPiece(values);
     return volume ? static_cast<double>(*volume) : std::nan("");
 }
 
 bool Refused(std::string_view shape, std::vector<double> values) {
-    return !FindShape(ShapeGroup::Object, shape)->Rule->VolumePerPiece(values).has_value();
+    return !FindShape(CalcGroup::Object, shape)->Rule->VolumePerPiece(values).has_value();
 }
 
 struct VolumeCase {
@@ -74,7 +74,7 @@ TEST(ShapeVolumes, ApertureSolidsUseTheSameRules) {
         if (aperture.Rule == nullptr) {
             continue;
         }
-        const ShapeEntry* object = FindShape(ShapeGroup::Object, aperture.DisplayName);
+        const ShapeEntry* object = FindShape(CalcGroup::Object, aperture.DisplayName);
         ASSERT_NE(object, nullptr);
         EXPECT_EQ(object->Rule, aperture.Rule) << aperture.DisplayName;
         EXPECT_EQ(object->Parameters.data(), aperture.Parameters.data());
@@ -148,18 +148,18 @@ TEST(ShapeCatalogue, ListsInOrder) {
 }
 
 TEST(ShapeCatalogue, FindShapeIsExact) {
-    EXPECT_EQ(FindShape(ShapeGroup::Aperture, "None"), &ApertureShapes[0]);
-    EXPECT_EQ(FindShape(ShapeGroup::Aperture, "None")->Rule, nullptr);
-    EXPECT_EQ(FindShape(ShapeGroup::Object, "None"), nullptr);
-    EXPECT_EQ(FindShape(ShapeGroup::Object, "cylinder"), nullptr);
-    EXPECT_EQ(FindShape(ShapeGroup::Object, "Cylinder "), nullptr);
-    EXPECT_EQ(FindShape(ShapeGroup::Aperture, "Pipe"), nullptr);
-    EXPECT_EQ(FindShape(ShapeGroup::Object, "Pipe")->Picture, "P0025");
+    EXPECT_EQ(FindShape(CalcGroup::Aperture, "None"), &ApertureShapes[0]);
+    EXPECT_EQ(FindShape(CalcGroup::Aperture, "None")->Rule, nullptr);
+    EXPECT_EQ(FindShape(CalcGroup::Object, "None"), nullptr);
+    EXPECT_EQ(FindShape(CalcGroup::Object, "cylinder"), nullptr);
+    EXPECT_EQ(FindShape(CalcGroup::Object, "Cylinder "), nullptr);
+    EXPECT_EQ(FindShape(CalcGroup::Aperture, "Pipe"), nullptr);
+    EXPECT_EQ(FindShape(CalcGroup::Object, "Pipe")->Picture, "P0025");
 }
 
 TEST(ShapeCatalogue, FieldsOfEachGroup) {
-    const ShapeEntry& prism1 = *FindShape(ShapeGroup::Object, "Prism1");
-    const ShapeEntry& prism2 = *FindShape(ShapeGroup::Object, "Prism2");
+    const ShapeEntry& prism1 = *FindShape(CalcGroup::Object, "Prism1");
+    const ShapeEntry& prism2 = *FindShape(CalcGroup::Object, "Prism2");
     EXPECT_EQ(prism1.Panel, prism2.Panel);
     // One panel, so the same labels and fields; only what the letters measure differs.
     ASSERT_EQ(prism1.Parameters.size(), prism2.Parameters.size());
@@ -172,14 +172,14 @@ TEST(ShapeCatalogue, FieldsOfEachGroup) {
     EXPECT_NE(prism1.Parameters[0].Description, prism2.Parameters[0].Description);
     EXPECT_EQ(prism1.Picture, "P003");
     EXPECT_EQ(prism2.Picture, "P004");
-    const ShapeEntry& cylinder = *FindShape(ShapeGroup::Object, "Cylinder");
-    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[0], ShapeGroup::Object), "Edit6");
-    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[1], ShapeGroup::Object), "Edit12");
-    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[0], ShapeGroup::Aperture), "Edit55");
-    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[1], ShapeGroup::Aperture), "Edit56");
+    const ShapeEntry& cylinder = *FindShape(CalcGroup::Object, "Cylinder");
+    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[0], CalcGroup::Object), "Edit6");
+    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[1], CalcGroup::Object), "Edit12");
+    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[0], CalcGroup::Aperture), "Edit55");
+    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[1], CalcGroup::Aperture), "Edit56");
     // The beam reads its fields in parameter order a, b, c, d, Length.
     std::vector<std::string> beam;
-    for (const auto& p : FindShape(ShapeGroup::Object, "I-Beam")->Parameters) {
+    for (const auto& p : FindShape(CalcGroup::Object, "I-Beam")->Parameters) {
         beam.emplace_back(p.ObjectField);
     }
     EXPECT_EQ(beam, (std::vector<std::string>{"Edit32", "Edit35", "Edit34", "Edit36", "Edit33"}));
@@ -188,8 +188,8 @@ TEST(ShapeCatalogue, FieldsOfEachGroup) {
 // Shapes that share a panel share its fields; otherwise no field serves two parameters.
 TEST(ShapeCatalogue, FieldsAreDistinctAcrossGroups) {
     std::set<std::string> objectFields, apertureFields;
-    for (auto group : {ShapeGroup::Object, ShapeGroup::Aperture}) {
-        auto& fields = group == ShapeGroup::Object ? objectFields : apertureFields;
+    for (auto group : {CalcGroup::Object, CalcGroup::Aperture}) {
+        auto& fields = group == CalcGroup::Object ? objectFields : apertureFields;
         std::set<std::pair<std::string_view, std::string_view>> seen; // panel and letter
         std::size_t count = 0;
         for (const ShapeEntry& entry : ShapesOf(group)) {
@@ -217,7 +217,7 @@ TEST(ShapeCatalogue, EveryShapeAndLetterIsDescribedAsTheHelpDescribesIt) {
     std::ifstream page(std::string(VOLCALC_SOURCE_DIR) + "/help/shapes.html");
     ASSERT_TRUE(page) << "help/shapes.html";
     const std::string help{std::istreambuf_iterator<char>(page), std::istreambuf_iterator<char>()};
-    for (auto group : {ShapeGroup::Object, ShapeGroup::Aperture}) {
+    for (auto group : {CalcGroup::Object, CalcGroup::Aperture}) {
         for (const ShapeEntry& entry : ShapesOf(group)) {
             EXPECT_FALSE(entry.Description.empty()) << entry.DisplayName;
             for (const ShapeParameter& p : entry.Parameters) {

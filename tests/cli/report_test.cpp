@@ -141,9 +141,9 @@ TEST_F(ReportTest, SpreadsheetCsvWithBomAndCrlf) {
     EXPECT_EQ(session.RunCsv(csv), 0);
     EXPECT_EQ(err.str(), "");
     const double cylinder = 3 * 3.141592653589793 * 0.25 / 4 * 2;
-    EXPECT_DOUBLE_EQ(session.GetLedger().Totals.ObjectVolume, 1 + cylinder);
-    EXPECT_DOUBLE_EQ(session.GetLedger().Totals.ApertureMass, 1962.5);
-    EXPECT_DOUBLE_EQ(session.GetLedger().Totals.ObjectMass, 7850 + 1000 * cylinder);
+    EXPECT_DOUBLE_EQ(session.GetLedger().Totals().ObjectVolume, 1 + cylinder);
+    EXPECT_DOUBLE_EQ(session.GetLedger().Totals().ApertureMass, 1962.5);
+    EXPECT_DOUBLE_EQ(session.GetLedger().Totals().ObjectMass, 7850 + 1000 * cylinder);
 }
 
 TEST_F(ReportTest, CsvErrorsNameRowAndColumn) {
@@ -170,7 +170,7 @@ TEST_F(ReportTest, CsvErrorsNameRowAndColumn) {
                          "row 7, column material: no material named \"Gold\"\n"
                          "row 8: Wrong data input. Check up all entered parameters.\n"
                          "row 9: expected group,shape,unit,quantity,material,p1..p5 but found 2 columns\n");
-    EXPECT_DOUBLE_EQ(session.GetLedger().Totals.ObjectVolume, 3.141592653589793 / 4 * 2 / 1e9);
+    EXPECT_DOUBLE_EQ(session.GetLedger().Totals().ObjectVolume, 3.141592653589793 / 4 * 2 / 1e9);
 }
 
 TEST_F(ReportTest, MalformedCsvStops) {

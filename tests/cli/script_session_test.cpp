@@ -115,13 +115,13 @@ TEST(ScriptSession, StrictStopsAtTheFirstFailure) {
 }
 
 TEST(ScriptSession, EveryShapeInEveryUnitAsObjectAndAperture) {
-    for (auto group : {ShapeGroup::Object, ShapeGroup::Aperture}) {
+    for (auto group : {CalcGroup::Object, CalcGroup::Aperture}) {
         for (const ShapeEntry& shape : ShapesOf(group)) {
             if (shape.Rule == nullptr) {
                 continue;
             }
             for (auto unit : LengthUnitNames) {
-                std::string line = group == ShapeGroup::Object ? "object" : "aperture";
+                std::string line = group == CalcGroup::Object ? "object" : "aperture";
                 line += " \"" + std::string(shape.DisplayName) + "\" " + std::string(unit) + " 2";
                 // A valid solid for every shape: each prefix of these values describes one.
                 const std::vector<double> all = {8, 6, 3, 2, 5};
@@ -134,7 +134,7 @@ TEST(ScriptSession, EveryShapeInEveryUnitAsObjectAndAperture) {
                 const double perPiece = static_cast<double>(*shape.Rule->VolumePerPiece(values));
                 const double expected =
                     ScaleVolumeToCubicMetres(perPiece * 2 / 1e9, *LengthUnitFromName(unit));
-                const std::string figure = FormatResult(group == ShapeGroup::Object ? expected : -expected);
+                const std::string figure = FormatResult(group == CalcGroup::Object ? expected : -expected);
                 EXPECT_NE(r.out.find("\t" + figure + "\n"), std::string::npos) << line << "\n" << r.out;
             }
         }

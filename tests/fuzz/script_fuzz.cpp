@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     volcalc::cli::ScriptOptions options; // no catalogue: nothing touches the disk
     volcalc::cli::ScriptSession session(options, out, err);
     session.RunScript(in);
-    const volcalc::LedgerTotals& t = session.GetLedger().Totals;
+    const volcalc::LedgerTotals& t = session.GetLedger().Totals();
     if (t.TotalVolume != volcalc::StoreDouble(static_cast<long double>(t.ObjectVolume) - t.ApertureVolume) ||
         t.TotalMass != volcalc::StoreDouble(static_cast<long double>(t.ObjectMass) - t.ApertureMass)) {
         std::abort();

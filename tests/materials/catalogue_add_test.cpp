@@ -10,7 +10,6 @@ TEST_F(CatalogueTest, FirstAdditionCreatesFile) {
     ExpectList({"Steel"}, {7850});
     // The new material is not selected: calculations still use density 0.
     EXPECT_EQ(Catalogue.SelectedIndex(), -1);
-    EXPECT_EQ(Catalogue.DensityText(), "0");
     EXPECT_EQ(Dialogs.Events, std::vector<std::string>{"add-dialog"});
 }
 
@@ -21,7 +20,7 @@ TEST_F(CatalogueTest, AdditionWritesDefaultsOfMissingEntries) {
     EXPECT_EQ(File(), "[Count]\nCount=4\n[Material]\n0=Steel\n2=Copper\n1=1\n3=Oak\n"
                       "[Density]\n0=7850\n2=8900\n1=1\n3=700\n");
     EXPECT_EQ(Catalogue.SelectedIndex(), 2);
-    EXPECT_EQ(CurrentDensity, 8900);
+    EXPECT_EQ(Catalogue.SelectedDensity(), 8900);
 }
 
 TEST_F(CatalogueTest, CancelledDialogChangesNothing) {
@@ -44,7 +43,7 @@ TEST_F(CatalogueTest, AddedNamesReadBackByTheRules) {
     ExpectList({"", "Steel", "Steel", " \"Oak\" ", longName}, {0, -1, 7850, 700, 1});
     Catalogue.LoadMaterials();
     ExpectList({"", "Steel", "Steel", "Oak", longName.substr(0, 2047)}, {0, -1, 7850, 700, 1});
-    EXPECT_EQ(CurrentDensity, 0);
+    EXPECT_EQ(Catalogue.SelectedDensity(), 0);
 }
 
 // A line break in a pasted name must not write lines of its own into the file.

@@ -56,7 +56,7 @@ TEST_F(CatalogueTest, HugeCountLoadsCappedList) {
     ASSERT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
     EXPECT_EQ(Catalogue.Names()[999'999], "999999");
     EXPECT_EQ(Catalogue.MaterialDensities()[999'999], 1);
-    EXPECT_EQ(CurrentDensity, 7850);
+    EXPECT_EQ(Catalogue.SelectedDensity(), 7850);
 }
 
 } // namespace

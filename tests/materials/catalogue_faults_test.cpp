@@ -101,7 +101,7 @@ TEST_P(FaultTest, ShowsErrorAndKeepsFileAndList) {
     EXPECT_EQ(Disk(), disk);
     ExpectList({"Steel", "Aluminium", "Copper"}, {7850, 2700, 8900});
     EXPECT_EQ(Catalogue.SelectedIndex(), 1);
-    EXPECT_EQ(CurrentDensity, 2700);
+    EXPECT_EQ(Catalogue.SelectedDensity(), 2700);
     const std::vector<std::string> add = {"add-dialog", "error: Error at addition of a material"};
     const std::vector<std::string> remove = {"busy", "confirm: This material will be deleted. Are you sure?",
                                              "error: Error at removing of a material", "normal"};

@@ -32,9 +32,8 @@ protected:
 
     TempFolder Folder;
     std::filesystem::path IniPath = Folder / "volcalc.ini";
-    std::int32_t CurrentDensity = 0;
     ScriptedDialogs Dialogs;
-    MaterialCatalogue Catalogue{IniPath, CurrentDensity, Dialogs};
+    MaterialCatalogue Catalogue{IniPath, Dialogs};
 };
 
 // Three materials, as most tests start from.

@@ -10,9 +10,8 @@ namespace {
 
 // The catalogue a new user finds beside the program.
 TEST(StarterCatalogue, LoadsWithUniqueNamesAndPositiveDensities) {
-    std::int32_t current = 0;
     ScriptedDialogs dialogs;
-    MaterialCatalogue catalogue(std::string(VOLCALC_SOURCE_DIR) + "/data/volcalc.ini", current, dialogs);
+    MaterialCatalogue catalogue(std::string(VOLCALC_SOURCE_DIR) + "/data/volcalc.ini", dialogs);
     catalogue.LoadMaterials();
     const auto& names = catalogue.Names();
     EXPECT_GE(names.size(), 25u);
@@ -23,7 +22,7 @@ TEST(StarterCatalogue, LoadsWithUniqueNamesAndPositiveDensities) {
         EXPECT_NE(names[i], std::to_string(i)) << "entry " << i << " has no name";
         EXPECT_GT(catalogue.MaterialDensities()[i], 1) << names[i]; // 1 is the default of an unreadable entry
     }
-    EXPECT_EQ(current, 7850);
+    EXPECT_EQ(catalogue.SelectedDensity(), 7850);
 }
 
 } // namespace

@@ -212,8 +212,8 @@ TEST_F(Accessibility, EveryControlIsReadOutByWhatStandsBesideIt) {
 // Each shape's own fields are named by their group and label and say what they measure on the
 // picture, which itself describes the solid; names stay unique whichever panels are shown.
 TEST_F(Accessibility, EveryShapeNamesItsFieldsAndDescribesItsPicture) {
-    const auto objects = ShapesOf(ShapeGroup::Object);
-    const auto apertures = ShapesOf(ShapeGroup::Aperture);
+    const auto objects = ShapesOf(CalcGroup::Object);
+    const auto apertures = ShapesOf(CalcGroup::Aperture);
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const ShapeEntry& object = objects[i];
         const ShapeEntry& aperture = apertures[(i + 1) % apertures.size()];
@@ -224,12 +224,12 @@ TEST_F(Accessibility, EveryShapeNamesItsFieldsAndDescribesItsPicture) {
         ExpectEveryVisibleControlInTheTree(&Form(), nodes);
 
         const std::map<QString, Node> named = ByObjectName(nodes);
-        const std::pair<ShapeGroup, const ShapeEntry*> shown[] = {{ShapeGroup::Object, &object},
-                                                                  {ShapeGroup::Aperture, &aperture}};
+        const std::pair<CalcGroup, const ShapeEntry*> shown[] = {{CalcGroup::Object, &object},
+                                                                  {CalcGroup::Aperture, &aperture}};
         for (const auto& [group, entry] : shown) {
-            const QString word = group == ShapeGroup::Object ? "Object" : "Aperture";
+            const QString word = group == CalcGroup::Object ? "Object" : "Aperture";
             SCOPED_TRACE((word + " " + Str(entry->DisplayName)).toStdString());
-            const Node& picture = named.at(group == ShapeGroup::Object ? "Image1" : "Image2");
+            const Node& picture = named.at(group == CalcGroup::Object ? "Image1" : "Image2");
             EXPECT_EQ(picture.Name, word + " picture: " + Str(entry->DisplayName));
             EXPECT_THAT(picture.Description.toStdString(),
                         HasSubstr(std::string(entry->Description.substr(1))));

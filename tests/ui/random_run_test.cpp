@@ -226,11 +226,10 @@ struct Model {
 
     void Calculate(CalcGroup group) {
         const ShapeEntry& entry = group == CalcGroup::Object ? *ObjectShape : *ApertureShape;
-        const ShapeGroup shapes = group == CalcGroup::Object ? ShapeGroup::Object : ShapeGroup::Aperture;
         const std::int32_t quantity = QuantityFieldRules.Read(QuantityOf(group));
         std::vector<std::string> texts;
         for (const ShapeParameter& parameter : entry.Parameters) {
-            const auto field = Fields.find(entry.FieldOf(parameter, shapes));
+            const auto field = Fields.find(entry.FieldOf(parameter, group));
             texts.push_back(field == Fields.end() ? std::string() : field->second);
         }
         for (const std::string& text : texts) {
@@ -573,7 +572,7 @@ void RandomRun::TypeParameter() {
     const bool object = m_model.ApertureShape->Rule == nullptr || Percent(60);
     const ShapeEntry& entry = object ? *m_model.ObjectShape : *m_model.ApertureShape;
     const ShapeParameter& parameter = entry.Parameters[Below(entry.Parameters.size())];
-    const std::string field(entry.FieldOf(parameter, object ? ShapeGroup::Object : ShapeGroup::Aperture));
+    const std::string field(entry.FieldOf(parameter, object ? CalcGroup::Object : CalcGroup::Aperture));
     const std::string text = ParameterText();
     Note("type " + Quoted(text) + " into " + field + " (" + (object ? "object " : "aperture ") +
          std::string(entry.DisplayName) + " " + std::string(parameter.Letter) + ")");
@@ -786,7 +785,7 @@ std::vector<std::string> RandomRun::Differences() {
     }
 
     // The totals themselves, to the last bit, and the results as the differences of the stored sums.
-    const LedgerTotals& ledger = Form().LedgerState().Totals;
+    const LedgerTotals& ledger = Form().LedgerState().Totals();
     expect(ledger == totals, "ledger holds " + Exact(ledger) + ", expected " + Exact(totals));
     expect(totals.TotalVolume == Difference(totals.ObjectVolume, totals.ApertureVolume) &&
                totals.TotalMass == Difference(totals.ObjectMass, totals.ApertureMass),
@@ -847,9 +846,8 @@ std::vector<std::string> RandomRun::Differences() {
 
 // The file, read by a catalogue of its own, holds the list the window shows.
 void RandomRun::CompareMaterialFile(std::vector<std::string>& differences) {
-    std::int32_t density = 0;
     ScriptedDialogs none; // only reads the file: no dialog is ever shown
-    MaterialCatalogue reread(IniPath(), density, none);
+    MaterialCatalogue reread(IniPath(), none);
     reread.LoadMaterials();
     const std::vector<std::string>& names = reread.Names();
     auto* materials = ControlAs<QComboBox>("ComboBox1");

@@ -52,7 +52,7 @@ protected:
 TEST_F(WindowBehaviour, StartsWithTheFirstMaterialEmptyResultsAndNoUndo) {
     EXPECT_EQ(Find<QComboBox>("ComboBox1")->currentText(), "Steel");
     EXPECT_EQ(TextOf("Edit1"), "7850");
-    EXPECT_EQ(Form().LedgerState().CurrentDensity, 7850);
+    EXPECT_EQ(Form().LedgerState().CurrentDensity(), 7850);
     EXPECT_THAT(Results(), ElementsAre("", "", "", "", "", ""));
     EXPECT_FALSE(UndoEnabled());
     EXPECT_EQ(Find<QComboBox>("ComboBox16")->currentText(), "meter");
@@ -212,7 +212,7 @@ TEST_F(WindowBehaviour, QuantityAndLengthUnitScaleTheCalculation) {
     Type("SpinEdit2", "3");
     Choose("ComboBox11", "centimeter");
     CalculateObjectBox("2", "3", "4");
-    EXPECT_DOUBLE_EQ(Form().LedgerState().Totals.ObjectVolume, 0.000072);
+    EXPECT_DOUBLE_EQ(Form().LedgerState().Totals().ObjectVolume, 0.000072);
 }
 
 TEST_F(WindowBehaviour, QuantityIsClampedWhenTheCalculateButtonIsClicked) {

@@ -205,7 +205,7 @@ TEST_F(WindowLayout, FontsOfTheResultsAndTheirLabels) {
 
 TEST_F(WindowLayout, EveryParameterPanelLiesOnTheSameRectangleOfItsGroup) {
     std::set<std::string> panels;
-    for (ShapeGroup group : {ShapeGroup::Object, ShapeGroup::Aperture}) {
+    for (CalcGroup group : {CalcGroup::Object, CalcGroup::Aperture}) {
         for (const ShapeEntry& entry : ShapesOf(group)) {
             if (entry.Panel.empty() || !panels.insert(std::string(entry.Panel)).second) {
                 continue;
@@ -214,7 +214,7 @@ TEST_F(WindowLayout, EveryParameterPanelLiesOnTheSameRectangleOfItsGroup) {
             ASSERT_NE(panel, nullptr);
             EXPECT_EQ(panel->geometry(), QRect(8, 225, 185, 129)) << entry.Panel;
             EXPECT_EQ(panel->parentWidget()->objectName(),
-                      group == ShapeGroup::Object ? "GroupBox1" : "GroupBox3");
+                      group == CalcGroup::Object ? "GroupBox1" : "GroupBox3");
         }
     }
     EXPECT_EQ(panels.size(), 22u);
