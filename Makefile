@@ -4,38 +4,51 @@
 BUILD      ?= build
 SAN_BUILD  ?= build-san
 FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 GENERATOR  := -G Ninja
+# Compiler warnings stop the test builds (CI, developers); `make build` alone, as a user or packager
+# runs it, only reports them.
+WERROR     ?= OFF
+test test-plain test-san test-fuzz test-release: WERROR = ON
 
-.PHONY: deps build run test test-plain test-san test-fuzz test-long format-check bench screenshots package clean
+.PHONY: deps build run test test-plain test-san test-fuzz test-release test-long format-check bench screenshots package clean
 
 deps:
 	bash scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	./$(BUILD)/ui/volcalc
 
-test: deps format-check test-plain test-san test-fuzz
+test: deps format-check test-plain test-release test-san test-fuzz
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test-san: deps
-	cmake -S . -B $(SAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVOLCALC_SANITIZE=ON
+	cmake -S . -B $(SAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVOLCALC_SANITIZE=ON -DVOLCALC_WERROR=$(WERROR)
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The optimized build as a packager makes it, warnings fatal: the core, the command line and their
+# tests (the windows are compiled by every other build).
+test-release: deps
+	cmake -S . -B $(RELEASE_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVOLCALC_WERROR=$(WERROR) \
+	  -DVOLCALC_GUI=OFF -DVOLCALC_BENCH=OFF
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	cd $(RELEASE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 # Each libFuzzer target runs for FUZZ_SECONDS from the seed corpus in tests/fuzz/corpus.
 test-fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_FUZZ=ON
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_FUZZ=ON -DVOLCALC_WERROR=$(WERROR)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	bash tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
@@ -60,4 +73,4 @@ screenshots: build
 	bash tools/screenshots.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

@@ -50,7 +50,7 @@ void RoundTo(DigitForm& form, int count) {
         if (i >= 0) {
             ++form.digits[static_cast<std::size_t>(i)];
         } else {
-            form.digits = "1";
+            form.digits.assign(1, '1');
             ++form.exponent;
         }
     }

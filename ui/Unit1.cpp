@@ -200,8 +200,7 @@ void TForm1::BitBtn7Click() {
 void TForm1::Calculate(CalcGroup group) {
     const bool object = group == CalcGroup::Object;
     const QComboBox* shapes = object ? ComboBox2 : ComboBox3;
-    const ShapeEntry* entry =
-        FindShape(group, shapes->currentText().toStdString());
+    const ShapeEntry* entry = FindShape(group, shapes->currentText().toStdString());
     if (!entry || !entry->Rule) {
         return;
     }

@@ -225,7 +225,7 @@ TEST_F(Accessibility, EveryShapeNamesItsFieldsAndDescribesItsPicture) {
 
         const std::map<QString, Node> named = ByObjectName(nodes);
         const std::pair<CalcGroup, const ShapeEntry*> shown[] = {{CalcGroup::Object, &object},
-                                                                  {CalcGroup::Aperture, &aperture}};
+                                                                 {CalcGroup::Aperture, &aperture}};
         for (const auto& [group, entry] : shown) {
             const QString word = group == CalcGroup::Object ? "Object" : "Aperture";
             SCOPED_TRACE((word + " " + Str(entry->DisplayName)).toStdString());
