@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root (it is never installed here) and uses
-# both programs from there as a user who is not root: they read the starter catalogue, add a
-# material into the user's own catalogue and find the help. Checks that the package holds files
-# under /usr only, with no maintainer scripts, and runs lintian when it is installed.
+# Builds the Debian package and the portable archive and unpacks them into a scratch folder (the
+# package is never installed here). Both programs are used from there as a user who is not root:
+# they read the starter catalogue, add a material into that user's catalogue and find the help.
+# Checks that the package holds files under /usr only, with no maintainer scripts, and runs
+# lintian when it is installed.
 # Usage: package_test.sh BUILD_DIR CPACK WINDOW_DRIVER_LIBRARY
 set -euo pipefail
 build=$(realpath "$1")
@@ -18,15 +19,17 @@ fail() {
 }
 skipped=()
 
-# The package -------------------------------------------------------------------------------------
-if ! "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
-    cat "$scratch/cpack.log" >&2
-    fail "cpack could not build the package"
-fi
-deb=$(echo "$scratch"/out/*.deb)
-[ -f "$deb" ] || fail "no package built"
-chmod -R a+rX "$scratch/out"
+build_package() { # GENERATOR -> path of the package
+    if ! "$cpack" --config "$build/CPackConfig.cmake" -G "$1" -B "$scratch/out-$1" >"$scratch/cpack.log" 2>&1; then
+        cat "$scratch/cpack.log" >&2
+        fail "cpack -G $1 failed"
+    fi
+    chmod -R a+rX "$scratch/out-$1"
+    echo "$scratch/out-$1"/orlisk-volcalc*.*
+}
 
+# The Debian package's contents ----------------------------------------------------------------------
+deb=$(build_package DEB)
 outside=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v -e '^\./$' -e '^\./usr/' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 owners=$(dpkg-deb --fsys-tarfile "$deb" | tar -tv --numeric-owner | awk '$2 != "0/0"')
@@ -38,80 +41,103 @@ for needed in libqt6widgets6 libc6 qt6-qpa-plugins fonts-dejavu-core; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
-# A user who is not root, with a home of its own, in a root the user cannot write -------------------
-root=$scratch/root
+# A user who is not root, with a home of its own ----------------------------------------------------
 home=$scratch/home
-dpkg-deb -x "$deb" "$root"
 mkdir -p "$home/run" "$scratch/bin"
-touch "$home/xdg-open.log"
 chmod 700 "$home/run"
+touch "$home/xdg-open.log"
 cat >"$scratch/bin/xdg-open" <<'SCRIPT'
 #!/bin/sh
 echo "opened: $1" >>"$HOME/xdg-open.log"
 SCRIPT
 chmod 755 "$scratch/bin/xdg-open"
+user_catalogue=$home/.local/share/orlisk-volcalc/volcalc.ini
 if [ "$(id -u)" -eq 0 ]; then
-    chown -R 65534:65534 "$home"
     as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    user_owns() { chown -R 65534:65534 "$@"; }
+    root_owns() { :; }
 else
-    chmod -R a-w "$root"
     as_user=()
+    user_owns() { :; }
+    root_owns() { chmod -R a-w "$@"; }
 fi
 run_as_user() {
     "${as_user[@]}" env -i HOME="$home" PATH="$scratch/bin:/usr/bin:/bin" XDG_RUNTIME_DIR="$home/run" \
         LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen "$@"
 }
-tree_before=$(cd "$root" && find . -printf '%p %s %T@\n' | sort)
-cli=$root/usr/bin/volcalc-cli
-data=$root/usr/share/orlisk-volcalc
-user_catalogue=$home/.local/share/orlisk-volcalc/volcalc.ini
 
-# The command line --------------------------------------------------------------------------------
-if where=$(run_as_user "$cli" --where 2>/dev/null); then
-    [ "$where" = "$user_catalogue" ] || fail "volcalc-cli --where: '$where', not the user's catalogue"
-    listed=$(echo materials | run_as_user "$cli") || fail "volcalc-cli materials failed"
-    [[ "$listed" == *$'Steel (carbon)\t7850'* ]] || fail "the starter catalogue was not read: $listed"
-    [ ! -e "$user_catalogue" ] || fail "reading made a catalogue of the user's"
-    echo 'add-material "Packaged test steel" 7777' | run_as_user "$cli" || fail "volcalc-cli add-material failed"
-    grep -q "Packaged test steel" "$user_catalogue" || fail "the addition is not in the user's catalogue"
-    per_user_rule=yes
-else
-    skipped+=("volcalc-cli has no --where: this build lacks the per-user catalogue, so reading the \
+# Both programs in one folder: CATALOGUE is the one they must change, HELP_DIR where the help is.
+# The command line adds "Packaged test steel", then the window lists it and adds "Packaged test alloy".
+check_programs() { # BIN_DIR CATALOGUE HELP_DIR
+    local bin=$1 catalogue=$2 help_dir=$3 listed where report opened help_file
+    local rule=yes
+    if where=$(run_as_user "$bin/volcalc-cli" --where 2>/dev/null); then
+        [ "$where" = "$catalogue" ] || fail "volcalc-cli --where in $bin: '$where', not $catalogue"
+        listed=$(echo materials | run_as_user "$bin/volcalc-cli") || fail "volcalc-cli materials failed in $bin"
+        [[ "$listed" == *$'Steel (carbon)\t7850'* ]] || fail "$bin: the starter catalogue was not read: $listed"
+        echo 'add-material "Packaged test steel" 7777' | run_as_user "$bin/volcalc-cli" ||
+            fail "volcalc-cli add-material failed in $bin"
+        grep -q '^[0-9]*=Packaged test steel$' "$catalogue" || fail "the addition is not in $catalogue"
+    else
+        skipped+=("volcalc-cli has no --where: this build lacks the per-user catalogue, so reading the \
 starter catalogue and adding a material were not tried")
-    per_user_rule=no
-fi
+        rule=no
+    fi
 
-# The window --------------------------------------------------------------------------------------
-report=$home/window-report.txt
-run_as_user env LD_PRELOAD="$scratch/window_driver.so" VOLCALC_DRIVER_REPORT="$report" \
-    timeout 60 "$root/usr/bin/volcalc" >"$scratch/window.log" 2>&1 ||
-    { cat "$scratch/window.log" "$report" >&2 || true; fail "the window did not end normally"; }
-cat "$report"
-if [ "$per_user_rule" = yes ]; then
-    ! grep -q '^message:' "$report" || fail "the window showed a message box"
-    grep -q '^materials: .*Steel (carbon).*Packaged test steel' "$report" ||
-        fail "the window does not list the starter catalogue with the user's addition"
-    grep -q '^materials after addition: .*Packaged test alloy' "$report" || fail "the window's addition is not listed"
-    grep -q '^[0-9]*=Packaged test alloy$' "$user_catalogue" || fail "the window's addition is not in the user's file"
-fi
-opened=$(sed -n 's/^opened: //p' "$report" "$home/xdg-open.log" | head -n 1)
-help_file=${opened#file://}
-case "$help_file" in
-"$data"/TORVA.CHM | "$data"/index.html) [ -f "$help_file" ] || fail "Help opens a missing file: $help_file" ;;
-"$root"/usr/bin/*) skipped+=("the window looks for its help beside itself ($help_file), not in its data folder") ;;
-*) fail "Help opened '$opened', not the help in $data" ;;
-esac
+    report=$home/window-report.txt
+    : >"$home/xdg-open.log"
+    run_as_user env LD_PRELOAD="$scratch/window_driver.so" VOLCALC_DRIVER_REPORT="$report" \
+        timeout 60 "$bin/volcalc" >"$scratch/window.log" 2>&1 ||
+        { cat "$scratch/window.log" "$report" >&2 || true; fail "the window in $bin did not end normally"; }
+    sed "s|^|$bin: |" "$report"
+    if [ "$rule" = yes ]; then
+        ! grep -q '^message:' "$report" || fail "the window in $bin showed a message box"
+        grep -q '^materials: .*Steel (carbon).*Packaged test steel' "$report" ||
+            fail "the window in $bin does not list the starter catalogue with the user's addition"
+        grep -q '^materials after addition: .*Packaged test alloy' "$report" ||
+            fail "the window's addition in $bin is not listed"
+        grep -q '^[0-9]*=Packaged test alloy$' "$catalogue" || fail "the window's addition is not in $catalogue"
+    fi
+    opened=$(sed -n 's/^opened: //p' "$report" "$home/xdg-open.log" | head -n 1)
+    help_file=${opened#file://}
+    case "$help_file" in
+    "$help_dir"/TORVA.CHM | "$help_dir"/index.html) [ -f "$help_file" ] || fail "Help opens a missing $help_file" ;;
+    "$bin"/TORVA.CHM) skipped+=("the window looks for its help beside itself ($help_file), not in $help_dir") ;;
+    *) fail "Help in $bin opened '$opened', not the help in $help_dir" ;;
+    esac
+}
 
+# The package unpacked into a root the user cannot write: the user's own catalogue is changed,
+# nothing in the root.
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+root_owns "$root"
+user_owns "$home"
+tree_before=$(cd "$root" && find . -printf '%p %s %T@\n' | sort)
+check_programs "$root/usr/bin" "$user_catalogue" "$root/usr/share/orlisk-volcalc"
 tree_after=$(cd "$root" && find . -printf '%p %s %T@\n' | sort)
-[ "$tree_before" = "$tree_after" ] || fail "the programs changed the unpacked package: $(diff <(echo "$tree_before") <(echo "$tree_after"))"
+[ "$tree_before" = "$tree_after" ] ||
+    fail "the programs changed the unpacked package: $(diff <(echo "$tree_before") <(echo "$tree_after"))"
 
-# Debian's own checks ------------------------------------------------------------------------------
+# The portable archive: one folder, unpacked where the user can write, whose catalogue is changed.
+archive=$(build_package TGZ)
+folders=$(tar -tzf "$archive" | cut -d/ -f1 | sort -u)
+[ "$(echo "$folders" | wc -l)" -eq 1 ] || fail "the archive holds more than one folder: $folders"
+mkdir "$home/portable"
+tar -xzf "$archive" -C "$home/portable"
+rm -f "$user_catalogue"
+user_owns "$home"
+portable=$home/portable/$folders
+check_programs "$portable" "$portable/volcalc.ini" "$portable"
+[ ! -e "$user_catalogue" ] || fail "the portable programs wrote the user's catalogue outside their folder"
+
+# Debian's own checks --------------------------------------------------------------------------------
 if command -v lintian >/dev/null; then
     run_as_user env TMPDIR="$home" lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 fi
 
 if [ ${#skipped[@]} -gt 0 ]; then
-    printf 'SKIPPED: %s\n' "${skipped[@]}"
+    printf 'SKIPPED: %s\n' "${skipped[@]}" | sort -u
     exit 77
 fi
-echo "The package is laid out, runs as a user who is not root and passes lintian."
+echo "The package and the archive run as a user who is not root; the package passes lintian."
