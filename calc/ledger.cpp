@@ -7,10 +7,10 @@
 #include <array>
 
 namespace volcalc {
-namespace {
 
-// The totals a calculation would leave, computed before anything is changed.
-LedgerTotals AddCalculation(LedgerTotals totals, CalcGroup group, double volume, double mass) {
+LedgerTotals TotalsAfter(LedgerTotals totals, CalcGroup group, const CalculationResult& result) {
+    const double volume = result.Volume;
+    const double mass = result.Mass;
     if (group == CalcGroup::Object) {
         totals.ObjectVolume = StoreDouble(static_cast<long double>(totals.ObjectVolume) + volume);
         totals.ObjectMass = StoreDouble(static_cast<long double>(totals.ObjectMass) + mass);
@@ -22,6 +22,8 @@ LedgerTotals AddCalculation(LedgerTotals totals, CalcGroup group, double volume,
     totals.TotalMass = StoreDouble(static_cast<long double>(totals.ObjectMass) - totals.ApertureMass);
     return totals;
 }
+
+namespace {
 
 bool AnyEmpty(std::span<const std::string_view> texts) {
     for (std::string_view text : texts) {
@@ -86,7 +88,7 @@ bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
         m_view.ShowWarning(std::string(WrongDataWarning));
         return false;
     }
-    const LedgerTotals next = AddCalculation(m_totals, group, result->Volume, result->Mass);
+    const LedgerTotals next = TotalsAfter(m_totals, group, *result);
 
     m_undoSnapshot = m_totals;
     m_undoAvailable = true;

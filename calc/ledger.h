@@ -78,6 +78,10 @@ struct CalculationResult {
 // throws ECalcError for a text that is not a number or a floating-point error.
 std::optional<CalculationResult> ComputeCalculation(const CalculationInput& input, std::int32_t density);
 
+// The totals a calculation would leave, computed before anything is changed: what
+// Ledger::Calculate stores, so that a caller can check them first.
+LedgerTotals TotalsAfter(LedgerTotals totals, CalcGroup group, const CalculationResult& result);
+
 // Running totals of objects and apertures with one step of undo, and the density in force. A
 // calculation computes everything first and changes the ledger only when every step succeeded.
 class Ledger {

@@ -36,6 +36,8 @@ struct PartsListRow {
     double Volume = 0;
     double PieceMass = 0;
     double Mass = 0;
+
+    friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
 };
 
 // What a front end knows of a calculation the ledger has just accepted.

@@ -80,7 +80,7 @@ int RunInput(const CliCommand& command, std::istream& standardInput, std::ostrea
 
 int RunCommand(const CliCommand& command, std::istream& standardInput, std::ostream& out, std::ostream& err) {
     if (command.action == CliAction::Help) {
-        out << HelpText;
+        out << HelpText();
         return CheckedOutput(ExitSuccess, out, err);
     }
     return CheckedOutput(RunInput(command, standardInput, out, err), out, err);

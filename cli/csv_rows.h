@@ -2,16 +2,25 @@
 
 #include <functional>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace volcalc::cli {
 
-// Reads RFC 4180 CSV (CRLF or LF, an optional UTF-8 byte-order mark, quoted fields holding
-// commas, quotes and line breaks) and hands each record with its 1-based number to `row`.
-// Returns an error text for malformed input, else an empty text.
-std::string
+// Where a list is malformed: the line of the file (blank lines count) and the 0-based field.
+struct CsvSyntaxError {
+    std::size_t Line = 0;
+    std::size_t Field = 0;
+    std::string Text;
+};
+
+// Reads RFC 4180 CSV (CRLF, LF or CR, an optional UTF-8 byte-order mark, quoted fields holding
+// commas, quotes and line breaks; blanks around a field are dropped, blank lines skipped) and
+// hands each record to `row` with the line of the file where it starts. Stops at the first
+// malformed quote and returns where it is.
+std::optional<CsvSyntaxError>
 ReadCsvRows(std::istream& in,
-            const std::function<void(const std::vector<std::string>& fields, std::size_t number)>& row);
+            const std::function<void(const std::vector<std::string>& fields, std::size_t line)>& row);
 
 } // namespace volcalc::cli

@@ -13,17 +13,10 @@ enum class ReportFormat { None, Text, Csv, Json };
 using ReportRow = PartsListRow;
 using Report = PartsList;
 
-inline void WriteTextReport(std::ostream& out, const Report& report, const LedgerTotals& totals,
-                            ReportUnits units) {
-    WritePartsList(PartsListFormat::Text, out, report, totals, units);
-}
-inline void WriteCsvReport(std::ostream& out, const Report& report, const LedgerTotals& totals,
-                           ReportUnits units) {
-    WritePartsList(PartsListFormat::Csv, out, report, totals, units);
-}
-inline void WriteJsonReport(std::ostream& out, const Report& report, const LedgerTotals& totals,
-                            ReportUnits units) {
-    WritePartsList(PartsListFormat::Json, out, report, totals, units);
+inline PartsListFormat PartsListFormatOf(ReportFormat format) {
+    return format == ReportFormat::Csv    ? PartsListFormat::Csv
+           : format == ReportFormat::Json ? PartsListFormat::Json
+                                          : PartsListFormat::Text;
 }
 
 } // namespace volcalc::cli

@@ -13,8 +13,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A text from the input as a message may show it: on one line (control characters written as
+// \n, \t, \xHH) and at most EchoLength characters, cut with "…".
+inline constexpr std::size_t EchoLength = 60;
+std::string Echo(std::string_view text);
+
 inline std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return "\"" + Echo(text) + "\"";
 }
 
 // A message of the window's, with its line break, as one line of the terminal.

@@ -2,6 +2,7 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
+#include "calc/parts_list_writers.h"
 #include "calc/quantity.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
@@ -47,23 +48,54 @@ int ScriptSession::RunScript(std::istream& in) {
 }
 
 int ScriptSession::Finish(bool failed) {
-    switch (m_options.report) {
-    case ReportFormat::None:
-        if (!m_shown) {
-            RunLine("show", m_line + 1);
-        }
-        break;
-    case ReportFormat::Text:
-        WriteTextReport(m_out, m_report, m_ledger.Totals(), m_options.reportUnits);
-        break;
-    case ReportFormat::Csv:
-        WriteCsvReport(m_out, m_report, m_ledger.Totals(), m_options.reportUnits);
-        break;
-    case ReportFormat::Json:
-        WriteJsonReport(m_out, m_report, m_ledger.Totals(), m_options.reportUnits);
-        break;
+    if (m_rowWriter) {
+        m_rowWriter->End(m_ledger.Totals());
+    } else if (m_options.report != ReportFormat::None) {
+        WritePartsList(PartsListFormatOf(m_options.report), m_out, m_report, m_ledger.Totals(),
+                       m_options.reportUnits);
+    } else if (!m_shown) {
+        RunLine("show", m_line + 1);
     }
     return failed ? 1 : 0;
+}
+
+ScriptSession::State ScriptSession::CurrentState() const {
+    State state{m_ledger.Totals(),
+                m_ledger.UndoAvailable(),
+                m_ledger.CurrentDensity(),
+                !m_ledger.HasDensitySource(),
+                -1,
+                {},
+                m_report.Rows()};
+    if (m_catalogue) {
+        state.material = m_catalogue->SelectedIndex();
+        state.materials = m_catalogue->Names();
+    }
+    return state;
+}
+
+ScriptSession::Selection ScriptSession::SavedSelection() const {
+    return {m_ledger.HasDensitySource(), m_catalogue ? m_catalogue->SelectedIndex() : -1,
+            m_ledger.CurrentDensity()};
+}
+
+void ScriptSession::Restore(const Selection& selection) {
+    if (m_catalogue && selection.material >= 0 && m_catalogue->SelectedIndex() != selection.material &&
+        static_cast<std::size_t>(selection.material) < m_catalogue->Names().size()) {
+        m_catalogue->PickMaterial(selection.material);
+    }
+    m_ledger.SetDensitySource(selection.followsCatalogue ? m_catalogue.get() : nullptr);
+    m_ledger.SetDensity(selection.density);
+}
+
+// Reports the failure of the line or row just run, if it failed, and undoes what it changed.
+bool ScriptSession::Failed(const std::string& place, const Selection& before) {
+    if (m_failure.empty()) {
+        return false;
+    }
+    Restore(before);
+    m_err << place << ": " << m_failure << '\n';
+    return true;
 }
 
 bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
@@ -72,6 +104,7 @@ bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
         return true;
     }
     m_failure.clear();
+    const Selection before = SavedSelection();
     try {
         if (std::string error = SplitWords(line, m_words); !error.empty()) {
             throw LineError(error);
@@ -82,19 +115,13 @@ bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
     } catch (const LineError& e) {
         m_failure = e.what();
     }
-    if (m_failure.empty()) {
-        return true;
-    }
-    m_err << "line " << lineNumber << ": " << m_failure << '\n';
-    return false;
+    return !Failed("line " + std::to_string(lineNumber), before);
 }
 
 void ScriptSession::Dispatch(const Words& words) {
     const std::string_view command = words[0];
-    if (command == "object") {
-        Calculate(CalcGroup::Object, words);
-    } else if (command == "aperture") {
-        Calculate(CalcGroup::Aperture, words);
+    if (command == "object" || command == "aperture") {
+        Calculate(words);
     } else if (command == "show") {
         Show(words);
     } else if (command == "undo") {
@@ -118,57 +145,43 @@ void ScriptSession::Dispatch(const Words& words) {
     }
 }
 
-void ScriptSession::Calculate(CalcGroup group, const Words& words) {
-    const bool object = group == CalcGroup::Object;
+void ScriptSession::Calculate(const Words& words) {
     if (words.size() < 4) {
-        throw LineError(std::string("usage: ") + (object ? "object" : "aperture") +
-                        " SHAPE UNIT QUANTITY P...");
+        throw LineError(std::string("usage: ") + std::string(words[0]) + " SHAPE UNIT QUANTITY P...");
     }
-    const ShapeEntry* shape = FindShape(group, words[1]);
-    if (shape == nullptr) {
-        throw LineError(std::string("unknown ") + (object ? "object" : "aperture") + " shape " +
-                        Quoted(words[1]));
-    }
-    if (shape->Rule == nullptr) {
-        throw LineError(Quoted(words[1]) + " is not a solid: choose an aperture shape");
-    }
-    if (!LengthUnitFromName(words[2])) {
-        throw LineError("unknown length unit " + Quoted(words[2]));
-    }
-    const std::size_t given = words.size() - 4;
-    if (given != shape->Parameters.size()) {
-        throw LineError(Quoted(shape->DisplayName) + " takes " + std::to_string(shape->Parameters.size()) +
-                        " parameters, " + std::to_string(given) + " given");
-    }
-    const QuantityRules& rules = QuantityFieldRules;
-    const std::int32_t quantity = rules.Clamp(rules.Read(words[3]));
-    AddCalculation(
-        {group, shape, words[2], quantity, std::span<const std::string_view>(words.data() + 4, given)});
+    AddCalculation(CheckCalculation({words[0], words[1], words[2], words[3],
+                                     std::span<const std::string_view>(words.data() + 4, words.size() - 4)}));
 }
 
-void ScriptSession::AddCalculation(const Calculation& c) {
-    if (!m_ledger.Calculate(c.group, {*c.shape->Rule, c.texts, c.quantity, c.unit})) {
+void ScriptSession::CheckReportable(const CheckedCalculation& c) const {
+    const std::int32_t density =
+        m_ledger.HasDensitySource() ? m_catalogue->SelectedDensity() : m_ledger.CurrentDensity();
+    const auto all = ComputeCalculation({*c.Shape->Rule, c.Parameters, c.Quantity, c.Unit}, density);
+    if (!all) {
+        return; // the ledger refuses it with its warning
+    }
+    FiguresOf(MakePartsListRow({0, c.Group, *c.Shape, c.Unit, c.Quantity, c.Parameters, {}, density, *all}),
+              m_options.reportUnits);
+    TotalsIn(TotalsAfter(m_ledger.Totals(), c.Group, *all), m_options.reportUnits);
+}
+
+void ScriptSession::AddCalculation(const CheckedCalculation& c) {
+    if (m_options.report != ReportFormat::None) {
+        CheckReportable(c);
+    }
+    if (!m_ledger.Calculate(c.Group, {*c.Shape->Rule, c.Parameters, c.Quantity, c.Unit})) {
         return;
     }
     if (m_options.report == ReportFormat::None) {
         return;
     }
-    const CalculationResult piece =
-        *ComputeCalculation({*c.shape->Rule, c.texts, 1, c.unit}, m_ledger.CurrentDensity());
-    const double sign = c.group == CalcGroup::Object ? 1.0 : -1.0;
-    ReportRow row{m_line,
-                  c.group,
-                  c.shape->DisplayName,
-                  *std::find(LengthUnitNames.begin(), LengthUnitNames.end(), c.unit),
-                  c.quantity,
-                  {c.texts.begin(), c.texts.end()},
-                  MaterialLabel(),
-                  m_ledger.CurrentDensity(),
-                  sign * piece.Volume,
-                  sign * m_ledger.LastResult().Volume,
-                  sign * piece.Mass,
-                  sign * m_ledger.LastResult().Mass};
-    m_report.Add(std::move(row));
+    PartsListRow row = MakePartsListRow({m_line, c.Group, *c.Shape, c.Unit, c.Quantity, c.Parameters,
+                                         MaterialLabel(), m_ledger.CurrentDensity(), m_ledger.LastResult()});
+    if (m_rowWriter) {
+        m_rowWriter->Row(row);
+    } else {
+        m_report.Add(std::move(row));
+    }
 }
 
 std::string ScriptSession::MaterialLabel() const {

@@ -2,6 +2,7 @@
 
 #include "calc/ledger.h"
 #include "calc/shapes.h"
+#include "calculation_check.h"
 #include "materials/material_catalogue.h"
 #include "report.h"
 
@@ -20,7 +21,7 @@ struct ScriptOptions {
     bool precise = false;                           // show figures with 17 significant digits
     bool strict = false;                            // stop at the first failing line
     std::optional<std::filesystem::path> catalogue; // material file; none: no materials
-    ReportFormat report = ReportFormat::None;       // written when the script ends
+    ReportFormat report = ReportFormat::None;       // a script's when it ends, a list's row by row
     ReportUnits reportUnits;
 };
 
@@ -36,8 +37,22 @@ public:
     // Returns the exit status.
     int RunScript(std::istream& in);
     // Runs the calculations of a CSV list: group,shape,unit,quantity,material,p1..p5 per row,
-    // with an optional header row. Returns the exit status.
+    // with an optional header row. A report is written row by row and always completed, also
+    // when the list stops at a malformed line or with --strict. Returns the exit status.
     int RunCsv(std::istream& in);
+
+    // Everything a line can change; a failing line leaves it equal.
+    struct State {
+        LedgerTotals totals;
+        bool undoAvailable = false;
+        std::int32_t density = 0;
+        bool densityFixed = false;
+        int material = -1;
+        std::vector<std::string> materials;
+        std::vector<PartsListRow> rows;
+        friend bool operator==(const State&, const State&) = default;
+    };
+    State CurrentState() const;
 
     const Ledger& GetLedger() const { return m_ledger; }
     const Report& GetReport() const { return m_report; }
@@ -45,22 +60,28 @@ public:
 private:
     using Words = std::vector<std::string_view>;
 
-    struct Calculation {
-        CalcGroup group;
-        const ShapeEntry* shape;
-        std::string_view unit;
-        std::int32_t quantity;
-        std::span<const std::string_view> texts;
+    // What a failing line must leave as it found it besides the ledger, which changes only
+    // when a calculation succeeds.
+    struct Selection {
+        bool followsCatalogue = false;
+        int material = -1;
+        std::int32_t density = 0;
     };
 
     void Dispatch(const Words& words);
-    void Calculate(CalcGroup group, const Words& words);
-    void AddCalculation(const Calculation& calculation);
-    void RunCsvRow(const std::vector<std::string>& fields, std::size_t number);
+    void Calculate(const Words& words);
+    void AddCalculation(const CheckedCalculation& calculation);
+    // Throws EOverflow when the row or the totals it would leave cannot be written in the
+    // report's units, before anything changes.
+    void CheckReportable(const CheckedCalculation& calculation) const;
+    void RunCsvRow(const std::vector<std::string>& fields, std::size_t line);
     void SetCsvMaterial(std::string_view text);
     void Undo();
     void Reset();
     int Finish(bool failed);
+    bool Failed(const std::string& place, const Selection& before);
+    Selection SavedSelection() const;
+    void Restore(const Selection& selection);
     std::string MaterialLabel() const;
     void Show(const Words& words);
     void SetDensity(const Words& words);
@@ -98,6 +119,8 @@ private:
     std::size_t m_line = 0;
     Words m_words;
     Report m_report;
+    // A list's report is written as its rows are made: a list has no undo or reset.
+    std::unique_ptr<PartsListWriter> m_rowWriter;
 };
 
 } // namespace volcalc::cli

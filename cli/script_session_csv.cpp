@@ -1,8 +1,8 @@
 // Weighing a list kept in a spreadsheet: one calculation a CSV row.
 #include "calc/errors.h"
 #include "calc/number_text.h"
-#include "calc/quantity.h"
-#include "calc/units.h"
+#include "calc/parts_list_writers.h"
+#include "calculation_check.h"
 #include "csv_rows.h"
 #include "script_line_error.h"
 #include "script_session.h"
@@ -12,45 +12,40 @@
 #include <istream>
 
 namespace volcalc::cli {
-
-int ScriptSession::RunCsv(std::istream& in) {
-    bool failed = false;
-    bool stopped = false;
-    const std::string error =
-        ReadCsvRows(in, [&](const std::vector<std::string>& fields, std::size_t number) {
-            if (stopped) {
-                return;
-            }
-            m_failure.clear();
-            try {
-                RunCsvRow(fields, number);
-            } catch (const ECalcError& e) {
-                m_failure = ErrorBoxText(e.what());
-            } catch (const LineError& e) {
-                m_failure = e.what();
-            }
-            if (!m_failure.empty()) {
-                m_err << "row " << number << (m_failure.starts_with("column ") ? ", " : ": ") << m_failure
-                      << '\n';
-                failed = true;
-                stopped = m_options.strict;
-            }
-        });
-    if (!error.empty()) {
-        m_err << error << '\n';
-        return 1;
-    }
-    return stopped ? 1 : Finish(failed);
-}
-
 namespace {
 
 constexpr const char* CsvColumns[] = {"group", "shape", "unit", "quantity", "material",
                                       "p1",    "p2",    "p3",   "p4",       "p5"};
+constexpr std::size_t MaterialColumn = 4;
+constexpr std::size_t FirstParameterColumn = 5;
 
-LineError ColumnError(std::size_t column, const std::string& message) {
-    return LineError("column " + std::string(CsvColumns[column]) + ": " + message);
+std::string Place(std::size_t line, std::size_t column) {
+    return "line " + std::to_string(line) + ", column " +
+           (column < std::size(CsvColumns) ? CsvColumns[column] : std::to_string(column + 1));
 }
+
+std::size_t ColumnOf(const CalculationError& e) {
+    switch (e.Part) {
+    case CalculationPart::Group:
+        return 0;
+    case CalculationPart::Shape:
+        return 1;
+    case CalculationPart::Unit:
+        return 2;
+    case CalculationPart::Quantity:
+        return 3;
+    case CalculationPart::Parameter:
+        break;
+    }
+    return FirstParameterColumn + e.Parameter;
+}
+
+// A failure that belongs to one column of the row.
+class ColumnError : public LineError {
+public:
+    ColumnError(std::size_t column, const std::string& message) : LineError(message), Column(column) {}
+    std::size_t Column;
+};
 
 bool IsHeader(const std::vector<std::string>& fields) {
     return !fields.empty() && (fields[0] == "group" || fields[0] == "Group" || fields[0] == "GROUP");
@@ -58,57 +53,65 @@ bool IsHeader(const std::vector<std::string>& fields) {
 
 } // namespace
 
-void ScriptSession::RunCsvRow(const std::vector<std::string>& fields, std::size_t number) {
-    m_line = number;
-    if (number == 1 && IsHeader(fields)) {
-        return;
+int ScriptSession::RunCsv(std::istream& in) {
+    if (m_options.report != ReportFormat::None) {
+        m_rowWriter = MakePartsListWriter(PartsListFormatOf(m_options.report), m_out, m_options.reportUnits);
+        m_rowWriter->Begin();
     }
+    bool failed = false;
+    bool first = true;
+    const auto error = ReadCsvRows(in, [&](const std::vector<std::string>& fields, std::size_t line) {
+        const bool header = first && IsHeader(fields);
+        first = false;
+        if (header || !m_out || (failed && m_options.strict)) {
+            return;
+        }
+        m_failure.clear();
+        const Selection before = SavedSelection();
+        std::string place = "line " + std::to_string(line);
+        try {
+            RunCsvRow(fields, line);
+        } catch (const ColumnError& e) {
+            m_failure = e.what();
+            place = Place(line, e.Column);
+        } catch (const CalculationError& e) {
+            m_failure = e.what();
+            place = Place(line, ColumnOf(e));
+        } catch (const ECalcError& e) {
+            m_failure = ErrorBoxText(e.what());
+        } catch (const LineError& e) {
+            m_failure = e.what();
+        }
+        failed = Failed(place, before) || failed;
+    });
+    if (error) {
+        m_err << Place(error->Line, error->Field) << ": malformed CSV: " << error->Text << '\n';
+        failed = true;
+    }
+    return !m_out ? 2 : Finish(failed);
+}
+
+void ScriptSession::RunCsvRow(const std::vector<std::string>& fields, std::size_t line) {
+    m_line = line;
     if (fields.size() < 4 || fields.size() > std::size(CsvColumns)) {
         throw LineError("expected group,shape,unit,quantity,material,p1..p5 but found " +
                         std::to_string(fields.size()) + " columns");
     }
-    const auto group = fields[0] == "object"     ? std::optional(CalcGroup::Object)
-                       : fields[0] == "aperture" ? std::optional(CalcGroup::Aperture)
-                                                 : std::nullopt;
-    if (!group) {
-        throw ColumnError(0, "expected object or aperture, found " + Quoted(fields[0]));
-    }
-    const bool object = *group == CalcGroup::Object;
-    const ShapeEntry* shape = FindShape(*group, fields[1]);
-    if (shape == nullptr || shape->Rule == nullptr) {
-        throw ColumnError(1, std::string("unknown ") + (object ? "object" : "aperture") + " shape " +
-                                 Quoted(fields[1]));
-    }
-    if (!LengthUnitFromName(fields[2])) {
-        throw ColumnError(2, "unknown length unit " + Quoted(fields[2]));
-    }
-    std::array<std::string_view, 5> texts{};
-    const std::size_t count = shape->Parameters.size();
-    for (std::size_t i = 0; i + 5 < fields.size(); ++i) {
-        if (i >= count && !fields[i + 5].empty()) {
-            throw ColumnError(i + 5,
-                              Quoted(shape->DisplayName) + " takes " + std::to_string(count) + " parameters");
-        }
-        if (i < count) {
-            texts[i] = fields[i + 5];
+    std::array<std::string_view, std::size(CsvColumns) - FirstParameterColumn> parameters{};
+    std::size_t given = 0;
+    for (std::size_t column = FirstParameterColumn; column < fields.size(); ++column) {
+        parameters[column - FirstParameterColumn] = fields[column];
+        if (!fields[column].empty()) {
+            given = column - FirstParameterColumn + 1;
         }
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        if (texts[i].empty()) {
-            throw ColumnError(i + 5, "empty; " + OneLine(std::string(WrongDataWarning)));
-        }
-        try {
-            ParseDecimalText(texts[i]);
-        } catch (const ECalcError& e) {
-            throw ColumnError(i + 5, ErrorBoxText(e.what()));
-        }
+    const CheckedCalculation calculation =
+        CheckCalculation({fields[0], fields[1], fields[2], fields[3],
+                          std::span<const std::string_view>(parameters.data(), given)});
+    if (fields.size() > MaterialColumn) {
+        SetCsvMaterial(fields[MaterialColumn]);
     }
-    if (fields.size() > 4) {
-        SetCsvMaterial(fields[4]);
-    }
-    const QuantityRules& rules = QuantityFieldRules;
-    AddCalculation({*group, shape, fields[2], rules.Clamp(rules.Read(fields[3])),
-                    std::span<const std::string_view>(texts.data(), count)});
+    AddCalculation(calculation);
 }
 
 void ScriptSession::SetCsvMaterial(std::string_view text) {
@@ -118,7 +121,7 @@ void ScriptSession::SetCsvMaterial(std::string_view text) {
     if (text.starts_with("density ")) {
         const auto density = ReadIntegerText(text.substr(8));
         if (!density) {
-            throw ColumnError(4, ErrorBoxText(InvalidIntegerError(std::string(text.substr(8))).what()));
+            throw ColumnError(MaterialColumn, ErrorBoxText(InvalidIntegerError(Echo(text.substr(8))).what()));
         }
         FixDensity(*density);
         return;
@@ -134,7 +137,7 @@ void ScriptSession::SetCsvMaterial(std::string_view text) {
             return;
         }
     }
-    throw ColumnError(4, "no material named " + Quoted(text));
+    throw ColumnError(MaterialColumn, "no material named " + Quoted(text));
 }
 
 } // namespace volcalc::cli

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "calc/ledger.h"
+#include "calc/shapes.h"
+#include "script_line_error.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace volcalc::cli {
+
+// The parts of a calculation, as a script line's words or a list row's fields hold them.
+struct CalculationWords {
+    std::string_view Group; // "object" or "aperture"
+    std::string_view Shape;
+    std::string_view Unit;
+    std::string_view Quantity;
+    std::span<const std::string_view> Parameters; // as given, trailing empty cells dropped
+};
+
+// Which part a failure is about, so that a list can name its column.
+enum class CalculationPart { Group, Shape, Unit, Quantity, Parameter };
+
+class CalculationError : public LineError {
+public:
+    CalculationError(CalculationPart part, std::size_t parameter, const std::string& message)
+        : LineError(message), Part(part), Parameter(parameter) {}
+    CalculationPart Part;
+    std::size_t Parameter; // 0-based, for CalculationPart::Parameter
+};
+
+// A calculation whose words name a shape, a unit and parameters of the shape table, each
+// parameter a number.
+struct CheckedCalculation {
+    CalcGroup Group = CalcGroup::Object;
+    const ShapeEntry* Shape = nullptr;
+    std::string_view Unit;
+    std::int32_t Quantity = 1;
+    std::span<const std::string_view> Parameters;
+};
+
+// The one check of scripts and lists: the shape table's shapes, units and parameter counts,
+// then each parameter. Throws CalculationError. Whether the values describe a solid is the
+// ledger's to say.
+CheckedCalculation CheckCalculation(const CalculationWords& words);
+
+} // namespace volcalc::cli

@@ -1,0 +1,125 @@
+#include "help_text.h"
+
+#include "calc/shapes.h"
+#include "calc/units.h"
+
+#include <span>
+
+namespace volcalc::cli {
+namespace {
+
+constexpr const char* Usage = R"(Usage: volcalc-cli [OPTIONS] [FILE]
+       volcalc-cli [OPTIONS] --input-csv LIST.csv
+
+Weighs solid bodies as the Orlisk Volume Calculator window does, from a script.
+Commands are read from FILE, or from standard input when no FILE is given.
+
+Options:
+  --precise     show figures as doubles with 17 significant digits
+  --strict      stop at the first line that fails
+  --ini FILE    material catalogue to use (default: volcalc.ini beside this program)
+  --report      at the end, list every calculation that counts (a bill of materials),
+                then the totals; undo removes the last row, reset clears the list
+  --csv         write that report as CSV (RFC 4180, header row, full precision, ".")
+  --json        write that report as one JSON document
+  --volume-unit UNIT, --mass-unit UNIT
+                display units of the report (default: meter, kilogram)
+  --input-csv FILE
+                weigh a list kept in a spreadsheet: one calculation a row,
+                group,shape,unit,quantity,material,p1,p2,p3,p4,p5
+                (header row optional, trailing empty parameters allowed; material is
+                a catalogue name, "density N", or empty to keep the one in force)
+  --help        show this text
+
+Script: one command a line; blank lines and lines starting with "#" are ignored.
+Words are separated by blanks; write a word holding blanks in double quotes.
+
+  density N                          the density in force becomes N kg/m3
+  material NAME                      select the first material of that exact name
+  materials                          list the catalogue: NAME<TAB>DENSITY per line
+  add-material NAME DENSITY          append a material (DENSITY truncated to an integer)
+  remove-material NAME               remove the first material of that name; as in the
+                                     window, the first material left is then selected
+                                     and its density is in force
+  object SHAPE UNIT QUANTITY P...    add an object, as the object calculate button
+  aperture SHAPE UNIT QUANTITY P...  add an aperture (a hole), as the aperture button
+  undo                               take back the last calculation (one step)
+  reset                              set every total to zero
+  show [VOLUME_UNIT [MASS_UNIT]]     print the totals (default: meter kilogram)
+
+Shapes, their parameters in order, and where they can be used:
+)";
+
+constexpr const char* Rules = R"(
+Parameters accept "." or "," as decimal separator. QUANTITY is a whole number,
+clamped to 1..1000 (a text that is not a whole number counts as 1).
+
+"show" prints two tab-separated lines:
+  volume<TAB>UNIT<TAB>object<TAB>aperture<TAB>total
+  mass<TAB>UNIT<TAB>object<TAB>aperture<TAB>total
+A script without "show" prints one at its end.
+
+A failing line prints "line N: MESSAGE" on standard error and changes nothing
+(totals, undo, report rows, the material selected, the density in force); the
+script goes on unless --strict is given. With a report, a line whose figures or
+totals cannot be written in the report's units fails with "Floating point overflow.".
+
+Exit status:
+  0  every line held
+  1  some line failed (its message names it)
+  2  bad arguments, a script or list that cannot be read, or output
+     that cannot be written ("volcalc-cli: cannot write output: REASON")
+
+Report rows: line, group, shape, unit, quantity, parameters as typed, material
+(or "density N"), density, volume of one piece and of all pieces, mass of one
+piece and of all pieces; apertures are negative. With --csv or --json, "show"
+prints nothing: the document is the whole output.
+
+Example:
+  density 7850
+  object Parallelepiped millimeter 1 1000 1000 1000
+  aperture Cylinder millimeter 4 100 1000
+  show meter "metric ton"
+)";
+
+std::string Word(std::string_view name) {
+    return name.find(' ') == std::string_view::npos ? std::string(name) : "\"" + std::string(name) + "\"";
+}
+
+std::string Padded(std::string text, std::size_t width) {
+    text.resize(std::max(text.size() + 1, width), ' ');
+    return text;
+}
+
+template <std::size_t N> std::string Words(const std::array<std::string_view, N>& names) {
+    std::string line;
+    for (std::string_view name : names) {
+        line += (line.empty() ? "" : " ") + Word(name);
+    }
+    return line;
+}
+
+} // namespace
+
+std::string ShapeListText() {
+    std::string text;
+    for (const ShapeEntry& shape : ObjectShapes) {
+        std::string parameters;
+        for (const ShapeParameter& parameter : shape.Parameters) {
+            parameters += (parameters.empty() ? "" : " ") + std::string(parameter.Letter);
+        }
+        const ShapeEntry* hole = FindShape(CalcGroup::Aperture, shape.DisplayName);
+        const bool aperture = hole != nullptr && hole->Rule != nullptr;
+        text += "  " + Padded(Word(shape.DisplayName), 18) + Padded(parameters, 16) +
+                (aperture ? "object or aperture" : "object only") + "\n";
+    }
+    return text;
+}
+
+std::string HelpText() {
+    return Usage + ShapeListText() + "Length units: " + Words(LengthUnitNames) +
+           "\nVolume units: " + Words(VolumeUnitNames) + " (cubic)\nMass units:   " + Words(MassUnitNames) +
+           "\n" + Rules;
+}
+
+} // namespace volcalc::cli
