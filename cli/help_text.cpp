@@ -116,10 +116,13 @@ std::string ShapeListText() {
     return text;
 }
 
+std::string UnitListText() {
+    return "Length units: " + Words(LengthUnitNames) + "\nVolume units: " + Words(VolumeUnitNames) +
+           " (cubic)\nMass units:   " + Words(MassUnitNames) + "\n";
+}
+
 std::string HelpText() {
-    return Usage + ShapeListText() + "Length units: " + Words(LengthUnitNames) +
-           "\nVolume units: " + Words(VolumeUnitNames) + " (cubic)\nMass units:   " + Words(MassUnitNames) +
-           "\n" + Rules;
+    return Usage + ShapeListText() + UnitListText() + Rules;
 }
 
 } // namespace volcalc::cli

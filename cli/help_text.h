@@ -9,6 +9,9 @@ namespace volcalc::cli {
 // manual page carries the same lines.
 std::string ShapeListText();
 
+// The length, volume and mass units, one list a line. The manual page carries the same lines.
+std::string UnitListText();
+
 // What --help prints.
 std::string HelpText();
 
