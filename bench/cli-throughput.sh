@@ -39,11 +39,14 @@ awk -v n="$lines" 'BEGIN {
         else print "aperture,Cylinder,millimeter,4,,22,10,,,\r"
     }
 }' >"$csv"
-start=$(date +%s.%N)
-/usr/bin/time -f "%M" -o "$csv.mem" "$cli" --ini /nonexistent/volcalc.ini --csv --input-csv "$csv" >/dev/null
-end=$(date +%s.%N)
-awk -v s="$start" -v e="$end" -v n="$lines" -v m="$(cat "$csv.mem")" 'BEGIN {
-    t = e - s
-    printf "volcalc-cli --csv --input-csv: %d rows in %.3f s = %.0f rows/s, peak memory %.0f MB\n", n, t, n / t, m / 1024
-}'
+# The same list as a CSV and as a JSON report, side by side: time and peak memory.
+for format in csv json; do
+    start=$(date +%s.%N)
+    /usr/bin/time -f "%M" -o "$csv.mem" "$cli" --ini /nonexistent/volcalc.ini --$format --input-csv "$csv" >/dev/null
+    end=$(date +%s.%N)
+    awk -v s="$start" -v e="$end" -v n="$lines" -v m="$(cat "$csv.mem")" -v f="$format" 'BEGIN {
+        t = e - s
+        printf "volcalc-cli --%s --input-csv: %d rows in %.3f s = %.0f rows/s, peak memory %.1f MB\n", f, n, t, n / t, m / 1024
+    }'
+done
 rm -f "$csv.mem"

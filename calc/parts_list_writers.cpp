@@ -6,6 +6,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace volcalc {
 namespace {
@@ -122,6 +123,63 @@ private:
     ReportUnits m_units;
 };
 
+// JSON text as the library's dump writes it (no ASCII escaping, invalid UTF-8 replaced), with
+// a quick path for plain ASCII that a long list is made of.
+void JsonString(std::ostream& out, std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            out << nlohmann::json(std::string(text))
+                       .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+            return;
+        }
+    }
+    out << '"';
+    for (char c : text) {
+        switch (c) {
+        case '"':
+            out << "\\\"";
+            break;
+        case '\\':
+            out << "\\\\";
+            break;
+        case '\b':
+            out << "\\b";
+            break;
+        case '\f':
+            out << "\\f";
+            break;
+        case '\n':
+            out << "\\n";
+            break;
+        case '\r':
+            out << "\\r";
+            break;
+        case '\t':
+            out << "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                constexpr char Digits[] = "0123456789abcdef";
+                out << "\\u00" << Digits[(c >> 4) & 15] << Digits[c & 15];
+            } else {
+                out << c;
+            }
+        }
+    }
+    out << '"';
+}
+
+// A double as the library writes it: shortest round trip, ".0" on whole numbers, null when not finite.
+void JsonNumber(std::ostream& out, double value) {
+    if (!std::isfinite(value)) {
+        out << "null";
+        return;
+    }
+    std::array<char, 64> buffer{};
+    const char* end = nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    out << std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+}
+
 // The document as a two-space indented dump of {volume_unit, mass_unit, rows: [...], totals},
 // written a row at a time.
 class JsonWriter : public PartsListWriter {
@@ -129,40 +187,56 @@ public:
     JsonWriter(std::ostream& out, ReportUnits units) : m_out(out), m_units(units) {}
 
     void Begin() override {
-        m_out << "{\n  \"volume_unit\": " << Dump("cubic " + std::string(NameOf(m_units.Volume)), 0)
-              << ",\n  \"mass_unit\": " << Dump(std::string(NameOf(m_units.Mass)), 0) << ",\n  \"rows\": [";
+        m_out << "{\n  \"volume_unit\": ";
+        JsonString(m_out, "cubic " + std::string(NameOf(m_units.Volume)));
+        m_out << ",\n  \"mass_unit\": ";
+        JsonString(m_out, NameOf(m_units.Mass));
+        m_out << ",\n  \"rows\": [";
     }
 
     void Row(const PartsListRow& row) override {
         const RowFigures f = FiguresOf(row, m_units);
-        const nlohmann::ordered_json object = {
-            {"line", row.Line},         {"group", GroupName(row.Group)}, {"shape", row.Shape},
-            {"unit", row.Unit},         {"quantity", row.Quantity},      {"parameters", row.Parameters},
-            {"material", row.Material}, {"density", row.Density},        {"piece_volume", f.PieceVolume},
-            {"volume", f.Volume},       {"piece_mass", f.PieceMass},     {"mass", f.Mass}};
-        m_out << (m_rows++ == 0 ? "\n    " : ",\n    ") << Dump(object, 4);
+        m_out << (m_rows++ == 0 ? "\n    {\n" : ",\n    {\n") << "      \"line\": " << row.Line
+              << ",\n      \"group\": ";
+        JsonString(m_out, GroupName(row.Group));
+        m_out << ",\n      \"shape\": ";
+        JsonString(m_out, row.Shape);
+        m_out << ",\n      \"unit\": ";
+        JsonString(m_out, row.Unit);
+        m_out << ",\n      \"quantity\": " << row.Quantity << ",\n      \"parameters\": [";
+        for (std::size_t i = 0; i < row.Parameters.size(); ++i) {
+            m_out << (i == 0 ? "\n        " : ",\n        ");
+            JsonString(m_out, row.Parameters[i]);
+        }
+        m_out << (row.Parameters.empty() ? "]" : "\n      ]") << ",\n      \"material\": ";
+        JsonString(m_out, row.Material);
+        m_out << ",\n      \"density\": " << row.Density;
+        const std::pair<const char*, double> figures[] = {{"piece_volume", f.PieceVolume},
+                                                          {"volume", f.Volume},
+                                                          {"piece_mass", f.PieceMass},
+                                                          {"mass", f.Mass}};
+        for (const auto& [name, value] : figures) {
+            m_out << ",\n      \"" << name << "\": ";
+            JsonNumber(m_out, value);
+        }
+        m_out << "\n    }";
     }
 
     void End(const LedgerTotals& totals) override {
-        nlohmann::ordered_json sums;
+        m_out << (m_rows == 0 ? "]" : "\n  ]") << ",\n  \"totals\": {";
+        const char* separator = "\n";
         for (const TotalLine& line : TotalLines(TotalsIn(totals, m_units))) {
-            sums[line.Name] = {{"volume", line.Volume}, {"mass", line.Mass}};
+            m_out << separator << "    \"" << line.Name << "\": {\n      \"volume\": ";
+            JsonNumber(m_out, line.Volume);
+            m_out << ",\n      \"mass\": ";
+            JsonNumber(m_out, line.Mass);
+            m_out << "\n    }";
+            separator = ",\n";
         }
-        m_out << (m_rows == 0 ? "]" : "\n  ]") << ",\n  \"totals\": " << Dump(sums, 2) << "\n}\n";
+        m_out << "\n  }\n}\n";
     }
 
 private:
-    // Invalid UTF-8 in a name is replaced rather than aborting the whole document.
-    static std::string Dump(const nlohmann::ordered_json& value, std::size_t indent) {
-        std::string text = value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
-        const std::string margin = "\n" + std::string(indent, ' ');
-        for (std::size_t at = 0; indent > 0 && (at = text.find('\n', at)) != std::string::npos;
-             at += margin.size()) {
-            text.replace(at, 1, margin);
-        }
-        return text;
-    }
-
     std::ostream& m_out;
     ReportUnits m_units;
     std::size_t m_rows = 0;
