@@ -249,7 +249,7 @@ void ScriptSession::SetDensity(const Words& words) {
     ExpectWords(words, 2, 2, "density N");
     const auto density = ReadIntegerText(words[1]);
     if (!density) {
-        throw InvalidIntegerError(std::string(words[1]));
+        throw InvalidIntegerError(Echo(words[1]));
     }
     FixDensity(*density);
 }
@@ -299,7 +299,18 @@ void ScriptSession::ListMaterials(const Words& words) {
 void ScriptSession::AddMaterial(const Words& words) {
     ExpectWords(words, 3, 3, "add-material NAME DENSITY");
     MaterialCatalogue& catalogue = Catalogue();
-    const std::int32_t density = DensityFromText(words[2]);
+    std::int32_t density = 0;
+    try {
+        density = DensityFromText(words[2]);
+    } catch (const EConvertError& e) {
+        // The message quotes the text whole; a message shows it cut.
+        std::string message = e.what();
+        const std::string whole = "'" + std::string(words[2]) + "'";
+        if (const auto at = message.find(whole); at != std::string::npos) {
+            message.replace(at, whole.size(), "'" + Echo(words[2]) + "'");
+        }
+        throw EConvertError(message);
+    }
     catalogue.NewMaterialName = std::string(words[1]);
     catalogue.NewMaterialDensity = density;
     catalogue.AddMaterial();

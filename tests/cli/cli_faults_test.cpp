@@ -196,6 +196,8 @@ TEST(Places, EchoedValuesAreOneShortLine) {
         {"object Sphere meter 1 " + huge + "x",
          "'" + std::string(60, '7') + "…' is not a valid floating point value."},
         {"material \"a\tb\x01\"", "no material named \"a\\tb\\x01\""},
+        {"add-material Lead " + huge, "'" + std::string(60, '7') + "…' is not a valid floating point value."},
+        {"density 1" + huge, "'1" + std::string(59, '7') + "…' is not a valid integer value."},
         {"frob\x7F\x1B[2J", "unknown command \"frob\\x7F\\x1B[2J\""},
         {"object \"" + std::string(59, 'e') + "éé\" meter 1 1",
          "unknown object shape \"" + std::string(59, 'e') + "é…\""},
