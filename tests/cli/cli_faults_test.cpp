@@ -148,6 +148,10 @@ TEST(FailingLineChangesNothing, RefusedRemovalKeepsTheMaterialAndItsDensity) {
     EXPECT_TRUE(session.CurrentState() == before);
     ASSERT_TRUE(session.RunLine("object Parallelepiped meter 1 1 1 1", 3));
     EXPECT_EQ(session.GetLedger().Totals().ObjectMass, 2000);
+    // A removal that succeeds picks the next material, whose density then applies.
+    ASSERT_TRUE(session.RunLine("remove-material Water", 4));
+    ASSERT_TRUE(session.RunLine("object Parallelepiped meter 1 1 1 1", 5));
+    EXPECT_EQ(session.GetLedger().Totals().ObjectMass, 13340);
 }
 
 TEST(FailingLineChangesNothing, FailingListRowKeepsTheDensityInForce) {
