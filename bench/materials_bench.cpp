@@ -17,12 +17,7 @@ using volcalc::MaterialCatalogue;
 // Says yes to everything and hands over the same material each time.
 class YesDialogs : public volcalc::CatalogueDialogs {
 public:
-    MaterialCatalogue* Catalogue = nullptr;
-    bool RunAddMaterialDialog() override {
-        Catalogue->NewMaterialName = "Oak";
-        Catalogue->NewMaterialDensity = 700;
-        return true;
-    }
+    std::optional<volcalc::NewMaterial> AskNewMaterial() override { return volcalc::NewMaterial{"Oak", 700}; }
     bool Confirm(const std::string&) override { return true; }
     void ShowError(const std::string& text) override { throw std::runtime_error(text); }
     void SetBusyCursor(bool) override {}
@@ -40,7 +35,6 @@ public:
         for (std::int64_t i = 0; i < count; ++i) {
             m_content += std::to_string(i) + "=" + std::to_string(1000 + i % 9000) + "\n";
         }
-        Dialogs.Catalogue = &Catalogue;
         Restore();
     }
     ~Fixture() { std::filesystem::remove_all(m_folder); }

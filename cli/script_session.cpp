@@ -311,9 +311,7 @@ void ScriptSession::AddMaterial(const Words& words) {
         }
         throw EConvertError(message);
     }
-    catalogue.NewMaterialName = std::string(words[1]);
-    catalogue.NewMaterialDensity = density;
-    catalogue.AddMaterial();
+    catalogue.AddMaterial({std::string(words[1]), density});
 }
 
 void ScriptSession::RemoveMaterial(const Words& words) {

@@ -104,7 +104,7 @@ private:
     void ShowWarning(const std::string& text) override;
     void ShowDensity(std::int32_t) override {}
     // CatalogueDialogs: scripts answer every question themselves.
-    bool RunAddMaterialDialog() override { return true; }
+    std::optional<NewMaterial> AskNewMaterial() override { return std::nullopt; }
     bool Confirm(const std::string&) override { return true; }
     void ShowError(const std::string& text) override;
     void SetBusyCursor(bool) override {}

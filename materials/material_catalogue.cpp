@@ -99,9 +99,12 @@ std::int32_t MaterialCatalogue::SelectedDensity() const {
 }
 
 void MaterialCatalogue::AddMaterial() {
-    if (!m_dialogs.RunAddMaterialDialog()) {
-        return;
+    if (const std::optional<NewMaterial> material = m_dialogs.AskNewMaterial()) {
+        AddMaterial(*material);
     }
+}
+
+void MaterialCatalogue::AddMaterial(const NewMaterial& material) {
     if (m_names.size() >= MaxMaterials) {
         m_dialogs.ShowError(std::string(AddMaterialError));
         return;
@@ -109,8 +112,8 @@ void MaterialCatalogue::AddMaterial() {
     const std::size_t before = m_names.size();
     try {
         IniFile ini(m_iniPath, m_writer);
-        m_names.push_back(OneLine(NewMaterialName));
-        m_densities.push_back(NewMaterialDensity);
+        m_names.push_back(OneLine(material.Name));
+        m_densities.push_back(material.Density);
         // The whole working copy is written, so entries that took defaults when loaded now hold them.
         WriteEntries(ini, m_names, m_densities);
         ini.UpdateFile();

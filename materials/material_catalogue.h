@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,18 @@ inline constexpr std::string_view RemoveMaterialError = "Error at removing of a 
 // The executable's path with its extension replaced by ".ini" (".ini" appended when it has none).
 std::filesystem::path CatalogueFilePath(const std::filesystem::path& executable);
 
+// A material as the user typed it into the add-material dialog.
+struct NewMaterial {
+    std::string Name;
+    std::int32_t Density = 0;
+};
+
 // Everything the catalogue operations need from the desktop.
 class CatalogueDialogs {
 public:
     virtual ~CatalogueDialogs() = default;
-    // Empties and shows the add-material dialog. On OK the dialog has handed over the name and the
-    // density (MaterialCatalogue::NewMaterialName / NewMaterialDensity) and true is returned.
-    virtual bool RunAddMaterialDialog() = 0;
+    // Empties and shows the add-material dialog: the material on OK, nothing on Cancel.
+    virtual std::optional<NewMaterial> AskNewMaterial() = 0;
     // The removal question; true only for "&Yes".
     virtual bool Confirm(const std::string& text) = 0;
     // An error dialog with the single button "&Yes".
@@ -50,10 +56,6 @@ public:
     const std::vector<std::int32_t>& MaterialDensities() const { return m_densities; }
     int SelectedIndex() const { return m_selected; }
 
-    // Handed over by the add-material dialog.
-    std::string NewMaterialName;
-    std::int32_t NewMaterialDensity = 0;
-
     // Fills the list from the file (empty without one) and selects the first material. At most
     // MaxMaterials are loaded; missing entries are listed as their index with density 1.
     void LoadMaterials();
@@ -64,6 +66,8 @@ public:
     // Asks for a material and appends it to the list and the file; the selection stays. When the
     // file cannot be written, or the list is full, the error dialog is shown and nothing changes.
     void AddMaterial();
+    // The same without asking: the material is given.
+    void AddMaterial(const NewMaterial& material);
     // After confirmation, removes the selected material from the file and reloads the list, with
     // the first material selected. Nothing is asked or removed with nothing selected. When the file
     // cannot be written, the error dialog is shown and nothing changes. The busy pointer is on

@@ -54,15 +54,15 @@ struct ProjectedFace {
 } // namespace
 
 Oblique::Oblique(QPointF origin, double angleDegrees, double ratio)
-    : origin_(origin), dx_(ratio * std::cos(angleDegrees * DegreesToRadians)),
-      dy_(ratio * std::sin(angleDegrees * DegreesToRadians)) {}
+    : m_origin(origin), m_dx(ratio * std::cos(angleDegrees * DegreesToRadians)),
+      m_dy(ratio * std::sin(angleDegrees * DegreesToRadians)) {}
 
 QPointF Oblique::operator()(const Vec3& p) const {
-    return {origin_.x() + p.x + p.z * dx_, origin_.y() - p.y - p.z * dy_};
+    return {m_origin.x() + p.x + p.z * m_dx, m_origin.y() - p.y - p.z * m_dy};
 }
 
 double Oblique::Depth(const Vec3& p) const {
-    return -dx_ * p.x - dy_ * p.y + p.z;
+    return -m_dx * p.x - m_dy * p.y + p.z;
 }
 
 Polyhedron Extrude(const std::vector<QPointF>& section, double length) {
@@ -121,80 +121,80 @@ QPolygonF EllipseArc(QPointF centre, double rx, double ry, double fromDegrees, d
 }
 
 Drawing::Drawing(int width, int height, Scheme scheme)
-    : image_(width, height, QImage::Format_RGB32), scheme_(scheme), font_("DejaVu Sans") {
-    image_.fill(scheme_.ground);
-    painter_.begin(&image_);
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, false);
-    font_.setPixelSize(15);
-    font_.setBold(true);
-    font_.setStyleStrategy(QFont::NoAntialias);
-    font_.setHintingPreference(QFont::PreferFullHinting);
-    painter_.setFont(font_);
+    : m_image(width, height, QImage::Format_RGB32), m_scheme(scheme), m_font("DejaVu Sans") {
+    m_image.fill(m_scheme.ground);
+    m_painter.begin(&m_image);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, false);
+    m_font.setPixelSize(15);
+    m_font.setBold(true);
+    m_font.setStyleStrategy(QFont::NoAntialias);
+    m_font.setHintingPreference(QFont::PreferFullHinting);
+    m_painter.setFont(m_font);
 }
 
 void Drawing::FillBody(const QPolygonF& shape) {
     QPainterPath path;
     path.addPolygon(shape);
     path.closeSubpath();
-    Fill(path, scheme_.body);
+    Fill(path, m_scheme.body);
 }
 
 void Drawing::FillBody(const QPainterPath& shape) {
-    Fill(shape, scheme_.body);
+    Fill(shape, m_scheme.body);
 }
 
 void Drawing::Fill(const QPainterPath& shape, QRgb colour) {
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(QColor(colour));
-    painter_.drawPath(shape);
-    painter_.setBrush(Qt::NoBrush);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(QColor(colour));
+    m_painter.drawPath(shape);
+    m_painter.setBrush(Qt::NoBrush);
 }
 
 void Drawing::Hatch(const QPainterPath& area, QRgb colour, double spacing) {
-    painter_.save();
-    painter_.setClipPath(area);
-    painter_.setPen(QPen(QColor(colour), 1));
+    m_painter.save();
+    m_painter.setClipPath(area);
+    m_painter.setPen(QPen(QColor(colour), 1));
     const QRectF box = area.boundingRect();
     for (double c = box.left() - box.height(); c <= box.right(); c += spacing) {
-        painter_.drawLine(QPointF(c, box.bottom() + 1), QPointF(c + box.height() + 2, box.top() - 1));
+        m_painter.drawLine(QPointF(c, box.bottom() + 1), QPointF(c + box.height() + 2, box.top() - 1));
     }
-    painter_.restore();
+    m_painter.restore();
 }
 
 void Drawing::Edge(QPointF from, QPointF to) {
-    painter_.setPen(SolidPen(OutlineWidth));
-    painter_.drawLine(from, to);
+    m_painter.setPen(SolidPen(OutlineWidth));
+    m_painter.drawLine(from, to);
 }
 
 void Drawing::Edges(const QPolygonF& polyline, bool closed) {
-    painter_.setPen(SolidPen(OutlineWidth));
-    painter_.setBrush(Qt::NoBrush);
+    m_painter.setPen(SolidPen(OutlineWidth));
+    m_painter.setBrush(Qt::NoBrush);
     if (closed) {
-        painter_.drawPolygon(polyline);
+        m_painter.drawPolygon(polyline);
     } else {
-        painter_.drawPolyline(polyline);
+        m_painter.drawPolyline(polyline);
     }
 }
 
 void Drawing::Hidden(QPointF from, QPointF to) {
-    painter_.setPen(DashedPen());
-    painter_.drawLine(from, to);
+    m_painter.setPen(DashedPen());
+    m_painter.drawLine(from, to);
 }
 
 void Drawing::HiddenEdges(const QPolygonF& polyline, bool closed) {
-    painter_.setPen(DashedPen());
-    painter_.setBrush(Qt::NoBrush);
+    m_painter.setPen(DashedPen());
+    m_painter.setBrush(Qt::NoBrush);
     if (closed) {
-        painter_.drawPolygon(polyline);
+        m_painter.drawPolygon(polyline);
     } else {
-        painter_.drawPolyline(polyline);
+        m_painter.drawPolyline(polyline);
     }
 }
 
 void Drawing::Thin(QPointF from, QPointF to) {
-    painter_.setPen(ThinPen());
-    painter_.drawLine(from, to);
+    m_painter.setPen(ThinPen());
+    m_painter.drawLine(from, to);
 }
 
 void Drawing::Solid(const Polyhedron& solid, const Oblique& view, bool showHidden) {
@@ -292,10 +292,10 @@ void Drawing::Arrow(QPointF tip, QPointF direction) {
     const QPointF base = tip - d * ArrowLength;
     QPolygonF head;
     head << tip << base + n * ArrowHalfWidth << base - n * ArrowHalfWidth;
-    painter_.setPen(ThinPen());
-    painter_.setBrush(QColor(vga::Black));
-    painter_.drawPolygon(head);
-    painter_.setBrush(Qt::NoBrush);
+    m_painter.setPen(ThinPen());
+    m_painter.setBrush(QColor(vga::Black));
+    m_painter.drawPolygon(head);
+    m_painter.setBrush(Qt::NoBrush);
 }
 
 void Drawing::DimensionLine(QPointF from, QPointF to) {
@@ -339,16 +339,16 @@ std::pair<QPointF, QPointF> Drawing::DimensionEnds(QPointF from, QPointF to, QPo
 }
 
 QPointF Drawing::LabelBeside(const QString& text, QPointF anchor, QPointF outward, double gap) const {
-    const QRectF box = QFontMetricsF(font_).tightBoundingRect(text);
+    const QRectF box = QFontMetricsF(m_font).tightBoundingRect(text);
     const QPointF n = Unit(outward);
     return anchor + n * (gap + std::abs(n.x()) * box.width() / 2 + std::abs(n.y()) * box.height() / 2);
 }
 
 void Drawing::Label(const QString& text, QPointF centre) {
-    const QRectF box = QFontMetricsF(font_).tightBoundingRect(text);
+    const QRectF box = QFontMetricsF(m_font).tightBoundingRect(text);
     const QPointF baseline = centre - box.center();
-    painter_.setPen(QColor(vga::Black));
-    painter_.drawText(QPointF(std::round(baseline.x()), std::round(baseline.y())), text);
+    m_painter.setPen(QColor(vga::Black));
+    m_painter.drawText(QPointF(std::round(baseline.x()), std::round(baseline.y())), text);
 }
 
 void Drawing::RightAngle(QPointF corner, QPointF alongA, QPointF alongB, double size) {
@@ -364,9 +364,9 @@ void Drawing::CentreMark(QPointF at) {
 }
 
 QImage Drawing::Finish() {
-    painter_.end();
+    m_painter.end();
     QList<QRgb> palette(vga::Palette.begin(), vga::Palette.end());
-    return ToIndexed(image_, palette);
+    return ToIndexed(m_image, palette);
 }
 
 } // namespace pictures

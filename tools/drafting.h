@@ -32,12 +32,12 @@ public:
     // Grows away from the viewer; points that land on the same pixel compare by it.
     double Depth(const Vec3& p) const;
     // Screen step of one unit along z.
-    QPointF Axis() const { return {dx_, -dy_}; }
+    QPointF Axis() const { return {m_dx, -m_dy}; }
 
 private:
-    QPointF origin_;
-    double dx_;
-    double dy_;
+    QPointF m_origin;
+    double m_dx;
+    double m_dy;
 };
 
 // A solid bounded by planar faces; each face lists its corners in order.
@@ -76,8 +76,8 @@ public:
     Drawing(const Drawing&) = delete;
     Drawing& operator=(const Drawing&) = delete;
 
-    QPainter& Painter() { return painter_; }
-    const Scheme& Colours() const { return scheme_; }
+    QPainter& Painter() { return m_painter; }
+    const Scheme& Colours() const { return m_scheme; }
 
     void FillBody(const QPolygonF& shape);
     void FillBody(const QPainterPath& shape);
@@ -118,10 +118,10 @@ public:
     QImage Finish();
 
 private:
-    QImage image_;
-    QPainter painter_;
-    Scheme scheme_;
-    QFont font_;
+    QImage m_image;
+    QPainter m_painter;
+    Scheme m_scheme;
+    QFont m_font;
 };
 
 } // namespace pictures

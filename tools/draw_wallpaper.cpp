@@ -26,16 +26,16 @@ const QColor Hole(200, 200, 204);
 // A small generator of our own, so that the picture comes out the same with every library.
 class Random {
 public:
-    explicit Random(std::uint32_t seed) : state_(seed) {}
+    explicit Random(std::uint32_t seed) : m_state(seed) {}
     int Below(int n) {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return int(state_ % std::uint32_t(n));
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 17;
+        m_state ^= m_state << 5;
+        return int(m_state % std::uint32_t(n));
     }
 
 private:
-    std::uint32_t state_;
+    std::uint32_t m_state;
 };
 
 struct Direction {
@@ -63,10 +63,10 @@ template <typename Draw> void Tiled(QPainter& p, Draw draw) {
 
 class Board {
 public:
-    Board() : used_(std::size_t(Columns * Rows), false) {}
+    Board() : m_used(std::size_t(Columns * Rows), false) {}
 
-    bool Used(int x, int y) const { return used_[std::size_t(Wrap(y, Rows) * Columns + Wrap(x, Columns))]; }
-    void Use(int x, int y) { used_[std::size_t(Wrap(y, Rows) * Columns + Wrap(x, Columns))] = true; }
+    bool Used(int x, int y) const { return m_used[std::size_t(Wrap(y, Rows) * Columns + Wrap(x, Columns))]; }
+    void Use(int x, int y) { m_used[std::size_t(Wrap(y, Rows) * Columns + Wrap(x, Columns))] = true; }
     void Block(int x0, int y0, int x1, int y1) {
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
@@ -76,7 +76,7 @@ public:
     }
 
 private:
-    std::vector<bool> used_;
+    std::vector<bool> m_used;
 };
 
 QPointF At(int x, int y) {

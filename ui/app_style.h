@@ -7,6 +7,9 @@ namespace volcalc::ui {
 
 // The application title: the task-bar name and the caption of the default error box.
 inline constexpr const char* ApplicationTitle = "Orlisk Volume Calculator";
+// The main window's caption and the About box's title: the name with the release, major.minor of
+// the project version the build is made from.
+inline constexpr const char* ProgramCaption = "Orlisk Volume Calculator " VOLCALC_VERSION;
 
 // The window's font, 11 pixels high, on a free face with the metrics the layout was drawn for.
 QFont WindowFont(bool bold = false);

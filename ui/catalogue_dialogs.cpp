@@ -1,7 +1,7 @@
 #include "ui/catalogue_dialogs.h"
 
+#include "ui/add_material_dialog.h"
 #include "ui/desktop_services.h"
-#include "ui/program_windows.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,8 +20,11 @@ public:
 
 } // namespace
 
-bool WindowCatalogueDialogs::RunAddMaterialDialog() {
-    return ShowAddMaterialDialog() == QDialog::Accepted;
+std::optional<NewMaterial> WindowCatalogueDialogs::AskNewMaterial() {
+    if (!m_addMaterialDialog) {
+        return std::nullopt;
+    }
+    return m_addMaterialDialog->Ask();
 }
 
 bool WindowCatalogueDialogs::Confirm(const std::string& text) {

@@ -4,14 +4,22 @@
 
 namespace volcalc::ui {
 
-// The catalogue's dialogs as the program shows them: the add-material dialog Form2, and the
-// message dialog routine for the removal question and the file errors.
+class AddMaterialDialog;
+
+// The catalogue's dialogs as the program shows them: the add-material dialog, and the message
+// dialog routine for the removal question and the file errors.
 class WindowCatalogueDialogs : public CatalogueDialogs {
 public:
-    bool RunAddMaterialDialog() override;
+    // Without the add-material dialog, asking for a material answers Cancel.
+    void SetAddMaterialDialog(AddMaterialDialog* dialog) { m_addMaterialDialog = dialog; }
+
+    std::optional<NewMaterial> AskNewMaterial() override;
     bool Confirm(const std::string& text) override;
     void ShowError(const std::string& text) override;
     void SetBusyCursor(bool busy) override;
+
+private:
+    AddMaterialDialog* m_addMaterialDialog = nullptr;
 };
 
 } // namespace volcalc::ui

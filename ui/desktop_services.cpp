@@ -31,10 +31,7 @@ public:
 
     void Beep() override { QApplication::beep(); }
 
-    // The desktop has no verbs: every request is an open.
-    void ShellOpen(QWidget*, const QString&, const QString& target) override {
-        QDesktopServices::openUrl(TargetUrl(target));
-    }
+    void ShellOpen(QWidget*, const QString& target) override { QDesktopServices::openUrl(TargetUrl(target)); }
 };
 
 DesktopServices* installed = nullptr;

@@ -27,7 +27,7 @@ public:
     // The system's default beep.
     virtual void Beep() = 0;
     // The shell's open operation; the result is not examined.
-    virtual void ShellOpen(QWidget* owner, const QString& verb, const QString& target) = 0;
+    virtual void ShellOpen(QWidget* owner, const QString& target) = 0;
 };
 
 // The services in use: the real ones unless a test installed others.

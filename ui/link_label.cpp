@@ -14,21 +14,21 @@ void LinkLabel::Activate() {
 }
 
 void LinkLabel::SetPressKey(const QKeySequence& key) {
-    pressKey_ = key;
+    m_pressKey = key;
     auto* shortcut = new QShortcut(key, this);
     connect(shortcut, &QShortcut::activated, this, &LinkLabel::Activate);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
+        m_pressed = true;
     }
     QLabel::mousePressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pressed_) {
-        pressed_ = false;
+    if (event->button() == Qt::LeftButton && m_pressed) {
+        m_pressed = false;
         if (rect().contains(event->position().toPoint())) {
             emit Clicked();
             return;

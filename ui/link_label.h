@@ -17,7 +17,7 @@ public:
     void Activate();
     // A key that activates the link from anywhere in its window; the link stays out of the Tab order.
     void SetPressKey(const QKeySequence& key);
-    const QKeySequence& PressKey() const { return pressKey_; }
+    const QKeySequence& PressKey() const { return m_pressKey; }
 
 signals:
     void Clicked();
@@ -31,8 +31,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    bool pressed_ = false;
-    QKeySequence pressKey_;
+    bool m_pressed = false;
+    QKeySequence m_pressKey;
 };
 
 } // namespace volcalc::ui

@@ -1,5 +1,6 @@
 // The fixed controls of the main window, placed in pixels as the form was drawn.
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
+#include "ui/object_names.h"
 
 #include "calc/units.h"
 #include "ui/accessibility.h"
@@ -193,9 +194,9 @@ ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, 
 
 } // namespace
 
-void TForm1::BuildLayout() {
+void MainWindow::BuildLayout() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Orlisk Volume Calculator 4.1"));
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
     // Fixed border: close and minimise, no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -220,7 +221,7 @@ void TForm1::BuildLayout() {
 
 // The tool buttons take no focus, so that pressing one leaves the field being edited as it is;
 // the keyboard reaches each by a key of its own, Alt with its caption's letter (Help also F1).
-void TForm1::BuildToolbar() {
+void MainWindow::BuildToolbar() {
     const auto make = [this](const char* name, const char* caption, int left, int offset, const char* picture,
                              const char* does, const QList<QKeySequence>& keys) {
         auto* button = new ToolbarButton(this, QString::fromLatin1(caption), Picture(picture), offset);
@@ -228,114 +229,119 @@ void TForm1::BuildToolbar() {
         SetPressKeys(button, keys);
         return Named(button, name, {left, 8, 46, 63});
     };
-    SpeedButton5 = make("SpeedButton5", "Undo", 342, 9, "undo", "Takes back the last calculation",
+    m_undoButton = make(names::UndoButton, "Undo", 342, 9, "undo", "Takes back the last calculation",
                         {QKeySequence(Qt::ALT | Qt::Key_U)});
-    SpeedButton6 = make("SpeedButton6", "Reset", 388, 10, "reset", "Sets every total back to zero",
-                        {QKeySequence(Qt::ALT | Qt::Key_R)});
-    SpeedButton1 =
-        make("SpeedButton1", "About", 434, ToolbarButton::Centred, "about",
+    m_resetButton = make(names::ResetButton, "Reset", 388, 10, "reset", "Sets every total back to zero",
+                         {QKeySequence(Qt::ALT | Qt::Key_R)});
+    m_aboutButton =
+        make(names::AboutButton, "About", 434, ToolbarButton::Centred, "about",
              "Shows the program's name, home page and mail address", {QKeySequence(Qt::ALT | Qt::Key_A)});
-    SpeedButton2 = make("SpeedButton2", "Help", 480, 8, "help", "Opens the help file",
+    m_helpButton = make(names::HelpButton, "Help", 480, 8, "help", "Opens the help file",
                         {QKeySequence(Qt::Key_F1), QKeySequence(Qt::ALT | Qt::Key_H)});
-    SpeedButton3 = make("SpeedButton3", "Exit", 526, 10, "exit", "Closes the program",
+    m_exitButton = make(names::ExitButton, "Exit", 526, 10, "exit", "Closes the program",
                         {QKeySequence(Qt::ALT | Qt::Key_X)});
-    SpeedButton5->setEnabled(false);
+    m_undoButton->setEnabled(false);
 }
 
-void TForm1::BuildMaterialGroup() {
-    GroupBox2 = MakeGroup(this, "GroupBox2", " Material ", {5, 3, 280, 68});
-    SpeedButton7 =
-        MakeMaterialButton(GroupBox2, "SpeedButton7", 8, "material_add", "Addition of the material list",
-                           "Adds a material and its density to the list", QKeySequence(Qt::ALT | Qt::Key_N));
-    ComboBox1 = MakeList(GroupBox2, "ComboBox1", {51, 17, 175, 21}, {}, -1);
-    ComboBox1->setAccessibleName(QStringLiteral("Material"));
-    SpeedButton8 =
-        MakeMaterialButton(GroupBox2, "SpeedButton8", 235, "material_remove", "Removal of the material",
-                           "Removes the selected material from the list", QKeySequence(Qt::ALT | Qt::Key_D));
-    MakeLabel(GroupBox2, "Label80", "Density:", {67, 45, 38, 13})
+void MainWindow::BuildMaterialGroup() {
+    m_materialGroup = MakeGroup(this, names::MaterialGroup, " Material ", {5, 3, 280, 68});
+    m_addMaterialButton = MakeMaterialButton(
+        m_materialGroup, names::AddMaterialButton, 8, "material_add", "Addition of the material list",
+        "Adds a material and its density to the list", QKeySequence(Qt::ALT | Qt::Key_N));
+    m_materialList = MakeList(m_materialGroup, names::MaterialList, {51, 17, 175, 21}, {}, -1);
+    m_materialList->setAccessibleName(QStringLiteral("Material"));
+    m_removeMaterialButton = MakeMaterialButton(
+        m_materialGroup, names::RemoveMaterialButton, 235, "material_remove", "Removal of the material",
+        "Removes the selected material from the list", QKeySequence(Qt::ALT | Qt::Key_D));
+    MakeLabel(m_materialGroup, "Label80", "Density:", {67, 45, 38, 13})
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Edit1 = Named(new QLineEdit(QStringLiteral("0"), GroupBox2), "Edit1", {116, 46, 33, 16});
-    Edit1->setReadOnly(true);
-    SetAccessibleText(Edit1, QStringLiteral("Density"), QStringLiteral("Kilograms per cubic metre"));
-    Edit1->setFrame(false);
-    Edit1->setTextMargins(0, 0, 0, 0);
+    m_densityField =
+        Named(new QLineEdit(QStringLiteral("0"), m_materialGroup), names::DensityField, {116, 46, 33, 16});
+    m_densityField->setReadOnly(true);
+    SetAccessibleText(m_densityField, QStringLiteral("Density"), QStringLiteral("Kilograms per cubic metre"));
+    m_densityField->setFrame(false);
+    m_densityField->setTextMargins(0, 0, 0, 0);
     // The density field shows its group's colour, not an edit field's white.
-    QPalette palette = Edit1->palette();
+    QPalette palette = m_densityField->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    Edit1->setPalette(palette);
-    MakeLabel(GroupBox2, "Label11", "kg/m", {152, 45, 25, 13});
-    MakeLabel(GroupBox2, "Label12", "3", {177, 40, 6, 13});
+    m_densityField->setPalette(palette);
+    MakeLabel(m_materialGroup, "Label11", "kg/m", {152, 45, 25, 13});
+    MakeLabel(m_materialGroup, "Label12", "3", {177, 40, 6, 13});
 }
 
-void TForm1::BuildObjectGroup() {
-    GroupBox1 = MakeGroup(this, "GroupBox1", " Object ", {5, 75, 280, 365});
-    Image1 = MakePictureFrame(GroupBox1, "Panel1", "Image1");
-    ComboBox2 = MakeShapeList(GroupBox1, "ComboBox2", CalcGroup::Object);
-    QLabel* units = MakeLabel(GroupBox1, "Label6", "Measure units:", {144, 195, 44, 26});
+void MainWindow::BuildObjectGroup() {
+    m_objectGroup = MakeGroup(this, names::ObjectGroup, " Object ", {5, 75, 280, 365});
+    m_objectPicture = MakePictureFrame(m_objectGroup, "Panel1", names::ObjectPicture);
+    m_objectShapeList = MakeShapeList(m_objectGroup, names::ObjectShapeList, CalcGroup::Object);
+    QLabel* units = MakeLabel(m_objectGroup, "Label6", "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
-    ComboBox11 = MakeLengthUnits(GroupBox1, "ComboBox11", CalcGroup::Object);
-    m_objectPanels = std::make_unique<ParameterPanels>(CalcGroup::Object, GroupBox1);
-    MakeLabel(GroupBox1, "Label7", "Quantity", {209, 255, 39, 13});
-    SpinEdit2 = MakeQuantity(GroupBox1, "SpinEdit2", CalcGroup::Object);
-    BitBtn5 = MakeCalculateButton(GroupBox1, "BitBtn5", "Click for calculate this object",
-                                  "Adds the volume and the mass of the object to the object totals");
+    m_objectUnitList = MakeLengthUnits(m_objectGroup, names::ObjectUnitList, CalcGroup::Object);
+    m_objectPanels = std::make_unique<ParameterPanels>(CalcGroup::Object, m_objectGroup);
+    MakeLabel(m_objectGroup, "Label7", "Quantity", {209, 255, 39, 13});
+    m_objectQuantity = MakeQuantity(m_objectGroup, names::ObjectQuantity, CalcGroup::Object);
+    m_objectCalculateButton =
+        MakeCalculateButton(m_objectGroup, names::ObjectCalculateButton, "Click for calculate this object",
+                            "Adds the volume and the mass of the object to the object totals");
 }
 
-void TForm1::BuildApertureGroup() {
-    GroupBox3 = MakeGroup(this, "GroupBox3", " Aperture ", {293, 75, 280, 365});
-    Image2 = MakePictureFrame(GroupBox3, "Panel2", "Image2");
-    ComboBox3 = MakeShapeList(GroupBox3, "ComboBox3", CalcGroup::Aperture);
-    QLabel* units = MakeLabel(GroupBox3, "Label66", "Measure units:", {144, 195, 44, 26});
+void MainWindow::BuildApertureGroup() {
+    m_apertureGroup = MakeGroup(this, names::ApertureGroup, " Aperture ", {293, 75, 280, 365});
+    m_aperturePicture = MakePictureFrame(m_apertureGroup, "Panel2", names::AperturePicture);
+    m_apertureShapeList = MakeShapeList(m_apertureGroup, names::ApertureShapeList, CalcGroup::Aperture);
+    QLabel* units = MakeLabel(m_apertureGroup, "Label66", "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
-    ComboBox4 = MakeLengthUnits(GroupBox3, "ComboBox4", CalcGroup::Aperture);
-    m_aperturePanels = std::make_unique<ParameterPanels>(CalcGroup::Aperture, GroupBox3);
-    MakeLabel(GroupBox3, "Label22", "Quantity ", {209, 255, 42, 13});
-    SpinEdit1 = MakeQuantity(GroupBox3, "SpinEdit1", CalcGroup::Aperture);
-    BitBtn7 =
-        MakeCalculateButton(GroupBox3, "BitBtn7", "Click for calculate this aperture",
-                            "Adds the volume and the mass of the aperture to the aperture totals, which "
-                            "the totals subtract");
-    BitBtn7->setEnabled(false);
+    m_apertureUnitList = MakeLengthUnits(m_apertureGroup, names::ApertureUnitList, CalcGroup::Aperture);
+    m_aperturePanels = std::make_unique<ParameterPanels>(CalcGroup::Aperture, m_apertureGroup);
+    MakeLabel(m_apertureGroup, "Label22", "Quantity ", {209, 255, 42, 13});
+    m_apertureQuantity = MakeQuantity(m_apertureGroup, names::ApertureQuantity, CalcGroup::Aperture);
+    m_apertureCalculateButton = MakeCalculateButton(
+        m_apertureGroup, names::ApertureCalculateButton, "Click for calculate this aperture",
+        "Adds the volume and the mass of the aperture to the aperture totals, which "
+        "the totals subtract");
+    m_apertureCalculateButton->setEnabled(false);
 }
 
-void TForm1::BuildResultPanel() {
-    Panel3 = Named(new QWidget(this), "Panel3", {0, 443, ClientWidth, 120});
-    Panel3->setPalette(WithWindowColour(palette(), MediumGrey));
-    Panel3->setAutoFillBackground(true);
-    Panel3->setAccessibleName(QStringLiteral("Totals"));
+void MainWindow::BuildResultPanel() {
+    m_totalsPanel = Named(new QWidget(this), names::TotalsPanel, {0, 443, ClientWidth, 120});
+    m_totalsPanel->setPalette(WithWindowColour(palette(), MediumGrey));
+    m_totalsPanel->setAutoFillBackground(true);
+    m_totalsPanel->setAccessibleName(QStringLiteral("Totals"));
 
-    const ResultGroup volume =
-        MakeResultGroup(Panel3, 5,
-                        {"volume", "GroupBox5", " Volume ", "Label10", "Edit10", "Label79", "ComboBox16",
-                         "Label54", "Edit42", "Label55", "Edit43"},
-                        Names(VolumeUnitNames), static_cast<int>(DefaultVolumeUnit));
+    const ResultGroup volume = MakeResultGroup(
+        m_totalsPanel, 5,
+        {"volume", names::VolumeGroup, " Volume ", "Label10", names::TotalVolumeField, "Label79",
+         names::VolumeUnitList, "Label54", names::ObjectVolumeField, "Label55", names::ApertureVolumeField},
+        Names(VolumeUnitNames), static_cast<int>(DefaultVolumeUnit));
     MakeLabel(volume.Group, "Label4", "cubic", {148, 34, 26, 13})->setFont(WindowFont());
-    const ResultGroup mass = MakeResultGroup(Panel3, 293,
-                                             {"mass", "GroupBox4", " Mass ", "Label23", "Edit7", "Label9",
-                                              "ComboBox15", "Label25", "Edit17", "Label24", "Edit16"},
+    const ResultGroup mass = MakeResultGroup(m_totalsPanel, 293,
+                                             {"mass", names::MassGroup, " Mass ", "Label23",
+                                              names::TotalMassField, "Label9", names::MassUnitList, "Label25",
+                                              names::ObjectMassField, "Label24", names::ApertureMassField},
                                              Names(MassUnitNames), static_cast<int>(DefaultMassUnit));
-    GroupBox5 = volume.Group;
-    ComboBox16 = volume.Units;
-    Edit10 = volume.Total;
-    Edit42 = volume.Object;
-    Edit43 = volume.Aperture;
-    GroupBox4 = mass.Group;
-    ComboBox15 = mass.Units;
-    Edit7 = mass.Total;
-    Edit17 = mass.Object;
-    Edit16 = mass.Aperture;
+    m_volumeGroup = volume.Group;
+    m_volumeUnitList = volume.Units;
+    m_totalVolumeField = volume.Total;
+    m_objectVolumeField = volume.Object;
+    m_apertureVolumeField = volume.Aperture;
+    m_massGroup = mass.Group;
+    m_massUnitList = mass.Units;
+    m_totalMassField = mass.Total;
+    m_objectMassField = mass.Object;
+    m_apertureMassField = mass.Aperture;
 }
 
-void TForm1::SetTabOrder() {
-    std::vector<QWidget*> chain = {ComboBox2, BitBtn5, SpinEdit2, ComboBox11};
+void MainWindow::SetTabOrder() {
+    std::vector<QWidget*> chain = {m_objectShapeList, m_objectCalculateButton, m_objectQuantity,
+                                   m_objectUnitList};
     const auto append = [&chain](const std::vector<QWidget*>& more) {
         chain.insert(chain.end(), more.begin(), more.end());
     };
     append(m_objectPanels->FocusOrder());
-    append({ComboBox3, SpinEdit1, BitBtn7, ComboBox4});
+    append({m_apertureShapeList, m_apertureQuantity, m_apertureCalculateButton, m_apertureUnitList});
     append(m_aperturePanels->FocusOrder());
-    append({ComboBox1, Edit1});
-    append({Edit10, ComboBox16, Edit42, Edit43, Edit7, ComboBox15, Edit16, Edit17});
+    append({m_materialList, m_densityField});
+    append({m_totalVolumeField, m_volumeUnitList, m_objectVolumeField, m_apertureVolumeField,
+            m_totalMassField, m_massUnitList, m_apertureMassField, m_objectMassField});
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }

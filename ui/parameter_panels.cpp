@@ -147,13 +147,6 @@ void ParameterPanels::ShowPanelOf(const ShapeEntry& entry) {
     }
 }
 
-void ParameterPanels::PlaceAll() {
-    for (BevelPanel* panel : m_panels) {
-        panel->move(panel->x(), Top);
-        panel->move(Left, panel->y());
-    }
-}
-
 std::vector<std::string> ParameterPanels::TextsOf(const ShapeEntry& entry) const {
     std::vector<std::string> texts;
     for (const ShapeParameter& parameter : entry.Parameters) {

@@ -30,19 +30,17 @@ public:
 
     // Hides every panel but the entry's own, then shows that one ("None" has none).
     void ShowPanelOf(const ShapeEntry& entry);
-    // Moves every panel to its place in the group box.
-    void PlaceAll();
 
     // The texts of the entry's fields in parameter order.
     std::vector<std::string> TextsOf(const ShapeEntry& entry) const;
 
-    QWidget* Panel(std::string_view name) const;
     QLineEdit* Field(std::string_view name) const;
     // The fields in the order the Tab key visits them, panel after panel.
     const std::vector<QWidget*>& FocusOrder() const { return m_focusOrder; }
 
 private:
     void BuildPanel(const ShapeEntry& entry, QWidget* groupBox);
+    QWidget* Panel(std::string_view name) const;
 
     CalcGroup m_group;
     std::vector<BevelPanel*> m_panels; // in list order

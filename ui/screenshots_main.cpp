@@ -1,7 +1,7 @@
 // Writes pictures of the main window in a few typical states into a folder, for looking at the
 // window without a desktop: volcalc_screenshots OUT_DIR (run with QT_QPA_PLATFORM=offscreen).
-#include "ui/Unit1.h"
 #include "ui/decimal_separator.h"
+#include "ui/main_window.h"
 #include "ui/window_style.h"
 
 #include <QAbstractButton>
@@ -18,7 +18,7 @@ using namespace volcalc::ui;
 
 namespace {
 
-template <typename Widget> Widget* Find(TForm1& form, const char* name) {
+template <typename Widget> Widget* Find(MainWindow& form, const char* name) {
     auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
     if (!widget) {
         std::fprintf(stderr, "no control %s\n", name);
@@ -28,22 +28,22 @@ template <typename Widget> Widget* Find(TForm1& form, const char* name) {
 }
 
 // Chooses an entry the way the user does, so the list's handler runs.
-void Choose(TForm1& form, const char* list, const char* text) {
+void Choose(MainWindow& form, const char* list, const char* text) {
     auto* combo = Find<QComboBox>(form, list);
     const int index = combo->findText(QString::fromLatin1(text));
     combo->setCurrentIndex(index);
     emit combo->activated(index);
 }
 
-void Type(TForm1& form, const char* field, const char* text) {
+void Type(MainWindow& form, const char* field, const char* text) {
     Find<QLineEdit>(form, field)->setText(QString::fromLatin1(text));
 }
 
-void Click(TForm1& form, const char* button) {
+void Click(MainWindow& form, const char* button) {
     Find<QAbstractButton>(form, button)->click();
 }
 
-bool Save(TForm1& form, const QDir& folder, const char* name) {
+bool Save(MainWindow& form, const QDir& folder, const char* name) {
     QApplication::processEvents();
     const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
     if (!form.grab().save(path)) {
@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    TForm1 form(FormOptions{QFile::encodeName(ini).toStdString(), nullptr});
+    MainWindow form(MainWindowOptions{QFile::encodeName(ini).toStdString(), nullptr});
     form.show();
     bool ok = Save(form, folder, "1-start");
 

@@ -10,17 +10,17 @@ WallpaperPanel::WallpaperPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void WallpaperPanel::SetWallpaper(const QImage& wallpaper) {
-    wallpaper_ = wallpaper;
+    m_wallpaper = wallpaper;
     update();
 }
 
 void WallpaperPanel::SetInset(int inset) {
-    inset_ = inset < 0 ? 0 : inset;
+    m_inset = inset < 0 ? 0 : inset;
     update();
 }
 
 QRect WallpaperPanel::InnerRect() const {
-    return rect().adjusted(inset_, inset_, -inset_, -inset_);
+    return rect().adjusted(m_inset, m_inset, -m_inset, -m_inset);
 }
 
 void WallpaperPanel::paintEvent(QPaintEvent* /*event*/) {
@@ -28,16 +28,16 @@ void WallpaperPanel::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), palette().brush(backgroundRole()));
 
     const QRect inner = InnerRect();
-    const int w = wallpaper_.width();
-    const int h = wallpaper_.height();
-    if (wallpaper_.isNull() || w <= 0 || h <= 0 || inner.isEmpty()) {
+    const int w = m_wallpaper.width();
+    const int h = m_wallpaper.height();
+    if (m_wallpaper.isNull() || w <= 0 || h <= 0 || inner.isEmpty()) {
         return;
     }
     painter.setClipRect(inner);
     // Both bounds included: the last column and row are cut by the clip.
     for (int i = 0; i <= inner.width() / w; ++i) {
         for (int j = 0; j <= inner.height() / h; ++j) {
-            painter.drawImage(QPoint(inner.left() + i * w, inner.top() + j * h), wallpaper_);
+            painter.drawImage(QPoint(inner.left() + i * w, inner.top() + j * h), m_wallpaper);
         }
     }
 }

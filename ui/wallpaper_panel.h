@@ -15,11 +15,11 @@ public:
     explicit WallpaperPanel(QWidget* parent = nullptr);
 
     void SetWallpaper(const QImage& wallpaper);
-    const QImage& Wallpaper() const { return wallpaper_; }
+    const QImage& Wallpaper() const { return m_wallpaper; }
 
     // Border plus bevels: the width left unpainted by the wallpaper on every side.
     void SetInset(int inset);
-    int Inset() const { return inset_; }
+    int Inset() const { return m_inset; }
 
     // The rectangle the wallpaper is tiled in: the panel shrunk by the inset on every side.
     QRect InnerRect() const;
@@ -28,8 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage wallpaper_;
-    int inset_ = 0;
+    QImage m_wallpaper;
+    int m_inset = 0;
 };
 
 } // namespace volcalc::ui

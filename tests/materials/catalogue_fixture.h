@@ -12,8 +12,6 @@ namespace volcalc::test {
 // A catalogue over "volcalc.ini" in a folder of its own, with scripted dialogs.
 class CatalogueTest : public ::testing::Test {
 protected:
-    CatalogueTest() { Dialogs.HandOverTo(Catalogue); }
-
     // Writes the file and loads it, as the window does at start.
     void Load(std::string_view content) {
         WriteBytes(IniPath, content);

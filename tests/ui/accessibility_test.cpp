@@ -5,8 +5,8 @@
 #include "user_actions.h"
 
 #include "calc/shapes.h"
-#include "ui/Unit2.h"
-#include "ui/about.h"
+#include "ui/about_box.h"
+#include "ui/add_material_dialog.h"
 #include "ui/message_dialog.h"
 
 #include <QAbstractButton>
@@ -428,7 +428,7 @@ protected:
 };
 
 TEST_F(DialogWindows, AddMaterialFieldsAreNamedByTheirLabels) {
-    ui::TForm2 dialog;
+    ui::AddMaterialDialog dialog;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const std::vector<Node> nodes = WalkWindow(&dialog);
@@ -461,7 +461,7 @@ const LinkRow Links[] = {
 };
 
 TEST_F(DialogWindows, AboutBoxLinksAreLinksThatAKeyOrTheirActionOpens) {
-    ui::TAboutBox box;
+    ui::AboutBox box;
     box.open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
     QWidget* ok = box.findChild<QWidget*>("OKButton");

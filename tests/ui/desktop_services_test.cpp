@@ -196,7 +196,7 @@ TEST(CatalogueDialogs, BusyPointerIsShownUntilTheOperationEndsButNotOverADialog)
 
 TEST(CatalogueDialogs, AddMaterialWithoutTheDialogWindowAddsNothing) {
     WindowCatalogueDialogs dialogs;
-    EXPECT_FALSE(dialogs.RunAddMaterialDialog());
+    EXPECT_FALSE(dialogs.AskNewMaterial().has_value());
 }
 
 } // namespace

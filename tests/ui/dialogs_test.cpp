@@ -1,9 +1,8 @@
 // The add-material dialog, driven headless as a user would: typing, clicking, Enter and Esc.
 #include "scripted_desktop.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/add_material_dialog.h"
 #include "ui/desktop_services.h"
-#include "ui/program_windows.h"
+#include "ui/main_window.h"
 #include "user_actions.h"
 
 #include <QApplication>
@@ -28,9 +27,9 @@
 
 using volcalc::test::ScriptedDesktop;
 using volcalc::test::TypeInto;
-using volcalc::ui::FormOptions;
-using volcalc::ui::TForm1;
-using volcalc::ui::TForm2;
+using volcalc::ui::AddMaterialDialog;
+using volcalc::ui::MainWindow;
+using volcalc::ui::MainWindowOptions;
 
 namespace {
 
@@ -39,12 +38,13 @@ struct Handed {
     std::int32_t density;
 };
 
-class AddMaterialDialog : public ::testing::Test {
+class AddMaterialDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dialog = std::make_unique<TForm2>();
-        dialog->SetReceiver([this](const std::string& name, std::int32_t density) {
-            handed.push_back({name, density});
+        dialog = std::make_unique<AddMaterialDialog>();
+        // What OK took, each time it closed the dialog.
+        QObject::connect(dialog.get(), &QDialog::accepted, [this] {
+            handed.push_back({dialog->Answer()->Name, dialog->Answer()->Density});
         });
         edit1 = dialog->findChild<QLineEdit*>("Edit1");
         edit2 = dialog->findChild<QLineEdit*>("Edit2");
@@ -70,7 +70,7 @@ protected:
     }
 
     ScriptedDesktop desktop;
-    std::unique_ptr<TForm2> dialog;
+    std::unique_ptr<AddMaterialDialog> dialog;
     std::vector<Handed> handed;
     QLineEdit* edit1 = nullptr;
     QLineEdit* edit2 = nullptr;
@@ -78,7 +78,7 @@ protected:
     QPushButton* cancel = nullptr;
 };
 
-TEST_F(AddMaterialDialog, LaysOutItsControlsAsDesigned) {
+TEST_F(AddMaterialDialogTest, LaysOutItsControlsAsDesigned) {
     EXPECT_EQ(dialog->windowTitle(), "Addition of the material list");
     EXPECT_EQ(dialog->size(), QSize(306, 135));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
@@ -125,7 +125,7 @@ TEST_F(AddMaterialDialog, LaysOutItsControlsAsDesigned) {
     }
 }
 
-TEST_F(AddMaterialDialog, OkHandsOverTheNameAsTypedAndTheTruncatedDensity) {
+TEST_F(AddMaterialDialogTest, OkHandsOverTheNameAsTypedAndTheTruncatedDensity) {
     struct Case {
         QString name;
         QString density;
@@ -158,7 +158,7 @@ TEST_F(AddMaterialDialog, OkHandsOverTheNameAsTypedAndTheTruncatedDensity) {
     }
 }
 
-TEST_F(AddMaterialDialog, UnreadableDensityShowsTheErrorAndKeepsTheDialogOpen) {
+TEST_F(AddMaterialDialogTest, UnreadableDensityShowsTheErrorAndKeepsTheDialogOpen) {
     struct Case {
         QString density;
         QString message;
@@ -188,7 +188,7 @@ TEST_F(AddMaterialDialog, UnreadableDensityShowsTheErrorAndKeepsTheDialogOpen) {
     }
 }
 
-TEST_F(AddMaterialDialog, CancelAndTheCloseButtonHandOverNothing) {
+TEST_F(AddMaterialDialogTest, CancelAndTheCloseButtonHandOverNothing) {
     Open();
     TypeInto(edit1, "Lead");
     TypeInto(edit2, "11340");
@@ -205,7 +205,7 @@ TEST_F(AddMaterialDialog, CancelAndTheCloseButtonHandOverNothing) {
     EXPECT_TRUE(handed.empty());
 }
 
-TEST_F(AddMaterialDialog, EnterInTheFieldsAndEscAnywhereDoNotClose) {
+TEST_F(AddMaterialDialogTest, EnterInTheFieldsAndEscAnywhereDoNotClose) {
     Open();
     TypeInto(edit1, "Zinc");
     Press(Qt::Key_Return);
@@ -223,7 +223,7 @@ TEST_F(AddMaterialDialog, EnterInTheFieldsAndEscAnywhereDoNotClose) {
     EXPECT_TRUE(desktop.ErrorBoxes.empty());
 }
 
-TEST_F(AddMaterialDialog, EnterPressesTheButtonThatHasTheFocus) {
+TEST_F(AddMaterialDialogTest, EnterPressesTheButtonThatHasTheFocus) {
     Open();
     TypeInto(edit1, "Brass");
     TypeInto(edit2, "8500");
@@ -244,7 +244,7 @@ TEST_F(AddMaterialDialog, EnterPressesTheButtonThatHasTheFocus) {
     EXPECT_EQ(handed.size(), 1u);
 }
 
-TEST_F(AddMaterialDialog, FocusStartsOnOkFollowsTheTabOrderAndIsRemembered) {
+TEST_F(AddMaterialDialogTest, FocusStartsOnOkFollowsTheTabOrderAndIsRemembered) {
     Open();
     EXPECT_EQ(QApplication::focusWidget(), ok);
     const QWidget* order[] = {cancel, edit1, edit2, ok};
@@ -263,7 +263,7 @@ TEST_F(AddMaterialDialog, FocusStartsOnOkFollowsTheTabOrderAndIsRemembered) {
     dialog->close();
 }
 
-TEST_F(AddMaterialDialog, IsCentredFirstAndThenReopensWhereItWasLeft) {
+TEST_F(AddMaterialDialogTest, IsCentredFirstAndThenReopensWhereItWasLeft) {
     Open();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(dialog->pos(),
@@ -278,7 +278,7 @@ TEST_F(AddMaterialDialog, IsCentredFirstAndThenReopensWhereItWasLeft) {
     dialog->close();
 }
 
-TEST_F(AddMaterialDialog, ShowModalEmptiedStartsEmptyAndReportsHowItClosed) {
+TEST_F(AddMaterialDialogTest, AskStartsEmptyAndAnswersWhatOkTook) {
     // Act inside the dialog's own modal loop, as a user would, then read the result.
     auto runModal = [this](const QString& name, const QString& density, QPushButton* button) {
         std::optional<std::pair<QString, QString>> seen;
@@ -295,16 +295,18 @@ TEST_F(AddMaterialDialog, ShowModalEmptiedStartsEmptyAndReportsHowItClosed) {
                 dialog->reject(); // never leave the loop hanging
             }
         });
-        const int result = dialog->ShowModalEmptied();
+        const std::optional<volcalc::NewMaterial> result = dialog->Ask();
         return std::make_pair(result, seen);
     };
 
     auto [first, firstSeen] = runModal("Copper", "8960", cancel);
-    EXPECT_EQ(first, QDialog::Rejected);
+    EXPECT_FALSE(first.has_value());
     EXPECT_TRUE(handed.empty());
 
     auto [second, secondSeen] = runModal("Nickel", "8900", ok);
-    EXPECT_EQ(second, QDialog::Accepted);
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(second->Name, "Nickel");
+    EXPECT_EQ(second->Density, 8900);
     ASSERT_TRUE(secondSeen.has_value());
     EXPECT_EQ(secondSeen->first, ""); // what was typed before Cancel is gone
     EXPECT_EQ(secondSeen->second, "");
@@ -313,7 +315,7 @@ TEST_F(AddMaterialDialog, ShowModalEmptiedStartsEmptyAndReportsHowItClosed) {
     EXPECT_EQ(handed[0].density, 8900);
 }
 
-TEST_F(AddMaterialDialog, TakesAVeryLongNameWhole) {
+TEST_F(AddMaterialDialogTest, TakesAVeryLongNameWhole) {
     Open();
     const QString name(40000, QChar('w'));
     edit1->setText(name);
@@ -328,26 +330,20 @@ TEST_F(AddMaterialDialog, TakesAVeryLongNameWhole) {
 class MaterialsThroughTheWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        form2 = std::make_unique<TForm2>();
-        volcalc::ui::Form2 = form2.get();
+        form2 = std::make_unique<AddMaterialDialog>();
         Start();
     }
     void TearDown() override {
-        volcalc::ui::Form2 = nullptr;
-        volcalc::ui::Form1 = nullptr;
         form1.reset();
         form2.reset();
     }
 
     // Starts the main window anew over the same material file, as a restart of the program does.
     void Start() {
-        volcalc::ui::Form1 = nullptr;
         form1.reset();
         const std::string ini = QFile::encodeName(folder.filePath("volcalc.ini")).toStdString();
-        form1 = std::make_unique<TForm1>(FormOptions{ini, nullptr});
-        volcalc::ui::Form1 = form1.get();
-        form2->SetReceiver(
-            [this](const std::string& name, std::int32_t density) { form1->SetNewMaterial(name, density); });
+        form1 = std::make_unique<MainWindow>(MainWindowOptions{ini, nullptr});
+        form1->SetAddMaterialDialog(form2.get());
         form1->show();
         QApplication::setActiveWindow(form1.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
@@ -388,8 +384,8 @@ protected:
 
     QTemporaryDir folder;
     ScriptedDesktop desktop;
-    std::unique_ptr<TForm2> form2;
-    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<AddMaterialDialog> form2;
+    std::unique_ptr<MainWindow> form1;
 };
 
 TEST_F(MaterialsThroughTheWindows, AddedAndRemovedMaterialsReadBackAfterARestart) {

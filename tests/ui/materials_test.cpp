@@ -5,9 +5,12 @@
 
 #include <filesystem>
 
+#include "ui/object_names.h"
 #include <gmock/gmock.h>
 
 namespace volcalc::test {
+
+namespace names = volcalc::ui::names;
 namespace {
 
 using ::testing::ElementsAre;
@@ -17,49 +20,49 @@ class WindowMaterials : public FormFixture {
 protected:
     QStringList Listed() {
         QStringList names;
-        auto* list = Find<QComboBox>("ComboBox1");
+        auto* list = Find<QComboBox>(names::MaterialList);
         for (int i = 0; i < list->count(); ++i) {
             names << list->itemText(i);
         }
         return names;
     }
-    QComboBox* List() { return Find<QComboBox>("ComboBox1"); }
+    QComboBox* List() { return Find<QComboBox>(names::MaterialList); }
 
     void CubicMetre() {
         Type("Edit2", "1000");
         Type("Edit3", "1000");
         Type("Edit4", "1000");
-        Click("BitBtn5");
+        Click(names::ObjectCalculateButton);
     }
 };
 
 TEST_F(WindowMaterials, PickedMaterialSetsTheDensityOfTheNextCalculationOnly) {
     CubicMetre();
-    Choose("ComboBox1", "Water");
-    EXPECT_EQ(TextOf("Edit1"), "1000");
-    EXPECT_EQ(TextOf("Edit17"), "7850.000"); // earlier masses keep their density
+    Choose(names::MaterialList, "Water");
+    EXPECT_EQ(TextOf(names::DensityField), "1000");
+    EXPECT_EQ(TextOf(names::ObjectMassField), "7850.000"); // earlier masses keep their density
     CubicMetre();
-    EXPECT_EQ(TextOf("Edit17"), "8850.000");
+    EXPECT_EQ(TextOf(names::ObjectMassField), "8850.000");
 }
 
 TEST_F(WindowMaterials, NoFileGivesAnEmptyListAndMassesOfNothing) {
     StartWith(nullptr);
     EXPECT_TRUE(Listed().isEmpty());
     EXPECT_EQ(List()->currentIndex(), -1);
-    EXPECT_EQ(TextOf("Edit1"), "0");
+    EXPECT_EQ(TextOf(names::DensityField), "0");
     CubicMetre();
-    EXPECT_EQ(TextOf("Edit10"), "1.000");
-    EXPECT_EQ(TextOf("Edit7"), "0.000");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1.000");
+    EXPECT_EQ(TextOf(names::TotalMassField), "0.000");
 }
 
 TEST_F(WindowMaterials, AddedMaterialIsListedLastWrittenToTheFileAndNotSelected) {
     Dialogs.NewName = "Lead";
     Dialogs.NewDensity = 11340;
-    Click("SpeedButton7");
+    Click(names::AddMaterialButton);
     EXPECT_THAT(Dialogs.Events, ElementsAre("add-dialog"));
     EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water", "Lead"}));
     EXPECT_EQ(List()->currentText(), "Steel");
-    EXPECT_EQ(TextOf("Edit1"), "7850");
+    EXPECT_EQ(TextOf(names::DensityField), "7850");
     EXPECT_THAT(IniText(), HasSubstr("3=Lead"));
     EXPECT_THAT(IniText(), HasSubstr("3=11340"));
 }
@@ -68,38 +71,38 @@ TEST_F(WindowMaterials, FirstMaterialAddedToAnEmptyListStaysUnselected) {
     StartWith(nullptr);
     Dialogs.NewName = "Oak";
     Dialogs.NewDensity = 700;
-    Click("SpeedButton7");
+    Click(names::AddMaterialButton);
     EXPECT_EQ(Listed(), QStringList({"Oak"}));
     EXPECT_EQ(List()->currentIndex(), -1);
-    EXPECT_EQ(TextOf("Edit1"), "0");
-    Choose("ComboBox1", "Oak");
-    EXPECT_EQ(TextOf("Edit1"), "700");
+    EXPECT_EQ(TextOf(names::DensityField), "0");
+    Choose(names::MaterialList, "Oak");
+    EXPECT_EQ(TextOf(names::DensityField), "700");
 }
 
 TEST_F(WindowMaterials, CancelledAdditionChangesNothing) {
     Dialogs.AddAnswer = false;
     const std::string before = IniText();
-    Click("SpeedButton7");
+    Click(names::AddMaterialButton);
     EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
     EXPECT_EQ(IniText(), before);
 }
 
 TEST_F(WindowMaterials, ConfirmedRemovalTakesTheSelectedMaterialAndSelectsTheFirst) {
-    Choose("ComboBox1", "Aluminium");
-    Click("SpeedButton8");
+    Choose(names::MaterialList, "Aluminium");
+    Click(names::RemoveMaterialButton);
     EXPECT_THAT(Dialogs.Events,
                 ElementsAre("busy", "confirm: This material will be deleted. Are you sure?", "normal"));
     EXPECT_EQ(Listed(), QStringList({"Steel", "Water"}));
     EXPECT_EQ(List()->currentText(), "Steel");
-    EXPECT_EQ(TextOf("Edit1"), "7850");
+    EXPECT_EQ(TextOf(names::DensityField), "7850");
     EXPECT_THAT(IniText(), HasSubstr("Count=2"));
 }
 
 TEST_F(WindowMaterials, DeclinedRemovalChangesNothing) {
     Dialogs.ConfirmAnswer = false;
-    Choose("ComboBox1", "Water");
+    Choose(names::MaterialList, "Water");
     const std::string before = IniText();
-    Click("SpeedButton8");
+    Click(names::RemoveMaterialButton);
     EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
     EXPECT_EQ(List()->currentText(), "Water");
     EXPECT_EQ(IniText(), before);
@@ -107,12 +110,12 @@ TEST_F(WindowMaterials, DeclinedRemovalChangesNothing) {
 
 TEST_F(WindowMaterials, RemovingTheOnlyMaterialKeepsItsDensityShownUntilTheNextCalculation) {
     StartWith("[Count]\nCount=1\n[Material]\n0=Steel\n[Density]\n0=7850\n");
-    Click("SpeedButton8");
+    Click(names::RemoveMaterialButton);
     EXPECT_TRUE(Listed().isEmpty());
-    EXPECT_EQ(TextOf("Edit1"), "7850");
+    EXPECT_EQ(TextOf(names::DensityField), "7850");
     CubicMetre();
-    EXPECT_EQ(TextOf("Edit1"), "0");
-    EXPECT_EQ(TextOf("Edit7"), "0.000");
+    EXPECT_EQ(TextOf(names::DensityField), "0");
+    EXPECT_EQ(TextOf(names::TotalMassField), "0.000");
 }
 
 // The catalogue file replaced by a folder while the window is open: every write is refused, even
@@ -123,13 +126,13 @@ TEST_F(WindowMaterials, RefusedWritesShowTheErrorAndKeepList) {
     std::filesystem::create_directory(ini);
     Dialogs.NewName = "Lead";
     Dialogs.NewDensity = 11340;
-    Click("SpeedButton7");
+    Click(names::AddMaterialButton);
     EXPECT_THAT(Dialogs.Events, ElementsAre("add-dialog", "error: Error at addition of a material"));
     EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
 
     Dialogs.Events.clear();
-    Choose("ComboBox1", "Water");
-    Click("SpeedButton8");
+    Choose(names::MaterialList, "Water");
+    Click(names::RemoveMaterialButton);
     EXPECT_THAT(Dialogs.Events, ElementsAre("busy", "confirm: This material will be deleted. Are you sure?",
                                             "error: Error at removing of a material", "normal"));
     EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));

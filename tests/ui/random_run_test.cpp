@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "ui/object_names.h"
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -42,6 +43,8 @@
 #include <vector>
 
 namespace volcalc::test {
+
+namespace names = volcalc::ui::names;
 namespace {
 
 constexpr std::uint32_t DefaultSeed = 18;
@@ -554,7 +557,7 @@ std::int32_t RandomRun::MaterialDensity() {
 void RandomRun::ChooseObjectShape() {
     const ShapeEntry& entry = ObjectShapes[Below(ObjectShapes.size())];
     Note("object shape " + Quoted(entry.DisplayName));
-    ClickAndChoose(ControlAs<QComboBox>("ComboBox2"), QString::fromUtf8(entry.DisplayName));
+    ClickAndChoose(ControlAs<QComboBox>(names::ObjectShapeList), QString::fromUtf8(entry.DisplayName));
     m_model.MoveFocus(Focus::Elsewhere);
     m_model.ObjectShape = &entry;
     m_model.ObjectQuantity = "1";
@@ -563,7 +566,7 @@ void RandomRun::ChooseObjectShape() {
 void RandomRun::ChooseApertureShape() {
     const ShapeEntry& entry = ApertureShapes[Below(ApertureShapes.size())];
     Note("aperture shape " + Quoted(entry.DisplayName));
-    ClickAndChoose(ControlAs<QComboBox>("ComboBox3"), QString::fromUtf8(entry.DisplayName));
+    ClickAndChoose(ControlAs<QComboBox>(names::ApertureShapeList), QString::fromUtf8(entry.DisplayName));
     m_model.MoveFocus(Focus::Elsewhere);
     m_model.ApertureShape = &entry;
 }
@@ -586,7 +589,7 @@ void RandomRun::TypeQuantity() {
     const std::string text = Percent(60) ? std::to_string(1 + Below(Percent(80) ? 12 : 1200))
                                          : OneOf({"0", "5000", "-7", "12a", "", "1.5", "+5", "1000", "1001",
                                                   "007", "x", " ", "2,5", "-0", "99999999999"});
-    const char* name = group == CalcGroup::Object ? "SpinEdit2" : "SpinEdit1";
+    const char* name = group == CalcGroup::Object ? names::ObjectQuantity : names::ApertureQuantity;
     Note("type " + Quoted(text) + " into " + name);
     TypeInto(Control(name), QString::fromStdString(text));
     m_model.MoveFocus(Model::QuantityFocus(group));
@@ -608,7 +611,7 @@ void RandomRun::PasteQuantity() {
     const CalcGroup group = Percent(50) ? CalcGroup::Object : CalcGroup::Aperture;
     const std::string text = OneOf({"$10", "0x7FFFFFFF", "$FFFFFFFF", " 12", "12 ", "abc", "1e3",
                                     "99999999999", "-2147483648", "0X1f", "x3E8", "$", "  $2"});
-    const char* name = group == CalcGroup::Object ? "SpinEdit2" : "SpinEdit1";
+    const char* name = group == CalcGroup::Object ? names::ObjectQuantity : names::ApertureQuantity;
     Note("paste " + Quoted(text) + " into " + name);
     QApplication::clipboard()->setText(QString::fromStdString(text));
     TypeInto(Control(name), QString());
@@ -620,7 +623,7 @@ void RandomRun::PasteQuantity() {
 void RandomRun::StepQuantity() {
     const CalcGroup group = Percent(50) ? CalcGroup::Object : CalcGroup::Aperture;
     const bool up = Percent(50);
-    const char* name = group == CalcGroup::Object ? "SpinEdit2" : "SpinEdit1";
+    const char* name = group == CalcGroup::Object ? names::ObjectQuantity : names::ApertureQuantity;
     Note(std::string(up ? "Up" : "Down") + " in " + name);
     ClickOn(Control(name));
     QTest::keyClick(Control(name), up ? Qt::Key_Up : Qt::Key_Down);
@@ -632,7 +635,7 @@ void RandomRun::StepQuantity() {
 void RandomRun::ChooseLengthUnit() {
     const bool object = Percent(50);
     const auto unit = static_cast<LengthUnit>(Below(LengthUnitNames.size()));
-    const char* name = object ? "ComboBox11" : "ComboBox4";
+    const char* name = object ? names::ObjectUnitList : names::ApertureUnitList;
     Note("length unit " + Quoted(NameOf(unit)) + " in " + name);
     ClickAndChoose(ControlAs<QComboBox>(name), QString::fromUtf8(NameOf(unit)));
     m_model.MoveFocus(Focus::Elsewhere);
@@ -641,7 +644,7 @@ void RandomRun::ChooseLengthUnit() {
 
 void RandomRun::CalculateObject() {
     Note("click BitBtn5 (calculate object)");
-    ClickOn(Control("BitBtn5"));
+    ClickOn(Control(names::ObjectCalculateButton));
     m_model.MoveFocus(Focus::Elsewhere);
     m_model.Calculate(CalcGroup::Object);
 }
@@ -649,7 +652,7 @@ void RandomRun::CalculateObject() {
 void RandomRun::CalculateAperture() {
     const bool enabled = m_model.ApertureShape->Rule != nullptr;
     Note(std::string("click BitBtn7 (calculate aperture)") + (enabled ? "" : ", disabled"));
-    ClickOn(Control("BitBtn7"));
+    ClickOn(Control(names::ApertureCalculateButton));
     if (enabled) {
         m_model.MoveFocus(Focus::Elsewhere);
         m_model.Calculate(CalcGroup::Aperture);
@@ -658,7 +661,7 @@ void RandomRun::CalculateAperture() {
 
 void RandomRun::PressUndo() {
     Note(std::string("click SpeedButton5 (undo)") + (m_model.UndoAvailable ? "" : ", disabled"));
-    ClickOn(Control("SpeedButton5"));
+    ClickOn(Control(names::UndoButton));
     if (m_model.UndoAvailable) {
         m_model.Undo();
     }
@@ -666,14 +669,14 @@ void RandomRun::PressUndo() {
 
 void RandomRun::PressReset() {
     Note("click SpeedButton6 (reset)");
-    ClickOn(Control("SpeedButton6"));
+    ClickOn(Control(names::ResetButton));
     m_model.Reset();
 }
 
 void RandomRun::ChooseVolumeUnit() {
     const auto unit = static_cast<VolumeUnit>(Below(VolumeUnitNames.size()));
     Note("volume display unit " + Quoted(NameOf(unit)));
-    ClickAndChoose(ControlAs<QComboBox>("ComboBox16"), QString::fromUtf8(NameOf(unit)));
+    ClickAndChoose(ControlAs<QComboBox>(names::VolumeUnitList), QString::fromUtf8(NameOf(unit)));
     m_model.MoveFocus(Focus::Elsewhere);
     m_model.ShowVolumesIn(unit);
 }
@@ -681,7 +684,7 @@ void RandomRun::ChooseVolumeUnit() {
 void RandomRun::ChooseMassUnit() {
     const auto unit = static_cast<MassUnit>(Below(MassUnitNames.size()));
     Note("mass display unit " + Quoted(NameOf(unit)));
-    ClickAndChoose(ControlAs<QComboBox>("ComboBox15"), QString::fromUtf8(NameOf(unit)));
+    ClickAndChoose(ControlAs<QComboBox>(names::MassUnitList), QString::fromUtf8(NameOf(unit)));
     m_model.MoveFocus(Focus::Elsewhere);
     m_model.ShowMassesIn(unit);
 }
@@ -693,7 +696,7 @@ void RandomRun::PickMaterial() {
     }
     const std::string name = m_model.Names[Below(m_model.Names.size())];
     Note("material " + Quoted(name));
-    ClickAndChoose(ControlAs<QComboBox>("ComboBox1"), QString::fromStdString(name));
+    ClickAndChoose(ControlAs<QComboBox>(names::MaterialList), QString::fromStdString(name));
     m_model.MoveFocus(Focus::Elsewhere);
     m_model.PickMaterial(name);
 }
@@ -709,7 +712,7 @@ void RandomRun::AddMaterial() {
     Dialogs.NewDensity = MaterialDensity();
     Note("click SpeedButton7 (add material), answer " +
          (Dialogs.AddAnswer ? Quoted(Dialogs.NewName) + " " + std::to_string(Dialogs.NewDensity) : "Cancel"));
-    ClickOn(Control("SpeedButton7"));
+    ClickOn(Control(names::AddMaterialButton));
     m_model.AddMaterial(Dialogs.AddAnswer, Dialogs.NewName, Dialogs.NewDensity);
 }
 
@@ -717,7 +720,7 @@ void RandomRun::RemoveMaterial() {
     Dialogs.ConfirmAnswer = Percent(ListGrowing() ? 40 : 90);
     Note(std::string("click SpeedButton8 (remove material), answer ") +
          (Dialogs.ConfirmAnswer ? "Yes" : "No"));
-    ClickOn(Control("SpeedButton8"));
+    ClickOn(Control(names::RemoveMaterialButton));
     m_model.RemoveMaterial(Dialogs.ConfirmAnswer);
 }
 
@@ -748,12 +751,12 @@ std::vector<std::string> RandomRun::Differences() {
     };
     const Group groups[] = {
         {model.Volume,
-         "ComboBox16",
-         {"Edit42", "Edit43", "Edit10"},
+         names::VolumeUnitList,
+         {names::ObjectVolumeField, names::ApertureVolumeField, names::TotalVolumeField},
          {totals.ObjectVolume, totals.ApertureVolume, totals.TotalVolume}},
         {model.Mass,
-         "ComboBox15",
-         {"Edit17", "Edit16", "Edit7"},
+         names::MassUnitList,
+         {names::ObjectMassField, names::ApertureMassField, names::TotalMassField},
          {totals.ObjectMass, totals.ApertureMass, totals.TotalMass}},
     };
     for (const Group& group : groups) {
@@ -801,30 +804,30 @@ std::vector<std::string> RandomRun::Differences() {
         QWidget* widget = Control(name);
         return widget != nullptr && widget->isEnabled();
     };
-    expect(enabled("SpeedButton5") == model.UndoAvailable,
+    expect(enabled(names::UndoButton) == model.UndoAvailable,
            std::string("Undo is ") + (model.UndoAvailable ? "disabled" : "enabled") +
                ", expected the opposite");
-    expect(enabled("BitBtn7") == (model.ApertureShape->Rule != nullptr),
-           "BitBtn7 enabled is " + std::to_string(enabled("BitBtn7")) + " with aperture " +
-               Quoted(model.ApertureShape->DisplayName));
+    expect(enabled(names::ApertureCalculateButton) == (model.ApertureShape->Rule != nullptr),
+           "BitBtn7 enabled is " + std::to_string(enabled(names::ApertureCalculateButton)) +
+               " with aperture " + Quoted(model.ApertureShape->DisplayName));
 
     // The inputs as typed and chosen.
-    expect(listText("ComboBox2") == model.ObjectShape->DisplayName,
-           "ComboBox2 shows " + Quoted(listText("ComboBox2")));
-    expect(listText("ComboBox3") == model.ApertureShape->DisplayName,
-           "ComboBox3 shows " + Quoted(listText("ComboBox3")));
-    expect(listText("ComboBox11") == NameOf(model.ObjectUnit),
-           "ComboBox11 shows " + Quoted(listText("ComboBox11")));
-    expect(listText("ComboBox4") == NameOf(model.ApertureUnit),
-           "ComboBox4 shows " + Quoted(listText("ComboBox4")));
-    expectText("SpinEdit2", model.ObjectQuantity);
-    expectText("SpinEdit1", model.ApertureQuantity);
+    expect(listText(names::ObjectShapeList) == model.ObjectShape->DisplayName,
+           "ComboBox2 shows " + Quoted(listText(names::ObjectShapeList)));
+    expect(listText(names::ApertureShapeList) == model.ApertureShape->DisplayName,
+           "ComboBox3 shows " + Quoted(listText(names::ApertureShapeList)));
+    expect(listText(names::ObjectUnitList) == NameOf(model.ObjectUnit),
+           "ComboBox11 shows " + Quoted(listText(names::ObjectUnitList)));
+    expect(listText(names::ApertureUnitList) == NameOf(model.ApertureUnit),
+           "ComboBox4 shows " + Quoted(listText(names::ApertureUnitList)));
+    expectText(names::ObjectQuantity, model.ObjectQuantity);
+    expectText(names::ApertureQuantity, model.ApertureQuantity);
     for (const auto& [field, text] : model.Fields) {
         expectText(field, text);
     }
 
     // The material list, its selection and the density in force.
-    auto* materials = ControlAs<QComboBox>("ComboBox1");
+    auto* materials = ControlAs<QComboBox>(names::MaterialList);
     std::vector<std::string> listed;
     for (int i = 0; materials != nullptr && i < materials->count(); ++i) {
         listed.push_back(materials->itemText(i).toStdString());
@@ -835,7 +838,7 @@ std::vector<std::string> RandomRun::Differences() {
     expect(materials != nullptr && materials->currentIndex() == model.Selected,
            "ComboBox1 selects " + std::to_string(materials ? materials->currentIndex() : -2) + ", expected " +
                std::to_string(model.Selected));
-    expectText("Edit1", model.DensityText);
+    expectText(names::DensityField, model.DensityText);
     expect(Form().Catalogue().MaterialDensities() == model.Densities,
            "the window's densities differ from the model's");
 
@@ -850,7 +853,7 @@ void RandomRun::CompareMaterialFile(std::vector<std::string>& differences) {
     MaterialCatalogue reread(IniPath(), none);
     reread.LoadMaterials();
     const std::vector<std::string>& names = reread.Names();
-    auto* materials = ControlAs<QComboBox>("ComboBox1");
+    auto* materials = ControlAs<QComboBox>(names::MaterialList);
     const int listed = materials ? materials->count() : -1;
     if (static_cast<int>(names.size()) != listed) {
         differences.push_back("the file holds " + std::to_string(names.size()) +

@@ -4,8 +4,6 @@
 
 #include "calc/ledger.h"
 
-#include "ui/program_windows.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,16 +12,21 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ui/about.h"
+#include "ui/about_box.h"
 
+#include "ui/object_names.h"
 #include <gmock/gmock.h>
 
 namespace volcalc::test {
+
+namespace names = volcalc::ui::names;
 namespace {
 
 using ::testing::ElementsAre;
 
-constexpr const char* ResultFields[] = {"Edit42", "Edit43", "Edit10", "Edit17", "Edit16", "Edit7"};
+constexpr const char* ResultFields[] = {names::ObjectVolumeField, names::ApertureVolumeField,
+                                        names::TotalVolumeField,  names::ObjectMassField,
+                                        names::ApertureMassField, names::TotalMassField};
 
 class WindowBehaviour : public FormFixture {
 protected:
@@ -40,25 +43,25 @@ protected:
         Type("Edit2", a);
         Type("Edit3", b);
         Type("Edit4", c);
-        Click("BitBtn5");
+        Click(names::ObjectCalculateButton);
     }
 
     // One cubic metre of steel: the first material of the file.
     void CubicMetreOfSteel() { CalculateObjectBox("1000", "1000", "1000"); }
 
-    bool UndoEnabled() { return Find<QToolButton>("SpeedButton5")->isEnabled(); }
+    bool UndoEnabled() { return Find<QToolButton>(names::UndoButton)->isEnabled(); }
 };
 
 TEST_F(WindowBehaviour, StartsWithTheFirstMaterialEmptyResultsAndNoUndo) {
-    EXPECT_EQ(Find<QComboBox>("ComboBox1")->currentText(), "Steel");
-    EXPECT_EQ(TextOf("Edit1"), "7850");
+    EXPECT_EQ(Find<QComboBox>(names::MaterialList)->currentText(), "Steel");
+    EXPECT_EQ(TextOf(names::DensityField), "7850");
     EXPECT_EQ(Form().LedgerState().CurrentDensity(), 7850);
     EXPECT_THAT(Results(), ElementsAre("", "", "", "", "", ""));
     EXPECT_FALSE(UndoEnabled());
-    EXPECT_EQ(Find<QComboBox>("ComboBox16")->currentText(), "meter");
-    EXPECT_EQ(Find<QComboBox>("ComboBox15")->currentText(), "kilogram");
-    EXPECT_EQ(Find<QComboBox>("ComboBox11")->currentText(), "millimeter");
-    EXPECT_EQ(Find<QComboBox>("ComboBox4")->currentText(), "millimeter");
+    EXPECT_EQ(Find<QComboBox>(names::VolumeUnitList)->currentText(), "meter");
+    EXPECT_EQ(Find<QComboBox>(names::MassUnitList)->currentText(), "kilogram");
+    EXPECT_EQ(Find<QComboBox>(names::ObjectUnitList)->currentText(), "millimeter");
+    EXPECT_EQ(Find<QComboBox>(names::ApertureUnitList)->currentText(), "millimeter");
 }
 
 TEST_F(WindowBehaviour, SteelCubeThenApertureGivesTheDifference) {
@@ -66,11 +69,11 @@ TEST_F(WindowBehaviour, SteelCubeThenApertureGivesTheDifference) {
     EXPECT_THAT(Results(), ElementsAre("1.000", "0.000", "1.000", "7850.000", "0.000", "7850.000"));
     EXPECT_TRUE(UndoEnabled());
 
-    Choose("ComboBox3", "Parallelepiped");
+    Choose(names::ApertureShapeList, "Parallelepiped");
     Type("Edit5", "500");
     Type("Edit8", "500");
     Type("Edit9", "1000");
-    Click("BitBtn7");
+    Click(names::ApertureCalculateButton);
     EXPECT_THAT(Results(), ElementsAre("1.000", "0.250", "0.750", "7850.000", "1962.500", "5887.500"));
     EXPECT_TRUE(Desktop.Messages.empty());
     EXPECT_TRUE(Desktop.ErrorBoxes.empty());
@@ -92,32 +95,33 @@ TEST_P(DisplayUnits, ShowTheFirstCalculationInTheChosenUnit) {
     CubicMetreOfSteel();
     const DisplayCase& unit = GetParam();
     Choose(unit.List, unit.Unit);
-    const bool volume = std::string_view(unit.List) == "ComboBox16";
-    EXPECT_EQ(TextOf(volume ? "Edit42" : "Edit17"), unit.Shown);
-    EXPECT_EQ(TextOf(volume ? "Edit10" : "Edit7"), unit.Shown);
-    EXPECT_EQ(TextOf(volume ? "Edit43" : "Edit16"), "0.000");
+    const bool volume = std::string_view(unit.List) == names::VolumeUnitList;
+    EXPECT_EQ(TextOf(volume ? names::ObjectVolumeField : names::ObjectMassField), unit.Shown);
+    EXPECT_EQ(TextOf(volume ? names::TotalVolumeField : names::TotalMassField), unit.Shown);
+    EXPECT_EQ(TextOf(volume ? names::ApertureVolumeField : names::ApertureMassField), "0.000");
     // The other group is not rewritten.
-    EXPECT_EQ(TextOf(volume ? "Edit7" : "Edit10"), volume ? "7850.000" : "1.000");
+    EXPECT_EQ(TextOf(volume ? names::TotalMassField : names::TotalVolumeField),
+              volume ? "7850.000" : "1.000");
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, DisplayUnits,
-                         ::testing::Values(DisplayCase{"ComboBox16", "inch", "61024.000"},
-                                           DisplayCase{"ComboBox16", "foot", "35.315"},
-                                           DisplayCase{"ComboBox16", "yard", "1.308"},
-                                           DisplayCase{"ComboBox16", "centimeter", "1E6"},
-                                           DisplayCase{"ComboBox16", "millimeter", "1E9"},
-                                           DisplayCase{"ComboBox15", "metric ton", "7.850"},
-                                           DisplayCase{"ComboBox15", "centner", "78.500"},
-                                           DisplayCase{"ComboBox15", "pound", "17306.000"},
-                                           DisplayCase{"ComboBox15", "gram", "7.85E6"}));
+                         ::testing::Values(DisplayCase{names::VolumeUnitList, "inch", "61024.000"},
+                                           DisplayCase{names::VolumeUnitList, "foot", "35.315"},
+                                           DisplayCase{names::VolumeUnitList, "yard", "1.308"},
+                                           DisplayCase{names::VolumeUnitList, "centimeter", "1E6"},
+                                           DisplayCase{names::VolumeUnitList, "millimeter", "1E9"},
+                                           DisplayCase{names::MassUnitList, "metric ton", "7.850"},
+                                           DisplayCase{names::MassUnitList, "centner", "78.500"},
+                                           DisplayCase{names::MassUnitList, "pound", "17306.000"},
+                                           DisplayCase{names::MassUnitList, "gram", "7.85E6"}));
 
 TEST_F(WindowBehaviour, SwitchingBackShowsExactlyWhatTheCalculationWrote) {
     CubicMetreOfSteel();
     const std::vector<QString> written = Results();
-    Choose("ComboBox15", "pound");
-    Choose("ComboBox15", "kilogram");
-    Choose("ComboBox16", "yard");
-    Choose("ComboBox16", "meter");
+    Choose(names::MassUnitList, "pound");
+    Choose(names::MassUnitList, "kilogram");
+    Choose(names::VolumeUnitList, "yard");
+    Choose(names::VolumeUnitList, "meter");
     EXPECT_EQ(Results(), written);
 }
 
@@ -126,61 +130,61 @@ TEST_F(WindowBehaviour, SwitchingBackShowsExactlyWhatTheCalculationWrote) {
 TEST_F(WindowBehaviour, UnitThatOverflowsKeepsTheListOnTheFiguresUnit) {
     CalculateObjectBox("1e300", "1e5", "1e5");
     const std::vector<QString> written = Results();
-    ASSERT_EQ(TextOf("Edit10"), "1E301");
-    Choose("ComboBox16", "millimeter");
-    Choose("ComboBox16", "millimeter");
-    EXPECT_EQ(Find<QComboBox>("ComboBox16")->currentText(), "meter");
+    ASSERT_EQ(TextOf(names::TotalVolumeField), "1E301");
+    Choose(names::VolumeUnitList, "millimeter");
+    Choose(names::VolumeUnitList, "millimeter");
+    EXPECT_EQ(Find<QComboBox>(names::VolumeUnitList)->currentText(), "meter");
     EXPECT_EQ(Results(), written);
     EXPECT_THAT(Desktop.ErrorBoxes, ElementsAre("Floating point overflow.", "Floating point overflow."));
-    Choose("ComboBox16", "centimeter");
-    EXPECT_EQ(TextOf("Edit10"), "1E307");
-    Choose("ComboBox16", "millimeter");
-    EXPECT_EQ(Find<QComboBox>("ComboBox16")->currentText(), "centimeter");
-    EXPECT_EQ(TextOf("Edit10"), "1E307");
+    Choose(names::VolumeUnitList, "centimeter");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1E307");
+    Choose(names::VolumeUnitList, "millimeter");
+    EXPECT_EQ(Find<QComboBox>(names::VolumeUnitList)->currentText(), "centimeter");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1E307");
 }
 
 TEST_F(WindowBehaviour, UnitChangeBeforeAnyCalculationWritesZeroIntoThatGroupOnly) {
-    Choose("ComboBox15", "gram");
+    Choose(names::MassUnitList, "gram");
     EXPECT_THAT(Results(), ElementsAre("", "", "", "0.000", "0.000", "0.000"));
 }
 
 TEST_F(WindowBehaviour, CalculationPutsTheDisplayListsBackToMetreAndKilogram) {
-    Choose("ComboBox15", "pound");
-    Choose("ComboBox16", "inch");
+    Choose(names::MassUnitList, "pound");
+    Choose(names::VolumeUnitList, "inch");
     CubicMetreOfSteel();
-    EXPECT_EQ(Find<QComboBox>("ComboBox16")->currentText(), "meter");
-    EXPECT_EQ(Find<QComboBox>("ComboBox15")->currentText(), "kilogram");
-    EXPECT_EQ(TextOf("Edit10"), "1.000");
+    EXPECT_EQ(Find<QComboBox>(names::VolumeUnitList)->currentText(), "meter");
+    EXPECT_EQ(Find<QComboBox>(names::MassUnitList)->currentText(), "kilogram");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1.000");
 }
 
 TEST_F(WindowBehaviour, UndoRestoresTheTotalsBeforeTheLastCalculationOnce) {
     CubicMetreOfSteel();
     const std::vector<QString> afterFirst = Results();
     CalculateObjectBox("1000", "1000", "2000");
-    EXPECT_EQ(TextOf("Edit10"), "3.000");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "3.000");
 
-    Click("SpeedButton5");
+    Click(names::UndoButton);
     EXPECT_EQ(Results(), afterFirst);
     EXPECT_FALSE(UndoEnabled());
-    Click("SpeedButton5"); // disabled: nothing happens
+    Click(names::UndoButton); // disabled: nothing happens
     EXPECT_EQ(Results(), afterFirst);
 }
 
 TEST_F(WindowBehaviour, ResetZeroesEverythingAndDisablesUndo) {
     CubicMetreOfSteel();
-    Choose("ComboBox15", "pound");
-    Click("SpeedButton6");
+    Choose(names::MassUnitList, "pound");
+    Click(names::ResetButton);
     EXPECT_THAT(Results(), ElementsAre("0.000", "0.000", "0.000", "0.000", "0.000", "0.000"));
     EXPECT_FALSE(UndoEnabled());
     // Reset leaves the display lists as they were.
-    EXPECT_EQ(Find<QComboBox>("ComboBox15")->currentText(), "pound");
+    EXPECT_EQ(Find<QComboBox>(names::MassUnitList)->currentText(), "pound");
 }
 
 TEST_F(WindowBehaviour, EmptyParameterGivesOneWarningAndChangesNothing) {
     CubicMetreOfSteel();
     const std::vector<QString> before = Results();
     Type("Edit3", "");
-    Click("BitBtn5");
+    Click(names::ObjectCalculateButton);
     ASSERT_EQ(Desktop.Messages.size(), 1u);
     EXPECT_EQ(Desktop.Messages[0].Text, QString::fromLatin1(WrongDataWarning.data()));
     EXPECT_EQ(Desktop.Messages[0].Text, "Wrong data input.\r\nCheck up all entered parameters.");
@@ -198,8 +202,8 @@ TEST_F(WindowBehaviour, UnreadableParameterShowsTheErrorBoxAndChangesNothing) {
     EXPECT_FALSE(UndoEnabled());
     // The program goes on: the next calculation works.
     Type("Edit3", "1000");
-    Click("BitBtn5");
-    EXPECT_EQ(TextOf("Edit10"), "1.000");
+    Click(names::ObjectCalculateButton);
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1.000");
 }
 
 TEST_F(WindowBehaviour, OverflowingParameterShowsTheFloatingPointError) {
@@ -209,8 +213,8 @@ TEST_F(WindowBehaviour, OverflowingParameterShowsTheFloatingPointError) {
 }
 
 TEST_F(WindowBehaviour, QuantityAndLengthUnitScaleTheCalculation) {
-    Type("SpinEdit2", "3");
-    Choose("ComboBox11", "centimeter");
+    Type(names::ObjectQuantity, "3");
+    Choose(names::ObjectUnitList, "centimeter");
     CalculateObjectBox("2", "3", "4");
     EXPECT_DOUBLE_EQ(Form().LedgerState().Totals().ObjectVolume, 0.000072);
 }
@@ -219,33 +223,32 @@ TEST_F(WindowBehaviour, QuantityIsClampedWhenTheCalculateButtonIsClicked) {
     Type("Edit2", "1000");
     Type("Edit3", "1000");
     Type("Edit4", "1000");
-    Type("SpinEdit2", "5000");
-    Click("BitBtn5");
-    EXPECT_EQ(TextOf("SpinEdit2"), "1000");
-    EXPECT_EQ(TextOf("Edit42"), "1000.000");
+    Type(names::ObjectQuantity, "5000");
+    Click(names::ObjectCalculateButton);
+    EXPECT_EQ(TextOf(names::ObjectQuantity), "1000");
+    EXPECT_EQ(TextOf(names::ObjectVolumeField), "1000.000");
 }
 
 TEST_F(WindowBehaviour, AnApertureLargerThanTheObjectGivesNegativeTotals) {
     CalculateObjectBox("100", "100", "100");
-    Choose("ComboBox3", "Sphere");
+    Choose(names::ApertureShapeList, "Sphere");
     Type("Edit60", "1000");
-    Click("BitBtn7");
-    EXPECT_TRUE(TextOf("Edit10").startsWith('-'));
-    EXPECT_TRUE(TextOf("Edit7").startsWith('-'));
+    Click(names::ApertureCalculateButton);
+    EXPECT_TRUE(TextOf(names::TotalVolumeField).startsWith('-'));
+    EXPECT_TRUE(TextOf(names::TotalMassField).startsWith('-'));
 }
 
 TEST_F(WindowBehaviour, HelpHandsTheShellTheHelpFileBesideTheExecutable) {
-    Click("SpeedButton2");
+    Click(names::HelpButton);
     ASSERT_EQ(Desktop.ShellRequests.size(), 1u);
-    EXPECT_EQ(Desktop.ShellRequests[0].Verb, "OPEN");
     EXPECT_EQ(Desktop.ShellRequests[0].Target, QCoreApplication::applicationDirPath() + "/TORVA.CHM");
 }
 
 // While the About box is up, the main window takes no input: a click on Reset does nothing.
 TEST_F(WindowBehaviour, AboutShowsTheAboutBoxModally) {
     CubicMetreOfSteel();
-    ui::TAboutBox box;
-    ui::AboutBox = &box;
+    ui::AboutBox box;
+    Form().SetAboutBox(&box);
     bool shownModally = false;
     QTimer watcher;
     int ticks = 0;
@@ -254,7 +257,7 @@ TEST_F(WindowBehaviour, AboutShowsTheAboutBoxModally) {
         if (QApplication::activeModalWidget() == &box) {
             shownModally = box.isModal();
             // Through the window system, as the desktop delivers a click, where modality applies.
-            QWidget* reset = Find("SpeedButton6");
+            QWidget* reset = Find(names::ResetButton);
             QTest::mouseClick(Form().windowHandle(), Qt::LeftButton, {},
                               reset->mapTo(&Form(), reset->rect().center()));
             box.accept();
@@ -263,22 +266,22 @@ TEST_F(WindowBehaviour, AboutShowsTheAboutBoxModally) {
         }
     });
     watcher.start(10);
-    Click("SpeedButton1");
+    Click(names::AboutButton);
     watcher.stop();
-    ui::AboutBox = nullptr;
+    Form().SetAboutBox(nullptr);
     EXPECT_TRUE(shownModally);
     EXPECT_FALSE(box.isVisible());
-    EXPECT_EQ(TextOf("Edit10"), "1.000");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1.000");
     EXPECT_TRUE(UndoEnabled());
     // The same click once the box is closed does reach the button.
-    QWidget* reset = Find("SpeedButton6");
+    QWidget* reset = Find(names::ResetButton);
     QTest::mouseClick(Form().windowHandle(), Qt::LeftButton, {},
                       reset->mapTo(&Form(), reset->rect().center()));
-    EXPECT_EQ(TextOf("Edit10"), "0.000");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "0.000");
 }
 
 TEST_F(WindowBehaviour, ExitClosesTheWindow) {
-    Click("SpeedButton3");
+    Click(names::ExitButton);
     EXPECT_FALSE(Form().isVisible());
 }
 

@@ -16,9 +16,12 @@
 
 #include <gmock/gmock.h>
 
+#include "ui/object_names.h"
 #include <set>
 
 namespace volcalc::test {
+
+namespace names = volcalc::ui::names;
 namespace {
 
 enum Kind { Control, Label, RightLabel, Disabled };
@@ -33,57 +36,61 @@ struct Row {
 
 // The controls of the window with an empty material list, as the form's tables give them.
 const Row Rows[] = {
-    {"SpeedButton5", "Form1", {342, 8, 46, 63}, "Undo", Disabled},
-    {"SpeedButton6", "Form1", {388, 8, 46, 63}, "Reset"},
-    {"SpeedButton1", "Form1", {434, 8, 46, 63}, "About"},
-    {"SpeedButton2", "Form1", {480, 8, 46, 63}, "Help"},
-    {"SpeedButton3", "Form1", {526, 8, 46, 63}, "Exit"},
-    {"GroupBox2", "Form1", {5, 3, 280, 68}, " Material "},
-    {"GroupBox1", "Form1", {5, 75, 280, 365}, " Object "},
-    {"GroupBox3", "Form1", {293, 75, 280, 365}, " Aperture "},
-    {"Panel3", "Form1", {0, 443, 579, 120}, ""},
-    {"GroupBox5", "Panel3", {5, 5, 280, 105}, " Volume "},
-    {"GroupBox4", "Panel3", {293, 5, 280, 105}, " Mass "},
-    {"SpeedButton7", "GroupBox2", {8, 16, 36, 36}, "Addition of the material list"},
-    {"ComboBox1", "GroupBox2", {51, 17, 175, 21}, ""},
-    {"SpeedButton8", "GroupBox2", {235, 16, 36, 36}, "Removal of the material"},
-    {"Label80", "GroupBox2", {67, 45, 38, 13}, "Density:", RightLabel},
-    {"Edit1", "GroupBox2", {116, 46, 33, 16}, "0"},
-    {"Label11", "GroupBox2", {152, 45, 25, 13}, "kg/m", Label},
-    {"Label12", "GroupBox2", {177, 40, 6, 13}, "3", Label},
-    {"Panel1", "GroupBox1", {8, 15, 264, 174}, ""},
-    {"Image1", "Panel1", {2, 2, 260, 170}, ""},
-    {"ComboBox2", "GroupBox1", {8, 198, 121, 21}, "Parallelepiped"},
-    {"Label6", "GroupBox1", {144, 195, 44, 26}, "Measure units:", Label},
-    {"ComboBox11", "GroupBox1", {200, 198, 73, 21}, "millimeter"},
-    {"Label7", "GroupBox1", {209, 255, 39, 13}, "Quantity", Label},
-    {"SpinEdit2", "GroupBox1", {208, 269, 57, 22}, "1"},
-    {"BitBtn5", "GroupBox1", {200, 323, 73, 30}, "Click for calculate this object"},
-    {"Panel2", "GroupBox3", {8, 15, 264, 174}, ""},
-    {"Image2", "Panel2", {2, 2, 260, 170}, ""},
-    {"ComboBox3", "GroupBox3", {8, 198, 121, 21}, "None"},
-    {"Label66", "GroupBox3", {144, 195, 44, 26}, "Measure units:", Label},
-    {"ComboBox4", "GroupBox3", {200, 198, 73, 21}, "millimeter"},
-    {"Label22", "GroupBox3", {209, 255, 42, 13}, "Quantity ", Label},
-    {"SpinEdit1", "GroupBox3", {208, 269, 57, 22}, "1"},
-    {"BitBtn7", "GroupBox3", {200, 323, 73, 30}, "Click for calculate this aperture", Disabled},
-    {"Label10", "GroupBox5", {16, 16, 30, 13}, "Total", Label},
-    {"Edit10", "GroupBox5", {16, 30, 113, 26}, ""},
-    {"Label4", "GroupBox5", {148, 34, 26, 13}, "cubic", Label},
-    {"Label79", "GroupBox5", {184, 16, 66, 13}, "Measure units", Label},
-    {"ComboBox16", "GroupBox5", {184, 30, 84, 21}, "meter"},
-    {"Label54", "GroupBox5", {16, 60, 31, 13}, "Object", Label},
-    {"Edit42", "GroupBox5", {16, 74, 113, 21}, ""},
-    {"Label55", "GroupBox5", {155, 60, 40, 13}, "Aperture", Label},
-    {"Edit43", "GroupBox5", {155, 74, 113, 21}, ""},
-    {"Label23", "GroupBox4", {16, 16, 30, 13}, "Total", Label},
-    {"Edit7", "GroupBox4", {16, 30, 113, 26}, ""},
-    {"Label9", "GroupBox4", {184, 16, 66, 13}, "Measure units", Label},
-    {"ComboBox15", "GroupBox4", {184, 30, 84, 21}, "kilogram"},
-    {"Label25", "GroupBox4", {16, 60, 31, 13}, "Object", Label},
-    {"Edit17", "GroupBox4", {16, 74, 113, 21}, ""},
-    {"Label24", "GroupBox4", {155, 60, 40, 13}, "Aperture", Label},
-    {"Edit16", "GroupBox4", {155, 74, 113, 21}, ""},
+    {names::UndoButton, "Form1", {342, 8, 46, 63}, "Undo", Disabled},
+    {names::ResetButton, "Form1", {388, 8, 46, 63}, "Reset"},
+    {names::AboutButton, "Form1", {434, 8, 46, 63}, "About"},
+    {names::HelpButton, "Form1", {480, 8, 46, 63}, "Help"},
+    {names::ExitButton, "Form1", {526, 8, 46, 63}, "Exit"},
+    {names::MaterialGroup, "Form1", {5, 3, 280, 68}, " Material "},
+    {names::ObjectGroup, "Form1", {5, 75, 280, 365}, " Object "},
+    {names::ApertureGroup, "Form1", {293, 75, 280, 365}, " Aperture "},
+    {names::TotalsPanel, "Form1", {0, 443, 579, 120}, ""},
+    {names::VolumeGroup, names::TotalsPanel, {5, 5, 280, 105}, " Volume "},
+    {names::MassGroup, names::TotalsPanel, {293, 5, 280, 105}, " Mass "},
+    {names::AddMaterialButton, names::MaterialGroup, {8, 16, 36, 36}, "Addition of the material list"},
+    {names::MaterialList, names::MaterialGroup, {51, 17, 175, 21}, ""},
+    {names::RemoveMaterialButton, names::MaterialGroup, {235, 16, 36, 36}, "Removal of the material"},
+    {"Label80", names::MaterialGroup, {67, 45, 38, 13}, "Density:", RightLabel},
+    {names::DensityField, names::MaterialGroup, {116, 46, 33, 16}, "0"},
+    {"Label11", names::MaterialGroup, {152, 45, 25, 13}, "kg/m", Label},
+    {"Label12", names::MaterialGroup, {177, 40, 6, 13}, "3", Label},
+    {"Panel1", names::ObjectGroup, {8, 15, 264, 174}, ""},
+    {names::ObjectPicture, "Panel1", {2, 2, 260, 170}, ""},
+    {names::ObjectShapeList, names::ObjectGroup, {8, 198, 121, 21}, "Parallelepiped"},
+    {"Label6", names::ObjectGroup, {144, 195, 44, 26}, "Measure units:", Label},
+    {names::ObjectUnitList, names::ObjectGroup, {200, 198, 73, 21}, "millimeter"},
+    {"Label7", names::ObjectGroup, {209, 255, 39, 13}, "Quantity", Label},
+    {names::ObjectQuantity, names::ObjectGroup, {208, 269, 57, 22}, "1"},
+    {names::ObjectCalculateButton, names::ObjectGroup, {200, 323, 73, 30}, "Click for calculate this object"},
+    {"Panel2", names::ApertureGroup, {8, 15, 264, 174}, ""},
+    {names::AperturePicture, "Panel2", {2, 2, 260, 170}, ""},
+    {names::ApertureShapeList, names::ApertureGroup, {8, 198, 121, 21}, "None"},
+    {"Label66", names::ApertureGroup, {144, 195, 44, 26}, "Measure units:", Label},
+    {names::ApertureUnitList, names::ApertureGroup, {200, 198, 73, 21}, "millimeter"},
+    {"Label22", names::ApertureGroup, {209, 255, 42, 13}, "Quantity ", Label},
+    {names::ApertureQuantity, names::ApertureGroup, {208, 269, 57, 22}, "1"},
+    {names::ApertureCalculateButton,
+     names::ApertureGroup,
+     {200, 323, 73, 30},
+     "Click for calculate this aperture",
+     Disabled},
+    {"Label10", names::VolumeGroup, {16, 16, 30, 13}, "Total", Label},
+    {names::TotalVolumeField, names::VolumeGroup, {16, 30, 113, 26}, ""},
+    {"Label4", names::VolumeGroup, {148, 34, 26, 13}, "cubic", Label},
+    {"Label79", names::VolumeGroup, {184, 16, 66, 13}, "Measure units", Label},
+    {names::VolumeUnitList, names::VolumeGroup, {184, 30, 84, 21}, "meter"},
+    {"Label54", names::VolumeGroup, {16, 60, 31, 13}, "Object", Label},
+    {names::ObjectVolumeField, names::VolumeGroup, {16, 74, 113, 21}, ""},
+    {"Label55", names::VolumeGroup, {155, 60, 40, 13}, "Aperture", Label},
+    {names::ApertureVolumeField, names::VolumeGroup, {155, 74, 113, 21}, ""},
+    {"Label23", names::MassGroup, {16, 16, 30, 13}, "Total", Label},
+    {names::TotalMassField, names::MassGroup, {16, 30, 113, 26}, ""},
+    {"Label9", names::MassGroup, {184, 16, 66, 13}, "Measure units", Label},
+    {names::MassUnitList, names::MassGroup, {184, 30, 84, 21}, "kilogram"},
+    {"Label25", names::MassGroup, {16, 60, 31, 13}, "Object", Label},
+    {names::ObjectMassField, names::MassGroup, {16, 74, 113, 21}, ""},
+    {"Label24", names::MassGroup, {155, 60, 40, 13}, "Aperture", Label},
+    {names::ApertureMassField, names::MassGroup, {155, 74, 113, 21}, ""},
 };
 
 QString ShownText(QWidget* widget) {
@@ -123,7 +130,7 @@ TEST_F(WindowLayout, WindowIsFixedSilverAndCaptioned) {
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(Form().palette().color(QPalette::Window), QColor(192, 192, 192));
-    EXPECT_EQ(Find("Panel3")->palette().color(QPalette::Window), QColor(160, 160, 164));
+    EXPECT_EQ(Find(names::TotalsPanel)->palette().color(QPalette::Window), QColor(160, 160, 164));
     EXPECT_EQ(Form().font().pixelSize(), 11);
 }
 
@@ -152,7 +159,7 @@ TEST_F(WindowLayout, EveryControlHasItsParentGeometryAndText) {
 
 TEST_F(WindowLayout, ToolbarButtonsShowTheirCaptionAsHint) {
     for (const char* name :
-         {"SpeedButton5", "SpeedButton6", "SpeedButton1", "SpeedButton2", "SpeedButton3"}) {
+         {names::UndoButton, names::ResetButton, names::AboutButton, names::HelpButton, names::ExitButton}) {
         auto* button = Find<QAbstractButton>(name);
         EXPECT_EQ(button->toolTip(), button->text()) << name;
         EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << name;
@@ -168,36 +175,38 @@ TEST_F(WindowLayout, ListsHoldTheirEntriesInOrder) {
         }
         return texts;
     };
-    EXPECT_EQ(entries("ComboBox2"),
+    EXPECT_EQ(entries(names::ObjectShapeList),
               QStringList({"Parallelepiped", "Cylinder", "Pipe", "Prism1", "Prism2", "Sphere",
                            "Part of sphere", "Cone", "Blunted cone", "Pyramid", "Hexahedral Bar", "I-Beam",
                            "C channel", "Lip channel", "Angle"}));
-    EXPECT_EQ(entries("ComboBox3"),
+    EXPECT_EQ(entries(names::ApertureShapeList),
               QStringList({"None", "Parallelepiped", "Cylinder", "Prism1", "Prism2", "Sphere",
                            "Part of sphere", "Cone", "Blunted cone", "Pyramid"}));
     const QStringList lengths = {"millimeter", "centimeter", "meter", "inch", "foot", "yard"};
-    EXPECT_EQ(entries("ComboBox11"), lengths);
-    EXPECT_EQ(entries("ComboBox4"), lengths);
-    EXPECT_EQ(entries("ComboBox16"), lengths);
-    EXPECT_EQ(entries("ComboBox15"), QStringList({"gram", "kilogram", "centner", "metric ton", "pound"}));
-    for (const char* shapes : {"ComboBox2", "ComboBox3"}) {
+    EXPECT_EQ(entries(names::ObjectUnitList), lengths);
+    EXPECT_EQ(entries(names::ApertureUnitList), lengths);
+    EXPECT_EQ(entries(names::VolumeUnitList), lengths);
+    EXPECT_EQ(entries(names::MassUnitList),
+              QStringList({"gram", "kilogram", "centner", "metric ton", "pound"}));
+    for (const char* shapes : {names::ObjectShapeList, names::ApertureShapeList}) {
         EXPECT_TRUE(Find<QComboBox>(shapes)->font().bold());
         EXPECT_EQ(Find<QComboBox>(shapes)->maxVisibleItems(), 16);
     }
 }
 
 TEST_F(WindowLayout, FontsOfTheResultsAndTheirLabels) {
-    for (const char* total : {"Edit10", "Edit7"}) {
+    for (const char* total : {names::TotalVolumeField, names::TotalMassField}) {
         EXPECT_EQ(Find(total)->font().pixelSize(), 16) << total;
         EXPECT_TRUE(Find(total)->font().bold()) << total;
     }
-    for (const char* figure : {"Edit42", "Edit43", "Edit17", "Edit16", "Label54", "Label79", "Label4"}) {
+    for (const char* figure : {names::ObjectVolumeField, names::ApertureVolumeField, names::ObjectMassField,
+                               names::ApertureMassField, "Label54", "Label79", "Label4"}) {
         EXPECT_EQ(Find(figure)->font().pixelSize(), 11) << figure;
         EXPECT_FALSE(Find(figure)->font().bold()) << figure;
     }
     EXPECT_TRUE(Find("Label10")->font().bold());
     EXPECT_TRUE(Find("Label23")->font().bold());
-    for (const char* field : {"Edit42", "Edit10", "Edit1"}) {
+    for (const char* field : {names::ObjectVolumeField, names::TotalVolumeField, names::DensityField}) {
         EXPECT_TRUE(Find<QLineEdit>(field)->isReadOnly()) << field;
         EXPECT_FALSE(Find<QLineEdit>(field)->hasFrame()) << field;
     }
@@ -214,7 +223,7 @@ TEST_F(WindowLayout, EveryParameterPanelLiesOnTheSameRectangleOfItsGroup) {
             ASSERT_NE(panel, nullptr);
             EXPECT_EQ(panel->geometry(), QRect(8, 225, 185, 129)) << entry.Panel;
             EXPECT_EQ(panel->parentWidget()->objectName(),
-                      group == CalcGroup::Object ? "GroupBox1" : "GroupBox3");
+                      group == CalcGroup::Object ? names::ObjectGroup : names::ApertureGroup);
         }
     }
     EXPECT_EQ(panels.size(), 22u);
@@ -306,17 +315,20 @@ TEST_F(WindowLayout, NoLabelIsClippedOrRunsIntoItsField) {
 
 // Every control that takes the keyboard focus, in the order of the Tab key.
 const std::vector<std::string> TabChain = {
-    "ComboBox2", "BitBtn5", "SpinEdit2", "ComboBox11",
+    names::ObjectShapeList, names::ObjectCalculateButton, names::ObjectQuantity, names::ObjectUnitList,
     // object panels, each in its own order
     "Edit2", "Edit3", "Edit4", "Edit6", "Edit12", "Edit13", "Edit14", "Edit15", "Edit18", "Edit19", "Edit20",
     "Edit21", "Edit22", "Edit23", "Edit53", "Edit54", "Edit24", "Edit25", "Edit26", "Edit27", "Edit28",
     "Edit29", "Edit30", "Edit31", "Edit33", "Edit32", "Edit34", "Edit36", "Edit35", "Edit37", "Edit38",
     "Edit39", "Edit41", "Edit40", "Edit44", "Edit45", "Edit46", "Edit48", "Edit47", "Edit49", "Edit50",
-    "Edit51", "Edit52", "ComboBox3", "SpinEdit1", "BitBtn7", "ComboBox4",
+    "Edit51", "Edit52", names::ApertureShapeList, names::ApertureQuantity, names::ApertureCalculateButton,
+    names::ApertureUnitList,
     // aperture panels
     "Edit5", "Edit8", "Edit9", "Edit55", "Edit56", "Edit57", "Edit58", "Edit59", "Edit60", "Edit61", "Edit62",
-    "Edit63", "Edit64", "Edit65", "Edit66", "Edit67", "Edit68", "Edit69", "Edit70", "ComboBox1", "Edit1",
-    "Edit10", "ComboBox16", "Edit42", "Edit43", "Edit7", "ComboBox15", "Edit16", "Edit17"};
+    "Edit63", "Edit64", "Edit65", "Edit66", "Edit67", "Edit68", "Edit69", "Edit70", names::MaterialList,
+    names::DensityField, names::TotalVolumeField, names::VolumeUnitList, names::ObjectVolumeField,
+    names::ApertureVolumeField, names::TotalMassField, names::MassUnitList, names::ApertureMassField,
+    names::ObjectMassField};
 
 TEST_F(WindowLayout, FocusChainFollowsTheFormsTabOrder) {
     std::vector<std::string> chain;
@@ -351,19 +363,23 @@ protected:
 };
 
 TEST_F(TabWalk, VisitsTheVisibleControlsOfEachContainerInOrder) {
-    EXPECT_THAT(Walk("ComboBox2", 40),
-                ::testing::ElementsAre("ComboBox2", "BitBtn5", "SpinEdit2", "ComboBox11", "Edit2", "Edit3",
-                                       "Edit4", "ComboBox3", "SpinEdit1", "ComboBox4", "ComboBox1", "Edit1",
-                                       "Edit10", "ComboBox16", "Edit42", "Edit43", "Edit7", "ComboBox15",
-                                       "Edit16", "Edit17"));
+    EXPECT_THAT(
+        Walk(names::ObjectShapeList, 40),
+        ::testing::ElementsAre(names::ObjectShapeList, names::ObjectCalculateButton, names::ObjectQuantity,
+                               names::ObjectUnitList, "Edit2", "Edit3", "Edit4", names::ApertureShapeList,
+                               names::ApertureQuantity, names::ApertureUnitList, names::MaterialList,
+                               names::DensityField, names::TotalVolumeField, names::VolumeUnitList,
+                               names::ObjectVolumeField, names::ApertureVolumeField, names::TotalMassField,
+                               names::MassUnitList, names::ApertureMassField, names::ObjectMassField));
 }
 
 TEST_F(TabWalk, ProfileFieldsGoFromTheLengthToTheSection) {
-    Choose("ComboBox2", "I-Beam");
-    Choose("ComboBox3", "Cone");
-    const std::vector<std::string> walk = Walk("ComboBox11", 9);
-    EXPECT_THAT(walk, ::testing::ElementsAre("ComboBox11", "Edit33", "Edit32", "Edit34", "Edit36", "Edit35",
-                                             "ComboBox3", "SpinEdit1", "BitBtn7"));
+    Choose(names::ObjectShapeList, "I-Beam");
+    Choose(names::ApertureShapeList, "Cone");
+    const std::vector<std::string> walk = Walk(names::ObjectUnitList, 9);
+    EXPECT_THAT(walk, ::testing::ElementsAre(names::ObjectUnitList, "Edit33", "Edit32", "Edit34", "Edit36",
+                                             "Edit35", names::ApertureShapeList, names::ApertureQuantity,
+                                             names::ApertureCalculateButton));
 }
 
 } // namespace

@@ -3,11 +3,10 @@
 #include "form_fixture.h"
 #include "scripted_desktop.h"
 
-#include "ui/Unit1.h"
-#include "ui/program_windows.h"
+#include "ui/main_window.h"
 
-#include "ui/Unit2.h"
-#include "ui/about.h"
+#include "ui/about_box.h"
+#include "ui/add_material_dialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -87,14 +86,11 @@ void CancelNextDialog(QDialog* dialog) {
 // the program creates them; the main window shown and used for a calculation, each dialog opened
 // modally from its button; then everything closed and destroyed.
 void RunTheProgramOnce(const std::string& ini) {
-    auto form1 = std::make_unique<ui::TForm1>(ui::FormOptions{ini, nullptr});
-    ui::Form1 = form1.get();
-    auto aboutBox = std::make_unique<ui::TAboutBox>();
-    ui::AboutBox = aboutBox.get();
-    auto form2 = std::make_unique<ui::TForm2>();
-    ui::Form2 = form2.get();
-    form2->SetReceiver(
-        [](const std::string& name, std::int32_t density) { ui::Form1->SetNewMaterial(name, density); });
+    auto form1 = std::make_unique<ui::MainWindow>(ui::MainWindowOptions{ini, nullptr});
+    auto aboutBox = std::make_unique<ui::AboutBox>();
+    auto form2 = std::make_unique<ui::AddMaterialDialog>();
+    form1->SetAboutBox(aboutBox.get());
+    form1->SetAddMaterialDialog(form2.get());
 
     form1->show();
     QApplication::setActiveWindow(form1.get());
@@ -112,9 +108,6 @@ void RunTheProgramOnce(const std::string& ini) {
     form1->close();
     Settle();
 
-    ui::Form2 = nullptr;
-    ui::AboutBox = nullptr;
-    ui::Form1 = nullptr;
     form2.reset();
     aboutBox.reset();
     form1.reset();

@@ -17,10 +17,7 @@ void FormFixture::StartWith(const char* catalogue) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(catalogue);
     }
-    m_form = std::make_unique<ui::TForm1>(ui::FormOptions{IniPath(), &Dialogs});
-    Dialogs.HandOver = [form = m_form.get()](const std::string& name, std::int32_t density) {
-        form->SetNewMaterial(name, density);
-    };
+    m_form = std::make_unique<ui::MainWindow>(ui::MainWindowOptions{IniPath(), &Dialogs});
     m_form->show();
     QApplication::setActiveWindow(m_form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));

@@ -2,7 +2,7 @@
 
 #include "materials/scripted_dialogs.h"
 #include "scripted_desktop.h"
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -27,7 +27,7 @@ protected:
     // Starts the window anew over a material file holding the given text (none when null).
     void StartWith(const char* catalogue);
 
-    ui::TForm1& Form() { return *m_form; }
+    ui::MainWindow& Form() { return *m_form; }
     std::string IniPath() const;
     std::string IniText() const;
 
@@ -48,7 +48,7 @@ protected:
 
 private:
     QTemporaryDir m_folder;
-    std::unique_ptr<ui::TForm1> m_form;
+    std::unique_ptr<ui::MainWindow> m_form;
 };
 
 } // namespace volcalc::test

@@ -20,7 +20,6 @@ public:
         ui::MsgDlgButtons Buttons;
     };
     struct ShellRequest {
-        QString Verb;
         QString Target;
     };
 
@@ -48,9 +47,7 @@ public:
     }
     void ShowErrorBox(const QString& text) override { ErrorBoxes.push_back(text); }
     void Beep() override { ++Beeps; }
-    void ShellOpen(QWidget*, const QString& verb, const QString& target) override {
-        ShellRequests.push_back({verb, target});
-    }
+    void ShellOpen(QWidget*, const QString& target) override { ShellRequests.push_back({target}); }
 };
 
 } // namespace volcalc::test

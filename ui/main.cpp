@@ -1,17 +1,14 @@
 // The program entry: the application, then the main window, the About box and the add-material
 // dialog in this order, then the event loop until the main window closes.
-#include "ui/Unit1.h"
 #include "ui/app_style.h"
 #include "ui/decimal_separator.h"
-#include "ui/program_windows.h"
+#include "ui/main_window.h"
 #include "ui/window_style.h"
 
 #include <QApplication>
 
-#include <memory>
-
-#include "ui/Unit2.h"
-#include "ui/about.h"
+#include "ui/about_box.h"
+#include "ui/add_material_dialog.h"
 
 using namespace volcalc::ui;
 
@@ -22,15 +19,12 @@ int main(int argc, char* argv[]) {
     ReadRegionalSeparator();
     RegionalSeparatorWatcher separatorWatcher;
 
-    auto form1 = std::make_unique<TForm1>();
-    Form1 = form1.get();
-    auto aboutBox = std::make_unique<TAboutBox>();
-    AboutBox = aboutBox.get();
-    auto form2 = std::make_unique<TForm2>();
-    Form2 = form2.get();
-    Form2->SetReceiver(
-        [](const std::string& name, std::int32_t density) { Form1->SetNewMaterial(name, density); });
+    MainWindow mainWindow;
+    AboutBox aboutBox;
+    AddMaterialDialog addMaterialDialog;
+    mainWindow.SetAboutBox(&aboutBox);
+    mainWindow.SetAddMaterialDialog(&addMaterialDialog);
 
-    Form1->show();
+    mainWindow.show();
     return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "ui/Unit2.h"
+#include "ui/add_material_dialog.h"
 
 #include "calc/number_text.h"
 #include "ui/accessibility.h"
@@ -48,7 +48,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+AddMaterialDialog::AddMaterialDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Addition of the material list"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -59,57 +59,55 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setFont(WindowFont());
     setPalette(SilverPalette());
 
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Material name"), {16, 16, 66, 13});
-    Edit1 = MakeEdit(this, "Edit1", {16, 35, 160, 21});
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Density (integer number only)"), {16, 72, 136, 13});
-    Edit2 = MakeEdit(this, "Edit2", {16, 91, 65, 21});
-    Label15 = MakeLabel(this, "Label15", QStringLiteral("kg/m"), {88, 94, 25, 13});
-    Label18 = MakeLabel(this, "Label18", QStringLiteral("3"), {113, 88, 6, 13});
-    BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("OK"), {224, 35, 75, 25});
-    BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("Cancel"), {224, 72, 75, 25});
+    const QLabel* nameLabel = MakeLabel(this, "Label1", QStringLiteral("Material name"), {16, 16, 66, 13});
+    m_nameField = MakeEdit(this, "Edit1", {16, 35, 160, 21});
+    MakeLabel(this, "Label2", QStringLiteral("Density (integer number only)"), {16, 72, 136, 13});
+    m_densityField = MakeEdit(this, "Edit2", {16, 91, 65, 21});
+    MakeLabel(this, "Label15", QStringLiteral("kg/m"), {88, 94, 25, 13});
+    MakeLabel(this, "Label18", QStringLiteral("3"), {113, 88, 6, 13});
+    m_okButton = MakeButton(this, "BitBtn1", QStringLiteral("OK"), {224, 35, 75, 25});
+    m_cancelButton = MakeButton(this, "BitBtn2", QStringLiteral("Cancel"), {224, 72, 75, 25});
 
     // The fields are read out by the labels above them.
-    SetAccessibleText(Edit1, Label1->text());
-    SetAccessibleText(Edit2, QStringLiteral("Density"),
+    SetAccessibleText(m_nameField, nameLabel->text());
+    SetAccessibleText(m_densityField, QStringLiteral("Density"),
                       QStringLiteral("Integer number only, in kilograms per cubic metre"));
 
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, Edit1);
-    setTabOrder(Edit1, Edit2);
-    BitBtn1->setFocus();
+    setTabOrder(m_okButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_nameField);
+    setTabOrder(m_nameField, m_densityField);
+    m_okButton->setFocus();
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { RunHandler([this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_okButton, &QPushButton::clicked, this, [this] { RunHandler([this] { okClicked(); }); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm2::SetReceiver(Receiver receiver) {
-    receiver_ = std::move(receiver);
-}
-
-int TForm2::ShowModalEmptied() {
-    Edit1->clear();
-    Edit2->clear();
-    return exec() == QDialog::Accepted ? QDialog::Accepted : QDialog::Rejected;
-}
-
-void TForm2::BitBtn1Click() {
-    const std::string name = Edit1->text().toStdString();
-    const std::int32_t density = DensityFromText(Edit2->text().toStdString());
-    if (receiver_) {
-        receiver_(name, density);
+std::optional<NewMaterial> AddMaterialDialog::Ask() {
+    m_nameField->clear();
+    m_densityField->clear();
+    m_answer.reset();
+    if (exec() != QDialog::Accepted) {
+        return std::nullopt;
     }
+    return m_answer;
+}
+
+void AddMaterialDialog::okClicked() {
+    std::string name = m_nameField->text().toStdString();
+    const std::int32_t density = DensityFromText(m_densityField->text().toStdString());
+    m_answer = NewMaterial{std::move(name), density};
     accept();
 }
 
-void TForm2::setVisible(bool visible) {
-    if (visible && !placed_) {
-        placed_ = true;
+void AddMaterialDialog::setVisible(bool visible) {
+    if (visible && !m_placed) {
+        m_placed = true;
         CentreOnScreen(*this);
     }
     QDialog::setVisible(visible);
 }
 
-void TForm2::keyPressEvent(QKeyEvent* event) {
+void AddMaterialDialog::keyPressEvent(QKeyEvent* event) {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
     if (event->key() == Qt::Key_Escape) {
         event->accept();

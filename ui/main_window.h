@@ -1,0 +1,149 @@
+#pragma once
+
+#include "calc/ledger.h"
+#include "calc/shapes.h"
+#include "calc/units.h"
+#include "materials/material_catalogue.h"
+#include "ui/catalogue_dialogs.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace volcalc::ui {
+
+class AboutBox;
+class AddMaterialDialog;
+class ParameterPanels;
+class TSpinEdit;
+
+struct MainWindowOptions {
+    // The material file; empty for the one beside the executable.
+    std::filesystem::path IniPath;
+    // The catalogue's dialogs; null for the program's own (the add-material dialog and the
+    // message dialog routine).
+    CatalogueDialogs* Dialogs = nullptr;
+};
+
+// The main window: material, object and aperture groups, the toolbar and the six totals.
+class MainWindow : public QWidget, private LedgerView {
+public:
+    explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The windows the toolbar and the material group open; until they are set, nothing opens.
+    void SetAboutBox(AboutBox* box) { m_aboutBox = box; }
+    void SetAddMaterialDialog(AddMaterialDialog* dialog) { m_windowDialogs.SetAddMaterialDialog(dialog); }
+
+    const Ledger& LedgerState() const { return m_ledger; }
+    const MaterialCatalogue& Catalogue() const { return *m_catalogue; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // main_window_layout.cpp
+    void BuildLayout();
+    void BuildToolbar();
+    void BuildMaterialGroup();
+    void BuildObjectGroup();
+    void BuildApertureGroup();
+    void BuildResultPanel();
+    void SetTabOrder();
+
+    void WireHandlers();
+    void FormCreate();
+    void SyncMaterialList();
+
+    // What the user's actions run.
+    void undoClicked();
+    void resetClicked();
+    void aboutClicked();
+    void helpClicked();
+    void exitClicked();
+    void materialChosen();
+    void addMaterialClicked();
+    void removeMaterialClicked();
+    void objectShapeChosen();
+    void apertureShapeChosen();
+    void objectCalculateClicked();
+    void apertureCalculateClicked();
+    void volumeUnitChosen();
+    void massUnitChosen();
+
+    void Calculate(CalcGroup group);
+    // Writes a group's three figures converted to the unit its list shows. A conversion that
+    // overflows writes nothing and puts the list back to the unit the figures are in.
+    template <typename Convert>
+    void ShowGroup(QComboBox* list, int& shownIndex, const std::array<double, 3>& values,
+                   const std::array<QLineEdit*, 3>& fields, Convert convert);
+
+    // LedgerView
+    void ShowTotals(const LedgerTotals& totals) override;
+    void SetUndoEnabled(bool enabled) override;
+    void ResetDisplayUnits() override;
+    void ShowWarning(const std::string& text) override;
+    void ShowDensity(std::int32_t density) override;
+
+    Ledger m_ledger;
+    WindowCatalogueDialogs m_windowDialogs;
+    std::unique_ptr<MaterialCatalogue> m_catalogue;
+    AboutBox* m_aboutBox = nullptr;
+    bool m_placed = false;
+    // The display units the result fields are written in (list indexes).
+    int m_volumeUnitShown = static_cast<int>(VolumeUnit::Meter);
+    int m_massUnitShown = static_cast<int>(MassUnit::Kilogram);
+
+    // Toolbar
+    QToolButton* m_undoButton = nullptr;
+    QToolButton* m_resetButton = nullptr;
+    QToolButton* m_aboutButton = nullptr;
+    QToolButton* m_helpButton = nullptr;
+    QToolButton* m_exitButton = nullptr;
+    // Material group
+    QWidget* m_materialGroup = nullptr;
+    QToolButton* m_addMaterialButton = nullptr;
+    QComboBox* m_materialList = nullptr;
+    QToolButton* m_removeMaterialButton = nullptr;
+    QLineEdit* m_densityField = nullptr;
+    // Object group
+    QWidget* m_objectGroup = nullptr;
+    QLabel* m_objectPicture = nullptr;
+    QComboBox* m_objectShapeList = nullptr;
+    QComboBox* m_objectUnitList = nullptr;
+    TSpinEdit* m_objectQuantity = nullptr;
+    QPushButton* m_objectCalculateButton = nullptr;
+    std::unique_ptr<ParameterPanels> m_objectPanels;
+    // Aperture group
+    QWidget* m_apertureGroup = nullptr;
+    QLabel* m_aperturePicture = nullptr;
+    QComboBox* m_apertureShapeList = nullptr;
+    QComboBox* m_apertureUnitList = nullptr;
+    TSpinEdit* m_apertureQuantity = nullptr;
+    QPushButton* m_apertureCalculateButton = nullptr;
+    std::unique_ptr<ParameterPanels> m_aperturePanels;
+    // Totals
+    QWidget* m_totalsPanel = nullptr;
+    QWidget* m_volumeGroup = nullptr;
+    QWidget* m_massGroup = nullptr;
+    QComboBox* m_volumeUnitList = nullptr;
+    QComboBox* m_massUnitList = nullptr;
+    QLineEdit* m_totalVolumeField = nullptr;
+    QLineEdit* m_objectVolumeField = nullptr;
+    QLineEdit* m_apertureVolumeField = nullptr;
+    QLineEdit* m_totalMassField = nullptr;
+    QLineEdit* m_objectMassField = nullptr;
+    QLineEdit* m_apertureMassField = nullptr;
+};
+
+} // namespace volcalc::ui
