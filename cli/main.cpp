@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     volcalc::SetDecimalSeparator(volcalc::cli::RegionalDecimalSeparator());
     volcalc::cli::FileOutputBuffer standardOutput(STDOUT_FILENO);
     std::ostream out(&standardOutput);
+    std::cin.tie(&out); // typed lines see the answers to the lines before them
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     return volcalc::cli::RunCommandLine(arguments, DefaultCatalogue(), std::cin, out, std::cerr);
 }
