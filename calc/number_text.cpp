@@ -195,7 +195,12 @@ double ParseDecimalText(std::string_view text) {
         ++fractionDigits;
     }
     const long double whole = ReadNumberText(joined);
-    return StoreDouble(whole / PowerOfTen(fractionDigits));
+    // Ten to the power of a very long fraction's length is beyond the extended range.
+    const long double divisor = PowerOfTen(fractionDigits);
+    if (std::isinf(divisor)) {
+        throw EOverflow();
+    }
+    return StoreDouble(whole / divisor);
 }
 
 std::int32_t DensityFromText(std::string_view text) {

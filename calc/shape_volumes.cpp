@@ -1,5 +1,7 @@
 #include "shape_volumes.h"
 
+#include "errors.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -14,13 +16,14 @@ bool AnyNegative(std::span<const double> p) {
     return std::any_of(p.begin(), p.end(), [](double v) { return v < 0; });
 }
 
-// Refuses negative parameters and those the shape's own check rejects.
+// Refuses negative parameters and those the shape's own check rejects. The volume of one piece is
+// formed in extended precision and kept as a double, so a piece beyond the double range overflows.
 template <typename Check, typename Volume>
 std::optional<L> Checked(std::span<const double> p, Check check, Volume volume) {
     if (AnyNegative(p) || !check()) {
         return std::nullopt;
     }
-    return volume();
+    return L{StoreDouble(volume())};
 }
 
 constexpr auto Always = [] { return true; };

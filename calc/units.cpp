@@ -15,10 +15,24 @@ std::optional<Unit> FindByName(const std::array<std::string_view, N>& names, std
     return std::nullopt;
 }
 
-// Length of each unit in millimetres; the imperial ones are applied as three multiplications.
-constexpr long double InchMillimetres = 25.4L;
-constexpr long double FootMillimetres = 304.8L;
-constexpr long double YardMillimetres = 914.4L;
+// The imperial units in tenths of a millimetre, where they are whole numbers.
+constexpr long double InchTenths = 254;
+constexpr long double FootTenths = 3048;
+constexpr long double YardTenths = 9144;
+
+// Length of each unit in millimetres; a length unit is applied as three multiplications.
+constexpr long double InchMillimetres = InchTenths / 10;
+constexpr long double FootMillimetres = FootTenths / 10;
+constexpr long double YardMillimetres = YardTenths / 10;
+
+// One cubic unit in cubic millimetres, the divisors of the volume display: the cube is exact in
+// extended precision and rounded once (16387.064, 28316846.592 and 764554857.984).
+constexpr long double CubicMillimetres(long double tenths) {
+    return tenths * tenths * tenths / 1000;
+}
+constexpr long double CubicInchMillimetres = CubicMillimetres(InchTenths);
+constexpr long double CubicFootMillimetres = CubicMillimetres(FootTenths);
+constexpr long double CubicYardMillimetres = CubicMillimetres(YardTenths);
 
 long double Cubed(long double value, long double factor) {
     return value * factor * factor * factor;
@@ -75,11 +89,11 @@ double VolumeForDisplay(double cubicMetres, VolumeUnit unit) {
     case VolumeUnit::Meter:
         return cubicMetres;
     case VolumeUnit::Inch:
-        return StoreDouble(v * 1000000000.0L / 16387.064L);
+        return StoreDouble(v * 1000000000.0L / CubicInchMillimetres);
     case VolumeUnit::Foot:
-        return StoreDouble(v * 1000000000.0L / 28316846.592L);
+        return StoreDouble(v * 1000000000.0L / CubicFootMillimetres);
     case VolumeUnit::Yard:
-        return StoreDouble(v * 1000000000.0L / 764554857.984L);
+        return StoreDouble(v * 1000000000.0L / CubicYardMillimetres);
     }
     return cubicMetres;
 }

@@ -70,24 +70,26 @@ TEST_P(ParseDecimalFails, WithTheMessageShown) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseDecimalFails,
-    testing::Values(FailCase{"Grouping", "1 000", "'1 000' is not a valid floating point value"},
-                    FailCase{"LonePoint", ".", "'' is not a valid floating point value"},
-                    FailCase{"LoneComma", ",", "'' is not a valid floating point value"},
-                    FailCase{"Empty", "", "'' is not a valid floating point value"},
-                    FailCase{"LoneSign", "-", "'-' is not a valid floating point value"},
-                    FailCase{"Blank", " ", "' ' is not a valid floating point value"},
-                    FailCase{"LetterAfterFraction", "1.5a", "'15a' is not a valid floating point value"},
-                    FailCase{"Letter", "12a", "'12a' is not a valid floating point value"},
-                    FailCase{"PointAndComma", "1.5,2", "'1.5,2' is not a valid floating point value"},
-                    FailCase{"TwoPoints", "1.2.3", "'1.2.3' is not a valid floating point value"},
-                    FailCase{"Tab", "\t1", "'\t1' is not a valid floating point value"},
-                    FailCase{"ExponentTooLong", "1e6000", "'1e6000' is not a valid floating point value"},
-                    FailCase{"Overflow", "1e600", "Floating point overflow"},
-                    FailCase{"OverflowAfterSeparator", "1.5e400", "Floating point overflow"},
-                    FailCase{"BeyondExtended", "1" + std::string(10000, '0'),
-                             "'1" + std::string(10000, '0') + "' is not a valid floating point value"},
-                    FailCase{"NotText", "\xff\xfe\x01",
-                             "'\xff\xfe\x01' is not a valid floating point value"}),
+    testing::Values(
+        FailCase{"Grouping", "1 000", "'1 000' is not a valid floating point value"},
+        FailCase{"LonePoint", ".", "'' is not a valid floating point value"},
+        FailCase{"LoneComma", ",", "'' is not a valid floating point value"},
+        FailCase{"Empty", "", "'' is not a valid floating point value"},
+        FailCase{"LoneSign", "-", "'-' is not a valid floating point value"},
+        FailCase{"Blank", " ", "' ' is not a valid floating point value"},
+        FailCase{"LetterAfterFraction", "1.5a", "'15a' is not a valid floating point value"},
+        FailCase{"Letter", "12a", "'12a' is not a valid floating point value"},
+        FailCase{"PointAndComma", "1.5,2", "'1.5,2' is not a valid floating point value"},
+        FailCase{"TwoPoints", "1.2.3", "'1.2.3' is not a valid floating point value"},
+        FailCase{"Tab", "\t1", "'\t1' is not a valid floating point value"},
+        FailCase{"ExponentTooLong", "1e6000", "'1e6000' is not a valid floating point value"},
+        FailCase{"Overflow", "1e600", "Floating point overflow"},
+        FailCase{"OverflowAfterSeparator", "1.5e400", "Floating point overflow"},
+        // Ten to the power of the fraction's length is beyond the extended range.
+        FailCase{"FractionTooLong", "0." + std::string(5000, '0') + "1", "Floating point overflow"},
+        FailCase{"BeyondExtended", "1" + std::string(10000, '0'),
+                 "'1" + std::string(10000, '0') + "' is not a valid floating point value"},
+        FailCase{"NotText", "\xff\xfe\x01", "'\xff\xfe\x01' is not a valid floating point value"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadNumberText, UsesOnlyTheRegionalSeparator) {
@@ -106,7 +108,7 @@ TEST(ReadNumberText, ReadsInExtendedPrecision) {
 TEST(ParseDecimalText, LongTextsDoNotCrash) {
     const std::string digits(10000, '7');
     EXPECT_THROW(ParseDecimalText(digits), EConvertError);
-    EXPECT_EQ(ParseDecimalText("0." + std::string(9998, '0')), 0.0);
+    EXPECT_THROW(ParseDecimalText("0." + std::string(9998, '0')), EOverflow);
     EXPECT_THROW(ParseDecimalText(std::string(10000, 'x')), EConvertError);
 }
 

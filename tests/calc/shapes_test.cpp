@@ -1,3 +1,4 @@
+#include "calc/errors.h"
 #include "calc/shapes.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,24 @@ TEST(ShapeVolumes, MatchIndependentResults) {
         EXPECT_NEAR(Volume(c.shape, c.values), c.expected, 1e-12 * std::max(1.0, std::fabs(c.expected)))
             << c.shape;
     }
+}
+
+// The ledger receives one piece's volume as a double; only the box keeps extended precision.
+// A sphere of 134.7 mm lies between two doubles in extended precision; one of 1e103 mm is beyond
+// the double range.
+TEST(ShapeVolumes, OnePieceIsADouble) {
+    for (const auto& c : VolumeCases) {
+        const long double volume = *FindShape(CalcGroup::Object, c.shape)->Rule->VolumePerPiece(c.values);
+        if (std::string_view(c.shape) != "Parallelepiped") {
+            EXPECT_EQ(volume, static_cast<long double>(static_cast<double>(volume))) << c.shape;
+        }
+    }
+    const ShapeRule& sphere = *FindShape(CalcGroup::Object, "Sphere")->Rule;
+    const double diameter = 134.7;
+    const long double extended = std::numbers::pi_v<long double> * diameter * diameter * diameter / 6;
+    ASSERT_NE(extended, static_cast<long double>(static_cast<double>(extended)));
+    EXPECT_EQ(*sphere.VolumePerPiece(std::vector<double>{diameter}), static_cast<double>(extended));
+    EXPECT_THROW(sphere.VolumePerPiece(std::vector<double>{1e103}), EOverflow);
 }
 
 TEST(ShapeVolumes, ApertureSolidsUseTheSameRules) {

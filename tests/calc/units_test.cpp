@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace volcalc {
@@ -27,12 +28,39 @@ TEST(Units, ScalingToCubicMetres) {
     EXPECT_EQ(ScaleVolumeToCubicMetres(1e-9, LengthUnit::Millimeter), 1e-9);
     EXPECT_EQ(ScaleVolumeToCubicMetres(1e-9, LengthUnit::Inch),
               static_cast<double>(static_cast<long double>(1e-9) * 25.4L * 25.4L * 25.4L));
-    EXPECT_NEAR(ScaleVolumeToCubicMetres(1e-9, LengthUnit::Inch), 0.000016387064, 1e-20);
     EXPECT_NEAR(ScaleVolumeToCubicMetres(240e-9, LengthUnit::Centimeter), 0.00024, 1e-19);
     EXPECT_EQ(ScaleVolumeToCubicMetres(1e-9, LengthUnit::Meter), 1.0);
-    EXPECT_NEAR(ScaleVolumeToCubicMetres(1e-9, LengthUnit::Foot), 0.028316846592, 1e-17);
-    EXPECT_NEAR(ScaleVolumeToCubicMetres(1e-9, LengthUnit::Yard), 0.764554857984, 1e-16);
     EXPECT_THROW(ScaleVolumeToCubicMetres(std::numeric_limits<double>::max(), LengthUnit::Meter), EOverflow);
+}
+
+// Every unit factor against its exact value rounded to a double, to one unit in the last place:
+// the rounded texts of the other tests hide errors far larger than that.
+TEST(Units, EveryFactorWithinOneUnitInTheLastPlace) {
+    struct Row {
+        const char* factor;
+        double computed;
+        double exact;
+    };
+    const Row rows[] = {
+        {"cubic centimetre, in mm3", ScaleVolumeToCubicMetres(1, LengthUnit::Centimeter), 1e3},
+        {"cubic metre, in mm3", ScaleVolumeToCubicMetres(1, LengthUnit::Meter), 1e9},
+        {"cubic inch, in mm3", ScaleVolumeToCubicMetres(1, LengthUnit::Inch), 16387.064},
+        {"cubic foot, in mm3", ScaleVolumeToCubicMetres(1, LengthUnit::Foot), 28316846.592},
+        {"cubic yard, in mm3", ScaleVolumeToCubicMetres(1, LengthUnit::Yard), 764554857.984},
+        {"m3 in mm3", VolumeForDisplay(1, VolumeUnit::Millimeter), 1e9},
+        {"m3 in cm3", VolumeForDisplay(1, VolumeUnit::Centimeter), 1e6},
+        {"m3 in cubic inches", VolumeForDisplay(1, VolumeUnit::Inch), 61023.74409473228},
+        {"m3 in cubic feet", VolumeForDisplay(1, VolumeUnit::Foot), 35.31466672148859},
+        {"m3 in cubic yards", VolumeForDisplay(1, VolumeUnit::Yard), 1.3079506193143922},
+        {"kg in grams", MassForDisplay(1, MassUnit::Gram), 1e3},
+        {"kg in centners", MassForDisplay(1, MassUnit::Centner), 0.01},
+        {"kg in metric tons", MassForDisplay(1, MassUnit::MetricTon), 0.001},
+        {"kg in pounds", MassForDisplay(1, MassUnit::Pound), 2.2045855379188715},
+    };
+    for (const Row& row : rows) {
+        const double ulp = std::nextafter(row.exact, HUGE_VAL) - row.exact;
+        EXPECT_LE(std::fabs(row.computed - row.exact), ulp) << row.factor;
+    }
 }
 
 struct DisplayCase {
