@@ -7,7 +7,9 @@
 #include <fstream>
 #include <string>
 
+#include <poll.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace volcalc {
 namespace {
@@ -136,6 +138,38 @@ TEST(CliProcessFailures, WriteErrorsAndUnreadableInputs) {
     const int status = std::system(("bash " + (dir / "pipe.sh").string()).c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
     EXPECT_EQ(test::ReadBytes(dir / "err.txt"), "volcalc-cli: cannot write output: Broken pipe\n");
+}
+
+// Someone typing commands sees each answer before typing the next line.
+TEST(CliProcess, TypedCommandsAreAnsweredAtOnce) {
+    int toCli[2], fromCli[2];
+    ASSERT_EQ(::pipe(toCli), 0);
+    ASSERT_EQ(::pipe(fromCli), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::dup2(toCli[0], 0);
+        ::dup2(fromCli[1], 1);
+        ::close(toCli[1]);
+        ::close(fromCli[0]);
+        ::execl(VOLCALC_CLI, VOLCALC_CLI, "--ini", "/nonexistent/volcalc.ini", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(toCli[0]);
+    ::close(fromCli[1]);
+    const std::string line = "object Sphere meter 1 1\nshow\n";
+    ASSERT_EQ(::write(toCli[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    pollfd answer{fromCli[0], POLLIN, 0};
+    EXPECT_EQ(::poll(&answer, 1, 10000), 1) << "no answer while standard input is still open";
+    ::close(toCli[1]);
+    std::string out;
+    std::array<char, 256> buffer{};
+    for (ssize_t n; (n = ::read(fromCli[0], buffer.data(), buffer.size())) > 0;) {
+        out.append(buffer.data(), static_cast<std::size_t>(n));
+    }
+    ::close(fromCli[0]);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(out.substr(0, out.find('\n')), "volume\tmeter\t0.524\t0.000\t0.524");
 }
 
 TEST(CliProcess, ReadsTheCatalogueBesideItself) {
