@@ -10,7 +10,7 @@ PACKAGES=(
     libjpeg62-turbo-dev libgif-dev nlohmann-json3-dev libcsv-dev
     clang clang-format libclang-rt-14-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth fp-utils
+    xvfb xauth fp-utils poppler-utils
     desktop-file-utils appstream time lintian
 )
 

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -32,6 +35,16 @@ public:
     void Beep() override { QApplication::beep(); }
 
     void ShellOpen(QWidget*, const QString& target) override { QDesktopServices::openUrl(TargetUrl(target)); }
+
+    QString SaveFileName(QWidget* owner, const QString& caption, const QString& suggestedName,
+                         const QString& filter) override {
+        return QFileDialog::getSaveFileName(owner, caption, suggestedName, filter);
+    }
+
+    bool ChoosePrinter(QWidget* owner, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, owner);
+        return dialog.exec() == QDialog::Accepted;
+    }
 };
 
 DesktopServices* installed = nullptr;

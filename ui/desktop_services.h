@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace volcalc::ui {
@@ -28,6 +29,12 @@ public:
     virtual void Beep() = 0;
     // The shell's open operation; the result is not examined.
     virtual void ShellOpen(QWidget* owner, const QString& target) = 0;
+    // The desktop's save dialog; an empty text when the user cancelled.
+    virtual QString SaveFileName(QWidget* owner, const QString& caption, const QString& suggestedName,
+                                 const QString& filter) = 0;
+    // The desktop's print dialog, which also offers printing into a PDF file: sets up the printer,
+    // or returns false when the user cancelled.
+    virtual bool ChoosePrinter(QWidget* owner, QPrinter& printer) = 0;
 };
 
 // The services in use: the real ones unless a test installed others.

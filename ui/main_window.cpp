@@ -8,6 +8,7 @@
 #include "ui/desktop_services.h"
 #include "ui/handler_guard.h"
 #include "ui/parameter_panels.h"
+#include "ui/parts_list_model.h"
 #include "ui/pictures.h"
 #include "ui/screen_placement.h"
 #include "ui/spin_edit.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(par
     const std::filesystem::path iniPath = options.IniPath.empty() ? ExecutableCatalogue() : options.IniPath;
     m_catalogue = std::make_unique<MaterialCatalogue>(iniPath, dialogs);
     m_ledger.SetDensitySource(m_catalogue.get());
+    m_partsList = new PartsListModel(this);
     BuildLayout();
     WireHandlers();
     FormCreate();
@@ -89,6 +91,7 @@ void MainWindow::WireHandlers() {
     on(m_aboutButton, &QToolButton::clicked, &MainWindow::aboutClicked);
     on(m_helpButton, &QToolButton::clicked, &MainWindow::helpClicked);
     on(m_exitButton, &QToolButton::clicked, &MainWindow::exitClicked);
+    on(m_partsListButton, &QToolButton::clicked, &MainWindow::partsListClicked);
     on(m_addMaterialButton, &QToolButton::clicked, &MainWindow::addMaterialClicked);
     on(m_removeMaterialButton, &QToolButton::clicked, &MainWindow::removeMaterialClicked);
     on(m_objectCalculateButton, &QPushButton::clicked, &MainWindow::objectCalculateClicked);
@@ -129,10 +132,12 @@ void MainWindow::SyncMaterialList() {
 
 void MainWindow::undoClicked() {
     m_ledger.UndoLast();
+    m_partsList->Undo();
 }
 
 void MainWindow::resetClicked() {
     m_ledger.ResetAll();
+    m_partsList->Reset();
 }
 
 void MainWindow::aboutClicked() {
@@ -206,7 +211,10 @@ void MainWindow::Calculate(CalcGroup group) {
     const std::vector<std::string> texts = (object ? m_objectPanels : m_aperturePanels)->TextsOf(*entry);
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     const std::string unit = (object ? m_objectUnitList : m_apertureUnitList)->currentText().toStdString();
-    m_ledger.Calculate(group, CalculationInput{*entry->Rule, views, quantity, unit});
+    const CalculationInput input{*entry->Rule, views, quantity, unit};
+    if (m_ledger.Calculate(group, input)) {
+        RecordCalculation(group, *entry, input);
+    }
 }
 
 template <typename Convert>
@@ -239,6 +247,7 @@ void MainWindow::volumeUnitChosen() {
               {totals.ObjectVolume, totals.ApertureVolume, totals.TotalVolume},
               {m_objectVolumeField, m_apertureVolumeField, m_totalVolumeField},
               [&](double value) { return VolumeForDisplay(value, *unit); });
+    m_partsList->ShowVolumes(totals, *unit);
 }
 
 void MainWindow::massUnitChosen() {
@@ -250,6 +259,7 @@ void MainWindow::massUnitChosen() {
     ShowGroup(m_massUnitList, m_massUnitShown, {totals.ObjectMass, totals.ApertureMass, totals.TotalMass},
               {m_objectMassField, m_apertureMassField, m_totalMassField},
               [&](double value) { return MassForDisplay(value, *unit); });
+    m_partsList->ShowMasses(totals, *unit);
 }
 
 void MainWindow::ShowTotals(const LedgerTotals& totals) {
@@ -259,6 +269,7 @@ void MainWindow::ShowTotals(const LedgerTotals& totals) {
     m_objectMassField->setText(Text(FormatResult(totals.ObjectMass)));
     m_apertureMassField->setText(Text(FormatResult(totals.ApertureMass)));
     m_totalMassField->setText(Text(FormatResult(totals.TotalMass)));
+    m_partsList->ShowTotals(totals, ShownUnits());
 }
 
 void MainWindow::SetUndoEnabled(bool enabled) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ledger.h"
+#include "calc/parts_list.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
 #include "materials/material_catalogue.h"
@@ -25,6 +26,8 @@ namespace volcalc::ui {
 class AboutBox;
 class AddMaterialDialog;
 class ParameterPanels;
+class PartsListModel;
+class PartsListWindow;
 class TSpinEdit;
 
 struct MainWindowOptions {
@@ -80,8 +83,13 @@ private:
     void apertureCalculateClicked();
     void volumeUnitChosen();
     void massUnitChosen();
+    void partsListClicked();
 
     void Calculate(CalcGroup group);
+    // parts_list_hooks.cpp: the parts list records every calculation that counts and follows the
+    // totals and the display units.
+    void RecordCalculation(CalcGroup group, const ShapeEntry& shape, const CalculationInput& input);
+    ReportUnits ShownUnits() const;
     // Writes a group's three figures converted to the unit its list shows. A conversion that
     // overflows writes nothing and puts the list back to the unit the figures are in.
     template <typename Convert>
@@ -103,6 +111,8 @@ private:
     // The display units the result fields are written in (list indexes).
     int m_volumeUnitShown = static_cast<int>(VolumeUnit::Meter);
     int m_massUnitShown = static_cast<int>(MassUnit::Kilogram);
+    PartsListModel* m_partsList = nullptr;
+    PartsListWindow* m_partsListWindow = nullptr;
 
     // Toolbar
     QToolButton* m_undoButton = nullptr;
@@ -110,6 +120,7 @@ private:
     QToolButton* m_aboutButton = nullptr;
     QToolButton* m_helpButton = nullptr;
     QToolButton* m_exitButton = nullptr;
+    QToolButton* m_partsListButton = nullptr;
     // Material group
     QWidget* m_materialGroup = nullptr;
     QToolButton* m_addMaterialButton = nullptr;

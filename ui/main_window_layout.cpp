@@ -241,6 +241,12 @@ void MainWindow::BuildToolbar() {
     m_exitButton = make(names::ExitButton, "Exit", 526, 10, "exit", "Closes the program",
                         {QKeySequence(Qt::ALT | Qt::Key_X)});
     m_undoButton->setEnabled(false);
+    // Caption "List"; hint and name "Parts list".
+    m_partsListButton = make(names::PartsListButton, "List", 293, 9, "parts_list",
+                             "Shows every calculation that counts, to check, copy, export and print",
+                             {QKeySequence(Qt::CTRL | Qt::Key_L)});
+    m_partsListButton->setToolTip(QStringLiteral("Parts list"));
+    m_partsListButton->setAccessibleName(m_partsListButton->toolTip());
 }
 
 void MainWindow::BuildMaterialGroup() {

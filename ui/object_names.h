@@ -10,6 +10,7 @@ inline constexpr const char* ResetButton = "SpeedButton6";
 inline constexpr const char* AboutButton = "SpeedButton1";
 inline constexpr const char* HelpButton = "SpeedButton2";
 inline constexpr const char* ExitButton = "SpeedButton3";
+inline constexpr const char* PartsListButton = "SpeedButton9";
 // Material group
 inline constexpr const char* MaterialGroup = "GroupBox2";
 inline constexpr const char* AddMaterialButton = "SpeedButton7";

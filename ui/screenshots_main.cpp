@@ -1,5 +1,6 @@
-// Writes pictures of the main window in a few typical states into a folder, for looking at the
-// window without a desktop: volcalc_screenshots OUT_DIR (run with QT_QPA_PLATFORM=offscreen).
+// Writes pictures of the main window in a few typical states, and of its parts list, into a
+// folder, for looking at the windows without a desktop: volcalc_screenshots OUT_DIR (run with
+// QT_QPA_PLATFORM=offscreen).
 #include "ui/decimal_separator.h"
 #include "ui/main_window.h"
 #include "ui/window_style.h"
@@ -43,10 +44,10 @@ void Click(MainWindow& form, const char* button) {
     Find<QAbstractButton>(form, button)->click();
 }
 
-bool Save(MainWindow& form, const QDir& folder, const char* name) {
+bool Save(QWidget& window, const QDir& folder, const char* name) {
     QApplication::processEvents();
     const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-    if (!form.grab().save(path)) {
+    if (!window.grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -111,5 +112,15 @@ int main(int argc, char* argv[]) {
     }
     Choose(form, "ComboBox1", "Aluminium");
     ok = ok && Save(form, folder, "4-profile-panel");
+
+    // Six I-beams of aluminium join the list, which shows everything in the units chosen above.
+    Find<QLineEdit>(form, "SpinEdit2")->setText(QStringLiteral("6"));
+    Click(form, "BitBtn5");
+    Click(form, "SpeedButton9");
+    QWidget* list = form.findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+    if (list) {
+        list->resize(1250, 230); // the offscreen screen is narrower than the list
+    }
+    ok = ok && list && Save(*list, folder, "5-parts-list");
     return ok ? 0 : 1;
 }

@@ -150,6 +150,7 @@ const Expected MainWindow[] = {
     {"SpeedButton1", "About", QAccessible::Button, ""},
     {"SpeedButton2", "Help", QAccessible::Button, ""},
     {"SpeedButton3", "Exit", QAccessible::Button, ""},
+    {"SpeedButton9", "Parts list", QAccessible::Button, ""},
     {"SpeedButton7", "Addition of the material list", QAccessible::Button, "Material"},
     {"ComboBox1", "Material", QAccessible::ComboBox, "Material"},
     {"SpeedButton8", "Removal of the material", QAccessible::Button, "Material"},

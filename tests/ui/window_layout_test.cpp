@@ -41,6 +41,7 @@ const Row Rows[] = {
     {names::AboutButton, "Form1", {434, 8, 46, 63}, "About"},
     {names::HelpButton, "Form1", {480, 8, 46, 63}, "Help"},
     {names::ExitButton, "Form1", {526, 8, 46, 63}, "Exit"},
+    {names::PartsListButton, "Form1", {293, 8, 46, 63}, "List"},
     {names::MaterialGroup, "Form1", {5, 3, 280, 68}, " Material "},
     {names::ObjectGroup, "Form1", {5, 75, 280, 365}, " Object "},
     {names::ApertureGroup, "Form1", {293, 75, 280, 365}, " Aperture "},

@@ -3,6 +3,7 @@
 #include "qt_printers.h"
 #include "ui/desktop_services.h"
 
+#include <QPrinter>
 #include <QString>
 
 #include <deque>
@@ -34,6 +35,12 @@ public:
     std::vector<QString> ErrorBoxes;
     std::vector<ShellRequest> ShellRequests;
     int Beeps = 0;
+    // The save dialog answers with this name (empty: cancelled) and records its caption.
+    QString NextSaveFileName;
+    std::vector<QString> SaveDialogs;
+    // The print dialog answers by printing into this PDF file (empty: cancelled).
+    QString NextPdfFile;
+    int PrintDialogs = 0;
 
     ui::MsgDlgButton MessageDlg(const QString& text, ui::MsgDlgType type,
                                 ui::MsgDlgButtons buttons) override {
@@ -48,6 +55,19 @@ public:
     void ShowErrorBox(const QString& text) override { ErrorBoxes.push_back(text); }
     void Beep() override { ++Beeps; }
     void ShellOpen(QWidget*, const QString& target) override { ShellRequests.push_back({target}); }
+    QString SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
+        SaveDialogs.push_back(caption);
+        return NextSaveFileName;
+    }
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+        ++PrintDialogs;
+        if (NextPdfFile.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(NextPdfFile);
+        return true;
+    }
 };
 
 } // namespace volcalc::test

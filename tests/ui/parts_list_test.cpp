@@ -1,0 +1,371 @@
+// The "Parts list" window, driven through the main window as a user would: the rows follow the
+// calculations that count, the totals rows read as the main window's fields, and what leaves the
+// window (clipboard, CSV file, printed pages) holds the same list.
+#include "calc/number_text.h"
+#include "form_fixture.h"
+#include "user_actions.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace volcalc::test {
+namespace {
+
+using Row = QStringList;
+
+class PartsList : public FormFixture {
+protected:
+    // Opens the window with its key, as a user would, and waits until it is up.
+    QWidget* Open() {
+        QTest::keyClick(&Form(), Qt::Key_L, Qt::ControlModifier);
+        QWidget* window = Form().findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            window = Form().findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+            return window && window->isVisible();
+        }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window && QApplication::activeWindow() == window; }))
+            << "the list comes to the front";
+        return window;
+    }
+    QTableView* Table() { return Form().findChild<QTableView*>(QStringLiteral("PartsTable")); }
+    QPushButton* Button(const char* name) {
+        return Form().findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    // What the table shows, row by row, cell by cell.
+    std::vector<Row> Shown() {
+        std::vector<Row> rows;
+        const QAbstractItemModel* model = Table()->model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            Row row;
+            for (int c = 0; c < model->columnCount(); ++c) {
+                row << model->index(r, c).data().toString();
+            }
+            rows.push_back(row);
+        }
+        return rows;
+    }
+    Row Headers() {
+        Row headers;
+        const QAbstractItemModel* model = Table()->model();
+        for (int c = 0; c < model->columnCount(); ++c) {
+            headers << model->headerData(c, Qt::Horizontal).toString();
+        }
+        return headers;
+    }
+    // The three totals rows as the main window's fields read: volume and mass of each.
+    std::vector<Row> TotalsOfMainWindow() {
+        return {{TextOf("Edit42"), TextOf("Edit17")},
+                {TextOf("Edit43"), TextOf("Edit16")},
+                {TextOf("Edit10"), TextOf("Edit7")}};
+    }
+    std::vector<Row> TotalsOfList() {
+        std::vector<Row> totals;
+        const std::vector<Row> rows = Shown();
+        for (std::size_t i = rows.size() - 3; i < rows.size(); ++i) {
+            totals.push_back({rows[i][9], rows[i][11]});
+        }
+        return totals;
+    }
+
+    void Object(const char* shape, const char* unit, const char* quantity, std::vector<const char*> texts) {
+        Calculate("ComboBox2", "ComboBox11", "SpinEdit2", "BitBtn5", shape, unit, quantity, texts);
+    }
+    void Aperture(const char* shape, const char* unit, const char* quantity, std::vector<const char*> texts) {
+        Calculate("ComboBox3", "ComboBox4", "SpinEdit1", "BitBtn7", shape, unit, quantity, texts);
+    }
+
+private:
+    void Calculate(const char* shapes, const char* units, const char* spin, const char* button,
+                   const char* shape, const char* unit, const char* quantity,
+                   const std::vector<const char*>& texts) {
+        if (Find<QComboBox>(shapes)->currentText() != QLatin1String(shape)) {
+            Choose(shapes, shape);
+        }
+        if (Find<QComboBox>(units)->currentText() != QLatin1String(unit)) {
+            Choose(units, unit);
+        }
+        Type(spin, quantity);
+        const bool object = std::string(button) == "BitBtn5";
+        const std::vector<const char*> fields = object ? std::vector<const char*>{"Edit2", "Edit3", "Edit4"}
+                                                       : std::vector<const char*>{"Edit5", "Edit8", "Edit9"};
+        ASSERT_EQ(std::string(shape), "Parallelepiped")
+            << "the helper knows the parallelepiped's fields only";
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            Type(fields[i], texts[i]);
+        }
+        Click(button);
+    }
+};
+
+const Row EmptyTotals[] = {{"", "Object total", "", "", "", "", "", "", "", "", "", ""},
+                           {"", "Aperture total", "", "", "", "", "", "", "", "", "", ""},
+                           {"", "Total", "", "", "", "", "", "", "", "", "", ""}};
+
+TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
+    Open();
+    EXPECT_EQ(Shown(), std::vector<Row>(std::begin(EmptyTotals), std::end(EmptyTotals)))
+        << "before anything is shown the totals rows are as empty as the main window's fields";
+
+    Object("Parallelepiped", "millimeter", "1", {"1000", "1000", "1000"});
+    Choose("ComboBox1", "Aluminium");
+    Object("Parallelepiped", "centimeter", "3", {"10", "20", "50"});
+    Aperture("Parallelepiped", "millimeter", "2", {"500", "500", "1000"});
+    Type("Edit3", "12a");
+    Click("BitBtn5"); // refused: not a number
+    Type("Edit3", "");
+    Click("BitBtn5"); // refused: empty field
+    EXPECT_EQ(Desktop.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Desktop.Messages.size(), 1u);
+
+    const std::vector<Row> inMetres = {
+        {"1", "Object", "Parallelepiped", "millimeter", "1", "a=1000; b=1000; c=1000", "Steel", "7850",
+         "1.000", "1.000", "7850.000", "7850.000"},
+        {"2", "Object", "Parallelepiped", "centimeter", "3", "a=10; b=20; c=50", "Aluminium", "2700", "0.010",
+         "0.030", "27.000", "81.000"},
+        {"3", "Aperture", "Parallelepiped", "millimeter", "2", "a=500; b=500; c=1000", "Aluminium", "2700",
+         "-0.250", "-0.500", "-675.000", "-1350.000"},
+        {"", "Object total", "", "", "", "", "", "", "", "1.030", "", "7931.000"},
+        {"", "Aperture total", "", "", "", "", "", "", "", "0.500", "", "1350.000"},
+        {"", "Total", "", "", "", "", "", "", "", "0.530", "", "6581.000"}};
+    EXPECT_EQ(Shown(), inMetres);
+    EXPECT_EQ(TotalsOfList(), TotalsOfMainWindow());
+    EXPECT_EQ(Headers().mid(8), Row({"Volume of one piece, cubic meter", "Volume, cubic meter",
+                                     "Mass of one piece, kilogram", "Mass, kilogram"}));
+
+    Choose("ComboBox16", "centimeter");
+    Choose("ComboBox15", "metric ton");
+    EXPECT_EQ(Headers().mid(8), Row({"Volume of one piece, cubic centimeter", "Volume, cubic centimeter",
+                                     "Mass of one piece, metric ton", "Mass, metric ton"}));
+    const std::vector<Row> shown = Shown();
+    EXPECT_EQ(shown[0].mid(8), Row({"1E6", "1E6", "7.850", "7.850"}));
+    EXPECT_EQ(shown[1].mid(8), Row({"10000.000", "30000.000", "0.027", "0.081"}));
+    EXPECT_EQ(shown[2].mid(8), Row({"-2.5E5", "-5E5", "-0.675", "-1.350"}));
+    EXPECT_EQ(TotalsOfList(), TotalsOfMainWindow());
+
+    Click("SpeedButton5"); // undo takes back the aperture and puts the lists back on metre and kilogram
+    std::vector<Row> undone = inMetres;
+    undone.erase(undone.begin() + 2);
+    undone[3][9] = "0.000", undone[3][11] = "0.000";
+    undone[4][9] = "1.030", undone[4][11] = "7931.000";
+    EXPECT_EQ(Shown(), undone);
+    EXPECT_EQ(TotalsOfList(), TotalsOfMainWindow());
+
+    Click("SpeedButton6");
+    ASSERT_EQ(Shown().size(), 3u);
+    EXPECT_EQ(TotalsOfList(), TotalsOfMainWindow());
+    EXPECT_EQ(TotalsOfList()[2], Row({"0.000", "0.000"}));
+}
+
+TEST_F(PartsList, WithoutAMaterialTheMaterialCellIsEmpty) {
+    StartWith(nullptr);
+    Object("Parallelepiped", "meter", "1", {"1", "1", "1"});
+    Open();
+    const Row row = Shown().front();
+    EXPECT_EQ(row[6], "");
+    EXPECT_EQ(row[7], "0");
+    EXPECT_EQ(row[11], "0.000");
+}
+
+// The window's CSV is the command line's for the same calculations given as a list, one a row:
+// the line column holds the row's number in the list, which is its row in that list.
+TEST_F(PartsList, ExportedCsvIsByteForByteTheCommandLinesForTheSameCalculations) {
+    Object("Parallelepiped", "millimeter", "1", {"1000", "1000", "1000"});
+    Choose("ComboBox1", "Aluminium");
+    Object("Parallelepiped", "centimeter", "3", {"10,5", "20", "50"});
+    Aperture("Parallelepiped", "millimeter", "2", {"500", "500", "1000"});
+    Object("Parallelepiped", "inch", "1", {"1", "12a", "1"}); // refused
+    Object("Parallelepiped", "yard", "9", {"1", "2", "3"});
+    Click("SpeedButton5"); // undone
+    Object("Parallelepiped", "foot", "7", {"1.25", "2", "1e-3"});
+    Choose("ComboBox16", "inch");
+    Choose("ComboBox15", "pound");
+
+    QTemporaryDir folder;
+    const QString exported = folder.filePath(QStringLiteral("list.csv"));
+    Desktop.NextSaveFileName = exported;
+    Open();
+    ClickOn(Button("ExportCsvButton"));
+    ASSERT_EQ(Desktop.SaveDialogs.size(), 1u);
+    QFile written(exported);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+
+    QFile list(folder.filePath(QStringLiteral("input.csv")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("object,Parallelepiped,millimeter,1,Steel,1000,1000,1000\n"
+               "object,Parallelepiped,centimeter,3,Aluminium,\"10,5\",20,50\n"
+               "aperture,Parallelepiped,millimeter,2,Aluminium,500,500,1000\n"
+               "object,Parallelepiped,foot,7,Aluminium,1.25,2,1e-3\n");
+    list.close();
+    QProcess cli;
+    cli.start(QStringLiteral(VOLCALC_CLI),
+              {"--csv", "--volume-unit", "inch", "--mass-unit", "pound", "--ini",
+               QString::fromStdString(IniPath()), "--input-csv", list.fileName()});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QByteArray expected = cli.readAllStandardOutput();
+    EXPECT_EQ(written.readAll().toStdString(), expected.toStdString());
+    EXPECT_EQ(expected.count("\r\n"), 1 + 4 + 3) << "header, four rows, three totals";
+}
+
+TEST_F(PartsList, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
+    Object("Parallelepiped", "millimeter", "1", {"1", "1", "1"});
+    QTemporaryDir folder;
+    Open();
+    Desktop.NextSaveFileName.clear(); // cancelled
+    ClickOn(Button("ExportCsvButton"));
+    Desktop.NextSaveFileName = folder.filePath(QStringLiteral("missing/list.csv"));
+    ClickOn(Button("ExportCsvButton"));
+    ASSERT_EQ(Desktop.Messages.size(), 1u);
+    EXPECT_EQ(Desktop.Messages[0].Type, ui::MsgDlgType::Error);
+    EXPECT_TRUE(Desktop.Messages[0].Text.contains(QStringLiteral("missing/list.csv")));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+// Printed into a PDF file through the print dialog's stand-in, then read back as text.
+TEST_F(PartsList, PrintedPagesHoldTitleCatalogueRowsAndTotalsWithTheHeaderOnEveryPage) {
+    constexpr int Rows = 60;
+    for (int i = 1; i <= Rows; ++i) {
+        Object("Parallelepiped", "millimeter", QByteArray::number(i).constData(), {"100", "200", "300"});
+    }
+    Aperture("Parallelepiped", "millimeter", "1", {"10", "20", "30"});
+    QTemporaryDir folder;
+    Desktop.NextPdfFile = folder.filePath(QStringLiteral("list.pdf"));
+    Open();
+    ClickOn(Button("PrintButton"));
+    ASSERT_EQ(Desktop.PrintDialogs, 1);
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", Desktop.NextPdfFile, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2) << text.toStdString();
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Parts list")));
+    EXPECT_TRUE(pages[0].contains(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+    EXPECT_TRUE(
+        pages[0].contains(QStringLiteral("Material catalogue: ") + QString::fromStdString(IniPath())));
+    for (const QString& page : pages) {
+        EXPECT_TRUE(page.contains(QStringLiteral("Shape")) && page.contains(QStringLiteral("Material")))
+            << "a page without the header: " << page.toStdString();
+    }
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 1; i <= Rows; ++i) {
+        // Number, group, shape, unit, quantity, parameters, material, density, then the figures.
+        const QRegularExpression row(
+            QStringLiteral("^\\s*%1\\s+Object\\s+Parallelepiped\\s+millimeter\\s+%1\\s+"
+                           "a=100; b=200; c=300\\s+Steel\\s+7850\\s+0.006\\s+%2\\s")
+                .arg(i)
+                .arg(QString::fromStdString(FormatResult(0.006 * i))));
+        EXPECT_EQ(lines.filter(row).size(), 1) << "row " << i;
+    }
+    EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("Aperture\\s+Parallelepiped"))).size(), 1);
+    const QRegularExpression total(
+        QStringLiteral("^\\s*Total\\s+%1\\s+%2\\s*$").arg(TextOf("Edit10"), TextOf("Edit7")));
+    EXPECT_EQ(lines.filter(total).size(), 1) << text.toStdString();
+}
+
+TEST_F(PartsList, CopyPutsHeaderRowsAndTotalsOnTheClipboardAsCells) {
+    Object("Parallelepiped", "millimeter", "2", {"1000", "1000", "1000"});
+    Aperture("Parallelepiped", "meter", "1", {"0,5", "1", "1"});
+    Open();
+    QApplication::clipboard()->clear();
+    ClickOn(Button("CopyButton"));
+    const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + 2 + 3);
+    EXPECT_EQ(lines[0].split(QLatin1Char('\t')), Headers());
+    const std::vector<Row> shown = Shown();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(lines[qsizetype(i) + 1].split(QLatin1Char('\t')), shown[i]);
+    }
+    EXPECT_EQ(lines[2].split(QLatin1Char('\t'))[5], "a=0,5; b=1; c=1") << "parameters as typed";
+}
+
+// One window, not modal, resizable; the list grows while it is open and the main window works.
+TEST_F(PartsList, OneWindowThatStaysOpenWhileTheUserWorks) {
+    auto* button = Find<QToolButton>("SpeedButton9");
+    EXPECT_EQ(button->text(), "List");
+    EXPECT_EQ(button->toolTip(), "Parts list");
+    EXPECT_TRUE(button->autoRaise());
+    ClickOn(button);
+    QWidget* window = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        window = Form().findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+        return window && window->isVisible();
+    }));
+    EXPECT_EQ(window->windowTitle(), "Parts list");
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_FALSE(window->isModal());
+    EXPECT_LT(window->minimumSize().width(), window->maximumSize().width());
+    window->resize(1200, 500);
+    EXPECT_EQ(window->size(), QSize(1200, 500));
+
+    Object("Parallelepiped", "millimeter", "1", {"1", "2", "3"});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Shown().size(), 1u + 3u);
+    EXPECT_TRUE(button->isEnabled());
+    Open();
+    EXPECT_EQ(Form().findChildren<QWidget*>(QStringLiteral("PartsListWindow")).size(), 1);
+    EXPECT_EQ(window->size(), QSize(1200, 500)) << "shown again as the user left it";
+}
+
+// The table is read on the accessibility bus by rows, cells and headers, and the keyboard alone
+// reaches every cell and every button.
+TEST_F(PartsList, ReadOutCellByCellAndUsedFromTheKeyboardAlone) {
+    Object("Parallelepiped", "millimeter", "1", {"1000", "1000", "1000"});
+    ASSERT_NE(Open(), nullptr);
+    QTableView* table = Table();
+    EXPECT_EQ(QApplication::focusWidget(), table);
+    QAccessibleInterface* readOut = QAccessible::queryAccessibleInterface(table);
+    ASSERT_NE(readOut, nullptr);
+    EXPECT_EQ(readOut->text(QAccessible::Name), "Parts list");
+    QAccessibleTableInterface* cells = readOut->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->rowCount(), 1 + 3);
+    EXPECT_EQ(cells->columnCount(), 12);
+    QAccessibleInterface* shape = cells->cellAt(0, 2);
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->text(QAccessible::Name), "Parallelepiped");
+    const QList<QAccessibleInterface*> header = shape->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(header.size(), 1);
+    EXPECT_EQ(header[0]->text(QAccessible::Name), "Shape");
+    EXPECT_EQ(cells->cellAt(3, 1)->text(QAccessible::Name), "Total");
+
+    QTest::keyClick(table, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_End);
+    EXPECT_EQ(table->currentIndex().row(), 1);
+    EXPECT_EQ(table->currentIndex().column(), 11);
+    QApplication::clipboard()->clear();
+    PressTab();
+    EXPECT_EQ(QApplication::focusWidget(), Button("CopyButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("No.\t")));
+    for (const char* name : {"CopyButton", "ExportCsvButton", "PrintButton"}) {
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(Button(name))->text(QAccessible::Name).isEmpty())
+            << name;
+    }
+    QWidget* window = table->window();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace volcalc::test

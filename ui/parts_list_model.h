@@ -1,0 +1,73 @@
+#pragma once
+
+#include "calc/ledger.h"
+#include "calc/parts_list.h"
+
+#include <QAbstractTableModel>
+
+namespace volcalc::ui {
+
+// The parts list as a table: one row per calculation that counts, then three rows with the
+// object, aperture and resulting totals. Figures are shown in the display units the main window
+// shows its totals in, formatted as it formats them, so the last rows read exactly as its fields.
+class PartsListModel : public QAbstractTableModel {
+public:
+    enum Column {
+        NumberColumn,
+        GroupColumn,
+        ShapeColumn,
+        UnitColumn,
+        QuantityColumn,
+        ParametersColumn,
+        MaterialColumn,
+        DensityColumn,
+        PieceVolumeColumn,
+        VolumeColumn,
+        PieceMassColumn,
+        MassColumn,
+        ColumnCount
+    };
+    static constexpr int TotalsRowCount = 3;
+
+    explicit PartsListModel(QObject* parent = nullptr);
+
+    // The main window's side: each calculation the ledger accepted, its undo and its reset. A row
+    // is numbered by its place in the list.
+    void Add(const AcceptedCalculation& calculation);
+    void Undo();
+    void Reset();
+    // The ledger's totals and the display units of the main window's two lists, whenever it
+    // writes its result fields: all six, or one group's three after a change of its unit. The
+    // totals rows stay empty, as the fields do, until written.
+    void ShowTotals(const LedgerTotals& totals, ReportUnits units);
+    void ShowVolumes(const LedgerTotals& totals, VolumeUnit unit);
+    void ShowMasses(const LedgerTotals& totals, MassUnit unit);
+
+    const PartsList& List() const { return m_list; }
+    const LedgerTotals& Totals() const { return m_totals; }
+    ReportUnits Units() const { return m_units; }
+    bool IsTotalsRow(int row) const { return row >= int(m_list.Rows().size()); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The text shown in a cell or a column header.
+    QString CellText(int row, int column) const;
+    QString HeaderText(int column) const;
+
+private:
+    std::size_t NextNumber() const { return m_list.Rows().size() + 1; }
+    QString RowText(const PartsListRow& row, int column) const;
+    QString TotalsText(int totalsRow, int column) const;
+    void FiguresChanged(int firstColumn, int lastColumn);
+
+    PartsList m_list;
+    LedgerTotals m_totals;
+    ReportUnits m_units;
+    bool m_volumesShown = false;
+    bool m_massesShown = false;
+};
+
+} // namespace volcalc::ui

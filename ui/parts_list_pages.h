@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QTextDocument;
+
+namespace volcalc::ui {
+
+class PartsListModel;
+
+// The list as tab-separated text with a header line, one line per row and the totals last, so
+// that it pastes into a spreadsheet as cells. Cells read as the window shows them.
+QString PartsListTabText(const PartsListModel& model);
+
+// The printed list: a title, the date, the material catalogue file, then the table with its
+// header repeated on every page and the totals last.
+std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& catalogueFile);
+
+// Lays the list out on the printer's pages and prints it.
+void PrintPartsList(const PartsListModel& model, const QString& catalogueFile, QPrinter& printer);
+
+} // namespace volcalc::ui

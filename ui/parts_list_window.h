@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QPushButton;
+class QTableView;
+
+namespace volcalc::ui {
+
+class PartsListModel;
+
+// The "Parts list" window: every calculation that counts, with the totals last, to check, copy,
+// export and print. It is not modal and can be resized; the main window keeps one and shows it
+// again when asked.
+class PartsListWindow : public QWidget {
+public:
+    // The catalogue file is asked for when printing, so the page names the file in use then.
+    PartsListWindow(PartsListModel& model, std::function<QString()> catalogueFile, QWidget* parent = nullptr);
+
+    // Shows the window, or brings it to the front when it is already open.
+    void ShowAndRaise();
+
+private:
+    void BuildTable();
+    void BuildButtons();
+    void CopyClicked();
+    void ExportCsvClicked();
+    void PrintClicked();
+    void FitColumns();
+    void FitWidth();
+
+    PartsListModel& m_model;
+    std::function<QString()> m_catalogueFile;
+    bool m_placed = false;
+    QTableView* m_table = nullptr;
+    QPushButton* m_copyButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    QPushButton* m_printButton = nullptr;
+};
+
+} // namespace volcalc::ui
