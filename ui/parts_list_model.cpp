@@ -53,7 +53,9 @@ bool IsFigure(int column) {
 
 } // namespace
 
-PartsListModel::PartsListModel(QObject* parent) : QAbstractTableModel(parent) {}
+PartsListModel::PartsListModel(QObject* parent) : QAbstractTableModel(parent) {
+    setObjectName(QStringLiteral("PartsListModel"));
+}
 
 void PartsListModel::Add(const AcceptedCalculation& calculation) {
     PartsListRow row = MakePartsListRow(calculation);

@@ -16,6 +16,7 @@
 #include "calc/units.h"
 #include "materials/material_catalogue.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -180,6 +181,7 @@ struct Model {
     LedgerTotals Totals;
     LedgerTotals Snapshot;
     bool UndoAvailable = false;
+    std::size_t PartsListRows = 0; // calculations that count: undo takes one back, reset all
     ResultGroup Volume{static_cast<std::size_t>(VolumeUnit::Meter), {}};
     ResultGroup Mass{static_cast<std::size_t>(MassUnit::Kilogram), {}};
 
@@ -271,6 +273,7 @@ struct Model {
         Snapshot = Totals;
         Totals = next;
         UndoAvailable = true;
+        ++PartsListRows;
         Volume.Unit = static_cast<std::size_t>(VolumeUnit::Meter);
         Mass.Unit = static_cast<std::size_t>(MassUnit::Kilogram);
         DensityText = IntegerText(density);
@@ -281,6 +284,7 @@ struct Model {
         ++Seen.Undos;
         Totals = Snapshot;
         UndoAvailable = false;
+        --PartsListRows;
         Volume.Unit = static_cast<std::size_t>(VolumeUnit::Meter);
         Mass.Unit = static_cast<std::size_t>(MassUnit::Kilogram);
         ShowTotals();
@@ -290,6 +294,7 @@ struct Model {
         ++Seen.Resets;
         Totals = {};
         UndoAvailable = false;
+        PartsListRows = 0;
         ShowTotals();
     }
 
@@ -784,6 +789,23 @@ std::vector<std::string> RandomRun::Differences() {
                            Quoted(expected));
             }
             expectText(group.Fields[i], expected);
+        }
+    }
+
+    // The parts list holds a row per calculation that counts, and its totals rows (object,
+    // aperture, result) read exactly as the six fields.
+    const auto* partsList = Form().findChild<const QAbstractItemModel*>(QStringLiteral("PartsListModel"));
+    expect(partsList && std::size_t(partsList->rowCount()) == model.PartsListRows + 3,
+           "the parts list has " + std::to_string(partsList ? partsList->rowCount() - 3 : -1) +
+               " rows, expected " + std::to_string(model.PartsListRows));
+    for (int i = 0; partsList && i < 3; ++i) {
+        const int row = partsList->rowCount() - 3 + i;
+        for (const auto& [column, group] : {std::pair{9, &groups[0]}, std::pair{11, &groups[1]}}) {
+            const std::string cell = partsList->index(row, column).data().toString().toStdString();
+            const char* field = group->Fields[std::size_t(i)];
+            expect(cell == LineText(field).toStdString(), "the parts list's totals show " + Quoted(cell) +
+                                                              " where " + field + " shows " +
+                                                              Quoted(LineText(field).toStdString()));
         }
     }
 
