@@ -157,16 +157,21 @@ private:
     LinkLabel* Link() const { return static_cast<LinkLabel*>(widget()); }
 };
 
-// A pick-only list read out by its own name, with the chosen entry as its value. (Qt's own
-// interface names a list on this desktop by its chosen entry and leaves the name to a label
-// beside it; most lists of the window have no such label.)
-class ListAccessible : public QAccessibleWidget {
+// A pick-only list read out by its chosen entry, as this desktop's screen readers expect; what
+// the list is for is its description and the label that names it.
+class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text type) const override {
-        if (type == QAccessible::Value ||
-            (type == QAccessible::Name && widget()->accessibleName().isEmpty())) {
+        if (type == QAccessible::Value || type == QAccessible::Name) {
             return List()->currentText();
         }
         return QAccessibleWidget::text(type);
@@ -177,6 +182,7 @@ public:
         state.expandable = true;
         state.expanded = List()->view()->isVisible();
         state.collapsed = !state.expanded;
+        state.readOnly = true;
         return state;
     }
 
@@ -189,18 +195,37 @@ public:
         return child && child->object() == List()->view() ? 0 : -1;
     }
 
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString& action) override {
         if (action != showMenuAction() && action != pressAction()) {
-            return;
-        }
-        if (List()->view()->isVisible()) {
+            QAccessibleWidget::doAction(action);
+        } else if (List()->view()->isVisible()) {
             List()->hidePopup();
         } else {
             List()->showPopup();
         }
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    // QAccessibleTextInterface: the chosen entry, read-only.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return List()->currentText().mid(start, end - start); }
+    int characterCount() const override { return int(List()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
 
 private:
     QComboBox* List() const { return static_cast<QComboBox*>(widget()); }

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -34,7 +35,23 @@ public:
 
     void Beep() override { QApplication::beep(); }
 
-    void ShellOpen(QWidget*, const QString& target) override { QDesktopServices::openUrl(TargetUrl(target)); }
+    bool ShellOpen(QWidget*, const QString& target) override {
+        return QDesktopServices::openUrl(TargetUrl(target));
+    }
+
+    // What the desktop's own tools answer; no answer within a few seconds is none.
+    QString DefaultApplication(const QString& mimeType) override {
+        QProcess query;
+        query.start(QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+        if (!query.waitForFinished(3000) || query.exitStatus() != QProcess::NormalExit ||
+            query.exitCode() != 0) {
+            query.kill();
+            query.waitForFinished(1000);
+            return {};
+        }
+        return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+    }
 
     QString SaveFileName(QWidget* owner, const QString& caption, const QString& suggestedName,
                          const QString& filter) override {

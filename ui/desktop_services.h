@@ -27,8 +27,12 @@ public:
     virtual void ShowErrorBox(const QString& text) = 0;
     // The system's default beep.
     virtual void Beep() = 0;
-    // The shell's open operation; the result is not examined.
-    virtual void ShellOpen(QWidget* owner, const QString& target) = 0;
+    // The shell's open operation: false when the desktop could not hand the target to any
+    // application.
+    virtual bool ShellOpen(QWidget* owner, const QString& target) = 0;
+    // The desktop file of the application that opens files of the MIME type by default
+    // ("xchm.desktop"), or empty when the desktop has none.
+    virtual QString DefaultApplication(const QString& mimeType) = 0;
     // The desktop's save dialog; an empty text when the user cancelled.
     virtual QString SaveFileName(QWidget* owner, const QString& caption, const QString& suggestedName,
                                  const QString& filter) = 0;

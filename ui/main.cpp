@@ -1,11 +1,14 @@
 // The program entry: the application, then the main window, the About box and the add-material
-// dialog in this order, then the event loop until the main window closes.
+// dialog in this order, then the event loop until the main window closes. The two dialogs are made
+// when one of them is first needed, so that the main window's first paint does not wait for them.
 #include "ui/app_style.h"
 #include "ui/decimal_separator.h"
 #include "ui/main_window.h"
 #include "ui/window_style.h"
 
 #include <QApplication>
+
+#include <optional>
 
 #include "ui/about_box.h"
 #include "ui/add_material_dialog.h"
@@ -20,10 +23,12 @@ int main(int argc, char* argv[]) {
     RegionalSeparatorWatcher separatorWatcher;
 
     MainWindow mainWindow;
-    AboutBox aboutBox;
-    AddMaterialDialog addMaterialDialog;
-    mainWindow.SetAboutBox(&aboutBox);
-    mainWindow.SetAddMaterialDialog(&addMaterialDialog);
+    std::optional<AboutBox> aboutBox;
+    std::optional<AddMaterialDialog> addMaterialDialog;
+    mainWindow.MakeDialogsOnFirstUse([&] {
+        mainWindow.SetAboutBox(&aboutBox.emplace());
+        mainWindow.SetAddMaterialDialog(&addMaterialDialog.emplace());
+    });
 
     mainWindow.show();
     return QApplication::exec();

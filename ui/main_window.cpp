@@ -3,10 +3,12 @@
 #include "calc/errors.h"
 #include "calc/number_text.h"
 #include "calc/units.h"
+#include "materials/program_folders.h"
 #include "ui/about_box.h"
 #include "ui/accessibility.h"
 #include "ui/desktop_services.h"
 #include "ui/handler_guard.h"
+#include "ui/help_launcher.h"
 #include "ui/parameter_panels.h"
 #include "ui/parts_list_model.h"
 #include "ui/pictures.h"
@@ -23,6 +25,7 @@
 #include <QToolButton>
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace volcalc::ui {
@@ -32,9 +35,8 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-std::filesystem::path ExecutableCatalogue() {
-    const QByteArray executable = QFile::encodeName(QCoreApplication::applicationFilePath());
-    return CatalogueFilePath(std::filesystem::path(executable.toStdString()));
+std::filesystem::path Executable() {
+    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
 }
 
 void ShowPicture(QLabel* image, CalcGroup group, const ShapeEntry& entry) {
@@ -61,7 +63,9 @@ void ThenSync(Operation operation, MainWindow* form, void (MainWindow::*sync)())
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(parent), m_ledger(*this) {
     CatalogueDialogs& dialogs = options.Dialogs ? *options.Dialogs : m_windowDialogs;
-    const std::filesystem::path iniPath = options.IniPath.empty() ? ExecutableCatalogue() : options.IniPath;
+    const std::filesystem::path iniPath =
+        options.IniPath.empty() ? CatalogueFilePath(Executable()) : options.IniPath;
+    m_helpFolder = options.HelpFolder.empty() ? ProgramDataFolder(Executable()) : options.HelpFolder;
     m_catalogue = std::make_unique<MaterialCatalogue>(iniPath, dialogs);
     m_ledger.SetDensitySource(m_catalogue.get());
     m_partsList = new PartsListModel(this);
@@ -140,17 +144,21 @@ void MainWindow::resetClicked() {
     m_partsList->Reset();
 }
 
+void MainWindow::MakeDialogsIfDue() {
+    if (m_makeDialogs) {
+        std::exchange(m_makeDialogs, nullptr)();
+    }
+}
+
 void MainWindow::aboutClicked() {
+    MakeDialogsIfDue();
     if (m_aboutBox) {
         m_aboutBox->exec();
     }
 }
 
 void MainWindow::helpClicked() {
-    // The executable's folder with its trailing separator, then the help file's name.
-    const QString executable = QCoreApplication::applicationFilePath();
-    const QString folder = executable.left(executable.lastIndexOf(QLatin1Char('/')) + 1);
-    Desktop().ShellOpen(this, folder + QStringLiteral("TORVA.CHM"));
+    OpenHelp(this, m_helpFolder);
 }
 
 void MainWindow::exitClicked() {
@@ -163,6 +171,7 @@ void MainWindow::materialChosen() {
 }
 
 void MainWindow::addMaterialClicked() {
+    MakeDialogsIfDue();
     ThenSync([this] { m_catalogue->AddMaterial(); }, this, &MainWindow::SyncMaterialList);
 }
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,8 @@ struct MainWindowOptions {
     // The catalogue's dialogs; null for the program's own (the add-material dialog and the
     // message dialog routine).
     CatalogueDialogs* Dialogs = nullptr;
+    // The folder of the help files; empty for the program's data folder.
+    std::filesystem::path HelpFolder = {};
 };
 
 // The main window: material, object and aperture groups, the toolbar and the six totals.
@@ -47,6 +50,9 @@ public:
     // The windows the toolbar and the material group open; until they are set, nothing opens.
     void SetAboutBox(AboutBox* box) { m_aboutBox = box; }
     void SetAddMaterialDialog(AddMaterialDialog* dialog) { m_windowDialogs.SetAddMaterialDialog(dialog); }
+    // Runs make, which sets those two windows, just before either is first needed: the window's
+    // first paint does not wait for them.
+    void MakeDialogsOnFirstUse(std::function<void()> make) { m_makeDialogs = std::move(make); }
 
     const Ledger& LedgerState() const { return m_ledger; }
     const MaterialCatalogue& Catalogue() const { return *m_catalogue; }
@@ -76,6 +82,7 @@ private:
     void exitClicked();
     void materialChosen();
     void addMaterialClicked();
+    void MakeDialogsIfDue();
     void removeMaterialClicked();
     void objectShapeChosen();
     void apertureShapeChosen();
@@ -107,6 +114,8 @@ private:
     WindowCatalogueDialogs m_windowDialogs;
     std::unique_ptr<MaterialCatalogue> m_catalogue;
     AboutBox* m_aboutBox = nullptr;
+    std::function<void()> m_makeDialogs;
+    std::filesystem::path m_helpFolder;
     bool m_placed = false;
     // The display units the result fields are written in (list indexes).
     int m_volumeUnitShown = static_cast<int>(VolumeUnit::Meter);

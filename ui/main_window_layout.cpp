@@ -85,7 +85,7 @@ QStringList ShapeNames(CalcGroup group) {
 
 QComboBox* MakeShapeList(QWidget* parent, const char* name, CalcGroup group) {
     QComboBox* list = MakeList(parent, name, {8, 198, 121, 21}, ShapeNames(group), 0);
-    list->setAccessibleName(GroupCaption(group) + QStringLiteral(" shape"));
+    list->setAccessibleDescription(GroupCaption(group) + QStringLiteral(" shape"));
     list->setFont(WindowFont(true));
     list->setMaxVisibleItems(16);
     return list;
@@ -123,7 +123,7 @@ TSpinEdit* MakeQuantity(QWidget* group, const char* name, CalcGroup of) {
 
 QComboBox* MakeLengthUnits(QWidget* group, const char* name, CalcGroup of) {
     QComboBox* list = MakeList(group, name, {200, 198, 73, 21}, Names(LengthUnitNames), 0);
-    list->setAccessibleName(GroupCaption(of) + QStringLiteral(" length unit"));
+    list->setAccessibleDescription(GroupCaption(of) + QStringLiteral(" length unit"));
     return list;
 }
 
@@ -177,8 +177,10 @@ ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, 
     QWidget* g = made.Group;
     MakeLabel(g, names.TotalLabel, "Total", {16, 16, 30, 13})->setFont(WindowFont(true));
     made.Total = MakeResult(g, names.Total, {16, 30, 113, 26}, TotalFont());
-    MakeLabel(g, names.UnitsLabel, "Measure units", {184, 16, 66, 13})->setFont(WindowFont());
+    QLabel* unitsLabel = MakeLabel(g, names.UnitsLabel, "Measure units", {184, 16, 66, 13});
+    unitsLabel->setFont(WindowFont());
     made.Units = MakeList(g, names.Units, {184, 30, 84, 21}, units, selected);
+    unitsLabel->setBuddy(made.Units);
     made.Units->setFont(WindowFont());
     MakeLabel(g, names.ObjectLabel, "Object", {16, 60, 31, 13})->setFont(WindowFont());
     made.Object = MakeResult(g, names.Object, {16, 74, 113, 21}, WindowFont());
@@ -188,7 +190,8 @@ ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, 
     made.Total->setAccessibleName(QStringLiteral("Total ") + quantity);
     made.Object->setAccessibleName(QStringLiteral("Object ") + quantity);
     made.Aperture->setAccessibleName(QStringLiteral("Aperture ") + quantity);
-    made.Units->setAccessibleName(quantity.left(1).toUpper() + quantity.mid(1) + QStringLiteral(" unit"));
+    made.Units->setAccessibleDescription(quantity.left(1).toUpper() + quantity.mid(1) +
+                                         QStringLiteral(" unit"));
     return made;
 }
 
@@ -255,7 +258,7 @@ void MainWindow::BuildMaterialGroup() {
         m_materialGroup, names::AddMaterialButton, 8, "material_add", "Addition of the material list",
         "Adds a material and its density to the list", QKeySequence(Qt::ALT | Qt::Key_N));
     m_materialList = MakeList(m_materialGroup, names::MaterialList, {51, 17, 175, 21}, {}, -1);
-    m_materialList->setAccessibleName(QStringLiteral("Material"));
+    m_materialList->setAccessibleDescription(QStringLiteral("Material"));
     m_removeMaterialButton = MakeMaterialButton(
         m_materialGroup, names::RemoveMaterialButton, 235, "material_remove", "Removal of the material",
         "Removes the selected material from the list", QKeySequence(Qt::ALT | Qt::Key_D));
@@ -266,7 +269,10 @@ void MainWindow::BuildMaterialGroup() {
     m_densityField->setReadOnly(true);
     SetAccessibleText(m_densityField, QStringLiteral("Density"), QStringLiteral("Kilograms per cubic metre"));
     m_densityField->setFrame(false);
-    m_densityField->setTextMargins(0, 0, 0, 0);
+    // The figure reads on the line of the labels beside it: set to the top, and up by the two
+    // pixels that a line edit keeps above its text.
+    m_densityField->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_densityField->setTextMargins(0, -2, 0, 0);
     // The density field shows its group's colour, not an edit field's white.
     QPalette palette = m_densityField->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
@@ -282,7 +288,8 @@ void MainWindow::BuildObjectGroup() {
     QLabel* units = MakeLabel(m_objectGroup, "Label6", "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
     m_objectUnitList = MakeLengthUnits(m_objectGroup, names::ObjectUnitList, CalcGroup::Object);
-    m_objectPanels = std::make_unique<ParameterPanels>(CalcGroup::Object, m_objectGroup);
+    units->setBuddy(m_objectUnitList);
+    m_objectPanels = std::make_unique<ParameterPanels>(CalcGroup::Object, m_objectGroup, m_objectUnitList);
     MakeLabel(m_objectGroup, "Label7", "Quantity", {209, 255, 39, 13});
     m_objectQuantity = MakeQuantity(m_objectGroup, names::ObjectQuantity, CalcGroup::Object);
     m_objectCalculateButton =
@@ -297,7 +304,9 @@ void MainWindow::BuildApertureGroup() {
     QLabel* units = MakeLabel(m_apertureGroup, "Label66", "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
     m_apertureUnitList = MakeLengthUnits(m_apertureGroup, names::ApertureUnitList, CalcGroup::Aperture);
-    m_aperturePanels = std::make_unique<ParameterPanels>(CalcGroup::Aperture, m_apertureGroup);
+    units->setBuddy(m_apertureUnitList);
+    m_aperturePanels =
+        std::make_unique<ParameterPanels>(CalcGroup::Aperture, m_apertureGroup, m_apertureUnitList);
     MakeLabel(m_apertureGroup, "Label22", "Quantity ", {209, 255, 42, 13});
     m_apertureQuantity = MakeQuantity(m_apertureGroup, names::ApertureQuantity, CalcGroup::Aperture);
     m_apertureCalculateButton = MakeCalculateButton(

@@ -77,17 +77,13 @@ void AddSeparatorLine(QWidget* panel) {
 
 } // namespace
 
-ParameterPanels::ParameterPanels(CalcGroup group, QWidget* groupBox) : m_group(group) {
-    for (const ShapeEntry& entry : ShapesOf(group)) {
-        if (!entry.Panel.empty() && !m_panelByName.contains(entry.Panel)) {
-            BuildPanel(entry, groupBox);
-        }
-    }
+ParameterPanels::ParameterPanels(CalcGroup group, QWidget* groupBox, QWidget* tabAnchor)
+    : m_group(group), m_groupBox(groupBox), m_lastInTabChain(tabAnchor) {
     ShowPanelOf(ShapesOf(group).front());
 }
 
-void ParameterPanels::BuildPanel(const ShapeEntry& entry, QWidget* groupBox) {
-    auto* panel = new BevelPanel(groupBox, BevelPanel::Bevel::None, BevelPanel::Bevel::Lowered);
+void ParameterPanels::BuildPanel(const ShapeEntry& entry) {
+    auto* panel = new BevelPanel(m_groupBox, BevelPanel::Bevel::None, BevelPanel::Bevel::Lowered);
     panel->setObjectName(Text(entry.Panel));
     panel->setGeometry(Left, Top, Width, Height);
     panel->setAccessibleName(GroupCaption(m_group) + QStringLiteral(" dimensions"));
@@ -119,17 +115,30 @@ void ParameterPanels::BuildPanel(const ShapeEntry& entry, QWidget* groupBox) {
         AddSeparatorLine(panel);
     }
     if (entry.Layout == PanelLayout::Profile) {
+        std::vector<QWidget*> inTabOrder;
         for (std::string_view letter : ProfileTabOrder) {
             if (auto found = byLetter.find(letter); found != byLetter.end()) {
-                m_focusOrder.push_back(found->second);
+                inTabOrder.push_back(found->second);
             }
         }
+        AppendToTabChain(inTabOrder);
     } else {
-        m_focusOrder.insert(m_focusOrder.end(), inParameterOrder.begin(), inParameterOrder.end());
+        AppendToTabChain(inParameterOrder);
     }
 }
 
+void ParameterPanels::AppendToTabChain(const std::vector<QWidget*>& fields) {
+    for (QWidget* field : fields) {
+        QWidget::setTabOrder(m_lastInTabChain, field);
+        m_lastInTabChain = field;
+    }
+    m_focusOrder.insert(m_focusOrder.end(), fields.begin(), fields.end());
+}
+
 void ParameterPanels::ShowPanelOf(const ShapeEntry& entry) {
+    if (!entry.Panel.empty() && !m_panelByName.contains(entry.Panel)) {
+        BuildPanel(entry);
+    }
     QWidget* own = Panel(entry.Panel);
     for (BevelPanel* panel : m_panels) {
         if (panel != own) {

@@ -17,7 +17,8 @@ namespace volcalc::ui {
 class BevelPanel;
 
 // The parameter panels of one group box, one per panel name of the group's shape list, built
-// from the shape catalogue. All lie on one rectangle; one at a time is shown.
+// from the shape catalogue. All lie on one rectangle; one at a time is shown. Each is built when
+// it is first shown, so that the window starts with only the panel it shows.
 class ParameterPanels {
 public:
     static constexpr int Left = 8;
@@ -25,24 +26,30 @@ public:
     static constexpr int Width = 185;
     static constexpr int Height = 129;
 
-    // Builds the panels inside the group box, showing the panel of the list's first entry.
-    ParameterPanels(CalcGroup group, QWidget* groupBox);
+    // Shows the panel of the list's first entry inside the group box. The Tab key goes from
+    // tabAnchor to the fields of the panels, panel after panel in the order they were built.
+    ParameterPanels(CalcGroup group, QWidget* groupBox, QWidget* tabAnchor);
 
-    // Hides every panel but the entry's own, then shows that one ("None" has none).
+    // Hides every panel but the entry's own, then shows that one ("None" has none), building it
+    // on its first showing.
     void ShowPanelOf(const ShapeEntry& entry);
 
     // The texts of the entry's fields in parameter order.
     std::vector<std::string> TextsOf(const ShapeEntry& entry) const;
 
+    // Null for a field of a panel not shown yet.
     QLineEdit* Field(std::string_view name) const;
-    // The fields in the order the Tab key visits them, panel after panel.
+    // The fields built so far in the order the Tab key visits them, panel after panel.
     const std::vector<QWidget*>& FocusOrder() const { return m_focusOrder; }
 
 private:
-    void BuildPanel(const ShapeEntry& entry, QWidget* groupBox);
+    void BuildPanel(const ShapeEntry& entry);
+    void AppendToTabChain(const std::vector<QWidget*>& fields);
     QWidget* Panel(std::string_view name) const;
 
     CalcGroup m_group;
+    QWidget* m_groupBox;
+    QWidget* m_lastInTabChain;
     std::vector<BevelPanel*> m_panels; // in list order
     std::map<std::string, BevelPanel*, std::less<>> m_panelByName;
     std::map<std::string, QLineEdit*, std::less<>> m_fieldByName;

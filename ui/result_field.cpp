@@ -15,10 +15,10 @@ void ResultField::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
     const QRect edge = rect().adjusted(0, 0, -1, -1);
-    painter.setPen(palette().color(QPalette::Mid));
+    painter.setPen(palette().color(QPalette::Dark));
     painter.drawLine(edge.topLeft(), edge.topRight());
     painter.drawLine(edge.topLeft(), edge.bottomLeft());
-    painter.setPen(palette().color(QPalette::Light));
+    painter.setPen(palette().color(QPalette::Midlight));
     painter.drawLine(edge.bottomLeft(), edge.bottomRight());
     painter.drawLine(edge.topRight(), edge.bottomRight());
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -238,10 +239,14 @@ TEST_F(WindowBehaviour, AnApertureLargerThanTheObjectGivesNegativeTotals) {
     EXPECT_TRUE(TextOf(names::TotalMassField).startsWith('-'));
 }
 
-TEST_F(WindowBehaviour, HelpHandsTheShellTheHelpFileBesideTheExecutable) {
+TEST_F(WindowBehaviour, HelpOpensTheHelpFileOfTheWindowsHelpFolder) {
+    const QString helpFile = QString::fromStdString((Folder() / "TORVA.CHM").string());
+    QFile(helpFile).open(QIODevice::WriteOnly);
+    Desktop.DefaultApplications[QStringLiteral("application/vnd.ms-htmlhelp")] =
+        QStringLiteral("xchm.desktop");
     Click(names::HelpButton);
     ASSERT_EQ(Desktop.ShellRequests.size(), 1u);
-    EXPECT_EQ(Desktop.ShellRequests[0].Target, QCoreApplication::applicationDirPath() + "/TORVA.CHM");
+    EXPECT_EQ(Desktop.ShellRequests[0].Target, helpFile);
 }
 
 // While the About box is up, the main window takes no input: a click on Reset does nothing.

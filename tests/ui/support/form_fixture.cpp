@@ -17,7 +17,7 @@ void FormFixture::StartWith(const char* catalogue) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(catalogue);
     }
-    m_form = std::make_unique<ui::MainWindow>(ui::MainWindowOptions{IniPath(), &Dialogs});
+    m_form = std::make_unique<ui::MainWindow>(ui::MainWindowOptions{IniPath(), &Dialogs, Folder()});
     m_form->show();
     QApplication::setActiveWindow(m_form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
@@ -25,6 +25,10 @@ void FormFixture::StartWith(const char* catalogue) {
 
 std::string FormFixture::IniPath() const {
     return QFile::encodeName(m_folder.filePath(QStringLiteral("volcalc.ini"))).toStdString();
+}
+
+std::filesystem::path FormFixture::Folder() const {
+    return QFile::encodeName(m_folder.path()).toStdString();
 }
 
 std::string FormFixture::IniText() const {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -29,6 +30,8 @@ protected:
 
     ui::MainWindow& Form() { return *m_form; }
     std::string IniPath() const;
+    // The folder of the material file, which also holds the window's help files.
+    std::filesystem::path Folder() const;
     std::string IniText() const;
 
     template <typename Widget = QWidget> Widget* Find(const char* name) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <deque>
+#include <map>
 #include <vector>
 
 namespace volcalc::test {
@@ -34,6 +35,10 @@ public:
     std::vector<Message> Messages;
     std::vector<QString> ErrorBoxes;
     std::vector<ShellRequest> ShellRequests;
+    // Whether the shell opens each request, in turn; it does once they run out.
+    std::deque<bool> ShellAnswers;
+    // The desktop's default application of a MIME type; none for a type not listed.
+    std::map<QString, QString> DefaultApplications;
     int Beeps = 0;
     // The save dialog answers with this name (empty: cancelled) and records its caption.
     QString NextSaveFileName;
@@ -54,7 +59,19 @@ public:
     }
     void ShowErrorBox(const QString& text) override { ErrorBoxes.push_back(text); }
     void Beep() override { ++Beeps; }
-    void ShellOpen(QWidget*, const QString& target) override { ShellRequests.push_back({target}); }
+    bool ShellOpen(QWidget*, const QString& target) override {
+        ShellRequests.push_back({target});
+        if (ShellAnswers.empty()) {
+            return true;
+        }
+        const bool opened = ShellAnswers.front();
+        ShellAnswers.pop_front();
+        return opened;
+    }
+    QString DefaultApplication(const QString& mimeType) override {
+        const auto found = DefaultApplications.find(mimeType);
+        return found == DefaultApplications.end() ? QString() : found->second;
+    }
     QString SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
         SaveDialogs.push_back(caption);
         return NextSaveFileName;
