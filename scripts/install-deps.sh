@@ -11,6 +11,7 @@ PACKAGES=(
     clang clang-format libclang-rt-14-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth fp-utils poppler-utils
+    dbus at-spi2-core python3-pyatspi xdotool
     desktop-file-utils appstream time lintian
 )
 

@@ -1,0 +1,179 @@
+"""The main window as a screen reader meets it through the accessibility bus: every list tells
+its chosen entry, the keyboard changes a shape, a material is picked and read back, and a
+calculation's results are read from the result fields.
+
+Run by run-atspi-test.sh inside a private D-Bus session on an X display; argument: the pid of
+the running program."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+APPLICATION = "Orlisk Volume Calculator"
+failures = []
+
+
+def check(what, seen, expected):
+    if seen != expected:
+        failures.append(f"{what}: read {seen!r}, expected {expected!r}")
+
+
+def wait_for(what, probe, timeout=20.0):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.05)
+    raise SystemExit(f"timed out waiting for {what}")
+
+
+def application(pid):
+    def probe():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == APPLICATION and app.get_process_id() == pid:
+                frames = [w for w in app if w is not None and
+                          w.getState().contains(pyatspi.STATE_SHOWING)]
+                if frames:
+                    return app
+        return None
+    return wait_for("the main window on the accessibility bus", probe)
+
+
+def descendants(root):
+    """What is on screen under root; the rows of a closed list are not."""
+    for child in root:
+        if child is None or not showing(child):
+            continue
+        yield child
+        if child.getRole() != pyatspi.ROLE_COMBO_BOX:
+            yield from descendants(child)
+
+
+def showing(accessible):
+    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def labels_of(accessible):
+    names = []
+    for relation in accessible.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return names
+
+
+def purpose(accessible):
+    """What a control is for, as a screen reader tells it besides its value."""
+    return [accessible.description] + labels_of(accessible)
+
+
+def find(root, role, said, group=None):
+    """The one showing control of the role whose name, description or label says `said`."""
+    found = [a for a in descendants(root) if a.getRole() == role and
+             (said == a.name or said in purpose(a)) and
+             (group is None or group in labels_of(a))]
+    if len(found) != 1:
+        raise SystemExit(f"{len(found)} showing {pyatspi.Role(role)} controls read as {said!r}")
+    return found[0]
+
+
+def text_of(accessible):
+    return accessible.queryText().getText(0, -1)
+
+
+def settle(what, read, expected, timeout=10.0):
+    """Reads until the bus shows the expected text: the program answers input asynchronously."""
+    end = time.monotonic() + timeout
+    seen = read()
+    while seen != expected and time.monotonic() < end:
+        time.sleep(0.05)
+        seen = read()
+    check(what, seen, expected)
+
+
+def entry(combo):
+    """The entry a screen reader speaks for a drop-down list: on this desktop its name, and its
+    text for a reader that asks for one."""
+    if "Text" not in combo.get_interfaces():
+        return combo.name, None
+    return combo.name, text_of(combo)
+
+
+def press_keys(control, *keys):
+    """Focuses the control as the Tab key would and types on the real keyboard."""
+    control.queryComponent().grabFocus()
+    wait_for("the focus on " + control.name, lambda: control.getState().contains(pyatspi.STATE_FOCUSED))
+    subprocess.run(["xdotool", "key", "--delay", "20", *keys], check=True)
+
+
+def type_text(control, text):
+    control.queryComponent().grabFocus()
+    wait_for("the focus on " + control.name, lambda: control.getState().contains(pyatspi.STATE_FOCUSED))
+    subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+
+
+def click(control):
+    """A real pointer click: a button that may open a modal box is not pressed through the bus,
+    whose press call would not return until the box closed."""
+    x, y, width, height = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2),
+                    "click", "1"], check=True)
+
+
+COMBO = pyatspi.ROLE_COMBO_BOX
+TEXT = pyatspi.ROLE_TEXT
+
+
+def main():
+    pid = int(sys.argv[1])
+    app = application(pid)
+    # There is no window manager to hand the window the keyboard: give it as one would.
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(pid),
+                    "--name", APPLICATION, "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+
+    # Every list tells its chosen entry; the other fields their values.
+    lists = {"Object shape": "Parallelepiped", "Object length unit": "millimeter",
+             "Aperture shape": "None", "Aperture length unit": "millimeter",
+             "Material": "Steel", "Volume unit": "meter", "Mass unit": "kilogram"}
+    for purpose_text, expected in lists.items():
+        check(purpose_text, entry(find(app, COMBO, purpose_text)), (expected, expected))
+    for group in ("Object", "Aperture"):
+        spin = find(app, pyatspi.ROLE_SPIN_BUTTON, group + " quantity")
+        check(group + " quantity", (spin.queryValue().currentValue, text_of(spin)), (1.0, "1"))
+    check("density", text_of(find(app, TEXT, "Density")), "7850")
+
+    # The keyboard changes the object shape; the list and the picture tell the new one.
+    shape = find(app, COMBO, "Object shape")
+    press_keys(shape, "Down")
+    settle("object shape after Down", lambda: entry(shape), ("Cylinder", "Cylinder"))
+    check("object picture", find(app, pyatspi.ROLE_IMAGE, "Object picture: Cylinder").name,
+          "Object picture: Cylinder")
+
+    # A material picked with the keyboard is read back with its density.
+    material = find(app, COMBO, "Material")
+    press_keys(material, "Down")
+    settle("material after Down", lambda: entry(material), ("Aluminium", "Aluminium"))
+    settle("density of the picked material", lambda: text_of(find(app, TEXT, "Density")), "2700")
+
+    # A calculation typed in and started with the pointer; its results read from the fields.
+    type_text(find(app, TEXT, "Object Diameter (a)"), "100")
+    type_text(find(app, TEXT, "Object Length (b)"), "1000")
+    click(find(app, pyatspi.ROLE_PUSH_BUTTON, "Click for calculate this object"))
+    results = {"Total volume": "0.008", "Object volume": "0.008", "Aperture volume": "0.000",
+               "Total mass": "21.206", "Object mass": "21.206", "Aperture mass": "0.000"}
+    for name, expected in results.items():
+        settle(name, lambda: text_of(find(app, TEXT, name)), expected)
+
+    # Exit opens nothing: pressed through the bus, it ends the program.
+    exit_button = find(app, pyatspi.ROLE_PUSH_BUTTON, "Exit")
+    exit_button.queryAction().doAction(0)
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    finally:
+        if failures:
+            print("\n".join(failures), file=sys.stderr)
+    sys.exit(1 if failures else 0)
