@@ -33,7 +33,7 @@ trap cleanup EXIT
 cp "$volcalc" "$work/volcalc"
 cp "$here/../../data/volcalc.ini" "$work/volcalc.ini"
 
-Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp 6>"$work/display" 2>/dev/null &
+Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp -noreset 6>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break

@@ -45,7 +45,7 @@ if [ "${MEASURE_INSIDE_SESSION:-}" != 1 ]; then
     }
     trap cleanup EXIT
     if [ -z "${DISPLAY:-}" ]; then
-        Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp 6>"$display_file" 2>/dev/null &
+        Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp -noreset 6>"$display_file" 2>/dev/null &
         xvfb_pid=$!
         for _ in $(seq 100); do
             [ -s "$display_file" ] && break

@@ -59,11 +59,12 @@ printf '[Count]\nCount=3\n[Material]\n0=Steel\n1=Aluminium\n2=Copper\n[Density]\
     >"$work/program/volcalc.ini"
 
 # A display that answers: Xvfb names a free one when it is ready; one that went away at once is
-# started again, a few times.
+# started again, a few times. Without -noreset the server resets whenever its last client leaves
+# (the check below, the bus launcher), and a program connecting just then is turned away.
 start_display() {
     local display_file="$work/display"
     rm -f "$display_file"
-    Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp 6>"$display_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp -noreset 6>"$display_file" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$display_file" ] && break
