@@ -1,12 +1,16 @@
-// Load, add and remove on catalogues of 1,000 and 100,000 materials, over real files.
+// Load, add and remove on catalogues of 1,000 to 1,000,000 materials, over real files, side by
+// side with what the disk itself takes: copying the file and forcing the copy to the disk (as
+// `cp` then `sync FILE` do), and reading it (as `cat FILE > /dev/null` does).
 #include "materials/material_catalogue.h"
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 
 #include <stdlib.h>
 
@@ -92,8 +96,45 @@ void BM_RemoveFirstMaterial(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_LoadMaterials)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AddMaterial)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RemoveFirstMaterial)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+// Reads the whole file through a buffer, as cat does; the number of bytes read.
+std::size_t ReadThrough(int from, int to) {
+    static char buffer[128 * 1024];
+    std::size_t total = 0;
+    for (ssize_t count; (count = ::read(from, buffer, sizeof buffer)) > 0;) {
+        total += static_cast<std::size_t>(count);
+        if (to >= 0 && ::write(to, buffer, static_cast<std::size_t>(count)) != count) {
+            throw std::runtime_error("cannot write the copy");
+        }
+    }
+    return total;
+}
+
+void BM_CopyAndSync(benchmark::State& state) {
+    Fixture fixture(state.range(0));
+    const std::string copy = fixture.Path().string() + ".copy";
+    for (auto _ : state) {
+        const int from = ::open(fixture.Path().c_str(), O_RDONLY);
+        const int to = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ReadThrough(from, to);
+        ::fsync(to);
+        ::close(to);
+        ::close(from);
+    }
+}
+
+void BM_ReadFile(benchmark::State& state) {
+    Fixture fixture(state.range(0));
+    for (auto _ : state) {
+        const int from = ::open(fixture.Path().c_str(), O_RDONLY);
+        benchmark::DoNotOptimize(ReadThrough(from, -1));
+        ::close(from);
+    }
+}
+
+BENCHMARK(BM_ReadFile)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMaterials)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyAndSync)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddMaterial)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveFirstMaterial)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace

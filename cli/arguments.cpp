@@ -76,8 +76,7 @@ bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& c
 
 } // namespace
 
-CliCommand ParseArguments(std::span<const std::string_view> arguments,
-                          std::filesystem::path defaultCatalogue) {
+CliCommand ParseArguments(std::span<const std::string_view> arguments, CatalogueFiles defaultCatalogue) {
     CliCommand command;
     command.options.catalogue = std::move(defaultCatalogue);
     bool haveScript = false;
@@ -86,6 +85,10 @@ CliCommand ParseArguments(std::span<const std::string_view> arguments,
         if (argument == "--help" || argument == "-h") {
             command.action = CliAction::Help;
             return command;
+        }
+        if (argument == "--where") {
+            command.action = CliAction::Where;
+            continue;
         }
         if (ReadOption(argument, cursor, command)) {
             continue;

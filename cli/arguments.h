@@ -11,7 +11,7 @@
 namespace volcalc::cli {
 
 // What the command line asks for.
-enum class CliAction { Run, Help };
+enum class CliAction { Run, Help, Where };
 
 struct CliCommand {
     CliAction action = CliAction::Run;
@@ -28,7 +28,6 @@ public:
 
 // Reads the arguments after the program name. `defaultCatalogue` is the material file used
 // when no --ini is given. Throws UsageError.
-CliCommand ParseArguments(std::span<const std::string_view> arguments,
-                          std::filesystem::path defaultCatalogue);
+CliCommand ParseArguments(std::span<const std::string_view> arguments, CatalogueFiles defaultCatalogue);
 
 } // namespace volcalc::cli

@@ -69,6 +69,10 @@ int RunInput(const CliCommand& command, std::istream& standardInput, std::ostrea
     }
     std::istream& in = fromStandardInput ? standardInput : file;
     ScriptSession session(command.options, out, err);
+    if (const std::string& problem = session.CatalogueReadProblem(); !problem.empty()) {
+        err << ProgramName << "cannot read " << problem << '\n';
+        return ExitTrouble;
+    }
     const int status = list ? session.RunCsv(in) : session.RunScript(in);
     if (in.bad()) {
         return ReadFailure(fromStandardInput ? "standard input" : name, err);
@@ -83,10 +87,14 @@ int RunCommand(const CliCommand& command, std::istream& standardInput, std::ostr
         out << HelpText();
         return CheckedOutput(ExitSuccess, out, err);
     }
+    if (command.action == CliAction::Where) {
+        out << (command.options.catalogue ? command.options.catalogue->File.string() : std::string()) << '\n';
+        return CheckedOutput(ExitSuccess, out, err);
+    }
     return CheckedOutput(RunInput(command, standardInput, out, err), out, err);
 }
 
-int RunCommandLine(std::span<const std::string_view> arguments, const std::filesystem::path& defaultCatalogue,
+int RunCommandLine(std::span<const std::string_view> arguments, const CatalogueFiles& defaultCatalogue,
                    std::istream& standardInput, std::ostream& out, std::ostream& err) {
     CliCommand command;
     try {

@@ -18,7 +18,7 @@ inline constexpr int ExitTrouble = 2;
 
 // The whole program without its process: parses the arguments, runs the script or list, and
 // checks that everything written reached `out`. Returns the exit status.
-int RunCommandLine(std::span<const std::string_view> arguments, const std::filesystem::path& defaultCatalogue,
+int RunCommandLine(std::span<const std::string_view> arguments, const CatalogueFiles& defaultCatalogue,
                    std::istream& standardInput, std::ostream& out, std::ostream& err);
 
 // Runs a command that has been parsed. Returns the exit status.

@@ -17,7 +17,11 @@ Commands are read from FILE, or from standard input when no FILE is given.
 Options:
   --precise     show figures as doubles with 17 significant digits
   --strict      stop at the first line that fails
-  --ini FILE    material catalogue to use (default: volcalc.ini beside this program)
+  --ini FILE    material catalogue to use (default: volcalc.ini beside this program
+                where you can write it, else your own
+                $XDG_DATA_HOME/orlisk-volcalc/volcalc.ini, ~/.local/share by default,
+                which starts as a copy of the catalogue that came with the program)
+  --where       print the path of the material catalogue in use and stop
   --report      at the end, list every calculation that counts (a bill of materials),
                 then the totals; undo removes the last row, reset clears the list
   --csv         write that report as CSV (RFC 4180, header row, full precision, ".")

@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "file_output.h"
 #include "locale_separator.h"
+#include "materials/catalogue_location.h"
 
 #include <filesystem>
 #include <iostream>
@@ -12,11 +13,13 @@
 
 namespace {
 
-std::filesystem::path DefaultCatalogue() {
+volcalc::CatalogueFiles DefaultCatalogue() {
     std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    const auto folder = error ? std::filesystem::current_path() : self.parent_path();
-    return volcalc::CatalogueFilePath(folder / "volcalc");
+    auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        self = std::filesystem::current_path() / "volcalc-cli";
+    }
+    return volcalc::ProgramCatalogue(self, volcalc::UserFolders::FromEnvironment());
 }
 
 } // namespace

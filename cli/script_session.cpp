@@ -28,6 +28,10 @@ ScriptSession::ScriptSession(ScriptOptions options, std::ostream& out, std::ostr
 
 ScriptSession::~ScriptSession() = default;
 
+std::string ScriptSession::CatalogueReadProblem() const {
+    return m_catalogue ? m_catalogue->ReadProblem() : std::string();
+}
+
 int ScriptSession::RunScript(std::istream& in) {
     std::string line;
     std::size_t lineNumber = 0;
@@ -291,6 +295,10 @@ void ScriptSession::PickMaterial(const Words& words) {
 void ScriptSession::ListMaterials(const Words& words) {
     ExpectWords(words, 1, 1, "materials");
     const MaterialCatalogue& catalogue = Catalogue();
+    if (!catalogue.Damage().empty()) {
+        m_err << "volcalc-cli: warning: " << catalogue.Damage()
+              << "; it is listed as read, and no change is made to it\n";
+    }
     for (std::size_t i = 0; i < catalogue.Names().size(); ++i) {
         m_out << catalogue.Names()[i] << '\t' << catalogue.MaterialDensities()[i] << '\n';
     }

@@ -18,10 +18,10 @@
 namespace volcalc::cli {
 
 struct ScriptOptions {
-    bool precise = false;                           // show figures with 17 significant digits
-    bool strict = false;                            // stop at the first failing line
-    std::optional<std::filesystem::path> catalogue; // material file; none: no materials
-    ReportFormat report = ReportFormat::None;       // a script's when it ends, a list's row by row
+    bool precise = false;                     // show figures with 17 significant digits
+    bool strict = false;                      // stop at the first failing line
+    std::optional<CatalogueFiles> catalogue;  // material file; none: no materials
+    ReportFormat report = ReportFormat::None; // a script's when it ends, a list's row by row
     ReportUnits reportUnits;
 };
 
@@ -40,6 +40,8 @@ public:
     // with an optional header row. A report is written row by row and always completed, also
     // when the list stops at a malformed line or with --strict. Returns the exit status.
     int RunCsv(std::istream& in);
+    // "FILE: reason" when the catalogue exists but cannot be read; empty otherwise.
+    std::string CatalogueReadProblem() const;
 
     // Everything a line can change; a failing line leaves it equal.
     struct State {

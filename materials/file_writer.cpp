@@ -24,15 +24,25 @@ std::filesystem::path ResolvedTarget(const std::filesystem::path& target) {
     return target;
 }
 
-// The replacement keeps the permissions of the file it replaces; a new file gets the usual ones.
-mode_t ModeFor(const std::filesystem::path& target) {
+// The replacement keeps the owner, where we may set it, and the permissions of the file it
+// replaces; a new file gets the usual ones. The owner goes first, as a change of owner may clear
+// the set-user and set-group bits.
+bool TakeOverOwnerAndMode(int fd, const std::filesystem::path& target) {
     struct stat status {};
     if (::stat(target.c_str(), &status) == 0) {
-        return status.st_mode & 07777;
+        if (::fchown(fd, status.st_uid, status.st_gid) != 0) {
+            // Not allowed: the group alone may still be one of ours.
+            [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), status.st_gid);
+        }
+        return ::fchmod(fd, status.st_mode & 07777) == 0;
     }
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return ::fchmod(fd, 0666 & ~mask) == 0;
+}
+
+bool IsLeftoverName(std::string_view name, std::string_view prefix) {
+    return name.size() == prefix.size() + 6 && name.starts_with(prefix);
 }
 
 // An existing target must be a plain file that we may write: replacing a read-only file by
@@ -66,7 +76,7 @@ bool PosixFileWriter::Open(const std::filesystem::path& target) {
         return false;
     }
     m_temporary = pattern;
-    if (::fchmod(m_fd, ModeFor(m_target)) != 0) {
+    if (!TakeOverOwnerAndMode(m_fd, m_target)) {
         ::close(m_fd);
         m_fd = -1;
         Discard();
@@ -121,6 +131,19 @@ void PosixFileWriter::Discard() {
     if (!m_temporary.empty()) {
         ::unlink(m_temporary.c_str());
         m_temporary.clear();
+    }
+}
+
+void RemoveLeftovers(const std::filesystem::path& target) {
+    const std::filesystem::path resolved = ResolvedTarget(target);
+    const std::string prefix = resolved.filename().string() + ".tmp-";
+    const std::filesystem::path folder = resolved.parent_path().empty() ? "." : resolved.parent_path();
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (IsLeftoverName(name, prefix) && entry.is_regular_file(error)) {
+            std::filesystem::remove(entry.path(), error);
+        }
     }
 }
 

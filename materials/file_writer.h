@@ -41,6 +41,10 @@ private:
     std::filesystem::path m_temporary;
 };
 
+// Removes the new files that a writer killed half-way left beside the target. Only safe while no
+// other program may be writing the target, that is under its CatalogueLock.
+void RemoveLeftovers(const std::filesystem::path& target);
+
 // Puts the content in place of the target's, all of it or none: false, with the target as it was,
 // when any step is refused.
 bool ReplaceFile(FileWriter& writer, const std::filesystem::path& target, std::string_view content);

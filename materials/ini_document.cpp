@@ -1,6 +1,7 @@
 #include "materials/ini_document.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace volcalc {
 
@@ -12,6 +13,21 @@ bool IsBlank(char c) {
 
 char Folded(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The number a key names when it is written as a decimal index: digits only, no leading zero.
+std::optional<std::uint64_t> IndexOf(std::string_view key) {
+    if (key.empty() || key.size() > 18 || (key.size() > 1 && key.front() == '0')) {
+        return std::nullopt;
+    }
+    std::uint64_t index = 0;
+    for (const char c : key) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        index = index * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return index;
 }
 
 } // namespace
@@ -40,26 +56,48 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 IniDocument IniDocument::Parse(std::string_view text) {
+    return ParseOwned(std::string(text));
+}
+
+IniDocument IniDocument::ParseOwned(std::string text) {
     IniDocument document;
-    const std::size_t firstEnd = text.find('\n');
-    if (firstEnd != std::string_view::npos && firstEnd > 0 && text[firstEnd - 1] == '\r') {
+    document.m_parsed = std::make_shared<const std::string>(std::move(text));
+    const std::string_view all = *document.m_parsed;
+    const std::size_t firstEnd = all.find('\n');
+    if (firstEnd != std::string_view::npos && firstEnd > 0 && all[firstEnd - 1] == '\r') {
         document.LineEnd = "\r\n";
     }
     std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+    while (start < all.size()) {
+        const void* found = std::memchr(all.data() + start, '\n', all.size() - start);
+        const std::size_t end = found != nullptr
+                                    ? static_cast<std::size_t>(static_cast<const char*>(found) - all.data())
+                                    : all.size();
+        std::size_t length = end - start;
+        if (length > 0 && all[end - 1] == '\r') {
+            --length;
         }
-        document.AddLine(line);
+        document.AddLine(start, length);
         start = end + 1;
     }
     document.SetAsideTrailingBlanks();
     return document;
 }
 
-void IniDocument::AddLine(std::string_view text) {
+std::string_view IniDocument::Text(const Line& line) const {
+    if (line.Owned) {
+        return m_owned[line.Start];
+    }
+    return std::string_view(*m_parsed).substr(line.Start, line.Length);
+}
+
+IniDocument::Line IniDocument::OwnedLine(std::string text, std::uint32_t valueStart) {
+    m_owned.push_back(std::move(text));
+    return {m_owned.size() - 1, static_cast<std::uint32_t>(m_owned.back().size()), valueStart, true};
+}
+
+void IniDocument::AddLine(std::size_t start, std::size_t length) {
+    const std::string_view text = std::string_view(*m_parsed).substr(start, length);
     const std::string_view trimmed = TrimBlanks(text);
     if (!trimmed.empty() && trimmed.front() == '[') {
         const std::string_view inside = trimmed.substr(1);
@@ -69,42 +107,78 @@ void IniDocument::AddLine(std::string_view text) {
     Section& section = m_sections.back();
     const std::size_t equals = text.find('=');
     const bool comment = !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
+    const auto length32 = static_cast<std::uint32_t>(length);
     if (comment || equals == std::string_view::npos) {
-        section.Lines.push_back({std::string(text), NotAKey});
+        section.Lines.push_back({start, length32, NotAKey, false});
         return;
     }
-    IndexKey(section, TrimBlanks(text.substr(0, equals)), section.Lines.size());
-    section.Lines.push_back({std::string(text), equals + 1});
+    IndexKey(section, TrimBlanks(text.substr(0, equals)), static_cast<std::uint32_t>(section.Lines.size()));
+    section.Lines.push_back({start, length32, static_cast<std::uint32_t>(equals + 1), false});
 }
 
 void IniDocument::StartSection(std::string_view headerLine, std::string_view name) {
     SetAsideTrailingBlanks();
-    m_sections.push_back({std::string(headerLine), {}, {}, {}});
-    m_sectionIndex.try_emplace(std::string(name), m_sections.size() - 1);
+    m_sections.push_back({std::string(headerLine), std::string(name), {}, {}, {}, {}});
+    m_sectionIndex.try_emplace(std::string(name), static_cast<std::uint32_t>(m_sections.size() - 1));
 }
 
 void IniDocument::SetAsideTrailingBlanks() {
     Section& section = m_sections.back();
     auto& lines = section.Lines;
-    while (!lines.empty() && lines.back().ValueStart == NotAKey && TrimBlanks(lines.back().Text).empty()) {
-        section.TrailingBlanks.push_back(std::move(lines.back().Text));
+    while (!lines.empty() && lines.back().ValueStart == NotAKey && TrimBlanks(Text(lines.back())).empty()) {
+        section.TrailingBlanks.push_back(lines.back());
         lines.pop_back();
     }
     std::reverse(section.TrailingBlanks.begin(), section.TrailingBlanks.end());
 }
 
-void IniDocument::IndexKey(Section& section, std::string_view key, std::size_t position) {
+// Only the first key of a name is indexed. A decimal index goes into the table while the table
+// stays within a small multiple of the section's lines, so that a key such as 999999999 cannot
+// make it huge; beyond that it is hashed like any other name.
+void IniDocument::IndexKey(Section& section, std::string_view key, std::uint32_t position) {
+    const auto index = IndexOf(key);
+    if (FindKey(section, key, index) != NoLine) {
+        return;
+    }
+    if (index && *index < 2 * (section.Lines.size() + 1) + 1024) {
+        if (*index >= section.Numbered.size()) {
+            section.Numbered.resize(static_cast<std::size_t>(*index) + 1, NoLine);
+        }
+        section.Numbered[static_cast<std::size_t>(*index)] = position;
+        return;
+    }
     section.Keys.try_emplace(std::string(key), position);
 }
 
 std::size_t IniDocument::FindSection(std::string_view name) const {
+    if (m_lastSection != 0 && FoldedEqual{}(m_sections[m_lastSection].Name, name)) {
+        return m_lastSection;
+    }
     const auto found = m_sectionIndex.find(name);
-    return found == m_sectionIndex.end() ? 0 : found->second;
+    if (found == m_sectionIndex.end()) {
+        return 0;
+    }
+    m_lastSection = found->second;
+    return m_lastSection;
 }
 
-std::size_t IniDocument::FindKey(const Section& section, std::string_view key) {
+std::uint32_t IniDocument::FindKey(const Section& section, std::string_view key) {
+    return FindKey(section, key, IndexOf(key));
+}
+
+std::uint32_t IniDocument::FindKey(const Section& section, std::string_view key,
+                                   std::optional<std::uint64_t> index) {
+    if (index && *index < section.Numbered.size()) {
+        const std::uint32_t position = section.Numbered[static_cast<std::size_t>(*index)];
+        if (position != NoLine) {
+            return position;
+        }
+    }
+    if (section.Keys.empty()) {
+        return NoLine;
+    }
     const auto found = section.Keys.find(key);
-    return found == section.Keys.end() ? Deleted : found->second;
+    return found == section.Keys.end() ? NoLine : found->second;
 }
 
 IniDocument::Section& IniDocument::SectionForWriting(std::string_view name) {
@@ -112,8 +186,8 @@ IniDocument::Section& IniDocument::SectionForWriting(std::string_view name) {
     if (position != 0) {
         return m_sections[position];
     }
-    m_sections.push_back({"[" + std::string(name) + "]", {}, {}, {}});
-    m_sectionIndex.emplace(std::string(name), m_sections.size() - 1);
+    m_sections.push_back({"[" + std::string(name) + "]", std::string(name), {}, {}, {}, {}});
+    m_sectionIndex.emplace(std::string(name), static_cast<std::uint32_t>(m_sections.size() - 1));
     return m_sections.back();
 }
 
@@ -123,31 +197,40 @@ std::optional<std::string_view> IniDocument::RawValue(std::string_view section, 
         return std::nullopt;
     }
     const Section& found = m_sections[sectionPosition];
-    const std::size_t position = FindKey(found, key);
-    if (position == Deleted) {
+    const std::uint32_t position = FindKey(found, key);
+    if (position == NoLine) {
         return std::nullopt;
     }
     const Line& line = found.Lines[position];
-    return std::string_view(line.Text).substr(line.ValueStart);
+    return Text(line).substr(line.ValueStart);
 }
 
 void IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
     Section& target = SectionForWriting(section);
-    const std::size_t position = FindKey(target, key);
-    if (position == Deleted) {
-        IndexKey(target, key, target.Lines.size());
-        target.Lines.push_back({std::string(key) + "=" + std::string(value), key.size() + 1});
+    const std::uint32_t position = FindKey(target, key);
+    if (position == NoLine) {
+        const auto added = static_cast<std::uint32_t>(target.Lines.size());
+        IndexKey(target, key, added);
+        target.Lines.push_back(OwnedLine(std::string(key) + "=" + std::string(value),
+                                         static_cast<std::uint32_t>(key.size() + 1)));
         return;
     }
     Line& line = target.Lines[position];
-    const std::string_view text = line.Text;
+    const std::string_view text = Text(line);
     if (text.substr(line.ValueStart) == value) {
         return; // an unchanged line keeps its spelling and spacing
     }
     // The key keeps the spelling the file gave it.
     std::string keyText(TrimBlanks(text.substr(0, line.ValueStart - 1)));
-    line.ValueStart = keyText.size() + 1;
-    line.Text = std::move(keyText.append("=").append(value));
+    const auto valueStart = static_cast<std::uint32_t>(keyText.size() + 1);
+    keyText.append("=").append(value);
+    if (line.Owned) {
+        m_owned[line.Start] = std::move(keyText);
+        line.Length = static_cast<std::uint32_t>(m_owned[line.Start].size());
+        line.ValueStart = valueStart;
+    } else {
+        line = OwnedLine(std::move(keyText), valueStart);
+    }
 }
 
 void IniDocument::DeleteKey(std::string_view section, std::string_view key) {
@@ -156,23 +239,97 @@ void IniDocument::DeleteKey(std::string_view section, std::string_view key) {
         return;
     }
     Section& found = m_sections[sectionPosition];
-    const std::size_t position = FindKey(found, key);
-    if (position == Deleted) {
+    const std::uint32_t position = FindKey(found, key);
+    if (position == NoLine) {
         return;
     }
     // Left in place as a gap, so the positions held by the index stay valid.
-    found.Lines[position] = {std::string(), Deleted};
-    found.Keys.erase(found.Keys.find(key));
+    found.Lines[position] = {0, 0, Deleted, false};
+    const auto index = IndexOf(key);
+    if (index && *index < found.Numbered.size() &&
+        found.Numbered[static_cast<std::size_t>(*index)] == position) {
+        found.Numbered[static_cast<std::size_t>(*index)] = NoLine;
+    } else {
+        found.Keys.erase(found.Keys.find(key));
+    }
 }
 
+void IniDocument::VisitIndexed(
+    std::string_view section, std::size_t count,
+    const std::function<void(std::size_t index, std::optional<std::string_view> raw)>& visit) const {
+    const std::size_t sectionPosition = FindSection(section);
+    const Section* found = sectionPosition != 0 ? &m_sections[sectionPosition] : nullptr;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::uint32_t position = NoLine;
+        if (found != nullptr) {
+            position = i < found->Numbered.size() ? found->Numbered[i] : NoLine;
+            if (position == NoLine && !found->Keys.empty()) {
+                position = FindKey(*found, std::to_string(i));
+            }
+        }
+        if (position == NoLine) {
+            visit(i, std::nullopt);
+        } else {
+            const Line& line = found->Lines[position];
+            visit(i, Text(line).substr(line.ValueStart));
+        }
+    }
+}
+
+std::optional<std::uint64_t> IniDocument::LowestIndexKeyFrom(std::string_view section,
+                                                             std::uint64_t from) const {
+    const std::size_t sectionPosition = FindSection(section);
+    if (sectionPosition == 0) {
+        return std::nullopt;
+    }
+    const Section& found = m_sections[sectionPosition];
+    std::optional<std::uint64_t> lowest;
+    for (std::size_t i = static_cast<std::size_t>(std::min<std::uint64_t>(from, found.Numbered.size()));
+         i < found.Numbered.size(); ++i) {
+        if (found.Numbered[i] != NoLine) {
+            lowest = i;
+            break;
+        }
+    }
+    for (const auto& [key, position] : found.Keys) {
+        if (const auto index = IndexOf(key); index && *index >= from && (!lowest || *index < *lowest)) {
+            lowest = index;
+        }
+    }
+    return lowest;
+}
+
+// Lines that stand in the parsed text as they are to be written, each followed by the line end in
+// force, are copied as one run; only the lines around them are put together one by one.
 std::string IniDocument::Serialize() const {
     std::string out;
+    out.reserve(m_parsed->size() + m_parsed->size() / 8 + 64);
     if (ByteOrderMark) {
         out = "\xEF\xBB\xBF";
     }
-    const auto appendLine = [&](const std::string& text) {
+    const std::string_view parsed = *m_parsed;
+    std::size_t runStart = 0;
+    std::size_t runEnd = 0;
+    const auto flush = [&] {
+        out.append(parsed.substr(runStart, runEnd - runStart));
+        runStart = runEnd = 0;
+    };
+    const auto appendLine = [&](std::string_view text) {
+        flush();
         out.append(text);
         out.append(LineEnd);
+    };
+    const auto appendParsed = [&](const Line& line) {
+        const std::size_t end = line.Start + line.Length;
+        if (line.Owned || parsed.substr(end, LineEnd.size()) != LineEnd) {
+            appendLine(Text(line));
+            return;
+        }
+        if (runEnd != line.Start || runEnd == 0) {
+            flush();
+            runStart = line.Start;
+        }
+        runEnd = end + LineEnd.size();
     };
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& section = m_sections[i];
@@ -181,13 +338,14 @@ std::string IniDocument::Serialize() const {
         }
         for (const Line& line : section.Lines) {
             if (line.ValueStart != Deleted) {
-                appendLine(line.Text);
+                appendParsed(line);
             }
         }
-        for (const std::string& blank : section.TrailingBlanks) {
-            appendLine(blank);
+        for (const Line& blank : section.TrailingBlanks) {
+            appendParsed(blank);
         }
     }
+    flush();
     return out;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,11 +19,16 @@ std::string_view TrimBlanks(std::string_view text);
 // sections and keys, stray text) are kept where they stand and written back unchanged; only the
 // lines of keys that are written or deleted change. Section and key names are compared without
 // regard to ASCII letter case; with duplicates, the first section or key of a name counts.
+//
+// Catalogues hold a million keys named 0, 1, 2, ...: such keys are found by their number in a
+// table rather than by hashing, and the lines read from the file stay in the one text they came in.
 class IniDocument {
 public:
     // The text must already be UTF-8, without a byte-order mark. CRLF and LF line ends are read
     // alike; the first line end found sets the style written back.
     static IniDocument Parse(std::string_view text);
+    // The same, keeping the text itself rather than a copy.
+    static IniDocument ParseOwned(std::string text);
     std::string Serialize() const;
 
     bool ByteOrderMark = false;
@@ -33,6 +41,14 @@ public:
     // Removes the key's line; the section header stays. An absent key is no error.
     void DeleteKey(std::string_view section, std::string_view key);
 
+    // RawValue of the keys "0" to count-1 of the section, in that order, in one pass.
+    void VisitIndexed(
+        std::string_view section, std::size_t count,
+        const std::function<void(std::size_t index, std::optional<std::string_view> raw)>& visit) const;
+    // The lowest key of the section at or above `from` that is written as a decimal index (digits
+    // only, no leading zero); other spellings ("007", "+7") are other keys.
+    std::optional<std::uint64_t> LowestIndexKeyFrom(std::string_view section, std::uint64_t from) const;
+
 private:
     // Names are compared without regard to ASCII letter case, with no folded copies made.
     struct FoldedHash {
@@ -43,35 +59,49 @@ private:
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
     };
-    using NameIndex = std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual>;
+    using NameIndex = std::unordered_map<std::string, std::uint32_t, FoldedHash, FoldedEqual>;
+
+    static constexpr std::uint32_t NotAKey = 0;
+    static constexpr std::uint32_t Deleted = UINT32_MAX;
+    static constexpr std::uint32_t NoLine = UINT32_MAX;
 
     struct Line {
-        std::string Text;
-        // Offset of the value in Text, just past the "="; NotAKey for any other line.
-        std::size_t ValueStart;
+        // In the parsed text, or in m_owned for a line written since.
+        std::size_t Start;
+        std::uint32_t Length;
+        // Offset of the value in the text, just past the "="; NotAKey for any other line.
+        std::uint32_t ValueStart;
+        bool Owned;
     };
-    static constexpr std::size_t NotAKey = 0;
-    static constexpr std::size_t Deleted = static_cast<std::size_t>(-1);
 
     struct Section {
         std::string Header; // the raw header line; the part before the first header has none
+        std::string Name;
         std::vector<Line> Lines;
-        std::vector<std::string> TrailingBlanks; // kept apart so that new keys go before them
-        NameIndex Keys;                          // folded key name -> position in Lines
+        std::vector<Line> TrailingBlanks;    // kept apart so that new keys go before them
+        std::vector<std::uint32_t> Numbered; // decimal index -> position in Lines, or NoLine
+        NameIndex Keys;                      // every other key: folded name -> position in Lines
     };
 
-    void AddLine(std::string_view text);
+    std::string_view Text(const Line& line) const;
+    void AddLine(std::size_t start, std::size_t length);
     void StartSection(std::string_view headerLine, std::string_view name);
     void SetAsideTrailingBlanks();
     // Position in m_sections, or 0 (the part before the first header) when there is no such section.
     std::size_t FindSection(std::string_view name) const;
     Section& SectionForWriting(std::string_view name);
-    // Position of the key's line in the section, or Deleted when absent.
-    static std::size_t FindKey(const Section& section, std::string_view key);
-    static void IndexKey(Section& section, std::string_view key, std::size_t position);
+    // Position of the key's line in the section, or NoLine when absent.
+    static std::uint32_t FindKey(const Section& section, std::string_view key);
+    static void IndexKey(Section& section, std::string_view key, std::uint32_t position);
+    static std::uint32_t FindKey(const Section& section, std::string_view key,
+                                 std::optional<std::uint64_t> index);
+    Line OwnedLine(std::string text, std::uint32_t valueStart);
 
+    std::shared_ptr<const std::string> m_parsed = std::make_shared<const std::string>();
+    std::vector<std::string> m_owned;
     std::vector<Section> m_sections{1}; // [0] holds the lines before the first header
     NameIndex m_sectionIndex;
+    mutable std::size_t m_lastSection = 0; // the section found last, tried first
 };
 
 } // namespace volcalc

@@ -5,6 +5,7 @@
 #include "materials/text_encoding.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,44 +14,64 @@ namespace volcalc {
 
 namespace {
 
-constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
-
-enum class ReadResult { Read, Absent, Unreadable };
-
-ReadResult ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT || errno == ENOTDIR ? ReadResult::Absent : ReadResult::Unreadable;
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && status.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(status.st_size));
-    }
+// Reads to the end; a file that grows past the size limit while it is read is refused too.
+std::string ReadOpenFile(int fd, std::string& bytes) {
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count == 0) {
-            break;
+            return {};
         }
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            ::close(fd);
-            return ReadResult::Unreadable;
+            return std::strerror(errno);
+        }
+        if (bytes.size() + static_cast<std::size_t>(count) > IniFile::MaxFileSize) {
+            return "larger than " + std::to_string(IniFile::MaxFileSize >> 20) + " MB";
         }
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
-    ::close(fd);
-    return ReadResult::Read;
 }
 
-IniDocument DecodeDocument(std::string bytes) {
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+
+// Reads the whole file; the reason on failure, empty for an absent file or one that was read.
+// The file is opened without waiting, so that a FIFO cannot hold the program up, and only a
+// regular file of a bounded size is read.
+std::string ReadWholeFile(const std::filesystem::path& path, std::string& bytes, bool& absent) {
+    absent = false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        absent = errno == ENOENT || errno == ENOTDIR;
+        return absent ? std::string() : std::strerror(errno);
+    }
+    std::string problem;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        problem = std::strerror(errno);
+    } else if (S_ISDIR(status.st_mode)) {
+        problem = std::strerror(EISDIR);
+    } else if (!S_ISREG(status.st_mode)) {
+        problem = "not a regular file";
+    } else if (static_cast<std::uint64_t>(status.st_size) > IniFile::MaxFileSize) {
+        problem = "larger than " + std::to_string(IniFile::MaxFileSize >> 20) + " MB";
+    } else {
+        bytes.reserve(static_cast<std::size_t>(status.st_size));
+        problem = ReadOpenFile(fd, bytes);
+    }
+    ::close(fd);
+    return problem;
+}
+
+IniDocument DecodeDocument(std::string bytes, bool& windows1252) {
     const bool bom = bytes.starts_with(Utf8Bom);
     if (bom) {
         bytes.erase(0, Utf8Bom.size());
     }
-    IniDocument document = IniDocument::Parse(TextAsUtf8(std::move(bytes)));
+    windows1252 = !IsValidUtf8(bytes);
+    IniDocument document = IniDocument::ParseOwned(windows1252 ? Windows1252ToUtf8(bytes) : std::move(bytes));
     document.ByteOrderMark = bom;
     return document;
 }
@@ -67,17 +88,13 @@ std::string_view WithoutQuotes(std::string_view text) {
 EIniFileException::EIniFileException(const std::filesystem::path& path)
     : ECalcError("Unable to write to " + path.string()) {}
 
-IniFile::IniFile(std::filesystem::path path, FileWriter* writer) : m_path(std::move(path)), m_writer(writer) {
+IniFile::IniFile(std::filesystem::path path, FileWriter* writer, std::filesystem::path source)
+    : m_path(std::move(path)), m_writer(writer) {
     std::string bytes;
-    switch (ReadWholeFile(m_path, bytes)) {
-    case ReadResult::Read:
-        m_document = DecodeDocument(std::move(bytes));
-        break;
-    case ReadResult::Absent:
-        break;
-    case ReadResult::Unreadable:
-        m_unreadable = true;
-        break;
+    bool absent = false;
+    m_readProblem = ReadWholeFile(source.empty() ? m_path : source, bytes, absent);
+    if (m_readProblem.empty() && !absent) {
+        m_document = DecodeDocument(std::move(bytes), m_windows1252);
     }
 }
 
@@ -86,7 +103,17 @@ std::optional<std::string_view> IniFile::Value(std::string_view section, std::st
     if (!raw) {
         return std::nullopt;
     }
-    return Utf8Prefix(WithoutQuotes(TrimBlanks(*raw)), MaxValueLength);
+    return ValueByRules(*raw);
+}
+
+void IniFile::ReadIndexed(
+    std::string_view section, std::size_t count,
+    const std::function<void(std::size_t index, std::optional<std::string_view> raw)>& visit) const {
+    m_document.VisitIndexed(section, count, visit);
+}
+
+std::string_view IniFile::ValueByRules(std::string_view raw) {
+    return Utf8Prefix(WithoutQuotes(TrimBlanks(raw)), MaxValueLength);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -123,7 +150,14 @@ void IniFile::UpdateFile() {
     }
     PosixFileWriter system;
     FileWriter& writer = m_writer != nullptr ? *m_writer : system;
-    if (m_unreadable || !ReplaceFile(writer, m_path, m_document.Serialize())) {
+    std::string text = m_document.Serialize();
+    if (m_windows1252) {
+        // A name the code page cannot hold turns the whole file into UTF-8, which holds every name.
+        if (auto narrow = Utf8ToWindows1252(text)) {
+            text = std::move(*narrow);
+        }
+    }
+    if (!m_readProblem.empty() || !ReplaceFile(writer, m_path, text)) {
         throw EIniFileException(m_path);
     }
     m_changed = false;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,17 +21,27 @@ public:
 };
 
 // Access to an INI file for the length of one operation. The file is read once, when the object
-// is made (an absent or unreadable file reads as empty); reads and writes then work on the text in
-// memory, and UpdateFile puts every change on the disk at once.
+// is made (an absent file reads as empty, and so does one that cannot be read, with the reason
+// kept); reads and writes then work on the text in memory, and UpdateFile puts every change on the
+// disk at once.
 class IniFile {
 public:
     // Values are cut to this many characters when read.
     static constexpr std::size_t MaxValueLength = 2047;
+    // Only regular files up to this size are read: enough for several million materials, and a
+    // file given by mistake (a disk image, /dev/zero) is refused before it fills the memory.
+    static constexpr std::uint64_t MaxFileSize = 512ull << 20;
 
-    // Without a writer, UpdateFile writes through the real file system.
-    explicit IniFile(std::filesystem::path path, FileWriter* writer = nullptr);
+    // Without a writer, UpdateFile writes through the real file system. The text is read from
+    // `source` when one is given, and written to `path`.
+    explicit IniFile(std::filesystem::path path, FileWriter* writer = nullptr,
+                     std::filesystem::path source = {});
 
     const std::filesystem::path& FileName() const { return m_path; }
+    // Why the file could not be read ("Permission denied", "not a regular file", ...); empty when it
+    // was read or is absent. A file that could not be read is never written.
+    const std::string& ReadProblem() const { return m_readProblem; }
+    const IniDocument& Document() const { return m_document; }
 
     // The value without the blanks around it and without one pair of enclosing single or double
     // quotes, at most MaxValueLength characters; the default when the key is absent, empty text
@@ -40,6 +51,12 @@ public:
     // The value read as a signed 32-bit integer (decimal, or hexadecimal as a 32-bit pattern);
     // the default for an absent key and for any text that is not such an integer.
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
+    // The raw text of the keys "0" to count-1 (see IniDocument::RawValue), in order, in one pass.
+    void ReadIndexed(
+        std::string_view section, std::size_t count,
+        const std::function<void(std::size_t index, std::optional<std::string_view> raw)>& visit) const;
+    // A raw text by the reading rules of ReadString.
+    static std::string_view ValueByRules(std::string_view raw);
 
     // Creates the section and the key as needed; the text is written unchanged.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
@@ -58,7 +75,8 @@ private:
     std::filesystem::path m_path;
     FileWriter* m_writer;
     IniDocument m_document;
-    bool m_unreadable = false; // the file exists but could not be read: writing it would lose it
+    std::string m_readProblem;
+    bool m_windows1252 = false; // written back in the code page it was read in, where it fits
     bool m_changed = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ledger.h"
+#include "materials/catalogue_store.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -44,14 +45,22 @@ public:
 // never on its own.
 class MaterialCatalogue : public DensitySource {
 public:
-    static constexpr std::size_t MaxMaterials = 1000000;
+    static constexpr std::size_t MaxMaterials = volcalc::MaxMaterials;
 
-    MaterialCatalogue(std::filesystem::path iniPath, CatalogueDialogs& dialogs);
+    MaterialCatalogue(CatalogueFiles files, CatalogueDialogs& dialogs);
+    // One file, read and written.
+    MaterialCatalogue(const std::filesystem::path& iniPath, CatalogueDialogs& dialogs);
 
     // How the file is written; the real file system unless a test puts a failing writer in.
-    void SetFileWriter(FileWriter& writer) { m_writer = &writer; }
+    void SetFileWriter(FileWriter& writer) { m_store.SetFileWriter(&writer); }
+    CatalogueStore& Store() { return m_store; }
 
-    const std::filesystem::path& IniPath() const { return m_iniPath; }
+    // The catalogue that changes are written to.
+    const std::filesystem::path& IniPath() const { return m_store.Files().File; }
+    // "FILE: reason" when the last load found a catalogue that cannot be read (empty list then).
+    const std::string& ReadProblem() const { return m_readProblem; }
+    // "FILE: problem" when the last load found a file that no change may touch.
+    const std::string& Damage() const { return m_damage; }
     const std::vector<std::string>& Names() const { return m_names; }
     const std::vector<std::int32_t>& MaterialDensities() const { return m_densities; }
     int SelectedIndex() const { return m_selected; }
@@ -59,27 +68,35 @@ public:
     // Fills the list from the file (empty without one) and selects the first material. At most
     // MaxMaterials are loaded; missing entries are listed as their index with density 1.
     void LoadMaterials();
+    // Reads the list again after another program changed the file. The picked material stays
+    // picked where it is still listed (the density in force is the ledger's and stays as it was).
+    void ReloadMaterials();
     // Selects a material (-1, or any index outside the list, for none).
     void PickMaterial(int index);
     // The selected material's density, 0 with none selected.
     std::int32_t SelectedDensity() const override;
-    // Asks for a material and appends it to the list and the file; the selection stays. When the
-    // file cannot be written, or the list is full, the error dialog is shown and nothing changes.
+    // Asks for a material and appends it to the file's entries; the selection stays. When the
+    // change is refused, the error dialog is shown and the file stays as it was. Either way the
+    // list is then the file's.
     void AddMaterial();
     // The same without asking: the material is given.
     void AddMaterial(const NewMaterial& material);
     // After confirmation, removes the selected material from the file and reloads the list, with
-    // the first material selected. Nothing is asked or removed with nothing selected. When the file
-    // cannot be written, the error dialog is shown and nothing changes. The busy pointer is on
-    // for the whole operation.
+    // the first material selected. Nothing is asked or removed with nothing selected. When the
+    // change is refused (the material is gone, the file cannot be written), the error dialog is
+    // shown and the list is the file's. The busy pointer is on for the whole operation.
     void RemoveMaterial();
 
 private:
-    void RemoveSelected();
+    void TakeList(MaterialList list);
+    // Takes the file's list with the picked material picked again, found by name and density.
+    void TakeListKeepingPick(MaterialList list);
+    void ShowRefusal(std::string_view message, const std::string& detail);
 
-    std::filesystem::path m_iniPath;
+    CatalogueStore m_store;
     CatalogueDialogs& m_dialogs;
-    FileWriter* m_writer = nullptr; // the real file system
+    std::string m_readProblem;
+    std::string m_damage;
     std::vector<std::string> m_names;
     std::vector<std::int32_t> m_densities;
     int m_selected = -1;

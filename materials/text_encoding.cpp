@@ -1,7 +1,9 @@
 #include "materials/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace volcalc {
 
@@ -68,6 +70,18 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
 bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
+        // Most of a catalogue is ASCII: eight bytes at a time while no high bit is set.
+        while (bytes.size() - i >= 8) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, bytes.data() + i, 8);
+            if ((eight & 0x8080808080808080ull) != 0) {
+                break;
+            }
+            i += 8;
+        }
+        if (i == bytes.size()) {
+            break;
+        }
         const auto lead = static_cast<unsigned char>(bytes[i]);
         const std::size_t length = SequenceLength(lead);
         if (length == 0 || bytes.size() - i < length) {
@@ -100,11 +114,37 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string TextAsUtf8(std::string bytes) {
-    if (IsValidUtf8(bytes)) {
-        return bytes;
+std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = SequenceLength(lead);
+        if (length == 0 || length > 3 || text.size() - i < length) {
+            return std::nullopt; // four-byte characters lie far outside the code page
+        }
+        std::uint32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) {
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        i += length;
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            out.push_back(static_cast<char>(code));
+            continue;
+        }
+        const auto* found = std::find(HighControls.begin(), HighControls.end(), code);
+        if (found == HighControls.end()) {
+            return std::nullopt;
+        }
+        out.push_back(static_cast<char>(0x80 + (found - HighControls.begin())));
     }
-    return Windows1252ToUtf8(bytes);
+    return out;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return !IsContinuation(static_cast<unsigned char>(c)); }));
 }
 
 std::string_view Utf8Prefix(std::string_view text, std::size_t maxChars) {

@@ -8,7 +8,7 @@ namespace volcalc::cli {
 namespace {
 
 CliCommand Parse(std::vector<std::string_view> arguments) {
-    return ParseArguments(arguments, "default.ini");
+    return ParseArguments(arguments, std::filesystem::path("default.ini"));
 }
 
 TEST(ParseArguments, OptionsAndTheirValues) {

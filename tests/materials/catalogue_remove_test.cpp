@@ -55,11 +55,27 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Oak"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST_F(CatalogueTest, RemovalMovesWhatFileHoldsNow) {
+// Another program changed the file since it was loaded: the material picked is removed where it
+// now lies, and a material that is gone is not looked for in its old place.
+TEST_F(CatalogueTest, RemovalTakesThePickedMaterialFromWhatFileHoldsNow) {
+    const std::string moved = "[Count]\nCount=3\n[Material]\n0=A\n1=Steel\n2=Aluminium\n"
+                              "[Density]\n0=1\n1=7850\n2=2700\n";
     Load(ThreeMaterials);
-    WriteBytes(IniPath, "[Count]\nCount=3\n[Material]\n0=A\n1=B\n2=C\n[Density]\n0=1\n1=2\n2=3\n");
+    Catalogue.PickMaterial(1);
+    WriteBytes(IniPath, moved);
     Catalogue.RemoveMaterial();
-    ExpectList({"B", "C"}, {2, 3});
+    ExpectList({"A", "Steel"}, {1, 7850});
+
+    const std::string other = "[Count]\nCount=3\n[Material]\n0=A\n1=B\n2=C\n[Density]\n0=1\n1=2\n2=3\n";
+    Load(ThreeMaterials);
+    WriteBytes(IniPath, other);
+    Dialogs.Events.clear();
+    Catalogue.RemoveMaterial();
+    EXPECT_EQ(File(), other);
+    ExpectList({"A", "B", "C"}, {1, 2, 3});
+    EXPECT_EQ(Catalogue.SelectedIndex(), -1);
+    EXPECT_EQ(Dialogs.Events[2], "error: Error at removing of a material\n"
+                                 "The material list was changed by another program.");
 }
 
 TEST_F(CatalogueTest, RemovingOnlyMaterialSelectsNothing) {

@@ -56,9 +56,14 @@ TEST_F(IniWritingTest, DeletingKeyLeavesSectionHeader) {
 TEST_F(IniWritingTest, WritesUtf8KeepingByteOrderMark) {
     EXPECT_EQ(Rewrite("\xEF\xBB\xBF[s]\nk=\xC3\xA4\n", [](IniFile& ini) { ini.WriteString("s", "n", "1"); }),
               "\xEF\xBB\xBF[s]\nk=\xC3\xA4\nn=1\n");
-    // Not UTF-8: read as Windows-1252 ("Stahl ä €") and written back as UTF-8.
-    EXPECT_EQ(Rewrite("[s]\nk=Stahl \xE4 \x80\n", [](IniFile& ini) { ini.WriteString("s", "n", "1"); }),
-              "[s]\nk=Stahl \xC3\xA4 \xE2\x82\xAC\nn=1\n");
+    // Not UTF-8: read as Windows-1252 ("Stahl ä €") and written back in it while every name fits;
+    // a name that does not turns the file into UTF-8.
+    EXPECT_EQ(
+        Rewrite("[s]\nk=Stahl \xE4 \x80\n", [](IniFile& ini) { ini.WriteString("s", "n", "\xC3\xB6"); }),
+        "[s]\nk=Stahl \xE4 \x80\nn=\xF6\n");
+    EXPECT_EQ(
+        Rewrite("[s]\nk=Stahl \xE4 \x80\n", [](IniFile& ini) { ini.WriteString("s", "n", "\xCE\xA9"); }),
+        "[s]\nk=Stahl \xC3\xA4 \xE2\x82\xAC\nn=\xCE\xA9\n");
 }
 
 TEST_F(IniWritingTest, RefusedWriteNamesTheFile) {

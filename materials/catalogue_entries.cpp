@@ -1,0 +1,133 @@
+#include "materials/catalogue_entries.h"
+
+#include "calc/number_text.h"
+#include "materials/ini_file.h"
+#include "materials/text_encoding.h"
+
+#include <algorithm>
+
+namespace volcalc {
+
+namespace {
+
+constexpr std::string_view CountSection = "Count";
+constexpr std::string_view CountKey = "Count";
+constexpr std::string_view NameSection = "Material";
+constexpr std::string_view DensitySection = "Density";
+
+std::string Key(std::size_t index) {
+    return IntegerText(static_cast<std::int64_t>(index));
+}
+
+// The lowest such entry, so that the message is the same each time.
+std::optional<std::string> EntryBeyondCount(const IniFile& ini, std::string_view section,
+                                            std::uint64_t count) {
+    const auto lowest = ini.Document().LowestIndexKeyFrom(section, count);
+    if (!lowest) {
+        return std::nullopt;
+    }
+    return "[" + std::string(section) + "] holds entry " + std::to_string(*lowest) +
+           ", at or beyond \"Count\" (" + std::to_string(count) + ")";
+}
+
+} // namespace
+
+MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten) {
+    MaterialList list;
+    const std::int32_t count = ini.ReadInteger(CountSection, CountKey, 0);
+    if (count <= 0) {
+        return list;
+    }
+    const auto loaded = std::min<std::size_t>(static_cast<std::size_t>(count), MaxMaterials);
+    list.Names.reserve(loaded);
+    list.Densities.reserve(loaded);
+    std::vector<bool> changes(unwritten != nullptr ? loaded : 0);
+    const auto mark = [&](std::size_t i) {
+        if (unwritten != nullptr) {
+            changes[i] = true;
+        }
+    };
+    ini.ReadIndexed(NameSection, loaded, [&](std::size_t i, std::optional<std::string_view> raw) {
+        if (!raw) {
+            list.Names.push_back(Key(i));
+            mark(i);
+            return;
+        }
+        const std::string_view name = IniFile::ValueByRules(*raw);
+        list.Names.emplace_back(name);
+        if (name.size() != raw->size()) {
+            mark(i);
+        }
+    });
+    ini.ReadIndexed(DensitySection, loaded, [&](std::size_t i, std::optional<std::string_view> raw) {
+        const auto density = raw ? ReadIntegerText(IniFile::ValueByRules(*raw)) : std::nullopt;
+        list.Densities.push_back(density.value_or(1));
+        if (unwritten != nullptr && (!density || IntegerText(*density) != *raw)) {
+            mark(i);
+        }
+    });
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        if (changes[i]) {
+            unwritten->push_back(i);
+        }
+    }
+    return list;
+}
+
+void WriteEntries(IniFile& ini, const MaterialList& list, const std::vector<std::size_t>& positions) {
+    ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(list.Names.size()));
+    for (const std::size_t i : positions) {
+        const std::string key = Key(i);
+        ini.WriteString(NameSection, key, list.Names[i]);
+        ini.WriteInteger(DensitySection, key, list.Densities[i]);
+    }
+}
+
+void RemoveEntry(IniFile& ini, std::size_t removed, std::size_t count) {
+    ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(count - 1));
+    for (std::size_t i = removed; i + 1 < count; ++i) {
+        const std::string from = Key(i + 1);
+        const std::string to = Key(i);
+        ini.WriteString(NameSection, to, ini.ReadString(NameSection, from, ""));
+        ini.WriteInteger(DensitySection, to, ini.ReadInteger(DensitySection, from, 0));
+    }
+    const std::string last = Key(count - 1);
+    ini.DeleteKey(NameSection, last);
+    ini.DeleteKey(DensitySection, last);
+}
+
+std::optional<std::string> FindDamage(const IniFile& ini) {
+    std::int64_t count = 0;
+    if (const auto text = ini.Document().RawValue(CountSection, CountKey)) {
+        const auto read = ReadIntegerText(ini.ReadString(CountSection, CountKey, ""));
+        if (!read) {
+            return "\"Count\" is not a number: " + std::string(Utf8Prefix(TrimBlanks(*text), 40));
+        }
+        if (static_cast<std::uint64_t>(std::max<std::int64_t>(*read, 0)) > MaxMaterials) {
+            return "\"Count\" is " + std::to_string(*read) + ", more than the " +
+                   std::to_string(MaxMaterials) + " materials the program lists";
+        }
+        count = std::max<std::int64_t>(*read, 0);
+    }
+    if (auto found = EntryBeyondCount(ini, NameSection, static_cast<std::uint64_t>(count))) {
+        return found;
+    }
+    return EntryBeyondCount(ini, DensitySection, static_cast<std::uint64_t>(count));
+}
+
+std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, std::string_view name,
+                                     std::int32_t density) {
+    const std::size_t size = list.Names.size();
+    const auto matches = [&](std::size_t i) { return list.Names[i] == name && list.Densities[i] == density; };
+    for (std::size_t distance = 0; distance <= std::max(near, size); ++distance) {
+        if (near + distance < size && matches(near + distance)) {
+            return near + distance;
+        }
+        if (distance > 0 && distance <= near && near - distance < size && matches(near - distance)) {
+            return near - distance;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace volcalc

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace volcalc {
+
+class IniFile;
+
+// The most materials the catalogue lists; a file with more is loaded cut to this many.
+inline constexpr std::size_t MaxMaterials = 1000000;
+
+// The materials in file order: names and the parallel densities.
+struct MaterialList {
+    std::vector<std::string> Names;
+    std::vector<std::int32_t> Densities;
+    bool operator==(const MaterialList&) const = default;
+};
+
+// The list as the file holds it: "Count" entries (at most MaxMaterials), each missing name listed
+// as its index and each missing or unreadable density as 1. `unwritten`, when given, receives in
+// ascending order the positions whose entry would change if the list were written back: missing
+// keys, and values that do not read back as themselves (quotes, blanks, "0x1EAA").
+MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten = nullptr);
+
+// Writes "Count" and the entries at the given positions, in ascending order. Writing every entry
+// of a list read by ReadEntries changes only the positions it gave as unwritten, so those are all
+// that need writing.
+void WriteEntries(IniFile& ini, const MaterialList& list, const std::vector<std::size_t>& positions);
+
+// Removes entry `removed` of `count`: the entries above move down as the file holds them, and the
+// last keys go.
+void RemoveEntry(IniFile& ini, std::size_t removed, std::size_t count);
+
+// What makes a change unsafe: a "Count" that cannot be read or lists more than MaxMaterials, or an
+// entry at or beyond "Count", which a change would write over or leave behind. Nothing for a sound
+// file (an absent one included).
+std::optional<std::string> FindDamage(const IniFile& ini);
+
+// The position of the entry of that name and density nearest to `near`, looking at `near` first.
+std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, std::string_view name,
+                                     std::int32_t density);
+
+} // namespace volcalc

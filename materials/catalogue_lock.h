@@ -1,0 +1,33 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+
+namespace volcalc {
+
+// An exclusive lock on a catalogue for the length of one change, held on a lock file beside it
+// ("volcalc.ini.lock"), so that programs changing the same catalogue take turns. The lock file
+// itself is left in place: removing it would let two programs lock two different files.
+class CatalogueLock {
+public:
+    static constexpr std::chrono::milliseconds DefaultWait{10000};
+
+    // Waits at most `wait` for the lock.
+    explicit CatalogueLock(const std::filesystem::path& catalogue,
+                           std::chrono::milliseconds wait = DefaultWait);
+    ~CatalogueLock();
+    CatalogueLock(const CatalogueLock&) = delete;
+    CatalogueLock& operator=(const CatalogueLock&) = delete;
+
+    bool Held() const { return m_fd >= 0; }
+    // Not held because another program kept it for the whole wait.
+    bool TimedOut() const { return m_timedOut; }
+
+    static std::filesystem::path LockFileOf(const std::filesystem::path& catalogue);
+
+private:
+    int m_fd = -1;
+    bool m_timedOut = false;
+};
+
+} // namespace volcalc

@@ -1,0 +1,158 @@
+#include "materials/catalogue_store.h"
+
+#include "materials/catalogue_lock.h"
+#include "materials/file_writer.h"
+#include "materials/ini_file.h"
+#include "materials/text_encoding.h"
+
+#include <sys/stat.h>
+
+namespace volcalc {
+
+namespace {
+
+std::string About(const std::filesystem::path& file, std::string_view problem) {
+    return file.string() + ": " + std::string(problem);
+}
+
+bool Exists(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+// The folders of the user's own catalogue are made private to the user, as the desktop's rules ask.
+void MakeFolders(const std::filesystem::path& folder) {
+    if (folder.empty() || Exists(folder)) {
+        return;
+    }
+    MakeFolders(folder.parent_path());
+    ::mkdir(folder.c_str(), 0700);
+}
+
+} // namespace
+
+std::string OneLine(std::string name) {
+    for (char& c : name) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return name;
+}
+
+CatalogueStore::CatalogueStore(CatalogueFiles files)
+    : m_files(std::move(files)), m_lockWait(CatalogueLock::DefaultWait) {}
+
+std::filesystem::path CatalogueStore::Source() const {
+    return m_files.Starter.empty() || Exists(m_files.File) ? m_files.File : m_files.Starter;
+}
+
+CatalogueStore::Snapshot CatalogueStore::Load() const {
+    const std::filesystem::path source = Source();
+    const IniFile ini(source, m_writer);
+    Snapshot snapshot;
+    if (!ini.ReadProblem().empty()) {
+        snapshot.ReadProblem = About(source, ini.ReadProblem());
+        return snapshot;
+    }
+    snapshot.List = ReadEntries(ini);
+    if (const auto damage = FindDamage(ini)) {
+        snapshot.Damage = About(source, *damage);
+    }
+    return snapshot;
+}
+
+std::optional<std::string> CatalogueStore::RefuseName(std::string_view name) {
+    if (!IsValidUtf8(name)) {
+        return "The name is not UTF-8 text.";
+    }
+    if (Utf8Length(name) > IniFile::MaxValueLength) {
+        return "The name is longer than " + std::to_string(IniFile::MaxValueLength) + " characters.";
+    }
+    return std::nullopt;
+}
+
+// Locks, reads the file again, lets `edit` change it and writes it. `edit` returns the reason for
+// a refusal, or nothing to have the file written.
+template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit edit) {
+    Change change;
+    if (m_files.File != m_files.Starter) {
+        MakeFolders(m_files.File.parent_path());
+    }
+    const CatalogueLock lock(m_files.File, m_lockWait);
+    if (!lock.Held()) {
+        if (lock.TimedOut()) {
+            change.Detail = About(m_files.File, "another program is changing the catalogue");
+        }
+        return change;
+    }
+    RemoveLeftovers(m_files.File);
+    const std::filesystem::path source = Source();
+    IniFile ini(m_files.File, m_writer, source);
+    if (!ini.ReadProblem().empty()) {
+        change.Detail = About(source, ini.ReadProblem());
+        return change;
+    }
+    std::vector<std::size_t> unwritten;
+    MaterialList list = ReadEntries(ini, &unwritten);
+    if (const auto damage = FindDamage(ini)) {
+        change.Detail = About(source, *damage);
+        change.After = std::move(list);
+        return change;
+    }
+    // The edit turns the list into what the file gives back after the change, or says it must be read.
+    bool readAgain = false;
+    if (auto refusal = edit(ini, list, unwritten, readAgain)) {
+        change.Detail = std::move(*refusal);
+        change.After = std::move(list);
+        return change;
+    }
+    try {
+        ini.UpdateFile();
+        change.Done = true;
+        change.After = readAgain ? ReadEntries(ini) : std::move(list);
+    } catch (const EIniFileException&) {
+        change.After = Load().List; // the file as it was
+    }
+    return change;
+}
+
+CatalogueStore::Change CatalogueStore::Add(std::string_view name, std::int32_t density) {
+    if (auto refusal = RefuseName(name)) {
+        return {false, std::move(*refusal), std::nullopt};
+    }
+    return ChangeFile([&](IniFile& ini, MaterialList& list, std::vector<std::size_t>& unwritten,
+                          bool&) -> std::optional<std::string> {
+        if (list.Names.size() >= MaxMaterials) {
+            return "The catalogue holds " + std::to_string(MaxMaterials) +
+                   " materials, the most it can list.";
+        }
+        // The whole list is written, so entries that took defaults when read now hold them; the
+        // others are written as they stand, which changes nothing.
+        list.Names.push_back(OneLine(std::string(name)));
+        list.Densities.push_back(density);
+        unwritten.push_back(list.Names.size() - 1);
+        WriteEntries(ini, list, unwritten);
+        // What the file gives back: a name written with quotes or blanks around it reads without them.
+        for (const std::size_t i : unwritten) {
+            list.Names[i] = std::string(IniFile::ValueByRules(list.Names[i]));
+        }
+        return std::nullopt;
+    });
+}
+
+CatalogueStore::Change CatalogueStore::Remove(std::size_t position, std::string_view name,
+                                              std::int32_t density) {
+    return ChangeFile([&](IniFile& ini, MaterialList& list, std::vector<std::size_t>&,
+                          bool& readAgain) -> std::optional<std::string> {
+        const auto found = FindEntry(list, position, name, density);
+        if (!found) {
+            return "The material list was changed by another program.";
+        }
+        RemoveEntry(ini, *found, list.Names.size());
+        readAgain = true;
+        return std::nullopt;
+    });
+}
+
+} // namespace volcalc

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "materials/catalogue_entries.h"
+#include "materials/catalogue_location.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace volcalc {
+
+class FileWriter;
+
+// The material catalogue on the disk. Every change is made to what the file holds at that moment:
+// under an exclusive lock, the file is read again, the change applied to it and the file replaced,
+// so that several programs may change one catalogue without losing each other's materials.
+class CatalogueStore {
+public:
+    // The file as it was read.
+    struct Snapshot {
+        MaterialList List;
+        // "FILE: reason" when the file exists but cannot be read; the list is then empty and the
+        // file is never written.
+        std::string ReadProblem;
+        // "FILE: problem" when the file is damaged so that a change would make it worse; the list
+        // is loaded all the same, and changes are refused.
+        std::string Damage;
+    };
+
+    // The outcome of a change.
+    struct Change {
+        bool Done = false;
+        // Why it was refused, for a line under the error message; empty when the message says all.
+        std::string Detail;
+        // The list the file holds afterwards; nothing when the file was not looked at.
+        std::optional<MaterialList> After;
+    };
+
+    explicit CatalogueStore(CatalogueFiles files);
+
+    const CatalogueFiles& Files() const { return m_files; }
+    // The file that is read now: the catalogue, or the starter until the catalogue exists.
+    std::filesystem::path Source() const;
+    // How the file is written; the real file system unless a test puts a failing writer in.
+    void SetFileWriter(FileWriter* writer) { m_writer = writer; }
+    void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+
+    Snapshot Load() const;
+
+    // Appends a material after the file's entries.
+    Change Add(std::string_view name, std::int32_t density);
+    // Removes the material of that name and density found at or nearest to `position`; nothing
+    // changes when no such material is left.
+    Change Remove(std::size_t position, std::string_view name, std::int32_t density);
+
+    // Why a name cannot be stored, or nothing.
+    static std::optional<std::string> RefuseName(std::string_view name);
+
+private:
+    template <typename Edit> Change ChangeFile(Edit edit);
+
+    CatalogueFiles m_files;
+    FileWriter* m_writer = nullptr;
+    std::chrono::milliseconds m_lockWait;
+};
+
+// The text of a name as it is stored: a pasted line break would start lines of its own in the file
+// (a new key, even a new section), so it becomes a blank.
+std::string OneLine(std::string name);
+
+} // namespace volcalc

@@ -1,0 +1,95 @@
+#include "catalogue_fixture.h"
+
+#include <algorithm>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace volcalc::test {
+namespace {
+
+std::set<std::string> NamesOf(const MaterialCatalogue& catalogue) {
+    return {catalogue.Names().begin(), catalogue.Names().end()};
+}
+
+// Several programs change one catalogue at once: each adds its own materials and removes some
+// of the common ones. Nothing another program did may be lost, and nothing removed twice.
+TEST_F(CatalogueTest, ProgramsChangingOneFileAtOnceKeepEveryChange) {
+    constexpr int Programs = 4;
+    constexpr int AddedEach = 30;
+    constexpr int RemovedEach = 5;
+    std::string file = "[Count]\nCount=" + std::to_string(Programs * RemovedEach) + "\n[Material]\n";
+    std::set<std::string> expected;
+    for (int i = 0; i < Programs * RemovedEach; ++i) {
+        file += std::to_string(i) + "=common " + std::to_string(i) + "\n";
+    }
+    file += "[Density]\n";
+    for (int i = 0; i < Programs * RemovedEach; ++i) {
+        file += std::to_string(i) + "=" + std::to_string(i) + "\n";
+    }
+    Load(file);
+
+    std::vector<pid_t> children;
+    for (int p = 0; p < Programs; ++p) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ScriptedDialogs dialogs;
+            MaterialCatalogue mine(IniPath, dialogs);
+            dialogs.HandOverTo(mine);
+            mine.LoadMaterials();
+            for (int i = 0; i < AddedEach; ++i) {
+                dialogs.NewName = "program " + std::to_string(p) + " material " + std::to_string(i);
+                mine.AddMaterial();
+                if (i < RemovedEach) {
+                    const int common = p * RemovedEach + i;
+                    const auto& names = mine.Names();
+                    const auto at = std::find(names.begin(), names.end(), "common " + std::to_string(common));
+                    mine.PickMaterial(static_cast<int>(at - names.begin()));
+                    mine.RemoveMaterial();
+                }
+            }
+            ::_exit(dialogs.Events.size() == static_cast<std::size_t>(AddedEach + 3 * RemovedEach) ? 0 : 1);
+        }
+        children.push_back(child);
+        for (int i = 0; i < AddedEach; ++i) {
+            expected.insert("program " + std::to_string(p) + " material " + std::to_string(i));
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a change was refused";
+    }
+    Catalogue.LoadMaterials();
+    EXPECT_EQ(NamesOf(Catalogue), expected);
+    EXPECT_EQ(Catalogue.Names().size(), expected.size());
+}
+
+// Two windows on one file take turns: each change shows the other's too.
+TEST_F(CatalogueTest, TwoCataloguesTakingTurnsSeeEachOthersChanges) {
+    Load(ThreeMaterials);
+    ScriptedDialogs otherDialogs;
+    MaterialCatalogue other(IniPath, otherDialogs);
+    otherDialogs.HandOverTo(other);
+    other.LoadMaterials();
+
+    Catalogue.PickMaterial(2); // Copper
+    Add("Oak", 700);
+    otherDialogs.NewName = "Pine";
+    otherDialogs.NewDensity = 500;
+    other.AddMaterial();
+    ExpectList({"Steel", "Aluminium", "Copper", "Oak"}, {7850, 2700, 8900, 700});
+    EXPECT_EQ(other.Names(), (std::vector<std::string>{"Steel", "Aluminium", "Copper", "Oak", "Pine"}));
+
+    other.PickMaterial(0);
+    other.RemoveMaterial();     // Steel
+    Catalogue.RemoveMaterial(); // still Copper, now at position 1
+    ExpectList({"Aluminium", "Oak", "Pine"}, {2700, 700, 500});
+    other.ReloadMaterials();
+    EXPECT_EQ(other.Names(), Catalogue.Names());
+    EXPECT_EQ(Dialogs.Events.size() + otherDialogs.Events.size(), 2u + 3u + 3u);
+}
+
+} // namespace
+} // namespace volcalc::test
