@@ -1,6 +1,7 @@
 // Load, add and remove on catalogues of 1,000 to 1,000,000 materials, over real files, side by
 // side with what the disk itself takes: copying the file and forcing the copy to the disk (as
-// `cp` then `sync FILE` do), and reading it (as `cat FILE > /dev/null` does).
+// `cp` then `sync FILE` do), and reading it (as `cat FILE > /dev/null` does). The catalogue holds
+// at most 1,000,000 materials, so the addition is measured on 999,999.
 #include "materials/material_catalogue.h"
 
 #include <benchmark/benchmark.h>
@@ -134,7 +135,7 @@ void BM_ReadFile(benchmark::State& state) {
 BENCHMARK(BM_ReadFile)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadMaterials)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyAndSync)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AddMaterial)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddMaterial)->Arg(1000)->Arg(100000)->Arg(999999)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RemoveFirstMaterial)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "materials/material_catalogue.h"
 
 #include "calc/number_text.h"
+#include "materials/ini_file.h"
 
 namespace volcalc {
 
@@ -61,6 +62,9 @@ void MaterialCatalogue::TakeListKeepingPick(MaterialList list) {
     if (m_selected >= 0) {
         const auto index = static_cast<std::size_t>(m_selected);
         picked = FindEntry(list, index, m_names[index], m_densities[index]);
+        if (!picked) { // a name that reads back otherwise once written, as " a " within quotes
+            picked = FindEntry(list, index, IniFile::ValueByRules(m_names[index]), m_densities[index]);
+        }
     }
     TakeList(std::move(list));
     m_selected = picked ? static_cast<int>(*picked) : -1;

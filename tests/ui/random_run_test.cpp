@@ -114,6 +114,11 @@ std::string ReadBack(std::string_view text) {
     return std::string(text);
 }
 
+std::size_t Characters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 // The difference of two totals as the ledger takes it: in extended precision, rounded once to
 // the stored double.
 double Difference(double minuend, double subtrahend) {
@@ -344,11 +349,19 @@ struct Model {
         if (!ok) {
             return;
         }
+        if (Characters(name) > 2047) { // the file could not give it back whole
+            Events.CatalogueEvents.push_back(
+                "error: Error at addition of a material\nThe name is longer than 2047 characters.");
+            return;
+        }
         ++Seen.MaterialsAdded;
         Names.push_back(name);
         Densities.push_back(density);
         Seen.MostMaterials = std::max(Seen.MostMaterials, Names.size());
-        FileNames = Names; // the whole list is written out
+        FileNames = Names;                  // the whole list is written out
+        for (std::string& listed : Names) { // and the list shown is the file's
+            listed = ReadBack(listed);
+        }
     }
 
     // After "&Yes" the entries above the selected one move down as the file holds them, and the
