@@ -104,7 +104,7 @@ void MaterialCatalogue::RemoveMaterial() {
     if (m_names.empty() || m_selected < 0) {
         return;
     }
-    if (!m_dialogs.Confirm(std::string(RemoveConfirmation))) {
+    if (!m_dialogs.Confirm(std::string(RemoveConfirmation)) || m_selected < 0) {
         return;
     }
     const auto selected = static_cast<std::size_t>(m_selected);

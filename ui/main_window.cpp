@@ -6,6 +6,7 @@
 #include "materials/program_folders.h"
 #include "ui/about_box.h"
 #include "ui/accessibility.h"
+#include "ui/catalogue_watcher.h"
 #include "ui/desktop_services.h"
 #include "ui/handler_guard.h"
 #include "ui/help_launcher.h"
@@ -62,11 +63,14 @@ void ThenSync(Operation operation, MainWindow* form, void (MainWindow::*sync)())
 } // namespace
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(parent), m_ledger(*this) {
-    CatalogueDialogs& dialogs = options.Dialogs ? *options.Dialogs : m_windowDialogs;
-    const std::filesystem::path iniPath =
-        options.IniPath.empty() ? CatalogueFilePath(Executable()) : options.IniPath;
+    m_catalogueDialogs = options.Dialogs ? options.Dialogs : &m_windowDialogs;
+    CatalogueFiles files = options.IniPath.empty()
+                               ? ProgramCatalogue(Executable(), UserFolders::FromEnvironment())
+                               : CatalogueFiles(options.IniPath);
     m_helpFolder = options.HelpFolder.empty() ? ProgramDataFolder(Executable()) : options.HelpFolder;
-    m_catalogue = std::make_unique<MaterialCatalogue>(iniPath, dialogs);
+    m_catalogueWatcher = std::make_unique<CatalogueWatcher>(
+        files.File, [this] { RunHandler([this] { catalogueChangedElsewhere(); }); });
+    m_catalogue = std::make_unique<MaterialCatalogue>(std::move(files), *m_catalogueDialogs);
     m_ledger.SetDensitySource(m_catalogue.get());
     m_partsList = new PartsListModel(this);
     BuildLayout();
@@ -111,6 +115,11 @@ void MainWindow::WireHandlers() {
 void MainWindow::FormCreate() {
     m_catalogue->LoadMaterials();
     SyncMaterialList();
+    if (!m_catalogue->ReadProblem().empty()) {
+        // The list stays empty, and nothing is ever written over that file.
+        m_catalogueDialogs->ShowError("The material catalogue cannot be read.\n" +
+                                      m_catalogue->ReadProblem());
+    }
     ShowPicture(m_objectPicture, CalcGroup::Object, ObjectShapes.front());
     ShowPicture(m_aperturePicture, CalcGroup::Aperture, ApertureShapes.front());
     {
@@ -170,13 +179,38 @@ void MainWindow::materialChosen() {
     m_ledger.RefreshDensity();
 }
 
+template <typename Change> void MainWindow::ChangeCatalogue(Change change) {
+    // While a dialog of the change is open, a change by another program is not shown: the list
+    // is about to be the file's anyway, and the change must not lose its material under it.
+    struct Changing {
+        bool& Flag;
+        explicit Changing(bool& flag) : Flag(flag) { Flag = true; }
+        ~Changing() { Flag = false; }
+    } changing(m_changingCatalogue);
+    ThenSync(
+        [&] {
+            change();
+            m_catalogueWatcher->Seen();
+        },
+        this, &MainWindow::SyncMaterialList);
+}
+
+// The picked material stays picked where the file still lists it; the density in force stays.
+void MainWindow::catalogueChangedElsewhere() {
+    if (m_changingCatalogue) {
+        return;
+    }
+    m_catalogue->ReloadMaterials();
+    SyncMaterialList();
+}
+
 void MainWindow::addMaterialClicked() {
     MakeDialogsIfDue();
-    ThenSync([this] { m_catalogue->AddMaterial(); }, this, &MainWindow::SyncMaterialList);
+    ChangeCatalogue([this] { m_catalogue->AddMaterial(); });
 }
 
 void MainWindow::removeMaterialClicked() {
-    ThenSync([this] { m_catalogue->RemoveMaterial(); }, this, &MainWindow::SyncMaterialList);
+    ChangeCatalogue([this] { m_catalogue->RemoveMaterial(); });
     // The first material left is selected; with none left the density in force stays.
     if (m_catalogue->SelectedIndex() >= 0) {
         m_ledger.RefreshDensity();

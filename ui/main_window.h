@@ -26,13 +26,14 @@ namespace volcalc::ui {
 
 class AboutBox;
 class AddMaterialDialog;
+class CatalogueWatcher;
 class ParameterPanels;
 class PartsListModel;
 class PartsListWindow;
 class TSpinEdit;
 
 struct MainWindowOptions {
-    // The material file; empty for the one beside the executable.
+    // The material file; empty for the program's own (see ProgramCatalogue).
     std::filesystem::path IniPath;
     // The catalogue's dialogs; null for the program's own (the add-material dialog and the
     // message dialog routine).
@@ -73,6 +74,9 @@ private:
     void WireHandlers();
     void FormCreate();
     void SyncMaterialList();
+    // Runs a change of the catalogue and shows the list the file holds afterwards.
+    template <typename Change> void ChangeCatalogue(Change change);
+    void catalogueChangedElsewhere();
 
     // What the user's actions run.
     void undoClicked();
@@ -113,6 +117,9 @@ private:
     Ledger m_ledger;
     WindowCatalogueDialogs m_windowDialogs;
     std::unique_ptr<MaterialCatalogue> m_catalogue;
+    CatalogueDialogs* m_catalogueDialogs = nullptr;
+    std::unique_ptr<CatalogueWatcher> m_catalogueWatcher;
+    bool m_changingCatalogue = false; // a change shows the file's list itself when it ends
     AboutBox* m_aboutBox = nullptr;
     std::function<void()> m_makeDialogs;
     std::filesystem::path m_helpFolder;

@@ -25,7 +25,7 @@ Outcome RunWith(std::vector<std::string> arguments, const std::string& input = "
     std::istringstream in(input);
     std::ostringstream out, err;
     Outcome run;
-    run.status = RunCommandLine(views, "/nonexistent/volcalc.ini", in, out, err);
+    run.status = RunCommandLine(views, std::filesystem::path("/nonexistent/volcalc.ini"), in, out, err);
     run.out = out.str();
     run.err = err.str();
     return run;

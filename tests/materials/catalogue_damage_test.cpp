@@ -86,7 +86,6 @@ TEST_F(CatalogueTest, OnlyRegularFilesAreRead) {
         SCOPED_TRACE(path);
         ScriptedDialogs dialogs;
         MaterialCatalogue catalogue(path, dialogs);
-        dialogs.HandOverTo(catalogue);
         catalogue.LoadMaterials();
         EXPECT_EQ(catalogue.ReadProblem(), path.string() + ": " + reason);
         EXPECT_TRUE(catalogue.Names().empty());

@@ -57,7 +57,6 @@ TEST_F(CatalogueTest, FirstChangeCopiesTheStarterCatalogue) {
     WriteBytes(starter, ThreeMaterials);
     ScriptedDialogs dialogs;
     MaterialCatalogue user(CatalogueFiles(own, starter), dialogs);
-    dialogs.HandOverTo(user);
     user.LoadMaterials();
     EXPECT_EQ(user.Names(), (std::vector<std::string>{"Steel", "Aluminium", "Copper"}));
     EXPECT_FALSE(std::filesystem::exists(Folder / "data"));

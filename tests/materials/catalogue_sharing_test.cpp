@@ -36,7 +36,6 @@ TEST_F(CatalogueTest, ProgramsChangingOneFileAtOnceKeepEveryChange) {
         if (child == 0) {
             ScriptedDialogs dialogs;
             MaterialCatalogue mine(IniPath, dialogs);
-            dialogs.HandOverTo(mine);
             mine.LoadMaterials();
             for (int i = 0; i < AddedEach; ++i) {
                 dialogs.NewName = "program " + std::to_string(p) + " material " + std::to_string(i);
@@ -71,7 +70,6 @@ TEST_F(CatalogueTest, TwoCataloguesTakingTurnsSeeEachOthersChanges) {
     Load(ThreeMaterials);
     ScriptedDialogs otherDialogs;
     MaterialCatalogue other(IniPath, otherDialogs);
-    otherDialogs.HandOverTo(other);
     other.LoadMaterials();
 
     Catalogue.PickMaterial(2); // Copper

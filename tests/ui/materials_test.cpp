@@ -2,6 +2,9 @@
 #include "form_fixture.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <filesystem>
 
@@ -127,8 +130,7 @@ TEST_F(WindowMaterials, RefusedWritesShowTheErrorAndKeepList) {
     Dialogs.NewName = "Lead";
     Dialogs.NewDensity = 11340;
     Click(names::AddMaterialButton);
-    const std::string reason = "
-" + ini.string() + ": Is a directory";
+    const std::string reason = "\n" + ini.string() + ": Is a directory";
     EXPECT_THAT(Dialogs.Events, ElementsAre("add-dialog", "error: Error at addition of a material" + reason));
     EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
 
@@ -140,6 +142,52 @@ TEST_F(WindowMaterials, RefusedWritesShowTheErrorAndKeepList) {
     EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Water"}));
     EXPECT_EQ(List()->currentText(), "Water");
     EXPECT_TRUE(std::filesystem::is_directory(ini));
+}
+
+// Waits, as the window goes on running, until the condition holds; false after five seconds.
+template <typename Condition> bool Eventually(Condition condition) {
+    for (int waited = 0; waited < 5000 && !condition(); waited += 10) {
+        QTest::qWait(10);
+    }
+    return condition();
+}
+
+// Another program changes the catalogue while the window is open: the window lists what the file
+// holds now, keeps the material picked where it is still listed, and keeps the density in force.
+TEST_F(WindowMaterials, ListFollowsChangesMadeByAnotherProgram) {
+    Choose(names::MaterialList, "Water");
+    ScriptedDialogs otherDialogs;
+    MaterialCatalogue elsewhere(IniPath(), otherDialogs);
+    elsewhere.LoadMaterials();
+    elsewhere.AddMaterial(NewMaterial{"Lead", 11340});
+    elsewhere.RemoveMaterial(); // Steel, the first
+    EXPECT_TRUE(Eventually([&] {
+        return Listed() == QStringList({"Aluminium", "Water", "Lead"});
+    })) << IniText();
+    EXPECT_EQ(List()->currentText(), "Water");
+    EXPECT_EQ(TextOf(names::DensityField), "1000");
+
+    elsewhere.PickMaterial(1);
+    elsewhere.RemoveMaterial(); // Water
+    EXPECT_TRUE(Eventually([&] { return Listed() == QStringList({"Aluminium", "Lead"}); }));
+    EXPECT_EQ(List()->currentIndex(), -1);
+    EXPECT_EQ(TextOf(names::DensityField), "1000");
+    EXPECT_TRUE(Dialogs.Events.empty());
+}
+
+// A catalogue that exists but cannot be read: an error box at start, an empty list, and the
+// file is never written.
+TEST_F(WindowMaterials, UnreadableCatalogueIsReportedAtStart) {
+    QTemporaryDir folder;
+    const std::string catalogue =
+        QFile::encodeName(folder.filePath(QStringLiteral("volcalc.ini"))).toStdString();
+    std::filesystem::create_directory(catalogue);
+    Dialogs.Events.clear();
+    ui::MainWindow window(ui::MainWindowOptions{catalogue, &Dialogs});
+    EXPECT_THAT(Dialogs.Events, ElementsAre("error: The material catalogue cannot be read.\n" + catalogue +
+                                            ": Is a directory"));
+    EXPECT_EQ(window.findChild<QComboBox*>(QString::fromLatin1(names::MaterialList))->count(), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(catalogue));
 }
 
 } // namespace

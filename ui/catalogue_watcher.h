@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QObject>
+
+#include <filesystem>
+#include <functional>
+
+namespace volcalc::ui {
+
+// Tells when another program has changed the catalogue file. The folder is watched, not the file:
+// every change replaces the file by renaming a new one over it.
+class CatalogueWatcher : public QObject {
+public:
+    CatalogueWatcher(std::filesystem::path file, std::function<void()> changed, QObject* parent = nullptr);
+
+    // The file as it is now counts as seen; only a later change of it is told. Taken before the
+    // file is read, so that a change made while it is read is told afterwards.
+    void Seen();
+
+private:
+    struct Stamp {
+        bool Exists = false;
+        unsigned long long Inode = 0;
+        long long Size = 0;
+        long long ModifiedNanoseconds = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp Now() const;
+    void FolderChanged();
+    void WatchFolder();
+
+    std::filesystem::path m_file;
+    std::function<void()> m_changed;
+    QFileSystemWatcher m_watcher;
+    Stamp m_seen;
+};
+
+} // namespace volcalc::ui
