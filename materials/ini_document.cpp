@@ -141,7 +141,12 @@ void IniDocument::IndexKey(Section& section, std::string_view key, std::uint32_t
         return;
     }
     if (index && *index < 2 * (section.Lines.size() + 1) + 1024) {
-        if (*index >= section.Numbered.size()) {
+        // Keys in counting order, as catalogues write them, just extend the table.
+        if (*index == section.Numbered.size()) {
+            section.Numbered.push_back(position);
+            return;
+        }
+        if (*index > section.Numbered.size()) {
             section.Numbered.resize(static_cast<std::size_t>(*index) + 1, NoLine);
         }
         section.Numbered[static_cast<std::size_t>(*index)] = position;
