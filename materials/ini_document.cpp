@@ -96,8 +96,35 @@ IniDocument::Line IniDocument::OwnedLine(std::string text, std::uint32_t valueSt
     return {m_owned.size() - 1, static_cast<std::uint32_t>(m_owned.back().size()), valueStart, true};
 }
 
+// A catalogue's own lines are "index=value" in counting order; such a line takes the next place
+// in the table without the general reading below, which would come to the same.
+bool IniDocument::AddNextIndexedLine(std::size_t start, std::string_view text) {
+    Section& section = m_sections.back();
+    const std::size_t next = section.Numbered.size();
+    if (!section.Keys.empty() || next >= 2 * (section.Lines.size() + 1) + 1024) {
+        return false;
+    }
+    std::size_t digits = 0;
+    std::uint64_t index = 0;
+    while (digits < text.size() && digits <= 18 && text[digits] >= '0' && text[digits] <= '9') {
+        index = index * 10 + static_cast<std::uint64_t>(text[digits] - '0');
+        ++digits;
+    }
+    if (digits == 0 || digits > 18 || digits == text.size() || text[digits] != '=' ||
+        (digits > 1 && text.front() == '0') || index != next) {
+        return false;
+    }
+    section.Numbered.push_back(static_cast<std::uint32_t>(section.Lines.size()));
+    section.Lines.push_back(
+        {start, static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(digits + 1), false});
+    return true;
+}
+
 void IniDocument::AddLine(std::size_t start, std::size_t length) {
     const std::string_view text = std::string_view(*m_parsed).substr(start, length);
+    if (AddNextIndexedLine(start, text)) {
+        return;
+    }
     const std::string_view trimmed = TrimBlanks(text);
     if (!trimmed.empty() && trimmed.front() == '[') {
         const std::string_view inside = trimmed.substr(1);

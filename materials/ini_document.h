@@ -85,6 +85,7 @@ private:
 
     std::string_view Text(const Line& line) const;
     void AddLine(std::size_t start, std::size_t length);
+    bool AddNextIndexedLine(std::size_t start, std::string_view text);
     void StartSection(std::string_view headerLine, std::string_view name);
     void SetAsideTrailingBlanks();
     // Position in m_sections, or 0 (the part before the first header) when there is no such section.
