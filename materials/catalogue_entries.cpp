@@ -5,6 +5,7 @@
 #include "materials/text_encoding.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace volcalc {
 
@@ -17,6 +18,13 @@ constexpr std::string_view DensitySection = "Density";
 
 std::string Key(std::size_t index) {
     return IntegerText(static_cast<std::int64_t>(index));
+}
+
+// Whether the text is the number as IntegerText writes it.
+bool WrittenAs(std::int32_t value, std::string_view text) {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return text == std::string_view(digits, static_cast<std::size_t>(end - digits));
 }
 
 // The lowest such entry, so that the message is the same each time.
@@ -62,7 +70,7 @@ MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten
     ini.ReadIndexed(DensitySection, loaded, [&](std::size_t i, std::optional<std::string_view> raw) {
         const auto density = raw ? ReadIntegerText(IniFile::ValueByRules(*raw)) : std::nullopt;
         list.Densities.push_back(density.value_or(1));
-        if (unwritten != nullptr && (!density || IntegerText(*density) != *raw)) {
+        if (unwritten != nullptr && (!density || !WrittenAs(*density, *raw))) {
             mark(i);
         }
     });

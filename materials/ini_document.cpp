@@ -253,9 +253,11 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
         return; // an unchanged line keeps its spelling and spacing
     }
     // The key keeps the spelling the file gave it.
-    std::string keyText(TrimBlanks(text.substr(0, line.ValueStart - 1)));
-    const auto valueStart = static_cast<std::uint32_t>(keyText.size() + 1);
-    keyText.append("=").append(value);
+    const std::string_view keyName = TrimBlanks(text.substr(0, line.ValueStart - 1));
+    std::string keyText;
+    keyText.reserve(keyName.size() + 1 + value.size());
+    keyText.append(keyName).append("=").append(value);
+    const auto valueStart = static_cast<std::uint32_t>(keyName.size() + 1);
     if (line.Owned) {
         m_owned[line.Start] = std::move(keyText);
         line.Length = static_cast<std::uint32_t>(m_owned[line.Start].size());
