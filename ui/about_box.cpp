@@ -65,21 +65,13 @@ QImage LoadWallpaper() {
     return DecodeJpeg(file.readAll());
 }
 
-void Underline(QLabel* label) {
+// A link is underlined while the pointer is over it, plain otherwise.
+void ShowAsLink(QLabel* label, bool underlined) {
     QFont font = label->font();
     font.setBold(false);
     font.setItalic(false);
     font.setStrikeOut(false);
-    font.setUnderline(true);
-    label->setFont(font);
-}
-
-void Plain(QLabel* label) {
-    QFont font = label->font();
-    font.setBold(false);
-    font.setItalic(false);
-    font.setStrikeOut(false);
-    font.setUnderline(false);
+    font.setUnderline(underlined);
     label->setFont(font);
 }
 
@@ -162,8 +154,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     connect(m_voteLink, &LinkLabel::Clicked, this, &AboutBox::voteClicked);
     // A link is underlined while the pointer is over it.
     for (LinkLabel* link : {m_homePageLink, m_supportMailLink, m_voteLink}) {
-        connect(link, &LinkLabel::MouseEnter, this, [link] { Underline(link); });
-        connect(link, &LinkLabel::MouseLeave, this, [link] { Plain(link); });
+        connect(link, &LinkLabel::MouseEnter, this, [link] { ShowAsLink(link, true); });
+        connect(link, &LinkLabel::MouseLeave, this, [link] { ShowAsLink(link, false); });
     }
 }
 

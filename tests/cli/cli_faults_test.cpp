@@ -1,6 +1,7 @@
 // The command line's promises under hostile input, grouped by the fault they guard against.
 #include "cli/command_line.h"
 #include "cli/csv_rows.h"
+#include "materials/file_size_limit.h"
 #include "materials/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -109,26 +110,6 @@ TEST(Overflow, AFigureTheReportCannotWriteFailsItsLine) {
     }
 }
 
-// Makes every file write of this process fail, as a full disk would, while it lives.
-class NoRoomForFiles {
-public:
-    NoRoomForFiles() {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = m_saved;
-        none.rlim_cur = 1;
-        ::setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~NoRoomForFiles() {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
-
 TEST(FailingLineChangesNothing, RefusedRemovalKeepsTheMaterialAndItsDensity) {
     test::TempFolder dir;
     test::WriteBytes(dir / "volcalc.ini",
@@ -141,7 +122,7 @@ TEST(FailingLineChangesNothing, RefusedRemovalKeepsTheMaterialAndItsDensity) {
     ASSERT_TRUE(session.RunLine("object Parallelepiped meter 1 1 1 1", 1));
     const ScriptSession::State before = session.CurrentState();
     {
-        const NoRoomForFiles full;
+        const test::FileSizeLimit full(1);
         EXPECT_FALSE(session.RunLine("remove-material Lead", 2));
     }
     EXPECT_EQ(err.str(), "line 2: Error at removing of a material\n");

@@ -1,5 +1,6 @@
 #include "catalogue_fixture.h"
 #include "failing_writer.h"
+#include "file_size_limit.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -7,26 +8,6 @@
 
 namespace volcalc::test {
 namespace {
-
-// Files may not grow past the given size while it lives: a real full disk for this process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 enum class Operation { Add, Remove };
 enum class Fault {
