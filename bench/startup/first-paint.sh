@@ -16,14 +16,16 @@ if [ ! -x "$grabber" ] || [ "$here/grab_screen.cpp" -nt "$grabber" ]; then
     c++ -std=c++17 -O2 -fPIC "$here/grab_screen.cpp" -o "$grabber" $(pkg-config --cflags --libs Qt6Gui)
 fi
 
+# shellcheck source=bench/startup/common.sh
+source "$here/common.sh"
 work="$(mktemp -d)"
-xvfb_pid=""
 program_pid=""
 cleanup() {
-    for pid in $program_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    if [ -n "$program_pid" ]; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    stop_private_display
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,13 +35,8 @@ trap cleanup EXIT
 cp "$volcalc" "$work/volcalc"
 cp "$here/../../data/volcalc.ini" "$work/volcalc.ini"
 
-Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp -noreset 6>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+start_private_display
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 
 mkfifo "$work/log"
 QT_LOGGING_RULES="qt.widgets.painting=true" "$work/volcalc" 2>"$work/log" >/dev/null &

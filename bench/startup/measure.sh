@@ -16,42 +16,17 @@ here="$(cd "$(dirname "$0")" && pwd)"
 build="$(realpath "${1:-build}")"
 runs="${2:-21}"
 volcalc="${VOLCALC:-$build/ui/volcalc}"
-yardstick="$build/bench-startup/text_window"
-probe="$build/bench-startup/first_paint_probe.so"
+# shellcheck source=bench/startup/common.sh
+source "$here/common.sh"
 
 if [ "${MEASURE_INSIDE_SESSION:-}" != 1 ]; then
     if [ ! -x "$volcalc" ]; then
         cmake --build "$build" --target volcalc
     fi
-    # The yardstick and the probe are built here, outside the project's build, with the
-    # system's Qt 6 and C compiler.
-    mkdir -p "$build/bench-startup"
-    if [ ! -x "$yardstick" ] || [ "$here/text_window.cpp" -nt "$yardstick" ]; then
-        # shellcheck disable=SC2046
-        c++ -std=c++17 -O2 -fPIC "$here/text_window.cpp" -o "$yardstick" $(pkg-config --cflags --libs Qt6Widgets)
-    fi
-    if [ ! -f "$probe" ] || [ "$here/first_paint_probe.c" -nt "$probe" ]; then
-        cc -shared -fPIC -O2 "$here/first_paint_probe.c" -o "$probe" -ldl
-    fi
-
-    xvfb_pid=""
-    display_file="$(mktemp)"
-    cleanup() {
-        rm -f "$display_file"
-        if [ -n "$xvfb_pid" ]; then
-            kill "$xvfb_pid" 2>/dev/null || true
-            wait "$xvfb_pid" 2>/dev/null || true
-        fi
-    }
-    trap cleanup EXIT
+    build_startup_tools
+    trap stop_private_display EXIT
     if [ -z "${DISPLAY:-}" ]; then
-        Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp -noreset 6>"$display_file" 2>/dev/null &
-        xvfb_pid=$!
-        for _ in $(seq 100); do
-            [ -s "$display_file" ] && break
-            sleep 0.1
-        done
-        export DISPLAY=":$(head -n1 "$display_file")"
+        start_private_display
     fi
     MEASURE_INSIDE_SESSION=1 dbus-run-session -- bash "$0" "$build" "$runs" 2> >(grep -v 'fd limit' >&2)
     exit
