@@ -1,6 +1,8 @@
 // The pictures the windows load by name from the resources: present, of the right size and
 // colour depth, and drawn in the colours the windows expect.
 
+#include "resources/decoded_pictures.h"
+
 #include <QImage>
 #include <QImageReader>
 #include <QString>
@@ -277,6 +279,25 @@ TEST(AboutBox, WallpaperIsAPaleJpegThatTilesWithoutSeams) {
     }
     insideRows /= image.height() - 1;
     EXPECT_LT(step(image.height() - 1, 0, false), 2 * insideRows + 1);
+}
+
+// The pictures the window takes decoded at start show what their files show, pixel for pixel,
+// stored as the decoder's header says (premultiplied only where the picture has transparency).
+TEST(DecodedPictures, AreTheirFilesPixelForPixel) {
+    const auto decoded = volcalc::resources::DecodedPictures();
+    EXPECT_GE(decoded.size(), 12u);
+    for (const auto& picture : decoded) {
+        const std::string name(picture.Name);
+        const QImage file(Path(name.c_str()));
+        ASSERT_FALSE(file.isNull()) << name;
+        EXPECT_EQ(picture.HasAlpha, file.hasAlphaChannel()) << name;
+        const QImage pixels(reinterpret_cast<const uchar*>(picture.Pixels), picture.Width, picture.Height,
+                            picture.Width * 4,
+                            picture.HasAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        EXPECT_EQ(pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  file.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << name;
+    }
 }
 
 } // namespace
