@@ -22,7 +22,7 @@ endfunction()
 
 set(installed ${root}/installed)
 install_into(${installed})
-expect_files(${installed} bin/volcalc bin/volcalc-cli
+expect_files(${installed} bin/volcalc bin/volcalc-cli ${MODULE}
     share/orlisk-volcalc/volcalc.ini share/orlisk-volcalc/TORVA.CHM share/orlisk-volcalc/index.html
     share/orlisk-volcalc/style.css share/applications/volcalc.desktop
     share/metainfo/example.orlisk.VolumeCalculator.metainfo.xml
@@ -30,13 +30,14 @@ expect_files(${installed} bin/volcalc bin/volcalc-cli
     share/doc/orlisk-volcalc/copyright share/doc/orlisk-volcalc/changelog.gz
     share/icons/hicolor/16x16/apps/volcalc.png share/icons/hicolor/256x256/apps/volcalc.png)
 file(GLOB stray RELATIVE ${installed} ${installed}/*)
-if(NOT stray STREQUAL "bin;share")
-    message(FATAL_ERROR "the installed tree holds more than bin and share: ${stray}")
+if(NOT stray STREQUAL "bin;lib;share")
+    message(FATAL_ERROR "the installed tree holds more than bin, lib and share: ${stray}")
 endif()
 
 set(portable ${root}/portable)
 install_into(${portable} --component portable)
-expect_files(${portable} volcalc volcalc-cli volcalc.ini TORVA.CHM index.html style.css volcalc.desktop
+get_filename_component(module_name ${MODULE} NAME)
+expect_files(${portable} volcalc volcalc-cli ${module_name} volcalc.ini TORVA.CHM index.html style.css volcalc.desktop
     volcalc.1 volcalc-cli.1 example.orlisk.VolumeCalculator.metainfo.xml
     icons/hicolor/32x32/apps/volcalc.png icons/hicolor/256x256/apps/volcalc.png)
 if(EXISTS ${portable}/bin OR EXISTS ${portable}/share)

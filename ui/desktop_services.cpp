@@ -1,12 +1,11 @@
 #include "ui/desktop_services.h"
 
 #include "ui/message_dialog.h"
+#include "ui/on_demand.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QUrl>
@@ -59,8 +58,8 @@ public:
     }
 
     bool ChoosePrinter(QWidget* owner, QPrinter& printer) override {
-        QPrintDialog dialog(&printer, owner);
-        return dialog.exec() == QDialog::Accepted;
+        const OnDemandFunctions* module = OnDemand();
+        return module && module->PrintDialog(owner, printer);
     }
 };
 

@@ -72,7 +72,9 @@ bool ReadLines(jpeg_decompress_struct* info, ErrorManager* errors, unsigned char
 
 } // namespace
 
-QImage DecodeJpeg(const QByteArray& bytes) {
+namespace libjpeg {
+
+QImage Decode(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
         return {};
     }
@@ -97,4 +99,5 @@ QImage DecodeJpeg(const QByteArray& bytes) {
     return image;
 }
 
+} // namespace libjpeg
 } // namespace volcalc::ui

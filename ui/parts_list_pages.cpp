@@ -1,11 +1,11 @@
 #include "ui/parts_list_pages.h"
 
+#include "ui/on_demand.h"
 #include "ui/parts_list_model.h"
 
 #include <QDate>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPrinter>
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -134,9 +134,9 @@ std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, co
     return document;
 }
 
-void PrintPartsList(const PartsListModel& model, const QString& catalogueFile, QPrinter& printer) {
-    printer.setDocName(QStringLiteral("Parts list"));
-    PartsListDocument(model, catalogueFile)->print(&printer);
+void PrintPartsList(const OnDemandFunctions& module, const PartsListModel& model,
+                    const QString& catalogueFile, QPrinter& printer) {
+    module.PrintDocument(*PartsListDocument(model, catalogueFile), printer, QStringLiteral("Parts list"));
 }
 
 } // namespace volcalc::ui

@@ -10,6 +10,7 @@ class QTextDocument;
 namespace volcalc::ui {
 
 class PartsListModel;
+struct OnDemandFunctions;
 
 // The list as tab-separated text with a header line, one line per row and the totals last, so
 // that it pastes into a spreadsheet as cells. Cells read as the window shows them.
@@ -19,7 +20,8 @@ QString PartsListTabText(const PartsListModel& model);
 // header repeated on every page and the totals last.
 std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& catalogueFile);
 
-// Lays the list out on the printer's pages and prints it.
-void PrintPartsList(const PartsListModel& model, const QString& catalogueFile, QPrinter& printer);
+// Lays the list out on the printer's pages and prints it, through the module that prints.
+void PrintPartsList(const OnDemandFunctions& module, const PartsListModel& model,
+                    const QString& catalogueFile, QPrinter& printer);
 
 } // namespace volcalc::ui

@@ -5,6 +5,7 @@
 #include "ui/accessibility.h"
 #include "ui/desktop_services.h"
 #include "ui/handler_guard.h"
+#include "ui/on_demand.h"
 #include "ui/parts_list_model.h"
 #include "ui/parts_list_pages.h"
 #include "ui/screen_placement.h"
@@ -16,7 +17,6 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QPageLayout>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -27,6 +27,8 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+
+#include <memory>
 
 namespace volcalc::ui {
 namespace {
@@ -162,12 +164,17 @@ void PartsListWindow::ExportCsvClicked() {
 }
 
 void PartsListWindow::PrintClicked() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (!Desktop().ChoosePrinter(this, printer)) {
+    const OnDemandFunctions* module = OnDemand();
+    if (!module) {
+        Desktop().MessageDlg(QStringLiteral("The list cannot be printed: %1.").arg(OnDemandProblem()),
+                             MsgDlgType::Error, mbOK);
         return;
     }
-    PrintPartsList(m_model, m_catalogueFile ? m_catalogueFile() : QString(), printer);
+    const std::unique_ptr<QPrinter, void (*)(QPrinter*)> printer(module->NewPrinter(), module->DeletePrinter);
+    if (!Desktop().ChoosePrinter(this, *printer)) {
+        return;
+    }
+    PrintPartsList(*module, m_model, m_catalogueFile ? m_catalogueFile() : QString(), *printer);
 }
 
 } // namespace volcalc::ui

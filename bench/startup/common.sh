@@ -2,6 +2,9 @@
 #   build_startup_tools      builds the yardstick window and the first-paint probe, outside the
 #                            project's build, with the system's Qt 6 and C compiler; sets
 #                            yardstick and probe to their paths
+#   copy_program PROGRAM DIR a copy of the program in DIR with the starter catalogue (so that a
+#                            catalogue grown in the build does not weigh on the figures) and the
+#                            module it loads on first use, where the build has one
 #   start_private_display    starts a private X display (Xvfb) of the size a desktop has, exports
 #                            DISPLAY and sets private_display_pid
 #   stop_private_display     ends it (safe to call when none was started)
@@ -19,6 +22,14 @@ build_startup_tools() {
     fi
     if [ ! -f "$probe" ] || [ "$here/first_paint_probe.c" -nt "$probe" ]; then
         cc -shared -fPIC -O2 "$here/first_paint_probe.c" -o "$probe" -ldl
+    fi
+}
+
+copy_program() {
+    cp "$1" "$2/volcalc"
+    cp "$here/../../data/volcalc.ini" "$2/volcalc.ini"
+    if [ -f "$(dirname "$1")/libvolcalc_on_demand.so" ]; then
+        cp "$(dirname "$1")/libvolcalc_on_demand.so" "$2/"
     fi
 }
 

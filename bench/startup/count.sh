@@ -31,8 +31,7 @@ fi
 # A copy of the program with the starter catalogue, as measure.sh runs it.
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp "$volcalc" "$work/volcalc"
-cp "$here/../../data/volcalc.ini" "$work/volcalc.ini"
+copy_program "$volcalc" "$work"
 
 # Prints the instructions counted for one program, up to its first frame.
 count() {

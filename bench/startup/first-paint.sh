@@ -32,8 +32,7 @@ trap cleanup EXIT
 
 # The starter catalogue beside a copy of the program, so that the picture does not depend on
 # what a user changed in the build's catalogue.
-cp "$volcalc" "$work/volcalc"
-cp "$here/../../data/volcalc.ini" "$work/volcalc.ini"
+copy_program "$volcalc" "$work"
 
 start_private_display
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8

@@ -59,8 +59,7 @@ median() {
 # does not weigh on the figures.
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp "$volcalc" "$work/volcalc"
-cp "$here/../../data/volcalc.ini" "$work/volcalc.ini"
+copy_program "$volcalc" "$work"
 
 # One warm-up each, so that both start from a warm file cache.
 first_paint "$yardstick" >/dev/null

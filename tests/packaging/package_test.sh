@@ -88,6 +88,10 @@ check_programs() { # BIN_DIR CATALOGUE HELP_DIR
         fail "the window in $bin does not list $catalogue (the starter catalogue with the user's addition)"
     ! grep -q '^message:' "$report" || fail "the window in $bin showed a message box"
     grep -q '^materials after addition: .*Packaged test alloy' "$report" || fail "the window's addition in $bin is not listed"
+    # The About box's wallpaper and the print dialog come from the module loaded on first use.
+    colours=$(sed -n 's/^about wallpaper colours: //p' "$report")
+    [ "${colours:-0}" -gt 16 ] || fail "the About box in $bin shows no wallpaper ($colours colours)"
+    grep -q '^print dialog: shown' "$report" || fail "the parts list in $bin opened no print dialog"
     grep -q '^[0-9]*=Packaged test alloy$' "$catalogue" || fail "the window's addition is not in $catalogue"
     opened=$(sed -n 's/^opened: //p' "$report" "$home/xdg-open.log" | head -n 1)
     help_file=${opened#file://}

@@ -1,19 +1,24 @@
 // Preloaded (LD_PRELOAD) into an unpacked volcalc, it uses the window as a user would: it reads the
 // material list, presses Help, adds one material through the add-material dialog and reads the
-// list again. What it saw goes to the file named by VOLCALC_DRIVER_REPORT, one "key: value" a
-// line; a message box that comes up is written down and closed. Then it closes the window.
+// list again; it opens the About box, whose wallpaper the program decodes with a module loaded
+// then, and the parts list's print dialog, from the same module. What it saw goes to the file
+// named by VOLCALC_DRIVER_REPORT, one "key: value" a line; a message box that comes up is written
+// down and closed. Then it closes the windows.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
 
 #include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -22,13 +27,29 @@ constexpr auto AddedDensity = "4321";
 constexpr int TickMilliseconds = 50;
 constexpr int MaxTicks = 600;
 
-QWidget* MainWindow() {
+QWidget* TopLevel(const char* name) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == QLatin1String("Form1")) {
+        if (top->objectName() == QLatin1String(name)) {
             return top;
         }
     }
     return nullptr;
+}
+
+QWidget* MainWindow() {
+    return TopLevel("Form1");
+}
+
+// A wallpaper shows many shades; the panel without one shows its background colour alone.
+int Colours(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return int(colours.size());
 }
 
 class WindowDriver : public QObject {
@@ -81,6 +102,19 @@ private:
             m_dialogAnswered = true;
             return true;
         }
+        if (modal && modal->objectName() == QLatin1String("AboutBox")) {
+            Write("about wallpaper colours",
+                  QString::number(Colours(modal->findChild<QWidget*>(QStringLiteral("SpeedBar1")))));
+            qobject_cast<QDialog*>(modal)->done(0);
+            m_aboutSeen = true;
+            return true;
+        }
+        if (modal && modal->inherits("QPrintDialog")) {
+            Write("print dialog", QStringLiteral("shown"));
+            qobject_cast<QDialog*>(modal)->reject();
+            m_printSeen = true;
+            return true;
+        }
         return modal != nullptr;
     }
 
@@ -104,6 +138,18 @@ private:
         } else if (m_step == 1 && m_dialogAnswered) {
             WriteMaterials("materials after addition");
             m_step = 2;
+            Click(window->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1")));
+        } else if (m_step == 2 && m_aboutSeen) {
+            m_step = 3;
+            Click(window->findChild<QAbstractButton*>(QStringLiteral("SpeedButton9")));
+        } else if (QWidget* list = TopLevel("PartsListWindow"); m_step == 3 && list && list->isVisible()) {
+            m_step = 4;
+            Click(list->findChild<QAbstractButton*>(QStringLiteral("PrintButton")));
+        } else if (m_step == 4 && m_printSeen) {
+            m_step = 5;
+            if (list) {
+                list->close();
+            }
             window->close();
         }
     }
@@ -113,6 +159,8 @@ private:
     int m_ticks = 0;
     int m_step = 0;
     bool m_dialogAnswered = false;
+    bool m_aboutSeen = false;
+    bool m_printSeen = false;
 };
 
 void StartDriver() {
