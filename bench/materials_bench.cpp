@@ -73,7 +73,7 @@ void BM_LoadMaterials(benchmark::State& state) {
     Fixture fixture(state.range(0));
     for (auto _ : state) {
         fixture.Catalogue.LoadMaterials();
-        benchmark::DoNotOptimize(fixture.Catalogue.Names().data());
+        benchmark::DoNotOptimize(fixture.Catalogue.Names().back());
     }
 }
 

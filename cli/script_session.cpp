@@ -190,7 +190,7 @@ void ScriptSession::AddCalculation(const CheckedCalculation& c) {
 
 std::string ScriptSession::MaterialLabel() const {
     if (m_ledger.HasDensitySource() && m_catalogue->SelectedIndex() >= 0) {
-        return m_catalogue->Names()[static_cast<std::size_t>(m_catalogue->SelectedIndex())];
+        return std::string(m_catalogue->Names()[static_cast<std::size_t>(m_catalogue->SelectedIndex())]);
     }
     return "density " + std::to_string(m_ledger.CurrentDensity());
 }

@@ -50,7 +50,7 @@ public:
         std::int32_t density = 0;
         bool densityFixed = false;
         int material = -1;
-        std::vector<std::string> materials;
+        NameList materials;
         std::vector<PartsListRow> rows;
         friend bool operator==(const State&, const State&) = default;
     };

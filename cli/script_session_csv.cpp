@@ -130,8 +130,9 @@ void ScriptSession::SetCsvMaterial(std::string_view text) {
         const auto& names = m_catalogue->Names();
         const auto found = std::find(names.begin(), names.end(), text);
         if (found != names.end()) {
-            if (m_catalogue->SelectedIndex() != found - names.begin()) {
-                m_catalogue->PickMaterial(static_cast<int>(found - names.begin()));
+            const auto position = static_cast<int>(std::distance(names.begin(), found));
+            if (m_catalogue->SelectedIndex() != position) {
+                m_catalogue->PickMaterial(position);
             }
             FollowCatalogue();
             return;

@@ -62,7 +62,7 @@ MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten
             return;
         }
         const std::string_view name = IniFile::ValueByRules(*raw);
-        list.Names.emplace_back(name);
+        list.Names.push_back(name);
         if (name.size() != raw->size()) {
             mark(i);
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "materials/name_list.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -16,7 +18,7 @@ inline constexpr std::size_t MaxMaterials = 1000000;
 
 // The materials in file order: names and the parallel densities.
 struct MaterialList {
-    std::vector<std::string> Names;
+    NameList Names;
     std::vector<std::int32_t> Densities;
     bool operator==(const MaterialList&) const = default;
 };

@@ -3,6 +3,7 @@
 #include "materials/catalogue_lock.h"
 #include "materials/file_writer.h"
 #include "materials/ini_file.h"
+#include "materials/plain_catalogue.h"
 #include "materials/text_encoding.h"
 
 #include <sys/stat.h>
@@ -55,6 +56,10 @@ CatalogueStore::Snapshot CatalogueStore::Load() const {
         snapshot.ReadProblem = About(source, ini.ReadProblem());
         return snapshot;
     }
+    if (auto plain = PlainCatalogue::Read(ini.SharedText())) {
+        snapshot.List = std::move(plain->List);
+        return snapshot;
+    }
     snapshot.List = ReadEntries(ini);
     if (const auto damage = FindDamage(ini)) {
         snapshot.Damage = About(source, *damage);
@@ -72,8 +77,9 @@ std::optional<std::string> CatalogueStore::RefuseName(std::string_view name) {
     return std::nullopt;
 }
 
-// Locks, reads the file again, lets `edit` change it and writes it. `edit` returns the reason for
-// a refusal, or nothing to have the file written.
+// Locks, reads the file again, lets the edit change it and writes it. The edit returns the reason
+// for a refusal, or nothing to have the file written; it is handed the file laid out plainly where it
+// is, and otherwise the list with the positions that writing it back would change.
 template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit edit) {
     Change change;
     if (m_files.File != m_files.Starter) {
@@ -93,24 +99,30 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
         change.Detail = About(source, ini.ReadProblem());
         return change;
     }
-    std::vector<std::size_t> unwritten;
-    MaterialList list = ReadEntries(ini, &unwritten);
-    if (const auto damage = FindDamage(ini)) {
-        change.Detail = About(source, *damage);
-        change.After = std::move(list);
-        return change;
+    std::optional<PlainCatalogue> plain = PlainCatalogue::Read(ini.SharedText());
+    if (plain && !plain->Changeable()) {
+        plain.reset();
     }
-    // The edit turns the list into what the file gives back after the change, or says it must be read.
-    bool readAgain = false;
-    if (auto refusal = edit(ini, list, unwritten, readAgain)) {
+    EditTarget target{ini, plain ? &*plain : nullptr, {}, {}, false};
+    if (plain) {
+        target.List = std::move(plain->List);
+    } else {
+        target.List = ReadEntries(ini, &target.Unwritten);
+        if (const auto damage = FindDamage(ini)) {
+            change.Detail = About(source, *damage);
+            change.After = std::move(target.List);
+            return change;
+        }
+    }
+    if (auto refusal = edit(target)) {
         change.Detail = std::move(*refusal);
-        change.After = std::move(list);
+        change.After = std::move(target.List);
         return change;
     }
     try {
         ini.UpdateFile();
         change.Done = true;
-        change.After = readAgain ? ReadEntries(ini) : std::move(list);
+        change.After = target.ReadAgain ? ReadEntries(ini) : std::move(target.List);
     } catch (const EIniFileException&) {
         change.After = Load().List; // the file as it was
     }
@@ -121,36 +133,47 @@ CatalogueStore::Change CatalogueStore::Add(std::string_view name, std::int32_t d
     if (auto refusal = RefuseName(name)) {
         return {false, std::move(*refusal), std::nullopt};
     }
-    return ChangeFile([&](IniFile& ini, MaterialList& list, std::vector<std::size_t>& unwritten,
-                          bool&) -> std::optional<std::string> {
+    const std::string line = OneLine(std::string(name));
+    return ChangeFile([&](EditTarget& target) -> std::optional<std::string> {
+        MaterialList& list = target.List;
         if (list.Names.size() >= MaxMaterials) {
             return "The catalogue holds " + std::to_string(MaxMaterials) +
                    " materials, the most it can list.";
         }
-        // The whole list is written, so entries that took defaults when read now hold them; the
-        // others are written as they stand, which changes nothing.
-        list.Names.push_back(OneLine(std::string(name)));
-        list.Densities.push_back(density);
-        unwritten.push_back(list.Names.size() - 1);
-        WriteEntries(ini, list, unwritten);
-        // What the file gives back: a name written with quotes or blanks around it reads without them.
-        for (const std::size_t i : unwritten) {
-            list.Names[i] = std::string(IniFile::ValueByRules(list.Names[i]));
+        if (target.Plain == nullptr) {
+            // The whole list is written, so entries that took defaults when read now hold them;
+            // the others are written as they stand, which changes nothing.
+            list.Names.push_back(line);
+            list.Densities.push_back(density);
+            target.Unwritten.push_back(list.Names.size() - 1);
+            WriteEntries(target.Ini, list, target.Unwritten);
+            target.ReadAgain = true;
+            return std::nullopt;
         }
+        target.Ini.ReplaceText(target.Plain->Appended(line, density));
+        // What the file gives back: a name written with quotes or blanks around it reads without them.
+        list.Names.push_back(IniFile::ValueByRules(line));
+        list.Densities.push_back(density);
         return std::nullopt;
     });
 }
 
 CatalogueStore::Change CatalogueStore::Remove(std::size_t position, std::string_view name,
                                               std::int32_t density) {
-    return ChangeFile([&](IniFile& ini, MaterialList& list, std::vector<std::size_t>&,
-                          bool& readAgain) -> std::optional<std::string> {
+    return ChangeFile([&](EditTarget& target) -> std::optional<std::string> {
+        MaterialList& list = target.List;
         const auto found = FindEntry(list, position, name, density);
         if (!found) {
             return "The material list was changed by another program.";
         }
-        RemoveEntry(ini, *found, list.Names.size());
-        readAgain = true;
+        if (target.Plain != nullptr) {
+            target.Ini.ReplaceText(target.Plain->Removed(*found));
+            list.Names.erase(*found);
+            list.Densities.erase(list.Densities.begin() + static_cast<std::ptrdiff_t>(*found));
+        } else {
+            RemoveEntry(target.Ini, *found, list.Names.size());
+            target.ReadAgain = true;
+        }
         return std::nullopt;
     });
 }

@@ -8,10 +8,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace volcalc {
 
 class FileWriter;
+class IniFile;
+class PlainCatalogue;
 
 // The material catalogue on the disk. Every change is made to what the file holds at that moment:
 // under an exclusive lock, the file is read again, the change applied to it and the file replaced,
@@ -59,6 +62,17 @@ public:
     static std::optional<std::string> RefuseName(std::string_view name);
 
 private:
+    // What a change works on: the file read under the lock and the list it holds.
+    struct EditTarget {
+        IniFile& Ini;
+        // The file as laid out plainly, when it is: changed as text then.
+        const PlainCatalogue* Plain;
+        MaterialList List;
+        // Positions whose entry would change if the list were written back (read generally only).
+        std::vector<std::size_t> Unwritten;
+        // Whether the list must be read from the file again after the change.
+        bool ReadAgain;
+    };
     template <typename Edit> Change ChangeFile(Edit edit);
 
     CatalogueFiles m_files;

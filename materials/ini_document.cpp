@@ -1,5 +1,7 @@
 #include "materials/ini_document.h"
 
+#include "materials/large_pages.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -60,8 +62,12 @@ IniDocument IniDocument::Parse(std::string_view text) {
 }
 
 IniDocument IniDocument::ParseOwned(std::string text) {
+    return ParseShared(std::make_shared<const std::string>(std::move(text)));
+}
+
+IniDocument IniDocument::ParseShared(std::shared_ptr<const std::string> text) {
     IniDocument document;
-    document.m_parsed = std::make_shared<const std::string>(std::move(text));
+    document.m_parsed = std::move(text);
     const std::string_view all = *document.m_parsed;
     const std::size_t firstEnd = all.find('\n');
     if (firstEnd != std::string_view::npos && firstEnd > 0 && all[firstEnd - 1] == '\r') {
@@ -338,6 +344,7 @@ std::optional<std::uint64_t> IniDocument::LowestIndexKeyFrom(std::string_view se
 std::string IniDocument::Serialize() const {
     std::string out;
     out.reserve(m_parsed->size() + m_parsed->size() / 8 + 64);
+    PreferLargePages(out.data(), out.capacity());
     if (ByteOrderMark) {
         out = "\xEF\xBB\xBF";
     }

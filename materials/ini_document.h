@@ -29,6 +29,8 @@ public:
     static IniDocument Parse(std::string_view text);
     // The same, keeping the text itself rather than a copy.
     static IniDocument ParseOwned(std::string text);
+    // The same, sharing a text that others hold too.
+    static IniDocument ParseShared(std::shared_ptr<const std::string> text);
     std::string Serialize() const;
 
     bool ByteOrderMark = false;

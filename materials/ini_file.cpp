@@ -2,6 +2,7 @@
 
 #include "calc/number_text.h"
 #include "materials/file_writer.h"
+#include "materials/large_pages.h"
 #include "materials/text_encoding.h"
 
 #include <cerrno>
@@ -59,21 +60,21 @@ std::string ReadWholeFile(const std::filesystem::path& path, std::string& bytes,
         problem = "larger than " + std::to_string(IniFile::MaxFileSize >> 20) + " MB";
     } else {
         bytes.reserve(static_cast<std::size_t>(status.st_size));
+        PreferLargePages(bytes.data(), bytes.capacity());
         problem = ReadOpenFile(fd, bytes);
     }
     ::close(fd);
     return problem;
 }
 
-IniDocument DecodeDocument(std::string bytes, bool& windows1252) {
-    const bool bom = bytes.starts_with(Utf8Bom);
+// The text in UTF-8 without the byte-order mark, whichever of the two encodings the file is in.
+std::string DecodeText(std::string bytes, bool& bom, bool& windows1252) {
+    bom = bytes.starts_with(Utf8Bom);
     if (bom) {
         bytes.erase(0, Utf8Bom.size());
     }
     windows1252 = !IsValidUtf8(bytes);
-    IniDocument document = IniDocument::ParseOwned(windows1252 ? Windows1252ToUtf8(bytes) : std::move(bytes));
-    document.ByteOrderMark = bom;
-    return document;
+    return windows1252 ? Windows1252ToUtf8(bytes) : std::move(bytes);
 }
 
 std::string_view WithoutQuotes(std::string_view text) {
@@ -94,12 +95,27 @@ IniFile::IniFile(std::filesystem::path path, FileWriter* writer, std::filesystem
     bool absent = false;
     m_readProblem = ReadWholeFile(source.empty() ? m_path : source, bytes, absent);
     if (m_readProblem.empty() && !absent) {
-        m_document = DecodeDocument(std::move(bytes), m_windows1252);
+        m_text =
+            std::make_shared<const std::string>(DecodeText(std::move(bytes), m_byteOrderMark, m_windows1252));
     }
 }
 
+const IniDocument& IniFile::Document() const {
+    if (!m_document) {
+        m_document = IniDocument::ParseShared(m_text);
+        m_document->ByteOrderMark = m_byteOrderMark;
+    }
+    return *m_document;
+}
+
+IniDocument& IniFile::DocumentForWriting() {
+    Document();
+    m_changed = true;
+    return *m_document;
+}
+
 std::optional<std::string_view> IniFile::Value(std::string_view section, std::string_view key) const {
-    const auto raw = m_document.RawValue(section, key);
+    const auto raw = Document().RawValue(section, key);
     if (!raw) {
         return std::nullopt;
     }
@@ -109,7 +125,7 @@ std::optional<std::string_view> IniFile::Value(std::string_view section, std::st
 void IniFile::ReadIndexed(
     std::string_view section, std::size_t count,
     const std::function<void(std::size_t index, std::optional<std::string_view> raw)>& visit) const {
-    m_document.VisitIndexed(section, count, visit);
+    Document().VisitIndexed(section, count, visit);
 }
 
 std::string_view IniFile::ValueByRules(std::string_view raw) {
@@ -131,8 +147,7 @@ std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    m_document.SetValue(section, key, value);
-    m_changed = true;
+    DocumentForWriting().SetValue(section, key, value);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
@@ -140,7 +155,12 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, std::
 }
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key) {
-    m_document.DeleteKey(section, key);
+    DocumentForWriting().DeleteKey(section, key);
+}
+
+void IniFile::ReplaceText(std::string text) {
+    m_text = std::make_shared<const std::string>(std::move(text));
+    m_document.reset();
     m_changed = true;
 }
 
@@ -150,11 +170,20 @@ void IniFile::UpdateFile() {
     }
     PosixFileWriter system;
     FileWriter& writer = m_writer != nullptr ? *m_writer : system;
-    std::string text = m_document.Serialize();
+    // A text replaced whole is written as it stands, without a copy, unless it needs a mark before it.
+    std::string made;
+    if (m_document) {
+        made = m_document->Serialize();
+    } else if (m_byteOrderMark) {
+        made = std::string(Utf8Bom) + *m_text;
+    }
+    std::string_view text =
+        m_document || m_byteOrderMark ? std::string_view(made) : std::string_view(*m_text);
     if (m_windows1252) {
         // A name the code page cannot hold turns the whole file into UTF-8, which holds every name.
         if (auto narrow = Utf8ToWindows1252(text)) {
-            text = std::move(*narrow);
+            made = std::move(*narrow);
+            text = made;
         }
     }
     if (!m_readProblem.empty() || !ReplaceFile(writer, m_path, text)) {

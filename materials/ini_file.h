@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,7 +42,13 @@ public:
     // Why the file could not be read ("Permission denied", "not a regular file", ...); empty when it
     // was read or is absent. A file that could not be read is never written.
     const std::string& ReadProblem() const { return m_readProblem; }
-    const IniDocument& Document() const { return m_document; }
+    // The text as read, in UTF-8 without a byte-order mark, or as ReplaceText last gave it.
+    const std::string& Text() const { return *m_text; }
+    // The same text, shared.
+    std::shared_ptr<const std::string> SharedText() const { return m_text; }
+    // The text taken apart into sections and keys, which happens on first use: a reader that
+    // understands the text by itself is spared it.
+    const IniDocument& Document() const;
 
     // The value without the blanks around it and without one pair of enclosing single or double
     // quotes, at most MaxValueLength characters; the default when the key is absent, empty text
@@ -63,6 +70,8 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     // Removing an absent key is no error; the section header stays.
     void DeleteKey(std::string_view section, std::string_view key);
+    // The whole text at once (UTF-8, without a byte-order mark), for a change made to the text itself.
+    void ReplaceText(std::string text);
 
     // Replaces the file with the text in memory, all of it or none, when anything was written.
     // Throws EIniFileException, with the file as it was, when the file system refuses.
@@ -71,10 +80,13 @@ public:
 private:
     // The value by the reading rules, or nothing for an absent key.
     std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
+    IniDocument& DocumentForWriting();
 
     std::filesystem::path m_path;
     FileWriter* m_writer;
-    IniDocument m_document;
+    std::shared_ptr<const std::string> m_text = std::make_shared<const std::string>();
+    bool m_byteOrderMark = false;
+    mutable std::optional<IniDocument> m_document;
     std::string m_readProblem;
     bool m_windows1252 = false; // written back in the code page it was read in, where it fits
     bool m_changed = false;

@@ -61,7 +61,7 @@ public:
     const std::string& ReadProblem() const { return m_readProblem; }
     // "FILE: problem" when the last load found a file that no change may touch.
     const std::string& Damage() const { return m_damage; }
-    const std::vector<std::string>& Names() const { return m_names; }
+    const NameList& Names() const { return m_names; }
     const std::vector<std::int32_t>& MaterialDensities() const { return m_densities; }
     int SelectedIndex() const { return m_selected; }
 
@@ -97,7 +97,7 @@ private:
     CatalogueDialogs& m_dialogs;
     std::string m_readProblem;
     std::string m_damage;
-    std::vector<std::string> m_names;
+    NameList m_names;
     std::vector<std::int32_t> m_densities;
     int m_selected = -1;
 };

@@ -70,7 +70,15 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
 bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
-        // Most of a catalogue is ASCII: eight bytes at a time while no high bit is set.
+        // Most of a catalogue is ASCII: 32 and then eight bytes at a time while no high bit is set.
+        while (bytes.size() - i >= 32) {
+            std::uint64_t words[4];
+            std::memcpy(words, bytes.data() + i, 32);
+            if (((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080ull) != 0) {
+                break;
+            }
+            i += 32;
+        }
         while (bytes.size() - i >= 8) {
             std::uint64_t eight = 0;
             std::memcpy(&eight, bytes.data() + i, 8);

@@ -32,8 +32,8 @@
 namespace volcalc::ui {
 namespace {
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::filesystem::path Executable() {
@@ -136,7 +136,7 @@ void MainWindow::FormCreate() {
 void MainWindow::SyncMaterialList() {
     const QSignalBlocker block(m_materialList);
     m_materialList->clear();
-    for (const std::string& name : m_catalogue->Names()) {
+    for (const std::string_view name : m_catalogue->Names()) {
         m_materialList->addItem(Text(name));
     }
     // Adding to an empty list would select its first entry; the catalogue says what is selected.

@@ -887,7 +887,7 @@ void RandomRun::CompareMaterialFile(std::vector<std::string>& differences) {
     ScriptedDialogs none; // only reads the file: no dialog is ever shown
     MaterialCatalogue reread(IniPath(), none);
     reread.LoadMaterials();
-    const std::vector<std::string>& names = reread.Names();
+    const volcalc::NameList& names = reread.Names();
     auto* materials = ControlAs<QComboBox>(names::MaterialList);
     const int listed = materials ? materials->count() : -1;
     if (static_cast<int>(names.size()) != listed) {

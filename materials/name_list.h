@@ -1,0 +1,109 @@
+#pragma once
+
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace volcalc {
+
+// The names of a catalogue's materials, as parts of the text they were read from or, for names
+// made otherwise, one after another in a text of the list's own: a catalogue of a million
+// materials takes one allocation to list, not a million, and as few to free.
+class NameList {
+public:
+    class const_iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = std::string_view;
+
+        const_iterator() = default;
+        const_iterator(const NameList* list, std::size_t position) : m_list(list), m_position(position) {}
+        std::string_view operator*() const { return (*m_list)[m_position]; }
+        std::string_view operator[](difference_type offset) const { return *(*this + offset); }
+        const_iterator& operator+=(difference_type offset) {
+            m_position = static_cast<std::size_t>(static_cast<difference_type>(m_position) + offset);
+            return *this;
+        }
+        const_iterator& operator-=(difference_type offset) { return *this += -offset; }
+        const_iterator& operator++() { return *this += 1; }
+        const_iterator& operator--() { return *this -= 1; }
+        const_iterator operator++(int) {
+            const_iterator before = *this;
+            ++*this;
+            return before;
+        }
+        const_iterator operator--(int) {
+            const_iterator before = *this;
+            --*this;
+            return before;
+        }
+        friend const_iterator operator+(const_iterator at, difference_type offset) { return at += offset; }
+        friend const_iterator operator+(difference_type offset, const_iterator at) { return at += offset; }
+        friend const_iterator operator-(const_iterator at, difference_type offset) { return at -= offset; }
+        friend difference_type operator-(const const_iterator& a, const const_iterator& b) {
+            return static_cast<difference_type>(a.m_position) - static_cast<difference_type>(b.m_position);
+        }
+        bool operator==(const const_iterator& other) const { return m_position == other.m_position; }
+        auto operator<=>(const const_iterator& other) const { return m_position <=> other.m_position; }
+
+    private:
+        const NameList* m_list = nullptr;
+        std::size_t m_position = 0;
+    };
+    using iterator = const_iterator;
+    using value_type = std::string_view;
+
+    NameList() = default;
+    // A list whose names may be parts of `source`, which it keeps.
+    explicit NameList(std::shared_ptr<const std::string> source) : m_source(std::move(source)) {}
+    NameList(std::initializer_list<std::string_view> names);
+
+    std::size_t size() const { return m_names.size(); }
+    bool empty() const { return m_names.empty(); }
+    std::string_view operator[](std::size_t position) const {
+        const Name name = m_names[position];
+        const std::string& text = (name.Length & OwnText) != 0 ? m_own : *m_source;
+        return std::string_view(text).substr(name.Start, name.Length & ~OwnText);
+    }
+    std::string_view back() const { return (*this)[size() - 1]; }
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+    // Room for `count` names.
+    void reserve(std::size_t count);
+    // Adds a copy of the name.
+    void push_back(std::string_view name);
+    // Adds a name that is a part of the source text, without copying it.
+    void push_back_from_source(std::string_view name);
+    void erase(std::size_t position);
+    // Names one by one, for whoever needs strings of their own.
+    std::vector<std::string> Strings() const { return {begin(), end()}; }
+
+    friend bool operator==(const NameList& a, const NameList& b);
+    friend bool operator==(const NameList& list, const std::vector<std::string>& names);
+
+private:
+    // A name's place in the source text, or in the list's own text when Length has OwnText set.
+    // Both texts stay far below 4 GB: the source is a file of at most 512 MB, and the own text holds
+    // at most the names of one such file.
+    struct Name {
+        std::uint32_t Start;
+        std::uint32_t Length;
+    };
+    static constexpr std::uint32_t OwnText = 0x80000000u;
+
+    std::shared_ptr<const std::string> m_source;
+    std::string m_own;
+    std::vector<Name> m_names;
+};
+
+} // namespace volcalc

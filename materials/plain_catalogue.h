@@ -1,0 +1,55 @@
+#pragma once
+
+#include "materials/catalogue_entries.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace volcalc {
+
+// A catalogue laid out exactly as this program writes one: "[Count]" holding only "Count=N", then
+// "[Material]" and "[Density]", each holding only the keys 0 to N-1 in counting order, every line
+// ended alike, nothing else. Nearly every catalogue is such a file, and it is read and changed here
+// in one pass over its text instead of being taken apart into sections and keys. Any other file
+// (comments, blank lines, other keys or sections, keys out of order or spelled otherwise, a last
+// line without its end) is left to the general reading, which gives the same list and, for a
+// change, the same text.
+class PlainCatalogue {
+public:
+    // Nothing when the text is laid out otherwise. The list's names are parts of the text.
+    static std::optional<PlainCatalogue> Read(std::shared_ptr<const std::string> text);
+
+    // The list as the general reading gives it.
+    MaterialList List;
+
+    // Whether every entry reads back as itself once written (no quotes or blanks around a name, no
+    // density spelled otherwise), which the changes below take for granted.
+    bool Changeable() const { return m_changeable; }
+    // The text with a material appended; the name is one line.
+    std::string Appended(std::string_view name, std::int32_t density) const;
+    // The text without entry `position`, the entries above it moved down.
+    std::string Removed(std::size_t position) const;
+
+private:
+    PlainCatalogue() = default;
+    // Copies the section's entry lines from `start`, leaving out the line of `removed` and
+    // numbering those after it one lower.
+    void CopyEntriesWithout(std::string& out, std::size_t start, std::size_t removed) const;
+
+    std::shared_ptr<const std::string> m_source;
+    std::string_view m_text;
+    std::string_view m_lineEnd;
+    std::size_t m_count = 0;
+    bool m_changeable = true;
+    std::size_t m_countValue = 0;    // where the value of "Count" starts
+    std::size_t m_countLineEnd = 0;  // where the line of "Count" ends
+    std::size_t m_names = 0;         // where the first entry of "[Material]" starts
+    std::size_t m_densityHeader = 0; // where the line "[Density]" starts
+    std::size_t m_densities = 0;     // where the first entry of "[Density]" starts
+};
+
+} // namespace volcalc

@@ -1,0 +1,81 @@
+#pragma once
+
+// The plain reading of a catalogue against the general one, for the tests and the fuzz target.
+#include "materials/catalogue_entries.h"
+#include "materials/ini_file.h"
+#include "materials/plain_catalogue.h"
+#include "materials/text_encoding.h"
+
+#include <memory>
+#include <string>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace volcalc::testing {
+
+// A file in memory holding the text, for the general reading, which reads files.
+class MemoryFile {
+public:
+    explicit MemoryFile(const std::string& text) : m_fd(::memfd_create("catalogue", MFD_CLOEXEC)) {
+        if (::write(m_fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+            std::abort();
+        }
+    }
+    ~MemoryFile() { ::close(m_fd); }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+    std::filesystem::path Path() const { return "/proc/self/fd/" + std::to_string(m_fd); }
+
+private:
+    int m_fd;
+};
+
+// Empty when the plain reading of the text, where it takes the text at all, agrees with the general
+// one: the same list, changes allowed alike, and the same text after an addition and after the
+// removal of the first, a middle and the last entry; otherwise what differs.
+inline std::string PlainDisagreement(const std::string& text) {
+    const auto plain = PlainCatalogue::Read(std::make_shared<const std::string>(text));
+    if (!plain || !IsValidUtf8(text) || text.starts_with("\xEF\xBB\xBF")) {
+        return {}; // the general reading would have read other text
+    }
+    const MemoryFile file(text);
+    const IniFile general(file.Path());
+    if (FindDamage(general)) {
+        return "the plain reading took a damaged file";
+    }
+    std::vector<std::size_t> unwritten;
+    const MaterialList list = ReadEntries(general, &unwritten);
+    if (!(list == plain->List)) {
+        return "the lists differ";
+    }
+    if (plain->Changeable() != unwritten.empty()) {
+        return "they differ on whether the file may be changed as text";
+    }
+    if (!plain->Changeable()) {
+        return {};
+    }
+    {
+        IniFile ini(file.Path());
+        MaterialList added = list;
+        added.Names.push_back("Oak \"seasoned\"");
+        added.Densities.push_back(-700);
+        WriteEntries(ini, added, {list.Names.size()});
+        if (ini.Document().Serialize() != plain->Appended("Oak \"seasoned\"", -700)) {
+            return "the texts after an addition differ";
+        }
+    }
+    const std::size_t count = list.Names.size();
+    for (const std::size_t removed : {std::size_t(0), count / 2, count - 1}) {
+        if (removed >= count) {
+            continue;
+        }
+        IniFile ini(file.Path());
+        RemoveEntry(ini, removed, count);
+        if (ini.Document().Serialize() != plain->Removed(removed)) {
+            return "the texts after removing entry " + std::to_string(removed) + " differ";
+        }
+    }
+    return {};
+}
+
+} // namespace volcalc::testing
