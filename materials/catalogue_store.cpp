@@ -99,7 +99,7 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
         change.Detail = About(source, ini.ReadProblem());
         return change;
     }
-    std::optional<PlainCatalogue> plain = PlainCatalogue::Read(ini.SharedText());
+    std::optional<PlainCatalogue> plain = PlainCatalogue::Read(ini.SharedText(), PlainCatalogue::Use::Change);
     if (plain && !plain->Changeable()) {
         plain.reset();
     }

@@ -178,7 +178,7 @@ void AppendNumber(std::string& out, std::size_t number) {
 
 } // namespace
 
-std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::string> source) {
+std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::string> source, Use use) {
     PlainCatalogue plain;
     const std::string_view text = *source;
     plain.m_source = source;
@@ -210,8 +210,16 @@ std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::st
     list.Names.reserve(*count);
     list.Densities.reserve(*count);
     PreferLargePages(list.Densities.data(), list.Densities.capacity() * sizeof(std::int32_t));
+    const bool forChange = use == Use::Change;
+    if (forChange) {
+        plain.m_nameLines.reserve(*count + 1);
+        plain.m_densityLines.reserve(*count + 1);
+    }
     KeyCounter key;
     for (std::size_t i = 0; i < *count; ++i, key.Increment()) {
+        if (forChange) {
+            plain.m_nameLines.push_back(static_cast<std::uint32_t>(lines.Position()));
+        }
         const auto raw = lines.NextEntry(key.Text());
         if (!raw) {
             return std::nullopt;
@@ -221,12 +229,16 @@ std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::st
         list.Names.push_back_from_source(name);
     }
     plain.m_densityHeader = lines.Position();
+    plain.m_nameLines.push_back(static_cast<std::uint32_t>(lines.Position()));
     if (lines.Next() != "[Density]") {
         return std::nullopt;
     }
     plain.m_densities = lines.Position();
     key = KeyCounter();
     for (std::size_t i = 0; i < *count; ++i, key.Increment()) {
+        if (forChange) {
+            plain.m_densityLines.push_back(static_cast<std::uint32_t>(lines.Position()));
+        }
         if (const auto plainDensity = lines.NextPlainNumber(key.Text())) {
             list.Densities.push_back(*plainDensity);
             continue;
@@ -242,6 +254,7 @@ std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::st
     if (!lines.AtEnd()) {
         return std::nullopt;
     }
+    plain.m_densityLines.push_back(static_cast<std::uint32_t>(lines.Position()));
     return plain;
 }
 
@@ -267,33 +280,47 @@ std::string PlainCatalogue::Removed(std::size_t position) const {
     out.append(m_text.substr(0, m_countValue));
     AppendNumber(out, m_count - 1);
     out.append(m_text.substr(m_countLineEnd, m_names - m_countLineEnd));
-    CopyEntriesWithout(out, m_names, position);
+    CopyEntriesWithout(out, m_nameLines, position);
     out.append(m_text.substr(m_densityHeader, m_densities - m_densityHeader));
-    CopyEntriesWithout(out, m_densities, position);
+    CopyEntriesWithout(out, m_densityLines, position);
     return out;
 }
 
-void PlainCatalogue::CopyEntriesWithout(std::string& out, std::size_t start, std::size_t removed) const {
-    // The lines were read whole before, so each ends where its next line feed is.
-    const auto nextLine = [&](std::size_t from) {
-        return static_cast<std::size_t>(
-            static_cast<const char*>(std::memchr(m_text.data() + from, '\n', m_text.size() - from)) -
-            m_text.data() + 1);
+void PlainCatalogue::CopyEntriesWithout(std::string& out, const std::vector<std::uint32_t>& lines,
+                                        std::size_t removed) const {
+    const auto text = [&](std::size_t from, std::size_t to) {
+        return m_text.substr(lines[from], lines[to] - lines[from]);
     };
-    std::size_t position = start;
-    for (std::size_t i = 0; i < removed; ++i) {
-        position = nextLine(position);
-    }
-    out.append(m_text.substr(start, position - start));
-    position = nextLine(position);
-    // Each line after it: its key one lower, then "=value" and the line end as they stand.
-    KeyCounter oldKey(removed + 1);
-    KeyCounter newKey(removed);
-    for (std::size_t i = removed + 1; i < m_count; ++i, oldKey.Increment(), newKey.Increment()) {
-        const std::size_t next = nextLine(position);
-        const std::size_t rest = position + oldKey.Text().size();
-        out.append(newKey.Text()).append(m_text.substr(rest, next - rest));
-        position = next;
+    out.append(text(0, removed));
+    // The lines after it stay as they are but for their keys, one lower. A key one lower has as
+    // many digits unless the key is 10, 100, 1000 and so on, so the lines between two such keys
+    // are copied in one piece and their keys written over; a line keyed so is written by itself.
+    KeyCounter key(removed);
+    for (std::size_t index = removed + 1; index < m_count;) {
+        std::size_t powerOfTen = 1;
+        while (powerOfTen <= index) {
+            powerOfTen *= 10;
+        }
+        if (index > 1 && powerOfTen == index * 10) {
+            out.append(key.Text())
+                .append(m_text.substr(lines[index] + key.Text().size() + 1,
+                                      lines[index + 1] - lines[index] - key.Text().size() - 1));
+            ++index;
+            key.Increment();
+            continue;
+        }
+        const std::size_t runEnd = std::min(m_count, powerOfTen);
+        const std::size_t runStart = lines[index];
+        const std::size_t copied = out.size();
+        out.append(text(index, runEnd));
+        const std::size_t digits = key.Text().size(); // the same for the whole run
+        for (; index < runEnd; ++index, key.Increment()) {
+            char* written = out.data() + copied + (lines[index] - runStart);
+            const char* from = key.Text().data();
+            for (std::size_t i = 0; i < digits; ++i) {
+                written[i] = from[i];
+            }
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace volcalc {
 
@@ -20,8 +21,11 @@ namespace volcalc {
 // change, the same text.
 class PlainCatalogue {
 public:
+    // What the text is read for: a change needs to know where every entry's line starts.
+    enum class Use { List, Change };
+
     // Nothing when the text is laid out otherwise. The list's names are parts of the text.
-    static std::optional<PlainCatalogue> Read(std::shared_ptr<const std::string> text);
+    static std::optional<PlainCatalogue> Read(std::shared_ptr<const std::string> text, Use use = Use::List);
 
     // The list as the general reading gives it.
     MaterialList List;
@@ -31,14 +35,15 @@ public:
     bool Changeable() const { return m_changeable; }
     // The text with a material appended; the name is one line.
     std::string Appended(std::string_view name, std::int32_t density) const;
-    // The text without entry `position`, the entries above it moved down.
+    // The text without entry `position`, the entries above it moved down; for a text read for a change.
     std::string Removed(std::size_t position) const;
 
 private:
     PlainCatalogue() = default;
-    // Copies the section's entry lines from `start`, leaving out the line of `removed` and
-    // numbering those after it one lower.
-    void CopyEntriesWithout(std::string& out, std::size_t start, std::size_t removed) const;
+    // Copies a section's entry lines, whose starts are given (and the section's end after them),
+    // leaving out the line of `removed` and numbering those after it one lower.
+    void CopyEntriesWithout(std::string& out, const std::vector<std::uint32_t>& lines,
+                            std::size_t removed) const;
 
     std::shared_ptr<const std::string> m_source;
     std::string_view m_text;
@@ -50,6 +55,9 @@ private:
     std::size_t m_names = 0;         // where the first entry of "[Material]" starts
     std::size_t m_densityHeader = 0; // where the line "[Density]" starts
     std::size_t m_densities = 0;     // where the first entry of "[Density]" starts
+    // Read for a change: where each entry's line starts in each section, and where the section ends.
+    std::vector<std::uint32_t> m_nameLines;
+    std::vector<std::uint32_t> m_densityLines;
 };
 
 } // namespace volcalc

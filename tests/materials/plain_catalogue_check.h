@@ -34,7 +34,8 @@ private:
 // one: the same list, changes allowed alike, and the same text after an addition and after the
 // removal of the first, a middle and the last entry; otherwise what differs.
 inline std::string PlainDisagreement(const std::string& text) {
-    const auto plain = PlainCatalogue::Read(std::make_shared<const std::string>(text));
+    const auto plain =
+        PlainCatalogue::Read(std::make_shared<const std::string>(text), PlainCatalogue::Use::Change);
     if (!plain || !IsValidUtf8(text) || text.starts_with("\xEF\xBB\xBF")) {
         return {}; // the general reading would have read other text
     }

@@ -27,6 +27,12 @@ TEST(PlainCatalogueTest, AgreesWithTheGeneralReading) {
         crlf.insert(at, "\r");
     }
     const std::string longName(2100, 'x');
+    std::string manyNames;
+    std::string manyDensities;
+    for (int i = 0; i < 1005; ++i) {
+        manyNames += std::to_string(i) + "=Material " + std::to_string(i) + "\n";
+        manyDensities += std::to_string(i) + "=" + std::to_string(1000 + i) + "\n";
+    }
     const std::vector<Layout> layouts = {
         {"as written", Catalogue(Names, Densities), true},
         {"CRLF", crlf, true},
@@ -35,6 +41,7 @@ TEST(PlainCatalogueTest, AgreesWithTheGeneralReading) {
          Catalogue("0=a\n1=b\n2=c\n3=d\n4=e\n5=f\n6=g\n7=h\n8=i\n9=j\n10=k\n11=l\n",
                    "0=1\n1=2\n2=3\n3=4\n4=5\n5=6\n6=7\n7=8\n8=9\n9=0\n10=11\n11=2147483647\n", "12"),
          true},
+        {"keys of every length up to four digits", Catalogue(manyNames, manyDensities, "1005"), true},
         {"quoted and blank names", Catalogue("0=\"Steel\"\n1= Aluminium\n2=\n", Densities), true},
         {"names beyond the longest read", Catalogue("0=" + longName + "\n1=\xC3\xA4\n2=' '\n", Densities),
          true},
