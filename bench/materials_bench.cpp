@@ -31,8 +31,10 @@ public:
 // A temporary folder holding a catalogue of the given size, with a catalogue loaded from it.
 class Fixture {
 public:
-    explicit Fixture(std::int64_t count) {
-        m_content = "[Count]\nCount=" + std::to_string(count) + "\n[Material]\n";
+    // A commented file is laid out otherwise than the program writes one, so it is read generally.
+    explicit Fixture(std::int64_t count, bool commented = false) {
+        m_content = commented ? "; materials\n" : "";
+        m_content += "[Count]\nCount=" + std::to_string(count) + "\n[Material]\n";
         for (std::int64_t i = 0; i < count; ++i) {
             m_content += std::to_string(i) + "=Material number " + std::to_string(i) + "\n";
         }
@@ -70,7 +72,7 @@ public:
 };
 
 void BM_LoadMaterials(benchmark::State& state) {
-    Fixture fixture(state.range(0));
+    Fixture fixture(state.range(0), state.range(1) != 0);
     for (auto _ : state) {
         fixture.Catalogue.LoadMaterials();
         benchmark::DoNotOptimize(fixture.Catalogue.Names().back());
@@ -78,7 +80,7 @@ void BM_LoadMaterials(benchmark::State& state) {
 }
 
 void BM_AddMaterial(benchmark::State& state) {
-    Fixture fixture(state.range(0));
+    Fixture fixture(state.range(0), state.range(1) != 0);
     for (auto _ : state) {
         fixture.Catalogue.AddMaterial();
         state.PauseTiming();
@@ -88,7 +90,7 @@ void BM_AddMaterial(benchmark::State& state) {
 }
 
 void BM_RemoveFirstMaterial(benchmark::State& state) {
-    Fixture fixture(state.range(0));
+    Fixture fixture(state.range(0), state.range(1) != 0);
     for (auto _ : state) {
         fixture.Catalogue.RemoveMaterial();
         state.PauseTiming();
@@ -133,9 +135,25 @@ void BM_ReadFile(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ReadFile)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadMaterials)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+// Second argument 1: the same catalogue with a comment line before it.
+BENCHMARK(BM_LoadMaterials)
+    ->Args({1000, 0})
+    ->Args({100000, 0})
+    ->Args({1000000, 0})
+    ->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyAndSync)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AddMaterial)->Arg(1000)->Arg(100000)->Arg(999999)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RemoveFirstMaterial)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddMaterial)
+    ->Args({1000, 0})
+    ->Args({100000, 0})
+    ->Args({999999, 0})
+    ->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveFirstMaterial)
+    ->Args({1000, 0})
+    ->Args({100000, 0})
+    ->Args({1000000, 0})
+    ->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
