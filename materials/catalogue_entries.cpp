@@ -20,6 +20,25 @@ std::string Key(std::size_t index) {
     return IntegerText(static_cast<std::int64_t>(index));
 }
 
+// A number as IntegerText writes it, in a buffer of its own.
+class KeyText {
+public:
+    explicit KeyText(std::int64_t value) { Set(value); }
+    std::string_view Text() const { return std::string_view(m_digits, m_length); }
+    std::size_t Value() const { return static_cast<std::size_t>(m_value); }
+    void Next() { Set(m_value + 1); }
+
+private:
+    void Set(std::int64_t value) {
+        m_value = value;
+        m_length = static_cast<std::size_t>(std::to_chars(m_digits, m_digits + sizeof m_digits, value).ptr -
+                                            m_digits);
+    }
+    char m_digits[24] = {};
+    std::size_t m_length = 0;
+    std::int64_t m_value = 0;
+};
+
 // Whether the text is the number as IntegerText writes it.
 bool WrittenAs(std::int32_t value, std::string_view text) {
     char digits[16];
@@ -93,11 +112,19 @@ void WriteEntries(IniFile& ini, const MaterialList& list, const std::vector<std:
 
 void RemoveEntry(IniFile& ini, std::size_t removed, std::size_t count) {
     ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(count - 1));
-    for (std::size_t i = removed; i + 1 < count; ++i) {
-        const std::string from = Key(i + 1);
-        const std::string to = Key(i);
-        ini.WriteString(NameSection, to, ini.ReadString(NameSection, from, ""));
-        ini.WriteInteger(DensitySection, to, ini.ReadInteger(DensitySection, from, 0));
+    // One section after the other, each with one buffer for the keys and the value moved, rather
+    // than new strings for every entry.
+    std::string name;
+    for (KeyText to{static_cast<std::int64_t>(removed)}, from{static_cast<std::int64_t>(removed + 1)};
+         from.Value() < count; to.Next(), from.Next()) {
+        const auto raw = ini.Document().RawValue(NameSection, from.Text());
+        name.assign(raw ? IniFile::ValueByRules(*raw) : std::string_view());
+        ini.WriteString(NameSection, to.Text(), name);
+    }
+    for (KeyText to{static_cast<std::int64_t>(removed)}, from{static_cast<std::int64_t>(removed + 1)};
+         from.Value() < count; to.Next(), from.Next()) {
+        ini.WriteString(DensitySection, to.Text(),
+                        KeyText(ini.ReadInteger(DensitySection, from.Text(), 0)).Text());
     }
     const std::string last = Key(count - 1);
     ini.DeleteKey(NameSection, last);

@@ -172,7 +172,12 @@ CatalogueStore::Change CatalogueStore::Remove(std::size_t position, std::string_
             list.Densities.erase(list.Densities.begin() + static_cast<std::ptrdiff_t>(*found));
         } else {
             RemoveEntry(target.Ini, *found, list.Names.size());
-            target.ReadAgain = true;
+            // Entries that read back as themselves keep reading so one place lower.
+            target.ReadAgain = !target.Unwritten.empty();
+            if (!target.ReadAgain) {
+                list.Names.erase(*found);
+                list.Densities.erase(list.Densities.begin() + static_cast<std::ptrdiff_t>(*found));
+            }
         }
         return std::nullopt;
     });
