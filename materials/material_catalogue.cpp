@@ -48,6 +48,9 @@ void MaterialCatalogue::LoadMaterials() {
 void MaterialCatalogue::ReloadMaterials() {
     CatalogueStore::Snapshot snapshot = m_store.Load();
     m_readProblem = std::move(snapshot.ReadProblem);
+    if (!m_readProblem.empty()) {
+        return; // the materials as last read stay listed; any change is refused until it reads again
+    }
     m_damage = std::move(snapshot.Damage);
     TakeListKeepingPick(std::move(snapshot.List));
 }

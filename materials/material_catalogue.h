@@ -70,6 +70,7 @@ public:
     void LoadMaterials();
     // Reads the list again after another program changed the file. The picked material stays
     // picked where it is still listed (the density in force is the ledger's and stays as it was).
+    // A file that can no longer be read leaves the list as it was, with ReadProblem telling why.
     void ReloadMaterials();
     // Selects a material (-1, or any index outside the list, for none).
     void PickMaterial(int index);

@@ -32,6 +32,8 @@
 namespace volcalc::ui {
 namespace {
 
+constexpr std::string_view CatalogueUnreadable = "The material catalogue cannot be read.";
+
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -117,8 +119,8 @@ void MainWindow::FormCreate() {
     SyncMaterialList();
     if (!m_catalogue->ReadProblem().empty()) {
         // The list stays empty, and nothing is ever written over that file.
-        m_catalogueDialogs->ShowError("The material catalogue cannot be read.\n" +
-                                      m_catalogue->ReadProblem());
+        m_catalogueDialogs->ShowError(std::string(CatalogueUnreadable) + "\n" + m_catalogue->ReadProblem());
+        m_reportedReadProblem = m_catalogue->ReadProblem();
     }
     ShowPicture(m_objectPicture, CalcGroup::Object, ObjectShapes.front());
     ShowPicture(m_aperturePicture, CalcGroup::Aperture, ApertureShapes.front());
@@ -202,6 +204,13 @@ void MainWindow::catalogueChangedElsewhere() {
     }
     m_catalogue->ReloadMaterials();
     SyncMaterialList();
+    // Told once when the file can no longer be read, not at every later change of the folder.
+    const std::string& problem = m_catalogue->ReadProblem();
+    if (!problem.empty() && problem != m_reportedReadProblem) {
+        m_catalogueDialogs->ShowError(std::string(CatalogueUnreadable) + "\n" + problem +
+                                      "\nThe list shows the materials as last read.");
+    }
+    m_reportedReadProblem = problem;
 }
 
 void MainWindow::addMaterialClicked() {

@@ -119,7 +119,8 @@ private:
     std::unique_ptr<MaterialCatalogue> m_catalogue;
     CatalogueDialogs* m_catalogueDialogs = nullptr;
     std::unique_ptr<CatalogueWatcher> m_catalogueWatcher;
-    bool m_changingCatalogue = false; // a change shows the file's list itself when it ends
+    bool m_changingCatalogue = false;  // a change shows the file's list itself when it ends
+    std::string m_reportedReadProblem; // why the catalogue could not be read, as last told
     AboutBox* m_aboutBox = nullptr;
     std::function<void()> m_makeDialogs;
     std::filesystem::path m_helpFolder;

@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
 
 #include "ui/object_names.h"
 #include <gmock/gmock.h>
@@ -173,6 +175,29 @@ TEST_F(WindowMaterials, ListFollowsChangesMadeByAnotherProgram) {
     EXPECT_EQ(List()->currentIndex(), -1);
     EXPECT_EQ(TextOf(names::DensityField), "1000");
     EXPECT_TRUE(Dialogs.Events.empty());
+}
+
+// Another program puts something unreadable where the catalogue was: the user is told once, the
+// materials as last read stay listed, and the list follows the file again once it reads.
+TEST_F(WindowMaterials, CatalogueTurnedUnreadableKeepsTheListAndIsToldOnce) {
+    const QStringList before = Listed();
+    const std::string fifo = IniPath() + ".fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::rename(fifo, IniPath());
+    const std::string told = "error: The material catalogue cannot be read.\n" + IniPath() +
+                             ": not a regular file\nThe list shows the materials as last read.";
+    EXPECT_TRUE(Eventually([&] { return !Dialogs.Events.empty(); }));
+    std::filesystem::rename(IniPath(), fifo); // another change of the folder, still unreadable
+    ASSERT_EQ(::mkfifo(IniPath().c_str(), 0600), 0);
+    QTest::qWait(200);
+    EXPECT_THAT(Dialogs.Events, ElementsAre(told));
+    EXPECT_EQ(Listed(), before);
+
+    std::filesystem::remove(IniPath());
+    std::filesystem::remove(fifo);
+    { std::ofstream(IniPath()) << "[Count]\nCount=1\n[Material]\n0=Lead\n[Density]\n0=11340\n"; }
+    EXPECT_TRUE(Eventually([&] { return Listed() == QStringList({"Lead"}); }));
+    EXPECT_THAT(Dialogs.Events, ElementsAre(told));
 }
 
 // A catalogue that exists but cannot be read: an error box at start, an empty list, and the
