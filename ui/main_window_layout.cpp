@@ -8,6 +8,7 @@
 #include "ui/bevel_panel.h"
 #include "ui/group_frame.h"
 #include "ui/parameter_panels.h"
+#include "ui/pick_list.h"
 #include "ui/pictures.h"
 #include "ui/result_field.h"
 #include "ui/spin_edit.h"
@@ -69,7 +70,7 @@ template <std::size_t N> QStringList Names(const std::array<std::string_view, N>
 // A pick-only drop-down list.
 QComboBox* MakeList(QWidget* parent, const char* name, const QRect& geometry, const QStringList& items,
                     int selected) {
-    auto* list = Named(new QComboBox(parent), name, geometry);
+    auto* list = Named(new PickList(parent), name, geometry);
     list->addItems(items);
     list->setCurrentIndex(selected);
     return list;

@@ -7,6 +7,7 @@
 #include "calc/units.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -202,6 +203,11 @@ TEST_F(WindowLayout, ListsHoldTheirEntriesInOrder) {
     for (const char* shapes : {names::ObjectShapeList, names::ApertureShapeList}) {
         EXPECT_TRUE(Find<QComboBox>(shapes)->font().bold());
         EXPECT_EQ(Find<QComboBox>(shapes)->maxVisibleItems(), 16);
+    }
+    // The lists drop down in their boxes' fonts, though the window sets those before any list is made.
+    for (const char* name : {names::ObjectShapeList, names::VolumeUnitList, names::MaterialList}) {
+        auto* list = Find<QComboBox>(name);
+        EXPECT_EQ(list->view()->font(), list->font()) << name;
     }
 }
 
