@@ -24,6 +24,9 @@ QFont TotalFont() {
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")});
     font.setPixelSize(TotalFontPixels);
     font.setBold(true);
+    // The totals are figures written by the program (ASCII digits, sign, separator, exponent),
+    // which the face has: no list of fallback faces is looked up for them.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
