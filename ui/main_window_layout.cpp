@@ -38,8 +38,11 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name, const
 // A label sizes itself to its text, as the form's labels do: the width drawn on the form is kept
 // unless the text needs more, and a right-aligned label keeps its right edge.
 void FitLabel(QLabel* label) {
+    if (label->wordWrap()) {
+        return;
+    }
     const int needed = label->fontMetrics().horizontalAdvance(label->text());
-    if (label->wordWrap() || needed <= label->width()) {
+    if (needed <= label->width()) {
         return;
     }
     const int right = label->geometry().right();
