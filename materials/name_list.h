@@ -93,8 +93,8 @@ public:
 
 private:
     // A name's place in the source text, or in the list's own text when Length has OwnText set.
-    // Both texts stay far below 4 GB: the source is a file of at most 512 MB, and the own text holds
-    // at most the names of one such file.
+    // Both texts stay below 4 GB: the source is a file of at most 512 MB, at most three times that
+    // once read from Windows-1252 into UTF-8, and the own text holds at most the names of one such file.
     struct Name {
         std::uint32_t Start;
         std::uint32_t Length;

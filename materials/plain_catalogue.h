@@ -55,7 +55,8 @@ private:
     std::size_t m_names = 0;         // where the first entry of "[Material]" starts
     std::size_t m_densityHeader = 0; // where the line "[Density]" starts
     std::size_t m_densities = 0;     // where the first entry of "[Density]" starts
-    // Read for a change: where each entry's line starts in each section, and where the section ends.
+    // Read for a change: where each entry's line starts in each section, and where the section ends
+    // (the text stays below 4 GB, see NameList).
     std::vector<std::uint32_t> m_nameLines;
     std::vector<std::uint32_t> m_densityLines;
 };
