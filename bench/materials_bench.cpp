@@ -31,10 +31,11 @@ public:
 // A temporary folder holding a catalogue of the given size, with a catalogue loaded from it.
 class Fixture {
 public:
-    // A commented file is laid out otherwise than the program writes one, so it is read generally.
+    // A file with a comment among its entries is laid out otherwise than the program writes one,
+    // so it is read the general way.
     explicit Fixture(std::int64_t count, bool commented = false) {
-        m_content = commented ? "; materials\n" : "";
-        m_content += "[Count]\nCount=" + std::to_string(count) + "\n[Material]\n";
+        m_content = "[Count]\nCount=" + std::to_string(count) + "\n[Material]\n";
+        m_content += commented ? "; materials\n" : "";
         for (std::int64_t i = 0; i < count; ++i) {
             m_content += std::to_string(i) + "=Material number " + std::to_string(i) + "\n";
         }
@@ -135,7 +136,7 @@ void BM_ReadFile(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ReadFile)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-// Second argument 1: the same catalogue with a comment line before it.
+// Second argument 1: the same catalogue with a comment line among its entries.
 BENCHMARK(BM_LoadMaterials)
     ->Args({1000, 0})
     ->Args({100000, 0})

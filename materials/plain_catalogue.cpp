@@ -1,6 +1,7 @@
 #include "materials/plain_catalogue.h"
 
 #include "calc/number_text.h"
+#include "materials/ini_document.h"
 #include "materials/ini_file.h"
 #include "materials/large_pages.h"
 
@@ -188,7 +189,12 @@ std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::st
     plain.m_lineEnd =
         firstEnd != std::string_view::npos && firstEnd > 0 && text[firstEnd - 1] == '\r' ? "\r\n" : "\n";
     LineReader lines(text, plain.m_lineEnd);
-    if (lines.Next() != "[Count]") {
+    // Lines before the first section (a comment on top, as people write one) are kept as they stand.
+    auto line = lines.Next();
+    while (line && !TrimBlanks(*line).starts_with('[')) {
+        line = lines.Next();
+    }
+    if (line != "[Count]") {
         return std::nullopt;
     }
     plain.m_countValue = lines.Position() + 6;

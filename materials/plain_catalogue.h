@@ -12,13 +12,13 @@
 
 namespace volcalc {
 
-// A catalogue laid out exactly as this program writes one: "[Count]" holding only "Count=N", then
+// A catalogue laid out as this program writes one: "[Count]" holding only "Count=N", then
 // "[Material]" and "[Density]", each holding only the keys 0 to N-1 in counting order, every line
-// ended alike, nothing else. Nearly every catalogue is such a file, and it is read and changed here
-// in one pass over its text instead of being taken apart into sections and keys. Any other file
-// (comments, blank lines, other keys or sections, keys out of order or spelled otherwise, a last
-// line without its end) is left to the general reading, which gives the same list and, for a
-// change, the same text.
+// ended alike, nothing else but lines before the first section (a comment on top). Nearly every
+// catalogue is such a file, and it is read and changed here in one pass over its text instead of
+// being taken apart into sections and keys. Any other file (comments or blank lines among the
+// entries, other keys or sections, keys out of order or spelled otherwise, a last line without its
+// end) is left to the general reading, which gives the same list and, for a change, the same text.
 class PlainCatalogue {
 public:
     // What the text is read for: a change needs to know where every entry's line starts.
