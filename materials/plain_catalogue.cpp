@@ -4,143 +4,13 @@
 #include "materials/ini_document.h"
 #include "materials/ini_file.h"
 #include "materials/large_pages.h"
+#include "materials/plain_lines.h"
 
 #include <charconv>
-#include <cstring>
-#include <limits>
 
 namespace volcalc {
 
 namespace {
-
-// Walks the text line by line, each line ended by the line end in force.
-class LineReader {
-public:
-    LineReader(std::string_view text, std::string_view lineEnd) : m_text(text), m_lineEnd(lineEnd) {}
-
-    std::size_t Position() const { return m_position; }
-    bool AtEnd() const { return m_position == m_text.size(); }
-
-    // The next line without its end; nothing at the end of the text, or for a line ended
-    // otherwise (a carriage return the general reading would drop or add, no end at all).
-    std::optional<std::string_view> Next() {
-        const auto end = LineEndFrom(m_position);
-        if (!end) {
-            return std::nullopt;
-        }
-        const std::string_view line = m_text.substr(m_position, *end - m_position);
-        m_position = *end + m_lineEnd.size();
-        return line;
-    }
-
-    // The value of the next line when it is "KEY=value" with that key.
-    std::optional<std::string_view> NextEntry(std::string_view key) {
-        if (!KeyAhead(key)) {
-            return std::nullopt;
-        }
-        const std::size_t value = m_position + key.size() + 1;
-        const auto end = LineEndFrom(value);
-        if (!end) {
-            return std::nullopt;
-        }
-        m_position = *end + m_lineEnd.size();
-        return m_text.substr(value, *end - value);
-    }
-
-    // The number of the next line when it is "KEY=digits" with that key and the digits are a
-    // number as it is written (no sign, no leading zero, within 32 bits); the line is then passed.
-    std::optional<std::int32_t> NextPlainNumber(std::string_view key) {
-        if (!KeyAhead(key)) {
-            return std::nullopt;
-        }
-        const std::size_t start = m_position + key.size() + 1;
-        std::size_t at = start;
-        std::int64_t value = 0;
-        while (at < m_text.size() && at - start < 10 && m_text[at] >= '0' && m_text[at] <= '9') {
-            value = value * 10 + (m_text[at] - '0');
-            ++at;
-        }
-        const std::size_t digits = at - start;
-        if (digits == 0 || (digits > 1 && m_text[start] == '0') || value > INT32_MAX || !LineEndAt(at)) {
-            return std::nullopt;
-        }
-        m_position = at + m_lineEnd.size();
-        return static_cast<std::int32_t>(value);
-    }
-
-private:
-    // Whether the line ahead starts with the key and "=". Keys are a few digits, which a plain
-    // loop compares faster than a call to compare memory.
-    bool KeyAhead(std::string_view key) const {
-        if (m_text.size() - m_position <= key.size() || m_text[m_position + key.size()] != '=') {
-            return false;
-        }
-        for (std::size_t i = 0; i < key.size(); ++i) {
-            if (m_text[m_position + i] != key[i]) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool LineEndAt(std::size_t at) const {
-        if (m_lineEnd.size() == 1) {
-            return at < m_text.size() && m_text[at] == '\n';
-        }
-        return m_text.size() - at >= 2 && m_text[at] == '\r' && m_text[at + 1] == '\n';
-    }
-
-    // Where the line from `from` ends, before its line end, when it is ended as it should be.
-    std::optional<std::size_t> LineEndFrom(std::size_t from) const {
-        const char* start = m_text.data() + from;
-        const auto* found = static_cast<const char*>(std::memchr(start, '\n', m_text.size() - from));
-        if (found == nullptr) {
-            return std::nullopt;
-        }
-        const auto end = static_cast<std::size_t>(found - m_text.data());
-        const bool carriageReturn = end > from && found[-1] == '\r';
-        if (carriageReturn != (m_lineEnd.size() == 2)) {
-            return std::nullopt;
-        }
-        return carriageReturn ? end - 1 : end;
-    }
-
-    std::string_view m_text;
-    std::string_view m_lineEnd;
-    std::size_t m_position = 0;
-};
-
-// The decimal spelling of the entries' keys, counted up one by one.
-class KeyCounter {
-public:
-    KeyCounter() = default;
-    explicit KeyCounter(std::size_t start) {
-        char digits[20] = {};
-        const char* end = std::to_chars(digits, digits + sizeof digits, start).ptr;
-        m_length = static_cast<std::size_t>(end - digits);
-        std::memcpy(m_digits + sizeof m_digits - m_length, digits, m_length);
-    }
-
-    std::string_view Text() const {
-        return std::string_view(m_digits + sizeof m_digits - m_length, m_length);
-    }
-    void Increment() {
-        for (std::size_t i = sizeof m_digits; i-- > sizeof m_digits - m_length;) {
-            if (m_digits[i] != '9') {
-                ++m_digits[i];
-                return;
-            }
-            m_digits[i] = '0';
-        }
-        ++m_length;
-        m_digits[sizeof m_digits - m_length] = '1';
-    }
-
-private:
-    char m_digits[20] = {'0', '0', '0', '0', '0', '0', '0', '0', '0', '0',
-                         '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
-    std::size_t m_length = 1;
-};
 
 // The name a raw value reads as. Most names have nothing around them to take off and are far
 // shorter than the longest value read, which is seen without the general rules.
@@ -181,87 +51,103 @@ void AppendNumber(std::string& out, std::size_t number) {
 
 std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::string> source, Use use) {
     PlainCatalogue plain;
-    const std::string_view text = *source;
+    plain.m_text = *source;
     plain.m_source = source;
-    plain.m_text = text;
     plain.List.Names = NameList(std::move(source));
-    const std::size_t firstEnd = text.find('\n');
-    plain.m_lineEnd =
-        firstEnd != std::string_view::npos && firstEnd > 0 && text[firstEnd - 1] == '\r' ? "\r\n" : "\n";
-    LineReader lines(text, plain.m_lineEnd);
+    const std::size_t firstEnd = plain.m_text.find('\n');
+    const bool crlf =
+        firstEnd != std::string_view::npos && firstEnd > 0 && plain.m_text[firstEnd - 1] == '\r';
+    plain.m_lineEnd = crlf ? "\r\n" : "\n";
+    plain::LineReader lines(plain.m_text, plain.m_lineEnd);
+    const bool forChange = use == Use::Change;
+    if (!plain.ReadCount(lines) || !plain.ReadNames(lines, forChange) ||
+        !plain.ReadDensities(lines, forChange) || !lines.AtEnd()) {
+        return std::nullopt;
+    }
+    return plain;
+}
+
+bool PlainCatalogue::ReadCount(plain::LineReader& lines) {
     // Lines before the first section (a comment on top, as people write one) are kept as they stand.
     auto line = lines.Next();
     while (line && !TrimBlanks(*line).starts_with('[')) {
         line = lines.Next();
     }
     if (line != "[Count]") {
-        return std::nullopt;
+        return false;
     }
-    plain.m_countValue = lines.Position() + 6;
+    m_countValue = lines.Position() + 6;
     const auto countLine = lines.Next();
-    if (!countLine || !countLine->starts_with("Count=")) {
-        return std::nullopt;
-    }
-    const auto count = PlainCount(countLine->substr(6));
+    const auto count =
+        countLine && countLine->starts_with("Count=") ? PlainCount(countLine->substr(6)) : std::nullopt;
     if (!count) {
-        return std::nullopt;
+        return false;
     }
-    plain.m_count = *count;
-    plain.m_countLineEnd = plain.m_countValue + countLine->size() - 6;
+    m_count = *count;
+    m_countLineEnd = m_countValue + countLine->size() - 6;
+    List.Names.reserve(m_count);
+    List.Densities.reserve(m_count);
+    PreferLargePages(List.Densities.data(), List.Densities.capacity() * sizeof(std::int32_t));
+    return true;
+}
+
+bool PlainCatalogue::ReadNames(plain::LineReader& lines, bool forChange) {
     if (lines.Next() != "[Material]") {
-        return std::nullopt;
+        return false;
     }
-    plain.m_names = lines.Position();
-    MaterialList& list = plain.List;
-    list.Names.reserve(*count);
-    list.Densities.reserve(*count);
-    PreferLargePages(list.Densities.data(), list.Densities.capacity() * sizeof(std::int32_t));
-    const bool forChange = use == Use::Change;
+    m_names = lines.Position();
     if (forChange) {
-        plain.m_nameLines.reserve(*count + 1);
-        plain.m_densityLines.reserve(*count + 1);
+        m_nameLines.reserve(m_count + 1);
     }
-    KeyCounter key;
-    for (std::size_t i = 0; i < *count; ++i, key.Increment()) {
+    plain::KeyCounter key;
+    for (std::size_t i = 0; i < m_count; ++i, key.Increment()) {
         if (forChange) {
-            plain.m_nameLines.push_back(static_cast<std::uint32_t>(lines.Position()));
+            m_nameLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
         const auto raw = lines.NextEntry(key.Text());
         if (!raw) {
-            return std::nullopt;
+            return false;
         }
         const std::string_view name = NameByRules(*raw);
-        plain.m_changeable = plain.m_changeable && name.size() == raw->size();
-        list.Names.push_back_from_source(name);
+        m_changeable = m_changeable && name.size() == raw->size();
+        List.Names.push_back_from_source(name);
     }
-    plain.m_densityHeader = lines.Position();
-    plain.m_nameLines.push_back(static_cast<std::uint32_t>(lines.Position()));
+    m_densityHeader = lines.Position();
+    if (forChange) {
+        m_nameLines.push_back(static_cast<std::uint32_t>(m_densityHeader));
+    }
+    return true;
+}
+
+bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
     if (lines.Next() != "[Density]") {
-        return std::nullopt;
+        return false;
     }
-    plain.m_densities = lines.Position();
-    key = KeyCounter();
-    for (std::size_t i = 0; i < *count; ++i, key.Increment()) {
+    m_densities = lines.Position();
+    if (forChange) {
+        m_densityLines.reserve(m_count + 1);
+    }
+    plain::KeyCounter key;
+    for (std::size_t i = 0; i < m_count; ++i, key.Increment()) {
         if (forChange) {
-            plain.m_densityLines.push_back(static_cast<std::uint32_t>(lines.Position()));
+            m_densityLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
-        if (const auto plainDensity = lines.NextPlainNumber(key.Text())) {
-            list.Densities.push_back(*plainDensity);
+        if (const auto density = lines.NextPlainNumber(key.Text())) {
+            List.Densities.push_back(*density);
             continue;
         }
         const auto raw = lines.NextEntry(key.Text());
         if (!raw) {
-            return std::nullopt;
+            return false;
         }
         const auto [density, written] = ReadDensity(*raw);
-        plain.m_changeable = plain.m_changeable && written;
-        list.Densities.push_back(density);
+        m_changeable = m_changeable && written;
+        List.Densities.push_back(density);
     }
-    if (!lines.AtEnd()) {
-        return std::nullopt;
+    if (forChange) {
+        m_densityLines.push_back(static_cast<std::uint32_t>(m_text.size()));
     }
-    plain.m_densityLines.push_back(static_cast<std::uint32_t>(lines.Position()));
-    return plain;
+    return true;
 }
 
 std::string PlainCatalogue::Appended(std::string_view name, std::int32_t density) const {
@@ -301,7 +187,7 @@ void PlainCatalogue::CopyEntriesWithout(std::string& out, const std::vector<std:
     // The lines after it stay as they are but for their keys, one lower. A key one lower has as
     // many digits unless the key is 10, 100, 1000 and so on, so the lines between two such keys
     // are copied in one piece and their keys written over; a line keyed so is written by itself.
-    KeyCounter key(removed);
+    plain::KeyCounter key(removed);
     for (std::size_t index = removed + 1; index < m_count;) {
         std::size_t powerOfTen = 1;
         while (powerOfTen <= index) {

@@ -12,6 +12,10 @@
 
 namespace volcalc {
 
+namespace plain {
+class LineReader;
+}
+
 // A catalogue laid out as this program writes one: "[Count]" holding only "Count=N", then
 // "[Material]" and "[Density]", each holding only the keys 0 to N-1 in counting order, every line
 // ended alike, nothing else but lines before the first section (a comment on top). Nearly every
@@ -40,6 +44,10 @@ public:
 
 private:
     PlainCatalogue() = default;
+    // The steps of reading, each false where the text is laid out otherwise.
+    bool ReadCount(plain::LineReader& lines);
+    bool ReadNames(plain::LineReader& lines, bool forChange);
+    bool ReadDensities(plain::LineReader& lines, bool forChange);
     // Copies a section's entry lines, whose starts are given (and the section's end after them),
     // leaving out the line of `removed` and numbering those after it one lower.
     void CopyEntriesWithout(std::string& out, const std::vector<std::uint32_t>& lines,
