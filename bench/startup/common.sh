@@ -56,18 +56,5 @@ stop_private_display() {
         kill "$private_display_pid" 2>/dev/null || true
         wait "$private_display_pid" 2>/dev/null || true
         private_display_pid=""
-yardstick="$build/bench-startup/text_window"
-probe="$build/bench-startup/first_paint_probe.so"
-
-build_startup_tools() {
-    mkdir -p "$build/bench-startup"
-    if [ ! -x "$yardstick" ] || [ "$here/text_window.cpp" -nt "$yardstick" ]; then
-        # shellcheck disable=SC2046
-        c++ -std=c++17 -O2 -fPIC "$here/text_window.cpp" -o "$yardstick" $(pkg-config --cflags --libs Qt6Widgets)
-    fi
-    if [ ! -f "$probe" ] || [ "$here/first_paint_probe.c" -nt "$probe" ]; then
-        cc -shared -fPIC -O2 "$here/first_paint_probe.c" -o "$probe" -ldl
-    fi
-}
     fi
 }
