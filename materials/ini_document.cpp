@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace volcalc {
 
@@ -92,14 +93,25 @@ IniDocument IniDocument::ParseShared(std::shared_ptr<const std::string> text) {
 
 std::string_view IniDocument::Text(const Line& line) const {
     if (line.Owned) {
-        return m_owned[line.Start];
+        return std::string_view(m_owned).substr(line.Start, line.Length);
     }
     return std::string_view(*m_parsed).substr(line.Start, line.Length);
 }
 
-IniDocument::Line IniDocument::OwnedLine(std::string text, std::uint32_t valueStart) {
-    m_owned.push_back(std::move(text));
-    return {m_owned.size() - 1, static_cast<std::uint32_t>(m_owned.back().size()), valueStart, true};
+IniDocument::Line IniDocument::OwnedLine(std::string_view key, std::string_view value) {
+    const std::less<const char*> before;
+    const auto written = [&](std::string_view part) {
+        return !before(part.data(), m_owned.data()) && before(part.data(), m_owned.data() + m_owned.size());
+    };
+    const std::size_t start = m_owned.size();
+    if (written(key) || written(value)) {
+        // Taken from a written line itself, which growing the written lines may move.
+        m_owned.append(std::string(key) + "=" + std::string(value));
+    } else {
+        m_owned.append(key).append("=").append(value);
+    }
+    return {start, static_cast<std::uint32_t>(m_owned.size() - start),
+            static_cast<std::uint32_t>(key.size() + 1), true};
 }
 
 // A catalogue's own lines are "index=value" in counting order; such a line takes the next place
@@ -249,8 +261,7 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
     if (position == NoLine) {
         const auto added = static_cast<std::uint32_t>(target.Lines.size());
         IndexKey(target, key, added);
-        target.Lines.push_back(OwnedLine(std::string(key) + "=" + std::string(value),
-                                         static_cast<std::uint32_t>(key.size() + 1)));
+        target.Lines.push_back(OwnedLine(key, value));
         return;
     }
     Line& line = target.Lines[position];
@@ -259,18 +270,7 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
         return; // an unchanged line keeps its spelling and spacing
     }
     // The key keeps the spelling the file gave it.
-    const std::string_view keyName = TrimBlanks(text.substr(0, line.ValueStart - 1));
-    std::string keyText;
-    keyText.reserve(keyName.size() + 1 + value.size());
-    keyText.append(keyName).append("=").append(value);
-    const auto valueStart = static_cast<std::uint32_t>(keyName.size() + 1);
-    if (line.Owned) {
-        m_owned[line.Start] = std::move(keyText);
-        line.Length = static_cast<std::uint32_t>(m_owned[line.Start].size());
-        line.ValueStart = valueStart;
-    } else {
-        line = OwnedLine(std::move(keyText), valueStart);
-    }
+    line = OwnedLine(TrimBlanks(text.substr(0, line.ValueStart - 1)), value);
 }
 
 void IniDocument::DeleteKey(std::string_view section, std::string_view key) {

@@ -98,10 +98,11 @@ private:
     static void IndexKey(Section& section, std::string_view key, std::uint32_t position);
     static std::uint32_t FindKey(const Section& section, std::string_view key,
                                  std::optional<std::uint64_t> index);
-    Line OwnedLine(std::string text, std::uint32_t valueStart);
+    // A line "key=value" added to the written lines.
+    Line OwnedLine(std::string_view key, std::string_view value);
 
     std::shared_ptr<const std::string> m_parsed = std::make_shared<const std::string>();
-    std::vector<std::string> m_owned;
+    std::string m_owned; // lines written since, one after another; a line written again is added anew
     std::vector<Section> m_sections{1}; // [0] holds the lines before the first header
     NameIndex m_sectionIndex;
     mutable std::size_t m_lastSection = 0; // the section found last, tried first

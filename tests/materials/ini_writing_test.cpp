@@ -44,6 +44,18 @@ TEST_F(IniWritingTest, KeepsWhatItDoesNotKnowInPlace) {
         "[Material]\r\n0 = Steel\r\n1=Oak\r\n\r\n");
 }
 
+// A value taken from a line written before, written again many times: the written lines grow
+// meanwhile, and what is copied must not be read from where they were.
+TEST_F(IniWritingTest, ValueTakenFromAWrittenLineIsCopiedWhole) {
+    IniDocument document = IniDocument::Parse("[Material]\n");
+    document.SetValue("Material", "0", std::string(300, 'x'));
+    for (int i = 1; i < 200; ++i) {
+        document.SetValue("Material", std::to_string(i),
+                          *document.RawValue("Material", std::to_string(i - 1)));
+    }
+    EXPECT_EQ(document.RawValue("Material", "199"), std::string(300, 'x'));
+}
+
 TEST_F(IniWritingTest, DeletingKeyLeavesSectionHeader) {
     const auto after = Rewrite("[Material]\n0=Steel\n[Density]\n0=7850\n", [](IniFile& ini) {
         ini.DeleteKey("Material", "0");
