@@ -39,6 +39,14 @@ private:
     std::int64_t m_value = 0;
 };
 
+// Whether the text is a number of at most 32 bits that is not negative, as IntegerText writes it.
+bool IsWrittenNumber(std::string_view text) {
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty() && text[0] != '-' &&
+           (text.size() == 1 || text[0] != '0');
+}
+
 // Whether the text is the number as IntegerText writes it.
 bool WrittenAs(std::int32_t value, std::string_view text) {
     char digits[16];
@@ -112,19 +120,23 @@ void WriteEntries(IniFile& ini, const MaterialList& list, const std::vector<std:
 
 void RemoveEntry(IniFile& ini, std::size_t removed, std::size_t count) {
     ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(count - 1));
-    // One section after the other, each with one buffer for the keys and the value moved, rather
-    // than new strings for every entry.
-    std::string name;
+    // One section after the other, and no new string for every entry: the document copies what
+    // it is given, even from its own lines.
     for (KeyText to{static_cast<std::int64_t>(removed)}, from{static_cast<std::int64_t>(removed + 1)};
          from.Value() < count; to.Next(), from.Next()) {
         const auto raw = ini.Document().RawValue(NameSection, from.Text());
-        name.assign(raw ? IniFile::ValueByRules(*raw) : std::string_view());
-        ini.WriteString(NameSection, to.Text(), name);
+        ini.WriteString(NameSection, to.Text(), raw ? IniFile::ValueByRules(*raw) : std::string_view());
     }
     for (KeyText to{static_cast<std::int64_t>(removed)}, from{static_cast<std::int64_t>(removed + 1)};
          from.Value() < count; to.Next(), from.Next()) {
-        ini.WriteString(DensitySection, to.Text(),
-                        KeyText(ini.ReadInteger(DensitySection, from.Text(), 0)).Text());
+        // A density written as writing it gives moves as it stands; any other is read and written.
+        const auto raw = ini.Document().RawValue(DensitySection, from.Text());
+        if (raw && IsWrittenNumber(*raw)) {
+            ini.WriteString(DensitySection, to.Text(), *raw);
+        } else {
+            ini.WriteString(DensitySection, to.Text(),
+                            KeyText(ini.ReadInteger(DensitySection, from.Text(), 0)).Text());
+        }
     }
     const std::string last = Key(count - 1);
     ini.DeleteKey(NameSection, last);
