@@ -2,6 +2,7 @@
 
 #include "calc/number_text.h"
 #include "materials/ini_file.h"
+#include "materials/plain_lines.h"
 #include "materials/text_encoding.h"
 
 #include <algorithm>
@@ -18,40 +19,6 @@ constexpr std::string_view DensitySection = "Density";
 
 std::string Key(std::size_t index) {
     return IntegerText(static_cast<std::int64_t>(index));
-}
-
-// A number as IntegerText writes it, in a buffer of its own.
-class KeyText {
-public:
-    explicit KeyText(std::int64_t value) { Set(value); }
-    std::string_view Text() const { return std::string_view(m_digits, m_length); }
-    std::size_t Value() const { return static_cast<std::size_t>(m_value); }
-    void Next() { Set(m_value + 1); }
-
-private:
-    void Set(std::int64_t value) {
-        m_value = value;
-        m_length = static_cast<std::size_t>(std::to_chars(m_digits, m_digits + sizeof m_digits, value).ptr -
-                                            m_digits);
-    }
-    char m_digits[24] = {};
-    std::size_t m_length = 0;
-    std::int64_t m_value = 0;
-};
-
-// Whether the text is a number of at most 32 bits that is not negative, as IntegerText writes it.
-bool IsWrittenNumber(std::string_view text) {
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && !text.empty() && text[0] != '-' &&
-           (text.size() == 1 || text[0] != '0');
-}
-
-// Whether the text is the number as IntegerText writes it.
-bool WrittenAs(std::int32_t value, std::string_view text) {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return text == std::string_view(digits, static_cast<std::size_t>(end - digits));
 }
 
 // The lowest such entry, so that the message is the same each time.
@@ -97,7 +64,7 @@ MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten
     ini.ReadIndexed(DensitySection, loaded, [&](std::size_t i, std::optional<std::string_view> raw) {
         const auto density = raw ? ReadIntegerText(IniFile::ValueByRules(*raw)) : std::nullopt;
         list.Densities.push_back(density.value_or(1));
-        if (unwritten != nullptr && (!density || !WrittenAs(*density, *raw))) {
+        if (unwritten != nullptr && !(raw && WrittenNumber(*raw))) {
             mark(i);
         }
     });
@@ -122,25 +89,40 @@ void RemoveEntry(IniFile& ini, std::size_t removed, std::size_t count) {
     ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(count - 1));
     // One section after the other, and no new string for every entry: the document copies what
     // it is given, even from its own lines.
-    for (KeyText to{static_cast<std::int64_t>(removed)}, from{static_cast<std::int64_t>(removed + 1)};
-         from.Value() < count; to.Next(), from.Next()) {
+    plain::KeyCounter to(removed);
+    plain::KeyCounter from(removed + 1);
+    for (std::size_t i = removed + 1; i < count; ++i, to.Increment(), from.Increment()) {
         const auto raw = ini.Document().RawValue(NameSection, from.Text());
         ini.WriteString(NameSection, to.Text(), raw ? IniFile::ValueByRules(*raw) : std::string_view());
     }
-    for (KeyText to{static_cast<std::int64_t>(removed)}, from{static_cast<std::int64_t>(removed + 1)};
-         from.Value() < count; to.Next(), from.Next()) {
+    to = plain::KeyCounter(removed);
+    from = plain::KeyCounter(removed + 1);
+    for (std::size_t i = removed + 1; i < count; ++i, to.Increment(), from.Increment()) {
         // A density written as writing it gives moves as it stands; any other is read and written.
         const auto raw = ini.Document().RawValue(DensitySection, from.Text());
-        if (raw && IsWrittenNumber(*raw)) {
+        if (raw && WrittenNumber(*raw)) {
             ini.WriteString(DensitySection, to.Text(), *raw);
         } else {
-            ini.WriteString(DensitySection, to.Text(),
-                            KeyText(ini.ReadInteger(DensitySection, from.Text(), 0)).Text());
+            ini.WriteInteger(DensitySection, to.Text(), ini.ReadInteger(DensitySection, from.Text(), 0));
         }
     }
     const std::string last = Key(count - 1);
     ini.DeleteKey(NameSection, last);
     ini.DeleteKey(DensitySection, last);
+}
+
+std::optional<std::int32_t> WrittenNumber(std::string_view text) {
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    char digits[16];
+    const char* written = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    if (text != std::string_view(digits, static_cast<std::size_t>(written - digits))) {
+        return std::nullopt; // "007", "-0"
+    }
+    return value;
 }
 
 std::optional<std::string> FindDamage(const IniFile& ini) {

@@ -38,6 +38,9 @@ void WriteEntries(IniFile& ini, const MaterialList& list, const std::vector<std:
 // last keys go.
 void RemoveEntry(IniFile& ini, std::size_t removed, std::size_t count);
 
+// The number when the text is one as writing it gives (decimal, no leading zero or "+"), or nothing.
+std::optional<std::int32_t> WrittenNumber(std::string_view text);
+
 // What makes a change unsafe: a "Count" that cannot be read or lists more than MaxMaterials, or an
 // entry at or beyond "Count", which a change would write over or leave behind. Nothing for a sound
 // file (an absent one included).

@@ -168,16 +168,14 @@ CatalogueStore::Change CatalogueStore::Remove(std::size_t position, std::string_
         }
         if (target.Plain != nullptr) {
             target.Ini.ReplaceText(target.Plain->Removed(*found));
-            list.Names.erase(*found);
-            list.Densities.erase(list.Densities.begin() + static_cast<std::ptrdiff_t>(*found));
         } else {
             RemoveEntry(target.Ini, *found, list.Names.size());
-            // Entries that read back as themselves keep reading so one place lower.
+            // Only entries that read back as something else call for reading the file again.
             target.ReadAgain = !target.Unwritten.empty();
-            if (!target.ReadAgain) {
-                list.Names.erase(*found);
-                list.Densities.erase(list.Densities.begin() + static_cast<std::ptrdiff_t>(*found));
-            }
+        }
+        if (!target.ReadAgain) { // every entry reads back as itself, one place lower
+            list.Names.erase(*found);
+            list.Densities.erase(list.Densities.begin() + static_cast<std::ptrdiff_t>(*found));
         }
         return std::nullopt;
     });

@@ -38,7 +38,7 @@ std::optional<std::size_t> PlainCount(std::string_view text) {
 // writing it back gives the same text.
 std::pair<std::int32_t, bool> ReadDensity(std::string_view raw) {
     const auto read = ReadIntegerText(IniFile::ValueByRules(raw));
-    return {read.value_or(1), read && IntegerText(*read) == raw};
+    return {read.value_or(1), WrittenNumber(raw).has_value()};
 }
 
 void AppendNumber(std::string& out, std::size_t number) {
