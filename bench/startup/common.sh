@@ -8,6 +8,10 @@
 #   start_private_display    starts a private X display (Xvfb) of the size a desktop has, exports
 #                            DISPLAY and sets private_display_pid
 #   stop_private_display     ends it (safe to call when none was started)
+#   run_in_session ARGS...   unless the script already runs so, builds the program ($volcalc) and
+#                            the tools, runs the script again with ARGS on a display (a private
+#                            one unless $DISPLAY is set) in a private D-Bus session, as on a
+#                            desktop, and exits with it
 # -noreset keeps the server from resetting when its last client leaves, which would turn away a
 # program connecting just then.
 private_display_pid=""
@@ -57,4 +61,21 @@ stop_private_display() {
         wait "$private_display_pid" 2>/dev/null || true
         private_display_pid=""
     fi
+}
+
+run_in_session() {
+    if [ "${STARTUP_INSIDE_SESSION:-}" = 1 ]; then
+        return
+    fi
+    if [ ! -x "$volcalc" ]; then
+        cmake --build "$build" --target volcalc
+    fi
+    build_startup_tools
+    trap stop_private_display EXIT
+    if [ -z "${DISPLAY:-}" ]; then
+        start_private_display
+    fi
+    local status=0
+    STARTUP_INSIDE_SESSION=1 dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'fd limit' >&2) || status=$?
+    exit "$status"
 }

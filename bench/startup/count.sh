@@ -14,19 +14,8 @@ volcalc="${VOLCALC:-$build/ui/volcalc}"
 # shellcheck source=bench/startup/common.sh
 source "$here/common.sh"
 
-if [ "${COUNT_INSIDE_SESSION:-}" != 1 ]; then
-    if [ ! -x "$volcalc" ]; then
-        cmake --build "$build" --target volcalc
-    fi
-    build_startup_tools
-    mkdir -p "$out"
-    trap stop_private_display EXIT
-    if [ -z "${DISPLAY:-}" ]; then
-        start_private_display
-    fi
-    COUNT_INSIDE_SESSION=1 dbus-run-session -- bash "$0" "$build" "$out" 2> >(grep -v 'fd limit' >&2)
-    exit
-fi
+mkdir -p "$out"
+run_in_session "$build" "$out"
 
 # A copy of the program with the starter catalogue, as measure.sh runs it.
 work="$(mktemp -d)"

@@ -19,18 +19,7 @@ volcalc="${VOLCALC:-$build/ui/volcalc}"
 # shellcheck source=bench/startup/common.sh
 source "$here/common.sh"
 
-if [ "${MEASURE_INSIDE_SESSION:-}" != 1 ]; then
-    if [ ! -x "$volcalc" ]; then
-        cmake --build "$build" --target volcalc
-    fi
-    build_startup_tools
-    trap stop_private_display EXIT
-    if [ -z "${DISPLAY:-}" ]; then
-        start_private_display
-    fi
-    MEASURE_INSIDE_SESSION=1 dbus-run-session -- bash "$0" "$build" "$runs" 2> >(grep -v 'fd limit' >&2)
-    exit
-fi
+run_in_session "$build" "$runs"
 
 # Prints "MILLISECONDS PEAK_KB PROCESSOR_MS" for one start of the program, which is then ended.
 first_paint() {
