@@ -4,21 +4,21 @@
 
 namespace volcalc {
 
-EConvertError InvalidFloatError(const std::string& text) {
-    return EConvertError("'" + text + "' is not a valid floating point value");
+NotANumberError InvalidFloatError(const std::string& text) {
+    return NotANumberError("'" + text + "' is not a valid floating point value");
 }
 
-EConvertError InvalidIntegerError(const std::string& text) {
-    return EConvertError("'" + text + "' is not a valid integer value");
+NotANumberError InvalidIntegerError(const std::string& text) {
+    return NotANumberError("'" + text + "' is not a valid integer value");
 }
 
 double StoreDouble(long double value) {
     if (std::isnan(value)) {
-        throw EInvalidOp();
+        throw InvalidOperationError();
     }
     const double stored = static_cast<double>(value);
     if (std::isinf(stored)) {
-        throw EOverflow();
+        throw OverflowError();
     }
     return stored;
 }

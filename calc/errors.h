@@ -6,37 +6,37 @@
 namespace volcalc {
 
 // Every error the calculator reports to the user carries the message text it shows.
-class ECalcError : public std::runtime_error {
+class CalculationError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
 // A text that is not a number.
-class EConvertError : public ECalcError {
+class NotANumberError : public CalculationError {
 public:
-    using ECalcError::ECalcError;
+    using CalculationError::CalculationError;
 };
 
-class EInvalidOp : public ECalcError {
+class InvalidOperationError : public CalculationError {
 public:
-    EInvalidOp() : ECalcError("Invalid floating point operation") {}
+    InvalidOperationError() : CalculationError("Invalid floating point operation") {}
 };
 
-class EZeroDivide : public ECalcError {
+class DivisionByZeroError : public CalculationError {
 public:
-    EZeroDivide() : ECalcError("Floating point division by zero") {}
+    DivisionByZeroError() : CalculationError("Floating point division by zero") {}
 };
 
-class EOverflow : public ECalcError {
+class OverflowError : public CalculationError {
 public:
-    EOverflow() : ECalcError("Floating point overflow") {}
+    OverflowError() : CalculationError("Floating point overflow") {}
 };
 
 // "'%s' is not a valid floating point value" for the given text.
-EConvertError InvalidFloatError(const std::string& text);
+NotANumberError InvalidFloatError(const std::string& text);
 
 // "'%s' is not a valid integer value" for the given text.
-EConvertError InvalidIntegerError(const std::string& text);
+NotANumberError InvalidIntegerError(const std::string& text);
 
 // Rounds an extended-precision result to the double that is stored, raising the error the
 // floating-point unit would: NaN is an invalid operation, an infinity an overflow.

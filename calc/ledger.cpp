@@ -59,7 +59,7 @@ void Ledger::ClearLedger() {
 std::optional<CalculationResult> ComputeCalculation(const CalculationInput& input, std::int32_t density) {
     const std::optional<LengthUnit> unit = LengthUnitFromName(input.LengthUnitName);
     if (!unit) {
-        throw ECalcError("Unknown length unit \"" + std::string(input.LengthUnitName) + "\"");
+        throw CalculationError("Unknown length unit \"" + std::string(input.LengthUnitName) + "\"");
     }
     if (input.Texts.size() != input.Rule.ParameterCount || AnyEmpty(input.Texts)) {
         return std::nullopt;

@@ -75,7 +75,7 @@ struct CalculationResult {
 
 // Reads the parameter texts and computes one calculation with the given density, changing
 // nothing. Empty when the texts or the values describe no solid (the ledger's warning case);
-// throws ECalcError for a text that is not a number or a floating-point error.
+// throws CalculationError for a text that is not a number or a floating-point error.
 std::optional<CalculationResult> ComputeCalculation(const CalculationInput& input, std::int32_t density);
 
 // The totals a calculation would leave, computed before anything is changed: what
@@ -104,7 +104,7 @@ public:
 
     void ClearLedger();
     // True when the calculation was added; false when refused with the warning.
-    // Throws ECalcError (conversion or floating-point error) leaving the ledger unchanged.
+    // Throws CalculationError (conversion or floating-point error) leaving the ledger unchanged.
     bool Calculate(CalcGroup group, const CalculationInput& input);
     void UndoLast();
     void ResetAll();

@@ -198,7 +198,7 @@ double ParseDecimalText(std::string_view text) {
     // Ten to the power of a very long fraction's length is beyond the extended range.
     const long double divisor = PowerOfTen(fractionDigits);
     if (std::isinf(divisor)) {
-        throw EOverflow();
+        throw OverflowError();
     }
     return StoreDouble(whole / divisor);
 }

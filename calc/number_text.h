@@ -13,15 +13,15 @@ char DecimalSeparator();
 void SetDecimalSeparator(char separator);
 
 // The strict reader: optional blanks and sign, digits with the regional separator, an optional
-// exponent, trailing blanks. Throws EConvertError quoting the text.
+// exponent, trailing blanks. Throws NotANumberError quoting the text.
 long double ReadNumberText(std::string_view text);
 
 // Reads a dimension or density text with "." or "," as its separator, whatever the regional
-// setting. Throws EConvertError, or EOverflow when the value does not fit a double.
+// setting. Throws NotANumberError, or OverflowError when the value does not fit a double.
 double ParseDecimalText(std::string_view text);
 
 // The density of a typed text: ParseDecimalText truncated toward zero. A whole part outside
-// the signed 32-bit range throws EConvertError "'%s' is not a valid integer value".
+// the signed 32-bit range throws NotANumberError "'%s' is not a valid integer value".
 std::int32_t DensityFromText(std::string_view text);
 
 // A result as the window shows it: three decimals, at most five significant digits,

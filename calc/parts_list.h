@@ -54,7 +54,7 @@ struct AcceptedCalculation {
 };
 
 // The row of an accepted calculation: one piece is computed afresh with the same density, so
-// it is exactly what a calculation of quantity 1 would have added. Throws ECalcError only where
+// it is exactly what a calculation of quantity 1 would have added. Throws CalculationError only where
 // the ledger's own calculation would have.
 PartsListRow MakePartsListRow(const AcceptedCalculation& calculation);
 
@@ -80,7 +80,7 @@ struct ReportUnits {
     MassUnit Mass = DefaultMassUnit;
 };
 
-// A row's four figures in the given display units. Throws EOverflow when one cannot be shown
+// A row's four figures in the given display units. Throws OverflowError when one cannot be shown
 // in them (a huge volume in cubic millimetres, say).
 struct RowFigures {
     double PieceVolume = 0;
@@ -90,7 +90,7 @@ struct RowFigures {
 };
 RowFigures FiguresOf(const PartsListRow& row, ReportUnits units);
 
-// The six totals in the given display units, in the ledger's order. Throws EOverflow likewise.
+// The six totals in the given display units, in the ledger's order. Throws OverflowError likewise.
 LedgerTotals TotalsIn(const LedgerTotals& totals, ReportUnits units);
 
 } // namespace volcalc

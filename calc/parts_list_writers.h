@@ -22,7 +22,7 @@ class PartsListWriter {
 public:
     virtual ~PartsListWriter() = default;
     virtual void Begin() = 0;
-    // The figures must be showable in the writer's units (see FiguresOf); else EOverflow is
+    // The figures must be showable in the writer's units (see FiguresOf); else OverflowError is
     // thrown before anything of the row is written.
     virtual void Row(const PartsListRow& row) = 0;
     virtual void End(const LedgerTotals& totals) = 0;

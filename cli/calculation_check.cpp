@@ -15,20 +15,21 @@ CalcGroup CheckGroup(std::string_view group) {
     if (group == "aperture") {
         return CalcGroup::Aperture;
     }
-    throw CalculationError(CalculationPart::Group, 0, "expected object or aperture, found " + Quoted(group));
+    throw CalculationWordsError(CalculationPart::Group, 0,
+                                "expected object or aperture, found " + Quoted(group));
 }
 
 const ShapeEntry& CheckShape(CalcGroup group, std::string_view name) {
     const ShapeEntry* shape = FindShape(group, name);
     if (shape == nullptr) {
-        throw CalculationError(CalculationPart::Shape, 0,
-                               std::string("unknown ") +
-                                   (group == CalcGroup::Object ? "object" : "aperture") + " shape " +
-                                   Quoted(name));
+        throw CalculationWordsError(CalculationPart::Shape, 0,
+                                    std::string("unknown ") +
+                                        (group == CalcGroup::Object ? "object" : "aperture") + " shape " +
+                                        Quoted(name));
     }
     if (shape->Rule == nullptr) {
-        throw CalculationError(CalculationPart::Shape, 0,
-                               Quoted(name) + " is not a solid: choose an aperture shape");
+        throw CalculationWordsError(CalculationPart::Shape, 0,
+                                    Quoted(name) + " is not a solid: choose an aperture shape");
     }
     return *shape;
 }
@@ -36,22 +37,22 @@ const ShapeEntry& CheckShape(CalcGroup group, std::string_view name) {
 void CheckParameters(const ShapeEntry& shape, std::span<const std::string_view> parameters) {
     const std::size_t count = shape.Parameters.size();
     if (parameters.size() != count) {
-        throw CalculationError(CalculationPart::Parameter, std::min(parameters.size(), count),
-                               Quoted(shape.DisplayName) + " takes " + std::to_string(count) +
-                                   " parameters, " + std::to_string(parameters.size()) + " given");
+        throw CalculationWordsError(CalculationPart::Parameter, std::min(parameters.size(), count),
+                                    Quoted(shape.DisplayName) + " takes " + std::to_string(count) +
+                                        " parameters, " + std::to_string(parameters.size()) + " given");
     }
     for (std::size_t i = 0; i < count; ++i) {
         if (parameters[i].empty()) {
-            throw CalculationError(CalculationPart::Parameter, i,
-                                   "empty; " + OneLine(std::string(WrongDataWarning)));
+            throw CalculationWordsError(CalculationPart::Parameter, i,
+                                        "empty; " + OneLine(std::string(WrongDataWarning)));
         }
         try {
             ParseDecimalText(parameters[i]);
-        } catch (const EConvertError&) {
-            throw CalculationError(CalculationPart::Parameter, i,
-                                   ErrorBoxText(InvalidFloatError(Echo(parameters[i])).what()));
-        } catch (const ECalcError& e) {
-            throw CalculationError(CalculationPart::Parameter, i, ErrorBoxText(e.what()));
+        } catch (const NotANumberError&) {
+            throw CalculationWordsError(CalculationPart::Parameter, i,
+                                        ErrorBoxText(InvalidFloatError(Echo(parameters[i])).what()));
+        } catch (const CalculationError& e) {
+            throw CalculationWordsError(CalculationPart::Parameter, i, ErrorBoxText(e.what()));
         }
     }
 }
@@ -62,7 +63,7 @@ CheckedCalculation CheckCalculation(const CalculationWords& words) {
     const CalcGroup group = CheckGroup(words.Group);
     const ShapeEntry& shape = CheckShape(group, words.Shape);
     if (!LengthUnitFromName(words.Unit)) {
-        throw CalculationError(CalculationPart::Unit, 0, "unknown length unit " + Quoted(words.Unit));
+        throw CalculationWordsError(CalculationPart::Unit, 0, "unknown length unit " + Quoted(words.Unit));
     }
     CheckParameters(shape, words.Parameters);
     const QuantityRules& rules = QuantityFieldRules;

@@ -22,9 +22,9 @@ struct CalculationWords {
 // Which part a failure is about, so that a list can name its column.
 enum class CalculationPart { Group, Shape, Unit, Quantity, Parameter };
 
-class CalculationError : public LineError {
+class CalculationWordsError : public LineError {
 public:
-    CalculationError(CalculationPart part, std::size_t parameter, const std::string& message)
+    CalculationWordsError(CalculationPart part, std::size_t parameter, const std::string& message)
         : LineError(message), Part(part), Parameter(parameter) {}
     CalculationPart Part;
     std::size_t Parameter; // 0-based, for CalculationPart::Parameter
@@ -41,7 +41,7 @@ struct CheckedCalculation {
 };
 
 // The one check of scripts and lists: the shape table's shapes, units and parameter counts,
-// then each parameter. Throws CalculationError. Whether the values describe a solid is the
+// then each parameter. Throws CalculationWordsError. Whether the values describe a solid is the
 // ledger's to say.
 CheckedCalculation CheckCalculation(const CalculationWords& words);
 

@@ -114,7 +114,7 @@ bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
             throw LineError(error);
         }
         Dispatch(m_words);
-    } catch (const ECalcError& e) {
+    } catch (const CalculationError& e) {
         m_failure = ErrorBoxText(e.what());
     } catch (const LineError& e) {
         m_failure = e.what();
@@ -310,14 +310,14 @@ void ScriptSession::AddMaterial(const Words& words) {
     std::int32_t density = 0;
     try {
         density = DensityFromText(words[2]);
-    } catch (const EConvertError& e) {
+    } catch (const NotANumberError& e) {
         // The message quotes the text whole; a message shows it cut.
         std::string message = e.what();
         const std::string whole = "'" + std::string(words[2]) + "'";
         if (const auto at = message.find(whole); at != std::string::npos) {
             message.replace(at, whole.size(), "'" + Echo(words[2]) + "'");
         }
-        throw EConvertError(message);
+        throw NotANumberError(message);
     }
     catalogue.AddMaterial({std::string(words[1]), density});
 }

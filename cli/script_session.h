@@ -73,7 +73,7 @@ private:
     void Dispatch(const Words& words);
     void Calculate(const Words& words);
     void AddCalculation(const CheckedCalculation& calculation);
-    // Throws EOverflow when the row or the totals it would leave cannot be written in the
+    // Throws OverflowError when the row or the totals it would leave cannot be written in the
     // report's units, before anything changes.
     void CheckReportable(const CheckedCalculation& calculation) const;
     void RunCsvRow(const std::vector<std::string>& fields, std::size_t line);

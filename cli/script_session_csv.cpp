@@ -24,7 +24,7 @@ std::string Place(std::size_t line, std::size_t column) {
            (column < std::size(CsvColumns) ? CsvColumns[column] : std::to_string(column + 1));
 }
 
-std::size_t ColumnOf(const CalculationError& e) {
+std::size_t ColumnOf(const CalculationWordsError& e) {
     switch (e.Part) {
     case CalculationPart::Group:
         return 0;
@@ -74,10 +74,10 @@ int ScriptSession::RunCsv(std::istream& in) {
         } catch (const ColumnError& e) {
             m_failure = e.what();
             place = Place(line, e.Column);
-        } catch (const CalculationError& e) {
+        } catch (const CalculationWordsError& e) {
             m_failure = e.what();
             place = Place(line, ColumnOf(e));
-        } catch (const ECalcError& e) {
+        } catch (const CalculationError& e) {
             m_failure = ErrorBoxText(e.what());
         } catch (const LineError& e) {
             m_failure = e.what();

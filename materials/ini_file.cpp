@@ -87,7 +87,7 @@ std::string_view WithoutQuotes(std::string_view text) {
 } // namespace
 
 EIniFileException::EIniFileException(const std::filesystem::path& path)
-    : ECalcError("Unable to write to " + path.string()) {}
+    : CalculationError("Unable to write to " + path.string()) {}
 
 IniFile::IniFile(std::filesystem::path path, FileWriter* writer, std::filesystem::path source)
     : m_path(std::move(path)), m_writer(writer) {

@@ -16,7 +16,7 @@ namespace volcalc {
 class FileWriter;
 
 // A write that the file system refused: "Unable to write to %s" with the file's path.
-class EIniFileException : public ECalcError {
+class EIniFileException : public CalculationError {
 public:
     explicit EIniFileException(const std::filesystem::path& path);
 };

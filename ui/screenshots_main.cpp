@@ -1,9 +1,9 @@
 // Writes pictures of the main window in a few typical states, and of its parts list, into a
 // folder, for looking at the windows without a desktop: volcalc_screenshots OUT_DIR (run with
 // QT_QPA_PLATFORM=offscreen).
-#include "ui/decimal_separator.h"
-#include "ui/main_window.h"
-#include "ui/window_style.h"
+#include "ui/desktop/decimal_separator.h"
+#include "ui/main_window/main_window.h"
+#include "ui/widgets/window_style.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -133,7 +133,7 @@ TEST_P(LedgerFailure, ChangesNothing) {
         ASSERT_EQ(view.warnings.size(), 1u);
         EXPECT_EQ(view.warnings[0], "Wrong data input.\r\nCheck up all entered parameters.");
     } else {
-        EXPECT_THROW(Box(CalcGroup::Object, input.texts, 1, input.unit), ECalcError);
+        EXPECT_THROW(Box(CalcGroup::Object, input.texts, 1, input.unit), CalculationError);
         EXPECT_TRUE(view.warnings.empty());
     }
     EXPECT_EQ(ledger.Totals(), totals);
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LedgerTest, MassOverflowChangesNothing) {
     selection.density = 2147483647;
-    EXPECT_THROW(Box(CalcGroup::Object, {"1e300", "1", "1"}, 1, "meter"), EOverflow);
+    EXPECT_THROW(Box(CalcGroup::Object, {"1e300", "1", "1"}, 1, "meter"), OverflowError);
     EXPECT_EQ(ledger.Totals(), LedgerTotals{});
     EXPECT_FALSE(ledger.UndoAvailable());
 }
@@ -166,7 +166,7 @@ TEST_F(LedgerTest, TotalsOverflowChangesNothing) {
     selection.density = 0;
     ASSERT_TRUE(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter"));
     const LedgerTotals before = ledger.Totals();
-    EXPECT_THROW(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter"), EOverflow);
+    EXPECT_THROW(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter"), OverflowError);
     EXPECT_EQ(ledger.Totals(), before);
 }
 

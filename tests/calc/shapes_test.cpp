@@ -85,7 +85,7 @@ TEST(ShapeVolumes, OnePieceIsADouble) {
     const long double extended = std::numbers::pi_v<long double> * diameter * diameter * diameter / 6;
     ASSERT_NE(extended, static_cast<long double>(static_cast<double>(extended)));
     EXPECT_EQ(*sphere.VolumePerPiece(std::vector<double>{diameter}), static_cast<double>(extended));
-    EXPECT_THROW(sphere.VolumePerPiece(std::vector<double>{1e103}), EOverflow);
+    EXPECT_THROW(sphere.VolumePerPiece(std::vector<double>{1e103}), OverflowError);
 }
 
 TEST(ShapeVolumes, ApertureSolidsUseTheSameRules) {

@@ -30,7 +30,8 @@ TEST(Units, ScalingToCubicMetres) {
               static_cast<double>(static_cast<long double>(1e-9) * 25.4L * 25.4L * 25.4L));
     EXPECT_NEAR(ScaleVolumeToCubicMetres(240e-9, LengthUnit::Centimeter), 0.00024, 1e-19);
     EXPECT_EQ(ScaleVolumeToCubicMetres(1e-9, LengthUnit::Meter), 1.0);
-    EXPECT_THROW(ScaleVolumeToCubicMetres(std::numeric_limits<double>::max(), LengthUnit::Meter), EOverflow);
+    EXPECT_THROW(ScaleVolumeToCubicMetres(std::numeric_limits<double>::max(), LengthUnit::Meter),
+                 OverflowError);
 }
 
 // Every unit factor against its exact value rounded to a double, to one unit in the last place:

@@ -40,7 +40,7 @@ void CheckFormat(double value) {
     double back;
     try {
         back = volcalc::ParseDecimalText(text);
-    } catch (const volcalc::EOverflow&) {
+    } catch (const volcalc::OverflowError&) {
         // Five digits of the largest doubles round past the double range: "1.7977E308".
         if (std::fabs(value) >= 1.79765e308) {
             return;
@@ -73,11 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const double value = volcalc::ParseDecimalText(text);
         CheckFormat(value);
-    } catch (const volcalc::ECalcError&) {
+    } catch (const volcalc::CalculationError&) {
     }
     try {
         volcalc::DensityFromText(text);
-    } catch (const volcalc::ECalcError&) {
+    } catch (const volcalc::CalculationError&) {
     }
     if (size >= sizeof(double)) {
         double value;

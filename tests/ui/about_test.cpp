@@ -1,10 +1,10 @@
 // The About box, its wallpaper panel and the JPEG decoding behind it, driven headless.
 #include "scripted_desktop.h"
-#include "ui/about_box.h"
-#include "ui/add_material_dialog.h"
-#include "ui/desktop_services.h"
-#include "ui/jpeg_decoder.h"
-#include "ui/wallpaper_panel.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/desktop/jpeg_decoder.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/add_material_dialog.h"
+#include "ui/widgets/wallpaper_panel.h"
 
 #include <QApplication>
 #include <QBuffer>

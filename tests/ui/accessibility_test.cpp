@@ -5,9 +5,9 @@
 #include "user_actions.h"
 
 #include "calc/shapes.h"
-#include "ui/about_box.h"
-#include "ui/add_material_dialog.h"
-#include "ui/message_dialog.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/add_material_dialog.h"
+#include "ui/dialogs/message_dialog.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -511,16 +511,16 @@ TEST_F(DialogWindows, AboutBoxLinksAreLinksThatAKeyOrTheirActionOpens) {
 }
 
 struct MessageRow {
-    ui::MsgDlgType Type;
-    ui::MsgDlgButtons Buttons;
+    ui::MessageKind Type;
+    ui::MessageButtons Buttons;
     const char* Caption;
 };
 
 TEST_F(DialogWindows, MessageBoxesAreReadOutWithTheirText) {
     const QString text = "Not all parameters are given!";
-    const MessageRow rows[] = {{ui::MsgDlgType::Warning, ui::mbOK, "Warning"},
-                               {ui::MsgDlgType::Confirmation, ui::mbYes | ui::mbNo, "Confirm"},
-                               {ui::MsgDlgType::Error, ui::mbYes, "Error"}};
+    const MessageRow rows[] = {{ui::MessageKind::Warning, ui::OkButton, "Warning"},
+                               {ui::MessageKind::Confirmation, ui::YesButton | ui::NoButton, "Confirm"},
+                               {ui::MessageKind::Error, ui::YesButton, "Error"}};
     for (const MessageRow& row : rows) {
         SCOPED_TRACE(row.Caption);
         ui::MessageDialog dialog = ui::BuildMessageDialog(text, row.Type, row.Buttons);

@@ -3,7 +3,7 @@
 #include "form_fixture.h"
 
 #include "calc/number_text.h"
-#include "ui/decimal_separator.h"
+#include "ui/desktop/decimal_separator.h"
 
 #include <QCoreApplication>
 #include <QEvent>

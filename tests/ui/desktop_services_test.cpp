@@ -3,9 +3,9 @@
 #include "scripted_desktop.h"
 
 #include "calc/errors.h"
-#include "ui/catalogue_dialogs.h"
-#include "ui/handler_guard.h"
-#include "ui/message_dialog.h"
+#include "ui/desktop/handler_guard.h"
+#include "ui/dialogs/catalogue_dialogs.h"
+#include "ui/dialogs/message_dialog.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -30,13 +30,13 @@ QStringList ButtonTexts(const MessageDialog& dialog) {
 }
 
 struct DialogCase {
-    MsgDlgType Type;
-    MsgDlgButtons Buttons;
+    MessageKind Type;
+    MessageButtons Buttons;
     const char* Caption;
     QMessageBox::Icon Icon;
     QStringList Texts; // left to right
-    MsgDlgButton Enter;
-    MsgDlgButton Escape;
+    MessageButton Enter;
+    MessageButton Escape;
 };
 
 void PrintTo(const DialogCase& dialog, std::ostream* out) {
@@ -58,32 +58,35 @@ TEST_P(MessageDialogs, CaptionIconButtonOrderAndKeys) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, MessageDialogs,
     ::testing::Values(
-        DialogCase{MsgDlgType::Warning, mbOK, "Warning", QMessageBox::Warning, {"OK"}, mbOK, mbOK},
-        DialogCase{MsgDlgType::Confirmation,
-                   mbYes | mbNo,
+        DialogCase{
+            MessageKind::Warning, OkButton, "Warning", QMessageBox::Warning, {"OK"}, OkButton, OkButton},
+        DialogCase{MessageKind::Confirmation,
+                   YesButton | NoButton,
                    "Confirm",
                    QMessageBox::Question,
                    {"&Yes", "&No"},
-                   mbYes,
-                   mbNo},
-        DialogCase{MsgDlgType::Error, mbYes, "Error", QMessageBox::Critical, {"&Yes"}, mbYes, mbCancel},
-        DialogCase{MsgDlgType::Warning,
-                   mbCancel | mbOK | mbNo | mbYes,
+                   YesButton,
+                   NoButton},
+        DialogCase{
+            MessageKind::Error, YesButton, "Error", QMessageBox::Critical, {"&Yes"}, YesButton, CancelButton},
+        DialogCase{MessageKind::Warning,
+                   CancelButton | OkButton | NoButton | YesButton,
                    "Warning",
                    QMessageBox::Warning,
                    {"&Yes", "&No", "OK", "Cancel"},
-                   mbOK,
-                   mbCancel}));
+                   OkButton,
+                   CancelButton}));
 
 TEST(MessageDialog, ShowsTheLineBreakOfTheWarningAsOneBreak) {
-    const MessageDialog dialog = BuildMessageDialog(
-        QStringLiteral("Wrong data input.\r\nCheck up all entered parameters."), MsgDlgType::Warning, mbOK);
+    const MessageDialog dialog =
+        BuildMessageDialog(QStringLiteral("Wrong data input.\r\nCheck up all entered parameters."),
+                           MessageKind::Warning, OkButton);
     EXPECT_EQ(dialog.Box->text(), "Wrong data input.\nCheck up all entered parameters.");
 }
 
 TEST(MessageDialog, ButtonsStandLeftToRightOnScreen) {
-    MessageDialog dialog =
-        BuildMessageDialog(QStringLiteral("Text"), MsgDlgType::Confirmation, mbYes | mbNo | mbCancel);
+    MessageDialog dialog = BuildMessageDialog(QStringLiteral("Text"), MessageKind::Confirmation,
+                                              YesButton | NoButton | CancelButton);
     dialog.Box->show();
     ASSERT_EQ(dialog.Buttons.size(), 3u);
     const auto x = [&dialog](std::size_t i) { return dialog.Buttons[i].first->mapToGlobal(QPoint()).x(); };
@@ -131,9 +134,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EscapedError{"conversion", [] { throw InvalidFloatError("12a"); },
                      "'12a' is not a valid floating point value."},
-        EscapedError{"overflow", [] { throw EOverflow(); }, "Floating point overflow."},
-        EscapedError{"ends_in_period", [] { throw ECalcError("Already ends."); }, "Already ends."},
-        EscapedError{"ends_in_bracket", [] { throw ECalcError("Wrapped (x)"); }, "Wrapped (x)"},
+        EscapedError{"overflow", [] { throw OverflowError(); }, "Floating point overflow."},
+        EscapedError{"ends_in_period", [] { throw CalculationError("Already ends."); }, "Already ends."},
+        EscapedError{"ends_in_bracket", [] { throw CalculationError("Wrapped (x)"); }, "Wrapped (x)"},
         EscapedError{"other_error", [] { throw std::runtime_error("Out of order"); }, "Out of order."}));
 
 TEST(HandlerGuardCapture, ReleasesTheMouseBeforeTheBoxComesUp) {
@@ -143,21 +146,21 @@ TEST(HandlerGuardCapture, ReleasesTheMouseBeforeTheBoxComesUp) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.grabMouse();
     ASSERT_EQ(QWidget::mouseGrabber(), &window);
-    RunHandler([] { throw EZeroDivide(); });
+    RunHandler([] { throw DivisionByZeroError(); });
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 TEST(CatalogueDialogs, RemovalQuestionIsAConfirmationAndOnlyYesRemoves) {
     ScriptedDesktop desktop;
     WindowCatalogueDialogs dialogs;
-    desktop.Answers = {mbYes, mbNo, mbCancel};
+    desktop.Answers = {YesButton, NoButton, CancelButton};
     EXPECT_TRUE(dialogs.Confirm("This material will be deleted. Are you sure?"));
     EXPECT_FALSE(dialogs.Confirm("again"));
     EXPECT_FALSE(dialogs.Confirm("again"));
     ASSERT_EQ(desktop.Messages.size(), 3u);
     EXPECT_EQ(desktop.Messages[0].Text, "This material will be deleted. Are you sure?");
-    EXPECT_EQ(desktop.Messages[0].Type, MsgDlgType::Confirmation);
-    EXPECT_EQ(desktop.Messages[0].Buttons, mbYes | mbNo);
+    EXPECT_EQ(desktop.Messages[0].Type, MessageKind::Confirmation);
+    EXPECT_EQ(desktop.Messages[0].Buttons, YesButton | NoButton);
 }
 
 TEST(CatalogueDialogs, FileErrorIsAnErrorDialogWithTheSingleButtonYes) {
@@ -165,8 +168,8 @@ TEST(CatalogueDialogs, FileErrorIsAnErrorDialogWithTheSingleButtonYes) {
     WindowCatalogueDialogs dialogs;
     dialogs.ShowError("Error at addition of a material");
     ASSERT_EQ(desktop.Messages.size(), 1u);
-    EXPECT_EQ(desktop.Messages[0].Type, MsgDlgType::Error);
-    EXPECT_EQ(desktop.Messages[0].Buttons, static_cast<MsgDlgButtons>(mbYes));
+    EXPECT_EQ(desktop.Messages[0].Type, MessageKind::Error);
+    EXPECT_EQ(desktop.Messages[0].Buttons, static_cast<MessageButtons>(YesButton));
 }
 
 TEST(CatalogueDialogs, BusyPointerIsShownUntilTheOperationEndsButNotOverADialog) {
@@ -178,9 +181,9 @@ TEST(CatalogueDialogs, BusyPointerIsShownUntilTheOperationEndsButNotOverADialog)
     Qt::CursorShape duringDialog = Qt::WaitCursor;
     struct Peek : ScriptedDesktop {
         Qt::CursorShape* Seen;
-        MsgDlgButton MessageDlg(const QString& t, MsgDlgType k, MsgDlgButtons b) override {
+        MessageButton ShowMessage(const QString& t, MessageKind k, MessageButtons b) override {
             *Seen = QApplication::overrideCursor()->shape();
-            return ScriptedDesktop::MessageDlg(t, k, b);
+            return ScriptedDesktop::ShowMessage(t, k, b);
         }
     };
     {

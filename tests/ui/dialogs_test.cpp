@@ -1,8 +1,8 @@
 // The add-material dialog, driven headless as a user would: typing, clicking, Enter and Esc.
 #include "scripted_desktop.h"
-#include "ui/add_material_dialog.h"
-#include "ui/desktop_services.h"
-#include "ui/main_window.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/dialogs/add_material_dialog.h"
+#include "ui/main_window/main_window.h"
 #include "user_actions.h"
 
 #include <QApplication>
@@ -401,7 +401,7 @@ TEST_F(MaterialsThroughTheWindows, AddedAndRemovedMaterialsReadBackAfterARestart
 
     volcalc::test::Choose(form1->findChild<QComboBox*>("ComboBox1"), "Oak");
     EXPECT_EQ(Density(), "700");
-    desktop.Answers.push_back(volcalc::ui::mbYes);
+    desktop.Answers.push_back(volcalc::ui::YesButton);
     volcalc::test::ClickOn(Control("SpeedButton8"));
     EXPECT_EQ(Materials(), QStringList({"Steel", "Granite"}));
 

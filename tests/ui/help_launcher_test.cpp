@@ -2,7 +2,7 @@
 #include "scripted_desktop.h"
 
 #include "materials/temp_folder.h"
-#include "ui/help_launcher.h"
+#include "ui/desktop/help_launcher.h"
 
 #include <gmock/gmock.h>
 
@@ -58,8 +58,8 @@ TEST_P(Help, OpensTheChmWithAViewerElseTheHtmlElseSaysSo) {
     EXPECT_EQ(targets, expected);
     ASSERT_EQ(desktop.Messages.size(), help.ErrorBox ? 1u : 0u);
     if (help.ErrorBox) {
-        EXPECT_EQ(desktop.Messages[0].Type, ui::MsgDlgType::Error);
-        EXPECT_EQ(desktop.Messages[0].Buttons, static_cast<ui::MsgDlgButtons>(ui::mbOK));
+        EXPECT_EQ(desktop.Messages[0].Type, ui::MessageKind::Error);
+        EXPECT_EQ(desktop.Messages[0].Buttons, static_cast<ui::MessageButtons>(ui::OkButton));
         EXPECT_THAT(desktop.Messages[0].Text.toStdString(), HasSubstr(folder.string()));
     }
 }

@@ -234,7 +234,7 @@ TEST_F(PartsList, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
     Desktop.NextSaveFileName = folder.filePath(QStringLiteral("missing/list.csv"));
     ClickOn(Button("ExportCsvButton"));
     ASSERT_EQ(Desktop.Messages.size(), 1u);
-    EXPECT_EQ(Desktop.Messages[0].Type, ui::MsgDlgType::Error);
+    EXPECT_EQ(Desktop.Messages[0].Type, ui::MessageKind::Error);
     EXPECT_TRUE(Desktop.Messages[0].Text.contains(QStringLiteral("missing/list.csv")));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }

@@ -25,7 +25,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "ui/object_names.h"
+#include "ui/main_window/object_names.h"
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -232,7 +232,7 @@ struct Model {
         Volume.Written = Mass.Written = true;
     }
 
-    void ErrorBox(const ECalcError& error) { Events.ErrorBoxes.push_back(ErrorBoxText(error.what())); }
+    void ErrorBox(const CalculationError& error) { Events.ErrorBoxes.push_back(ErrorBoxText(error.what())); }
 
     void Calculate(CalcGroup group) {
         const ShapeEntry& entry = group == CalcGroup::Object ? *ObjectShape : *ApertureShape;
@@ -270,7 +270,7 @@ struct Model {
             massSum = StoreDouble(static_cast<long double>(massSum) + mass);
             next.TotalVolume = StoreDouble(static_cast<long double>(next.ObjectVolume) - next.ApertureVolume);
             next.TotalMass = StoreDouble(static_cast<long double>(next.ObjectMass) - next.ApertureMass);
-        } catch (const ECalcError& error) {
+        } catch (const CalculationError& error) {
             ErrorBox(error); // a failed calculation changes nothing at all
             return;
         }
@@ -312,7 +312,7 @@ struct Model {
         for (std::size_t i = 0; i < values.size(); ++i) {
             try {
                 texts[i] = FormatResult(convert(values[i]));
-            } catch (const ECalcError& error) {
+            } catch (const CalculationError& error) {
                 ErrorBox(error);
                 ++Seen.DisplayOverflows;
                 return;
@@ -793,7 +793,7 @@ std::vector<std::string> RandomRun::Differences() {
                                                   VolumeUnitFromName(shownUnit).value_or(VolumeUnit::Meter))
                                : MassForDisplay(group.Values[i],
                                                 MassUnitFromName(shownUnit).value_or(MassUnit::Kilogram)));
-                } catch (const ECalcError& error) {
+                } catch (const CalculationError& error) {
                     expected = std::string("<") + error.what() + ">";
                 }
                 expect(expected == group.Expected.Texts[i],
@@ -917,7 +917,7 @@ void RandomRun::CompareEvents(std::vector<std::string>& differences) {
     const StepEvents& expected = m_model.Events;
     std::vector<std::string> warnings;
     for (const auto& message : Desktop.Messages) {
-        if (message.Type != ui::MsgDlgType::Warning || message.Text.toStdString() != WrongDataWarning) {
+        if (message.Type != ui::MessageKind::Warning || message.Text.toStdString() != WrongDataWarning) {
             differences.push_back("unexpected message dialog " + Quoted(message.Text.toStdString()));
         }
         warnings.push_back(message.Text.toStdString());

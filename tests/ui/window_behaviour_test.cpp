@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ui/about_box.h"
+#include "ui/dialogs/about_box.h"
 
-#include "ui/object_names.h"
+#include "ui/main_window/object_names.h"
 #include <gmock/gmock.h>
 
 namespace volcalc::test {
@@ -189,8 +189,8 @@ TEST_F(WindowBehaviour, EmptyParameterGivesOneWarningAndChangesNothing) {
     ASSERT_EQ(Desktop.Messages.size(), 1u);
     EXPECT_EQ(Desktop.Messages[0].Text, QString::fromLatin1(WrongDataWarning.data()));
     EXPECT_EQ(Desktop.Messages[0].Text, "Wrong data input.\r\nCheck up all entered parameters.");
-    EXPECT_EQ(Desktop.Messages[0].Type, ui::MsgDlgType::Warning);
-    EXPECT_EQ(Desktop.Messages[0].Buttons, ui::mbOK);
+    EXPECT_EQ(Desktop.Messages[0].Type, ui::MessageKind::Warning);
+    EXPECT_EQ(Desktop.Messages[0].Buttons, ui::OkButton);
     EXPECT_EQ(Results(), before);
     EXPECT_TRUE(UndoEnabled());
 }

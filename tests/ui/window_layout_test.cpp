@@ -17,7 +17,7 @@
 
 #include <gmock/gmock.h>
 
-#include "ui/object_names.h"
+#include "ui/main_window/object_names.h"
 #include <set>
 
 namespace volcalc::test {

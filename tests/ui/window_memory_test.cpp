@@ -3,10 +3,10 @@
 #include "form_fixture.h"
 #include "scripted_desktop.h"
 
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 
-#include "ui/about_box.h"
-#include "ui/add_material_dialog.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/add_material_dialog.h"
 
 #include <QApplication>
 #include <QDialog>

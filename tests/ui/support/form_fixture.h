@@ -2,7 +2,7 @@
 
 #include "materials/scripted_dialogs.h"
 #include "scripted_desktop.h"
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "qt_printers.h"
-#include "ui/desktop_services.h"
+#include "ui/desktop/desktop_services.h"
 
 #include <QPrinter>
 #include <QString>
@@ -18,8 +18,8 @@ class ScriptedDesktop : public ui::DesktopServices {
 public:
     struct Message {
         QString Text;
-        ui::MsgDlgType Type;
-        ui::MsgDlgButtons Buttons;
+        ui::MessageKind Type;
+        ui::MessageButtons Buttons;
     };
     struct ShellRequest {
         QString Target;
@@ -31,7 +31,7 @@ public:
     ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
 
     // Answers given in turn; OK once they run out.
-    std::deque<ui::MsgDlgButton> Answers;
+    std::deque<ui::MessageButton> Answers;
     std::vector<Message> Messages;
     std::vector<QString> ErrorBoxes;
     std::vector<ShellRequest> ShellRequests;
@@ -47,13 +47,13 @@ public:
     QString NextPdfFile;
     int PrintDialogs = 0;
 
-    ui::MsgDlgButton MessageDlg(const QString& text, ui::MsgDlgType type,
-                                ui::MsgDlgButtons buttons) override {
+    ui::MessageButton ShowMessage(const QString& text, ui::MessageKind type,
+                                  ui::MessageButtons buttons) override {
         Messages.push_back({text, type, buttons});
         if (Answers.empty()) {
-            return ui::mbOK;
+            return ui::OkButton;
         }
-        const ui::MsgDlgButton answer = Answers.front();
+        const ui::MessageButton answer = Answers.front();
         Answers.pop_front();
         return answer;
     }

@@ -1,6 +1,6 @@
 // Runs the window tests inside one application, headless unless a platform was chosen.
 #include "calc/number_text.h"
-#include "ui/window_style.h"
+#include "ui/widgets/window_style.h"
 
 #include <QApplication>
 

@@ -1,0 +1,348 @@
+#include "ui/main_window/main_window.h"
+
+#include "calc/errors.h"
+#include "calc/number_text.h"
+#include "calc/units.h"
+#include "materials/program_folders.h"
+#include "ui/desktop/catalogue_watcher.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/desktop/handler_guard.h"
+#include "ui/desktop/help_launcher.h"
+#include "ui/desktop/screen_placement.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/main_window/parameter_panels.h"
+#include "ui/main_window/pictures.h"
+#include "ui/parts_list/parts_list_model.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/quantity_spin_box.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace volcalc::ui {
+namespace {
+
+constexpr std::string_view CatalogueUnreadable = "The material catalogue cannot be read.";
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path Executable() {
+    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+}
+
+void ShowPicture(QLabel* image, CalcGroup group, const ShapeEntry& entry) {
+    const std::string_view name = entry.Picture;
+    image->setPixmap(Picture(name));
+    // The resource name stays readable for tests and tools, even while a picture is missing.
+    image->setProperty("picture", QString::fromUtf8(name.data(), qsizetype(name.size())));
+    SetAccessibleText(image, PictureName(group, entry), PictureDescription(entry));
+}
+
+// Rebuilds the material list from the catalogue even when an operation stops half-way.
+template <typename Operation>
+void ThenSync(Operation operation, MainWindow* form, void (MainWindow::*sync)()) {
+    try {
+        operation();
+    } catch (...) {
+        (form->*sync)();
+        throw;
+    }
+    (form->*sync)();
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(parent), m_ledger(*this) {
+    m_catalogueDialogs = options.Dialogs ? options.Dialogs : &m_windowDialogs;
+    CatalogueFiles files = options.IniPath.empty()
+                               ? ProgramCatalogue(Executable(), UserFolders::FromEnvironment())
+                               : CatalogueFiles(options.IniPath);
+    m_helpFolder = options.HelpFolder.empty() ? ProgramDataFolder(Executable()) : options.HelpFolder;
+    m_catalogueWatcher = std::make_unique<CatalogueWatcher>(
+        files.File, [this] { RunHandler([this] { catalogueChangedElsewhere(); }); });
+    m_catalogue = std::make_unique<MaterialCatalogue>(std::move(files), *m_catalogueDialogs);
+    m_ledger.SetDensitySource(m_catalogue.get());
+    m_partsList = new PartsListModel(this);
+    BuildLayout();
+    WireHandlers();
+    SetUpFirstState();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Centred on the screen the first time only; afterwards it stays where the user put it.
+    if (!m_placed && isWindow()) {
+        m_placed = true;
+        CentreOnScreen(*this);
+    }
+}
+
+void MainWindow::WireHandlers() {
+    const auto on = [this](auto* sender, auto signal, void (MainWindow::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+    };
+    on(m_undoButton, &QToolButton::clicked, &MainWindow::undoClicked);
+    on(m_resetButton, &QToolButton::clicked, &MainWindow::resetClicked);
+    on(m_aboutButton, &QToolButton::clicked, &MainWindow::aboutClicked);
+    on(m_helpButton, &QToolButton::clicked, &MainWindow::helpClicked);
+    on(m_exitButton, &QToolButton::clicked, &MainWindow::exitClicked);
+    on(m_partsListButton, &QToolButton::clicked, &MainWindow::partsListClicked);
+    on(m_addMaterialButton, &QToolButton::clicked, &MainWindow::addMaterialClicked);
+    on(m_removeMaterialButton, &QToolButton::clicked, &MainWindow::removeMaterialClicked);
+    on(m_objectCalculateButton, &QPushButton::clicked, &MainWindow::objectCalculateClicked);
+    on(m_apertureCalculateButton, &QPushButton::clicked, &MainWindow::apertureCalculateClicked);
+    // activated comes from the user only: a selection made by the program runs no handler.
+    on(m_materialList, &QComboBox::activated, &MainWindow::materialChosen);
+    on(m_objectShapeList, &QComboBox::activated, &MainWindow::objectShapeChosen);
+    on(m_apertureShapeList, &QComboBox::activated, &MainWindow::apertureShapeChosen);
+    on(m_volumeUnitList, &QComboBox::activated, &MainWindow::volumeUnitChosen);
+    on(m_massUnitList, &QComboBox::activated, &MainWindow::massUnitChosen);
+}
+
+void MainWindow::SetUpFirstState() {
+    m_catalogue->LoadMaterials();
+    SyncMaterialList();
+    if (!m_catalogue->ReadProblem().empty()) {
+        // The list stays empty, and nothing is ever written over that file.
+        m_catalogueDialogs->ShowError(std::string(CatalogueUnreadable) + "\n" + m_catalogue->ReadProblem());
+        m_reportedReadProblem = m_catalogue->ReadProblem();
+    }
+    ShowPicture(m_objectPicture, CalcGroup::Object, ObjectShapes.front());
+    ShowPicture(m_aperturePicture, CalcGroup::Aperture, ApertureShapes.front());
+    {
+        const QSignalBlocker objectList(m_objectShapeList);
+        const QSignalBlocker apertureList(m_apertureShapeList);
+        m_objectShapeList->setCurrentIndex(0);
+        m_apertureShapeList->setCurrentIndex(0);
+    }
+    m_ledger.ClearLedger();
+    // As if the user had chosen the selected material: undoes the 0 the ledger just set.
+    materialChosen();
+}
+
+void MainWindow::SyncMaterialList() {
+    const QSignalBlocker block(m_materialList);
+    m_materialList->clear();
+    for (const std::string_view name : m_catalogue->Names()) {
+        m_materialList->addItem(Text(name));
+    }
+    // Adding to an empty list would select its first entry; the catalogue says what is selected.
+    m_materialList->setCurrentIndex(m_catalogue->SelectedIndex());
+}
+
+void MainWindow::undoClicked() {
+    m_ledger.UndoLast();
+    m_partsList->Undo();
+}
+
+void MainWindow::resetClicked() {
+    m_ledger.ResetAll();
+    m_partsList->Reset();
+}
+
+void MainWindow::MakeDialogsIfDue() {
+    if (m_makeDialogs) {
+        std::exchange(m_makeDialogs, nullptr)();
+    }
+}
+
+void MainWindow::aboutClicked() {
+    MakeDialogsIfDue();
+    if (m_aboutBox) {
+        m_aboutBox->exec();
+    }
+}
+
+void MainWindow::helpClicked() {
+    OpenHelp(this, m_helpFolder);
+}
+
+void MainWindow::exitClicked() {
+    close();
+}
+
+void MainWindow::materialChosen() {
+    m_catalogue->PickMaterial(m_materialList->currentIndex());
+    m_ledger.RefreshDensity();
+}
+
+template <typename Change> void MainWindow::ChangeCatalogue(Change change) {
+    // While a dialog of the change is open, a change by another program is not shown: the list
+    // is about to be the file's anyway, and the change must not lose its material under it.
+    struct Changing {
+        bool& Flag;
+        explicit Changing(bool& flag) : Flag(flag) { Flag = true; }
+        ~Changing() { Flag = false; }
+    } changing(m_changingCatalogue);
+    ThenSync(
+        [&] {
+            change();
+            m_catalogueWatcher->Seen();
+        },
+        this, &MainWindow::SyncMaterialList);
+}
+
+// The picked material stays picked where the file still lists it; the density in force stays.
+void MainWindow::catalogueChangedElsewhere() {
+    if (m_changingCatalogue) {
+        return;
+    }
+    m_catalogue->ReloadMaterials();
+    SyncMaterialList();
+    // Told once when the file can no longer be read, not at every later change of the folder.
+    const std::string& problem = m_catalogue->ReadProblem();
+    if (!problem.empty() && problem != m_reportedReadProblem) {
+        m_catalogueDialogs->ShowError(std::string(CatalogueUnreadable) + "\n" + problem +
+                                      "\nThe list shows the materials as last read.");
+    }
+    m_reportedReadProblem = problem;
+}
+
+void MainWindow::addMaterialClicked() {
+    MakeDialogsIfDue();
+    ChangeCatalogue([this] { m_catalogue->AddMaterial(); });
+}
+
+void MainWindow::removeMaterialClicked() {
+    ChangeCatalogue([this] { m_catalogue->RemoveMaterial(); });
+    // The first material left is selected; with none left the density in force stays.
+    if (m_catalogue->SelectedIndex() >= 0) {
+        m_ledger.RefreshDensity();
+    }
+}
+
+void MainWindow::objectShapeChosen() {
+    if (const ShapeEntry* entry =
+            FindShape(CalcGroup::Object, m_objectShapeList->currentText().toStdString())) {
+        ShowPicture(m_objectPicture, CalcGroup::Object, *entry);
+        m_objectPanels->ShowPanelOf(*entry);
+    }
+    m_objectQuantity->SetValue(1);
+}
+
+void MainWindow::apertureShapeChosen() {
+    if (const ShapeEntry* entry =
+            FindShape(CalcGroup::Aperture, m_apertureShapeList->currentText().toStdString())) {
+        ShowPicture(m_aperturePicture, CalcGroup::Aperture, *entry);
+        m_apertureCalculateButton->setEnabled(entry->Rule != nullptr);
+        m_aperturePanels->ShowPanelOf(*entry);
+    }
+}
+
+void MainWindow::objectCalculateClicked() {
+    Calculate(CalcGroup::Object);
+}
+
+void MainWindow::apertureCalculateClicked() {
+    Calculate(CalcGroup::Aperture);
+}
+
+void MainWindow::Calculate(CalcGroup group) {
+    const bool object = group == CalcGroup::Object;
+    const QComboBox* shapes = object ? m_objectShapeList : m_apertureShapeList;
+    const ShapeEntry* entry = FindShape(group, shapes->currentText().toStdString());
+    if (!entry || !entry->Rule) {
+        return;
+    }
+    const std::int32_t quantity = (object ? m_objectQuantity : m_apertureQuantity)->Value();
+    const std::vector<std::string> texts = (object ? m_objectPanels : m_aperturePanels)->TextsOf(*entry);
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    const std::string unit = (object ? m_objectUnitList : m_apertureUnitList)->currentText().toStdString();
+    const CalculationInput input{*entry->Rule, views, quantity, unit};
+    if (m_ledger.Calculate(group, input)) {
+        RecordCalculation(group, *entry, input);
+    }
+}
+
+template <typename Convert>
+void MainWindow::ShowGroup(QComboBox* list, int& shownIndex, const std::array<double, 3>& values,
+                           const std::array<QLineEdit*, 3>& fields, Convert convert) {
+    std::array<QString, 3> texts;
+    try {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            texts[i] = Text(FormatResult(convert(values[i])));
+        }
+    } catch (const CalculationError&) {
+        // Never a unit on the list over figures in another one.
+        const QSignalBlocker block(list);
+        list->setCurrentIndex(shownIndex);
+        throw;
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i]->setText(texts[i]);
+    }
+    shownIndex = list->currentIndex();
+}
+
+void MainWindow::volumeUnitChosen() {
+    const std::optional<VolumeUnit> unit = VolumeUnitFromName(m_volumeUnitList->currentText().toStdString());
+    if (!unit) {
+        return;
+    }
+    const LedgerTotals& totals = m_ledger.Totals();
+    ShowGroup(m_volumeUnitList, m_volumeUnitShown,
+              {totals.ObjectVolume, totals.ApertureVolume, totals.TotalVolume},
+              {m_objectVolumeField, m_apertureVolumeField, m_totalVolumeField},
+              [&](double value) { return VolumeForDisplay(value, *unit); });
+    m_partsList->ShowVolumes(totals, *unit);
+}
+
+void MainWindow::massUnitChosen() {
+    const std::optional<MassUnit> unit = MassUnitFromName(m_massUnitList->currentText().toStdString());
+    if (!unit) {
+        return;
+    }
+    const LedgerTotals& totals = m_ledger.Totals();
+    ShowGroup(m_massUnitList, m_massUnitShown, {totals.ObjectMass, totals.ApertureMass, totals.TotalMass},
+              {m_objectMassField, m_apertureMassField, m_totalMassField},
+              [&](double value) { return MassForDisplay(value, *unit); });
+    m_partsList->ShowMasses(totals, *unit);
+}
+
+void MainWindow::ShowTotals(const LedgerTotals& totals) {
+    m_objectVolumeField->setText(Text(FormatResult(totals.ObjectVolume)));
+    m_apertureVolumeField->setText(Text(FormatResult(totals.ApertureVolume)));
+    m_totalVolumeField->setText(Text(FormatResult(totals.TotalVolume)));
+    m_objectMassField->setText(Text(FormatResult(totals.ObjectMass)));
+    m_apertureMassField->setText(Text(FormatResult(totals.ApertureMass)));
+    m_totalMassField->setText(Text(FormatResult(totals.TotalMass)));
+    m_partsList->ShowTotals(totals, ShownUnits());
+}
+
+void MainWindow::SetUndoEnabled(bool enabled) {
+    m_undoButton->setEnabled(enabled);
+}
+
+void MainWindow::ResetDisplayUnits() {
+    const QSignalBlocker volume(m_volumeUnitList);
+    const QSignalBlocker mass(m_massUnitList);
+    m_volumeUnitList->setCurrentIndex(static_cast<int>(VolumeUnit::Meter));
+    m_massUnitList->setCurrentIndex(static_cast<int>(MassUnit::Kilogram));
+    m_volumeUnitShown = m_volumeUnitList->currentIndex();
+    m_massUnitShown = m_massUnitList->currentIndex();
+}
+
+void MainWindow::ShowWarning(const std::string& text) {
+    Desktop().ShowMessage(Text(text), MessageKind::Warning, OkButton);
+}
+
+void MainWindow::ShowDensity(std::int32_t density) {
+    m_densityField->setText(Text(IntegerText(density)));
+}
+
+} // namespace volcalc::ui

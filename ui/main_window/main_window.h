@@ -1,0 +1,177 @@
+#pragma once
+
+#include "calc/ledger.h"
+#include "calc/parts_list.h"
+#include "calc/shapes.h"
+#include "calc/units.h"
+#include "materials/material_catalogue.h"
+#include "ui/dialogs/catalogue_dialogs.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace volcalc::ui {
+
+class AboutBox;
+class AddMaterialDialog;
+class CatalogueWatcher;
+class ParameterPanels;
+class PartsListModel;
+class PartsListWindow;
+class QuantitySpinBox;
+
+struct MainWindowOptions {
+    // The material file; empty for the program's own (see ProgramCatalogue).
+    std::filesystem::path IniPath;
+    // The catalogue's dialogs; null for the program's own (the add-material dialog and the
+    // message dialog routine).
+    CatalogueDialogs* Dialogs = nullptr;
+    // The folder of the help files; empty for the program's data folder.
+    std::filesystem::path HelpFolder = {};
+};
+
+// The main window: material, object and aperture groups, the toolbar and the six totals.
+class MainWindow : public QWidget, private LedgerView {
+public:
+    explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The windows the toolbar and the material group open; until they are set, nothing opens.
+    void SetAboutBox(AboutBox* box) { m_aboutBox = box; }
+    void SetAddMaterialDialog(AddMaterialDialog* dialog) { m_windowDialogs.SetAddMaterialDialog(dialog); }
+    // Runs make, which sets those two windows, just before either is first needed: the window's
+    // first paint does not wait for them.
+    void MakeDialogsOnFirstUse(std::function<void()> make) { m_makeDialogs = std::move(make); }
+
+    const Ledger& LedgerState() const { return m_ledger; }
+    const MaterialCatalogue& Catalogue() const { return *m_catalogue; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // main_window_layout.cpp
+    void BuildLayout();
+    void BuildToolbar();
+    void BuildMaterialGroup();
+    void BuildObjectGroup();
+    void BuildApertureGroup();
+    void BuildResultPanel();
+    void SetTabOrder();
+
+    void WireHandlers();
+    void SetUpFirstState();
+    void SyncMaterialList();
+    // Runs a change of the catalogue and shows the list the file holds afterwards.
+    template <typename Change> void ChangeCatalogue(Change change);
+    void catalogueChangedElsewhere();
+
+    // What the user's actions run.
+    void undoClicked();
+    void resetClicked();
+    void aboutClicked();
+    void helpClicked();
+    void exitClicked();
+    void materialChosen();
+    void addMaterialClicked();
+    void MakeDialogsIfDue();
+    void removeMaterialClicked();
+    void objectShapeChosen();
+    void apertureShapeChosen();
+    void objectCalculateClicked();
+    void apertureCalculateClicked();
+    void volumeUnitChosen();
+    void massUnitChosen();
+    void partsListClicked();
+
+    void Calculate(CalcGroup group);
+    // parts_list_hooks.cpp: the parts list records every calculation that counts and follows the
+    // totals and the display units.
+    void RecordCalculation(CalcGroup group, const ShapeEntry& shape, const CalculationInput& input);
+    ReportUnits ShownUnits() const;
+    // Writes a group's three figures converted to the unit its list shows. A conversion that
+    // overflows writes nothing and puts the list back to the unit the figures are in.
+    template <typename Convert>
+    void ShowGroup(QComboBox* list, int& shownIndex, const std::array<double, 3>& values,
+                   const std::array<QLineEdit*, 3>& fields, Convert convert);
+
+    // LedgerView
+    void ShowTotals(const LedgerTotals& totals) override;
+    void SetUndoEnabled(bool enabled) override;
+    void ResetDisplayUnits() override;
+    void ShowWarning(const std::string& text) override;
+    void ShowDensity(std::int32_t density) override;
+
+    Ledger m_ledger;
+    WindowCatalogueDialogs m_windowDialogs;
+    std::unique_ptr<MaterialCatalogue> m_catalogue;
+    CatalogueDialogs* m_catalogueDialogs = nullptr;
+    std::unique_ptr<CatalogueWatcher> m_catalogueWatcher;
+    bool m_changingCatalogue = false;  // a change shows the file's list itself when it ends
+    std::string m_reportedReadProblem; // why the catalogue could not be read, as last told
+    AboutBox* m_aboutBox = nullptr;
+    std::function<void()> m_makeDialogs;
+    std::filesystem::path m_helpFolder;
+    bool m_placed = false;
+    // The display units the result fields are written in (list indexes).
+    int m_volumeUnitShown = static_cast<int>(VolumeUnit::Meter);
+    int m_massUnitShown = static_cast<int>(MassUnit::Kilogram);
+    PartsListModel* m_partsList = nullptr;
+    PartsListWindow* m_partsListWindow = nullptr;
+
+    // Toolbar
+    QToolButton* m_undoButton = nullptr;
+    QToolButton* m_resetButton = nullptr;
+    QToolButton* m_aboutButton = nullptr;
+    QToolButton* m_helpButton = nullptr;
+    QToolButton* m_exitButton = nullptr;
+    QToolButton* m_partsListButton = nullptr;
+    // Material group
+    QWidget* m_materialGroup = nullptr;
+    QToolButton* m_addMaterialButton = nullptr;
+    QComboBox* m_materialList = nullptr;
+    QToolButton* m_removeMaterialButton = nullptr;
+    QLineEdit* m_densityField = nullptr;
+    // Object group
+    QWidget* m_objectGroup = nullptr;
+    QLabel* m_objectPicture = nullptr;
+    QComboBox* m_objectShapeList = nullptr;
+    QComboBox* m_objectUnitList = nullptr;
+    QuantitySpinBox* m_objectQuantity = nullptr;
+    QPushButton* m_objectCalculateButton = nullptr;
+    std::unique_ptr<ParameterPanels> m_objectPanels;
+    // Aperture group
+    QWidget* m_apertureGroup = nullptr;
+    QLabel* m_aperturePicture = nullptr;
+    QComboBox* m_apertureShapeList = nullptr;
+    QComboBox* m_apertureUnitList = nullptr;
+    QuantitySpinBox* m_apertureQuantity = nullptr;
+    QPushButton* m_apertureCalculateButton = nullptr;
+    std::unique_ptr<ParameterPanels> m_aperturePanels;
+    // Totals
+    QWidget* m_totalsPanel = nullptr;
+    QWidget* m_volumeGroup = nullptr;
+    QWidget* m_massGroup = nullptr;
+    QComboBox* m_volumeUnitList = nullptr;
+    QComboBox* m_massUnitList = nullptr;
+    QLineEdit* m_totalVolumeField = nullptr;
+    QLineEdit* m_objectVolumeField = nullptr;
+    QLineEdit* m_apertureVolumeField = nullptr;
+    QLineEdit* m_totalMassField = nullptr;
+    QLineEdit* m_objectMassField = nullptr;
+    QLineEdit* m_apertureMassField = nullptr;
+};
+
+} // namespace volcalc::ui

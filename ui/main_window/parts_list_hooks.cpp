@@ -1,0 +1,33 @@
+// The main window's side of the parts list: it records each calculation the ledger accepted and
+// opens the one "Parts list" window.
+#include "ui/main_window/main_window.h"
+
+#include "ui/parts_list/parts_list_model.h"
+#include "ui/parts_list/parts_list_window.h"
+
+#include <QFile>
+
+namespace volcalc::ui {
+
+void MainWindow::RecordCalculation(CalcGroup group, const ShapeEntry& shape, const CalculationInput& input) {
+    // The material the ledger has just taken its density from; none with an empty catalogue.
+    const int selected = m_catalogue->SelectedIndex();
+    std::string material =
+        selected >= 0 ? std::string(m_catalogue->Names()[std::size_t(selected)]) : std::string();
+    m_partsList->Add({0, group, shape, input.LengthUnitName, input.Quantity, input.Texts, std::move(material),
+                      m_ledger.CurrentDensity(), m_ledger.LastResult()});
+}
+
+ReportUnits MainWindow::ShownUnits() const {
+    return {static_cast<VolumeUnit>(m_volumeUnitShown), static_cast<MassUnit>(m_massUnitShown)};
+}
+
+void MainWindow::partsListClicked() {
+    if (!m_partsListWindow) {
+        m_partsListWindow = new PartsListWindow(
+            *m_partsList, [this] { return QFile::decodeName(m_catalogue->IniPath().c_str()); }, this);
+    }
+    m_partsListWindow->ShowAndRaise();
+}
+
+} // namespace volcalc::ui

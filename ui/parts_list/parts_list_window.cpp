@@ -1,0 +1,180 @@
+#include "ui/parts_list/parts_list_window.h"
+
+#include "calc/parts_list_writers.h"
+#include "materials/file_writer.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/desktop/handler_guard.h"
+#include "ui/desktop/on_demand.h"
+#include "ui/desktop/screen_placement.h"
+#include "ui/parts_list/parts_list_model.h"
+#include "ui/parts_list/parts_list_pages.h"
+#include "ui/widgets/accessibility.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QPageLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+
+#include <memory>
+
+namespace volcalc::ui {
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& does) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    SetAccessibleText(button, QString(caption).remove(QLatin1Char('&')).remove(QChar(0x2026)), does);
+    PressOnEnter(button);
+    return button;
+}
+
+// The CSV the command line writes for the same calculations given as a list, one a row: a row
+// without a material is labelled by its density, as the command line labels it.
+std::string CsvText(const PartsListModel& model) {
+    std::ostringstream out;
+    const auto writer = MakePartsListWriter(PartsListFormat::Csv, out, model.Units());
+    writer->Begin();
+    for (PartsListRow row : model.List().Rows()) {
+        if (row.Material.empty()) {
+            row.Material = "density " + std::to_string(row.Density);
+        }
+        writer->Row(row);
+    }
+    writer->End(model.Totals());
+    return out.str();
+}
+
+} // namespace
+
+PartsListWindow::PartsListWindow(PartsListModel& model, std::function<QString()> catalogueFile,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window), m_model(model), m_catalogueFile(std::move(catalogueFile)) {
+    setObjectName(QStringLiteral("PartsListWindow"));
+    setWindowTitle(QStringLiteral("Parts list"));
+    BuildTable();
+    BuildButtons();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_copyButton);
+    buttons->addWidget(m_exportButton);
+    buttons->addWidget(m_printButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addLayout(buttons);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    FitColumns();
+    FitWidth();
+}
+
+void PartsListWindow::BuildTable() {
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("PartsTable"));
+    m_table->setModel(&m_model);
+    m_table->setAlternatingRowColors(true);
+    m_table->setWordWrap(false);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the buttons; the arrow keys move from cell to cell.
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    SetAccessibleText(m_table, QStringLiteral("Parts list"),
+                      QStringLiteral("Every calculation that counts, then the object, aperture and resulting "
+                                     "totals"));
+    // Ctrl+C in the table copies the whole list, as the Copy button does.
+    auto* copy = new QShortcut(QKeySequence::Copy, m_table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { RunHandler([this] { CopyClicked(); }); });
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(&m_model, signal, this, &PartsListWindow::FitColumns);
+    }
+    connect(&m_model, &QAbstractItemModel::headerDataChanged, this, &PartsListWindow::FitColumns);
+}
+
+void PartsListWindow::BuildButtons() {
+    m_copyButton = MakeButton(this, "CopyButton", QStringLiteral("&Copy"),
+                              QStringLiteral("Puts the list on the clipboard as cells for a spreadsheet"));
+    m_exportButton = MakeButton(this, "ExportCsvButton", QStringLiteral("&Export CSV\u2026"),
+                                QStringLiteral("Saves the list as a CSV file"));
+    m_printButton = MakeButton(this, "PrintButton", QStringLiteral("&Print\u2026"),
+                               QStringLiteral("Prints the list, or saves it as a PDF file"));
+    const auto on = [this](QPushButton* button, void (PartsListWindow::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+    };
+    on(m_copyButton, &PartsListWindow::CopyClicked);
+    on(m_exportButton, &PartsListWindow::ExportCsvClicked);
+    on(m_printButton, &PartsListWindow::PrintClicked);
+}
+
+void PartsListWindow::ShowAndRaise() {
+    show();
+    // Centred the first time only; afterwards it opens where the user left it.
+    if (!m_placed) {
+        m_placed = true;
+        CentreOnScreen(*this);
+    }
+    raise();
+    activateWindow();
+    m_table->setFocus();
+}
+
+// Wide enough for every column, as far as the screen allows; the user can resize it from there.
+void PartsListWindow::FitWidth() {
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
+                       m_table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(wanted, screen.width() * 9 / 10), std::min(360, screen.height() * 9 / 10));
+}
+
+void PartsListWindow::FitColumns() {
+    m_table->resizeColumnsToContents();
+}
+
+void PartsListWindow::CopyClicked() {
+    QApplication::clipboard()->setText(PartsListTabText(m_model));
+}
+
+void PartsListWindow::ExportCsvClicked() {
+    const QString file =
+        Desktop().SaveFileName(this, QStringLiteral("Export CSV"), QStringLiteral("parts-list.csv"),
+                               QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (file.isEmpty()) {
+        return;
+    }
+    const std::string content = CsvText(m_model);
+    PosixFileWriter writer;
+    if (!ReplaceFile(writer, std::filesystem::path(QFile::encodeName(file).toStdString()), content)) {
+        Desktop().ShowMessage(QStringLiteral("The list could not be written to %1.").arg(file),
+                              MessageKind::Error, OkButton);
+    }
+}
+
+void PartsListWindow::PrintClicked() {
+    const OnDemandFunctions* module = OnDemand();
+    if (!module) {
+        Desktop().ShowMessage(QStringLiteral("The list cannot be printed: %1.").arg(OnDemandProblem()),
+                              MessageKind::Error, OkButton);
+        return;
+    }
+    const std::unique_ptr<QPrinter, void (*)(QPrinter*)> printer(module->NewPrinter(), module->DeletePrinter);
+    if (!Desktop().ChoosePrinter(this, *printer)) {
+        return;
+    }
+    PrintPartsList(*module, m_model, m_catalogueFile ? m_catalogueFile() : QString(), *printer);
+}
+
+} // namespace volcalc::ui
