@@ -11,6 +11,7 @@ public:
     explicit ArgumentCursor(std::span<const std::string_view> arguments) : m_arguments(arguments) {}
     bool AtEnd() const { return m_next == m_arguments.size(); }
     std::string_view Next() { return m_arguments[m_next++]; }
+    std::string_view Peek() const { return m_arguments[m_next]; }
     std::string_view ValueOf(std::string_view option, const char* what) {
         if (AtEnd()) {
             throw UsageError(std::string(option) + " needs " + what);
@@ -88,6 +89,13 @@ CliCommand ParseArguments(std::span<const std::string_view> arguments, Catalogue
         }
         if (argument == "--where") {
             command.action = CliAction::Where;
+            continue;
+        }
+        if (argument == "--sections") {
+            command.action = CliAction::Sections;
+            if (!cursor.AtEnd() && !cursor.Peek().starts_with("--")) {
+                command.sectionsFilter = cursor.Next();
+            }
             continue;
         }
         if (ReadOption(argument, cursor, command)) {

@@ -11,13 +11,14 @@
 namespace volcalc::cli {
 
 // What the command line asks for.
-enum class CliAction { Run, Help, Where };
+enum class CliAction { Run, Help, Where, Sections };
 
 struct CliCommand {
     CliAction action = CliAction::Run;
     ScriptOptions options;
     std::string scriptFile; // empty or "-": standard input
     std::string csvFile;    // a list from a spreadsheet instead of a script
+    std::string sectionsFilter; // --sections TEXT: list the sections whose designation holds it
 };
 
 // A command line that cannot be obeyed; the message names the faulty argument.

@@ -2,6 +2,7 @@
 
 #include "file_output.h"
 #include "help_text.h"
+#include "section_listing.h"
 
 #include <cerrno>
 #include <cstring>
@@ -87,6 +88,10 @@ int RunCommand(const CliCommand& command, std::istream& standardInput, std::ostr
         out << HelpText();
         return CheckedOutput(ExitSuccess, out, err);
     }
+    if (command.action == CliAction::Sections) {
+        const sections::SectionLibrary library(command.options.sectionFolders);
+        return CheckedOutput(ListSections(library.Catalogue(), command.sectionsFilter, out, err), out, err);
+    }
     if (command.action == CliAction::Where) {
         out << (command.options.catalogue ? command.options.catalogue->File.string() : std::string()) << '\n';
         return CheckedOutput(ExitSuccess, out, err);
@@ -95,10 +100,12 @@ int RunCommand(const CliCommand& command, std::istream& standardInput, std::ostr
 }
 
 int RunCommandLine(std::span<const std::string_view> arguments, const CatalogueFiles& defaultCatalogue,
-                   std::istream& standardInput, std::ostream& out, std::ostream& err) {
+                   std::istream& standardInput, std::ostream& out, std::ostream& err,
+                   const sections::SectionFolders& sectionFolders) {
     CliCommand command;
     try {
         command = ParseArguments(arguments, defaultCatalogue);
+        command.options.sectionFolders = sectionFolders;
     } catch (const UsageError& e) {
         err << ProgramName << e.what() << "\nTry 'volcalc-cli --help'.\n";
         return ExitTrouble;

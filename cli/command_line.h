@@ -19,7 +19,8 @@ inline constexpr int ExitTrouble = 2;
 // The whole program without its process: parses the arguments, runs the script or list, and
 // checks that everything written reached `out`. Returns the exit status.
 int RunCommandLine(std::span<const std::string_view> arguments, const CatalogueFiles& defaultCatalogue,
-                   std::istream& standardInput, std::ostream& out, std::ostream& err);
+                   std::istream& standardInput, std::ostream& out, std::ostream& err,
+                   const sections::SectionFolders& sectionFolders = {});
 
 // Runs a command that has been parsed. Returns the exit status.
 int RunCommand(const CliCommand& command, std::istream& standardInput, std::ostream& out, std::ostream& err);

@@ -22,6 +22,12 @@ Options:
                 $XDG_DATA_HOME/orlisk-volcalc/volcalc.ini, ~/.local/share by default,
                 which starts as a copy of the catalogue that came with the program)
   --where       print the path of the material catalogue in use and stop
+  --sections [TEXT]
+                list the standard sections whose designation holds TEXT (ignoring
+                case and blanks; all without TEXT) and stop, one a line:
+                DESIGNATION<TAB>FAMILY<TAB>STANDARD<TAB>AREA in cm2; the tables are the
+                program's and your own CSV files in
+                $XDG_DATA_HOME/orlisk-volcalc/sections (~/.local/share by default)
   --report      at the end, list every calculation that counts (a bill of materials),
                 then the totals; undo removes the last row, reset clears the list
   --csv         write that report as CSV (RFC 4180, header row, full precision, ".")

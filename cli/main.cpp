@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "file_output.h"
 #include "locale_separator.h"
+#include "calc/sections/section_folders.h"
 #include "materials/catalogue_location.h"
 
 #include <filesystem>
@@ -13,13 +14,13 @@
 
 namespace {
 
-volcalc::CatalogueFiles DefaultCatalogue() {
+std::filesystem::path Executable() {
     std::error_code error;
     auto self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {
         self = std::filesystem::current_path() / "volcalc-cli";
     }
-    return volcalc::ProgramCatalogue(self, volcalc::UserFolders::FromEnvironment());
+    return self;
 }
 
 } // namespace
@@ -31,5 +32,8 @@ int main(int argc, char** argv) {
     std::ostream out(&standardOutput);
     std::cin.tie(&out); // typed lines see the answers to the lines before them
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    return volcalc::cli::RunCommandLine(arguments, DefaultCatalogue(), std::cin, out, std::cerr);
+    const std::filesystem::path self = Executable();
+    const auto user = volcalc::UserFolders::FromEnvironment();
+    return volcalc::cli::RunCommandLine(arguments, volcalc::ProgramCatalogue(self, user), std::cin, out, std::cerr,
+                                        volcalc::sections::ProgramSectionFolders(self, user));
 }

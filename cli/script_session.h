@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ledger.h"
+#include "calc/sections/section_library.h"
 #include "calc/shapes.h"
 #include "calculation_check.h"
 #include "materials/material_catalogue.h"
@@ -23,6 +24,7 @@ struct ScriptOptions {
     std::optional<CatalogueFiles> catalogue;  // material file; none: no materials
     ReportFormat report = ReportFormat::None; // a script's when it ends, a list's row by row
     ReportUnits reportUnits;
+    sections::SectionFolders sectionFolders;  // where the section tables are; empty: none
 };
 
 // Runs script lines against one ledger, as the window's buttons would.

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "calc/sections/section_area.h"
+
+#include <cstddef>
+#include <string>
+
+namespace volcalc::sections {
+
+// One named size of a family, as its table row gives it.
+struct Section {
+    std::string Designation; // as the table writes it: "IPE 200"
+    std::size_t Family = 0;  // index in SectionCatalogue::Families()
+    SectionDimensions Size;
+    double TabulatedArea = 0; // mm², the table's area_cm2; 0 where the row gives none
+    double Area = 0;          // mm², by the family's rule, or the tabulated one where AreaFromTable
+    bool AreaFromTable = false;
+};
+
+} // namespace volcalc::sections

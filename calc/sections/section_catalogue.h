@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "calc/sections/section.h"
+#include "calc/sections/section_family.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace volcalc::sections {
+
+// Every family and section that was loaded, with the messages about rows that were left out.
+class SectionCatalogue {
+public:
+    std::size_t AddFamily(SectionFamily family);
+    // False when a section of the same designation key is held already.
+    bool Add(Section section);
+    void AddProblem(std::string message) { m_problems.push_back(std::move(message)); }
+
+    std::span<const SectionFamily> Families() const { return m_families; }
+    std::span<const Section> Sections() const { return m_sections; }
+    std::vector<const Section*> SectionsOf(std::size_t family) const;
+    const SectionFamily& FamilyOf(const Section& section) const { return m_families[section.Family]; }
+    // One line each, naming the file and the line.
+    std::span<const std::string> Problems() const { return m_problems; }
+
+    // The section a designation names, ignoring case and blanks; nullptr for none.
+    const Section* Find(std::string_view designation) const;
+    // Sections whose designation holds `text`, ignoring case and blanks, in catalogue order.
+    std::vector<const Section*> Containing(std::string_view text) const;
+    // The `count` sections whose designations are nearest to `designation`, nearest first.
+    std::vector<const Section*> Closest(std::string_view designation, std::size_t count) const;
+    // Unknown section "IPE 210"; closest: IPE 200, IPE 220, IPE 240. `shown` is the designation as
+    // the message may echo it (cut short, control characters escaped).
+    std::string UnknownMessage(std::string_view designation, std::string_view shown) const;
+
+private:
+    std::vector<SectionFamily> m_families;
+    std::vector<Section> m_sections;
+    std::vector<std::string> m_keys; // DesignationKey of each section, in the same order
+    std::unordered_map<std::string, std::size_t> m_byKey;
+    std::vector<std::string> m_problems;
+};
+
+} // namespace volcalc::sections

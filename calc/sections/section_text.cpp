@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/sections/section_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace volcalc::sections {
+
+std::string AreaText(double squareMillimetres, char separator) {
+    const double squareCentimetres = squareMillimetres / 100.0;
+    const int magnitude = squareCentimetres > 0 ? static_cast<int>(std::floor(std::log10(squareCentimetres))) : 0;
+    const int decimals = std::clamp(3 - magnitude, 2, 12);
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, squareCentimetres);
+    std::string area(text);
+    std::replace(area.begin(), area.end(), '.', separator);
+    return area;
+}
+
+std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator) {
+    const SectionFamily& family = catalogue.FamilyOf(section);
+    return section.Designation + '\t' + family.Name + '\t' + family.Standard + '\t' +
+           AreaText(section.Area, separator);
+}
+
+} // namespace volcalc::sections
