@@ -24,7 +24,8 @@ set(installed ${root}/installed)
 install_into(${installed})
 expect_files(${installed} bin/volcalc bin/volcalc-cli ${MODULE}
     share/orlisk-volcalc/volcalc.ini share/orlisk-volcalc/TORVA.CHM share/orlisk-volcalc/index.html
-    share/orlisk-volcalc/style.css share/applications/volcalc.desktop
+    share/orlisk-volcalc/style.css share/orlisk-volcalc/sections/en10365_ipe.csv
+    share/orlisk-volcalc/sections/en10219_rhs.csv share/applications/volcalc.desktop
     share/metainfo/example.orlisk.VolumeCalculator.metainfo.xml
     share/man/man1/volcalc.1.gz share/man/man1/volcalc-cli.1.gz
     share/doc/orlisk-volcalc/copyright share/doc/orlisk-volcalc/changelog.gz
@@ -38,6 +39,7 @@ set(portable ${root}/portable)
 install_into(${portable} --component portable)
 get_filename_component(module_name ${MODULE} NAME)
 expect_files(${portable} volcalc volcalc-cli ${module_name} volcalc.ini TORVA.CHM index.html style.css volcalc.desktop
+    sections/en10365_ipe.csv sections/en10219_rhs.csv
     volcalc.1 volcalc-cli.1 example.orlisk.VolumeCalculator.metainfo.xml
     icons/hicolor/32x32/apps/volcalc.png icons/hicolor/256x256/apps/volcalc.png)
 if(EXISTS ${portable}/bin OR EXISTS ${portable}/share)
@@ -47,6 +49,10 @@ file(WRITE ${portable}/list.txt "materials\n")
 execute_process(COMMAND ${portable}/volcalc-cli ${portable}/list.txt OUTPUT_VARIABLE listed RESULT_VARIABLE result)
 if(NOT result EQUAL 0 OR NOT listed MATCHES "Steel \\(carbon\\)\t7850")
     message(FATAL_ERROR "the portable command line does not read its catalogue: ${listed}")
+endif()
+execute_process(COMMAND ${portable}/volcalc-cli --sections ipe200 OUTPUT_VARIABLE listed RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT listed MATCHES "^IPE 200\tIPE\tEN 10365\t28")
+    message(FATAL_ERROR "the portable command line does not read its section tables: ${listed}")
 endif()
 file(WRITE ${portable}/volcalc.ini "[Count]\nCount=1\n[Material]\n0=Mine\n[Density]\n0=1\n")
 install_into(${portable} --component portable)
