@@ -16,8 +16,8 @@ enum class CliAction { Run, Help, Where, Sections };
 struct CliCommand {
     CliAction action = CliAction::Run;
     ScriptOptions options;
-    std::string scriptFile; // empty or "-": standard input
-    std::string csvFile;    // a list from a spreadsheet instead of a script
+    std::string scriptFile;     // empty or "-": standard input
+    std::string csvFile;        // a list from a spreadsheet instead of a script
     std::string sectionsFilter; // --sections TEXT: list the sections whose designation holds it
 };
 

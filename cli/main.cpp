@@ -1,8 +1,8 @@
 #include "calc/number_text.h"
+#include "calc/sections/section_folders.h"
 #include "command_line.h"
 #include "file_output.h"
 #include "locale_separator.h"
-#include "calc/sections/section_folders.h"
 #include "materials/catalogue_location.h"
 
 #include <filesystem>
@@ -34,6 +34,6 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const std::filesystem::path self = Executable();
     const auto user = volcalc::UserFolders::FromEnvironment();
-    return volcalc::cli::RunCommandLine(arguments, volcalc::ProgramCatalogue(self, user), std::cin, out, std::cerr,
-                                        volcalc::sections::ProgramSectionFolders(self, user));
+    return volcalc::cli::RunCommandLine(arguments, volcalc::ProgramCatalogue(self, user), std::cin, out,
+                                        std::cerr, volcalc::sections::ProgramSectionFolders(self, user));
 }

@@ -24,7 +24,7 @@ struct ScriptOptions {
     std::optional<CatalogueFiles> catalogue;  // material file; none: no materials
     ReportFormat report = ReportFormat::None; // a script's when it ends, a list's row by row
     ReportUnits reportUnits;
-    sections::SectionFolders sectionFolders;  // where the section tables are; empty: none
+    sections::SectionFolders sectionFolders; // where the section tables are; empty: none
 };
 
 // Runs script lines against one ledger, as the window's buttons would.

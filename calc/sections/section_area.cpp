@@ -41,7 +41,8 @@ double TaperedChannelArea(const SectionDimensions& s) {
 }
 
 double AngleArea(const SectionDimensions& s) {
-    return s.Wall * (s.H + s.B - s.Wall) + SquareCornerFill(s.RootRadius) - 2.0 * SquareCornerFill(s.ToeRadius);
+    return s.Wall * (s.H + s.B - s.Wall) + SquareCornerFill(s.RootRadius) -
+           2.0 * SquareCornerFill(s.ToeRadius);
 }
 
 double RectangularHollowArea(SectionKind kind, const SectionDimensions& s) {

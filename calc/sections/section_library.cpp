@@ -36,7 +36,8 @@ std::vector<std::filesystem::path> TablesIn(const std::filesystem::path& folder)
     return tables;
 }
 
-void ReadTableFile(const std::filesystem::path& file, const ShippedTable* shipped, SectionCatalogue& catalogue) {
+void ReadTableFile(const std::filesystem::path& file, const ShippedTable* shipped,
+                   SectionCatalogue& catalogue) {
     const std::string label = file.string();
     std::error_code error;
     const auto status = std::filesystem::status(file, error);
@@ -81,8 +82,9 @@ SectionCatalogue LoadSectionCatalogue(const SectionFolders& folders) {
 }
 
 const SectionCatalogue& SectionLibrary::Catalogue() const {
-    std::call_once(m_once,
-                   [this] { m_catalogue = std::make_unique<SectionCatalogue>(LoadSectionCatalogue(m_folders)); });
+    std::call_once(m_once, [this] {
+        m_catalogue = std::make_unique<SectionCatalogue>(LoadSectionCatalogue(m_folders));
+    });
     return *m_catalogue;
 }
 

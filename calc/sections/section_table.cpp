@@ -12,7 +12,8 @@ namespace {
 
 constexpr std::array<std::string_view, 8> FlangedHeader = {"designation", "h",  "b",  "tw",
                                                            "tf",          "r1", "r2", "area_cm2"};
-constexpr std::array<std::string_view, 7> AngleHeader = {"designation", "h", "b", "t", "r1", "r2", "area_cm2"};
+constexpr std::array<std::string_view, 7> AngleHeader = {"designation", "h",  "b",       "t",
+                                                         "r1",          "r2", "area_cm2"};
 constexpr std::array<std::string_view, 5> HollowHeader = {"designation", "h", "b", "t", "area_cm2"};
 
 // A row that cannot be used; the message says why, the caller adds the file and the line.
@@ -63,7 +64,8 @@ std::vector<std::string> Fields(std::string_view line) {
     return fields;
 }
 
-template <std::size_t N> bool IsHeader(const std::vector<std::string>& fields, const std::array<std::string_view, N>& names) {
+template <std::size_t N>
+bool IsHeader(const std::vector<std::string>& fields, const std::array<std::string_view, N>& names) {
     if (fields.size() != N) {
         return false;
     }
@@ -137,7 +139,8 @@ TableRow ParseRow(const std::vector<std::string>& f, TableColumns columns, bool 
         areaColumn = 4;
         break;
     }
-    row.TabulatedArea = 100.0 * Number(f[areaColumn], "area_cm2", areaRequired ? std::nullopt : std::optional(0.0));
+    row.TabulatedArea =
+        100.0 * Number(f[areaColumn], "area_cm2", areaRequired ? std::nullopt : std::optional(0.0));
     if (const char* problem = ShapeProblem(columns, s)) {
         throw RowProblem{problem};
     }
@@ -146,7 +149,8 @@ TableRow ParseRow(const std::vector<std::string>& f, TableColumns columns, bool 
 
 class TableReader {
 public:
-    TableReader(const TableSource& source, SectionCatalogue& catalogue) : m_source(source), m_catalogue(catalogue) {
+    TableReader(const TableSource& source, SectionCatalogue& catalogue)
+        : m_source(source), m_catalogue(catalogue) {
         if (source.Shipped) {
             m_family = {std::string(source.Shipped->Family), std::string(source.Shipped->Standard),
                         source.Shipped->Kind, ColumnsOf(source.Shipped->Kind)};
@@ -231,7 +235,9 @@ private:
     }
 
     void ReadRow(const std::vector<std::string>& fields, std::size_t number) {
-        const std::size_t expected = m_columns == TableColumns::Flanged ? 8 : m_columns == TableColumns::Angle ? 7 : 5;
+        const std::size_t expected = m_columns == TableColumns::Flanged ? 8
+                                     : m_columns == TableColumns::Angle ? 7
+                                                                        : 5;
         try {
             if (fields.size() != expected) {
                 throw RowProblem{std::to_string(fields.size()) + " fields where the header has " +

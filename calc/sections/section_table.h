@@ -11,8 +11,8 @@ namespace volcalc::sections {
 
 // Where a table's text came from.
 struct TableSource {
-    std::string Label;       // the file as messages name it
-    std::string FamilyName;  // the family when the file names none: the file name without ".csv"
+    std::string Label;      // the file as messages name it
+    std::string FamilyName; // the family when the file names none: the file name without ".csv"
     const ShippedTable* Shipped = nullptr; // a table that came with the program
 };
 

@@ -9,7 +9,8 @@ namespace volcalc::sections {
 
 std::string AreaText(double squareMillimetres, char separator) {
     const double squareCentimetres = squareMillimetres / 100.0;
-    const int magnitude = squareCentimetres > 0 ? static_cast<int>(std::floor(std::log10(squareCentimetres))) : 0;
+    const int magnitude =
+        squareCentimetres > 0 ? static_cast<int>(std::floor(std::log10(squareCentimetres))) : 0;
     const int decimals = std::clamp(3 - magnitude, 2, 12);
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, squareCentimetres);

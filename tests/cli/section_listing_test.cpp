@@ -11,7 +11,8 @@ namespace {
 
 TEST(SectionListing, TabSeparatedLinesAndWarningsForBadRows) {
     test::TempFolder user;
-    test::WriteBytes(user / "mine.csv", "designation,h,b,t,area_cm2\nMY HEA 10,40,40,2,2.39\nMY HEA 11,40,40\n");
+    test::WriteBytes(user / "mine.csv",
+                     "designation,h,b,t,area_cm2\nMY HEA 10,40,40,2,2.39\nMY HEA 11,40,40\n");
     const sections::SectionFolders folders{std::filesystem::path(VOLCALC_SOURCE_DIR) / "data" / "sections",
                                            user.Path()};
     const std::vector<std::string_view> arguments = {"--sections", "HEA 10"};

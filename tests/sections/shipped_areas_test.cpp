@@ -68,7 +68,8 @@ TEST(ShippedSections, EveryRowLoadsWithItsTabulatedArea) {
         SCOPED_TRACE(row.File + ", line " + std::to_string(row.Line) + ": " + row.Designation);
         const Section* section = catalogue.Find(row.Designation);
         ASSERT_NE(section, nullptr);
-        EXPECT_TRUE(Agrees(section->Area, row.AreaText)) << section->Area / 100.0 << " cm2, table " << row.AreaText;
+        EXPECT_TRUE(Agrees(section->Area, row.AreaText))
+            << section->Area / 100.0 << " cm2, table " << row.AreaText;
         // Only the named sizes take the table's figure; every other row is the rule's own.
         EXPECT_EQ(section->AreaFromTable, UsesTabulatedArea(row.Designation));
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_library.h"
 #include "../materials/temp_folder.h"
+#include "calc/sections/section_library.h"
 
 #include <gtest/gtest.h>
 
@@ -47,13 +47,15 @@ TEST(UserSectionTables, FilesWithoutAKindOrAHeader) {
     // Without a kind, the supplier's own areas are the areas, and must be given.
     WriteBytes(user / "a_tubes.csv", "designation,h,b,t,area_cm2\nT 40x2,40,40,2,2.39\nT 50x2,50,50,2,\n");
     WriteBytes(user / "b_wrong.csv", "name,height\nX 1,2\n");
-    WriteBytes(user / "c_unknown_kind.csv", "# kind: Z\ndesignation,h,b,t,r1,r2,area_cm2\nLL 1,40,40,4,0,0,3.1\n");
+    WriteBytes(user / "c_unknown_kind.csv",
+               "# kind: Z\ndesignation,h,b,t,r1,r2,area_cm2\nLL 1,40,40,4,0,0,3.1\n");
     WriteBytes(user / "notes.txt", "not a table\n");
     const SectionCatalogue catalogue = LoadSectionCatalogue({{}, user.Path()});
     const std::vector<std::string> expected = {
         (user / "a_tubes.csv").string() + ", line 3: no value in column area_cm2; the row is left out.",
         (user / "b_wrong.csv").string() +
-            ", line 1: the header is not 'designation,h,b,tw,tf,r1,r2,area_cm2', 'designation,h,b,t,r1,r2,area_cm2' "
+            ", line 1: the header is not 'designation,h,b,tw,tf,r1,r2,area_cm2', "
+            "'designation,h,b,t,r1,r2,area_cm2' "
             "or 'designation,h,b,t,area_cm2'; the file is left out.",
         (user / "c_unknown_kind.csv").string() + ", line 1: unknown kind 'Z'; the tabulated areas are used.",
     };
