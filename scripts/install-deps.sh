@@ -7,7 +7,7 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libjpeg62-turbo-dev libgif-dev nlohmann-json3-dev libcsv-dev
+    libjpeg62-turbo-dev libgif-dev nlohmann-json3-dev libcsv-dev libglpk-dev
     clang clang-format libclang-rt-14-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth fp-utils poppler-utils

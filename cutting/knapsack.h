@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The pricing step of column generation: the most valuable pattern of one bar, a bounded
+// integer knapsack with exact integer weights and real values (the master's prices).
+
+#include "lengths.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace volcalc::cutting {
+
+struct KnapsackItem {
+    Units Weight = 0; // > 0
+    double Value = 0;
+    std::int64_t Bound = 0; // at most this many
+};
+
+struct KnapsackResult {
+    std::vector<std::int64_t> Counts; // per item
+    double Value = 0;
+    bool Proved = true; // false when the search stopped at its limit with the best it had
+};
+
+KnapsackResult SolveKnapsack(std::span<const KnapsackItem> items, Units capacity);
+
+} // namespace volcalc::cutting

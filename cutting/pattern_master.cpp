@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pattern_master.h"
+
+#include <glpk.h>
+
+#include <cmath>
+
+namespace volcalc::cutting {
+
+namespace {
+
+struct SearchStart {
+    std::vector<double> Values; // GLPK's columns count from 1
+    double Enough = 0;
+    bool Given = false;
+};
+
+void OnSearchEvent(glp_tree* tree, void* info) {
+    auto* start = static_cast<SearchStart*>(info);
+    switch (glp_ios_reason(tree)) {
+    case GLP_IHEUR:
+        if (!start->Given) {
+            start->Given = true;
+            glp_ios_heur_sol(tree, start->Values.data());
+        }
+        break;
+    case GLP_IBINGO:
+        if (glp_mip_obj_val(glp_ios_get_prob(tree)) <= start->Enough + 1e-6) {
+            glp_ios_terminate(tree);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+PatternMaster::PatternMaster(std::span<const std::int64_t> demands) : m_problem(glp_create_prob()) {
+    glp_term_out(GLP_OFF);
+    glp_set_obj_dir(m_problem, GLP_MIN);
+    glp_add_rows(m_problem, static_cast<int>(demands.size()));
+    for (std::size_t i = 0; i < demands.size(); ++i) {
+        glp_set_row_bnds(m_problem, static_cast<int>(i) + 1, GLP_LO, static_cast<double>(demands[i]), 0.0);
+    }
+}
+
+PatternMaster::~PatternMaster() { glp_delete_prob(m_problem); }
+
+bool PatternMaster::Add(const Pattern& pattern, std::int64_t cost) {
+    if (!m_known.insert(pattern).second) {
+        return false;
+    }
+    m_patterns.push_back(pattern);
+    const int column = glp_add_cols(m_problem, 1);
+    glp_set_col_bnds(m_problem, column, GLP_LO, 0.0, 0.0);
+    glp_set_obj_coef(m_problem, column, static_cast<double>(cost));
+    std::vector<int> rows{0};
+    std::vector<double> counts{0.0};
+    for (std::size_t i = 0; i < pattern.Counts.size(); ++i) {
+        if (pattern.Counts[i] > 0) {
+            rows.push_back(static_cast<int>(i) + 1);
+            counts.push_back(static_cast<double>(pattern.Counts[i]));
+        }
+    }
+    glp_set_mat_col(m_problem, column, static_cast<int>(rows.size()) - 1, rows.data(), counts.data());
+    return true;
+}
+
+bool PatternMaster::SolveRelaxation(int milliseconds) {
+    glp_smcp options;
+    glp_init_smcp(&options);
+    options.msg_lev = GLP_MSG_OFF;
+    options.tm_lim = milliseconds;
+    if (glp_simplex(m_problem, &options) != 0 || glp_get_status(m_problem) != GLP_OPT) {
+        // A warm start that went wrong gets one more try from scratch.
+        glp_std_basis(m_problem);
+        return glp_simplex(m_problem, &options) == 0 && glp_get_status(m_problem) == GLP_OPT;
+    }
+    return true;
+}
+
+double PatternMaster::RelaxedCost() const { return glp_get_obj_val(m_problem); }
+
+std::vector<double> PatternMaster::Prices() const {
+    std::vector<double> prices(static_cast<std::size_t>(glp_get_num_rows(m_problem)));
+    for (std::size_t i = 0; i < prices.size(); ++i) {
+        prices[i] = glp_get_row_dual(m_problem, static_cast<int>(i) + 1);
+    }
+    return prices;
+}
+
+std::vector<double> PatternMaster::RelaxedCounts() const {
+    std::vector<double> counts(m_patterns.size());
+    for (std::size_t j = 0; j < counts.size(); ++j) {
+        counts[j] = glp_get_col_prim(m_problem, static_cast<int>(j) + 1);
+    }
+    return counts;
+}
+
+std::optional<std::vector<std::int64_t>> PatternMaster::SolveInteger(std::span<const std::int64_t> start,
+                                                                     double enough, int milliseconds) {
+    SearchStart search{{0.0}, enough, false};
+    for (std::size_t j = 0; j < m_patterns.size(); ++j) {
+        glp_set_col_kind(m_problem, static_cast<int>(j) + 1, GLP_IV);
+        search.Values.push_back(j < start.size() ? static_cast<double>(start[j]) : 0.0);
+    }
+    glp_iocp options;
+    glp_init_iocp(&options);
+    options.msg_lev = GLP_MSG_OFF;
+    options.tm_lim = milliseconds;
+    options.cb_func = &OnSearchEvent;
+    options.cb_info = &search;
+    glp_intopt(m_problem, &options);
+    const int status = glp_mip_status(m_problem);
+    for (std::size_t j = 0; j < m_patterns.size(); ++j) {
+        glp_set_col_kind(m_problem, static_cast<int>(j) + 1, GLP_CV);
+    }
+    if (status != GLP_OPT && status != GLP_FEAS) {
+        return std::nullopt;
+    }
+    std::vector<std::int64_t> bars(m_patterns.size());
+    for (std::size_t j = 0; j < bars.size(); ++j) {
+        bars[j] = std::llround(glp_mip_col_val(m_problem, static_cast<int>(j) + 1));
+    }
+    return bars;
+}
+
+} // namespace volcalc::cutting

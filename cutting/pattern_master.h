@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The master problem of column generation: how many bars to cut by each known pattern so that
+// every piece length is cut often enough, at the least cost. Its relaxation gives the prices
+// that the pricing step turns into new patterns; the same problem with whole numbers of bars
+// gives the plan. Backed by GLPK.
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <span>
+#include <vector>
+
+struct glp_prob;
+
+namespace volcalc::cutting {
+
+// How many pieces of each length one bar of the given stock yields.
+struct Pattern {
+    std::size_t Stock = 0;
+    std::vector<std::int64_t> Counts;
+
+    auto operator<=>(const Pattern&) const = default;
+};
+
+class PatternMaster {
+public:
+    explicit PatternMaster(std::span<const std::int64_t> demands);
+    ~PatternMaster();
+    PatternMaster(const PatternMaster&) = delete;
+    PatternMaster& operator=(const PatternMaster&) = delete;
+
+    // False when the pattern is known already.
+    bool Add(const Pattern& pattern, std::int64_t cost);
+    bool Knows(const Pattern& pattern) const { return m_known.contains(pattern); }
+    const std::vector<Pattern>& Patterns() const { return m_patterns; }
+
+    // True when the relaxation was solved to optimality within the time.
+    bool SolveRelaxation(int milliseconds);
+    double RelaxedCost() const;
+    std::vector<double> Prices() const;        // per piece length
+    std::vector<double> RelaxedCounts() const; // per pattern
+
+    // Bars per pattern in whole numbers, starting from a known solution, until one costs no more
+    // than `enough` or the time is up (the start itself when nothing better was found); nothing
+    // when the search failed.
+    std::optional<std::vector<std::int64_t>> SolveInteger(std::span<const std::int64_t> start, double enough,
+                                                          int milliseconds);
+
+private:
+    glp_prob* m_problem;
+    std::vector<Pattern> m_patterns;
+    std::set<Pattern> m_known;
+};
+
+} // namespace volcalc::cutting
