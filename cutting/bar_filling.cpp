@@ -33,35 +33,6 @@ void FillFirstFit(std::vector<OpenBar>& bars, std::vector<Units> pieces, std::sp
     }
 }
 
-void RemoveSurplus(std::vector<OpenBar>& bars, std::span<const Units> lengths,
-                   std::span<const std::int64_t> wanted, Units kerf) {
-    std::vector<std::int64_t> surplus(wanted.begin(), wanted.end());
-    for (auto& count : surplus) {
-        count = -count;
-    }
-    for (const OpenBar& bar : bars) {
-        for (Units cut : bar.Cuts) {
-            const auto at = std::lower_bound(lengths.begin(), lengths.end(), cut, std::greater<>());
-            ++surplus[static_cast<std::size_t>(at - lengths.begin())];
-        }
-    }
-    // The fullest bars keep their pieces; the surplus comes out of the emptiest, which may empty.
-    std::sort(bars.begin(), bars.end(), [](const OpenBar& a, const OpenBar& b) { return a.Load > b.Load; });
-    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
-        std::erase_if(bar->Cuts, [&](Units cut) {
-            const auto at = std::lower_bound(lengths.begin(), lengths.end(), cut, std::greater<>());
-            auto& extra = surplus[static_cast<std::size_t>(at - lengths.begin())];
-            if (extra <= 0) {
-                return false;
-            }
-            --extra;
-            bar->Load -= cut + kerf;
-            return true;
-        });
-    }
-    std::erase_if(bars, [](const OpenBar& bar) { return bar.Cuts.empty(); });
-}
-
 void ShortenBars(std::vector<OpenBar>& bars, std::span<const Units> stocks, Units kerf) {
     for (OpenBar& bar : bars) {
         bar.Stock = std::min(bar.Stock, ShortestTaking(stocks, bar.Load, kerf));

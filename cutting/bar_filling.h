@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Plans made bar by bar: the quick first answer, and the repairs that turn a solution of the
-// pattern master into a plan that cuts each piece exactly once from the shortest bar that
-// takes it.
+// Plans made bar by bar: the quick first answer, the pieces a plan still misses, and each bar
+// cut from the shortest stock that takes it.
 
 #include "cutting_plan.h"
 
@@ -24,11 +23,6 @@ struct OpenBar {
 // `stocks` ascending; every piece fits the longest.
 void FillFirstFit(std::vector<OpenBar>& bars, std::vector<Units> pieces, std::span<const Units> stocks,
                   Units kerf, Units preferred);
-
-// Takes out pieces of each length beyond `wanted` (lengths descending, counts per length),
-// then drops bars left empty.
-void RemoveSurplus(std::vector<OpenBar>& bars, std::span<const Units> lengths,
-                   std::span<const std::int64_t> wanted, Units kerf);
 
 // Moves each bar to the shortest stock (ascending) that still takes its pieces.
 void ShortenBars(std::vector<OpenBar>& bars, std::span<const Units> stocks, Units kerf);

@@ -40,6 +40,10 @@ PatternMaster::PatternMaster(std::span<const std::int64_t> demands) : m_problem(
     glp_term_out(GLP_OFF);
     glp_set_obj_dir(m_problem, GLP_MIN);
     glp_add_rows(m_problem, static_cast<int>(demands.size()));
+    SetDemands(demands);
+}
+
+void PatternMaster::SetDemands(std::span<const std::int64_t> demands) {
     for (std::size_t i = 0; i < demands.size(); ++i) {
         glp_set_row_bnds(m_problem, static_cast<int>(i) + 1, GLP_LO, static_cast<double>(demands[i]), 0.0);
     }

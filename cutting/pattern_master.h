@@ -31,6 +31,9 @@ public:
     PatternMaster(const PatternMaster&) = delete;
     PatternMaster& operator=(const PatternMaster&) = delete;
 
+    // Pieces of each length to cut, in place of those given before.
+    void SetDemands(std::span<const std::int64_t> demands);
+
     // False when the pattern is known already.
     bool Add(const Pattern& pattern, std::int64_t cost);
     bool Knows(const Pattern& pattern) const { return m_known.contains(pattern); }

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The cutting planner on generated instances whose optimum is known, or bounded from below:
+// how many instances reach it, how many bars the others buy beyond it, and the longest time one
+// instance took. Each benchmark runs its whole family once.
+#include "cutting/plan_check.h"
+#include "cutting/plan_cuts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <stdexcept>
+
+using namespace volcalc::cutting;
+
+namespace {
+
+constexpr int InstancesPerFamily = 20;
+
+struct Instance {
+    CuttingProblem Problem;
+    Units Optimum = 0; // in bought length: the exact optimum, or a lower bound of it
+};
+
+std::vector<Demand> AsDemands(const std::vector<Units>& pieces) {
+    std::vector<Demand> demands;
+    for (Units piece : pieces) {
+        demands.push_back({piece, 1});
+    }
+    return demands;
+}
+
+// `bars` bars of each stock length cut at random points into 2 to `most` pieces that fill it
+// exactly, with a kerf between each two: no plan can buy less than those bars.
+Instance ExactFill(std::mt19937_64& random, std::vector<Units> stocks, int bars, int most, Units kerf) {
+    Instance instance{{stocks, kerf, {}}, 0};
+    std::vector<Units> pieces;
+    for (Units stock : stocks) {
+        for (int b = 0; b < bars; ++b) {
+            const int count = std::uniform_int_distribution<int>(2, most)(random);
+            const Units room = stock - (count - 1) * kerf;
+            std::vector<Units> cuts{0, room};
+            while (static_cast<int>(cuts.size()) < count + 1) {
+                const Units at = std::uniform_int_distribution<Units>(1, room - 1)(random);
+                if (std::find(cuts.begin(), cuts.end(), at) == cuts.end()) {
+                    cuts.push_back(at);
+                }
+            }
+            std::sort(cuts.begin(), cuts.end());
+            for (std::size_t c = 1; c < cuts.size(); ++c) {
+                pieces.push_back(cuts[c] - cuts[c - 1]);
+            }
+            instance.Optimum += stock;
+        }
+    }
+    instance.Problem.Pieces = AsDemands(pieces);
+    return instance;
+}
+
+// Bins of 1000 each holding three pieces of 250 to 500 that fill it: the hardest family of the
+// usual one-dimensional bin-packing test sets.
+Instance Triplets(std::mt19937_64& random, int bins) {
+    Instance instance{{{1000}, 0, {}}, 1000 * bins};
+    std::vector<Units> pieces;
+    for (int b = 0; b < bins; ++b) {
+        const Units first = std::uniform_int_distribution<Units>(380, 490)(random);
+        const Units second = std::uniform_int_distribution<Units>(251, 1000 - first - 251)(random);
+        pieces.insert(pieces.end(), {first, second, 1000 - first - second});
+    }
+    instance.Problem.Pieces = AsDemands(pieces);
+    return instance;
+}
+
+// Martello and Toth's L2 lower bound on the number of bins.
+std::int64_t L2Bound(const std::vector<Units>& pieces, Units capacity) {
+    std::vector<Units> thresholds{0};
+    for (Units piece : pieces) {
+        if (2 * piece <= capacity) {
+            thresholds.push_back(piece);
+        }
+    }
+    std::int64_t best = 0;
+    for (Units k : thresholds) {
+        std::int64_t large = 0;
+        std::int64_t middle = 0;
+        Units middleSum = 0;
+        Units smallSum = 0;
+        for (Units piece : pieces) {
+            if (piece > capacity - k) {
+                ++large;
+            } else if (2 * piece > capacity) {
+                ++middle;
+                middleSum += piece;
+            } else if (piece >= k) {
+                smallSum += piece;
+            }
+        }
+        const Units spill = smallSum - (middle * capacity - middleSum);
+        best = std::max(best, large + middle + std::max<Units>(0, (spill + capacity - 1) / capacity));
+    }
+    return best;
+}
+
+// Sizes drawn uniformly from 20 to 100 for bins of 150, against L2.
+Instance Uniform(std::mt19937_64& random, int count) {
+    std::vector<Units> pieces;
+    for (int p = 0; p < count; ++p) {
+        pieces.push_back(std::uniform_int_distribution<Units>(20, 100)(random));
+    }
+    return {{{150}, 0, AsDemands(pieces)}, 150 * L2Bound(pieces, 150)};
+}
+
+template <typename Make> void RunFamily(benchmark::State& state, Make make) {
+    std::mt19937_64 random(static_cast<std::uint64_t>(state.range(0)));
+    std::vector<Instance> instances;
+    for (int i = 0; i < InstancesPerFamily; ++i) {
+        instances.push_back(make(random));
+    }
+    for (auto _ : state) {
+        int atOptimum = 0;
+        int atOwnBound = 0;
+        double worstBars = 0;
+        double worstSeconds = 0;
+        for (const Instance& instance : instances) {
+            const auto started = std::chrono::steady_clock::now();
+            const CuttingPlan plan = PlanCuts(instance.Problem);
+            worstSeconds = std::max(
+                worstSeconds, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+            if (!CheckPlan(instance.Problem, plan).empty()) {
+                state.SkipWithError("invalid plan");
+                return;
+            }
+            const Units bought = BoughtLength(plan);
+            atOptimum += bought <= instance.Optimum ? 1 : 0;
+            atOwnBound += bought <= plan.LowerBound ? 1 : 0;
+            const Units shortest = *std::min_element(instance.Problem.Stocks.begin(), instance.Problem.Stocks.end());
+            worstBars = std::max(worstBars, static_cast<double>(bought - instance.Optimum) / shortest);
+        }
+        state.counters["instances"] = InstancesPerFamily;
+        state.counters["at_optimum"] = atOptimum;
+        state.counters["at_own_bound"] = atOwnBound;
+        state.counters["worst_extra_bars"] = worstBars;
+        state.counters["worst_ms"] = worstSeconds * 1000;
+    }
+}
+
+void BM_Triplets(benchmark::State& state) {
+    RunFamily(state, [&](std::mt19937_64& r) { return Triplets(r, static_cast<int>(state.range(1))); });
+}
+BENCHMARK(BM_Triplets)->ArgNames({"seed", "bins"})->Args({1, 20})->Args({2, 40})->Args({3, 83})->Args({4, 167})->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_Uniform(benchmark::State& state) {
+    RunFamily(state, [&](std::mt19937_64& r) { return Uniform(r, static_cast<int>(state.range(1))); });
+}
+BENCHMARK(BM_Uniform)->ArgNames({"seed", "pieces"})->Args({5, 120})->Args({6, 250})->Args({7, 500})->Args({8, 1000})->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Bars of 6 m (and 12 m) in millimetres, cut into 2 to `most` pieces with a 3 mm kerf (or none).
+void BM_ExactFill(benchmark::State& state) {
+    const Units kerf = state.range(2);
+    std::vector<Units> stocks{6000};
+    if (state.range(3) != 0) {
+        stocks.push_back(12000);
+    }
+    RunFamily(state, [&](std::mt19937_64& r) {
+        return ExactFill(r, stocks, 20, static_cast<int>(state.range(1)), kerf);
+    });
+}
+BENCHMARK(BM_ExactFill)
+    ->ArgNames({"seed", "most", "kerf", "two_stocks"})
+    ->Args({9, 4, 0, 0})
+    ->Args({10, 4, 3, 0})
+    ->Args({11, 8, 3, 0})
+    ->Args({12, 4, 0, 1})
+    ->Args({13, 8, 0, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace

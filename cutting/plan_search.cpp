@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan_search.h"
+
+#include "knapsack.h"
+#include "pattern_enumeration.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace volcalc::cutting {
+
+namespace {
+
+// When each step must end, from the start of the search.
+constexpr auto PatternTime = std::chrono::milliseconds(300);
+constexpr auto DiveTime = std::chrono::milliseconds(550);
+constexpr auto TotalTime = std::chrono::milliseconds(650);
+
+// Below this reduced cost a pattern is not worth adding: the relaxation's own tolerance.
+constexpr double CostTolerance = 1e-7;
+constexpr double Whole = 1e-6;
+constexpr std::size_t EnumerationLimit = 5000;
+
+int MillisecondsUntil(std::chrono::steady_clock::time_point end) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+    return static_cast<int>(std::max<std::int64_t>(1, left.count()));
+}
+
+std::int64_t RoundUp(double cost) { return static_cast<std::int64_t>(std::ceil(cost - Whole)); }
+
+} // namespace
+
+PlanSearch::PlanSearch(const PlannedPieces& pieces)
+    : m_pieces(pieces), m_started(Clock::now()), m_master(pieces.Counts) {}
+
+std::vector<OpenBar> PlanSearch::Run() {
+    QuickPlans();
+    MaterialBound();
+    if (Done()) {
+        return m_best;
+    }
+    for (const OpenBar& bar : m_best) {
+        const Pattern pattern = PatternOf(m_pieces, bar);
+        m_master.Add(pattern, m_pieces.CostOf(pattern));
+    }
+    if (GeneratePatterns(m_pieces.Counts, m_started + PatternTime) == Relaxation::Converged) {
+        m_bound = std::max(m_bound, RoundUp(m_master.RelaxedCost()));
+        RoundDown();
+    }
+    if (!Done()) {
+        Dive(m_started + DiveTime);
+    }
+    if (!Done()) {
+        SearchWholeBars(m_started + TotalTime);
+    }
+    return m_best;
+}
+
+void PlanSearch::Offer(std::vector<OpenBar> bars) {
+    ShortenBars(bars, m_pieces.Stocks, m_pieces.Kerf);
+    if (m_best.empty() || m_pieces.CostOf(bars) < m_pieces.CostOf(m_best)) {
+        m_best = std::move(bars);
+    }
+}
+
+void PlanSearch::QuickPlans() {
+    const std::vector<Units> pieces = PiecesOf(m_pieces, m_pieces.Counts);
+    for (Units preferred : m_pieces.Stocks) {
+        std::vector<OpenBar> bars;
+        FillFirstFit(bars, pieces, m_pieces.Stocks, m_pieces.Kerf, preferred);
+        Offer(std::move(bars));
+    }
+}
+
+// The pieces and their kerfs laid end to end in the stock that gives the most room per length
+// bought (a bar of length s holds pieces and kerfs of s + kerf).
+void PlanSearch::MaterialBound() {
+    long double load = 0;
+    for (std::size_t i = 0; i < m_pieces.Lengths.size(); ++i) {
+        load += static_cast<long double>(m_pieces.Weight(i)) * m_pieces.Counts[i];
+    }
+    long double cheapest = 1;
+    for (std::size_t s = 0; s < m_pieces.Stocks.size(); ++s) {
+        cheapest = std::min(cheapest, static_cast<long double>(m_pieces.Stocks[s]) / m_pieces.Capacity(s));
+    }
+    m_bound = static_cast<std::int64_t>(std::ceil(load * cheapest / m_pieces.CostUnit - 1e-9L));
+}
+
+PlanSearch::Relaxation PlanSearch::GeneratePatterns(std::span<const std::int64_t> demands,
+                                                    Clock::time_point until) {
+    m_master.SetDemands(demands);
+    bool proved = true;
+    while (m_master.SolveRelaxation(MillisecondsUntil(until))) {
+        if (!AddPricedPatterns(demands, proved)) {
+            return proved ? Relaxation::Converged : Relaxation::Solved;
+        }
+        if (Clock::now() >= until) {
+            return m_master.SolveRelaxation(MillisecondsUntil(until)) ? Relaxation::Solved : Relaxation::Failed;
+        }
+    }
+    return Relaxation::Failed;
+}
+
+// Adds, for each stock, the pattern the master's prices make most worth having; false when none
+// improves the relaxation. `proved` turns false when a pricing search stopped at its limit.
+bool PlanSearch::AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved) {
+    const std::vector<double> prices = m_master.Prices();
+    std::vector<KnapsackItem> items;
+    for (std::size_t i = 0; i < m_pieces.Lengths.size(); ++i) {
+        items.push_back({m_pieces.Weight(i), prices[i], demands[i]});
+    }
+    bool added = false;
+    for (std::size_t s = 0; s < m_pieces.Stocks.size(); ++s) {
+        KnapsackResult best = SolveKnapsack(items, m_pieces.Capacity(s));
+        proved = proved && best.Proved;
+        Pattern pattern{s, std::move(best.Counts)};
+        const double reduced = static_cast<double>(m_pieces.CostOf(pattern)) - best.Value;
+        if (reduced < -CostTolerance) {
+            added = m_master.Add(pattern, m_pieces.CostOf(pattern)) || added;
+        }
+    }
+    return added;
+}
+
+// Each pattern as many whole times as the relaxation uses it, the pieces still missing first fit.
+void PlanSearch::RoundDown() {
+    const std::vector<double> relaxed = m_master.RelaxedCounts();
+    std::vector<std::int64_t> left = m_pieces.Counts;
+    std::vector<OpenBar> bars;
+    for (std::size_t j = 0; j < relaxed.size(); ++j) {
+        for (auto n = static_cast<std::int64_t>(std::floor(relaxed[j] + Whole)); n > 0; --n) {
+            bars.push_back(BarOf(m_pieces, m_master.Patterns()[j], left));
+        }
+    }
+    std::erase_if(bars, [](const OpenBar& bar) { return bar.Cuts.empty(); });
+    FillFirstFit(bars, PiecesOf(m_pieces, left), m_pieces.Stocks, m_pieces.Kerf, m_pieces.Stocks.back());
+    Offer(std::move(bars));
+}
+
+void PlanSearch::Dive(Clock::time_point until) {
+    std::vector<std::int64_t> left = m_pieces.Counts;
+    std::vector<OpenBar> bars;
+    std::int64_t fixed = 0;
+    while (std::any_of(left.begin(), left.end(), [](std::int64_t n) { return n > 0; }) && Clock::now() < until) {
+        const Relaxation relaxation = GeneratePatterns(left, until);
+        if (relaxation == Relaxation::Failed ||
+            (relaxation == Relaxation::Converged &&
+             fixed + RoundUp(m_master.RelaxedCost()) >= m_pieces.CostOf(m_best))) {
+            break;
+        }
+        const std::vector<double> relaxed = m_master.RelaxedCounts();
+        std::vector<std::pair<std::size_t, std::int64_t>> chosen;
+        for (std::size_t j = 0; j < relaxed.size(); ++j) {
+            if (relaxed[j] >= 1 - Whole) {
+                chosen.emplace_back(j, static_cast<std::int64_t>(std::floor(relaxed[j] + Whole)));
+            }
+        }
+        if (chosen.empty()) {
+            chosen.emplace_back(std::max_element(relaxed.begin(), relaxed.end()) - relaxed.begin(), 1);
+        }
+        for (const auto& [j, times] : chosen) {
+            for (std::int64_t n = 0; n < times; ++n) {
+                OpenBar bar = BarOf(m_pieces, m_master.Patterns()[j], left);
+                if (!bar.Cuts.empty()) {
+                    fixed += m_pieces.CostOf(bar.Stock);
+                    bars.push_back(std::move(bar));
+                }
+            }
+        }
+    }
+    m_master.SetDemands(m_pieces.Counts);
+    FillFirstFit(bars, PiecesOf(m_pieces, left), m_pieces.Stocks, m_pieces.Kerf, m_pieces.Stocks.back());
+    Offer(std::move(bars));
+}
+
+void PlanSearch::SearchWholeBars(Clock::time_point until) {
+    for (const OpenBar& bar : m_best) {
+        const Pattern pattern = PatternOf(m_pieces, bar);
+        m_master.Add(pattern, m_pieces.CostOf(pattern));
+    }
+    if (auto every = EveryFullPattern(m_pieces, EnumerationLimit)) {
+        for (const Pattern& pattern : *every) {
+            m_master.Add(pattern, m_pieces.CostOf(pattern));
+        }
+    }
+    m_master.SetDemands(m_pieces.Counts);
+    if (!m_master.SolveRelaxation(MillisecondsUntil(until))) {
+        return;
+    }
+    const std::vector<Pattern>& patterns = m_master.Patterns();
+    std::vector<std::int64_t> start(patterns.size(), 0);
+    for (const OpenBar& bar : m_best) {
+        ++start[static_cast<std::size_t>(std::find(patterns.begin(), patterns.end(), PatternOf(m_pieces, bar)) -
+                                         patterns.begin())];
+    }
+    const auto found = m_master.SolveInteger(start, static_cast<double>(m_bound), MillisecondsUntil(until));
+    if (!found) {
+        return;
+    }
+    std::vector<std::int64_t> left = m_pieces.Counts;
+    std::vector<OpenBar> bars;
+    for (std::size_t j = 0; j < patterns.size(); ++j) {
+        for (std::int64_t n = 0; n < (*found)[j]; ++n) {
+            bars.push_back(BarOf(m_pieces, patterns[j], left));
+        }
+    }
+    std::erase_if(bars, [](const OpenBar& bar) { return bar.Cuts.empty(); });
+    Offer(std::move(bars));
+}
+
+} // namespace volcalc::cutting

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The search for the plan that buys least, in steps that each stop as soon as the plan in hand
+// costs the lower bound:
+// 1. first fit decreasing, for each stock length, and the material laid end to end as a bound;
+// 2. column generation: the relaxation of the pattern master, priced by knapsacks, until no
+//    pattern improves it; its cost rounded up is the bound;
+// 3. the relaxation rounded down, the rest first fit;
+// 4. a dive: the patterns the relaxation uses whole (or most) are fixed, the relaxation of what
+//    is left is solved again with new patterns, until every piece is placed;
+// 5. a branch and bound in whole bars over every pattern generated (and over every full pattern
+//    when there are few), started from the best plan, for the time left.
+
+#include "pattern_master.h"
+#include "planned_pieces.h"
+
+#include <chrono>
+
+namespace volcalc::cutting {
+
+class PlanSearch {
+public:
+    explicit PlanSearch(const PlannedPieces& pieces);
+
+    std::vector<OpenBar> Run();
+    // In cost units: no plan costs less.
+    std::int64_t Bound() const { return m_bound; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    enum class Relaxation { Failed, Solved, Converged };
+
+    bool Done() const { return m_pieces.CostOf(m_best) <= m_bound; }
+    void Offer(std::vector<OpenBar> bars);
+    void QuickPlans();
+    void MaterialBound();
+    Relaxation GeneratePatterns(std::span<const std::int64_t> demands, Clock::time_point until);
+    bool AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved);
+    void RoundDown();
+    void Dive(Clock::time_point until);
+    void SearchWholeBars(Clock::time_point until);
+
+    const PlannedPieces& m_pieces;
+    Clock::time_point m_started;
+    PatternMaster m_master;
+    std::vector<OpenBar> m_best;
+    std::int64_t m_bound = 0;
+};
+
+} // namespace volcalc::cutting
