@@ -125,8 +125,9 @@ template <typename Make> void RunFamily(benchmark::State& state, Make make) {
         for (const Instance& instance : instances) {
             const auto started = std::chrono::steady_clock::now();
             const CuttingPlan plan = PlanCuts(instance.Problem);
-            worstSeconds = std::max(
-                worstSeconds, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+            worstSeconds =
+                std::max(worstSeconds,
+                         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
             if (!CheckPlan(instance.Problem, plan).empty()) {
                 state.SkipWithError("invalid plan");
                 return;
@@ -134,7 +135,8 @@ template <typename Make> void RunFamily(benchmark::State& state, Make make) {
             const Units bought = BoughtLength(plan);
             atOptimum += bought <= instance.Optimum ? 1 : 0;
             atOwnBound += bought <= plan.LowerBound ? 1 : 0;
-            const Units shortest = *std::min_element(instance.Problem.Stocks.begin(), instance.Problem.Stocks.end());
+            const Units shortest =
+                *std::min_element(instance.Problem.Stocks.begin(), instance.Problem.Stocks.end());
             worstBars = std::max(worstBars, static_cast<double>(bought - instance.Optimum) / shortest);
         }
         state.counters["instances"] = InstancesPerFamily;
@@ -148,12 +150,26 @@ template <typename Make> void RunFamily(benchmark::State& state, Make make) {
 void BM_Triplets(benchmark::State& state) {
     RunFamily(state, [&](std::mt19937_64& r) { return Triplets(r, static_cast<int>(state.range(1))); });
 }
-BENCHMARK(BM_Triplets)->ArgNames({"seed", "bins"})->Args({1, 20})->Args({2, 40})->Args({3, 83})->Args({4, 167})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Triplets)
+    ->ArgNames({"seed", "bins"})
+    ->Args({1, 20})
+    ->Args({2, 40})
+    ->Args({3, 83})
+    ->Args({4, 167})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Uniform(benchmark::State& state) {
     RunFamily(state, [&](std::mt19937_64& r) { return Uniform(r, static_cast<int>(state.range(1))); });
 }
-BENCHMARK(BM_Uniform)->ArgNames({"seed", "pieces"})->Args({5, 120})->Args({6, 250})->Args({7, 500})->Args({8, 1000})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Uniform)
+    ->ArgNames({"seed", "pieces"})
+    ->Args({5, 120})
+    ->Args({6, 250})
+    ->Args({7, 500})
+    ->Args({8, 1000})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // Bars of 6 m (and 12 m) in millimetres, cut into 2 to `most` pieces with a 3 mm kerf (or none).
 void BM_ExactFill(benchmark::State& state) {

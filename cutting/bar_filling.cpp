@@ -9,7 +9,9 @@ namespace volcalc::cutting {
 
 namespace {
 
-bool Takes(const OpenBar& bar, Units piece) { return bar.Load + piece <= bar.Stock; }
+bool Takes(const OpenBar& bar, Units piece) {
+    return bar.Load + piece <= bar.Stock;
+}
 
 Units ShortestTaking(std::span<const Units> stocks, Units load, Units kerf) {
     const auto it = std::lower_bound(stocks.begin(), stocks.end(), load - kerf);

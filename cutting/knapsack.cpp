@@ -32,7 +32,8 @@ KnapsackResult ByTable(std::span<const KnapsackItem> items, std::span<const std:
         std::int64_t left = std::min(items[i].Bound, room / items[i].Weight);
         for (std::int64_t copies = 1; left > 0; copies *= 2) {
             const std::int64_t take = std::min(copies, left);
-            parts.push_back({i, take, take * items[i].Weight / divisor, static_cast<double>(take) * items[i].Value});
+            parts.push_back(
+                {i, take, take * items[i].Weight / divisor, static_cast<double>(take) * items[i].Value});
             left -= take;
         }
     }
@@ -99,7 +100,8 @@ private:
         const std::size_t i = m_order[depth];
         for (std::int64_t n = std::min(m_items[i].Bound, room / m_items[i].Weight); n >= 0; --n) {
             m_current[i] = n;
-            Branch(depth + 1, room - n * m_items[i].Weight, value + static_cast<double>(n) * m_items[i].Value);
+            Branch(depth + 1, room - n * m_items[i].Weight,
+                   value + static_cast<double>(n) * m_items[i].Value);
             if (m_nodes > NodeLimit) {
                 break;
             }

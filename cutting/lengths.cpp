@@ -13,6 +13,8 @@ Units ToUnits(double millimetres) {
     return std::llround(millimetres * UnitsPerMillimetre);
 }
 
-double ToMillimetres(Units units) { return static_cast<double>(units) / UnitsPerMillimetre; }
+double ToMillimetres(Units units) {
+    return static_cast<double>(units) / UnitsPerMillimetre;
+}
 
 } // namespace volcalc::cutting

@@ -49,7 +49,9 @@ void PatternMaster::SetDemands(std::span<const std::int64_t> demands) {
     }
 }
 
-PatternMaster::~PatternMaster() { glp_delete_prob(m_problem); }
+PatternMaster::~PatternMaster() {
+    glp_delete_prob(m_problem);
+}
 
 bool PatternMaster::Add(const Pattern& pattern, std::int64_t cost) {
     if (!m_known.insert(pattern).second) {
@@ -84,7 +86,9 @@ bool PatternMaster::SolveRelaxation(int milliseconds) {
     return true;
 }
 
-double PatternMaster::RelaxedCost() const { return glp_get_obj_val(m_problem); }
+double PatternMaster::RelaxedCost() const {
+    return glp_get_obj_val(m_problem);
+}
 
 std::vector<double> PatternMaster::Prices() const {
     std::vector<double> prices(static_cast<std::size_t>(glp_get_num_rows(m_problem)));

@@ -53,7 +53,8 @@ std::string CheckPlan(const CuttingProblem& problem, const CuttingPlan& plan) {
     }
     for (const auto& [length, count] : missing) {
         if (count != 0) {
-            return "pieces of " + std::to_string(length) + " cut " + std::to_string(-count) + " times too few";
+            return "pieces of " + std::to_string(length) + " cut " + std::to_string(-count) +
+                   " times too few";
         }
     }
     for (const auto& [length, count] : unplanned) {

@@ -22,11 +22,14 @@ constexpr double Whole = 1e-6;
 constexpr std::size_t EnumerationLimit = 5000;
 
 int MillisecondsUntil(std::chrono::steady_clock::time_point end) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
     return static_cast<int>(std::max<std::int64_t>(1, left.count()));
 }
 
-std::int64_t RoundUp(double cost) { return static_cast<std::int64_t>(std::ceil(cost - Whole)); }
+std::int64_t RoundUp(double cost) {
+    return static_cast<std::int64_t>(std::ceil(cost - Whole));
+}
 
 } // namespace
 
@@ -95,7 +98,8 @@ PlanSearch::Relaxation PlanSearch::GeneratePatterns(std::span<const std::int64_t
             return proved ? Relaxation::Converged : Relaxation::Solved;
         }
         if (Clock::now() >= until) {
-            return m_master.SolveRelaxation(MillisecondsUntil(until)) ? Relaxation::Solved : Relaxation::Failed;
+            return m_master.SolveRelaxation(MillisecondsUntil(until)) ? Relaxation::Solved
+                                                                      : Relaxation::Failed;
         }
     }
     return Relaxation::Failed;
@@ -141,7 +145,8 @@ void PlanSearch::Dive(Clock::time_point until) {
     std::vector<std::int64_t> left = m_pieces.Counts;
     std::vector<OpenBar> bars;
     std::int64_t fixed = 0;
-    while (std::any_of(left.begin(), left.end(), [](std::int64_t n) { return n > 0; }) && Clock::now() < until) {
+    while (std::any_of(left.begin(), left.end(), [](std::int64_t n) { return n > 0; }) &&
+           Clock::now() < until) {
         const Relaxation relaxation = GeneratePatterns(left, until);
         if (relaxation == Relaxation::Failed ||
             (relaxation == Relaxation::Converged &&
@@ -190,8 +195,8 @@ void PlanSearch::SearchWholeBars(Clock::time_point until) {
     const std::vector<Pattern>& patterns = m_master.Patterns();
     std::vector<std::int64_t> start(patterns.size(), 0);
     for (const OpenBar& bar : m_best) {
-        ++start[static_cast<std::size_t>(std::find(patterns.begin(), patterns.end(), PatternOf(m_pieces, bar)) -
-                                         patterns.begin())];
+        ++start[static_cast<std::size_t>(
+            std::find(patterns.begin(), patterns.end(), PatternOf(m_pieces, bar)) - patterns.begin())];
     }
     const auto found = m_master.SolveInteger(start, static_cast<double>(m_bound), MillisecondsUntil(until));
     if (!found) {

@@ -35,7 +35,8 @@ PlannedPieces MakePlannedPieces(const CuttingProblem& problem, std::vector<Deman
 std::vector<Units> PiecesOf(const PlannedPieces& pieces, std::span<const std::int64_t> counts) {
     std::vector<Units> each;
     for (std::size_t i = 0; i < counts.size(); ++i) {
-        each.insert(each.end(), static_cast<std::size_t>(std::max<std::int64_t>(0, counts[i])), pieces.Lengths[i]);
+        each.insert(each.end(), static_cast<std::size_t>(std::max<std::int64_t>(0, counts[i])),
+                    pieces.Lengths[i]);
     }
     return each;
 }

@@ -81,7 +81,10 @@ TEST(PlanCuts, KnownPlans) {
          {{6000 * mm, 12000 * mm}, 3 * mm, {{13000 * mm, 2}, {2000 * mm, 2}}},
          6000 * mm,
          {{13000 * mm, 2}}},
-        {"nothing to plan but the oversized", {{6000 * mm}, 0, {{6000 * mm + 1, 1}}}, 0, {{6000 * mm + 1, 1}}},
+        {"nothing to plan but the oversized",
+         {{6000 * mm}, 0, {{6000 * mm + 1, 1}}},
+         0,
+         {{6000 * mm + 1, 1}}},
     };
     for (const Case& c : cases) {
         const CuttingPlan plan = PlanCuts(c.problem);
@@ -94,11 +97,8 @@ TEST(PlanCuts, KnownPlans) {
 
 TEST(PlanCuts, RefusesProblemsWithoutMeaning) {
     const CuttingProblem wrong[] = {
-        {{}, 0, {{100, 1}}},
-        {{0}, 0, {{100, 1}}},
-        {{1000}, -1, {{100, 1}}},
-        {{1000}, 0, {{0, 1}}},
-        {{1000}, 0, {{100, -1}}},
+        {{}, 0, {{100, 1}}},   {{0}, 0, {{100, 1}}},     {{1000}, -1, {{100, 1}}},
+        {{1000}, 0, {{0, 1}}}, {{1000}, 0, {{100, -1}}},
     };
     for (const CuttingProblem& problem : wrong) {
         EXPECT_THROW(PlanCuts(problem), std::invalid_argument);
@@ -197,7 +197,8 @@ TEST(Knapsack, BothSearchesFindTheBestPattern) {
         const Units capacity = table ? 20000 : 20000001;
         std::vector<KnapsackItem> items;
         for (int i = 0; i < 4; ++i) {
-            const Units weight = std::uniform_int_distribution<Units>(2, 9)(random) * (table ? 1000 : 1000003);
+            const Units weight =
+                std::uniform_int_distribution<Units>(2, 9)(random) * (table ? 1000 : 1000003);
             items.push_back({weight, std::uniform_real_distribution<double>(-0.2, 1.0)(random),
                              std::uniform_int_distribution<std::int64_t>(0, 4)(random)});
         }

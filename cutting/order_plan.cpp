@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "order_plan.h"
+
+#include "plan_cuts.h"
+
+namespace volcalc::cutting {
+
+std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings) {
+    std::vector<GroupOrder> orders;
+    for (OrderGroup& group : GroupOrderItems(items)) {
+        GroupOrder order{std::move(group), {}, 0, 0, 0, std::nullopt};
+        order.Plan = PlanCuts({settings.Stocks, settings.Kerf, order.Group.Pieces});
+        Units planned = order.Group.NetLength;
+        for (const Demand& piece : order.Plan.Oversized) {
+            planned -= piece.Length * piece.Count;
+        }
+        const Units bought = BoughtLength(order.Plan);
+        Units offcuts = 0;
+        for (const Bar& bar : order.Plan.Bars) {
+            offcuts += bar.Offcut;
+        }
+        if (order.Group.NetLength > 0) {
+            // One cross-section of one material: mass goes with length.
+            const double perUnit = order.Group.NetMass / static_cast<double>(order.Group.NetLength);
+            order.NetMass = perUnit * static_cast<double>(planned);
+            order.GrossMass = perUnit * static_cast<double>(bought);
+        }
+        if (bought > 0) {
+            order.OffcutShare = static_cast<double>(offcuts) / static_cast<double>(bought);
+        }
+        if (order.Group.PricePerKg) {
+            order.Cost = *order.Group.PricePerKg * order.GrossMass;
+        }
+        orders.push_back(std::move(order));
+    }
+    return orders;
+}
+
+std::vector<BarRun> IdenticalBars(std::span<const Bar> bars) {
+    std::vector<BarRun> runs;
+    for (const Bar& bar : bars) {
+        if (!runs.empty() && runs.back().Cut == bar) {
+            ++runs.back().Count;
+        } else {
+            runs.push_back({bar, 1});
+        }
+    }
+    return runs;
+}
+
+} // namespace volcalc::cutting

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The bars to order for a list of pieces: a cutting plan per group, with masses and cost.
+
+#include "cutting_plan.h"
+#include "order_items.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace volcalc::cutting {
+
+struct OrderSettings {
+    std::vector<Units> Stocks;
+    Units Kerf = 0;
+};
+
+struct GroupOrder {
+    OrderGroup Group;
+    CuttingPlan Plan;
+    double NetMass = 0;         // kilograms of the pieces planned (the oversized left out)
+    double GrossMass = 0;       // kilograms of the bars bought, at the pieces' mass per length
+    double OffcutShare = 0;     // of the length bought, what is left as offcuts
+    std::optional<double> Cost; // of the bars bought, where the material has a price
+};
+
+// One plan per group. Throws std::invalid_argument as PlanCuts does.
+std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings);
+
+// Bars of one stock length cut alike, to show once with their count.
+struct BarRun {
+    Bar Cut;
+    std::int64_t Count = 0;
+};
+std::vector<BarRun> IdenticalBars(std::span<const Bar> bars);
+
+} // namespace volcalc::cutting
