@@ -22,10 +22,11 @@ struct Part {
     double Value;
 };
 
-// Weights and capacity divided by their common divisor: lengths typed in whole millimetres
-// give a table a thousand times smaller than the units would.
-KnapsackResult ByTable(std::span<const KnapsackItem> items, std::span<const std::size_t> useful, Units room,
-                       Units divisor) {
+// Weights and capacities divided by their common divisor: lengths typed in whole millimetres
+// give a table a thousand times smaller than the units would. One table answers every capacity.
+std::vector<KnapsackResult> ByTable(std::span<const KnapsackItem> items, std::span<const std::size_t> useful,
+                                    std::span<const Units> capacities, Units divisor) {
+    const Units room = *std::max_element(capacities.begin(), capacities.end());
     const auto columns = static_cast<std::size_t>(room / divisor) + 1;
     std::vector<Part> parts;
     for (std::size_t i : useful) {
@@ -49,15 +50,19 @@ KnapsackResult ByTable(std::span<const KnapsackItem> items, std::span<const std:
             }
         }
     }
-    KnapsackResult result{std::vector<std::int64_t>(items.size(), 0), best[columns - 1], true};
-    std::size_t r = columns - 1;
-    for (std::size_t p = parts.size(); p-- > 0;) {
-        if (taken[p * columns + r]) {
-            result.Counts[parts[p].Item] += parts[p].Copies;
-            r -= static_cast<std::size_t>(parts[p].Weight);
+    std::vector<KnapsackResult> results;
+    for (Units capacity : capacities) {
+        auto r = static_cast<std::size_t>(capacity / divisor);
+        KnapsackResult result{std::vector<std::int64_t>(items.size(), 0), best[r], true};
+        for (std::size_t p = parts.size(); p-- > 0;) {
+            if (taken[p * columns + r]) {
+                result.Counts[parts[p].Item] += parts[p].Copies;
+                r -= static_cast<std::size_t>(parts[p].Weight);
+            }
         }
+        results.push_back(std::move(result));
     }
-    return result;
+    return results;
 }
 
 // Depth first, the densest items first, pruned by the fractional bound.
@@ -119,28 +124,42 @@ private:
 
 } // namespace
 
-KnapsackResult SolveKnapsack(std::span<const KnapsackItem> items, Units capacity) {
+std::vector<KnapsackResult> SolveKnapsacks(std::span<const KnapsackItem> items,
+                                           std::span<const Units> capacities) {
+    const Units largest = *std::max_element(capacities.begin(), capacities.end());
     std::vector<std::size_t> useful;
-    Units divisor = capacity;
+    Units divisor = 0;
+    for (Units capacity : capacities) {
+        divisor = std::gcd(divisor, capacity);
+    }
     std::size_t parts = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].Value > Tiny && items[i].Bound > 0 && items[i].Weight <= capacity) {
+        if (items[i].Value > Tiny && items[i].Bound > 0 && items[i].Weight <= largest) {
             useful.push_back(i);
             divisor = std::gcd(divisor, items[i].Weight);
             parts += static_cast<std::size_t>(std::bit_width(static_cast<std::uint64_t>(items[i].Bound)));
         }
     }
     if (useful.empty()) {
-        return {std::vector<std::int64_t>(items.size(), 0), 0.0, true};
+        return std::vector<KnapsackResult>(capacities.size(),
+                                           {std::vector<std::int64_t>(items.size(), 0), 0.0, true});
     }
-    if (parts * static_cast<std::size_t>(capacity / divisor + 1) <= TableLimit) {
-        return ByTable(items, useful, capacity, divisor);
+    if (parts * static_cast<std::size_t>(largest / divisor + 1) <= TableLimit) {
+        return ByTable(items, useful, capacities, divisor);
     }
     std::sort(useful.begin(), useful.end(), [&](std::size_t a, std::size_t b) {
         return items[a].Value * static_cast<double>(items[b].Weight) >
                items[b].Value * static_cast<double>(items[a].Weight);
     });
-    return BranchAndBound(items, std::move(useful)).Solve(capacity);
+    std::vector<KnapsackResult> results;
+    for (Units capacity : capacities) {
+        results.push_back(BranchAndBound(items, useful).Solve(capacity));
+    }
+    return results;
+}
+
+KnapsackResult SolveKnapsack(std::span<const KnapsackItem> items, Units capacity) {
+    return SolveKnapsacks(items, std::span(&capacity, 1)).front();
 }
 
 } // namespace volcalc::cutting

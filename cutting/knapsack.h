@@ -26,4 +26,8 @@ struct KnapsackResult {
 
 KnapsackResult SolveKnapsack(std::span<const KnapsackItem> items, Units capacity);
 
+// The same items in bars of several capacities at once.
+std::vector<KnapsackResult> SolveKnapsacks(std::span<const KnapsackItem> items,
+                                           std::span<const Units> capacities);
+
 } // namespace volcalc::cutting

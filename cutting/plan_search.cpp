@@ -113,9 +113,14 @@ bool PlanSearch::AddPricedPatterns(std::span<const std::int64_t> demands, bool& 
     for (std::size_t i = 0; i < m_pieces.Lengths.size(); ++i) {
         items.push_back({m_pieces.Weight(i), prices[i], demands[i]});
     }
+    std::vector<Units> capacities;
+    for (std::size_t s = 0; s < m_pieces.Stocks.size(); ++s) {
+        capacities.push_back(m_pieces.Capacity(s));
+    }
+    std::vector<KnapsackResult> found = SolveKnapsacks(items, capacities);
     bool added = false;
     for (std::size_t s = 0; s < m_pieces.Stocks.size(); ++s) {
-        KnapsackResult best = SolveKnapsack(items, m_pieces.Capacity(s));
+        KnapsackResult& best = found[s];
         proved = proved && best.Proved;
         Pattern pattern{s, std::move(best.Counts)};
         const double reduced = static_cast<double>(m_pieces.CostOf(pattern)) - best.Value;
