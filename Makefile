@@ -1,7 +1,9 @@
 # Two entry points for a fresh Debian 12 machine:
-#   make run   installs what is needed, builds and starts the program
+#   make run   installs what is needed, builds the program (only what it runs) and starts it
 #   make test  installs what is needed, builds and runs every test (plain and sanitized)
+# Each build has its folder: the tests' builds take other flags, so they never rebuild `make run`'s.
 BUILD      ?= build
+TEST_BUILD ?= build-test
 SAN_BUILD  ?= build-san
 FUZZ_BUILD ?= build-fuzz
 RELEASE_BUILD ?= build-release
@@ -13,22 +15,29 @@ GENERATOR  := -G Ninja
 WERROR     ?= OFF
 test test-plain test-san test-fuzz test-release: WERROR = ON
 
-.PHONY: deps build run test test-plain test-san test-fuzz test-release test-long format-check bench screenshots package clean
+.PHONY: deps configure build run test test-plain test-san test-fuzz test-release test-long format-check bench screenshots package clean
 
 deps:
 	bash scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_WERROR=$(WERROR)
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The window with what it needs at run time (its on-demand module, the catalogue and the help
+# beside it), not the tests and benchmarks.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target volcalc_runnable
 	./$(BUILD)/ui/volcalc
 
 test: deps format-check test-plain test-release test-san test-fuzz
 
-test-plain: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+test-plain: deps
+	cmake -S . -B $(TEST_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_WERROR=$(WERROR)
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test-san: deps
 	cmake -S . -B $(SAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVOLCALC_SANITIZE=ON -DVOLCALC_WERROR=$(WERROR)
@@ -73,4 +82,4 @@ screenshots: build
 	bash tools/screenshots.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

@@ -87,6 +87,10 @@ CliCommand ParseArguments(std::span<const std::string_view> arguments, Catalogue
             command.action = CliAction::Help;
             return command;
         }
+        if (argument == "--version") {
+            command.action = CliAction::Version;
+            return command;
+        }
         if (argument == "--where") {
             command.action = CliAction::Where;
             continue;

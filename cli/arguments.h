@@ -11,7 +11,7 @@
 namespace volcalc::cli {
 
 // What the command line asks for.
-enum class CliAction { Run, Help, Where, Sections };
+enum class CliAction { Run, Help, Version, Where, Sections };
 
 struct CliCommand {
     CliAction action = CliAction::Run;

@@ -88,6 +88,10 @@ int RunCommand(const CliCommand& command, std::istream& standardInput, std::ostr
         out << HelpText();
         return CheckedOutput(ExitSuccess, out, err);
     }
+    if (command.action == CliAction::Version) {
+        out << "volcalc-cli " << VOLCALC_PROJECT_VERSION << '\n';
+        return CheckedOutput(ExitSuccess, out, err);
+    }
     if (command.action == CliAction::Sections) {
         const sections::SectionLibrary library(command.options.sectionFolders);
         return CheckedOutput(ListSections(library.Catalogue(), command.sectionsFilter, out, err), out, err);

@@ -40,6 +40,7 @@ Options:
                 (header row optional, trailing empty parameters allowed; material is
                 a catalogue name, "density N", or empty to keep the one in force)
   --help        show this text
+  --version     print the program's name and version
 
 Script: one command a line; blank lines and lines starting with "#" are ignored.
 Words are separated by blanks; write a word holding blanks in double quotes.

@@ -40,7 +40,7 @@ install_into(${portable} --component portable)
 get_filename_component(module_name ${MODULE} NAME)
 expect_files(${portable} volcalc volcalc-cli ${module_name} volcalc.ini TORVA.CHM index.html style.css volcalc.desktop
     sections/en10365_ipe.csv sections/en10219_rhs.csv
-    volcalc.1 volcalc-cli.1 example.orlisk.VolumeCalculator.metainfo.xml
+    volcalc.1 volcalc-cli.1 example.orlisk.VolumeCalculator.metainfo.xml copyright LICENSE
     icons/hicolor/32x32/apps/volcalc.png icons/hicolor/256x256/apps/volcalc.png)
 if(EXISTS ${portable}/bin OR EXISTS ${portable}/share)
     message(FATAL_ERROR "the portable folder holds parts of the installed tree")

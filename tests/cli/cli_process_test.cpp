@@ -50,6 +50,15 @@ TEST(CliProcess, HelpDocumentsTheLanguage) {
     }
 }
 
+// Packagers and bug reports read the version the build was made from; what follows is not read.
+TEST(CliProcess, VersionNamesTheProgramAndTheProjectVersion) {
+    test::TempFolder dir;
+    const Outcome r = RunCli("--version --bogus", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "volcalc-cli " VOLCALC_PROJECT_VERSION "\n");
+    EXPECT_EQ(r.err, "");
+}
+
 TEST(CliProcess, ScriptFileWithAFailure) {
     test::TempFolder dir;
     test::WriteBytes(dir / "parts.txt", "# a steel plate with a hole\n"

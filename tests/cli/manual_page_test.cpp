@@ -19,7 +19,7 @@ TEST(ManualPage, ListsTheShapesAndUnitsOfTheTable) {
         block.erase(at, 1);
     }
     EXPECT_EQ(block, ShapeListText() + UnitListText())
-        << "paste the lines of 'volcalc-cli --help' into packaging/volcalc-cli.1, '-' written '\\-'";
+        << "paste the lines of 'volcalc-cli --help' into packaging/volcalc-cli.1.in, '-' written '\\-'";
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The manual pages and the AppStream metadata are made from the project's version and from the
+# date of the changelog's newest entry, so a new version changes them in one place. Made at
+# configure time into <build>/packaging, where the manual page test and the install rules read them.
+
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog changelog_trailer REGEX "^ -- " LIMIT_COUNT 1)
+if(NOT changelog_trailer MATCHES ">  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    message(FATAL_ERROR "packaging/changelog: no date in its newest entry's last line '${changelog_trailer}'")
+endif()
+set(release_day ${CMAKE_MATCH_1})
+set(release_year ${CMAKE_MATCH_3})
+set(month_names January February March April May June July August September October November December)
+set(month_number 0)
+foreach(month_name ${month_names})
+    math(EXPR month_number "${month_number} + 1")
+    string(SUBSTRING ${month_name} 0 3 month_abbreviation)
+    if(month_abbreviation STREQUAL CMAKE_MATCH_2)
+        set(VOLCALC_RELEASE_MONTH "${month_name} ${release_year}")
+        if(month_number LESS 10)
+            set(month_number 0${month_number})
+        endif()
+        set(VOLCALC_RELEASE_DATE ${release_year}-${month_number}-${release_day})
+        break()
+    endif()
+endforeach()
+if(NOT VOLCALC_RELEASE_DATE)
+    message(FATAL_ERROR "packaging/changelog: '${CMAKE_MATCH_2}' is not a month in '${changelog_trailer}'")
+endif()
+
+set(VOLCALC_WINDOW_MANUAL ${PROJECT_BINARY_DIR}/packaging/volcalc.1)
+set(VOLCALC_CLI_MANUAL ${PROJECT_BINARY_DIR}/packaging/volcalc-cli.1)
+set(VOLCALC_METAINFO ${PROJECT_BINARY_DIR}/packaging/example.orlisk.VolumeCalculator.metainfo.xml)
+foreach(output ${VOLCALC_WINDOW_MANUAL} ${VOLCALC_CLI_MANUAL} ${VOLCALC_METAINFO})
+    get_filename_component(name ${output} NAME)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/${name}.in ${output} @ONLY)
+endforeach()
