@@ -25,6 +25,16 @@ LedgerTotals TotalsAfter(LedgerTotals totals, CalcGroup group, const Calculation
 
 namespace {
 
+// A bar's volume in cubes of the length unit, as the other rules give theirs: its cross-section,
+// in mm², taken into squares of the unit.
+std::optional<long double> BarVolume(double crossSection, double length, LengthUnit unit) {
+    if (length < 0) { // as the other rules, a length of 0 is a piece of no volume
+        return std::nullopt;
+    }
+    const long double millimetres = MillimetresPer(unit);
+    return StoreDouble(crossSection / (millimetres * millimetres) * length);
+}
+
 bool AnyEmpty(std::span<const std::string_view> texts) {
     for (std::string_view text : texts) {
         if (text.empty()) {
@@ -72,7 +82,9 @@ std::optional<CalculationResult> ComputeCalculation(const CalculationInput& inpu
         values[i] = ParseDecimalText(input.Texts[i]);
     }
     const std::optional<long double> perPiece =
-        input.Rule.VolumePerPiece(std::span<const double>(values.data(), input.Texts.size()));
+        input.Rule.VolumePerPiece
+            ? input.Rule.VolumePerPiece(std::span<const double>(values.data(), input.Texts.size()))
+            : BarVolume(input.Rule.CrossSection, values[0], *unit);
     if (!perPiece) {
         return std::nullopt;
     }

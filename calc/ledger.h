@@ -18,6 +18,9 @@ struct ShapeRule {
     std::string_view DisplayName;
     std::size_t ParameterCount = 0;
     std::optional<long double> (*VolumePerPiece)(std::span<const double> values) = nullptr;
+    // A rule without VolumePerPiece is a bar of this cross-section in mm² (a standard section),
+    // its one parameter the length.
+    double CrossSection = 0;
 };
 
 // (a x b) x c; zero and negative values are accepted.

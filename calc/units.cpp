@@ -60,6 +60,24 @@ std::string_view NameOf(MassUnit unit) {
     return MassUnitNames.at(static_cast<std::size_t>(unit));
 }
 
+long double MillimetresPer(LengthUnit unit) {
+    switch (unit) {
+    case LengthUnit::Millimeter:
+        break;
+    case LengthUnit::Centimeter:
+        return 10;
+    case LengthUnit::Meter:
+        return 1000;
+    case LengthUnit::Inch:
+        return InchMillimetres;
+    case LengthUnit::Foot:
+        return FootMillimetres;
+    case LengthUnit::Yard:
+        return YardMillimetres;
+    }
+    return 1;
+}
+
 double ScaleVolumeToCubicMetres(double value, LengthUnit unit) {
     const long double v = value;
     switch (unit) {

@@ -30,6 +30,9 @@ std::string_view NameOf(LengthUnit unit);
 std::string_view NameOf(VolumeUnit unit);
 std::string_view NameOf(MassUnit unit);
 
+// The length of one unit in millimetres.
+long double MillimetresPer(LengthUnit unit);
+
 // A volume already divided by 10^9, given in cubes of `unit`, scaled into cubic metres.
 double ScaleVolumeToCubicMetres(double value, LengthUnit unit);
 

@@ -19,8 +19,27 @@ CalcGroup CheckGroup(std::string_view group) {
                                 "expected object or aperture, found " + Quoted(group));
 }
 
-const ShapeEntry& CheckShape(CalcGroup group, std::string_view name) {
+// Every designation holds a size; a name without a digit was meant as a shape of the table.
+bool NamesASize(std::string_view name) {
+    return name.find_first_of("0123456789") != std::string_view::npos;
+}
+
+const ShapeEntry* FindSection(std::string_view name, sections::SectionShapes& sections) {
+    if (const ShapeEntry* shape = sections.Find(name)) {
+        return shape;
+    }
+    if (NamesASize(name)) {
+        throw CalculationWordsError(CalculationPart::Shape, 0,
+                                    sections.Library().Catalogue().UnknownMessage(name, Echo(name)));
+    }
+    return nullptr;
+}
+
+const ShapeEntry& CheckShape(CalcGroup group, std::string_view name, sections::SectionShapes* sections) {
     const ShapeEntry* shape = FindShape(group, name);
+    if (shape == nullptr && group == CalcGroup::Object && sections != nullptr) {
+        shape = FindSection(name, *sections);
+    }
     if (shape == nullptr) {
         throw CalculationWordsError(CalculationPart::Shape, 0,
                                     std::string("unknown ") +
@@ -59,9 +78,9 @@ void CheckParameters(const ShapeEntry& shape, std::span<const std::string_view> 
 
 } // namespace
 
-CheckedCalculation CheckCalculation(const CalculationWords& words) {
+CheckedCalculation CheckCalculation(const CalculationWords& words, sections::SectionShapes* sections) {
     const CalcGroup group = CheckGroup(words.Group);
-    const ShapeEntry& shape = CheckShape(group, words.Shape);
+    const ShapeEntry& shape = CheckShape(group, words.Shape, sections);
     if (!LengthUnitFromName(words.Unit)) {
         throw CalculationWordsError(CalculationPart::Unit, 0, "unknown length unit " + Quoted(words.Unit));
     }

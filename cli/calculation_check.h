@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ledger.h"
+#include "calc/sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "script_line_error.h"
 
@@ -43,6 +44,9 @@ struct CheckedCalculation {
 // The one check of scripts and lists: the shape table's shapes, units and parameter counts,
 // then each parameter. Throws CalculationWordsError. Whether the values describe a solid is the
 // ledger's to say.
-CheckedCalculation CheckCalculation(const CalculationWords& words);
+// An object whose shape is no shape of the table may be a standard section named by its
+// designation, when `sections` is given.
+CheckedCalculation CheckCalculation(const CalculationWords& words,
+                                    sections::SectionShapes* sections = nullptr);
 
 } // namespace volcalc::cli

@@ -8,6 +8,7 @@
 #include "calc/units.h"
 #include "script_line_error.h"
 #include "script_words.h"
+#include "section_listing.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,7 +17,8 @@
 namespace volcalc::cli {
 
 ScriptSession::ScriptSession(ScriptOptions options, std::ostream& out, std::ostream& err)
-    : m_options(std::move(options)), m_out(out), m_err(err), m_ledger(*this) {
+    : m_options(std::move(options)), m_out(out), m_err(err), m_ledger(*this),
+      m_sectionLibrary(m_options.sectionFolders), m_sectionShapes(m_sectionLibrary) {
     m_ledger.ClearLedger();
     if (m_options.catalogue) {
         CatalogueDialogs& dialogs = *this;
@@ -153,8 +155,27 @@ void ScriptSession::Calculate(const Words& words) {
     if (words.size() < 4) {
         throw LineError(std::string("usage: ") + std::string(words[0]) + " SHAPE UNIT QUANTITY P...");
     }
-    AddCalculation(CheckCalculation({words[0], words[1], words[2], words[3],
-                                     std::span<const std::string_view>(words.data() + 4, words.size() - 4)}));
+    AddCalculation(Check({words[0], words[1], words[2], words[3],
+                          std::span<const std::string_view>(words.data() + 4, words.size() - 4)}));
+}
+
+CheckedCalculation ScriptSession::Check(const CalculationWords& words) {
+    try {
+        CheckedCalculation calculation = CheckCalculation(words, &m_sectionShapes);
+        WarnAboutSectionTables();
+        return calculation;
+    } catch (const LineError&) {
+        WarnAboutSectionTables();
+        throw;
+    }
+}
+
+void ScriptSession::WarnAboutSectionTables() {
+    if (m_sectionTablesChecked || !m_sectionLibrary.Loaded()) {
+        return;
+    }
+    m_sectionTablesChecked = true;
+    WarnAboutTables(m_sectionLibrary.Catalogue(), m_err);
 }
 
 void ScriptSession::CheckReportable(const CheckedCalculation& c) const {

@@ -2,6 +2,7 @@
 
 #include "calc/ledger.h"
 #include "calc/sections/section_library.h"
+#include "calc/sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calculation_check.h"
 #include "materials/material_catalogue.h"
@@ -100,6 +101,10 @@ private:
     MaterialCatalogue& Catalogue();
     int FindMaterial(std::string_view name);
     std::string Figure(double value) const;
+    // The one check of a calculation's words, with the standard sections; the tables' load
+    // problems are reported once, when they are first read.
+    CheckedCalculation Check(const CalculationWords& words);
+    void WarnAboutSectionTables();
 
     // LedgerView
     void ShowTotals(const LedgerTotals&) override {}
@@ -122,6 +127,10 @@ private:
     bool m_shown = false;
     std::size_t m_line = 0;
     Words m_words;
+    // Before the report: its rows name the sections they were made of.
+    sections::SectionLibrary m_sectionLibrary;
+    sections::SectionShapes m_sectionShapes;
+    bool m_sectionTablesChecked = false;
     Report m_report;
     // A list's report is written as its rows are made: a list has no undo or reset.
     std::unique_ptr<PartsListWriter> m_rowWriter;

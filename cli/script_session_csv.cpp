@@ -106,8 +106,8 @@ void ScriptSession::RunCsvRow(const std::vector<std::string>& fields, std::size_
         }
     }
     const CheckedCalculation calculation =
-        CheckCalculation({fields[0], fields[1], fields[2], fields[3],
-                          std::span<const std::string_view>(parameters.data(), given)});
+        Check({fields[0], fields[1], fields[2], fields[3],
+               std::span<const std::string_view>(parameters.data(), given)});
     if (fields.size() > MaterialColumn) {
         SetCsvMaterial(fields[MaterialColumn]);
     }

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/sections/section_shapes.h"
+
+namespace volcalc::sections {
+
+const ShapeParameter SectionLength{"Length", "Length =", "EditSectionLength", "", "length of the section"};
+
+const ShapeEntry* SectionShapes::Find(std::string_view designation) {
+    const Section* section = m_library.Catalogue().Find(designation);
+    return section ? &ShapeOf(*section) : nullptr;
+}
+
+const ShapeEntry& SectionShapes::ShapeOf(const Section& section) {
+    std::unique_ptr<SectionShape>& shape = m_shapes[&section];
+    if (!shape) {
+        shape = std::make_unique<SectionShape>();
+        shape->Rule = {section.Designation, 1, nullptr, section.Area};
+        shape->Entry = {section.Designation,
+                        {},
+                        {},
+                        PanelLayout::Bar,
+                        std::span<const ShapeParameter>(&SectionLength, 1),
+                        &shape->Rule,
+                        "a standard section"};
+    }
+    return shape->Entry;
+}
+
+} // namespace volcalc::sections
