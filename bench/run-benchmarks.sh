@@ -6,4 +6,5 @@ for b in "$build"/bench/*_bench; do
     [ -x "$b" ] && "$b" --benchmark_min_time=0.2
 done
 bash "$(dirname "$0")/cli-throughput.sh" "$build"
+bash "$(dirname "$0")/section-throughput.sh" "$build"
 bash "$(dirname "$0")/catalogue-commands.sh"

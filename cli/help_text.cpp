@@ -53,6 +53,10 @@ Words are separated by blanks; write a word holding blanks in double quotes.
                                      window, the first material left is then selected
                                      and its density is in force
   object SHAPE UNIT QUANTITY P...    add an object, as the object calculate button
+  object SECTION UNIT QUANTITY LENGTH
+                                     add pieces of a standard section, named by its
+                                     designation ("IPE 200", ipe200; "HE 200 A" is
+                                     HEA 200): its area times LENGTH; see --sections
   aperture SHAPE UNIT QUANTITY P...  add an aperture (a hole), as the aperture button
   undo                               take back the last calculation (one step)
   reset                              set every total to zero
