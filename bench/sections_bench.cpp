@@ -6,8 +6,8 @@
 
 namespace {
 
-const volcalc::sections::SectionFolders Shipped{std::filesystem::path(VOLCALC_SOURCE_DIR) / "data" / "sections",
-                                                {}};
+const volcalc::sections::SectionFolders Shipped{
+    std::filesystem::path(VOLCALC_SOURCE_DIR) / "data" / "sections", {}};
 
 void LoadShippedSectionTables(benchmark::State& state) {
     for (auto _ : state) {
