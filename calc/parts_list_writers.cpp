@@ -30,7 +30,8 @@ std::array<TotalLine, 3> TotalLines(const LedgerTotals& t) {
 
 class TextWriter : public PartsListWriter {
 public:
-    TextWriter(std::ostream& out, ReportUnits units) : m_out(out), m_units(units) {}
+    TextWriter(std::ostream& out, ReportUnits units, PartsListAppendix appendix)
+        : m_out(out), m_units(units), m_appendix(std::move(appendix)) {}
 
     void Begin() override {
         m_out << "line\tgroup\tshape\tunit\tquantity\tparameters\tmaterial\tdensity\tpiece "
@@ -56,11 +57,15 @@ public:
               << FormatResult(t.ApertureVolume) << '\t' << FormatResult(t.TotalVolume) << '\n';
         m_out << "mass\t" << NameOf(m_units.Mass) << '\t' << FormatResult(t.ObjectMass) << '\t'
               << FormatResult(t.ApertureMass) << '\t' << FormatResult(t.TotalMass) << '\n';
+        if (m_appendix) {
+            m_appendix(m_out);
+        }
     }
 
 private:
     std::ostream& m_out;
     ReportUnits m_units;
+    PartsListAppendix m_appendix;
 };
 
 // Shortest text that reads back as the same double, "." as separator whatever the locale.
@@ -184,7 +189,8 @@ void JsonNumber(std::ostream& out, double value) {
 // written a row at a time.
 class JsonWriter : public PartsListWriter {
 public:
-    JsonWriter(std::ostream& out, ReportUnits units) : m_out(out), m_units(units) {}
+    JsonWriter(std::ostream& out, ReportUnits units, PartsListAppendix appendix)
+        : m_out(out), m_units(units), m_appendix(std::move(appendix)) {}
 
     void Begin() override {
         m_out << "{\n  \"volume_unit\": ";
@@ -233,33 +239,39 @@ public:
             m_out << "\n    }";
             separator = ",\n";
         }
-        m_out << "\n  }\n}\n";
+        m_out << "\n  }";
+        if (m_appendix) {
+            m_out << ",";
+            m_appendix(m_out);
+        }
+        m_out << "\n}\n";
     }
 
 private:
     std::ostream& m_out;
     ReportUnits m_units;
+    PartsListAppendix m_appendix;
     std::size_t m_rows = 0;
 };
 
 } // namespace
 
 std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
-                                                     ReportUnits units) {
+                                                     ReportUnits units, PartsListAppendix appendix) {
     switch (format) {
     case PartsListFormat::Text:
-        return std::make_unique<TextWriter>(out, units);
+        return std::make_unique<TextWriter>(out, units, std::move(appendix));
     case PartsListFormat::Csv:
         return std::make_unique<CsvWriter>(out, units);
     case PartsListFormat::Json:
         break;
     }
-    return std::make_unique<JsonWriter>(out, units);
+    return std::make_unique<JsonWriter>(out, units, std::move(appendix));
 }
 
 void WritePartsList(PartsListFormat format, std::ostream& out, const PartsList& list,
-                    const LedgerTotals& totals, ReportUnits units) {
-    const auto writer = MakePartsListWriter(format, out, units);
+                    const LedgerTotals& totals, ReportUnits units, PartsListAppendix appendix) {
+    const auto writer = MakePartsListWriter(format, out, units, std::move(appendix));
     writer->Begin();
     for (const PartsListRow& row : list.Rows()) {
         writer->Row(row);

@@ -7,6 +7,7 @@
 
 #include "parts_list.h"
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -28,10 +29,15 @@ public:
     virtual void End(const LedgerTotals& totals) = 0;
 };
 
+// What End writes after the totals: further lines of the text, or further members of the JSON
+// document (each written as ",\n  \"name\": value" would be, without the leading comma). CSV
+// has no place for it.
+using PartsListAppendix = std::function<void(std::ostream&)>;
+
 std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
-                                                     ReportUnits units);
+                                                     ReportUnits units, PartsListAppendix appendix = {});
 
 void WritePartsList(PartsListFormat format, std::ostream& out, const PartsList& list,
-                    const LedgerTotals& totals, ReportUnits units);
+                    const LedgerTotals& totals, ReportUnits units, PartsListAppendix appendix = {});
 
 } // namespace volcalc

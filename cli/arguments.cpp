@@ -2,6 +2,8 @@
 
 #include "calc/units.h"
 
+#include <charconv>
+
 namespace volcalc::cli {
 namespace {
 
@@ -53,6 +55,32 @@ MassUnit ReadMassUnit(std::string_view unit) {
     return *mass;
 }
 
+// A length in millimetres as the command line takes it: "." as separator, within the
+// planner's range; `zero` allows 0.
+cutting::Units ReadMillimetres(std::string_view text, std::string_view option, bool zero) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value > 0 || (zero && value == 0)) ||
+        value > cutting::LongestMillimetres) {
+        throw UsageError(std::string(option) + ": '" + std::string(text) +
+                         "' is not a length in millimetres" + (zero ? "" : " greater than 0"));
+    }
+    return cutting::ToUnits(value);
+}
+
+// "6000,12000": the stock lengths to order.
+std::vector<cutting::Units> ReadStockLengths(std::string_view text) {
+    std::vector<cutting::Units> stocks;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        stocks.push_back(ReadMillimetres(text.substr(start, comma - start), "--order", false));
+        if (comma == std::string_view::npos) {
+            return stocks;
+        }
+        start = comma + 1;
+    }
+}
+
 // One option with its value, if it is one; false for anything else.
 bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& command) {
     ScriptOptions& options = command.options;
@@ -67,6 +95,14 @@ bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& c
         options.reportUnits.Mass = ReadMassUnit(cursor.ValueOf(argument, "a unit"));
     } else if (argument == "--input-csv") {
         command.csvFile = cursor.ValueOf(argument, "a file");
+    } else if (argument == "--order") {
+        const auto stocks = ReadStockLengths(cursor.ValueOf(argument, "stock lengths in millimetres"));
+        options.order = cutting::OrderSettings{stocks, options.order ? options.order->Kerf : 0};
+    } else if (argument == "--kerf") {
+        const cutting::Units kerf =
+            ReadMillimetres(cursor.ValueOf(argument, "a width in millimetres"), argument, true);
+        options.order = cutting::OrderSettings{
+            options.order ? options.order->Stocks : std::vector<cutting::Units>{}, kerf};
     } else if (argument == "--ini") {
         options.catalogue = std::filesystem::path(cursor.ValueOf(argument, "a file"));
     } else {
@@ -113,6 +149,12 @@ CliCommand ParseArguments(std::span<const std::string_view> arguments, Catalogue
     }
     if (!command.csvFile.empty() && haveScript) {
         throw UsageError("give either a script or --input-csv, not both");
+    }
+    if (command.options.order && command.options.order->Stocks.empty()) {
+        throw UsageError("--kerf needs --order");
+    }
+    if (command.options.order && command.options.report == ReportFormat::Csv) {
+        throw UsageError("--order is written with the text report or --json, not with --csv");
     }
     return command;
 }

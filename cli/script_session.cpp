@@ -6,6 +6,7 @@
 #include "calc/quantity.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
+#include "order_section.h"
 #include "script_line_error.h"
 #include "script_words.h"
 #include "section_listing.h"
@@ -20,6 +21,9 @@ ScriptSession::ScriptSession(ScriptOptions options, std::ostream& out, std::ostr
     : m_options(std::move(options)), m_out(out), m_err(err), m_ledger(*this),
       m_sectionLibrary(m_options.sectionFolders), m_sectionShapes(m_sectionLibrary) {
     m_ledger.ClearLedger();
+    if (m_options.order) {
+        m_order = std::make_unique<OrderSection>(*m_options.order);
+    }
     if (m_options.catalogue) {
         CatalogueDialogs& dialogs = *this;
         m_catalogue = std::make_unique<MaterialCatalogue>(*m_options.catalogue, dialogs);
@@ -54,15 +58,33 @@ int ScriptSession::RunScript(std::istream& in) {
 }
 
 int ScriptSession::Finish(bool failed) {
+    if (m_order && !m_order->Plan(m_err)) {
+        failed = true;
+    }
     if (m_rowWriter) {
         m_rowWriter->End(m_ledger.Totals());
     } else if (m_options.report != ReportFormat::None) {
         WritePartsList(PartsListFormatOf(m_options.report), m_out, m_report, m_ledger.Totals(),
-                       m_options.reportUnits);
-    } else if (!m_shown) {
-        RunLine("show", m_line + 1);
+                       m_options.reportUnits, OrderAppendix());
+    } else {
+        if (!m_shown) {
+            RunLine("show", m_line + 1);
+        }
+        if (m_order) {
+            m_order->WriteText(m_out, m_options.reportUnits.Mass);
+        }
     }
     return failed ? 1 : 0;
+}
+
+PartsListAppendix ScriptSession::OrderAppendix() {
+    if (!m_order) {
+        return {};
+    }
+    if (m_options.report == ReportFormat::Json) {
+        return [this](std::ostream& out) { m_order->WriteJsonMember(out, m_options.reportUnits.Mass); };
+    }
+    return [this](std::ostream& out) { m_order->WriteText(out, m_options.reportUnits.Mass); };
 }
 
 ScriptSession::State ScriptSession::CurrentState() const {
@@ -197,11 +219,17 @@ void ScriptSession::AddCalculation(const CheckedCalculation& c) {
     if (!m_ledger.Calculate(c.Group, {*c.Shape->Rule, c.Parameters, c.Quantity, c.Unit})) {
         return;
     }
-    if (m_options.report == ReportFormat::None) {
+    if (m_options.report == ReportFormat::None && !m_order) {
         return;
     }
     PartsListRow row = MakePartsListRow({m_line, c.Group, *c.Shape, c.Unit, c.Quantity, c.Parameters,
                                          MaterialLabel(), m_ledger.CurrentDensity(), m_ledger.LastResult()});
+    if (m_order) {
+        m_order->Add(row);
+    }
+    if (m_options.report == ReportFormat::None) {
+        return;
+    }
     if (m_rowWriter) {
         m_rowWriter->Row(row);
     } else {
@@ -222,11 +250,17 @@ void ScriptSession::Undo() {
     }
     m_ledger.UndoLast();
     m_report.Undo();
+    if (m_order) {
+        m_order->Undo();
+    }
 }
 
 void ScriptSession::Reset() {
     m_ledger.ResetAll();
     m_report.Reset();
+    if (m_order) {
+        m_order->Reset();
+    }
 }
 
 void ScriptSession::Show(const Words& words) {

@@ -5,6 +5,7 @@
 #include "calc/sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calculation_check.h"
+#include "cutting/order_plan.h"
 #include "materials/material_catalogue.h"
 #include "report.h"
 
@@ -25,8 +26,11 @@ struct ScriptOptions {
     std::optional<CatalogueFiles> catalogue;  // material file; none: no materials
     ReportFormat report = ReportFormat::None; // a script's when it ends, a list's row by row
     ReportUnits reportUnits;
-    sections::SectionFolders sectionFolders; // where the section tables are; empty: none
+    sections::SectionFolders sectionFolders;     // where the section tables are; empty: none
+    std::optional<cutting::OrderSettings> order; // --order: the stock bars to buy, planned at the end
 };
+
+class OrderSection;
 
 // Runs script lines against one ledger, as the window's buttons would.
 class ScriptSession : private LedgerView, private CatalogueDialogs {
@@ -76,6 +80,8 @@ private:
     void Dispatch(const Words& words);
     void Calculate(const Words& words);
     void AddCalculation(const CheckedCalculation& calculation);
+    // What the report's End writes after its totals: the order, when one is asked for.
+    PartsListAppendix OrderAppendix();
     // Throws OverflowError when the row or the totals it would leave cannot be written in the
     // report's units, before anything changes.
     void CheckReportable(const CheckedCalculation& calculation) const;
@@ -134,6 +140,7 @@ private:
     Report m_report;
     // A list's report is written as its rows are made: a list has no undo or reset.
     std::unique_ptr<PartsListWriter> m_rowWriter;
+    std::unique_ptr<OrderSection> m_order;
 };
 
 } // namespace volcalc::cli

@@ -43,7 +43,9 @@ std::optional<std::size_t> BarLengthParameter(std::string_view shape) {
 std::optional<OrderItem> OrderItemOf(const CalculatedPiece& piece) {
     const auto lengthAt = BarLengthParameter(piece.Shape);
     if (piece.Aperture || !lengthAt || *lengthAt >= piece.Parameters.size() ||
-        !(piece.Parameters[*lengthAt] > 0)) {
+        !(piece.Parameters[*lengthAt] > 0) ||
+        std::any_of(piece.Parameters.begin(), piece.Parameters.end(),
+                    [](double value) { return !(value >= 0 && value <= LongestMillimetres); })) {
         return std::nullopt;
     }
     OrderItem item{std::string(piece.Shape),

@@ -32,7 +32,8 @@ struct OrderItem {
 std::optional<std::size_t> BarLengthParameter(std::string_view shape);
 
 // What a calculation of a catalogue shape orders, with its parameters in millimetres in the
-// shape's order: nothing for an aperture, a shape not cut from bars or a piece without length.
+// shape's order: nothing for an aperture, a shape not cut from bars, a piece without length or
+// one beyond the planner's range (LongestMillimetres).
 // A standard section, whose length is known apart from its designation, makes its OrderItem
 // itself.
 struct CalculatedPiece {

@@ -30,6 +30,11 @@ TEST(ParseArguments, OptionsAndTheirValues) {
     // Help wins over whatever follows, even arguments that would be refused.
     EXPECT_EQ(Parse({"--csv", "--help", "--bogus"}).action, CliAction::Help);
     EXPECT_EQ(Parse({"-"}).scriptFile, "-");
+
+    const CliCommand order = Parse({"--kerf", "2.5", "--order", "6000,12000.5"});
+    ASSERT_TRUE(order.options.order.has_value());
+    EXPECT_EQ(order.options.order->Stocks, (std::vector<cutting::Units>{6000000, 12000500}));
+    EXPECT_EQ(order.options.order->Kerf, 2500);
 }
 
 TEST(ParseArguments, RefusedCommandLines) {
@@ -45,6 +50,13 @@ TEST(ParseArguments, RefusedCommandLines) {
         {{"--ini"}, "--ini needs a file"},
         {{"--input-csv"}, "--input-csv needs a file"},
         {{"--input-csv", "l.csv", "s.txt"}, "give either a script or --input-csv, not both"},
+        {{"--order"}, "--order needs stock lengths in millimetres"},
+        {{"--order", "6000,,12000"}, "--order: '' is not a length in millimetres greater than 0"},
+        {{"--order", "6000,0"}, "--order: '0' is not a length in millimetres greater than 0"},
+        {{"--order", "6000;12000"}, "--order: '6000;12000' is not a length in millimetres greater than 0"},
+        {{"--order", "6000", "--kerf", "-1"}, "--kerf: '-1' is not a length in millimetres"},
+        {{"--kerf", "3"}, "--kerf needs --order"},
+        {{"--order", "6000", "--csv"}, "--order is written with the text report or --json, not with --csv"},
     };
     for (const auto& c : cases) {
         try {

@@ -1,6 +1,7 @@
 #include "materials/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cstdio>
@@ -234,6 +235,50 @@ TEST(CliProcess, ListingADamagedCatalogueWarns) {
                   (dir / "volcalc.ini").string() +
                   ": [Material] holds entry 1, at or beyond \"Count\" (1)\n");
     EXPECT_EQ(test::ReadBytes(dir / "volcalc.ini"), damaged);
+}
+
+// The order: text after the totals, the JSON member, a piece too long for every stock named with
+// status 1 while the rest is still planned; apertures and solids that are not bars order nothing.
+TEST(CliProcess, OrderOfStockBars) {
+    test::TempFolder dir;
+    test::WriteBytes(dir / "bars.txt", "density 7850\n"
+                                       "object Angle millimeter 2 50 50 5 2400\n"
+                                       "object Angle centimeter 1 5 5 0,5 115\n"
+                                       "object Angle millimeter 1 50 50 5 7000\n"
+                                       "object Pipe millimeter 1 48.3 40.3 2000\n"
+                                       "aperture Cylinder millimeter 1 10 100\n"
+                                       "object Sphere millimeter 1 100\n");
+    const std::string script = (dir / "bars.txt").string();
+    const Outcome text =
+        RunCli("--ini " + (dir / "none.ini").string() + " --order 6000 --kerf 3 " + script, dir);
+    EXPECT_EQ(text.status, 1);
+    EXPECT_EQ(text.err, "volcalc-cli: order: Angle a=50; b=50; c=5, density 7850: 1 piece of 7000 mm is "
+                        "longer than every stock length\n");
+    const auto section = text.out.find("order: stock lengths 6000 mm, kerf 3 mm\n"
+                                       "Angle a=50; b=50; c=5, density 7850\n"
+                                       "  1 × 6000: 2400 + 2400 + 1150, offcut 41\n");
+    EXPECT_NE(section, std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Pipe a=48.3; b=40.3, density 7850\n  1 × 6000: 2000, offcut 3997\n"),
+              std::string::npos)
+        << text.out;
+
+    const Outcome json =
+        RunCli("--ini " + (dir / "none.ini").string() + " --json --order 6000,12000 --kerf 3 " + script, dir);
+    EXPECT_EQ(json.status, 0); // 7000 fits the 12 m bars
+    const auto order = nlohmann::json::parse(json.out).at("order");
+    ASSERT_EQ(order.size(), 2u);
+    const auto& angle = order[0];
+    EXPECT_EQ(angle.at("shape"), "Angle");
+    EXPECT_EQ(angle.at("parameters"), nlohmann::json({50, 50, 5}));
+    EXPECT_EQ(angle.at("material"), "density 7850");
+    EXPECT_EQ(angle.at("kerf"), 3);
+    double bought = 0;
+    for (const auto& bar : angle.at("bars")) {
+        bought += bar.at("stock").get<double>();
+        EXPECT_TRUE(bar.contains("cuts") && bar.contains("offcut"));
+    }
+    EXPECT_EQ(bought, 18000);
+    EXPECT_GT(angle.at("gross_mass").get<double>(), angle.at("net_mass").get<double>());
 }
 
 } // namespace

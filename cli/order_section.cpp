@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "order_section.h"
+
+#include "calc/number_text.h"
+#include "calc/units.h"
+#include "cutting/order_rows.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+
+namespace volcalc::cli {
+namespace {
+
+constexpr const char* ProgramName = "volcalc-cli: ";
+
+// Whole millimetres as integers, others with their decimals.
+nlohmann::ordered_json LengthJson(cutting::Units length) {
+    if (length % cutting::UnitsPerMillimetre == 0) {
+        return length / cutting::UnitsPerMillimetre;
+    }
+    return cutting::ToMillimetres(length);
+}
+
+std::string Percent(double share) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", share * 100);
+    std::string text = buffer;
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text[point] = DecimalSeparator();
+    }
+    return text + "%";
+}
+
+std::string StocksText(const cutting::OrderSettings& settings) {
+    std::string text;
+    for (cutting::Units stock : settings.Stocks) {
+        text += (text.empty() ? "" : ", ") + cutting::LengthText(stock, DecimalSeparator());
+    }
+    return text;
+}
+
+} // namespace
+
+void OrderSection::Add(const PartsListRow& row) {
+    m_items.push_back(cutting::OrderItemOfRow(row));
+}
+
+void OrderSection::Undo() {
+    if (!m_items.empty()) {
+        m_items.pop_back();
+    }
+}
+
+void OrderSection::Reset() {
+    m_items.clear();
+}
+
+bool OrderSection::Plan(std::ostream& err) {
+    std::vector<cutting::OrderItem> items;
+    for (const auto& item : m_items) {
+        if (item) {
+            items.push_back(*item);
+        }
+    }
+    m_orders = cutting::PlanOrder(items, m_settings);
+    bool planned = true;
+    for (const cutting::GroupOrder& order : m_orders) {
+        for (const cutting::Demand& pieces : order.Plan.Oversized) {
+            err << ProgramName << "order: " << cutting::OversizedText(order.Group, pieces, DecimalSeparator())
+                << '\n';
+            planned = false;
+        }
+    }
+    return planned;
+}
+
+void OrderSection::WriteText(std::ostream& out, MassUnit massUnit) const {
+    const char separator = DecimalSeparator();
+    out << "order: stock lengths " << StocksText(m_settings) << " mm, kerf "
+        << cutting::LengthText(m_settings.Kerf, separator) << " mm\n";
+    if (m_orders.empty()) {
+        out << "  no pieces cut from bars\n";
+    }
+    for (const cutting::GroupOrder& order : m_orders) {
+        out << order.Group.Shape << ' ' << cutting::CrossSectionText(order.Group, separator) << ", "
+            << order.Group.Material << '\n';
+        for (const cutting::BarRun& run : cutting::IdenticalBars(order.Plan.Bars)) {
+            out << "  " << cutting::BarRunText(run, separator) << '\n';
+        }
+        const std::string unit(NameOf(massUnit));
+        out << "  net mass " << FormatResult(MassForDisplay(order.NetMass, massUnit)) << ' ' << unit
+            << ", gross mass " << FormatResult(MassForDisplay(order.GrossMass, massUnit)) << ' ' << unit
+            << ", offcut share " << Percent(order.OffcutShare);
+        if (order.Cost) {
+            out << ", cost " << FormatResult(*order.Cost);
+        }
+        out << '\n';
+        for (const cutting::Demand& pieces : order.Plan.Oversized) {
+            out << "  not planned: " << pieces.Count << " × " << cutting::LengthText(pieces.Length, separator)
+                << ", longer than every stock length\n";
+        }
+    }
+}
+
+void OrderSection::WriteJsonMember(std::ostream& out, MassUnit massUnit) const {
+    nlohmann::ordered_json groups = nlohmann::ordered_json::array();
+    for (const cutting::GroupOrder& order : m_orders) {
+        nlohmann::ordered_json bars = nlohmann::ordered_json::array();
+        for (const cutting::Bar& bar : order.Plan.Bars) {
+            nlohmann::ordered_json cuts = nlohmann::ordered_json::array();
+            for (cutting::Units cut : bar.Cuts) {
+                cuts.push_back(LengthJson(cut));
+            }
+            bars.push_back(
+                {{"stock", LengthJson(bar.Stock)}, {"cuts", cuts}, {"offcut", LengthJson(bar.Offcut)}});
+        }
+        nlohmann::ordered_json parameters = nlohmann::ordered_json::array();
+        for (double value : order.Group.CrossSection) {
+            parameters.push_back(LengthJson(cutting::ToUnits(value)));
+        }
+        groups.push_back({{"shape", order.Group.Shape},
+                          {"parameters", parameters},
+                          {"material", order.Group.Material},
+                          {"kerf", LengthJson(m_settings.Kerf)},
+                          {"bars", bars},
+                          {"net_mass", MassForDisplay(order.NetMass, massUnit)},
+                          {"gross_mass", MassForDisplay(order.GrossMass, massUnit)}});
+    }
+    std::string text = groups.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 3)) {
+        text.insert(at + 1, "  ");
+    }
+    out << "\n  \"order\": " << text;
+}
+
+} // namespace volcalc::cli

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// --order: the stock bars to buy for the pieces of the run, planned when it ends and written
+// after the report's totals (as text, or as the JSON document's "order" member).
+
+#include "calc/parts_list.h"
+#include "cutting/order_plan.h"
+
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace volcalc::cli {
+
+class OrderSection {
+public:
+    explicit OrderSection(cutting::OrderSettings settings) : m_settings(std::move(settings)) {}
+
+    // Follows the calculations that count, as the report's rows do.
+    void Add(const PartsListRow& row);
+    void Undo();
+    void Reset();
+
+    // Plans every group; each piece longer than every stock length is named on `err`. False
+    // when there was one.
+    bool Plan(std::ostream& err);
+    void WriteText(std::ostream& out, MassUnit massUnit) const;
+    // The member "order": [...] at the JSON document's indentation.
+    void WriteJsonMember(std::ostream& out, MassUnit massUnit) const;
+
+private:
+    cutting::OrderSettings m_settings;
+    std::vector<std::optional<cutting::OrderItem>> m_items; // one per calculation that counts
+    std::vector<cutting::GroupOrder> m_orders;
+};
+
+} // namespace volcalc::cli
