@@ -83,8 +83,7 @@ void OrderSection::WriteText(std::ostream& out, MassUnit massUnit) const {
         out << "  no pieces cut from bars\n";
     }
     for (const cutting::GroupOrder& order : m_orders) {
-        out << order.Group.Shape << ' ' << cutting::CrossSectionText(order.Group, separator) << ", "
-            << order.Group.Material << '\n';
+        out << cutting::GroupText(order.Group, separator) << '\n';
         for (const cutting::BarRun& run : cutting::IdenticalBars(order.Plan.Bars)) {
             out << "  " << cutting::BarRunText(run, separator) << '\n';
         }

@@ -4,6 +4,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/RequirePackage.cmake)
 
 volcalc_require_package(nlohmann_json nlohmann-json3-dev 3)
 volcalc_require_package(CSV libcsv-dev)
+volcalc_require_package(GLPK libglpk-dev) # the cutting planner's solver
 
 if(VOLCALC_GUI)
     volcalc_require_package(Qt6 qt6-base-dev COMPONENTS Core Gui Widgets PrintSupport)

@@ -41,7 +41,8 @@ std::optional<std::size_t> BarLengthParameter(std::string_view shape) {
 }
 
 std::optional<OrderItem> OrderItemOf(const CalculatedPiece& piece) {
-    const auto lengthAt = BarLengthParameter(piece.Shape);
+    const auto lengthAt =
+        piece.StandardSection ? std::optional<std::size_t>(0) : BarLengthParameter(piece.Shape);
     if (piece.Aperture || !lengthAt || *lengthAt >= piece.Parameters.size() ||
         !(piece.Parameters[*lengthAt] > 0) ||
         std::any_of(piece.Parameters.begin(), piece.Parameters.end(),

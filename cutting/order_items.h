@@ -34,11 +34,12 @@ std::optional<std::size_t> BarLengthParameter(std::string_view shape);
 // What a calculation of a catalogue shape orders, with its parameters in millimetres in the
 // shape's order: nothing for an aperture, a shape not cut from bars, a piece without length or
 // one beyond the planner's range (LongestMillimetres).
-// A standard section, whose length is known apart from its designation, makes its OrderItem
-// itself.
+// A standard section is cut by its one parameter, its length; its designation names the
+// cross-section.
 struct CalculatedPiece {
-    std::string_view Shape;
+    std::string_view Shape; // a catalogue shape's name or a standard section's designation
     bool Aperture = false;
+    bool StandardSection = false;
     std::span<const double> Parameters; // millimetres
     std::int64_t Quantity = 0;
     std::string_view Material;

@@ -12,24 +12,6 @@ namespace volcalc::cutting {
 
 namespace {
 
-double MillimetresPer(LengthUnit unit) {
-    switch (unit) {
-    case LengthUnit::Millimeter:
-        return 1;
-    case LengthUnit::Centimeter:
-        return 10;
-    case LengthUnit::Meter:
-        return 1000;
-    case LengthUnit::Inch:
-        return 25.4;
-    case LengthUnit::Foot:
-        return 304.8;
-    case LengthUnit::Yard:
-        return 914.4;
-    }
-    return 1;
-}
-
 // The letters of the shape's parameters other than its length, when the shape is one of the
 // catalogue's.
 std::vector<std::string_view> CrossSectionLetters(std::string_view shape) {
@@ -57,13 +39,15 @@ std::optional<OrderItem> OrderItemOfRow(const PartsListRow& row) {
     std::vector<double> millimetres;
     try {
         for (const std::string& text : row.Parameters) {
-            millimetres.push_back(ParseDecimalText(text) * MillimetresPer(*unit));
+            millimetres.push_back(static_cast<double>(ParseDecimalText(text) * MillimetresPer(*unit)));
         }
     } catch (const CalculationError&) {
         return std::nullopt;
     }
-    return OrderItemOf({row.Shape, row.Group == CalcGroup::Aperture, millimetres, row.Quantity, row.Material,
-                        row.PieceMass, std::nullopt});
+    // A shape that is none of the catalogue's is a standard section named by its designation.
+    const bool section = FindShape(CalcGroup::Object, row.Shape) == nullptr;
+    return OrderItemOf({row.Shape, row.Group == CalcGroup::Aperture, section, millimetres, row.Quantity,
+                        row.Material, row.PieceMass, std::nullopt});
 }
 
 std::string LengthText(Units length, char separator) {
@@ -97,14 +81,19 @@ std::string BarRunText(const BarRun& run, char separator) {
     return text + ", offcut " + LengthText(run.Cut.Offcut, separator);
 }
 
-std::string OversizedText(const OrderGroup& group, const Demand& pieces, char separator) {
+std::string GroupText(const OrderGroup& group, char separator) {
     std::string text = group.Shape;
     if (!group.CrossSection.empty()) {
         text += " " + CrossSectionText(group, separator);
     }
-    text += ", " + group.Material + ": " + std::to_string(pieces.Count) +
-            (pieces.Count == 1 ? " piece of " : " pieces of ") + LengthText(pieces.Length, separator) +
-            " mm " + (pieces.Count == 1 ? "is" : "are") + " longer than every stock length";
+    return text + ", " + group.Material;
+}
+
+std::string OversizedText(const OrderGroup& group, const Demand& pieces, char separator) {
+    std::string text = GroupText(group, separator);
+    text += ": " + std::to_string(pieces.Count) + (pieces.Count == 1 ? " piece of " : " pieces of ") +
+            LengthText(pieces.Length, separator) + " mm " + (pieces.Count == 1 ? "is" : "are") +
+            " longer than every stock length";
     return text;
 }
 

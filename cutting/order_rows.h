@@ -21,6 +21,9 @@ std::string LengthText(Units length, char separator = '.');
 // "a=50; b=50; c=5": the cross-section with the shape's parameter letters where it has them.
 std::string CrossSectionText(const OrderGroup& group, char separator = '.');
 
+// "Angle a=50; b=50; c=5, Steel"; a standard section's designation stands for its cross-section.
+std::string GroupText(const OrderGroup& group, char separator = '.');
+
 // "3 × 6000: 2400 + 2400 + 1150, offcut 41".
 std::string BarRunText(const BarRun& run, char separator = '.');
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cutting/order_plan.h"
+#include "cutting/order_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -10,31 +11,55 @@ TEST(OrderItems, EachShapeIsCutToItsLengthParameter) {
     struct Case {
         const char* shape;
         bool aperture;
+        bool section;
         std::vector<double> parameters;
         bool ordered;
         double length;
         std::vector<double> crossSection;
     } const cases[] = {
-        {"Hexahedral Bar", false, {20, 1500}, true, 1500, {20}},
-        {"I-Beam", false, {200, 100, 5.6, 8.5, 2400}, true, 2400, {200, 100, 5.6, 8.5}},
-        {"C channel", false, {100, 50, 5, 7, 1000}, true, 1000, {100, 50, 5, 7}},
-        {"Lip channel", false, {100, 50, 15, 2, 3000}, true, 3000, {100, 50, 15, 2}},
-        {"Angle", false, {50, 50, 5, 750}, true, 750, {50, 50, 5}},
-        {"Cylinder", false, {30, 1200}, true, 1200, {30}},
-        {"Pipe", false, {48.3, 40.3, 5800}, true, 5800, {48.3, 40.3}},
-        {"Cylinder", true, {30, 1200}, false, 0, {}},
-        {"Parallelepiped", false, {1000, 100, 10}, false, 0, {}},
-        {"Sphere", false, {100}, false, 0, {}},
-        {"Angle", false, {50, 50, 5, 0}, false, 0, {}},
+        {"Hexahedral Bar", false, false, {20, 1500}, true, 1500, {20}},
+        {"I-Beam", false, false, {200, 100, 5.6, 8.5, 2400}, true, 2400, {200, 100, 5.6, 8.5}},
+        {"C channel", false, false, {100, 50, 5, 7, 1000}, true, 1000, {100, 50, 5, 7}},
+        {"Lip channel", false, false, {100, 50, 15, 2, 3000}, true, 3000, {100, 50, 15, 2}},
+        {"Angle", false, false, {50, 50, 5, 750}, true, 750, {50, 50, 5}},
+        {"Cylinder", false, false, {30, 1200}, true, 1200, {30}},
+        {"Pipe", false, false, {48.3, 40.3, 5800}, true, 5800, {48.3, 40.3}},
+        {"Cylinder", true, false, {30, 1200}, false, 0, {}},
+        {"Parallelepiped", false, false, {1000, 100, 10}, false, 0, {}},
+        {"Sphere", false, false, {100}, false, 0, {}},
+        {"Angle", false, false, {50, 50, 5, 0}, false, 0, {}},
+        {"IPE 200", false, true, {6000}, true, 6000, {}},
+        {"IPE 200", true, true, {6000}, false, 0, {}},
     };
     for (const Case& c : cases) {
-        const auto item = OrderItemOf({c.shape, c.aperture, c.parameters, 2, "Steel", 1.5, std::nullopt});
+        const auto item =
+            OrderItemOf({c.shape, c.aperture, c.section, c.parameters, 2, "Steel", 1.5, std::nullopt});
         ASSERT_EQ(item.has_value(), c.ordered) << c.shape;
         if (item) {
             EXPECT_EQ(item->Length, c.length) << c.shape;
             EXPECT_EQ(item->CrossSection, c.crossSection) << c.shape;
         }
     }
+}
+
+// Rows keep their parameters as typed, in their own unit; a shape the catalogue does not know is
+// a standard section's designation.
+TEST(OrderItems, RowsAreReadInMillimetres) {
+    PartsListRow angle{3, CalcGroup::Object, "Angle", "centimeter", 2, {"5", "5", "0,5", "240"}, "Steel"};
+    angle.PieceMass = 9;
+    const auto item = OrderItemOfRow(angle);
+    ASSERT_TRUE(item.has_value());
+    EXPECT_EQ(item->CrossSection, (std::vector<double>{50, 50, 5}));
+    EXPECT_EQ(item->Length, 2400);
+    EXPECT_EQ(item->Quantity, 2);
+
+    const PartsListRow section{4, CalcGroup::Object, "IPE 200", "meter", 1, {"6"}, "Steel"};
+    ASSERT_TRUE(OrderItemOfRow(section).has_value());
+    EXPECT_EQ(OrderItemOfRow(section)->Length, 6000);
+    EXPECT_TRUE(OrderItemOfRow(section)->CrossSection.empty());
+
+    const PartsListRow hole{5, CalcGroup::Aperture, "Cylinder", "millimeter", 1, {"10", "100"}, "Steel"};
+    EXPECT_FALSE(OrderItemOfRow(hole).has_value());
 }
 
 TEST(OrderItems, GroupsBySameShapeCrossSectionAndMaterial) {
