@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,10 @@ namespace {
 constexpr int SignificantDigits = 5;
 constexpr int Decimals = 3;
 constexpr int DigitString = 18;
+// The parts list's figures: at least this many significant digits, written out in full from
+// 0.001 on (a magnitude of 0.d x 10^-2) and in the E form below.
+constexpr int ListDigits = 4;
+constexpr int SmallestFixedExponent = -2;
 
 std::string ZeroText() {
     return std::string("0") + DecimalSeparator() + std::string(Decimals, '0');
@@ -86,6 +91,44 @@ std::string Fixed(const DigitForm& form, bool negative) {
     return text + DecimalSeparator() + rest;
 }
 
+// The field's text of a magnitude given by its digits, from the digits alone: a figure shown
+// with more digits reads as the field when rounded as the field rounds.
+std::string FieldText(DigitForm form, bool negative) {
+    const int keep = form.exponent + Decimals;
+    if (keep < 0) {
+        return ZeroText();
+    }
+    form.digits.resize(DigitString, '0');
+    RoundTo(form, std::min(keep, SignificantDigits));
+    if (form.digits.empty()) {
+        return ZeroText();
+    }
+    return form.exponent > SignificantDigits ? Scientific(form, negative) : Fixed(form, negative);
+}
+
+// Digits written out with `decimals` places, padding with zeros.
+std::string FixedPlaces(const DigitForm& form, bool negative, int decimals) {
+    std::string digits = form.digits;
+    int exponent = form.exponent;
+    if (exponent <= 0) {
+        digits.insert(0, static_cast<std::size_t>(1 - exponent), '0');
+        exponent = 1;
+    }
+    digits.resize(static_cast<std::size_t>(exponent + decimals), '0');
+    std::string text = negative ? "-" : "";
+    text += digits.substr(0, static_cast<std::size_t>(exponent));
+    return text + DecimalSeparator() + digits.substr(static_cast<std::size_t>(exponent));
+}
+
+std::string ListText(DigitForm form, bool negative) {
+    const int shown = std::max(static_cast<int>(form.digits.size()), ListDigits);
+    if (form.exponent > SignificantDigits || form.exponent < SmallestFixedExponent) {
+        form.digits.resize(static_cast<std::size_t>(shown), '0');
+        return Scientific(form, negative);
+    }
+    return FixedPlaces(form, negative, std::max(Decimals, shown - form.exponent));
+}
+
 } // namespace
 
 std::string FormatResult(double value) {
@@ -98,17 +141,30 @@ std::string FormatResult(double value) {
     if (value == 0) {
         return ZeroText();
     }
-    DigitForm form = EighteenDigits(std::fabs(value));
-    const int keep = form.exponent + Decimals;
-    if (keep < 0) {
-        return ZeroText();
-    }
-    RoundTo(form, std::min(keep, SignificantDigits));
-    if (form.digits.empty()) {
-        return ZeroText();
+    return FieldText(EighteenDigits(std::fabs(value)), value < 0);
+}
+
+std::string FormatListFigure(double value) {
+    if (std::isnan(value) || std::isinf(value) || value == 0) {
+        return FormatResult(value);
     }
     const bool negative = value < 0;
-    return form.exponent > SignificantDigits ? Scientific(form, negative) : Fixed(form, negative);
+    const DigitForm all = EighteenDigits(std::fabs(value));
+    const std::string field = FieldText(all, negative);
+    // Rounding twice can carry where rounding once does not (0.12349 to 0.1235 to 0.124): then
+    // more digits are shown, as many as it takes.
+    for (int count = ListDigits; count < DigitString; ++count) {
+        DigitForm shown = all;
+        RoundTo(shown, count);
+        if (FieldText(shown, negative) == field) {
+            return ListText(shown, negative);
+        }
+    }
+    DigitForm shown = all;
+    while (shown.digits.back() == '0') {
+        shown.digits.pop_back();
+    }
+    return ListText(shown, negative);
 }
 
 } // namespace volcalc

@@ -28,6 +28,11 @@ std::int32_t DensityFromText(std::string_view text);
 // scientific from 1E5 on.
 std::string FormatResult(double value);
 
+// A figure of the parts list: at least four significant digits, and never fewer than
+// FormatResult shows, so that "0.000" stands for nothing but zero; the E form below 0.001 and
+// from 1E5 on. Read at FormatResult's precision, it reads as FormatResult(value).
+std::string FormatListFigure(double value);
+
 // A signed 32-bit whole number: optional sign and decimal digits, or without a sign a
 // hexadecimal number after "$", "x", "X", "0x" or "0X" (at most eight significant digits,
 // taken as a 32-bit pattern). Nothing else, not even a blank, may stand in the text.
