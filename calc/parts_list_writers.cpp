@@ -75,6 +75,11 @@ std::string FullPrecision(double value) {
     return std::string(buffer, result.ptr);
 }
 
+// Zero stays "0", not "-0".
+double Negated(double value) {
+    return value == 0 ? 0.0 : -value;
+}
+
 // Every text field quoted, quotes doubled: safe for commas, quotes and line breaks alike.
 void CsvText(std::ostream& out, std::string_view text) {
     out << '"';
@@ -116,8 +121,14 @@ public:
               << ',' << FullPrecision(f.PieceMass) << ',' << FullPrecision(f.Mass) << "\r\n";
     }
 
+    // The aperture total carries the sign of the aperture rows above it.
     void End(const LedgerTotals& totals) override {
-        for (const TotalLine& line : TotalLines(TotalsIn(totals, m_units))) {
+        const LedgerTotals t = TotalsIn(totals, m_units);
+        const std::array<TotalLine, 3> lines = {
+            {{"object total", t.ObjectVolume, t.ObjectMass},
+             {"aperture total", Negated(t.ApertureVolume), Negated(t.ApertureMass)},
+             {"total", t.TotalVolume, t.TotalMass}}};
+        for (const TotalLine& line : lines) {
             m_out << ',' << line.Name << ",,,,,,,,,,,," << FullPrecision(line.Volume) << ",,"
                   << FullPrecision(line.Mass) << "\r\n";
         }

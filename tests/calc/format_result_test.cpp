@@ -79,23 +79,23 @@ TEST(FormatListFigure, KeepsFourDigitsAndReadsAsTheFieldAtItsPrecision) {
     const FormatCase cases[] = {
         {0, "0.000"},
         {-0.0, "0.000"},
-        {0.00003, "3.000E-5"},        // the field reads 0.000
+        {0.00003, "3.000E-5"}, // the field reads 0.000
         {-1e-9, "-1.000E-9"},
-        {0.0005, "5.000E-4"},         // the field's 0.001, rounded half away from zero
+        {0.0005, "5.000E-4"}, // the field's 0.001, rounded half away from zero
         {0.001, "0.001000"},
         {0.0123, "0.01230"},
         {-0.5, "-0.5000"},
-        {0.9999, "0.9999"},           // the field's 1.000
+        {0.9999, "0.9999"}, // the field's 1.000
         {0.99996, "1.000"},
         {1.5, "1.500"},
-        {123.4567, "123.460"},        // as many digits as the field
+        {123.4567, "123.460"}, // as many digits as the field
         {12345.678, "12346.000"},
         {7850, "7850.000"},
         {99999.5, "1.000E5"},
         {123456.7, "1.2346E5"},
         {1e6, "1.000E6"},
         {1e300, "1.000E300"},
-        {0.1234996, "0.1234996"},     // 0.1235 would read 0.124, the field 0.123
+        {0.1234996, "0.1234996"}, // 0.1235 would read 0.124, the field 0.123
         {std::numeric_limits<double>::infinity(), "INF"},
     };
     for (const auto& c : cases) {

@@ -71,5 +71,26 @@ TEST(PartsListJson, StreamedDocumentIsTheDocumentDumpedWhole) {
     }
 }
 
+// The aperture total reads with the sign of the aperture rows; an empty one is a plain zero.
+TEST(PartsListCsv, ApertureTotalCarriesTheSignOfItsRows) {
+    const struct {
+        LedgerTotals Totals;
+        const char* Lines;
+    } cases[] = {
+        {{1.0, 2.5, 1.5, 3.0, 4.0, 1.0},
+         ",object total,,,,,,,,,,,,2.5,,4\r\n,aperture "
+         "total,,,,,,,,,,,,-1.5,,-1\r\n,total,,,,,,,,,,,,1,,3\r\n"},
+        {{2.5, 2.5, 0.0, 4.0, 4.0, 0.0},
+         ",object total,,,,,,,,,,,,2.5,,4\r\n,aperture "
+         "total,,,,,,,,,,,,0,,0\r\n,total,,,,,,,,,,,,2.5,,4\r\n"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        WritePartsList(PartsListFormat::Csv, out, PartsList{}, c.Totals, ReportUnits{});
+        const std::string text = out.str();
+        EXPECT_EQ(text.substr(text.find("\r\n") + 2), c.Lines);
+    }
+}
+
 } // namespace
 } // namespace volcalc
