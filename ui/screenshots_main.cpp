@@ -118,9 +118,6 @@ int main(int argc, char* argv[]) {
     Click(form, "BitBtn5");
     Click(form, "SpeedButton9");
     QWidget* list = form.findChild<QWidget*>(QStringLiteral("PartsListWindow"));
-    if (list) {
-        list->resize(1250, 230); // the offscreen screen is narrower than the list
-    }
     ok = ok && list && Save(*list, folder, "5-parts-list");
     return ok ? 0 : 1;
 }

@@ -12,10 +12,12 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,11 +78,20 @@ protected:
                 {TextOf("Edit43"), TextOf("Edit16")},
                 {TextOf("Edit10"), TextOf("Edit7")}};
     }
-    std::vector<Row> TotalsOfList() {
+    // The list's totals rows read at the fields' precision, the aperture's without the sign its
+    // rows carry and the field leaves out.
+    std::vector<Row> TotalsOfListAsFields() {
         std::vector<Row> totals;
         const std::vector<Row> rows = Shown();
         for (std::size_t i = rows.size() - 3; i < rows.size(); ++i) {
-            totals.push_back({rows[i][9], rows[i][11]});
+            const double sign = i == rows.size() - 2 ? -1 : 1;
+            Row row;
+            for (int column : {9, 11}) {
+                row << (rows[i][column].isEmpty()
+                            ? QString()
+                            : QString::fromStdString(FormatResult(sign * rows[i][column].toDouble())));
+            }
+            totals.push_back(row);
         }
         return totals;
     }
@@ -138,27 +149,26 @@ TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
     const std::vector<Row> inMetres = {
         {"1", "Object", "Parallelepiped", "millimeter", "1", "a=1000; b=1000; c=1000", "Steel", "7850",
          "1.000", "1.000", "7850.000", "7850.000"},
-        {"2", "Object", "Parallelepiped", "centimeter", "3", "a=10; b=20; c=50", "Aluminium", "2700", "0.010",
-         "0.030", "27.000", "81.000"},
+        {"2", "Object", "Parallelepiped", "centimeter", "3", "a=10; b=20; c=50", "Aluminium", "2700",
+         "0.01000", "0.03000", "27.000", "81.000"},
         {"3", "Aperture", "Parallelepiped", "millimeter", "2", "a=500; b=500; c=1000", "Aluminium", "2700",
-         "-0.250", "-0.500", "-675.000", "-1350.000"},
+         "-0.2500", "-0.5000", "-675.000", "-1350.000"},
         {"", "Object total", "", "", "", "", "", "", "", "1.030", "", "7931.000"},
-        {"", "Aperture total", "", "", "", "", "", "", "", "0.500", "", "1350.000"},
-        {"", "Total", "", "", "", "", "", "", "", "0.530", "", "6581.000"}};
+        {"", "Aperture total", "", "", "", "", "", "", "", "-0.5000", "", "-1350.000"},
+        {"", "Total", "", "", "", "", "", "", "", "0.5300", "", "6581.000"}};
     EXPECT_EQ(Shown(), inMetres);
-    EXPECT_EQ(TotalsOfList(), TotalsOfMainWindow());
-    EXPECT_EQ(Headers().mid(8), Row({"Volume of one piece, cubic meter", "Volume, cubic meter",
-                                     "Mass of one piece, kilogram", "Mass, kilogram"}));
+    EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
+    EXPECT_EQ(Headers().mid(7),
+              Row({"Density\nkg/m³", "Piece volume\nm³", "Volume\nm³", "Piece mass\nkg", "Mass\nkg"}));
 
     Choose("ComboBox16", "centimeter");
     Choose("ComboBox15", "metric ton");
-    EXPECT_EQ(Headers().mid(8), Row({"Volume of one piece, cubic centimeter", "Volume, cubic centimeter",
-                                     "Mass of one piece, metric ton", "Mass, metric ton"}));
+    EXPECT_EQ(Headers().mid(8), Row({"Piece volume\ncm³", "Volume\ncm³", "Piece mass\nt", "Mass\nt"}));
     const std::vector<Row> shown = Shown();
-    EXPECT_EQ(shown[0].mid(8), Row({"1E6", "1E6", "7.850", "7.850"}));
-    EXPECT_EQ(shown[1].mid(8), Row({"10000.000", "30000.000", "0.027", "0.081"}));
-    EXPECT_EQ(shown[2].mid(8), Row({"-2.5E5", "-5E5", "-0.675", "-1.350"}));
-    EXPECT_EQ(TotalsOfList(), TotalsOfMainWindow());
+    EXPECT_EQ(shown[0].mid(8), Row({"1.000E6", "1.000E6", "7.850", "7.850"}));
+    EXPECT_EQ(shown[1].mid(8), Row({"10000.000", "30000.000", "0.02700", "0.08100"}));
+    EXPECT_EQ(shown[2].mid(8), Row({"-2.500E5", "-5.000E5", "-0.6750", "-1.350"}));
+    EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
 
     Click("SpeedButton5"); // undo takes back the aperture and puts the lists back on metre and kilogram
     std::vector<Row> undone = inMetres;
@@ -166,12 +176,13 @@ TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
     undone[3][9] = "0.000", undone[3][11] = "0.000";
     undone[4][9] = "1.030", undone[4][11] = "7931.000";
     EXPECT_EQ(Shown(), undone);
-    EXPECT_EQ(TotalsOfList(), TotalsOfMainWindow());
+    EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
 
     Click("SpeedButton6");
     ASSERT_EQ(Shown().size(), 3u);
-    EXPECT_EQ(TotalsOfList(), TotalsOfMainWindow());
-    EXPECT_EQ(TotalsOfList()[2], Row({"0.000", "0.000"}));
+    EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
+    EXPECT_EQ(TotalsOfListAsFields()[2], Row({"0.000", "0.000"}));
+    EXPECT_EQ(Shown()[1][9], "0.000") << "an aperture total of nothing is a plain zero";
 }
 
 TEST_F(PartsList, WithoutAMaterialTheMaterialCellIsEmpty) {
@@ -271,31 +282,82 @@ TEST_F(PartsList, PrintedPagesHoldTitleCatalogueRowsAndTotalsWithTheHeaderOnEver
         // Number, group, shape, unit, quantity, parameters, material, density, then the figures.
         const QRegularExpression row(
             QStringLiteral("^\\s*%1\\s+Object\\s+Parallelepiped\\s+millimeter\\s+%1\\s+"
-                           "a=100; b=200; c=300\\s+Steel\\s+7850\\s+0.006\\s+%2\\s")
+                           "a=100; b=200; c=300\\s+Steel\\s+7850\\s+0.006000\\s+%2\\s")
                 .arg(i)
-                .arg(QString::fromStdString(FormatResult(0.006 * i))));
+                .arg(QString::fromStdString(FormatListFigure(0.006 * i))));
         EXPECT_EQ(lines.filter(row).size(), 1) << "row " << i;
     }
     EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("Aperture\\s+Parallelepiped"))).size(), 1);
+    const std::vector<Row> shown = Shown();
     const QRegularExpression total(
-        QStringLiteral("^\\s*Total\\s+%1\\s+%2\\s*$").arg(TextOf("Edit10"), TextOf("Edit7")));
+        QStringLiteral("^\\s*Total\\s+%1\\s+%2\\s*$").arg(shown.back()[9], shown.back()[11]));
     EXPECT_EQ(lines.filter(total).size(), 1) << text.toStdString();
 }
 
-TEST_F(PartsList, CopyPutsHeaderRowsAndTotalsOnTheClipboardAsCells) {
+// Four holes of 30 cm³ in a block: the table rounds them, the clipboard keeps them whole, so
+// that in a spreadsheet the rows sum to the totals.
+TEST_F(PartsList, CopyPutsHeaderRowsAndTotalsOnTheClipboardAsCellsWithFiguresInFull) {
     Object("Parallelepiped", "millimeter", "2", {"1000", "1000", "1000"});
+    Aperture("Parallelepiped", "millimeter", "4", {"10", "30", "100"});
     Aperture("Parallelepiped", "meter", "1", {"0,5", "1", "1"});
     Open();
     QApplication::clipboard()->clear();
     ClickOn(Button("CopyButton"));
     const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 1 + 2 + 3);
-    EXPECT_EQ(lines[0].split(QLatin1Char('\t')), Headers());
+    ASSERT_EQ(lines.size(), 1 + 3 + 3);
+    EXPECT_EQ(lines[0].split(QLatin1Char('\t')),
+              Row({"No.", "Object or aperture", "Shape", "Length unit", "Quantity", "Parameters", "Material",
+                   "Density, kg/m³", "Piece volume, m³", "Volume, m³", "Piece mass, kg", "Mass, kg"}));
     const std::vector<Row> shown = Shown();
+    std::vector<std::vector<double>> figures;
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(lines[qsizetype(i) + 1].split(QLatin1Char('\t')), shown[i]);
+        const Row cells = lines[qsizetype(i) + 1].split(QLatin1Char('\t'));
+        ASSERT_EQ(cells.size(), shown[i].size());
+        EXPECT_EQ(cells.mid(0, 8), shown[i].mid(0, 8));
+        figures.emplace_back();
+        for (int column = 8; column < 12; ++column) {
+            SCOPED_TRACE(cells[column].toStdString());
+            figures.back().push_back(cells[column].toDouble());
+            EXPECT_EQ(cells[column].isEmpty() ? QString()
+                                              : QString::fromStdString(FormatListFigure(figures[i].back())),
+                      shown[i][column]);
+        }
     }
-    EXPECT_EQ(lines[2].split(QLatin1Char('\t'))[5], "a=0,5; b=1; c=1") << "parameters as typed";
+    EXPECT_EQ(shown[1][8], "-3.000E-5") << "a hole that has volume is not shown as 0.000";
+    EXPECT_EQ(lines[3].split(QLatin1Char('\t'))[5], "a=0,5; b=1; c=1") << "parameters as typed";
+    for (int figure : {1, 3}) { // all pieces: volume and mass
+        const double apertures = figures[1][std::size_t(figure)] + figures[2][std::size_t(figure)];
+        EXPECT_DOUBLE_EQ(apertures, figures[4][std::size_t(figure)])
+            << "the aperture rows sum to their total";
+        EXPECT_DOUBLE_EQ(figures[0][std::size_t(figure)] + apertures, figures[5][std::size_t(figure)]);
+    }
+}
+
+// On a 1024 x 768 screen (the platform these tests run on) the list opens with every column in
+// view, its figures whole, whatever the units, and no wider than the screen.
+TEST_F(PartsList, FitsASmallScreenWithEveryFigureWholeWhateverTheUnits) {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry().width(), 1024);
+    StartWith("[Count]\nCount=1\n[Material]\n0=Stainless steel X5CrNi18-10, cold rolled and annealed sheet\n"
+              "[Density]\n0=7900\n");
+    Object("Parallelepiped", "millimeter", "1000", {"1000,0000000001", "1000,0000000001", "1000,0000000001"});
+    Aperture("Parallelepiped", "millimeter", "1", {"0,01", "0,01", "0,01"});
+    QWidget* window = Open();
+    QTableView* table = Table();
+    auto* view = static_cast<QAbstractItemView*>(table);
+    for (const char* volumeUnit : {"millimeter", "centimeter", "meter", "inch", "foot", "yard"}) {
+        for (const char* massUnit : {"gram", "kilogram", "centner", "metric ton", "pound"}) {
+            Choose("ComboBox16", volumeUnit);
+            Choose("ComboBox15", massUnit);
+            QApplication::processEvents();
+            SCOPED_TRACE(std::string(volumeUnit) + ", " + massUnit);
+            EXPECT_LE(window->frameGeometry().width(), 1024);
+            EXPECT_LE(table->horizontalHeader()->length(), table->viewport()->width())
+                << "no sideways scrolling";
+            for (int column : {0, 1, 3, 4, 7, 8, 9, 10, 11}) {
+                EXPECT_GE(table->columnWidth(column), view->sizeHintForColumn(column)) << "column " << column;
+            }
+        }
+    }
 }
 
 // One window, not modal, resizable; the list grows while it is open and the main window works.

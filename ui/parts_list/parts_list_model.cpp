@@ -8,6 +8,7 @@
 #include <QFont>
 
 #include <array>
+#include <charconv>
 #include <string_view>
 
 namespace volcalc::ui {
@@ -17,21 +18,50 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// A figure as the main window writes it; one that cannot be shown in the unit says why instead.
-template <typename Convert> QString Figure(Convert convert) {
+// Shortest text that reads back as the same double, with the regional separator, for a
+// spreadsheet to sum without the list's rounding.
+QString FullPrecision(double value) {
+    std::array<char, 64> buffer{};
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value == 0 ? 0.0 : value);
+    QString text = QString::fromLatin1(buffer.data(), written.ptr - buffer.data());
+    return text.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
+}
+
+// A figure in the list's form, or in full for the clipboard; one that cannot be shown in the
+// unit says why instead.
+template <typename Convert> QString Figure(Convert convert, FigureForm form) {
     try {
-        return Text(FormatResult(convert()));
+        const double value = convert();
+        return form == FigureForm::Shown ? Text(FormatListFigure(value)) : FullPrecision(value);
     } catch (const CalculationError& error) {
         return Text(error.what());
     }
 }
 
-QString Volume(double cubicMetres, VolumeUnit unit) {
-    return Figure([&] { return VolumeForDisplay(cubicMetres, unit); });
+QString Volume(double cubicMetres, VolumeUnit unit, FigureForm form) {
+    return Figure([&] { return VolumeForDisplay(cubicMetres, unit); }, form);
 }
 
-QString Mass(double kilograms, MassUnit unit) {
-    return Figure([&] { return MassForDisplay(kilograms, unit); });
+QString Mass(double kilograms, MassUnit unit, FigureForm form) {
+    return Figure([&] { return MassForDisplay(kilograms, unit); }, form);
+}
+
+// Zero stays "0", not "-0".
+double Negated(double value) {
+    return value == 0 ? 0.0 : -value;
+}
+
+// The units as a header's second line shows them; a screen reader reads their names instead.
+QString Symbol(VolumeUnit unit) {
+    static const std::array<const char*, VolumeUnitNames.size()> symbols = {"mm³", "cm³", "m³",
+                                                                            "in³", "ft³", "yd³"};
+    return QString::fromUtf8(symbols[std::size_t(unit)]);
+}
+
+QString Symbol(MassUnit unit) {
+    static const std::array<const char*, MassUnitNames.size()> symbols = {"g", "kg", "centner", "t", "lb"};
+    return QString::fromLatin1(symbols[std::size_t(unit)]);
 }
 
 // "a=100; b=1000": each text as typed after the letter it stands for on the picture.
@@ -126,6 +156,9 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return CellText(index.row(), index.column());
+    case Qt::ToolTipRole:
+        // A text narrowed to fit the window is read whole in its tip.
+        return IsFigure(index.column()) ? QVariant() : QVariant(CellText(index.row(), index.column()));
     case Qt::TextAlignmentRole:
         return IsFigure(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                         : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
@@ -142,60 +175,99 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PartsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) {
-        return {};
-    }
     if (orientation == Qt::Vertical) {
-        return section + 1;
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     }
-    return HeaderText(section);
-}
-
-QString PartsListModel::HeaderText(int column) const {
-    const QString volume = QStringLiteral(", cubic ") + Text(NameOf(m_units.Volume));
-    const QString mass = QStringLiteral(", ") + Text(NameOf(m_units.Mass));
-    switch (column) {
-    case NumberColumn:
-        return QStringLiteral("No.");
-    case GroupColumn:
-        return QStringLiteral("Object or aperture");
-    case ShapeColumn:
-        return QStringLiteral("Shape");
-    case UnitColumn:
-        return QStringLiteral("Length unit");
-    case QuantityColumn:
-        return QStringLiteral("Quantity");
-    case ParametersColumn:
-        return QStringLiteral("Parameters");
-    case MaterialColumn:
-        return QStringLiteral("Material");
-    case DensityColumn:
-        return QStringLiteral("Density, kg/m\u00b3");
-    case PieceVolumeColumn:
-        return QStringLiteral("Volume of one piece") + volume;
-    case VolumeColumn:
-        return QStringLiteral("Volume") + volume;
-    case PieceMassColumn:
-        return QStringLiteral("Mass of one piece") + mass;
-    case MassColumn:
-        return QStringLiteral("Mass") + mass;
+    switch (role) {
+    case Qt::DisplayRole:
+        return HeaderText(section);
+    case Qt::AccessibleTextRole:
+        return HeaderSpoken(section);
+    case Qt::TextAlignmentRole:
+        return QVariant(Qt::AlignCenter);
     default:
         return {};
     }
 }
 
+// Short captions, the unit on a line of its own, so that the figures' columns are as narrow as
+// their figures.
+PartsListModel::Header PartsListModel::HeaderOf(int column) const {
+    const QString cubic = QStringLiteral("cubic ");
+    const Header volume{{}, Symbol(m_units.Volume), cubic + Text(NameOf(m_units.Volume))};
+    const Header mass{{}, Symbol(m_units.Mass), Text(NameOf(m_units.Mass))};
+    const auto with = [](Header header, const char* caption) {
+        header.Caption = QString::fromLatin1(caption);
+        return header;
+    };
+    switch (column) {
+    case NumberColumn:
+        return {QStringLiteral("No."), {}, {}};
+    case GroupColumn:
+        return {QStringLiteral("Object or\naperture"), {}, {}};
+    case ShapeColumn:
+        return {QStringLiteral("Shape"), {}, {}};
+    case UnitColumn:
+        return {QStringLiteral("Length\nunit"), {}, {}};
+    case QuantityColumn:
+        return {QStringLiteral("Quantity"), {}, {}};
+    case ParametersColumn:
+        return {QStringLiteral("Parameters"), {}, {}};
+    case MaterialColumn:
+        return {QStringLiteral("Material"), {}, {}};
+    case DensityColumn:
+        return {QStringLiteral("Density"), QStringLiteral("kg/m\u00b3"),
+                QStringLiteral("kilograms per cubic metre")};
+    case PieceVolumeColumn:
+        return with(volume, "Piece volume");
+    case VolumeColumn:
+        return with(volume, "Volume");
+    case PieceMassColumn:
+        return with(mass, "Piece mass");
+    case MassColumn:
+        return with(mass, "Mass");
+    default:
+        return {};
+    }
+}
+
+QString PartsListModel::HeaderText(int column) const {
+    const Header header = HeaderOf(column);
+    return header.Unit.isEmpty() ? header.Caption : header.Caption + QLatin1Char('\n') + header.Unit;
+}
+
+QString PartsListModel::HeaderLine(int column) const {
+    const Header header = HeaderOf(column);
+    const QString caption = QString(header.Caption).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return header.Unit.isEmpty() ? caption : caption + QStringLiteral(", ") + header.Unit;
+}
+
+QString PartsListModel::HeaderSpoken(int column) const {
+    const Header header = HeaderOf(column);
+    const QString caption = QString(header.Caption).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return header.UnitWords.isEmpty() ? caption : caption + QStringLiteral(", ") + header.UnitWords;
+}
+
 QString PartsListModel::CellText(int row, int column) const {
+    return Cell(row, column, FigureForm::Shown);
+}
+
+QString PartsListModel::CopyText(int row, int column) const {
+    return Cell(row, column, FigureForm::Full);
+}
+
+QString PartsListModel::Cell(int row, int column, FigureForm form) const {
     if (row < 0 || column < 0 || column >= ColumnCount) {
         return {};
     }
     const auto& rows = m_list.Rows();
     if (std::size_t(row) < rows.size()) {
-        return RowText(rows[std::size_t(row)], column);
+        return RowText(rows[std::size_t(row)], column, form);
     }
-    return TotalsText(row - int(rows.size()), column);
+    return TotalsText(row - int(rows.size()), column, form);
 }
 
-QString PartsListModel::RowText(const PartsListRow& row, int column) const {
+QString PartsListModel::RowText(const PartsListRow& row, int column, FigureForm form) const {
     switch (column) {
     case NumberColumn:
         return QString::number(row.Line);
@@ -214,20 +286,21 @@ QString PartsListModel::RowText(const PartsListRow& row, int column) const {
     case DensityColumn:
         return QString::number(row.Density);
     case PieceVolumeColumn:
-        return Volume(row.PieceVolume, m_units.Volume);
+        return Volume(row.PieceVolume, m_units.Volume, form);
     case VolumeColumn:
-        return Volume(row.Volume, m_units.Volume);
+        return Volume(row.Volume, m_units.Volume, form);
     case PieceMassColumn:
-        return Mass(row.PieceMass, m_units.Mass);
+        return Mass(row.PieceMass, m_units.Mass, form);
     case MassColumn:
-        return Mass(row.Mass, m_units.Mass);
+        return Mass(row.Mass, m_units.Mass, form);
     default:
         return {};
     }
 }
 
-// The totals rows read as the main window's fields: object, aperture, then the result.
-QString PartsListModel::TotalsText(int totalsRow, int column) const {
+// The totals rows read as the main window's fields, at their precision: object, aperture (with
+// the sign of its rows, where the field shows what is taken away), then the result.
+QString PartsListModel::TotalsText(int totalsRow, int column, FigureForm form) const {
     struct Totals {
         const char* Caption;
         double Volume;
@@ -235,7 +308,7 @@ QString PartsListModel::TotalsText(int totalsRow, int column) const {
     };
     const std::array<Totals, TotalsRowCount> totals = {{
         {"Object total", m_totals.ObjectVolume, m_totals.ObjectMass},
-        {"Aperture total", m_totals.ApertureVolume, m_totals.ApertureMass},
+        {"Aperture total", Negated(m_totals.ApertureVolume), Negated(m_totals.ApertureMass)},
         {"Total", m_totals.TotalVolume, m_totals.TotalMass},
     }};
     if (totalsRow < 0 || totalsRow >= TotalsRowCount) {
@@ -246,9 +319,9 @@ QString PartsListModel::TotalsText(int totalsRow, int column) const {
     case GroupColumn:
         return QString::fromLatin1(line.Caption);
     case VolumeColumn:
-        return m_volumesShown ? Volume(line.Volume, m_units.Volume) : QString();
+        return m_volumesShown ? Volume(line.Volume, m_units.Volume, form) : QString();
     case MassColumn:
-        return m_massesShown ? Mass(line.Mass, m_units.Mass) : QString();
+        return m_massesShown ? Mass(line.Mass, m_units.Mass, form) : QString();
     default:
         return {};
     }

@@ -7,9 +7,13 @@
 
 namespace volcalc::ui {
 
+// A figure as the list shows it, or in full.
+enum class FigureForm { Shown, Full };
+
 // The parts list as a table: one row per calculation that counts, then three rows with the
 // object, aperture and resulting totals. Figures are shown in the display units the main window
-// shows its totals in, formatted as it formats them, so the last rows read exactly as its fields.
+// shows its totals in, with four significant digits at least (FormatListFigure), so that the
+// last rows read as its fields when rounded as they round.
 class PartsListModel : public QAbstractTableModel {
 public:
     enum Column {
@@ -53,14 +57,26 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // The text shown in a cell or a column header.
+    // The text shown in a cell; the same with its figure in full, for the clipboard.
     QString CellText(int row, int column) const;
+    QString CopyText(int row, int column) const;
+    // A column header as shown, its unit on a second line; on one line ("Volume, m³"); and as
+    // read out ("Volume, cubic meter").
     QString HeaderText(int column) const;
+    QString HeaderLine(int column) const;
+    QString HeaderSpoken(int column) const;
 
 private:
+    struct Header {
+        QString Caption;
+        QString Unit;
+        QString UnitWords;
+    };
+    Header HeaderOf(int column) const;
     std::size_t NextNumber() const { return m_list.Rows().size() + 1; }
-    QString RowText(const PartsListRow& row, int column) const;
-    QString TotalsText(int totalsRow, int column) const;
+    QString Cell(int row, int column, FigureForm form) const;
+    QString RowText(const PartsListRow& row, int column, FigureForm form) const;
+    QString TotalsText(int totalsRow, int column, FigureForm form) const;
     void FiguresChanged(int firstColumn, int lastColumn);
 
     PartsList m_list;

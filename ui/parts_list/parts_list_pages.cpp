@@ -82,13 +82,13 @@ QString PartsListTabText(const PartsListModel& model) {
     QStringList lines;
     QStringList header;
     for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
-        header << OneCell(model.HeaderText(column));
+        header << OneCell(model.HeaderLine(column));
     }
     lines << header.join(QLatin1Char('\t'));
     for (int row = 0; row < model.rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
-            cells << OneCell(model.CellText(row, column));
+            cells << OneCell(model.CopyText(row, column));
         }
         lines << cells.join(QLatin1Char('\t'));
     }

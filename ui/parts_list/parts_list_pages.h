@@ -13,7 +13,8 @@ class PartsListModel;
 struct OnDemandFunctions;
 
 // The list as tab-separated text with a header line, one line per row and the totals last, so
-// that it pastes into a spreadsheet as cells. Cells read as the window shows them.
+// that it pastes into a spreadsheet as cells. Cells read as the window shows them, but figures
+// in full, so that the rows sum in the spreadsheet to the totals.
 QString PartsListTabText(const PartsListModel& model);
 
 // The printed list: a title, the date, the material catalogue file, then the table with its

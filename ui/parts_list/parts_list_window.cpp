@@ -6,6 +6,7 @@
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/desktop/screen_placement.h"
+#include "ui/parts_list/column_fit.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/parts_list_pages.h"
 #include "ui/widgets/accessibility.h"
@@ -131,17 +132,68 @@ void PartsListWindow::ShowAndRaise() {
     m_table->setFocus();
 }
 
-// Wide enough for every column, as far as the screen allows; the user can resize it from there.
-void PartsListWindow::FitWidth() {
+// What the window needs beside its columns: its margins, the table's frame and a vertical
+// scroll bar, which is kept in the sum whether shown or not so that rows coming in never push a
+// column out of view.
+int PartsListWindow::Chrome() const {
     const QMargins margins = layout()->contentsMargins();
-    const int wanted = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
-                       m_table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
-    const QRect screen = this->screen()->availableGeometry();
-    resize(std::min(wanted, screen.width() * 9 / 10), std::min(360, screen.height() * 9 / 10));
+    return 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width() + margins.left() +
+           margins.right();
 }
 
+// The widest the window may be: its screen's free width, less the window manager's frame.
+int PartsListWindow::WidestWidth() const {
+    const int frame = isVisible() ? frameGeometry().width() - width() : 0;
+    return screen()->availableGeometry().width() - std::max(frame, 16);
+}
+
+// As wide as every column asks for, as far as the screen allows; the user can resize it from
+// there, and the columns that may narrow fit the rest.
+void PartsListWindow::FitWidth() {
+    int wanted = Chrome();
+    for (const ColumnNeed& column : m_columns) {
+        wanted += int(column.Natural);
+    }
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(wanted, WidestWidth()), std::min(360, screen.height() * 9 / 10));
+}
+
+// Each column as wide as its widest cell or header; the texts of any length (shape, parameters,
+// material) give way, down to their header, where the window is narrower than that.
 void PartsListWindow::FitColumns() {
     m_table->resizeColumnsToContents();
+    QHeaderView* header = m_table->horizontalHeader();
+    m_columns.clear();
+    for (int column = 0; column < header->count(); ++column) {
+        const double natural = header->sectionSize(column);
+        const bool narrows = column == PartsListModel::ShapeColumn ||
+                             column == PartsListModel::ParametersColumn ||
+                             column == PartsListModel::MaterialColumn;
+        m_columns.push_back(
+            {natural, narrows ? std::min(natural, double(header->sectionSizeHint(column))) : natural});
+    }
+    // A column that came to need more than the window has grows the window, up to the screen.
+    int least = Chrome();
+    for (const ColumnNeed& column : m_columns) {
+        least += int(column.Least);
+    }
+    if (least > width() && width() < WidestWidth()) {
+        resize(std::min(least, WidestWidth()), height());
+    }
+    NarrowColumns();
+}
+
+void PartsListWindow::NarrowColumns() {
+    const std::vector<double> widths = FitColumnWidths(m_columns, width() - Chrome());
+    QHeaderView* header = m_table->horizontalHeader();
+    for (int column = 0; column < int(widths.size()); ++column) {
+        header->resizeSection(column, int(widths[std::size_t(column)]));
+    }
+}
+
+void PartsListWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    NarrowColumns();
 }
 
 void PartsListWindow::CopyClicked() {

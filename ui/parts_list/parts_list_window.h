@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ui/parts_list/column_fit.h"
+
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QPushButton;
 class QTableView;
@@ -23,6 +26,9 @@ public:
     // Shows the window, or brings it to the front when it is already open.
     void ShowAndRaise();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void BuildTable();
     void BuildButtons();
@@ -30,11 +36,15 @@ private:
     void ExportCsvClicked();
     void PrintClicked();
     void FitColumns();
+    void NarrowColumns();
     void FitWidth();
+    int Chrome() const;
+    int WidestWidth() const;
 
     PartsListModel& m_model;
     std::function<QString()> m_catalogueFile;
     bool m_placed = false;
+    std::vector<ColumnNeed> m_columns;
     QTableView* m_table = nullptr;
     QPushButton* m_copyButton = nullptr;
     QPushButton* m_exportButton = nullptr;
