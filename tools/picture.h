@@ -23,6 +23,8 @@ inline constexpr int ShapeHeight = 170;
 std::vector<Picture> SolidPictures();
 // Bars and rolled sections, objects only.
 std::vector<Picture> ProfilePictures();
+// The cross-sections of the standard section families, objects only.
+std::vector<Picture> SectionPictures();
 // Window buttons, the program icon in its sizes and the About box pictures.
 std::vector<Picture> IconPictures();
 // The background of the About box.

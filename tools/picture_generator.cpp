@@ -59,7 +59,7 @@ bool Write(const Picture& picture, const QDir& dir) {
 
 int WriteAll(const QDir& dir) {
     std::vector<Picture> all = SolidPictures();
-    for (auto* group : {&ProfilePictures, &IconPictures}) {
+    for (auto* group : {&ProfilePictures, &SectionPictures, &IconPictures}) {
         for (auto& picture : group()) {
             all.push_back(std::move(picture));
         }
