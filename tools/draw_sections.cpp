@@ -120,8 +120,8 @@ void ParallelChannel(Drawing& d) {
 
 // Angles: h and b the outer legs, t the thickness, r1 root radius, r2 toe radius.
 void Angle(Drawing& d) {
-    const double h = 118, b = 100, t = 14, r1 = 12, r2 = 6;
-    const Placement at(QPointF(92, 138));
+    const double h = 118, b = 110, t = 18, r1 = 12, r2 = 6;
+    const Placement at(QPointF(86, 138));
     QPolygonF outline;
     outline << at(0, 0) << at(b, 0);
     Arc(outline, at, {b - r2, t - r2}, r2, 0, 90);
@@ -195,8 +195,8 @@ QImage Draw(const std::function<void(Drawing&)>& sketch) {
 } // namespace
 
 std::vector<Picture> SectionPictures() {
-    return {{"S301", Draw(ISection)},        {"S302", Draw(ParallelChannel)}, {"S303", Draw(TaperedChannel)},
-            {"S304", Draw(Angle)},           {"S305", Draw(RectangularTube)}, {"S306", Draw(RoundTube)}};
+    return {{"S301", Draw(ISection)}, {"S302", Draw(ParallelChannel)}, {"S303", Draw(TaperedChannel)},
+            {"S304", Draw(Angle)},    {"S305", Draw(RectangularTube)}, {"S306", Draw(RoundTube)}};
 }
 
 } // namespace pictures

@@ -212,6 +212,40 @@ TEST_F(Accessibility, EveryControlIsReadOutByWhatStandsBesideIt) {
     ExpectEveryVisibleControlInTheTree(&Form(), nodes);
 }
 
+// The standard section panel: its lists read out by their chosen entries with what they are for,
+// its length field named as the other panels' fields, its figures read-only, its picture the family's.
+TEST_F(Accessibility, TheStandardSectionPanelIsReadOutAsTheOtherPanels) {
+    Choose("ComboBox2", "Standard section");
+    Choose("SectionFamilyList", "UPN");
+    const std::vector<Node> nodes = WalkWindow(&Form());
+    ExpectNamedOnceInTheirGroup(nodes);
+    ExpectEveryVisibleControlInTheTree(&Form(), nodes);
+    const Expected panel[] = {
+        {"ComboBox2", "Standard section", QAccessible::ComboBox, "Object"},
+        {"SectionFamilyList", "UPN", QAccessible::ComboBox, "Object"},
+        {"SectionSizeList", "UPN 50", QAccessible::ComboBox, "Object"},
+        {"EditSectionLength", "Object Length", QAccessible::EditableText, "Object"},
+        {"SectionAreaField", "Section area", QAccessible::EditableText, "Object", ReadOnly},
+        {"SectionMassPerMetreField", "Mass per metre", QAccessible::EditableText, "Object", ReadOnly},
+        {"Image1", "Object picture: Standard section UPN", QAccessible::Graphic, "Object"},
+    };
+    const std::map<QString, Node> named = ByObjectName(nodes);
+    for (const Expected& row : panel) {
+        SCOPED_TRACE(row.Object);
+        const auto found = named.find(QString::fromLatin1(row.Object));
+        ASSERT_NE(found, named.end());
+        EXPECT_EQ(found->second.Name, row.Name);
+        EXPECT_EQ(found->second.Role, row.Role);
+        EXPECT_EQ(found->second.Group, row.Group);
+        if (row.Role == QAccessible::EditableText) {
+            EXPECT_EQ(bool(found->second.State.readOnly), row.Is == ReadOnly);
+        }
+    }
+    EXPECT_EQ(DescriptionOf("SectionFamilyList"), "Object section family");
+    EXPECT_EQ(DescriptionOf("SectionSizeList"), "Object section size");
+    EXPECT_THAT(named.at("Image1").Description.toStdString(), HasSubstr("taper by 8 percent"));
+}
+
 // Each shape's own fields are named by their group and label and say what they measure on the
 // picture, which itself describes the solid; names stay unique whichever panels are shown.
 TEST_F(Accessibility, EveryShapeNamesItsFieldsAndDescribesItsPicture) {

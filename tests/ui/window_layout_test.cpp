@@ -190,7 +190,7 @@ TEST_F(WindowLayout, ListsHoldTheirEntriesInOrder) {
     EXPECT_EQ(entries(names::ObjectShapeList),
               QStringList({"Parallelepiped", "Cylinder", "Pipe", "Prism1", "Prism2", "Sphere",
                            "Part of sphere", "Cone", "Blunted cone", "Pyramid", "Hexahedral Bar", "I-Beam",
-                           "C channel", "Lip channel", "Angle"}));
+                           "C channel", "Lip channel", "Angle", "Standard section"}));
     EXPECT_EQ(entries(names::ApertureShapeList),
               QStringList({"None", "Parallelepiped", "Cylinder", "Prism1", "Prism2", "Sphere",
                            "Part of sphere", "Cone", "Blunted cone", "Pyramid"}));

@@ -2,6 +2,7 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
+#include "calc/sections/section_folders.h"
 #include "calc/units.h"
 #include "materials/program_folders.h"
 #include "ui/desktop/catalogue_watcher.h"
@@ -12,6 +13,7 @@
 #include "ui/dialogs/about_box.h"
 #include "ui/main_window/parameter_panels.h"
 #include "ui/main_window/pictures.h"
+#include "ui/main_window/section_panel.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/quantity_spin_box.h"
@@ -70,6 +72,9 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(par
                                ? ProgramCatalogue(Executable(), UserFolders::FromEnvironment())
                                : CatalogueFiles(options.IniPath);
     m_helpFolder = options.HelpFolder.empty() ? ProgramDataFolder(Executable()) : options.HelpFolder;
+    m_sectionTables = options.SectionTables
+                          ? *options.SectionTables
+                          : sections::ProgramSectionFolders(Executable(), UserFolders::FromEnvironment());
     m_catalogueWatcher = std::make_unique<CatalogueWatcher>(
         files.File, [this] { RunHandler([this] { catalogueChangedElsewhere(); }); });
     m_catalogue = std::make_unique<MaterialCatalogue>(std::move(files), *m_catalogueDialogs);
@@ -227,6 +232,13 @@ void MainWindow::removeMaterialClicked() {
 }
 
 void MainWindow::objectShapeChosen() {
+    if (m_objectShapeList->currentText() == QLatin1String(StandardSectionEntry)) {
+        m_objectPanels->ShowPanelOf(ShapeEntry{});
+        m_sectionPanel->Show();
+        m_objectQuantity->SetValue(1);
+        return;
+    }
+    m_sectionPanel->Hide();
     if (const ShapeEntry* entry =
             FindShape(CalcGroup::Object, m_objectShapeList->currentText().toStdString())) {
         ShowPicture(m_objectPicture, CalcGroup::Object, *entry);
@@ -255,12 +267,20 @@ void MainWindow::apertureCalculateClicked() {
 void MainWindow::Calculate(CalcGroup group) {
     const bool object = group == CalcGroup::Object;
     const QComboBox* shapes = object ? m_objectShapeList : m_apertureShapeList;
-    const ShapeEntry* entry = FindShape(group, shapes->currentText().toStdString());
+    const bool section = object && shapes->currentText() == QLatin1String(StandardSectionEntry);
+    const ShapeEntry* entry =
+        section ? m_sectionPanel->ChosenShape() : FindShape(group, shapes->currentText().toStdString());
+    if (section && !entry) {
+        ShowWarning(std::string(WrongDataWarning)); // no section tables, so no size chosen
+        return;
+    }
     if (!entry || !entry->Rule) {
         return;
     }
     const std::int32_t quantity = (object ? m_objectQuantity : m_apertureQuantity)->Value();
-    const std::vector<std::string> texts = (object ? m_objectPanels : m_aperturePanels)->TextsOf(*entry);
+    const std::vector<std::string> texts =
+        section ? std::vector<std::string>{m_sectionPanel->LengthText()}
+                : (object ? m_objectPanels : m_aperturePanels)->TextsOf(*entry);
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     const std::string unit = (object ? m_objectUnitList : m_apertureUnitList)->currentText().toStdString();
     const CalculationInput input{*entry->Rule, views, quantity, unit};
@@ -343,6 +363,9 @@ void MainWindow::ShowWarning(const std::string& text) {
 
 void MainWindow::ShowDensity(std::int32_t density) {
     m_densityField->setText(Text(IntegerText(density)));
+    if (m_sectionPanel) {
+        m_sectionPanel->ShowDensity(density);
+    }
 }
 
 } // namespace volcalc::ui

@@ -2,6 +2,7 @@
 
 #include "calc/ledger.h"
 #include "calc/parts_list.h"
+#include "calc/sections/section_library.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
 #include "materials/material_catalogue.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -31,6 +33,7 @@ class ParameterPanels;
 class PartsListModel;
 class PartsListWindow;
 class QuantitySpinBox;
+class SectionPanel;
 
 struct MainWindowOptions {
     // The material file; empty for the program's own (see ProgramCatalogue).
@@ -40,6 +43,8 @@ struct MainWindowOptions {
     CatalogueDialogs* Dialogs = nullptr;
     // The folder of the help files; empty for the program's data folder.
     std::filesystem::path HelpFolder = {};
+    // Where the standard section tables are; none for the program's and the user's own.
+    std::optional<sections::SectionFolders> SectionTables = {};
 };
 
 // The main window: material, object and aperture groups, the toolbar and the six totals.
@@ -152,6 +157,8 @@ private:
     QuantitySpinBox* m_objectQuantity = nullptr;
     QPushButton* m_objectCalculateButton = nullptr;
     std::unique_ptr<ParameterPanels> m_objectPanels;
+    sections::SectionFolders m_sectionTables;
+    std::unique_ptr<SectionPanel> m_sectionPanel; // the last entry of the shape list
     // Aperture group
     QWidget* m_apertureGroup = nullptr;
     QLabel* m_aperturePicture = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/desktop/app_style.h"
 #include "ui/main_window/parameter_panels.h"
 #include "ui/main_window/pictures.h"
+#include "ui/main_window/section_panel.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/bevel_panel.h"
 #include "ui/widgets/group_frame.h"
@@ -294,6 +295,9 @@ void MainWindow::BuildObjectGroup() {
     m_objectUnitList = MakeLengthUnits(m_objectGroup, names::ObjectUnitList, CalcGroup::Object);
     units->setBuddy(m_objectUnitList);
     m_objectPanels = std::make_unique<ParameterPanels>(CalcGroup::Object, m_objectGroup, m_objectUnitList);
+    m_objectShapeList->addItem(QString::fromLatin1(StandardSectionEntry));
+    m_sectionPanel =
+        std::make_unique<SectionPanel>(m_sectionTables, m_objectGroup, m_objectUnitList, m_objectPicture);
     MakeLabel(m_objectGroup, "Label7", "Quantity", {209, 255, 39, 13});
     m_objectQuantity = MakeQuantity(m_objectGroup, names::ObjectQuantity, CalcGroup::Object);
     m_objectCalculateButton =

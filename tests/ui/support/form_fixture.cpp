@@ -17,7 +17,11 @@ void FormFixture::StartWith(const char* catalogue) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(catalogue);
     }
-    m_form = std::make_unique<ui::MainWindow>(ui::MainWindowOptions{IniPath(), &Dialogs, Folder()});
+    // The shipped section tables, and none of the user's, whoever runs the tests.
+    const sections::SectionFolders sectionTables{
+        std::filesystem::path(VOLCALC_SOURCE_DIR) / "data" / "sections", {}};
+    m_form =
+        std::make_unique<ui::MainWindow>(ui::MainWindowOptions{IniPath(), &Dialogs, Folder(), sectionTables});
     m_form->show();
     QApplication::setActiveWindow(m_form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));

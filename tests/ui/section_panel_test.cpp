@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The standard section panel, the last entry of the object shape list: built on first choice, its
+// lists, figures and picture, the calculation it makes, and the Tab key through it.
+#include "form_fixture.h"
+#include "user_actions.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+namespace volcalc::test {
+namespace {
+
+class SectionPanel : public FormFixture {
+protected:
+    QString PictureOf() { return Find<QLabel>("Image1")->property("picture").toString(); }
+    QComboBox* List(const char* name) { return Find<QComboBox>(name); }
+};
+
+TEST_F(SectionPanel, BuiltOnlyWhenFirstChosen) {
+    EXPECT_EQ(Form().findChild<QWidget*>("Panel2section"), nullptr);
+    Choose("ComboBox2", "Standard section");
+    ASSERT_NE(Find("Panel2section"), nullptr);
+    EXPECT_TRUE(Find("Panel2section")->isVisible());
+    EXPECT_FALSE(Find("Panel2parallelepiped")->isVisible());
+    EXPECT_EQ(List("SectionFamilyList")->count(), 15);
+    EXPECT_EQ(List("SectionFamilyList")->currentText(), "IPE");
+    EXPECT_EQ(List("SectionSizeList")->currentText(), "IPE 80");
+    EXPECT_EQ(PictureOf(), "S301");
+    // 7.643 cm² of steel at 7850 kg/m³.
+    EXPECT_EQ(TextOf("SectionAreaField"), QString::fromUtf8("A = 7.643 cm²"));
+    EXPECT_EQ(TextOf("SectionMassPerMetreField"), "6.000 kg/m");
+
+    Choose("ComboBox2", "Cylinder");
+    EXPECT_FALSE(Find("Panel2section")->isVisible());
+    EXPECT_EQ(PictureOf(), "P002");
+}
+
+TEST_F(SectionPanel, FamiliesShowTheirSizesAndPicture) {
+    Choose("ComboBox2", "Standard section");
+    const struct {
+        const char* family;
+        const char* firstSize;
+        const char* picture;
+    } cases[] = {
+        {"UPN", "UPN 50", "S303"},
+        {"UPE", "UPE 80", "S302"},
+        {"Equal angles", "L 20x20x3", "S304"},
+        {"RHS cold-formed", "CFRHS 50x25x2", "S305"},
+        {"CHS hot-finished", "HFCHS 42.4x3.2", "S306"},
+        {"HEA", "HEA 100", "S301"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.family);
+        Choose("SectionFamilyList", c.family);
+        EXPECT_EQ(List("SectionSizeList")->currentText(), c.firstSize);
+        EXPECT_EQ(PictureOf(), c.picture);
+    }
+}
+
+TEST_F(SectionPanel, CalculatesTheSizeChosenAndFollowsTheMaterial) {
+    Choose("ComboBox2", "Standard section");
+    Choose("SectionSizeList", "IPE 200");
+    Type("EditSectionLength", "6000");
+    Type("SpinEdit2", "4");
+    Click("BitBtn5");
+    EXPECT_TRUE(Desktop.Messages.empty());
+    EXPECT_EQ(TextOf("Edit42"), "0.068");   // 4 × 6 m × 28.484 cm²
+    EXPECT_EQ(TextOf("Edit17"), "536.640"); // in steel
+    EXPECT_EQ(TextOf("SectionMassPerMetreField"), "22.360 kg/m");
+    Choose("ComboBox1", "Aluminium");
+    EXPECT_EQ(TextOf("SectionMassPerMetreField"), "7.691 kg/m");
+
+    Type("EditSectionLength", "");
+    Click("BitBtn5");
+    EXPECT_EQ(Desktop.Messages.size(), 1u); // "Wrong data input."
+    EXPECT_EQ(TextOf("Edit42"), "0.068");
+}
+
+TEST_F(SectionPanel, TabGoesFromTheUnitListThroughThePanel) {
+    Choose("ComboBox2", "Standard section");
+    Find("ComboBox11")->setFocus();
+    for (const char* next : {"SectionFamilyList", "SectionSizeList", "EditSectionLength", "SectionAreaField",
+                             "SectionMassPerMetreField", "ComboBox3"}) {
+        PressTab();
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+    }
+}
+
+} // namespace
+} // namespace volcalc::test
