@@ -165,6 +165,23 @@ def main():
     for name, expected in results.items():
         settle(name, lambda: text_of(find(app, TEXT, name)), expected)
 
+    # The last shape, a standard section: its lists tell their entries, the keyboard picks a
+    # family, its figures follow the size and the material, and it weighs the length typed.
+    press_keys(shape, "End")
+    settle("object shape after End", lambda: entry(shape), ("Standard section", "Standard section"))
+    family = find(app, COMBO, "Object section family")
+    check("section family", entry(family), ("IPE", "IPE"))
+    press_keys(family, "Down")
+    settle("section family after Down", lambda: entry(family), ("HEA", "HEA"))
+    settle("section size", lambda: entry(find(app, COMBO, "Object section size")), ("HEA 100", "HEA 100"))
+    settle("section area", lambda: text_of(find(app, TEXT, "Section area")), "A = 21.24 cm\u00b2")
+    settle("mass per metre", lambda: text_of(find(app, TEXT, "Mass per metre")), "5.734 kg/m")
+    check("section picture", find(app, pyatspi.ROLE_IMAGE, "Object picture: Standard section HEA").name,
+          "Object picture: Standard section HEA")
+    type_text(find(app, TEXT, "Object Length"), "1000")
+    click(find(app, pyatspi.ROLE_PUSH_BUTTON, "Click for calculate this object"))
+    settle("object mass with the section", lambda: text_of(find(app, TEXT, "Object mass")), "26.939")
+
     # Exit opens nothing: pressed through the bus, it ends the program.
     exit_button = find(app, pyatspi.ROLE_PUSH_BUTTON, "Exit")
     exit_button.queryAction().doAction(0)

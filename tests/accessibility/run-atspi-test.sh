@@ -55,6 +55,7 @@ trap cleanup EXIT
 mkdir -p "$work/program" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$volcalc" "$work/program/volcalc"
+cp -r "$(dirname "$volcalc")/sections" "$work/program/sections"
 printf '[Count]\nCount=3\n[Material]\n0=Steel\n1=Aluminium\n2=Copper\n[Density]\n0=7850\n1=2700\n2=8900\n' \
     >"$work/program/volcalc.ini"
 

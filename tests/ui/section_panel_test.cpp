@@ -4,6 +4,8 @@
 #include "form_fixture.h"
 #include "user_actions.h"
 
+#include "ui/parts_list/parts_list_model.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -69,6 +71,11 @@ TEST_F(SectionPanel, CalculatesTheSizeChosenAndFollowsTheMaterial) {
     EXPECT_EQ(TextOf("Edit42"), "0.068");   // 4 × 6 m × 28.484 cm²
     EXPECT_EQ(TextOf("Edit17"), "536.640"); // in steel
     EXPECT_EQ(TextOf("SectionMassPerMetreField"), "22.360 kg/m");
+    // The parts list names the section by its designation, with the length as its parameter.
+    const auto* rows = Form().findChild<ui::PartsListModel*>();
+    ASSERT_NE(rows, nullptr);
+    EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::ShapeColumn)).toString(), "IPE 200");
+    EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::ParametersColumn)).toString(), "Length=6000");
     Choose("ComboBox1", "Aluminium");
     EXPECT_EQ(TextOf("SectionMassPerMetreField"), "7.691 kg/m");
 

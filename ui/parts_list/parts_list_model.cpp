@@ -2,6 +2,7 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
+#include "calc/sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
 
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <charconv>
+#include <span>
 #include <string_view>
 
 namespace volcalc::ui {
@@ -67,11 +69,13 @@ QString Symbol(MassUnit unit) {
 // "a=100; b=1000": each text as typed after the letter it stands for on the picture.
 QString ParametersText(const PartsListRow& row) {
     const ShapeEntry* shape = FindShape(row.Group, row.Shape);
+    // A shape outside the shape table is a standard section, named by its designation.
+    const std::span<const ShapeParameter> letters =
+        shape ? shape->Parameters : std::span<const ShapeParameter>(&sections::SectionLength, 1);
     QStringList parts;
     for (std::size_t i = 0; i < row.Parameters.size(); ++i) {
-        const bool named = shape && i < shape->Parameters.size();
-        parts << (named ? Text(shape->Parameters[i].Letter) + QLatin1Char('=') : QString()) +
-                     Text(row.Parameters[i]);
+        const bool named = i < letters.size();
+        parts << (named ? Text(letters[i].Letter) + QLatin1Char('=') : QString()) + Text(row.Parameters[i]);
     }
     return parts.join(QStringLiteral("; "));
 }
