@@ -8,8 +8,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
+
+#include <filesystem>
 
 namespace volcalc::test {
 namespace {
@@ -83,6 +86,33 @@ TEST_F(SectionPanel, CalculatesTheSizeChosenAndFollowsTheMaterial) {
     Click("BitBtn5");
     EXPECT_EQ(Desktop.Messages.size(), 1u); // "Wrong data input."
     EXPECT_EQ(TextOf("Edit42"), "0.068");
+}
+
+TEST_F(SectionPanel, RowsLeftOutOfTheTablesAreToldOnceWhenFirstRead) {
+    const std::filesystem::path user = Folder() / "sections";
+    std::filesystem::create_directories(user);
+    QFile table(QString::fromStdString((user / "mine.csv").string()));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("designation,h,b,t,area_cm2\nMY 1,40,40,2,2.39\nMY 2,40,40\n");
+    table.close();
+    ui::MainWindow window(ui::MainWindowOptions{
+        IniPath(), &Dialogs, Folder(),
+        sections::SectionFolders{std::filesystem::path(VOLCALC_SOURCE_DIR) / "data" / "sections", user}});
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* shapes = window.findChild<QComboBox*>("ComboBox2");
+    test::Choose(shapes, "Standard section");
+    ASSERT_EQ(Desktop.Messages.size(), 1u);
+    EXPECT_EQ(Desktop.Messages[0].Text,
+              "Rows of the section tables were left out:\n" +
+                  QString::fromStdString((user / "mine.csv").string()) +
+                  ", line 3: 3 fields where the header has 5; the row is left out.");
+    auto* families = window.findChild<QComboBox*>("SectionFamilyList");
+    EXPECT_EQ(families->itemText(families->count() - 1), "mine");
+    test::Choose(shapes, "Cylinder");
+    test::Choose(shapes, "Standard section");
+    EXPECT_EQ(Desktop.Messages.size(), 1u);
 }
 
 TEST_F(SectionPanel, TabGoesFromTheUnitListThroughThePanel) {

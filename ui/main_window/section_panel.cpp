@@ -4,6 +4,7 @@
 #include "calc/number_text.h"
 #include "calc/sections/section_text.h"
 #include "ui/desktop/app_style.h"
+#include "ui/desktop/desktop_services.h"
 #include "ui/main_window/parameter_panels.h"
 #include "ui/main_window/pictures.h"
 #include "ui/widgets/accessibility.h"
@@ -14,6 +15,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <span>
 
 namespace volcalc::ui {
 namespace {
@@ -66,6 +69,23 @@ Outline OutlineOf(const sections::SectionFamily& family) {
     return family.Columns == TableColumns::Angle    ? LShape
            : family.Columns == TableColumns::Hollow ? Tube
                                                     : IShape;
+}
+
+// The rows of the tables that were left out, one line each naming the file and the line: told
+// once, when the tables are first read.
+void TellLeftOutRows(std::span<const std::string> problems) {
+    if (problems.empty()) {
+        return;
+    }
+    constexpr std::size_t Shown = 10;
+    QString text = QStringLiteral("Rows of the section tables were left out:");
+    for (std::size_t i = 0; i < problems.size() && i < Shown; ++i) {
+        text += QLatin1Char('\n') + Text(problems[i]);
+    }
+    if (problems.size() > Shown) {
+        text += QStringLiteral("\n... and %1 more.").arg(problems.size() - Shown);
+    }
+    Desktop().ShowMessage(text, MessageKind::Warning, OkButton);
 }
 
 QLineEdit* MakeFigure(QWidget* panel, const char* name, int top, const QString& accessibleName,
@@ -140,7 +160,8 @@ void SectionPanel::Build() {
         previous = next;
     }
 
-    for (const sections::SectionFamily& family : m_library.Catalogue().Families()) {
+    const sections::SectionCatalogue& catalogue = m_library.Catalogue();
+    for (const sections::SectionFamily& family : catalogue.Families()) {
         m_familyList->addItem(Text(family.Name));
     }
     // The user's choice only: filling the lists runs nothing.
@@ -150,11 +171,15 @@ void SectionPanel::Build() {
 }
 
 void SectionPanel::Show() {
-    if (!m_panel) {
+    const bool first = m_panel == nullptr;
+    if (first) {
         Build();
     }
     m_panel->show();
     ShowPicture();
+    if (first) {
+        TellLeftOutRows(m_library.Catalogue().Problems());
+    }
 }
 
 void SectionPanel::Hide() {
