@@ -68,6 +68,9 @@ CatalogueStore::Snapshot CatalogueStore::Load() const {
 }
 
 std::optional<std::string> CatalogueStore::RefuseName(std::string_view name) {
+    if (name.find_first_not_of(" \t") == std::string_view::npos) {
+        return std::string(MaterialNameMissing);
+    }
     if (!IsValidUtf8(name)) {
         return "The name is not UTF-8 text.";
     }

@@ -16,6 +16,9 @@ class FileWriter;
 class IniFile;
 class PlainCatalogue;
 
+// Why a material of no name, or of blanks only, is not added.
+inline constexpr std::string_view MaterialNameMissing = "The material needs a name.";
+
 // The material catalogue on the disk. Every change is made to what the file holds at that moment:
 // under an exclusive lock, the file is read again, the change applied to it and the file replaced,
 // so that several programs may change one catalogue without losing each other's materials.

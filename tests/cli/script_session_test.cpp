@@ -171,5 +171,19 @@ TEST(ScriptSession, MaterialCommands) {
     EXPECT_NE(content.find("1=Pure water"), std::string::npos) << content;
 }
 
+// A material needs a name; a file that already holds a nameless one still reads, and keeps it.
+TEST(ScriptSession, NamelessMaterialIsRefusedButOneInTheFileStillReads) {
+    test::TempFolder dir;
+    const auto ini = dir / "volcalc.ini";
+    const std::string old = "[Count]\nCount=1\n[Material]\n0=\n[Density]\n0=100\n";
+    std::ofstream(ini) << old;
+    cli::ScriptOptions options;
+    options.catalogue = ini;
+    const auto r = RunScriptText("add-material \"\" 5\nmaterials\n", options);
+    EXPECT_EQ(r.err, "line 1: Error at addition of a material\nThe material needs a name.\n");
+    EXPECT_EQ(r.out.substr(0, 5), "\t100\n");
+    EXPECT_EQ(test::ReadBytes(ini), old);
+}
+
 } // namespace
 } // namespace volcalc

@@ -15,10 +15,13 @@ std::string Repeated(std::string_view text, std::size_t times) {
     return repeated;
 }
 
-// Names are text: what cannot be read back as the same name is refused before the file is touched.
+// Names are text: what cannot be read back as the same name, or names nothing, is refused before
+// the file is touched.
 TEST_F(CatalogueTest, NamesThatAreNotTextAreRefused) {
     Load(ThreeMaterials);
     const std::vector<std::pair<std::string, std::string>> refused = {
+        {"", "The material needs a name."},
+        {" \t ", "The material needs a name."},
         {"Stahl \xE4", "The name is not UTF-8 text."},
         {"\xC3", "The name is not UTF-8 text."},
         {std::string(2048, 'n'), "The name is longer than 2047 characters."},

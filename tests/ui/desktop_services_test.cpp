@@ -3,7 +3,9 @@
 #include "scripted_desktop.h"
 
 #include "calc/errors.h"
+#include "materials/temp_folder.h"
 #include "ui/desktop/handler_guard.h"
+#include "ui/desktop/save_file_dialog.h"
 #include "ui/dialogs/catalogue_dialogs.h"
 #include "ui/dialogs/message_dialog.h"
 
@@ -13,6 +15,8 @@
 
 #include <gmock/gmock.h>
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace volcalc::test {
@@ -200,6 +204,78 @@ TEST(CatalogueDialogs, BusyPointerIsShownUntilTheOperationEndsButNotOverADialog)
 TEST(CatalogueDialogs, AddMaterialWithoutTheDialogWindowAddsNothing) {
     WindowCatalogueDialogs dialogs;
     EXPECT_FALSE(dialogs.AskNewMaterial().has_value());
+}
+
+// Sets an environment variable while it lives.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::filesystem::path& value)
+        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, QByteArray::fromStdString(value.string()));
+    }
+    ~ScopedVariable() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
+
+private:
+    const char* m_name;
+    QByteArray m_old;
+    bool m_had;
+};
+
+QString Text(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+// Saving starts in the documents folder, not the folder the program was started from, and then
+// where the user saved last; a cancelled dialog changes nothing.
+TEST(SaveFileDialog, StartsInTheDocumentsFolderThenWhereTheUserSavedLast) {
+    TempFolder home;
+    std::filesystem::create_directory(home / "Documents");
+    std::filesystem::create_directory(home / "orders");
+    const ScopedVariable homeVariable("HOME", home.Path());
+    const ScopedVariable noUserDirs("XDG_CONFIG_HOME", home / "config");
+    ForgetLastSaveFolder();
+    ScriptedDesktop desktop;
+    const QString filter = QStringLiteral("CSV files (*.csv)");
+
+    desktop.NextSaveFileName = Text(home / "orders" / "mine.csv");
+    EXPECT_EQ(ChooseFileToSave(nullptr, QStringLiteral("Export CSV"), QStringLiteral("list.csv"), filter),
+              desktop.NextSaveFileName);
+    desktop.NextSaveFileName.clear();
+    ChooseFileToSave(nullptr, QStringLiteral("Export CSV"), QStringLiteral("list.csv"), filter);
+    ChooseFileToSave(nullptr, QStringLiteral("Export CSV"), QStringLiteral("list.csv"), filter);
+    std::filesystem::remove(home / "orders");
+    ChooseFileToSave(nullptr, QStringLiteral("Export CSV"), QStringLiteral("list.csv"), filter);
+    EXPECT_THAT(desktop.SaveDialogOffers,
+                ElementsAre(Text(home / "Documents" / "list.csv"), Text(home / "orders" / "list.csv"),
+                            Text(home / "orders" / "list.csv"), Text(home / "Documents" / "list.csv")));
+    ForgetLastSaveFolder();
+}
+
+// The real desktop hands a target to xdg-open and believes its exit status: an opener that is
+// missing or says it could not open the file is a target not opened, which the caller reports.
+TEST(RealDesktop, ShellOpenBelievesTheOpenersExitStatus) {
+    TempFolder bin;
+    const ScopedVariable path("PATH", bin.Path());
+    const std::filesystem::path asked = bin / "asked";
+    const QString target = Text(bin / "Orlisk Volume Calculator" / "index.html");
+    const struct {
+        const char* Name;
+        std::string Opener; // empty: none on the PATH
+        bool Opened;
+    } cases[] = {
+        {"opener_takes_it", "#!/bin/sh\nprintf '%s' \"$1\" > '" + asked.string() + "'\n", true},
+        {"opener_fails", "#!/bin/sh\nexit 4\n", false},
+        {"no_opener", "", false},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(bin / "xdg-open");
+        if (!c.Opener.empty()) {
+            std::ofstream(bin / "xdg-open") << c.Opener;
+            std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+        }
+        EXPECT_EQ(Desktop().ShellOpen(nullptr, target), c.Opened) << c.Name;
+    }
+    EXPECT_EQ(QString::fromStdString(ReadBytes(asked)), target); // one argument, blanks and all
 }
 
 } // namespace

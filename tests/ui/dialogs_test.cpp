@@ -137,7 +137,6 @@ TEST_F(AddMaterialDialogTest, OkHandsOverTheNameAsTypedAndTheTruncatedDensity) {
         {"Steel", "7850,9", "Steel", 7850},
         {"Foam", "-3.7", "Foam", -3},
         {"  Cast iron  ", "7200", "  Cast iron  ", 7200},
-        {"", "1000", "", 1000},
         {"Big", "2147483647.9", "Big", 2147483647},
         {"Small", "-2147483648", "Small", -2147483647 - 1},
         {"Spaced", " 12 ", "Spaced", 12},
@@ -184,6 +183,24 @@ TEST_F(AddMaterialDialogTest, UnreadableDensityShowsTheErrorAndKeepsTheDialogOpe
         EXPECT_TRUE(handed.empty());
         EXPECT_EQ(edit1->text(), "Granite");
         EXPECT_EQ(edit2->text(), c.density);
+        dialog->reject();
+    }
+}
+
+TEST_F(AddMaterialDialogTest, NamelessMaterialIsRefusedWithAWarningAndTheDialogStaysOpen) {
+    for (const QString& name : {QString(), QStringLiteral("   ")}) {
+        desktop.Messages.clear();
+        Open();
+        TypeInto(edit1, name);
+        TypeInto(edit2, "1000");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        ASSERT_EQ(desktop.Messages.size(), 1u);
+        EXPECT_EQ(desktop.Messages[0].Text, "The material needs a name.");
+        EXPECT_EQ(desktop.Messages[0].Type, volcalc::ui::MessageKind::Warning);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(handed.empty());
+        EXPECT_EQ(edit2->text(), "1000");
+        EXPECT_EQ(QApplication::focusWidget(), edit1);
         dialog->reject();
     }
 }

@@ -60,7 +60,7 @@ TEST_P(Help, OpensTheChmWithAViewerElseTheHtmlElseSaysSo) {
     if (help.ErrorBox) {
         EXPECT_EQ(desktop.Messages[0].Type, ui::MessageKind::Error);
         EXPECT_EQ(desktop.Messages[0].Buttons, static_cast<ui::MessageButtons>(ui::OkButton));
-        EXPECT_THAT(desktop.Messages[0].Text.toStdString(), HasSubstr(folder.string()));
+        EXPECT_THAT(desktop.Messages[0].Text.toStdString(), HasSubstr((folder / "index.html").string()));
     }
 }
 

@@ -349,6 +349,11 @@ struct Model {
         if (!ok) {
             return;
         }
+        if (name.find_first_not_of(" \t") == std::string::npos) {
+            Events.CatalogueEvents.push_back(
+                "error: Error at addition of a material\nThe material needs a name.");
+            return;
+        }
         if (Characters(name) > 2047) { // the file could not give it back whole
             Events.CatalogueEvents.push_back(
                 "error: Error at addition of a material\nThe name is longer than 2047 characters.");

@@ -4,23 +4,16 @@
 #include "ui/dialogs/message_dialog.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QUrl>
 
 namespace volcalc::ui {
 namespace {
 
-// A target that starts with a scheme ("mailto:", "http:") is an address; anything else a file.
-QUrl TargetUrl(const QString& target) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    if (scheme.match(target).hasMatch()) {
-        return QUrl(target, QUrl::TolerantMode);
-    }
-    return QUrl::fromLocalFile(target);
-}
+// Most desktops' openers hand the target to its application and end at once; the plain xdg-open
+// runs some applications in its own place and ends with them. An opener still running after this
+// long has found its application.
+constexpr int OpenerPatienceMs = 2000;
 
 class RealDesktopServices : public DesktopServices {
 public:
@@ -34,8 +27,26 @@ public:
 
     void Beep() override { QApplication::beep(); }
 
+    // The desktop's opener, waited for: it tells by its exit status whether an application took
+    // the target, which the bare start of a detached opener cannot tell.
     bool ShellOpen(QWidget*, const QString& target) override {
-        return QDesktopServices::openUrl(TargetUrl(target));
+        // Not parented: a QProcess destroyed while its program runs kills it, and an application
+        // running in the opener's place outlives the window that asked for it.
+        auto* opener = new QProcess;
+        opener->setProcessChannelMode(QProcess::ForwardedChannels);
+        opener->setStandardInputFile(QProcess::nullDevice());
+        opener->start(QStringLiteral("xdg-open"), {target});
+        if (!opener->waitForStarted()) {
+            delete opener;
+            return false;
+        }
+        if (!opener->waitForFinished(OpenerPatienceMs)) {
+            QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+            return true;
+        }
+        const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+        delete opener;
+        return opened;
     }
 
     // What the desktop's own tools answer; no answer within a few seconds is none.

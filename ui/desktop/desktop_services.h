@@ -27,13 +27,14 @@ public:
     virtual void ShowErrorBox(const QString& text) = 0;
     // The system's default beep.
     virtual void Beep() = 0;
-    // The shell's open operation: false when the desktop could not hand the target to any
-    // application.
+    // The shell's open operation (a file, or an address such as "mailto:..."): false when the
+    // desktop could not hand the target to any application, its opener missing or refusing.
     virtual bool ShellOpen(QWidget* owner, const QString& target) = 0;
     // The desktop file of the application that opens files of the MIME type by default
     // ("xchm.desktop"), or empty when the desktop has none.
     virtual QString DefaultApplication(const QString& mimeType) = 0;
-    // The desktop's save dialog; an empty text when the user cancelled.
+    // The desktop's save dialog, showing `suggestedName` (a path) at first; an empty text when the
+    // user cancelled. Callers start it through ChooseFileToSave (file_dialog_folder.h).
     virtual QString SaveFileName(QWidget* owner, const QString& caption, const QString& suggestedName,
                                  const QString& filter) = 0;
     // The desktop's print dialog, which also offers printing into a PDF file: sets up the printer,

@@ -32,16 +32,22 @@ void OpenHelp(QWidget* owner, const std::filesystem::path& folder) {
         choices.push_back(folder / "TORVA.CHM");
     }
     choices.push_back(folder / "index.html");
+    QString refused;
     for (const std::filesystem::path& file : choices) {
-        if (IsFile(file) && Desktop().ShellOpen(owner, Text(file))) {
+        if (!IsFile(file)) {
+            continue;
+        }
+        if (Desktop().ShellOpen(owner, Text(file))) {
             return;
         }
+        refused += QStringLiteral("\n") + Text(file);
     }
-    Desktop().ShowMessage(
-        QStringLiteral("The help could not be opened: neither TORVA.CHM with a CHM viewer nor "
-                       "index.html with the web browser opened from\n") +
-            Text(folder),
-        MessageKind::Error, OkButton);
+    // The user is told which file to look at, or which one is missing.
+    const QString text =
+        refused.isEmpty()
+            ? QStringLiteral("The help could not be opened: there is no\n") + Text(choices.back())
+            : QStringLiteral("The help could not be opened: the desktop could not open") + refused;
+    Desktop().ShowMessage(text, MessageKind::Error, OkButton);
 }
 
 } // namespace volcalc::ui

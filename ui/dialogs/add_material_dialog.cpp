@@ -2,6 +2,7 @@
 
 #include "calc/number_text.h"
 #include "ui/desktop/app_style.h"
+#include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/screen_placement.h"
 #include "ui/widgets/accessibility.h"
@@ -93,6 +94,13 @@ std::optional<NewMaterial> AddMaterialDialog::Ask() {
 }
 
 void AddMaterialDialog::okClicked() {
+    // A material without a name would stand as a blank entry in the list and name no material in
+    // the rows calculated with it.
+    if (m_nameField->text().trimmed().isEmpty()) {
+        Desktop().ShowMessage(QString::fromUtf8(MaterialNameMissing), MessageKind::Warning, OkButton);
+        m_nameField->setFocus();
+        return;
+    }
     std::string name = m_nameField->text().toStdString();
     const std::int32_t density = DensityFromText(m_densityField->text().toStdString());
     m_answer = NewMaterial{std::move(name), density};

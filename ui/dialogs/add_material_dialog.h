@@ -26,8 +26,8 @@ public:
     const std::optional<NewMaterial>& Answer() const { return m_answer; }
 
     // OK: takes the name as typed and the density by the integer density rule, then closes. A
-    // density that cannot be read raises its conversion error and the dialog stays open with
-    // what was typed.
+    // name of blanks only is refused with a warning, and a density that cannot be read raises its
+    // conversion error; either way the dialog stays open with what was typed.
     void okClicked();
 
     void setVisible(bool visible) override;

@@ -5,6 +5,7 @@
 #include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
+#include "ui/desktop/save_file_dialog.h"
 #include "ui/desktop/screen_placement.h"
 #include "ui/parts_list/column_fit.h"
 #include "ui/parts_list/parts_list_model.h"
@@ -202,8 +203,8 @@ void PartsListWindow::CopyClicked() {
 
 void PartsListWindow::ExportCsvClicked() {
     const QString file =
-        Desktop().SaveFileName(this, QStringLiteral("Export CSV"), QStringLiteral("parts-list.csv"),
-                               QStringLiteral("CSV files (*.csv);;All files (*)"));
+        ChooseFileToSave(this, QStringLiteral("Export CSV"), QStringLiteral("parts-list.csv"),
+                         QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (file.isEmpty()) {
         return;
     }

@@ -40,9 +40,11 @@ public:
     // The desktop's default application of a MIME type; none for a type not listed.
     std::map<QString, QString> DefaultApplications;
     int Beeps = 0;
-    // The save dialog answers with this name (empty: cancelled) and records its caption.
+    // The save dialog answers with this name (empty: cancelled) and records its caption and the
+    // path it offered at first.
     QString NextSaveFileName;
     std::vector<QString> SaveDialogs;
+    std::vector<QString> SaveDialogOffers;
     // The print dialog answers by printing into this PDF file (empty: cancelled).
     QString NextPdfFile;
     int PrintDialogs = 0;
@@ -72,8 +74,10 @@ public:
         const auto found = DefaultApplications.find(mimeType);
         return found == DefaultApplications.end() ? QString() : found->second;
     }
-    QString SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
+    QString SaveFileName(QWidget*, const QString& caption, const QString& suggestedName,
+                         const QString&) override {
         SaveDialogs.push_back(caption);
+        SaveDialogOffers.push_back(suggestedName);
         return NextSaveFileName;
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer) override {
