@@ -22,7 +22,11 @@ struct OnDemandFunctions {
     // The desktop's print dialog, which also offers printing into a PDF file; false when the user
     // cancelled.
     bool (*PrintDialog)(QWidget* owner, QPrinter& printer);
-    // Lays the document out on the printer's pages as a job of that name and prints it.
+    // The width a document has on the printer's pages between the margins PrintDocument leaves,
+    // in the document's units (1/96 inch).
+    double (*PageTextWidth)(QPrinter& printer);
+    // Lays the document out on the printer's pages as a job of that name and prints it, each
+    // page numbered "Page 1 of 3".
     void (*PrintDocument)(QTextDocument& document, QPrinter& printer, const QString& jobName);
 };
 

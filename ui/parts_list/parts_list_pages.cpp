@@ -1,6 +1,7 @@
 #include "ui/parts_list/parts_list_pages.h"
 
 #include "ui/desktop/on_demand.h"
+#include "ui/parts_list/column_fit.h"
 #include "ui/parts_list/parts_list_model.h"
 
 #include <QDate>
@@ -16,6 +17,8 @@
 
 namespace volcalc::ui {
 namespace {
+
+constexpr double CellPadding = 3;
 
 // A tab or a line break inside a cell would split it: it is read as a blank.
 QString OneCell(QString text) {
@@ -52,28 +55,53 @@ bool RightAligned(const PartsListModel& model, int row, int column) {
     return model.data(model.index(row, column), Qt::TextAlignmentRole).toInt() & Qt::AlignRight;
 }
 
-// Each column gets a share of the page width after its widest cell, so that no cell of a row
-// wraps; headers wrap at their blanks instead.
-QList<QTextLength> ColumnWidths(const PartsListModel& model, const QFont& font) {
-    const QFontMetricsF metrics(font);
-    QList<QTextLength> widths;
-    std::vector<double> natural(PartsListModel::ColumnCount, 0.0);
-    double sum = 0;
+// What a line of text needs on paper, measured on the screen: the printer's unhinted glyphs can
+// come out a little wider, and the cell's padding and border come on top.
+double PaperWidth(const QFontMetricsF& metrics, const QString& text) {
+    return metrics.horizontalAdvance(text) * 1.08 + 2 * CellPadding + 2;
+}
+
+// What each column needs on paper: its longest line, and the least it may be narrowed to with
+// its lines breaking between words only. A figure, and each line of a header that has a unit
+// on its second line, stay whole, so that such a header takes two lines at most.
+std::vector<ColumnNeed> PaperColumns(const PartsListModel& model, const QFont& plain, const QFont& bold) {
+    const QFontMetricsF plainMetrics(plain);
+    const QFontMetricsF boldMetrics(bold);
+    std::vector<ColumnNeed> columns(PartsListModel::ColumnCount);
+    const auto take = [](ColumnNeed& column, const QFontMetricsF& metrics, const QString& text, bool whole) {
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            column.Natural = std::max(column.Natural, PaperWidth(metrics, line));
+            for (const QString& word : whole ? QStringList{line} : line.split(QLatin1Char(' '))) {
+                column.Least = std::max(column.Least, PaperWidth(metrics, word));
+            }
+        }
+    };
     for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
-        for (const QString& word : model.HeaderText(column).split(QLatin1Char(' '))) {
-            natural[std::size_t(column)] =
-                std::max(natural[std::size_t(column)], metrics.horizontalAdvance(word));
-        }
+        ColumnNeed& need = columns[std::size_t(column)];
+        const bool figures = RightAligned(model, 0, column);
+        take(need, boldMetrics, model.HeaderText(column), figures);
         for (int row = 0; row < model.rowCount(); ++row) {
-            natural[std::size_t(column)] = std::max(natural[std::size_t(column)],
-                                                    metrics.horizontalAdvance(model.CellText(row, column)));
+            take(need, model.IsTotalsRow(row) ? boldMetrics : plainMetrics, model.CellText(row, column),
+                 figures);
         }
-        sum += natural[std::size_t(column)];
     }
-    for (double width : natural) {
-        widths << QTextLength(QTextLength::PercentageLength, sum > 0 ? 100.0 * width / sum : 0.0);
+    return columns;
+}
+
+// Shares of the table's width: the natural widths where the page has room for them (the rest
+// shared out in proportion), the long texts narrowed where it has not.
+QList<QTextLength> ColumnWidths(const PartsListModel& model, const QFont& plain, const QFont& bold,
+                                double textWidth) {
+    const std::vector<double> widths = FitColumnWidths(PaperColumns(model, plain, bold), textWidth);
+    double sum = 0;
+    for (double width : widths) {
+        sum += width;
     }
-    return widths;
+    QList<QTextLength> lengths;
+    for (double width : widths) {
+        lengths << QTextLength(QTextLength::PercentageLength, sum > 0 ? 100.0 * width / sum : 0.0);
+    }
+    return lengths;
 }
 
 } // namespace
@@ -95,7 +123,8 @@ QString PartsListTabText(const PartsListModel& model) {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& catalogueFile) {
+std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& catalogueFile,
+                                                 double textWidth) {
     auto document = std::make_unique<QTextDocument>();
     QFont font = document->defaultFont();
     font.setPointSize(8);
@@ -112,14 +141,14 @@ std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, co
 
     QTextTableFormat format;
     format.setHeaderRowCount(1);
-    format.setCellPadding(3);
+    format.setCellPadding(CellPadding);
     format.setCellSpacing(0);
     format.setBorder(0.5);
     format.setBorderCollapse(true);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     QFont bold = font;
     bold.setBold(true);
-    format.setColumnWidthConstraints(ColumnWidths(model, bold));
+    format.setColumnWidthConstraints(ColumnWidths(model, font, bold, textWidth));
     QTextTable* table = cursor.insertTable(model.rowCount() + 1, PartsListModel::ColumnCount, format);
     for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
         FillCell(table, 0, column, model.HeaderText(column), Bold(plain), RightAligned(model, 0, column));
@@ -136,7 +165,8 @@ std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, co
 
 void PrintPartsList(const OnDemandFunctions& module, const PartsListModel& model,
                     const QString& catalogueFile, QPrinter& printer) {
-    module.PrintDocument(*PartsListDocument(model, catalogueFile), printer, QStringLiteral("Parts list"));
+    module.PrintDocument(*PartsListDocument(model, catalogueFile, module.PageTextWidth(printer)), printer,
+                         QStringLiteral("Parts list"));
 }
 
 } // namespace volcalc::ui
