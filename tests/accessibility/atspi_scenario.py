@@ -1,6 +1,7 @@
-"""The main window as a screen reader meets it through the accessibility bus: every list tells
-its chosen entry, the keyboard changes a shape, a material is picked and read back, and a
-calculation's results are read from the result fields.
+"""The windows as a screen reader meets them through the accessibility bus: every list tells
+its chosen entry, the keyboard changes a shape, a material is picked and read back, a
+calculation's results are read from the result fields with their units, and the parts list is
+read with only what has the focus said to have it.
 
 Run by run-atspi-test.sh inside a private D-Bus session on an X display; argument: the pid of
 the running program."""
@@ -68,6 +69,24 @@ def purpose(accessible):
     return [accessible.description] + labels_of(accessible)
 
 
+def focused(root):
+    """Every showing control under root that says it has the focus."""
+    return [a for a in descendants(root) if a.getState().contains(pyatspi.STATE_FOCUSED)]
+
+
+def window_named(app, title):
+    def probe():
+        found = [w for w in app if w is not None and title in w.name and showing(w)]
+        return found[0] if found else None
+    return wait_for("the window " + title, probe)
+
+
+def give_keyboard(pid, title):
+    """There is no window manager to hand a window the keyboard: give it as one would."""
+    subprocess.run(["xdotool", "search", "--sync", "--all", "--onlyvisible", "--pid", str(pid),
+                    "--name", title, "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+
+
 def find(root, role, said, group=None):
     """The one showing control of the role whose name, description or label says `said`."""
     found = [a for a in descendants(root) if a.getRole() == role and
@@ -128,9 +147,9 @@ TEXT = pyatspi.ROLE_TEXT
 def main():
     pid = int(sys.argv[1])
     app = application(pid)
-    # There is no window manager to hand the window the keyboard: give it as one would.
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(pid),
-                    "--name", APPLICATION, "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+    give_keyboard(pid, APPLICATION)
+    main_window = window_named(app, APPLICATION)
+    check("main window role", main_window.getRole(), pyatspi.ROLE_FRAME)
 
     # Every list tells its chosen entry; the other fields their values.
     lists = {"Object shape": "Parallelepiped", "Object length unit": "millimeter",
@@ -142,6 +161,10 @@ def main():
         spin = find(app, pyatspi.ROLE_SPIN_BUTTON, group + " quantity")
         check(group + " quantity", (spin.queryValue().currentValue, text_of(spin)), (1.0, "1"))
     check("density", text_of(find(app, TEXT, "Density")), "7850")
+    # The density's unit, drawn as "kg/m" and a raised "3", is read as words, once.
+    labels = [a.name for a in descendants(app) if a.getRole() == pyatspi.ROLE_LABEL]
+    check("density unit", [n for n in labels if n in ("kilograms per cubic metre", "kg/m", "3")],
+          ["kilograms per cubic metre"])
 
     # The keyboard changes the object shape; the list and the picture tell the new one.
     shape = find(app, COMBO, "Object shape")
@@ -160,8 +183,9 @@ def main():
     type_text(find(app, TEXT, "Object Diameter (a)"), "100")
     type_text(find(app, TEXT, "Object Length (b)"), "1000")
     click(find(app, pyatspi.ROLE_PUSH_BUTTON, "Click for calculate this object"))
-    results = {"Total volume": "0.008", "Object volume": "0.008", "Aperture volume": "0.000",
-               "Total mass": "21.206", "Object mass": "21.206", "Aperture mass": "0.000"}
+    results = {"Total volume, cubic meter": "0.008", "Object volume, cubic meter": "0.008",
+               "Aperture volume, cubic meter": "0.000", "Total mass, kilogram": "21.206",
+               "Object mass, kilogram": "21.206", "Aperture mass, kilogram": "0.000"}
     for name, expected in results.items():
         settle(name, lambda: text_of(find(app, TEXT, name)), expected)
 
@@ -180,7 +204,29 @@ def main():
           "Object picture: Standard section HEA")
     type_text(find(app, TEXT, "Object Length"), "1000")
     click(find(app, pyatspi.ROLE_PUSH_BUTTON, "Click for calculate this object"))
-    settle("object mass with the section", lambda: text_of(find(app, TEXT, "Object mass")), "26.939")
+    settle("object mass with the section", lambda: text_of(find(app, TEXT, "Object mass, kilogram")), "26.939")
+
+    # The fields' names follow the unit lists.
+    press_keys(find(app, COMBO, "Volume unit"), "Up")
+    settle("total volume in cubic centimetres",
+           lambda: [a.name for a in descendants(app) if a.getRole() == TEXT and a.name.startswith("Total volume")],
+           ["Total volume, cubic centimeter"])
+
+    # The parts list: a frame of its own, its headers read with their units in words, and the
+    # focus in one place only, the table's current cell and then the button Tab moves to.
+    subprocess.run(["xdotool", "key", "ctrl+l"], check=True)
+    parts_list = window_named(app, "Parts list")
+    check("parts list role", parts_list.getRole(), pyatspi.ROLE_FRAME)
+    give_keyboard(pid, "Parts list")
+    table = find(parts_list, pyatspi.ROLE_TABLE, "Parts list")
+    check("volume header", table.queryTable().getColumnHeader(9).name, "Volume, cubic centimeter")
+    settle("focused in the table", lambda: [a.getRole() for a in focused(parts_list)],
+           [pyatspi.ROLE_TABLE, pyatspi.ROLE_TABLE_CELL])
+    subprocess.run(["xdotool", "key", "Tab"], check=True)
+    settle("focused after Tab", lambda: [(a.getRole(), a.name) for a in focused(app)],
+           [(pyatspi.ROLE_PUSH_BUTTON, "Copy")])
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    wait_for("the parts list to close", lambda: not showing(parts_list))
 
     # Exit opens nothing: pressed through the bus, it ends the program.
     exit_button = find(app, pyatspi.ROLE_PUSH_BUTTON, "Exit")

@@ -170,14 +170,14 @@ const Expected MainWindow[] = {
     {"ComboBox4", "millimeter", QAccessible::ComboBox, "Aperture"},
     {"SpinEdit1", "Aperture quantity", QAccessible::SpinBox, "Aperture"},
     {"BitBtn7", "Click for calculate this aperture", QAccessible::Button, "Aperture"},
-    {"Edit10", "Total volume", QAccessible::EditableText, "Volume", ReadOnly},
+    {"Edit10", "Total volume, cubic meter", QAccessible::EditableText, "Volume", ReadOnly},
     {"ComboBox16", "meter", QAccessible::ComboBox, "Volume"},
-    {"Edit42", "Object volume", QAccessible::EditableText, "Volume", ReadOnly},
-    {"Edit43", "Aperture volume", QAccessible::EditableText, "Volume", ReadOnly},
-    {"Edit7", "Total mass", QAccessible::EditableText, "Mass", ReadOnly},
+    {"Edit42", "Object volume, cubic meter", QAccessible::EditableText, "Volume", ReadOnly},
+    {"Edit43", "Aperture volume, cubic meter", QAccessible::EditableText, "Volume", ReadOnly},
+    {"Edit7", "Total mass, kilogram", QAccessible::EditableText, "Mass", ReadOnly},
     {"ComboBox15", "kilogram", QAccessible::ComboBox, "Mass"},
-    {"Edit17", "Object mass", QAccessible::EditableText, "Mass", ReadOnly},
-    {"Edit16", "Aperture mass", QAccessible::EditableText, "Mass", ReadOnly},
+    {"Edit17", "Object mass, kilogram", QAccessible::EditableText, "Mass", ReadOnly},
+    {"Edit16", "Aperture mass, kilogram", QAccessible::EditableText, "Mass", ReadOnly},
 };
 
 void ExpectReadOutAs(const std::vector<Node>& nodes, const std::vector<Expected>& table) {

@@ -64,8 +64,9 @@ AddMaterialDialog::AddMaterialDialog(QWidget* parent) : QDialog(parent) {
     m_nameField = MakeEdit(this, "Edit1", {16, 35, 160, 21});
     MakeLabel(this, "Label2", QStringLiteral("Density (integer number only)"), {16, 72, 136, 13});
     m_densityField = MakeEdit(this, "Edit2", {16, 91, 65, 21});
-    MakeLabel(this, "Label15", QStringLiteral("kg/m"), {88, 94, 25, 13});
-    MakeLabel(this, "Label18", QStringLiteral("3"), {113, 88, 6, 13});
+    ReadUnitAsWords(MakeLabel(this, "Label15", QStringLiteral("kg/m"), {88, 94, 25, 13}),
+                    QStringLiteral("kilograms per cubic metre"),
+                    {MakeLabel(this, "Label18", QStringLiteral("3"), {113, 88, 6, 13})});
     m_okButton = MakeButton(this, "BitBtn1", QStringLiteral("OK"), {224, 35, 75, 25});
     m_cancelButton = MakeButton(this, "BitBtn2", QStringLiteral("Cancel"), {224, 72, 75, 25});
 

@@ -192,9 +192,12 @@ ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, 
     MakeLabel(g, names.ApertureLabel, "Aperture", {155, 60, 40, 13})->setFont(WindowFont());
     made.Aperture = MakeResult(g, names.Aperture, {155, 74, 113, 21}, WindowFont());
     const QString quantity = QString::fromLatin1(names.Quantity);
-    made.Total->setAccessibleName(QStringLiteral("Total ") + quantity);
-    made.Object->setAccessibleName(QStringLiteral("Object ") + quantity);
-    made.Aperture->setAccessibleName(QStringLiteral("Aperture ") + quantity);
+    // A volume's list names the length whose cube it is.
+    const QString unitPrefix =
+        names.Quantity == QLatin1String("volume") ? QStringLiteral("cubic ") : QString();
+    NameWithUnit(made.Total, QStringLiteral("Total ") + quantity, made.Units, unitPrefix);
+    NameWithUnit(made.Object, QStringLiteral("Object ") + quantity, made.Units, unitPrefix);
+    NameWithUnit(made.Aperture, QStringLiteral("Aperture ") + quantity, made.Units, unitPrefix);
     made.Units->setAccessibleDescription(quantity.left(1).toUpper() + quantity.mid(1) +
                                          QStringLiteral(" unit"));
     return made;
@@ -282,8 +285,9 @@ void MainWindow::BuildMaterialGroup() {
     QPalette palette = m_densityField->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     m_densityField->setPalette(palette);
-    MakeLabel(m_materialGroup, "Label11", "kg/m", {152, 45, 25, 13});
-    MakeLabel(m_materialGroup, "Label12", "3", {177, 40, 6, 13});
+    ReadUnitAsWords(MakeLabel(m_materialGroup, "Label11", "kg/m", {152, 45, 25, 13}),
+                    QStringLiteral("kilograms per cubic metre"),
+                    {MakeLabel(m_materialGroup, "Label12", "3", {177, 40, 6, 13})});
 }
 
 void MainWindow::BuildObjectGroup() {

@@ -103,6 +103,20 @@ void PartsListWindow::BuildTable() {
         connect(&m_model, signal, this, &PartsListWindow::FitColumns);
     }
     connect(&m_model, &QAbstractItemModel::headerDataChanged, this, &PartsListWindow::FitColumns);
+    m_table->installEventFilter(this);
+}
+
+// A table reports its current cell as focused whether or not the table has the focus, so a
+// screen reader would hear a cell and a button focused at once: the table keeps a current cell
+// only while it has the focus, and takes it back when the focus returns.
+bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::FocusOut) {
+        m_cellLeft = m_table->currentIndex();
+        m_table->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    } else if (watched == m_table && event->type() == QEvent::FocusIn && m_cellLeft.isValid()) {
+        m_table->selectionModel()->setCurrentIndex(m_cellLeft, QItemSelectionModel::NoUpdate);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PartsListWindow::BuildButtons() {

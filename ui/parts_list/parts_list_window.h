@@ -2,6 +2,7 @@
 
 #include "ui/parts_list/column_fit.h"
 
+#include <QPersistentModelIndex>
 #include <QString>
 #include <QWidget>
 
@@ -28,6 +29,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildTable();
@@ -46,6 +48,7 @@ private:
     bool m_placed = false;
     std::vector<ColumnNeed> m_columns;
     QTableView* m_table = nullptr;
+    QPersistentModelIndex m_cellLeft; // the current cell when the table lost the focus
     QPushButton* m_copyButton = nullptr;
     QPushButton* m_exportButton = nullptr;
     QPushButton* m_printButton = nullptr;

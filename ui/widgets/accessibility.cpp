@@ -8,8 +8,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
+#include <QMainWindow>
 #include <QShortcut>
 #include <QStringList>
 
@@ -231,7 +234,39 @@ private:
     QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A window of the program's own, a plain widget made a window, read as a frame as the desktop's
+// other application windows are; a dialog and a main window have their own interfaces.
+class FrameAccessible : public QAccessibleWidget {
+public:
+    explicit FrameAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+};
+
+bool IsPlainWindow(QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget && widget->windowType() == Qt::Window && !qobject_cast<QDialog*>(widget) &&
+           !qobject_cast<QMainWindow*>(widget);
+}
+
+// A part of a label that another label reads out whole: kept out of what is read.
+constexpr char ReadWithAnother[] = "volcalcReadWithAnotherLabel";
+
+class UnreadAccessible : public QAccessibleWidget {
+public:
+    explicit UnreadAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface* ProgramControls(const QString&, QObject* object) {
+    if (IsPlainWindow(object)) {
+        return new FrameAccessible(static_cast<QWidget*>(object));
+    }
+    if (object->isWidgetType() && object->property(ReadWithAnother).toBool()) {
+        return new UnreadAccessible(static_cast<QWidget*>(object));
+    }
     if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable()) {
         return new ListAccessible(list);
     }
@@ -305,6 +340,25 @@ void SetPressKey(LinkLabel* link, const QKeySequence& key) {
 
 void PressOnEnter(QAbstractButton* button) {
     button->installEventFilter(new EnterPresses(button));
+}
+
+void NameWithUnit(QWidget* field, const QString& name, QComboBox* units, const QString& unitPrefix) {
+    const auto named = [field, name, units, unitPrefix] {
+        field->setAccessibleName(name + QStringLiteral(", ") + unitPrefix + units->currentText());
+    };
+    named();
+    QObject::connect(units, &QComboBox::currentTextChanged, field, named);
+}
+
+void ReadUnitAsWords(QLabel* label, const QString& words, const QList<QWidget*>& restOfIt) {
+    label->setAccessibleName(words);
+    for (QWidget* part : restOfIt) {
+        part->setProperty(ReadWithAnother, true);
+        // Setting its text has already made the label's interface: made again, it is left out.
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(part)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
+    }
 }
 
 QString GroupCaption(CalcGroup group) {

@@ -7,6 +7,8 @@
 #include <QString>
 
 class QAbstractButton;
+class QComboBox;
+class QLabel;
 class QWidget;
 
 namespace volcalc::ui {
@@ -33,6 +35,14 @@ void SetPressKey(LinkLabel* link, const QKeySequence& key);
 
 // Enter and Return press the button while it has the focus, as Space does.
 void PressOnEnter(QAbstractButton* button);
+
+// Names a result field by what it shows and the unit its list has chosen ("Total volume, cubic
+// meter"), and again whenever the list changes, so that the figure is never read without its unit.
+void NameWithUnit(QWidget* field, const QString& name, QComboBox* units, const QString& unitPrefix = {});
+
+// A unit written in symbols over several labels ("kg/m" and a raised "3") read as words: the
+// first label is named by the words, the rest of it is left out of what is read.
+void ReadUnitAsWords(QLabel* label, const QString& words, const QList<QWidget*>& restOfIt);
 
 // "Object" or "Aperture": the group a shape, a field or a result belongs to.
 QString GroupCaption(CalcGroup group);
