@@ -21,6 +21,36 @@ struct RowProblem {
     std::string Message;
 };
 
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A text of the file as a message quotes it: on one line, control characters written as \xHH,
+// and at most 60 characters, cut with "...".
+std::string Shown(std::string_view text) {
+    constexpr std::size_t Longest = 60;
+    std::string shown = "'";
+    std::size_t characters = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80 && characters++ == Longest) {
+            return shown + "...'";
+        }
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr char Digits[] = "0123456789ABCDEF";
+            shown += std::string("\\x") + Digits[byte >> 4] + Digits[byte & 15];
+        } else {
+            shown += c;
+        }
+    }
+    return shown + "'";
+}
+
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
@@ -101,7 +131,7 @@ double Number(const std::string& text, std::string_view column, std::optional<do
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value < 0) {
-        throw RowProblem{"'" + text + "' in column " + std::string(column) + " is not a number of 0 or more"};
+        throw RowProblem{Shown(text) + " in column " + std::string(column) + " is not a number of 0 or more"};
     }
     if (value == 0 && !absent) {
         throw RowProblem{"column " + std::string(column) + " is 0"};
@@ -203,7 +233,10 @@ private:
         }
         const std::string name = Lowered(Trimmed(setting.substr(0, colon)));
         const std::string_view value = Trimmed(setting.substr(colon + 1));
-        if (name == "family" && !value.empty()) {
+        const bool known = name == "family" || name == "standard" || name == "kind";
+        if (known && HasControlCharacter(value)) {
+            Problem(number, "the " + name + " holds a control character; the line is passed over");
+        } else if (name == "family" && !value.empty()) {
             m_family.Name = std::string(value);
         } else if (name == "standard") {
             m_family.Standard = std::string(value);
@@ -211,7 +244,7 @@ private:
             if (const auto kind = KindFromWord(value)) {
                 m_family.Kind = *kind;
             } else {
-                Problem(number, "unknown kind '" + std::string(value) + "'; the tabulated areas are used");
+                Problem(number, "unknown kind " + Shown(value) + "; the tabulated areas are used");
             }
         }
     }
@@ -246,6 +279,10 @@ private:
             if (fields[0].empty()) {
                 throw RowProblem{"no designation"};
             }
+            // Listings are tab-separated, messages one line each.
+            if (HasControlCharacter(fields[0])) {
+                throw RowProblem{"the designation " + Shown(fields[0]) + " holds a control character"};
+            }
             Add(fields[0], ParseRow(fields, *m_columns, m_family.Kind == SectionKind::Tabulated));
         } catch (const RowProblem& problem) {
             Problem(number, problem.Message + "; the row is left out");
@@ -261,7 +298,7 @@ private:
             throw RowProblem{"the dimensions give no area"};
         }
         if (!m_catalogue.Add(std::move(section))) {
-            throw RowProblem{"'" + designation + "' is listed already"};
+            throw RowProblem{Shown(designation) + " is listed already"};
         }
     }
 

@@ -23,7 +23,8 @@ TEST(UserSectionTables, BadRowsAreNamedAndTheRestLoad) {
                                  "ALU I 160,160,80,5,80,6,,\r\n"
                                  "ipe 200,200,100,5.6,8.5,12,,\r\n"
                                  ",100,50,5,8,6,,\r\n"
-                                 "\"ALU I 180, long\",180,90,6,9,6,,\r\n");
+                                 "\"ALU I 180, long\",180,90,6,9,6,,\r\n"
+                                 "ALU\tI 200,200,100,6,9,6,,\r\n");
     const SectionCatalogue catalogue =
         LoadSectionCatalogue({std::filesystem::path(VOLCALC_SOURCE_DIR) / "data" / "sections", user.Path()});
     const std::vector<std::string> expected = {
@@ -32,6 +33,7 @@ TEST(UserSectionTables, BadRowsAreNamedAndTheRestLoad) {
         file + ", line 8: the flanges are as deep as the section; the row is left out.",
         file + ", line 9: 'ipe 200' is listed already; the row is left out.",
         file + ", line 10: no designation; the row is left out.",
+        file + ", line 12: the designation 'ALU\\x09I 200' holds a control character; the row is left out.",
     };
     EXPECT_EQ(std::vector<std::string>(catalogue.Problems().begin(), catalogue.Problems().end()), expected);
     const Section* small = catalogue.Find("alu i 100");
