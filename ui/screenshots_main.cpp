@@ -118,6 +118,9 @@ int main(int argc, char* argv[]) {
     Click(form, "BitBtn5");
     Click(form, "SpeedButton9");
     QWidget* list = form.findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+    if (list) {
+        list->resize(list->width(), 230); // as wide as it opens; a few rows high
+    }
     ok = ok && list && Save(*list, folder, "5-parts-list");
     return ok ? 0 : 1;
 }
