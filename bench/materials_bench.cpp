@@ -22,7 +22,7 @@ using volcalc::MaterialCatalogue;
 // Says yes to everything and hands over the same material each time.
 class YesDialogs : public volcalc::CatalogueDialogs {
 public:
-    std::optional<volcalc::NewMaterial> AskNewMaterial() override { return volcalc::NewMaterial{"Oak", 700}; }
+    std::optional<volcalc::Material> AskNewMaterial() override { return volcalc::Material{"Oak", 700}; }
     bool Confirm(const std::string&) override { return true; }
     void ShowError(const std::string& text) override { throw std::runtime_error(text); }
     void SetBusyCursor(bool) override {}
@@ -76,7 +76,7 @@ void BM_LoadMaterials(benchmark::State& state) {
     Fixture fixture(state.range(0), state.range(1) != 0);
     for (auto _ : state) {
         fixture.Catalogue.LoadMaterials();
-        benchmark::DoNotOptimize(fixture.Catalogue.Names().back());
+        benchmark::DoNotOptimize(fixture.Catalogue.Materials().back());
     }
 }
 

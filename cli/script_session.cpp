@@ -97,7 +97,7 @@ ScriptSession::State ScriptSession::CurrentState() const {
                 m_report.Rows()};
     if (m_catalogue) {
         state.material = m_catalogue->SelectedIndex();
-        state.materials = m_catalogue->Names();
+        state.materials = m_catalogue->Materials();
     }
     return state;
 }
@@ -109,7 +109,7 @@ ScriptSession::Selection ScriptSession::SavedSelection() const {
 
 void ScriptSession::Restore(const Selection& selection) {
     if (m_catalogue && selection.material >= 0 && m_catalogue->SelectedIndex() != selection.material &&
-        static_cast<std::size_t>(selection.material) < m_catalogue->Names().size()) {
+        static_cast<std::size_t>(selection.material) < m_catalogue->Materials().size()) {
         m_catalogue->PickMaterial(selection.material);
     }
     m_ledger.SetDensitySource(selection.followsCatalogue ? m_catalogue.get() : nullptr);
@@ -238,8 +238,8 @@ void ScriptSession::AddCalculation(const CheckedCalculation& c) {
 }
 
 std::string ScriptSession::MaterialLabel() const {
-    if (m_ledger.HasDensitySource() && m_catalogue->SelectedIndex() >= 0) {
-        return std::string(m_catalogue->Names()[static_cast<std::size_t>(m_catalogue->SelectedIndex())]);
+    if (const auto material = m_ledger.HasDensitySource() ? m_catalogue->SelectedMaterial() : std::nullopt) {
+        return std::string(material->Name);
     }
     return "density " + std::to_string(m_ledger.CurrentDensity());
 }
@@ -331,9 +331,9 @@ MaterialCatalogue& ScriptSession::Catalogue() {
 }
 
 int ScriptSession::FindMaterial(std::string_view name) {
-    const auto& names = Catalogue().Names();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (names[i] == name) {
+    const MaterialList& materials = Catalogue().Materials();
+    for (std::size_t i = 0; i < materials.size(); ++i) {
+        if (materials[i].Name == name) {
             return static_cast<int>(i);
         }
     }
@@ -354,8 +354,8 @@ void ScriptSession::ListMaterials(const Words& words) {
         m_err << "volcalc-cli: warning: " << catalogue.Damage()
               << "; it is listed as read, and no change is made to it\n";
     }
-    for (std::size_t i = 0; i < catalogue.Names().size(); ++i) {
-        m_out << catalogue.Names()[i] << '\t' << catalogue.MaterialDensities()[i] << '\n';
+    for (const MaterialView material : catalogue.Materials()) {
+        m_out << material.Name << '\t' << material.Density << '\n';
     }
 }
 
@@ -374,7 +374,7 @@ void ScriptSession::AddMaterial(const Words& words) {
         }
         throw NotANumberError(message);
     }
-    catalogue.AddMaterial({std::string(words[1]), density});
+    catalogue.AddMaterial({words[1], density});
 }
 
 void ScriptSession::RemoveMaterial(const Words& words) {

@@ -57,7 +57,7 @@ public:
         std::int32_t density = 0;
         bool densityFixed = false;
         int material = -1;
-        NameList materials;
+        MaterialList materials;
         std::vector<PartsListRow> rows;
         friend bool operator==(const State&, const State&) = default;
     };
@@ -119,7 +119,7 @@ private:
     void ShowWarning(const std::string& text) override;
     void ShowDensity(std::int32_t) override {}
     // CatalogueDialogs: scripts answer every question themselves.
-    std::optional<NewMaterial> AskNewMaterial() override { return std::nullopt; }
+    std::optional<Material> AskNewMaterial() override { return std::nullopt; }
     bool Confirm(const std::string&) override { return true; }
     void ShowError(const std::string& text) override;
     void SetBusyCursor(bool) override {}

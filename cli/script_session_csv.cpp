@@ -128,10 +128,11 @@ void ScriptSession::SetCsvMaterial(std::string_view text) {
         return;
     }
     if (m_catalogue) {
-        const auto& names = m_catalogue->Names();
-        const auto found = std::find(names.begin(), names.end(), text);
-        if (found != names.end()) {
-            const auto position = static_cast<int>(std::distance(names.begin(), found));
+        const MaterialList& materials = m_catalogue->Materials();
+        const auto found = std::find_if(materials.begin(), materials.end(),
+                                        [&](MaterialView material) { return material.Name == text; });
+        if (found != materials.end()) {
+            const auto position = static_cast<int>(std::distance(materials.begin(), found));
             if (m_catalogue->SelectedIndex() != position) {
                 m_catalogue->PickMaterial(position);
             }

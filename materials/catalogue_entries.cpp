@@ -41,8 +41,7 @@ MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten
         return list;
     }
     const auto loaded = std::min<std::size_t>(static_cast<std::size_t>(count), MaxMaterials);
-    list.Names.reserve(loaded);
-    list.Densities.reserve(loaded);
+    list.reserve(loaded);
     std::vector<bool> changes(unwritten != nullptr ? loaded : 0);
     const auto mark = [&](std::size_t i) {
         if (unwritten != nullptr) {
@@ -51,19 +50,19 @@ MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten
     };
     ini.ReadIndexed(NameSection, loaded, [&](std::size_t i, std::optional<std::string_view> raw) {
         if (!raw) {
-            list.Names.push_back(Key(i));
+            list.PushName(Key(i));
             mark(i);
             return;
         }
         const std::string_view name = IniFile::ValueByRules(*raw);
-        list.Names.push_back(name);
+        list.PushName(name);
         if (name.size() != raw->size()) {
             mark(i);
         }
     });
     ini.ReadIndexed(DensitySection, loaded, [&](std::size_t i, std::optional<std::string_view> raw) {
         const auto density = raw ? ReadIntegerText(IniFile::ValueByRules(*raw)) : std::nullopt;
-        list.Densities.push_back(density.value_or(1));
+        list.PushDensity(density.value_or(1));
         if (unwritten != nullptr && !(raw && WrittenNumber(*raw))) {
             mark(i);
         }
@@ -77,11 +76,12 @@ MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten
 }
 
 void WriteEntries(IniFile& ini, const MaterialList& list, const std::vector<std::size_t>& positions) {
-    ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(list.Names.size()));
+    ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(list.size()));
     for (const std::size_t i : positions) {
         const std::string key = Key(i);
-        ini.WriteString(NameSection, key, list.Names[i]);
-        ini.WriteInteger(DensitySection, key, list.Densities[i]);
+        const MaterialView material = list[i];
+        ini.WriteString(NameSection, key, material.Name);
+        ini.WriteInteger(DensitySection, key, material.Density);
     }
 }
 
@@ -144,10 +144,9 @@ std::optional<std::string> FindDamage(const IniFile& ini) {
     return EntryBeyondCount(ini, DensitySection, static_cast<std::uint64_t>(count));
 }
 
-std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, std::string_view name,
-                                     std::int32_t density) {
-    const std::size_t size = list.Names.size();
-    const auto matches = [&](std::size_t i) { return list.Names[i] == name && list.Densities[i] == density; };
+std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, MaterialView material) {
+    const std::size_t size = list.size();
+    const auto matches = [&](std::size_t i) { return list[i] == material; };
     for (std::size_t distance = 0; distance <= std::max(near, size); ++distance) {
         if (near + distance < size && matches(near + distance)) {
             return near + distance;

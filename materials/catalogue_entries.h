@@ -1,6 +1,6 @@
 #pragma once
 
-#include "materials/name_list.h"
+#include "materials/material_list.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,13 +15,6 @@ class IniFile;
 
 // The most materials the catalogue lists; a file with more is loaded cut to this many.
 inline constexpr std::size_t MaxMaterials = 1000000;
-
-// The materials in file order: names and the parallel densities.
-struct MaterialList {
-    NameList Names;
-    std::vector<std::int32_t> Densities;
-    bool operator==(const MaterialList&) const = default;
-};
 
 // The list as the file holds it: "Count" entries (at most MaxMaterials), each missing name listed
 // as its index and each missing or unreadable density as 1. `unwritten`, when given, receives in
@@ -46,8 +39,7 @@ std::optional<std::int32_t> WrittenNumber(std::string_view text);
 // file (an absent one included).
 std::optional<std::string> FindDamage(const IniFile& ini);
 
-// The position of the entry of that name and density nearest to `near`, looking at `near` first.
-std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, std::string_view name,
-                                     std::int32_t density);
+// The position of that material (name and density) nearest to `near`, looking at `near` first.
+std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, MaterialView material);
 
 } // namespace volcalc

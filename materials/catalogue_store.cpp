@@ -132,53 +132,49 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
     return change;
 }
 
-CatalogueStore::Change CatalogueStore::Add(std::string_view name, std::int32_t density) {
-    if (auto refusal = RefuseName(name)) {
+CatalogueStore::Change CatalogueStore::Add(MaterialView material) {
+    if (auto refusal = RefuseName(material.Name)) {
         return {false, std::move(*refusal), std::nullopt};
     }
-    const std::string line = OneLine(std::string(name));
+    const std::string line = OneLine(std::string(material.Name));
     return ChangeFile([&](EditTarget& target) -> std::optional<std::string> {
         MaterialList& list = target.List;
-        if (list.Names.size() >= MaxMaterials) {
+        if (list.size() >= MaxMaterials) {
             return "The catalogue holds " + std::to_string(MaxMaterials) +
                    " materials, the most it can list.";
         }
         if (target.Plain == nullptr) {
             // The whole list is written, so entries that took defaults when read now hold them;
             // the others are written as they stand, which changes nothing.
-            list.Names.push_back(line);
-            list.Densities.push_back(density);
-            target.Unwritten.push_back(list.Names.size() - 1);
+            list.push_back({line, material.Density});
+            target.Unwritten.push_back(list.size() - 1);
             WriteEntries(target.Ini, list, target.Unwritten);
             target.ReadAgain = true;
             return std::nullopt;
         }
-        target.Ini.ReplaceText(target.Plain->Appended(line, density));
+        target.Ini.ReplaceText(target.Plain->Appended({line, material.Density}));
         // What the file gives back: a name written with quotes or blanks around it reads without them.
-        list.Names.push_back(IniFile::ValueByRules(line));
-        list.Densities.push_back(density);
+        list.push_back({IniFile::ValueByRules(line), material.Density});
         return std::nullopt;
     });
 }
 
-CatalogueStore::Change CatalogueStore::Remove(std::size_t position, std::string_view name,
-                                              std::int32_t density) {
+CatalogueStore::Change CatalogueStore::Remove(std::size_t position, MaterialView material) {
     return ChangeFile([&](EditTarget& target) -> std::optional<std::string> {
         MaterialList& list = target.List;
-        const auto found = FindEntry(list, position, name, density);
+        const auto found = FindEntry(list, position, material);
         if (!found) {
             return "The material list was changed by another program.";
         }
         if (target.Plain != nullptr) {
             target.Ini.ReplaceText(target.Plain->Removed(*found));
         } else {
-            RemoveEntry(target.Ini, *found, list.Names.size());
+            RemoveEntry(target.Ini, *found, list.size());
             // Only entries that read back as something else call for reading the file again.
             target.ReadAgain = !target.Unwritten.empty();
         }
         if (!target.ReadAgain) { // every entry reads back as itself, one place lower
-            list.Names.erase(*found);
-            list.Densities.erase(list.Densities.begin() + static_cast<std::ptrdiff_t>(*found));
+            list.erase(*found);
         }
         return std::nullopt;
     });

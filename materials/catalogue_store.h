@@ -56,10 +56,10 @@ public:
     Snapshot Load() const;
 
     // Appends a material after the file's entries.
-    Change Add(std::string_view name, std::int32_t density);
-    // Removes the material of that name and density found at or nearest to `position`; nothing
-    // changes when no such material is left.
-    Change Remove(std::size_t position, std::string_view name, std::int32_t density);
+    Change Add(MaterialView material);
+    // Removes the material (name and density) found at or nearest to `position`; nothing changes
+    // when no such material is left.
+    Change Remove(std::size_t position, MaterialView material);
 
     // Why a name cannot be stored, or nothing.
     static std::optional<std::string> RefuseName(std::string_view name);

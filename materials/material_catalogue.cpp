@@ -42,7 +42,7 @@ void MaterialCatalogue::LoadMaterials() {
     m_readProblem = std::move(snapshot.ReadProblem);
     m_damage = std::move(snapshot.Damage);
     TakeList(std::move(snapshot.List));
-    m_selected = m_names.empty() ? -1 : 0;
+    m_selected = m_materials.empty() ? -1 : 0;
 }
 
 void MaterialCatalogue::ReloadMaterials() {
@@ -56,17 +56,17 @@ void MaterialCatalogue::ReloadMaterials() {
 }
 
 void MaterialCatalogue::TakeList(MaterialList list) {
-    m_names = std::move(list.Names);
-    m_densities = std::move(list.Densities);
+    m_materials = std::move(list);
 }
 
 void MaterialCatalogue::TakeListKeepingPick(MaterialList list) {
     std::optional<std::size_t> picked;
     if (m_selected >= 0) {
         const auto index = static_cast<std::size_t>(m_selected);
-        picked = FindEntry(list, index, m_names[index], m_densities[index]);
+        const MaterialView material = m_materials[index];
+        picked = FindEntry(list, index, material);
         if (!picked) { // a name that reads back otherwise once written, as " a " within quotes
-            picked = FindEntry(list, index, IniFile::ValueByRules(m_names[index]), m_densities[index]);
+            picked = FindEntry(list, index, {IniFile::ValueByRules(material.Name), material.Density});
         }
     }
     TakeList(std::move(list));
@@ -74,12 +74,20 @@ void MaterialCatalogue::TakeListKeepingPick(MaterialList list) {
 }
 
 void MaterialCatalogue::PickMaterial(int index) {
-    const bool inList = index >= 0 && static_cast<std::size_t>(index) < m_names.size();
+    const bool inList = index >= 0 && static_cast<std::size_t>(index) < m_materials.size();
     m_selected = inList ? index : -1;
 }
 
+std::optional<MaterialView> MaterialCatalogue::SelectedMaterial() const {
+    if (m_selected < 0) {
+        return std::nullopt;
+    }
+    return m_materials[static_cast<std::size_t>(m_selected)];
+}
+
 std::int32_t MaterialCatalogue::SelectedDensity() const {
-    return m_selected >= 0 ? m_densities[static_cast<std::size_t>(m_selected)] : 0;
+    const auto material = SelectedMaterial();
+    return material ? material->Density : 0;
 }
 
 void MaterialCatalogue::ShowRefusal(std::string_view message, const std::string& detail) {
@@ -87,13 +95,13 @@ void MaterialCatalogue::ShowRefusal(std::string_view message, const std::string&
 }
 
 void MaterialCatalogue::AddMaterial() {
-    if (const std::optional<NewMaterial> material = m_dialogs.AskNewMaterial()) {
+    if (const std::optional<Material> material = m_dialogs.AskNewMaterial()) {
         AddMaterial(*material);
     }
 }
 
-void MaterialCatalogue::AddMaterial(const NewMaterial& material) {
-    CatalogueStore::Change change = m_store.Add(material.Name, material.Density);
+void MaterialCatalogue::AddMaterial(MaterialView material) {
+    CatalogueStore::Change change = m_store.Add(material);
     if (change.After) {
         TakeListKeepingPick(std::move(*change.After));
     }
@@ -104,14 +112,14 @@ void MaterialCatalogue::AddMaterial(const NewMaterial& material) {
 
 void MaterialCatalogue::RemoveMaterial() {
     const BusyCursor busy(m_dialogs);
-    if (m_names.empty() || m_selected < 0) {
+    if (m_materials.empty() || m_selected < 0) {
         return;
     }
     if (!m_dialogs.Confirm(std::string(RemoveConfirmation)) || m_selected < 0) {
         return;
     }
     const auto selected = static_cast<std::size_t>(m_selected);
-    CatalogueStore::Change change = m_store.Remove(selected, m_names[selected], m_densities[selected]);
+    CatalogueStore::Change change = m_store.Remove(selected, m_materials[selected]);
     if (!change.Done) {
         if (change.After) {
             TakeListKeepingPick(std::move(*change.After));
@@ -120,7 +128,7 @@ void MaterialCatalogue::RemoveMaterial() {
         return;
     }
     TakeList(std::move(*change.After));
-    m_selected = m_names.empty() ? -1 : 0;
+    m_selected = m_materials.empty() ? -1 : 0;
 }
 
 } // namespace volcalc

@@ -20,18 +20,12 @@ inline constexpr std::string_view RemoveMaterialError = "Error at removing of a 
 // The executable's path with its extension replaced by ".ini" (".ini" appended when it has none).
 std::filesystem::path CatalogueFilePath(const std::filesystem::path& executable);
 
-// A material as the user typed it into the add-material dialog.
-struct NewMaterial {
-    std::string Name;
-    std::int32_t Density = 0;
-};
-
 // Everything the catalogue operations need from the desktop.
 class CatalogueDialogs {
 public:
     virtual ~CatalogueDialogs() = default;
     // Empties and shows the add-material dialog: the material on OK, nothing on Cancel.
-    virtual std::optional<NewMaterial> AskNewMaterial() = 0;
+    virtual std::optional<Material> AskNewMaterial() = 0;
     // The removal question; true only for "&Yes".
     virtual bool Confirm(const std::string& text) = 0;
     // An error dialog with the single button "&Yes".
@@ -61,9 +55,10 @@ public:
     const std::string& ReadProblem() const { return m_readProblem; }
     // "FILE: problem" when the last load found a file that no change may touch.
     const std::string& Damage() const { return m_damage; }
-    const NameList& Names() const { return m_names; }
-    const std::vector<std::int32_t>& MaterialDensities() const { return m_densities; }
+    const MaterialList& Materials() const { return m_materials; }
     int SelectedIndex() const { return m_selected; }
+    // The selected material, nothing with none selected.
+    std::optional<MaterialView> SelectedMaterial() const;
 
     // Fills the list from the file (empty without one) and selects the first material. At most
     // MaxMaterials are loaded; missing entries are listed as their index with density 1.
@@ -81,7 +76,7 @@ public:
     // list is then the file's.
     void AddMaterial();
     // The same without asking: the material is given.
-    void AddMaterial(const NewMaterial& material);
+    void AddMaterial(MaterialView material);
     // After confirmation, removes the selected material from the file and reloads the list, with
     // the first material selected. Nothing is asked or removed with nothing selected. When the
     // change is refused (the material is gone, the file cannot be written), the error dialog is
@@ -98,8 +93,7 @@ private:
     CatalogueDialogs& m_dialogs;
     std::string m_readProblem;
     std::string m_damage;
-    NameList m_names;
-    std::vector<std::int32_t> m_densities;
+    MaterialList m_materials;
     int m_selected = -1;
 };
 

@@ -53,7 +53,7 @@ std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::st
     PlainCatalogue plain;
     plain.m_text = *source;
     plain.m_source = source;
-    plain.List.Names = NameList(std::move(source));
+    plain.List = MaterialList(std::move(source));
     const std::size_t firstEnd = plain.m_text.find('\n');
     const bool crlf =
         firstEnd != std::string_view::npos && firstEnd > 0 && plain.m_text[firstEnd - 1] == '\r';
@@ -85,9 +85,7 @@ bool PlainCatalogue::ReadCount(plain::LineReader& lines) {
     }
     m_count = *count;
     m_countLineEnd = m_countValue + countLine->size() - 6;
-    List.Names.reserve(m_count);
-    List.Densities.reserve(m_count);
-    PreferLargePages(List.Densities.data(), List.Densities.capacity() * sizeof(std::int32_t));
+    List.reserve(m_count);
     return true;
 }
 
@@ -110,7 +108,7 @@ bool PlainCatalogue::ReadNames(plain::LineReader& lines, bool forChange) {
         }
         const std::string_view name = NameByRules(*raw);
         m_changeable = m_changeable && name.size() == raw->size();
-        List.Names.push_back_from_source(name);
+        List.PushNameFromSource(name);
     }
     m_densityHeader = lines.Position();
     if (forChange) {
@@ -133,7 +131,7 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
             m_densityLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
         if (const auto density = lines.NextPlainNumber(key.Text())) {
-            List.Densities.push_back(*density);
+            List.PushDensity(*density);
             continue;
         }
         const auto raw = lines.NextEntry(key.Text());
@@ -142,7 +140,7 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
         }
         const auto [density, written] = ReadDensity(*raw);
         m_changeable = m_changeable && written;
-        List.Densities.push_back(density);
+        List.PushDensity(density);
     }
     if (forChange) {
         m_densityLines.push_back(static_cast<std::uint32_t>(m_text.size()));
@@ -150,18 +148,18 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
     return true;
 }
 
-std::string PlainCatalogue::Appended(std::string_view name, std::int32_t density) const {
+std::string PlainCatalogue::Appended(MaterialView material) const {
     std::string out;
-    out.reserve(m_text.size() + name.size() + 64);
+    out.reserve(m_text.size() + material.Name.size() + 64);
     PreferLargePages(out.data(), out.capacity());
     out.append(m_text.substr(0, m_countValue));
     AppendNumber(out, m_count + 1);
     out.append(m_text.substr(m_countLineEnd, m_densityHeader - m_countLineEnd));
     AppendNumber(out, m_count);
-    out.append("=").append(name).append(m_lineEnd);
+    out.append("=").append(material.Name).append(m_lineEnd);
     out.append(m_text.substr(m_densityHeader));
     AppendNumber(out, m_count);
-    out.append("=").append(IntegerText(density)).append(m_lineEnd);
+    out.append("=").append(IntegerText(material.Density)).append(m_lineEnd);
     return out;
 }
 

@@ -38,7 +38,7 @@ public:
     // density spelled otherwise), which the changes below take for granted.
     bool Changeable() const { return m_changeable; }
     // The text with a material appended; the name is one line.
-    std::string Appended(std::string_view name, std::int32_t density) const;
+    std::string Appended(MaterialView material) const;
     // The text without entry `position`, the entries above it moved down; for a text read for a change.
     std::string Removed(std::size_t position) const;
 

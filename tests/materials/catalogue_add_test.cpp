@@ -28,7 +28,7 @@ TEST_F(CatalogueTest, CancelledDialogChangesNothing) {
     Dialogs.AddAnswer = false;
     Add("Oak", 700);
     EXPECT_EQ(File(), ThreeMaterials);
-    EXPECT_EQ(Catalogue.Names().size(), 3u);
+    EXPECT_EQ(Catalogue.Materials().size(), 3u);
 }
 
 // Whatever is typed is stored as it is and comes back by the reading rules; a nameless material
@@ -58,9 +58,9 @@ TEST_F(CatalogueTest, LineBreaksInANameCannotInjectEntries) {
 
 TEST_F(CatalogueTest, FullListRefusesAddition) {
     Load("[Count]\nCount=1000000\n[Material]\n0=Steel\n");
-    ASSERT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
+    ASSERT_EQ(Catalogue.Materials().size(), MaterialCatalogue::MaxMaterials);
     Add("Oak", 700);
-    EXPECT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
+    EXPECT_EQ(Catalogue.Materials().size(), MaterialCatalogue::MaxMaterials);
     EXPECT_EQ(File(), "[Count]\nCount=1000000\n[Material]\n0=Steel\n");
     EXPECT_EQ(Dialogs.Events, (std::vector<std::string>{
                                   "add-dialog", "error: Error at addition of a material\nThe catalogue holds "

@@ -10,11 +10,11 @@ class BadFileTest : public CatalogueTest, public ::testing::WithParamInterface<s
 
 TEST_P(BadFileTest, LoadsAndAddsWithoutHarm) {
     Load(GetParam()());
-    const std::size_t count = Catalogue.Names().size();
+    const std::size_t count = Catalogue.Materials().size();
     Add("Oak", 700);
-    ASSERT_EQ(Catalogue.Names().size(), count + 1);
+    ASSERT_EQ(Catalogue.Materials().size(), count + 1);
     Catalogue.LoadMaterials();
-    EXPECT_EQ(Catalogue.Names().back(), "Oak");
+    EXPECT_EQ(Catalogue.Materials().back().Name, "Oak");
 }
 
 std::string BinaryJunk() {
@@ -53,9 +53,9 @@ TEST_F(CatalogueTest, NulBytesStayInNames) {
 
 TEST_F(CatalogueTest, HugeCountLoadsCappedList) {
     Load("[Count]\nCount=2147483647\n[Material]\n0=Steel\n[Density]\n0=7850\n");
-    ASSERT_EQ(Catalogue.Names().size(), MaterialCatalogue::MaxMaterials);
-    EXPECT_EQ(Catalogue.Names()[999'999], "999999");
-    EXPECT_EQ(Catalogue.MaterialDensities()[999'999], 1);
+    ASSERT_EQ(Catalogue.Materials().size(), MaterialCatalogue::MaxMaterials);
+    EXPECT_EQ(Catalogue.Materials()[999'999].Name, "999999");
+    EXPECT_EQ(Catalogue.Materials()[999'999].Density, 1);
     EXPECT_EQ(Catalogue.SelectedDensity(), 7850);
 }
 

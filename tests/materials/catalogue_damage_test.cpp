@@ -40,7 +40,7 @@ TEST_F(CatalogueTest, DamagedFilesAreNeverWritten) {
         SCOPED_TRACE(file.what);
         Load(file.content);
         if (file.listed) {
-            EXPECT_EQ(Catalogue.Names(), *file.listed);
+            EXPECT_EQ(NamesOf(Catalogue.Materials()), *file.listed);
         }
         EXPECT_NE(Catalogue.Damage().find(file.problem), std::string::npos) << Catalogue.Damage();
         Dialogs.Events.clear();
@@ -88,7 +88,7 @@ TEST_F(CatalogueTest, OnlyRegularFilesAreRead) {
         MaterialCatalogue catalogue(path, dialogs);
         catalogue.LoadMaterials();
         EXPECT_EQ(catalogue.ReadProblem(), path.string() + ": " + reason);
-        EXPECT_TRUE(catalogue.Names().empty());
+        EXPECT_TRUE(catalogue.Materials().empty());
         catalogue.AddMaterial();
         EXPECT_EQ(dialogs.Events.back(),
                   "error: Error at addition of a material\n" + path.string() + ": " + reason);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listed_materials.h"
 #include "scripted_dialogs.h"
 #include "temp_folder.h"
 
@@ -24,8 +25,8 @@ protected:
         Catalogue.AddMaterial();
     }
     void ExpectList(const std::vector<std::string>& names, const std::vector<std::int32_t>& densities) {
-        EXPECT_EQ(Catalogue.Names(), names);
-        EXPECT_EQ(Catalogue.MaterialDensities(), densities);
+        EXPECT_EQ(NamesOf(Catalogue.Materials()), names);
+        EXPECT_EQ(DensitiesOf(Catalogue.Materials()), densities);
     }
 
     TempFolder Folder;

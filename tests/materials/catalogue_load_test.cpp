@@ -55,7 +55,7 @@ class EmptyLoadTest : public CatalogueTest, public ::testing::WithParamInterface
 TEST_P(EmptyLoadTest, ListsNothingAndSelectsNothing) {
     Load(std::string("[Count]\nCount=") + std::string(GetParam()) +
          "\n[Material]\n0=Steel\n[Density]\n0=7850\n");
-    EXPECT_TRUE(Catalogue.Names().empty());
+    EXPECT_TRUE(Catalogue.Materials().empty());
     EXPECT_EQ(Catalogue.SelectedIndex(), -1);
     EXPECT_EQ(Catalogue.SelectedDensity(), 0);
 }
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, EmptyLoadTest, ::testing::Values("0", "-5", "ab
 
 TEST_F(CatalogueTest, NoFileGivesEmptyListWithoutWriting) {
     Catalogue.LoadMaterials();
-    EXPECT_TRUE(Catalogue.Names().empty());
+    EXPECT_TRUE(Catalogue.Materials().empty());
     EXPECT_EQ(Catalogue.SelectedDensity(), 0);
     EXPECT_TRUE(Folder.Entries().empty());
 }

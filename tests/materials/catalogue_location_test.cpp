@@ -58,7 +58,7 @@ TEST_F(CatalogueTest, FirstChangeCopiesTheStarterCatalogue) {
     ScriptedDialogs dialogs;
     MaterialCatalogue user(CatalogueFiles(own, starter), dialogs);
     user.LoadMaterials();
-    EXPECT_EQ(user.Names(), (std::vector<std::string>{"Steel", "Aluminium", "Copper"}));
+    EXPECT_EQ(NamesOf(user.Materials()), (std::vector<std::string>{"Steel", "Aluminium", "Copper"}));
     EXPECT_FALSE(std::filesystem::exists(Folder / "data"));
 
     dialogs.NewName = "Oak";
@@ -74,7 +74,7 @@ TEST_F(CatalogueTest, FirstChangeCopiesTheStarterCatalogue) {
     WriteBytes(starter, "[Count]\nCount=0\n"); // a new version of the program: the user's file stays
     user.PickMaterial(0);
     user.RemoveMaterial();
-    EXPECT_EQ(user.Names(), (std::vector<std::string>{"Aluminium", "Copper", "Oak"}));
+    EXPECT_EQ(NamesOf(user.Materials()), (std::vector<std::string>{"Aluminium", "Copper", "Oak"}));
     EXPECT_EQ(dialogs.Events.size(), 4u);
 }
 

@@ -22,9 +22,9 @@ TEST_P(RemoveTest, MovesEntriesDownFromFileAndSelectsFirst) {
     Catalogue.PickMaterial(GetParam().Selected);
     Catalogue.RemoveMaterial();
     EXPECT_EQ(File(), GetParam().After);
-    EXPECT_EQ(Catalogue.Names(), GetParam().Names);
+    EXPECT_EQ(NamesOf(Catalogue.Materials()), GetParam().Names);
     EXPECT_EQ(Catalogue.SelectedIndex(), 0);
-    EXPECT_EQ(Catalogue.SelectedDensity(), Catalogue.MaterialDensities().front());
+    EXPECT_EQ(Catalogue.SelectedDensity(), Catalogue.Materials()[0].Density);
     EXPECT_EQ(Dialogs.Events,
               (std::vector<std::string>{"busy", "confirm: This material will be deleted. Are you sure?",
                                         "normal"}));
@@ -82,7 +82,7 @@ TEST_F(CatalogueTest, RemovingOnlyMaterialSelectsNothing) {
     Load("[Count]\nCount=1\n[Material]\n0=Steel\n[Density]\n0=7850\n");
     Catalogue.RemoveMaterial();
     EXPECT_EQ(File(), "[Count]\nCount=0\n[Material]\n[Density]\n");
-    EXPECT_TRUE(Catalogue.Names().empty());
+    EXPECT_TRUE(Catalogue.Materials().empty());
     EXPECT_EQ(Catalogue.SelectedIndex(), -1);
     EXPECT_EQ(Catalogue.SelectedDensity(), 0);
 }
@@ -93,7 +93,7 @@ TEST_F(CatalogueTest, AnsweringNoChangesNothing) {
     Dialogs.ConfirmAnswer = false;
     Catalogue.RemoveMaterial();
     EXPECT_EQ(File(), ThreeMaterials);
-    EXPECT_EQ(Catalogue.Names().size(), 3u);
+    EXPECT_EQ(Catalogue.Materials().size(), 3u);
     EXPECT_EQ(Catalogue.SelectedIndex(), 1);
     EXPECT_EQ(Dialogs.Events.back(), "normal");
 }

@@ -36,7 +36,7 @@ TEST_F(CatalogueTest, NamesThatAreNotTextAreRefused) {
     ExpectList({"Steel", "Aluminium", "Copper"}, {7850, 2700, 8900});
     Add(Repeated("\xC3\xA4", 2047), 1); // the longest name the file gives back whole
     Catalogue.LoadMaterials();
-    EXPECT_EQ(Catalogue.Names().back(), Repeated("\xC3\xA4", 2047));
+    EXPECT_EQ(Catalogue.Materials().back().Name, Repeated("\xC3\xA4", 2047));
 }
 
 // A catalogue from an older 8-bit system stays in its code page, while every name fits in it.

@@ -58,14 +58,13 @@ inline std::string PlainDisagreement(const std::string& text) {
     {
         IniFile ini(file.Path());
         MaterialList added = list;
-        added.Names.push_back("Oak \"seasoned\"");
-        added.Densities.push_back(-700);
-        WriteEntries(ini, added, {list.Names.size()});
-        if (ini.Document().Serialize() != plain->Appended("Oak \"seasoned\"", -700)) {
+        added.push_back({"Oak \"seasoned\"", -700});
+        WriteEntries(ini, added, {list.size()});
+        if (ini.Document().Serialize() != plain->Appended({"Oak \"seasoned\"", -700})) {
             return "the texts after an addition differ";
         }
     }
-    const std::size_t count = list.Names.size();
+    const std::size_t count = list.size();
     for (const std::size_t removed : {std::size_t(0), count / 2, count - 1}) {
         if (removed >= count) {
             continue;

@@ -18,12 +18,12 @@ public:
     bool ConfirmAnswer = true;
     std::vector<std::string> Events;
 
-    std::optional<NewMaterial> AskNewMaterial() override {
+    std::optional<Material> AskNewMaterial() override {
         Events.push_back("add-dialog");
         if (!AddAnswer) {
             return std::nullopt;
         }
-        return NewMaterial{NewName, NewDensity};
+        return Material{NewName, NewDensity};
     }
     bool Confirm(const std::string& text) override {
         Events.push_back("confirm: " + text);

@@ -312,7 +312,7 @@ TEST_F(AddMaterialDialogTest, AskStartsEmptyAndAnswersWhatOkTook) {
                 dialog->reject(); // never leave the loop hanging
             }
         });
-        const std::optional<volcalc::NewMaterial> result = dialog->Ask();
+        const std::optional<volcalc::Material> result = dialog->Ask();
         return std::make_pair(result, seen);
     };
 

@@ -161,7 +161,7 @@ TEST_F(WindowMaterials, ListFollowsChangesMadeByAnotherProgram) {
     ScriptedDialogs otherDialogs;
     MaterialCatalogue elsewhere(IniPath(), otherDialogs);
     elsewhere.LoadMaterials();
-    elsewhere.AddMaterial(NewMaterial{"Lead", 11340});
+    elsewhere.AddMaterial({"Lead", 11340});
     elsewhere.RemoveMaterial(); // Steel, the first
     EXPECT_TRUE(Eventually([&] {
         return Listed() == QStringList({"Aluminium", "Water", "Lead"});

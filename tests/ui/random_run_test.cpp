@@ -6,6 +6,7 @@
 //   VOLCALC_RANDOM_STEPS  the number of actions (default below; tens of thousands for the long run)
 //   VOLCALC_RANDOM_TRACE  when set, every action is printed as it is done
 #include "form_fixture.h"
+#include "materials/listed_materials.h"
 #include "user_actions.h"
 
 #include "calc/errors.h"
@@ -879,7 +880,7 @@ std::vector<std::string> RandomRun::Differences() {
            "ComboBox1 selects " + std::to_string(materials ? materials->currentIndex() : -2) + ", expected " +
                std::to_string(model.Selected));
     expectText(names::DensityField, model.DensityText);
-    expect(Form().Catalogue().MaterialDensities() == model.Densities,
+    expect(DensitiesOf(Form().Catalogue().Materials()) == model.Densities,
            "the window's densities differ from the model's");
 
     CompareMaterialFile(differences);
@@ -892,7 +893,7 @@ void RandomRun::CompareMaterialFile(std::vector<std::string>& differences) {
     ScriptedDialogs none; // only reads the file: no dialog is ever shown
     MaterialCatalogue reread(IniPath(), none);
     reread.LoadMaterials();
-    const volcalc::NameList& names = reread.Names();
+    const std::vector<std::string> names = NamesOf(reread.Materials());
     auto* materials = ControlAs<QComboBox>(names::MaterialList);
     const int listed = materials ? materials->count() : -1;
     if (static_cast<int>(names.size()) != listed) {
@@ -912,7 +913,7 @@ void RandomRun::CompareMaterialFile(std::vector<std::string>& differences) {
                                   ", expected " + Quoted(ReadBack(m_model.FileNames[i])));
         }
     }
-    if (reread.MaterialDensities() != m_model.Densities) {
+    if (DensitiesOf(reread.Materials()) != m_model.Densities) {
         differences.push_back("the file's densities differ from the list's");
     }
 }

@@ -84,7 +84,7 @@ AddMaterialDialog::AddMaterialDialog(QWidget* parent) : QDialog(parent) {
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-std::optional<NewMaterial> AddMaterialDialog::Ask() {
+std::optional<Material> AddMaterialDialog::Ask() {
     m_nameField->clear();
     m_densityField->clear();
     m_answer.reset();
@@ -104,7 +104,7 @@ void AddMaterialDialog::okClicked() {
     }
     std::string name = m_nameField->text().toStdString();
     const std::int32_t density = DensityFromText(m_densityField->text().toStdString());
-    m_answer = NewMaterial{std::move(name), density};
+    m_answer = Material{std::move(name), density};
     accept();
 }
 

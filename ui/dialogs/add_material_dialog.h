@@ -21,9 +21,9 @@ public:
 
     // Empties both fields and runs the dialog modally: the material after OK, nothing after
     // Cancel or the close button.
-    std::optional<NewMaterial> Ask();
+    std::optional<Material> Ask();
     // What OK took the last time, until the next Ask.
-    const std::optional<NewMaterial>& Answer() const { return m_answer; }
+    const std::optional<Material>& Answer() const { return m_answer; }
 
     // OK: takes the name as typed and the density by the integer density rule, then closes. A
     // name of blanks only is refused with a warning, and a density that cannot be read raises its
@@ -42,7 +42,7 @@ private:
     QPushButton* m_okButton;
     QPushButton* m_cancelButton;
 
-    std::optional<NewMaterial> m_answer;
+    std::optional<Material> m_answer;
     bool m_placed = false;
 };
 

@@ -20,7 +20,7 @@ public:
 
 } // namespace
 
-std::optional<NewMaterial> WindowCatalogueDialogs::AskNewMaterial() {
+std::optional<Material> WindowCatalogueDialogs::AskNewMaterial() {
     if (!m_addMaterialDialog) {
         return std::nullopt;
     }

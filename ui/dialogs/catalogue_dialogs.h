@@ -13,7 +13,7 @@ public:
     // Without the add-material dialog, asking for a material answers Cancel.
     void SetAddMaterialDialog(AddMaterialDialog* dialog) { m_addMaterialDialog = dialog; }
 
-    std::optional<NewMaterial> AskNewMaterial() override;
+    std::optional<Material> AskNewMaterial() override;
     bool Confirm(const std::string& text) override;
     void ShowError(const std::string& text) override;
     void SetBusyCursor(bool busy) override;

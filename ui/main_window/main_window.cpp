@@ -143,8 +143,8 @@ void MainWindow::SetUpFirstState() {
 void MainWindow::SyncMaterialList() {
     const QSignalBlocker block(m_materialList);
     m_materialList->clear();
-    for (const std::string_view name : m_catalogue->Names()) {
-        m_materialList->addItem(Text(name));
+    for (const MaterialView material : m_catalogue->Materials()) {
+        m_materialList->addItem(Text(material.Name));
     }
     // Adding to an empty list would select its first entry; the catalogue says what is selected.
     m_materialList->setCurrentIndex(m_catalogue->SelectedIndex());

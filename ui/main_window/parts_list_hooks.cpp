@@ -11,9 +11,8 @@ namespace volcalc::ui {
 
 void MainWindow::RecordCalculation(CalcGroup group, const ShapeEntry& shape, const CalculationInput& input) {
     // The material the ledger has just taken its density from; none with an empty catalogue.
-    const int selected = m_catalogue->SelectedIndex();
-    std::string material =
-        selected >= 0 ? std::string(m_catalogue->Names()[std::size_t(selected)]) : std::string();
+    const auto selected = m_catalogue->SelectedMaterial();
+    std::string material = selected ? std::string(selected->Name) : std::string();
     m_partsList->Add({0, group, shape, input.LengthUnitName, input.Quantity, input.Texts, std::move(material),
                       m_ledger.CurrentDensity(), m_ledger.LastResult()});
 }

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "materials/material.h"
 
 #include <compare>
 #include <cstddef>
@@ -12,23 +15,25 @@
 
 namespace volcalc {
 
-// The names of a catalogue's materials, as parts of the text they were read from or, for names
-// made otherwise, one after another in a text of the list's own: a catalogue of a million
-// materials takes one allocation to list, not a million, and as few to free.
-class NameList {
+// The materials of a catalogue in file order. Their names are parts of the text they were read
+// from or, for names made otherwise, one after another in a text of the list's own: a catalogue of
+// a million materials takes one allocation to list, not a million, and as few to free. Each field
+// is kept in a table of its own, as a file holds it in a section of its own: reading fills one
+// table after the other, each in one sequential pass.
+class MaterialList {
 public:
     class const_iterator {
     public:
         using iterator_category = std::random_access_iterator_tag;
-        using value_type = std::string_view;
+        using value_type = MaterialView;
         using difference_type = std::ptrdiff_t;
         using pointer = void;
-        using reference = std::string_view;
+        using reference = MaterialView;
 
         const_iterator() = default;
-        const_iterator(const NameList* list, std::size_t position) : m_list(list), m_position(position) {}
-        std::string_view operator*() const { return (*m_list)[m_position]; }
-        std::string_view operator[](difference_type offset) const { return *(*this + offset); }
+        const_iterator(const MaterialList* list, std::size_t position) : m_list(list), m_position(position) {}
+        MaterialView operator*() const { return (*m_list)[m_position]; }
+        MaterialView operator[](difference_type offset) const { return *(*this + offset); }
         const_iterator& operator+=(difference_type offset) {
             m_position = static_cast<std::size_t>(static_cast<difference_type>(m_position) + offset);
             return *this;
@@ -56,40 +61,45 @@ public:
         auto operator<=>(const const_iterator& other) const { return m_position <=> other.m_position; }
 
     private:
-        const NameList* m_list = nullptr;
+        const MaterialList* m_list = nullptr;
         std::size_t m_position = 0;
     };
     using iterator = const_iterator;
-    using value_type = std::string_view;
+    using value_type = MaterialView;
 
-    NameList() = default;
+    MaterialList() = default;
     // A list whose names may be parts of `source`, which it keeps.
-    explicit NameList(std::shared_ptr<const std::string> source) : m_source(std::move(source)) {}
-    NameList(std::initializer_list<std::string_view> names);
+    explicit MaterialList(std::shared_ptr<const std::string> source) : m_source(std::move(source)) {}
+    MaterialList(std::initializer_list<MaterialView> materials);
 
     std::size_t size() const { return m_names.size(); }
     bool empty() const { return m_names.empty(); }
-    std::string_view operator[](std::size_t position) const {
+    MaterialView operator[](std::size_t position) const {
         const Name name = m_names[position];
         const std::string& text = (name.Length & OwnText) != 0 ? m_own : *m_source;
-        return std::string_view(text).substr(name.Start, name.Length & ~OwnText);
+        return {std::string_view(text).substr(name.Start, name.Length & ~OwnText), m_densities[position]};
     }
-    std::string_view back() const { return (*this)[size() - 1]; }
+    MaterialView back() const { return (*this)[size() - 1]; }
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 
-    // Room for `count` names.
+    // Room for `count` materials.
     void reserve(std::size_t count);
-    // Adds a copy of the name.
-    void push_back(std::string_view name);
-    // Adds a name that is a part of the source text, without copying it.
-    void push_back_from_source(std::string_view name);
+    // Adds a copy of the material.
+    void push_back(MaterialView material) {
+        PushName(material.Name);
+        PushDensity(material.Density);
+    }
     void erase(std::size_t position);
-    // Names one by one, for whoever needs strings of their own.
-    std::vector<std::string> Strings() const { return {begin(), end()}; }
 
-    friend bool operator==(const NameList& a, const NameList& b);
-    friend bool operator==(const NameList& list, const std::vector<std::string>& names);
+    // A reader meets a file's names before its densities. It lists every name first, a copy or a
+    // part of the source text, then gives every density in the same order; the list is whole again
+    // once both tables hold as many.
+    void PushName(std::string_view name);
+    void PushNameFromSource(std::string_view name);
+    void PushDensity(std::int32_t density) { m_densities.push_back(density); }
+
+    friend bool operator==(const MaterialList& a, const MaterialList& b);
 
 private:
     // A name's place in the source text, or in the list's own text when Length has OwnText set.
@@ -104,6 +114,7 @@ private:
     std::shared_ptr<const std::string> m_source;
     std::string m_own;
     std::vector<Name> m_names;
+    std::vector<std::int32_t> m_densities;
 };
 
 } // namespace volcalc
