@@ -4,10 +4,9 @@
 #include "calc/number_text.h"
 #include "calc/units.h"
 #include "cutting/order_rows.h"
+#include "cutting/order_text.h"
 
 #include <nlohmann/json.hpp>
-
-#include <cstdio>
 
 namespace volcalc::cli {
 namespace {
@@ -20,24 +19,6 @@ nlohmann::ordered_json LengthJson(cutting::Units length) {
         return length / cutting::UnitsPerMillimetre;
     }
     return cutting::ToMillimetres(length);
-}
-
-std::string Percent(double share) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.1f", share * 100);
-    std::string text = buffer;
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text[point] = DecimalSeparator();
-    }
-    return text + "%";
-}
-
-std::string StocksText(const cutting::OrderSettings& settings) {
-    std::string text;
-    for (cutting::Units stock : settings.Stocks) {
-        text += (text.empty() ? "" : ", ") + cutting::LengthText(stock, DecimalSeparator());
-    }
-    return text;
 }
 
 } // namespace
@@ -76,30 +57,7 @@ bool OrderSection::Plan(std::ostream& err) {
 }
 
 void OrderSection::WriteText(std::ostream& out, MassUnit massUnit) const {
-    const char separator = DecimalSeparator();
-    out << "order: stock lengths " << StocksText(m_settings) << " mm, kerf "
-        << cutting::LengthText(m_settings.Kerf, separator) << " mm\n";
-    if (m_orders.empty()) {
-        out << "  no pieces cut from bars\n";
-    }
-    for (const cutting::GroupOrder& order : m_orders) {
-        out << cutting::GroupText(order.Group, separator) << '\n';
-        for (const cutting::BarRun& run : cutting::IdenticalBars(order.Plan.Bars)) {
-            out << "  " << cutting::BarRunText(run, separator) << '\n';
-        }
-        const std::string unit(NameOf(massUnit));
-        out << "  net mass " << FormatResult(MassForDisplay(order.NetMass, massUnit)) << ' ' << unit
-            << ", gross mass " << FormatResult(MassForDisplay(order.GrossMass, massUnit)) << ' ' << unit
-            << ", offcut share " << Percent(order.OffcutShare);
-        if (order.Cost) {
-            out << ", cost " << FormatResult(*order.Cost);
-        }
-        out << '\n';
-        for (const cutting::Demand& pieces : order.Plan.Oversized) {
-            out << "  not planned: " << pieces.Count << " × " << cutting::LengthText(pieces.Length, separator)
-                << ", longer than every stock length\n";
-        }
-    }
+    out << cutting::OrderText(m_orders, m_settings, massUnit);
 }
 
 void OrderSection::WriteJsonMember(std::ostream& out, MassUnit massUnit) const {

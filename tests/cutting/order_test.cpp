@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cutting/order_plan.h"
 #include "cutting/order_rows.h"
+#include "cutting/order_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "order_text.h"
+
+#include "calc/number_text.h"
+#include "calc/shapes.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+
+namespace volcalc::cutting {
+
+namespace {
+
+// The letters of the shape's parameters other than its length, when the shape is one of the
+// catalogue's.
+std::vector<std::string_view> CrossSectionLetters(std::string_view shape) {
+    std::vector<std::string_view> letters;
+    const ShapeEntry* entry = FindShape(CalcGroup::Object, shape);
+    const auto lengthAt = BarLengthParameter(shape);
+    if (entry == nullptr || !lengthAt) {
+        return letters;
+    }
+    for (std::size_t i = 0; i < entry->Parameters.size(); ++i) {
+        if (i != *lengthAt) {
+            letters.push_back(entry->Parameters[i].Letter);
+        }
+    }
+    return letters;
+}
+
+std::string Percent(double share) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", share * 100);
+    std::string text = buffer;
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text[point] = DecimalSeparator();
+    }
+    return text + "%";
+}
+
+std::string FullPrecision(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string CsvField(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string CsvGroup(const OrderGroup& group) {
+    return CsvField(group.Shape) + "," + CsvField(CrossSectionText(group)) + "," + CsvField(group.Material);
+}
+
+} // namespace
+
+std::string LengthText(Units length, char separator) {
+    std::string text = std::to_string(std::llabs(length) / UnitsPerMillimetre);
+    if (const Units fraction = std::llabs(length) % UnitsPerMillimetre; fraction != 0) {
+        std::string digits = std::to_string(UnitsPerMillimetre + fraction).substr(1);
+        digits.erase(digits.find_last_not_of('0') + 1);
+        text += separator + digits;
+    }
+    return length < 0 ? "-" + text : text;
+}
+
+std::string CrossSectionText(const OrderGroup& group, char separator) {
+    const std::vector<std::string_view> letters = CrossSectionLetters(group.Shape);
+    std::string text;
+    for (std::size_t i = 0; i < group.CrossSection.size(); ++i) {
+        text += i == 0 ? "" : (letters.empty() ? " × " : "; ");
+        if (i < letters.size()) {
+            text += std::string(letters[i]) + "=";
+        }
+        text += LengthText(ToUnits(group.CrossSection[i]), separator);
+    }
+    return text;
+}
+
+std::string BarRunText(const BarRun& run, char separator) {
+    std::string text = std::to_string(run.Count) + " × " + LengthText(run.Cut.Stock, separator) + ":";
+    for (std::size_t i = 0; i < run.Cut.Cuts.size(); ++i) {
+        text += (i == 0 ? " " : " + ") + LengthText(run.Cut.Cuts[i], separator);
+    }
+    return text + ", offcut " + LengthText(run.Cut.Offcut, separator);
+}
+
+std::string GroupText(const OrderGroup& group, char separator) {
+    std::string text = group.Shape;
+    if (!group.CrossSection.empty()) {
+        text += " " + CrossSectionText(group, separator);
+    }
+    return text + ", " + group.Material;
+}
+
+std::string OversizedText(const OrderGroup& group, const Demand& pieces, char separator) {
+    std::string text = GroupText(group, separator);
+    text += ": " + std::to_string(pieces.Count) + (pieces.Count == 1 ? " piece of " : " pieces of ") +
+            LengthText(pieces.Length, separator) + " mm " + (pieces.Count == 1 ? "is" : "are") +
+            " longer than every stock length";
+    return text;
+}
+
+std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings,
+                      MassUnit massUnit) {
+    const char separator = DecimalSeparator();
+    std::string stocks;
+    for (Units stock : settings.Stocks) {
+        stocks += (stocks.empty() ? "" : ", ") + LengthText(stock, separator);
+    }
+    std::string text =
+        "order: stock lengths " + stocks + " mm, kerf " + LengthText(settings.Kerf, separator) + " mm\n";
+    if (orders.empty()) {
+        text += "  no pieces cut from bars\n";
+    }
+    const std::string unit(NameOf(massUnit));
+    for (const GroupOrder& order : orders) {
+        text += GroupText(order.Group, separator) + "\n";
+        for (const BarRun& run : IdenticalBars(order.Plan.Bars)) {
+            text += "  " + BarRunText(run, separator) + "\n";
+        }
+        text += "  net mass " + FormatResult(MassForDisplay(order.NetMass, massUnit)) + " " + unit +
+                ", gross mass " + FormatResult(MassForDisplay(order.GrossMass, massUnit)) + " " + unit +
+                ", offcut share " + Percent(order.OffcutShare);
+        if (order.Cost) {
+            text += ", cost " + FormatResult(*order.Cost);
+        }
+        text += "\n";
+        for (const Demand& pieces : order.Plan.Oversized) {
+            text += "  not planned: " + std::to_string(pieces.Count) + " × " +
+                    LengthText(pieces.Length, separator) + ", longer than every stock length\n";
+        }
+    }
+    return text;
+}
+
+std::string OrderCsv(const std::vector<GroupOrder>& orders) {
+    std::string csv =
+        "shape,cross_section,material,count,stock_mm,cuts_mm,offcut_mm,net_mass_kg,gross_mass_kg,"
+        "offcut_share,cost\r\n";
+    for (const GroupOrder& order : orders) {
+        for (const BarRun& run : IdenticalBars(order.Plan.Bars)) {
+            std::string cuts;
+            for (Units cut : run.Cut.Cuts) {
+                cuts += (cuts.empty() ? "" : " + ") + LengthText(cut);
+            }
+            csv += CsvGroup(order.Group) + "," + std::to_string(run.Count) + "," + LengthText(run.Cut.Stock) +
+                   "," + CsvField(cuts) + "," + LengthText(run.Cut.Offcut) + ",,,,\r\n";
+        }
+        csv += CsvGroup(order.Group) + ",,,,," + FullPrecision(order.NetMass) + "," +
+               FullPrecision(order.GrossMass) + "," + FullPrecision(order.OffcutShare) + "," +
+               (order.Cost ? FullPrecision(*order.Cost) : std::string()) + "\r\n";
+    }
+    return csv;
+}
+
+} // namespace volcalc::cutting

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The texts both front ends show of an order: the command line's order section, the window's
+// order dialog, its copy, export and printed pages.
+
+#include "calc/units.h"
+#include "order_plan.h"
+
+#include <string>
+#include <vector>
+
+namespace volcalc::cutting {
+
+// "2400" or "2400.5": millimetres with at most three decimals, no trailing zeros.
+std::string LengthText(Units length, char separator = '.');
+
+// "a=50; b=50; c=5": the cross-section with the shape's parameter letters where it has them.
+std::string CrossSectionText(const OrderGroup& group, char separator = '.');
+
+// "Angle a=50; b=50; c=5, Steel"; a standard section's designation stands for its cross-section.
+std::string GroupText(const OrderGroup& group, char separator = '.');
+
+// "3 × 6000: 2400 + 2400 + 1150, offcut 41".
+std::string BarRunText(const BarRun& run, char separator = '.');
+
+// "Angle a=50; b=50; c=5, Steel: 2 pieces of 13000 mm are longer than every stock length".
+std::string OversizedText(const OrderGroup& group, const Demand& pieces, char separator = '.');
+
+// The whole order as text: a line with the stock lengths and the kerf, then for each group a
+// line naming it, its bars (identical ones once with their count), its masses in `massUnit`, the
+// offcut share and the cost where there is a price, and the pieces not planned. Figures with the
+// core's decimal separator.
+std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings,
+                      MassUnit massUnit);
+
+// The same as CSV (RFC 4180, "." as separator, full precision): a row per set of identical bars
+// (shape, cross_section, material, count, stock_mm, cuts_mm, offcut_mm), then a row per group
+// with its net and gross mass in kilograms, offcut share and cost.
+std::string OrderCsv(const std::vector<GroupOrder>& orders);
+
+} // namespace volcalc::cutting
