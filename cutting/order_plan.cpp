@@ -36,16 +36,4 @@ std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderS
     return orders;
 }
 
-std::vector<BarRun> IdenticalBars(std::span<const Bar> bars) {
-    std::vector<BarRun> runs;
-    for (const Bar& bar : bars) {
-        if (!runs.empty() && runs.back().Cut == bar) {
-            ++runs.back().Count;
-        } else {
-            runs.push_back({bar, 1});
-        }
-    }
-    return runs;
-}
-
 } // namespace volcalc::cutting

@@ -29,11 +29,4 @@ struct GroupOrder {
 // One plan per group. Throws std::invalid_argument as PlanCuts does.
 std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings);
 
-// Bars of one stock length cut alike, to show once with their count.
-struct BarRun {
-    Bar Cut;
-    std::int64_t Count = 0;
-};
-std::vector<BarRun> IdenticalBars(std::span<const Bar> bars);
-
 } // namespace volcalc::cutting

@@ -62,6 +62,18 @@ std::string CsvGroup(const OrderGroup& group) {
 
 } // namespace
 
+std::vector<BarRun> IdenticalBars(std::span<const Bar> bars) {
+    std::vector<BarRun> runs;
+    for (const Bar& bar : bars) {
+        if (!runs.empty() && runs.back().Cut == bar) {
+            ++runs.back().Count;
+        } else {
+            runs.push_back({bar, 1});
+        }
+    }
+    return runs;
+}
+
 std::string LengthText(Units length, char separator) {
     std::string text = std::to_string(std::llabs(length) / UnitsPerMillimetre);
     if (const Units fraction = std::llabs(length) % UnitsPerMillimetre; fraction != 0) {

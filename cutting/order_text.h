@@ -12,6 +12,13 @@
 
 namespace volcalc::cutting {
 
+// Bars of one stock length cut alike, to show once with their count.
+struct BarRun {
+    Bar Cut;
+    std::int64_t Count = 0;
+};
+std::vector<BarRun> IdenticalBars(std::span<const Bar> bars);
+
 // "2400" or "2400.5": millimetres with at most three decimals, no trailing zeros.
 std::string LengthText(Units length, char separator = '.');
 

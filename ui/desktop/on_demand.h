@@ -1,7 +1,12 @@
 #pragma once
 
+#include "cutting/order_plan.h"
+
 #include <QImage>
 #include <QString>
+
+#include <span>
+#include <vector>
 
 class QByteArray;
 class QPrinter;
@@ -10,9 +15,9 @@ class QWidget;
 
 namespace volcalc::ui {
 
-// What the windows do seldom and needs libraries of its own, printing (the print support library)
-// and the About box's JPEG wallpaper (libjpeg), lives in a module that is loaded when first
-// needed, so that starting the window loads neither library.
+// What the windows do seldom and needs libraries of its own, printing (the print support library),
+// the About box's JPEG wallpaper (libjpeg) and the order's cutting plans (GLPK), lives in a module
+// that is loaded when first needed, so that starting the window loads none of these libraries.
 struct OnDemandFunctions {
     // As DecodeJpeg (jpeg_decoder.h).
     QImage (*DecodeJpeg)(const QByteArray& bytes);
@@ -28,6 +33,9 @@ struct OnDemandFunctions {
     // Lays the document out on the printer's pages as a job of that name and prints it, each
     // page numbered "Page 1 of 3".
     void (*PrintDocument)(QTextDocument& document, QPrinter& printer, const QString& jobName);
+    // As cutting::PlanOrder (cutting/order_plan.h).
+    std::vector<cutting::GroupOrder> (*PlanOrder)(std::span<const cutting::OrderItem> items,
+                                                  const cutting::OrderSettings& settings);
 };
 
 // The name of the module's one exported function, which returns its table.

@@ -1,4 +1,4 @@
-// The module of on_demand.h: printing and JPEG decoding, with the libraries they need.
+// The module of on_demand.h: printing, JPEG decoding and cutting plans, with the libraries they need.
 #include "ui/desktop/jpeg_decoder.h"
 #include "ui/desktop/on_demand.h"
 
@@ -75,8 +75,8 @@ void PrintDocument(QTextDocument& document, QPrinter& printer, const QString& jo
     }
 }
 
-const OnDemandFunctions Functions = {libjpeg::Decode, NewPrinter,    DeletePrinter,
-                                     PrintDialog,     PageTextWidth, PrintDocument};
+const OnDemandFunctions Functions = {libjpeg::Decode, NewPrinter,    DeletePrinter,     PrintDialog,
+                                     PageTextWidth,   PrintDocument, cutting::PlanOrder};
 
 } // namespace
 } // namespace volcalc::ui

@@ -72,6 +72,7 @@ PartsListWindow::PartsListWindow(PartsListModel& model, std::function<QString()>
     buttons->addWidget(m_copyButton);
     buttons->addWidget(m_exportButton);
     buttons->addWidget(m_printButton);
+    buttons->addWidget(m_orderButton);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
@@ -126,6 +127,8 @@ void PartsListWindow::BuildButtons() {
                                 QStringLiteral("Saves the list as a CSV file"));
     m_printButton = MakeButton(this, "PrintButton", QStringLiteral("&Print\u2026"),
                                QStringLiteral("Prints the list, or saves it as a PDF file"));
+    m_orderButton = MakeButton(this, "OrderButton", QStringLiteral("&Order\u2026"),
+                               QStringLiteral("Plans the stock bars to buy for the pieces cut from bars"));
     const auto on = [this](QPushButton* button, void (PartsListWindow::*handler)()) {
         connect(button, &QPushButton::clicked, this,
                 [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
@@ -133,6 +136,7 @@ void PartsListWindow::BuildButtons() {
     on(m_copyButton, &PartsListWindow::CopyClicked);
     on(m_exportButton, &PartsListWindow::ExportCsvClicked);
     on(m_printButton, &PartsListWindow::PrintClicked);
+    on(m_orderButton, &PartsListWindow::OrderClicked);
 }
 
 void PartsListWindow::ShowAndRaise() {
@@ -242,6 +246,13 @@ void PartsListWindow::PrintClicked() {
         return;
     }
     PrintPartsList(*module, m_model, m_catalogueFile ? m_catalogueFile() : QString(), *printer);
+}
+
+void PartsListWindow::OrderClicked() {
+    if (!m_orderDialog) {
+        m_orderDialog = new OrderDialog(m_model, m_prices, this);
+    }
+    m_orderDialog->ShowAndPlan();
 }
 
 } // namespace volcalc::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/parts_list/column_fit.h"
+#include "ui/parts_list/order_dialog.h"
 
 #include <QPersistentModelIndex>
 #include <QString>
@@ -26,6 +27,8 @@ public:
 
     // Shows the window, or brings it to the front when it is already open.
     void ShowAndRaise();
+    // Where the order's costs come from; without it the order has none.
+    void SetPriceLookup(MaterialPriceLookup prices) { m_prices = std::move(prices); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -37,6 +40,7 @@ private:
     void CopyClicked();
     void ExportCsvClicked();
     void PrintClicked();
+    void OrderClicked();
     void FitColumns();
     void NarrowColumns();
     void FitWidth();
@@ -52,6 +56,9 @@ private:
     QPushButton* m_copyButton = nullptr;
     QPushButton* m_exportButton = nullptr;
     QPushButton* m_printButton = nullptr;
+    QPushButton* m_orderButton = nullptr;
+    MaterialPriceLookup m_prices;
+    OrderDialog* m_orderDialog = nullptr; // made when first asked for
 };
 
 } // namespace volcalc::ui

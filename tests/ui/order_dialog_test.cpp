@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parts list's "Order" dialog, driven as a user would: the bars planned for the list's
+// profiles, the stock lengths remembered between runs, a field that does not read, and the
+// order copied, exported and printed.
+#include "form_fixture.h"
+#include "ui/parts_list/parts_list_window.h"
+#include "user_actions.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace volcalc::test {
+namespace {
+
+class Order : public FormFixture {
+protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        FormFixture::SetUp();
+    }
+
+    void Angle(const char* quantity, const char* length) {
+        Choose("ComboBox2", "Angle");
+        Type("SpinEdit2", quantity);
+        Type("Edit50", "50");
+        Type("Edit52", "50");
+        Type("Edit51", "5");
+        Type("Edit49", length);
+        Click("BitBtn5");
+    }
+
+    // Opens the parts list, then its order dialog, and waits until it is up.
+    QWidget* OpenOrder() {
+        QTest::keyClick(&Form(), Qt::Key_L, Qt::ControlModifier);
+        auto* list = Form().findChild<ui::PartsListWindow*>(QStringLiteral("PartsListWindow"));
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            list = Form().findChild<ui::PartsListWindow*>(QStringLiteral("PartsListWindow"));
+            return list && list->isVisible();
+        }));
+        if (m_prices) {
+            list->SetPriceLookup(m_prices);
+        }
+        ClickOn(Button("OrderButton"));
+        QWidget* dialog = Form().findChild<QWidget*>(QStringLiteral("OrderDialog"));
+        EXPECT_TRUE(dialog && dialog->isVisible());
+        return dialog;
+    }
+    void Plan(const char* stocks, const char* kerf) {
+        TypeInto(Field("StockLengthsField"), QString::fromLatin1(stocks));
+        TypeInto(Field("KerfField"), QString::fromLatin1(kerf));
+        ClickOn(Button("PlanButton"));
+    }
+    QLineEdit* Field(const char* name) { return Form().findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QPushButton* Button(const char* name) {
+        return Form().findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QString PlanText() {
+        return Form().findChild<QPlainTextEdit*>(QStringLiteral("OrderPlanText"))->toPlainText();
+    }
+
+    ui::MaterialPriceLookup m_prices;
+
+private:
+    QTemporaryDir m_settings;
+};
+
+TEST_F(Order, PlansTheBarsOfTheListsProfilesAndRemembersTheStockLengths) {
+    m_prices = [](const std::string& material) {
+        return material == "Steel" ? std::optional<double>(2.0) : std::nullopt;
+    };
+    Angle("2", "2400");
+    Angle("1", "1150");
+    Choose("ComboBox2", "Sphere"); // not cut from bars
+    Type("Edit21", "100");
+    Click("BitBtn5");
+    OpenOrder();
+    Plan("6000", "3");
+    const QString text = PlanText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Angle a=50; b=50; c=5, Steel\n"
+                                             "  1 × 6000: 2400 + 2400 + 1150, offcut 41\n")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("offcut share 0")) && text.contains(QStringLiteral(", cost ")))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Sphere")));
+
+    StartWith(ThreeMaterials); // the next run
+    OpenOrder();
+    EXPECT_EQ(Field("StockLengthsField")->text(), QStringLiteral("6000"));
+    EXPECT_EQ(Field("KerfField")->text(), QStringLiteral("3"));
+    EXPECT_TRUE(PlanText().contains(QStringLiteral("no pieces cut from bars")));
+}
+
+TEST_F(Order, AStockLengthThatDoesNotReadIsSaidAndNothingIsPlanned) {
+    Angle("1", "2400");
+    OpenOrder();
+    Plan("6000; 12 m", "0");
+    const auto* problem = Form().findChild<QLabel*>(QStringLiteral("OrderProblem"));
+    EXPECT_TRUE(problem->isVisible());
+    EXPECT_EQ(problem->text(), QStringLiteral("'12 m' is not a stock length in millimetres."));
+    EXPECT_TRUE(PlanText().isEmpty());
+    EXPECT_FALSE(Button("OrderExportButton")->isEnabled());
+    Plan("6000; 12000", "");
+    EXPECT_FALSE(problem->isVisible());
+    EXPECT_TRUE(PlanText().contains(QStringLiteral("1 × 6000: 2400, offcut 3600")));
+}
+
+TEST_F(Order, CopyExportAndPrintHoldTheOrder) {
+    Angle("3", "2000");
+    OpenOrder();
+    Plan("6000", "0");
+    QApplication::clipboard()->clear();
+    ClickOn(Button("OrderCopyButton"));
+    EXPECT_EQ(QApplication::clipboard()->text(), PlanText());
+
+    QTemporaryDir folder;
+    Desktop.NextSaveFileName = folder.filePath(QStringLiteral("order.csv"));
+    ClickOn(Button("OrderExportButton"));
+    QFile csv(Desktop.NextSaveFileName);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(
+        lines[1].startsWith("\"Angle\",\"a=50; b=50; c=5\",\"Steel\",1,6000,\"2000 + 2000 + 2000\",0,"))
+        << lines[1].toStdString();
+
+    Desktop.NextPdfFile = folder.filePath(QStringLiteral("order.pdf"));
+    ClickOn(Button("OrderPrintButton"));
+    ASSERT_EQ(Desktop.PrintDialogs, 1);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {Desktop.NextPdfFile, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains(QStringLiteral("Bars to order")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("1 × 6000: 2000 + 2000 + 2000, offcut 0")))
+        << printed.toStdString();
+}
+
+} // namespace
+} // namespace volcalc::test

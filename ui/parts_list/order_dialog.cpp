@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts_list/order_dialog.h"
+
+#include "calc/errors.h"
+#include "calc/number_text.h"
+#include "cutting/order_rows.h"
+#include "cutting/order_text.h"
+#include "materials/file_writer.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/desktop/handler_guard.h"
+#include "ui/desktop/on_demand.h"
+#include "ui/parts_list/order_pages.h"
+#include "ui/parts_list/parts_list_model.h"
+#include "ui/widgets/accessibility.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace volcalc::ui {
+namespace {
+
+const QString StocksKey = QStringLiteral("Order/StockLengths");
+const QString KerfKey = QStringLiteral("Order/Kerf");
+
+QSettings OrderSettingsFile() {
+    return QSettings(QStringLiteral("orlisk-volcalc"), QStringLiteral("volcalc"));
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& does) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    SetAccessibleText(button, QString(caption).remove(QLatin1Char('&')).remove(QChar(0x2026)), does);
+    PressOnEnter(button);
+    return button;
+}
+
+// A length typed in millimetres, "." or "," as separator; nothing when it is not one.
+std::optional<cutting::Units> ReadMillimetres(const QString& text, bool zero) {
+    try {
+        const double value = ParseDecimalText(text.trimmed().toStdString());
+        if ((value > 0 || (zero && value == 0)) && value <= cutting::LongestMillimetres) {
+            return cutting::ToUnits(value);
+        }
+    } catch (const CalculationError&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+OrderDialog::OrderDialog(const PartsListModel& model, MaterialPriceLookup prices, QWidget* parent)
+    : QDialog(parent), m_model(model), m_prices(std::move(prices)) {
+    setObjectName(QStringLiteral("OrderDialog"));
+    setWindowTitle(QStringLiteral("Bars to order"));
+    BuildFields();
+    BuildButtons();
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Stock lengths (mm):"), m_stocksField);
+    form->addRow(QStringLiteral("&Kerf (mm):"), m_kerfField);
+    auto* fields = new QHBoxLayout;
+    fields->addLayout(form);
+    fields->addWidget(m_planButton, 0, Qt::AlignBottom);
+    fields->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_copyButton);
+    buttons->addWidget(m_exportButton);
+    buttons->addWidget(m_printButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(m_problem);
+    layout->addWidget(m_planText);
+    layout->addLayout(buttons);
+    resize(640, 420);
+}
+
+void OrderDialog::BuildFields() {
+    const QSettings settings = OrderSettingsFile();
+    m_stocksField = new QLineEdit(settings.value(StocksKey, QStringLiteral("6000; 12000")).toString(), this);
+    m_stocksField->setObjectName(QStringLiteral("StockLengthsField"));
+    SetAccessibleText(m_stocksField, QStringLiteral("Stock lengths in millimetres"),
+                      QStringLiteral("The bar lengths that can be bought, separated by semicolons"));
+    m_kerfField = new QLineEdit(settings.value(KerfKey, QStringLiteral("0")).toString(), this);
+    m_kerfField->setObjectName(QStringLiteral("KerfField"));
+    SetAccessibleText(m_kerfField, QStringLiteral("Kerf in millimetres"),
+                      QStringLiteral("The width each saw cut takes"));
+    for (QLineEdit* field : {m_stocksField, m_kerfField}) {
+        connect(field, &QLineEdit::returnPressed, this, [this] { RunHandler([this] { Plan(); }); });
+    }
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("OrderProblem"));
+    m_problem->hide();
+    m_planText = new QPlainTextEdit(this);
+    m_planText->setObjectName(QStringLiteral("OrderPlanText"));
+    m_planText->setReadOnly(true);
+    m_planText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_planText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    SetAccessibleText(
+        m_planText, QStringLiteral("Bars to order"),
+        QStringLiteral("For each shape, cross-section and material: the bars with their cuts and "
+                       "offcut, the masses, the offcut share and the cost"));
+}
+
+void OrderDialog::BuildButtons() {
+    m_planButton = MakeButton(this, "PlanButton", QStringLiteral("P&lan"),
+                              QStringLiteral("Plans the bars for these stock lengths and this kerf"));
+    m_copyButton = MakeButton(this, "OrderCopyButton", QStringLiteral("&Copy"),
+                              QStringLiteral("Puts the order on the clipboard as text"));
+    m_exportButton = MakeButton(this, "OrderExportButton", QStringLiteral("&Export CSV\u2026"),
+                                QStringLiteral("Saves the order as a CSV file"));
+    m_printButton = MakeButton(this, "OrderPrintButton", QStringLiteral("&Print\u2026"),
+                               QStringLiteral("Prints the order, or saves it as a PDF file"));
+    const auto on = [this](QPushButton* button, void (OrderDialog::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+    };
+    on(m_planButton, &OrderDialog::Plan);
+    on(m_copyButton, &OrderDialog::CopyClicked);
+    on(m_exportButton, &OrderDialog::ExportClicked);
+    on(m_printButton, &OrderDialog::PrintClicked);
+}
+
+void OrderDialog::ShowAndPlan() {
+    show();
+    raise();
+    activateWindow();
+    Plan();
+    m_stocksField->setFocus();
+}
+
+std::optional<cutting::OrderSettings> OrderDialog::ReadFields() {
+    cutting::OrderSettings settings;
+    for (const QString& text : m_stocksField->text().split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const auto stock = ReadMillimetres(text, false);
+        if (!stock) {
+            m_problem->setText(
+                QStringLiteral("'%1' is not a stock length in millimetres.").arg(text.trimmed()));
+            return std::nullopt;
+        }
+        settings.Stocks.push_back(*stock);
+    }
+    if (settings.Stocks.empty()) {
+        m_problem->setText(QStringLiteral("Give at least one stock length, e.g. 6000; 12000."));
+        return std::nullopt;
+    }
+    const QString kerf = m_kerfField->text().trimmed();
+    const auto width = kerf.isEmpty() ? cutting::Units{0} : ReadMillimetres(kerf, true);
+    if (!width) {
+        m_problem->setText(QStringLiteral("'%1' is not a kerf in millimetres.").arg(kerf));
+        return std::nullopt;
+    }
+    settings.Kerf = *width;
+    return settings;
+}
+
+void OrderDialog::Plan() {
+    const auto settings = ReadFields();
+    m_problem->setVisible(!settings);
+    m_orders.clear();
+    m_planText->clear();
+    const std::initializer_list<QPushButton*> outputs = {m_copyButton, m_exportButton, m_printButton};
+    for (QPushButton* button : outputs) {
+        button->setEnabled(false);
+    }
+    if (!settings) {
+        return;
+    }
+    m_settings = *settings;
+    QSettings file = OrderSettingsFile();
+    file.setValue(StocksKey, m_stocksField->text().trimmed());
+    file.setValue(KerfKey, m_kerfField->text().trimmed());
+    std::vector<cutting::OrderItem> items;
+    for (PartsListRow row : m_model.List().Rows()) {
+        if (row.Material.empty()) {
+            row.Material = "density " + std::to_string(row.Density);
+        }
+        if (auto item = cutting::OrderItemOfRow(row)) {
+            item->PricePerKg = m_prices ? m_prices(item->Material) : std::nullopt;
+            items.push_back(std::move(*item));
+        }
+    }
+    const OnDemandFunctions* module = OnDemand();
+    if (!module) {
+        m_problem->setText(QStringLiteral("The order cannot be planned: %1.").arg(OnDemandProblem()));
+        m_problem->show();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_orders = module->PlanOrder(items, m_settings);
+    QApplication::restoreOverrideCursor();
+    m_planText->setPlainText(
+        QString::fromStdString(cutting::OrderText(m_orders, m_settings, m_model.Units().Mass)));
+    for (QPushButton* button : outputs) {
+        button->setEnabled(true);
+    }
+}
+
+void OrderDialog::CopyClicked() {
+    QApplication::clipboard()->setText(m_planText->toPlainText());
+}
+
+void OrderDialog::ExportClicked() {
+    const QString file =
+        Desktop().SaveFileName(this, QStringLiteral("Export order"), QStringLiteral("order.csv"),
+                               QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (file.isEmpty()) {
+        return;
+    }
+    PosixFileWriter writer;
+    if (!ReplaceFile(writer, std::filesystem::path(QFile::encodeName(file).toStdString()),
+                     cutting::OrderCsv(m_orders))) {
+        Desktop().ShowMessage(QStringLiteral("The order could not be written to %1.").arg(file),
+                              MessageKind::Error, OkButton);
+    }
+}
+
+void OrderDialog::PrintClicked() {
+    const OnDemandFunctions* module = OnDemand();
+    if (!module) {
+        Desktop().ShowMessage(QStringLiteral("The order cannot be printed: %1.").arg(OnDemandProblem()),
+                              MessageKind::Error, OkButton);
+        return;
+    }
+    const std::unique_ptr<QPrinter, void (*)(QPrinter*)> printer(module->NewPrinter(), module->DeletePrinter);
+    if (!Desktop().ChoosePrinter(this, *printer)) {
+        return;
+    }
+    module->PrintDocument(*OrderDocument(m_planText->toPlainText()), *printer,
+                          QStringLiteral("Bars to order"));
+}
+
+} // namespace volcalc::ui
