@@ -2,7 +2,6 @@
 
 #include "calc/number_text.h"
 #include "materials/ini_file.h"
-#include "materials/plain_lines.h"
 #include "materials/text_encoding.h"
 
 #include <algorithm>
@@ -16,6 +15,8 @@ constexpr std::string_view CountSection = "Count";
 constexpr std::string_view CountKey = "Count";
 constexpr std::string_view NameSection = "Material";
 constexpr std::string_view DensitySection = "Density";
+// The sections that hold one line per entry, keyed by its index.
+constexpr std::string_view EntrySections[] = {NameSection, DensitySection};
 
 std::string Key(std::size_t index) {
     return IntegerText(static_cast<std::int64_t>(index));
@@ -75,40 +76,18 @@ MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten
     return list;
 }
 
-void WriteEntries(IniFile& ini, const MaterialList& list, const std::vector<std::size_t>& positions) {
-    ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(list.size()));
-    for (const std::size_t i : positions) {
-        const std::string key = Key(i);
-        const MaterialView material = list[i];
-        ini.WriteString(NameSection, key, material.Name);
-        ini.WriteInteger(DensitySection, key, material.Density);
-    }
+void AppendEntry(IniFile& ini, std::size_t count, MaterialView material) {
+    ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(count + 1));
+    const std::string key = Key(count);
+    ini.WriteString(NameSection, key, material.Name);
+    ini.WriteInteger(DensitySection, key, material.Density);
 }
 
 void RemoveEntry(IniFile& ini, std::size_t removed, std::size_t count) {
     ini.WriteInteger(CountSection, CountKey, static_cast<std::int32_t>(count - 1));
-    // One section after the other, and no new string for every entry: the document copies what
-    // it is given, even from its own lines.
-    plain::KeyCounter to(removed);
-    plain::KeyCounter from(removed + 1);
-    for (std::size_t i = removed + 1; i < count; ++i, to.Increment(), from.Increment()) {
-        const auto raw = ini.Document().RawValue(NameSection, from.Text());
-        ini.WriteString(NameSection, to.Text(), raw ? IniFile::ValueByRules(*raw) : std::string_view());
+    for (const std::string_view section : EntrySections) {
+        ini.RemoveIndexedKey(section, removed, count);
     }
-    to = plain::KeyCounter(removed);
-    from = plain::KeyCounter(removed + 1);
-    for (std::size_t i = removed + 1; i < count; ++i, to.Increment(), from.Increment()) {
-        // A density written as writing it gives moves as it stands; any other is read and written.
-        const auto raw = ini.Document().RawValue(DensitySection, from.Text());
-        if (raw && WrittenNumber(*raw)) {
-            ini.WriteString(DensitySection, to.Text(), *raw);
-        } else {
-            ini.WriteInteger(DensitySection, to.Text(), ini.ReadInteger(DensitySection, from.Text(), 0));
-        }
-    }
-    const std::string last = Key(count - 1);
-    ini.DeleteKey(NameSection, last);
-    ini.DeleteKey(DensitySection, last);
 }
 
 std::optional<std::int32_t> WrittenNumber(std::string_view text) {
@@ -138,10 +117,12 @@ std::optional<std::string> FindDamage(const IniFile& ini) {
         }
         count = std::max<std::int64_t>(*read, 0);
     }
-    if (auto found = EntryBeyondCount(ini, NameSection, static_cast<std::uint64_t>(count))) {
-        return found;
+    for (const std::string_view section : EntrySections) {
+        if (auto found = EntryBeyondCount(ini, section, static_cast<std::uint64_t>(count))) {
+            return found;
+        }
     }
-    return EntryBeyondCount(ini, DensitySection, static_cast<std::uint64_t>(count));
+    return std::nullopt;
 }
 
 std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, MaterialView material) {

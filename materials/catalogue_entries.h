@@ -22,13 +22,11 @@ inline constexpr std::size_t MaxMaterials = 1000000;
 // keys, and values that do not read back as themselves (quotes, blanks, "0x1EAA").
 MaterialList ReadEntries(const IniFile& ini, std::vector<std::size_t>* unwritten = nullptr);
 
-// Writes "Count" and the entries at the given positions, in ascending order. Writing every entry
-// of a list read by ReadEntries changes only the positions it gave as unwritten, so those are all
-// that need writing.
-void WriteEntries(IniFile& ini, const MaterialList& list, const std::vector<std::size_t>& positions);
+// Appends the material as entry `count` and writes "Count"; no other line changes.
+void AppendEntry(IniFile& ini, std::size_t count, MaterialView material);
 
-// Removes entry `removed` of `count`: the entries above move down as the file holds them, and the
-// last keys go.
+// Removes entry `removed` of `count` from every section keyed by entry: the lines above it move
+// down one key with their text as it stands, a missing line stays missing, and "Count" is written.
 void RemoveEntry(IniFile& ini, std::size_t removed, std::size_t count);
 
 // The number when the text is one as writing it gives (decimal, no leading zero or "+"), or nothing.

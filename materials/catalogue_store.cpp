@@ -144,11 +144,7 @@ CatalogueStore::Change CatalogueStore::Add(MaterialView material) {
                    " materials, the most it can list.";
         }
         if (target.Plain == nullptr) {
-            // The whole list is written, so entries that took defaults when read now hold them;
-            // the others are written as they stand, which changes nothing.
-            list.push_back({line, material.Density});
-            target.Unwritten.push_back(list.size() - 1);
-            WriteEntries(target.Ini, list, target.Unwritten);
+            AppendEntry(target.Ini, list.size(), {line, material.Density});
             target.ReadAgain = true;
             return std::nullopt;
         }

@@ -3,6 +3,7 @@
 #include "materials/large_pages.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <functional>
 
@@ -163,7 +164,9 @@ void IniDocument::AddLine(std::size_t start, std::size_t length) {
 
 void IniDocument::StartSection(std::string_view headerLine, std::string_view name) {
     SetAsideTrailingBlanks();
-    m_sections.push_back({std::string(headerLine), std::string(name), {}, {}, {}, {}});
+    const Line header{static_cast<std::size_t>(headerLine.data() - m_parsed->data()),
+                      static_cast<std::uint32_t>(headerLine.size()), NotAKey, false};
+    m_sections.push_back({std::string(headerLine), std::string(name), {}, {}, {}, {}, EndingOf(header)});
     m_sectionIndex.try_emplace(std::string(name), static_cast<std::uint32_t>(m_sections.size() - 1));
 }
 
@@ -236,7 +239,8 @@ IniDocument::Section& IniDocument::SectionForWriting(std::string_view name) {
     if (position != 0) {
         return m_sections[position];
     }
-    m_sections.push_back({"[" + std::string(name) + "]", std::string(name), {}, {}, {}, {}});
+    m_sections.push_back(
+        {"[" + std::string(name) + "]", std::string(name), {}, {}, {}, {}, Ending::Document});
     m_sectionIndex.emplace(std::string(name), static_cast<std::uint32_t>(m_sections.size() - 1));
     return m_sections.back();
 }
@@ -269,8 +273,10 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
     if (text.substr(line.ValueStart) == value) {
         return; // an unchanged line keeps its spelling and spacing
     }
-    // The key keeps the spelling the file gave it.
+    // The key keeps the spelling the file gave it, the line its end.
+    const Ending end = EndingOf(line);
     line = OwnedLine(TrimBlanks(text.substr(0, line.ValueStart - 1)), value);
+    line.End = end;
 }
 
 void IniDocument::DeleteKey(std::string_view section, std::string_view key) {
@@ -292,6 +298,74 @@ void IniDocument::DeleteKey(std::string_view section, std::string_view key) {
     } else {
         found.Keys.erase(found.Keys.find(key));
     }
+}
+
+IniDocument::Ending IniDocument::EndingOf(const Line& line) const {
+    if (line.Owned) {
+        return line.End;
+    }
+    const std::string_view after = std::string_view(*m_parsed).substr(line.Start + line.Length);
+    if (after.starts_with(LineEnd)) {
+        return Ending::Document;
+    }
+    if (after.starts_with("\r\n")) {
+        return Ending::CrLf;
+    }
+    return after.starts_with('\n') ? Ending::Lf : Ending::None;
+}
+
+IniDocument::Line IniDocument::RenamedLine(const Line& line, std::string_view key, std::uint64_t index) {
+    char digits[24];
+    const char* digitsEnd = std::to_chars(digits, digits + sizeof digits, index).ptr;
+    const std::string_view name(digits, static_cast<std::size_t>(digitsEnd - digits));
+    const std::string_view text = Text(line);
+    const auto keyAt = static_cast<std::size_t>(key.data() - text.data());
+    const std::size_t start = m_owned.size();
+    const auto append = [&](std::string_view before, std::string_view after) {
+        m_owned.append(before).append(name).append(after);
+    };
+    if (line.Owned) { // a part of the written lines, which growing them may move
+        const std::string copy(text);
+        append(std::string_view(copy).substr(0, keyAt), std::string_view(copy).substr(keyAt + key.size()));
+    } else {
+        append(text.substr(0, keyAt), text.substr(keyAt + key.size()));
+    }
+    const auto shift = static_cast<std::int64_t>(name.size()) - static_cast<std::int64_t>(key.size());
+    return {start, static_cast<std::uint32_t>(m_owned.size() - start),
+            static_cast<std::uint32_t>(static_cast<std::int64_t>(line.ValueStart) + shift), true,
+            EndingOf(line)};
+}
+
+void IniDocument::Reindex(Section& section) const {
+    section.Numbered.clear();
+    section.Keys.clear();
+    for (std::size_t i = 0; i < section.Lines.size(); ++i) {
+        const Line& line = section.Lines[i];
+        if (line.ValueStart != NotAKey && line.ValueStart != Deleted) {
+            IndexKey(section, TrimBlanks(Text(line).substr(0, line.ValueStart - 1)),
+                     static_cast<std::uint32_t>(i));
+        }
+    }
+}
+
+void IniDocument::RemoveIndexedKey(std::string_view section, std::uint64_t removed, std::uint64_t count) {
+    const std::size_t sectionPosition = FindSection(section);
+    if (sectionPosition == 0) {
+        return;
+    }
+    Section& found = m_sections[sectionPosition];
+    for (Line& line : found.Lines) {
+        if (line.ValueStart == NotAKey || line.ValueStart == Deleted) {
+            continue;
+        }
+        const std::string_view key = TrimBlanks(Text(line).substr(0, line.ValueStart - 1));
+        const auto index = IndexOf(key);
+        if (!index || *index < removed || *index >= count) {
+            continue;
+        }
+        line = *index == removed ? Line{0, 0, Deleted, false} : RenamedLine(line, key, *index - 1);
+    }
+    Reindex(found);
 }
 
 void IniDocument::VisitIndexed(
@@ -351,19 +425,38 @@ std::string IniDocument::Serialize() const {
     const std::string_view parsed = *m_parsed;
     std::size_t runStart = 0;
     std::size_t runEnd = 0;
+    // A line the file left without an end gets one only when something follows it.
+    bool endOwed = false;
     const auto flush = [&] {
         out.append(parsed.substr(runStart, runEnd - runStart));
         runStart = runEnd = 0;
     };
-    const auto appendLine = [&](std::string_view text) {
+    const auto appendLine = [&](std::string_view text, Ending end = Ending::Document) {
         flush();
+        if (endOwed) {
+            out.append(LineEnd);
+            endOwed = false;
+        }
         out.append(text);
-        out.append(LineEnd);
+        switch (end) {
+        case Ending::Document:
+            out.append(LineEnd);
+            break;
+        case Ending::Lf:
+            out.append("\n");
+            break;
+        case Ending::CrLf:
+            out.append("\r\n");
+            break;
+        case Ending::None:
+            endOwed = true;
+            break;
+        }
     };
     const auto appendParsed = [&](const Line& line) {
         const std::size_t end = line.Start + line.Length;
         if (line.Owned || parsed.substr(end, LineEnd.size()) != LineEnd) {
-            appendLine(Text(line));
+            appendLine(Text(line), EndingOf(line));
             return;
         }
         if (runEnd != line.Start || runEnd == 0) {
@@ -375,7 +468,7 @@ std::string IniDocument::Serialize() const {
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& section = m_sections[i];
         if (i != 0) {
-            appendLine(section.Header);
+            appendLine(section.Header, section.HeaderEnd);
         }
         for (const Line& line : section.Lines) {
             if (line.ValueStart != Deleted) {

@@ -42,6 +42,11 @@ public:
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
     // Removes the key's line; the section header stays. An absent key is no error.
     void DeleteKey(std::string_view section, std::string_view key);
+    // Takes out entry `removed` of a section keyed 0 to count-1: every line of that key goes
+    // (shadowed duplicates too), and the keys above it up to `count` are named one lower. Each
+    // line stays where it stands with its value and line end as written, so every other entry
+    // reads as before, one place lower, and a missing key stays missing.
+    void RemoveIndexedKey(std::string_view section, std::uint64_t removed, std::uint64_t count);
 
     // RawValue of the keys "0" to count-1 of the section, in that order, in one pass.
     void VisitIndexed(
@@ -67,6 +72,10 @@ private:
     static constexpr std::uint32_t Deleted = UINT32_MAX;
     static constexpr std::uint32_t NoLine = UINT32_MAX;
 
+    // How a line ends: as the document's lines do, or as the file ended it otherwise (a line of
+    // LF among CRLF lines, "\r\r\n", the last line without an end), which a line written again keeps.
+    enum class Ending : std::uint8_t { Document, Lf, CrLf, None };
+
     struct Line {
         // In the parsed text, or in m_owned for a line written since.
         std::size_t Start;
@@ -74,6 +83,7 @@ private:
         // Offset of the value in the text, just past the "="; NotAKey for any other line.
         std::uint32_t ValueStart;
         bool Owned;
+        Ending End = Ending::Document;
     };
 
     struct Section {
@@ -83,6 +93,7 @@ private:
         std::vector<Line> TrailingBlanks;    // kept apart so that new keys go before them
         std::vector<std::uint32_t> Numbered; // decimal index -> position in Lines, or NoLine
         NameIndex Keys;                      // every other key: folded name -> position in Lines
+        Ending HeaderEnd = Ending::Document;
     };
 
     std::string_view Text(const Line& line) const;
@@ -100,6 +111,12 @@ private:
                                  std::optional<std::uint64_t> index);
     // A line "key=value" added to the written lines.
     Line OwnedLine(std::string_view key, std::string_view value);
+    // The ending a line has in the file: its own for a parsed line, the one it keeps for a written one.
+    Ending EndingOf(const Line& line) const;
+    // The line with its key, a decimal index, named `index` instead; blanks and value as they stand.
+    Line RenamedLine(const Line& line, std::string_view key, std::uint64_t index);
+    // Indexes the keys of the section again from its lines, the first of a name counting.
+    void Reindex(Section& section) const;
 
     std::shared_ptr<const std::string> m_parsed = std::make_shared<const std::string>();
     std::string m_owned; // lines written since, one after another; a line written again is added anew

@@ -158,6 +158,10 @@ void IniFile::DeleteKey(std::string_view section, std::string_view key) {
     DocumentForWriting().DeleteKey(section, key);
 }
 
+void IniFile::RemoveIndexedKey(std::string_view section, std::uint64_t removed, std::uint64_t count) {
+    DocumentForWriting().RemoveIndexedKey(section, removed, count);
+}
+
 void IniFile::ReplaceText(std::string text) {
     m_text = std::make_shared<const std::string>(std::move(text));
     m_document.reset();
@@ -181,7 +185,10 @@ void IniFile::UpdateFile() {
         m_document || m_byteOrderMark ? std::string_view(made) : std::string_view(*m_text);
     if (m_windows1252) {
         // A name the code page cannot hold turns the whole file into UTF-8, which holds every name.
-        if (auto narrow = Utf8ToWindows1252(text)) {
+        // So does a text that would read as UTF-8 once written in the code page ("\xC3\xA9" left
+        // alone once the one name that was not UTF-8 is removed): written in UTF-8, every name
+        // reads as it did.
+        if (auto narrow = Utf8ToWindows1252(text); narrow && !IsValidUtf8(*narrow)) {
             made = std::move(*narrow);
             text = made;
         }

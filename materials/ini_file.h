@@ -70,6 +70,8 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     // Removing an absent key is no error; the section header stays.
     void DeleteKey(std::string_view section, std::string_view key);
+    // See IniDocument::RemoveIndexedKey.
+    void RemoveIndexedKey(std::string_view section, std::uint64_t removed, std::uint64_t count);
     // The whole text at once (UTF-8, without a byte-order mark), for a change made to the text itself.
     void ReplaceText(std::string text);
 

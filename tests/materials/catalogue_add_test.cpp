@@ -13,12 +13,13 @@ TEST_F(CatalogueTest, FirstAdditionCreatesFile) {
     EXPECT_EQ(Dialogs.Events, std::vector<std::string>{"add-dialog"});
 }
 
-TEST_F(CatalogueTest, AdditionWritesDefaultsOfMissingEntries) {
+TEST_F(CatalogueTest, AdditionLeavesMissingEntriesMissing) {
     Load("[Count]\nCount=3\n[Material]\n0=Steel\n2=Copper\n[Density]\n0=7850\n2=8900\n");
     Catalogue.PickMaterial(2);
     Add("Oak", 700);
-    EXPECT_EQ(File(), "[Count]\nCount=4\n[Material]\n0=Steel\n2=Copper\n1=1\n3=Oak\n"
-                      "[Density]\n0=7850\n2=8900\n1=1\n3=700\n");
+    EXPECT_EQ(File(), "[Count]\nCount=4\n[Material]\n0=Steel\n2=Copper\n3=Oak\n"
+                      "[Density]\n0=7850\n2=8900\n3=700\n");
+    ExpectList({"Steel", "1", "Copper", "Oak"}, {7850, 1, 8900, 700});
     EXPECT_EQ(Catalogue.SelectedIndex(), 2);
     EXPECT_EQ(Catalogue.SelectedDensity(), 8900);
 }

@@ -46,12 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
         RemoveCase{"BelowMissingKeys",
                    "[Count]\nCount=3\n[Material]\n0=Steel\n2=Copper\n[Density]\n0=7850\n2=8900\n",
                    0,
-                   "[Count]\nCount=2\n[Material]\n0=\n1=Copper\n[Density]\n0=0\n1=8900\n",
-                   {"", "Copper"}},
-        RemoveCase{"MovedNamesAreReadByTheRules",
+                   "[Count]\nCount=2\n[Material]\n1=Copper\n[Density]\n1=8900\n",
+                   {"0", "Copper"}},
+        RemoveCase{"MovedLinesKeepTheirText",
                    "[Count]\nCount=2\n[Material]\n0=Steel\n1= \"Oak\" \n[Density]\n0=7850\n1=0x2BC\n",
                    0,
-                   "[Count]\nCount=1\n[Material]\n0=Oak\n[Density]\n0=700\n",
+                   "[Count]\nCount=1\n[Material]\n0= \"Oak\" \n[Density]\n0=0x2BC\n",
                    {"Oak"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 

@@ -57,9 +57,7 @@ inline std::string PlainDisagreement(const std::string& text) {
     }
     {
         IniFile ini(file.Path());
-        MaterialList added = list;
-        added.push_back({"Oak \"seasoned\"", -700});
-        WriteEntries(ini, added, {list.size()});
+        AppendEntry(ini, list.size(), {"Oak \"seasoned\"", -700});
         if (ini.Document().Serialize() != plain->Appended({"Oak \"seasoned\"", -700})) {
             return "the texts after an addition differ";
         }
