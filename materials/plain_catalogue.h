@@ -64,7 +64,7 @@ private:
     std::size_t m_densityHeader = 0; // where the line "[Density]" starts
     std::size_t m_densities = 0;     // where the first entry of "[Density]" starts
     // Read for a change: where each entry's line starts in each section, and where the section ends
-    // (the text stays below 4 GB, see NameList).
+    // (the text stays below 4 GB, see MaterialList).
     std::vector<std::uint32_t> m_nameLines;
     std::vector<std::uint32_t> m_densityLines;
 };
