@@ -5,11 +5,11 @@
 namespace volcalc {
 
 NotANumberError InvalidFloatError(const std::string& text) {
-    return NotANumberError("'" + text + "' is not a valid floating point value");
+    return NotANumberError("'" + text + "' is not a valid floating point value", text);
 }
 
 NotANumberError InvalidIntegerError(const std::string& text) {
-    return NotANumberError("'" + text + "' is not a valid integer value");
+    return NotANumberError("'" + text + "' is not a valid integer value", text);
 }
 
 double StoreDouble(long double value) {

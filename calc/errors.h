@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace volcalc {
 
@@ -11,10 +12,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A text that is not a number.
+// A text that is not a number. Text is the text the message quotes.
 class NotANumberError : public CalculationError {
 public:
-    using CalculationError::CalculationError;
+    NotANumberError(const std::string& message, std::string text)
+        : CalculationError(message), Text(std::move(text)) {}
+    std::string Text;
 };
 
 class InvalidOperationError : public CalculationError {

@@ -8,10 +8,11 @@
 
 namespace volcalc {
 
-LedgerTotals TotalsAfter(LedgerTotals totals, CalcGroup group, const CalculationResult& result) {
-    const double volume = result.Volume;
-    const double mass = result.Mass;
-    if (group == CalcGroup::Object) {
+LedgerTotals TotalsAfter(LedgerTotals totals, const PartsListRow& row) {
+    // Rows hold an aperture's figures negative; the totals hold them as they were added.
+    const double volume = row.Group == CalcGroup::Object ? row.Volume : -row.Volume;
+    const double mass = row.Group == CalcGroup::Object ? row.Mass : -row.Mass;
+    if (row.Group == CalcGroup::Object) {
         totals.ObjectVolume = StoreDouble(static_cast<long double>(totals.ObjectVolume) + volume);
         totals.ObjectMass = StoreDouble(static_cast<long double>(totals.ObjectMass) + mass);
     } else {
@@ -35,15 +36,6 @@ std::optional<long double> BarVolume(double crossSection, double length, LengthU
     return StoreDouble(crossSection / (millimetres * millimetres) * length);
 }
 
-bool AnyEmpty(std::span<const std::string_view> texts) {
-    for (std::string_view text : texts) {
-        if (text.empty()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 std::optional<long double> ParallelepipedVolume(std::span<const double> values) {
@@ -56,7 +48,7 @@ void Ledger::SetDensity(std::int32_t density) {
 }
 
 void Ledger::RefreshDensity() {
-    SetDensity(DensityToUse());
+    SetDensity(InForce().Density);
 }
 
 void Ledger::ClearLedger() {
@@ -66,51 +58,77 @@ void Ledger::ClearLedger() {
     m_undoAvailable = false;
 }
 
-std::optional<CalculationResult> ComputeCalculation(const CalculationInput& input, std::int32_t density) {
-    const std::optional<LengthUnit> unit = LengthUnitFromName(input.LengthUnitName);
-    if (!unit) {
-        throw CalculationError("Unknown length unit \"" + std::string(input.LengthUnitName) + "\"");
+namespace {
+
+// Cubic metres and kilograms of `pieces` pieces of a volume per piece in cubes of the length unit.
+struct Figures {
+    double Volume = 0;
+    double Mass = 0;
+};
+Figures FiguresOf(long double perPiece, std::int32_t pieces, LengthUnit unit, std::int32_t density) {
+    const double raw = StoreDouble(perPiece * pieces / 1000000000.0L);
+    const double volume = ScaleVolumeToCubicMetres(raw, unit);
+    return {volume, StoreDouble(static_cast<long double>(density) * volume)};
+}
+
+} // namespace
+
+DensityInForce Ledger::InForce() const {
+    if (m_source == nullptr) {
+        return {std::string(), m_density};
     }
-    if (input.Texts.size() != input.Rule.ParameterCount || AnyEmpty(input.Texts)) {
-        return std::nullopt;
-    }
-    std::array<double, MaxShapeParameters> values{};
-    if (input.Texts.size() > values.size()) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < input.Texts.size(); ++i) {
-        values[i] = ParseDecimalText(input.Texts[i]);
-    }
-    const std::optional<long double> perPiece =
-        input.Rule.VolumePerPiece
-            ? input.Rule.VolumePerPiece(std::span<const double>(values.data(), input.Texts.size()))
-            : BarVolume(input.Rule.CrossSection, values[0], *unit);
+    return {m_source->SelectedName(), m_source->SelectedDensity()};
+}
+
+std::optional<PartsListRow> Ledger::Evaluate(const ReadCalculation& read) const {
+    const CalculationInput& input = read.Input;
+    const std::optional<long double> perPiece = input.Rule.VolumePerPiece
+                                                    ? input.Rule.VolumePerPiece(read.Parameters())
+                                                    : BarVolume(input.Rule.CrossSection, read.Values[0], read.Unit);
     if (!perPiece) {
         return std::nullopt;
     }
-    const double raw = StoreDouble(*perPiece * input.Quantity / 1000000000.0L);
-    const double volume = ScaleVolumeToCubicMetres(raw, *unit);
-    return CalculationResult{volume, StoreDouble(static_cast<long double>(density) * volume)};
+    DensityInForce inForce = InForce();
+    // A piece is exactly what a calculation of quantity 1 would have added.
+    const Figures piece = FiguresOf(*perPiece, 1, read.Unit, inForce.Density);
+    const Figures all = FiguresOf(*perPiece, input.Quantity, read.Unit, inForce.Density);
+    const double sign = read.Group == CalcGroup::Object ? 1.0 : -1.0;
+    PartsListRow row{0,
+                     read.Group,
+                     input.Rule.DisplayName,
+                     NameOf(read.Unit), // the catalogue's own text, which outlives every row
+                     input.Quantity,
+                     {input.Texts.begin(), input.Texts.end()},
+                     {read.Parameters().begin(), read.Parameters().end()},
+                     std::move(inForce.Material),
+                     inForce.Density,
+                     sign * piece.Volume,
+                     sign * all.Volume,
+                     sign * piece.Mass,
+                     sign * all.Mass};
+    return row;
 }
 
-bool Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
-    const std::int32_t density = DensityToUse();
-    const std::optional<CalculationResult> result = ComputeCalculation(input, density);
-    if (!result) {
-        m_view.ShowWarning(std::string(WrongDataWarning));
-        return false;
-    }
-    const LedgerTotals next = TotalsAfter(m_totals, group, *result);
-
+void Ledger::Add(const PartsListRow& row) {
+    const LedgerTotals next = TotalsAfter(m_totals, row);
     m_undoSnapshot = m_totals;
     m_undoAvailable = true;
     m_view.SetUndoEnabled(true);
     m_view.ResetDisplayUnits();
-    SetDensity(density);
+    SetDensity(row.Density);
     m_totals = next;
-    m_lastResult = *result;
     m_view.ShowTotals(m_totals);
-    return true;
+}
+
+std::optional<PartsListRow> Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
+    const std::optional<ReadCalculation> read = ReadCalculationTexts(group, input);
+    std::optional<PartsListRow> row = read ? Evaluate(*read) : std::nullopt;
+    if (!row) {
+        m_view.ShowWarning(std::string(WrongDataWarning));
+        return std::nullopt;
+    }
+    Add(*row);
+    return row;
 }
 
 void Ledger::UndoLast() {

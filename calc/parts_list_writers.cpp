@@ -46,9 +46,9 @@ public:
         for (std::size_t i = 0; i < row.Parameters.size(); ++i) {
             m_out << (i == 0 ? "" : " ") << row.Parameters[i];
         }
-        m_out << '\t' << row.Material << '\t' << row.Density << '\t' << FormatResult(f.PieceVolume) << '\t'
-              << FormatResult(f.Volume) << '\t' << FormatResult(f.PieceMass) << '\t' << FormatResult(f.Mass)
-              << '\n';
+        m_out << '\t' << MaterialLabel(row) << '\t' << row.Density << '\t' << FormatResult(f.PieceVolume)
+              << '\t' << FormatResult(f.Volume) << '\t' << FormatResult(f.PieceMass) << '\t'
+              << FormatResult(f.Mass) << '\n';
     }
 
     void End(const LedgerTotals& totals) override {
@@ -116,7 +116,7 @@ public:
             }
         }
         m_out << ',';
-        CsvText(m_out, row.Material);
+        CsvText(m_out, MaterialLabel(row));
         m_out << ',' << row.Density << ',' << FullPrecision(f.PieceVolume) << ',' << FullPrecision(f.Volume)
               << ',' << FullPrecision(f.PieceMass) << ',' << FullPrecision(f.Mass) << "\r\n";
     }
@@ -226,7 +226,7 @@ public:
             JsonString(m_out, row.Parameters[i]);
         }
         m_out << (row.Parameters.empty() ? "]" : "\n      ]") << ",\n      \"material\": ";
-        JsonString(m_out, row.Material);
+        JsonString(m_out, MaterialLabel(row));
         m_out << ",\n      \"density\": " << row.Density;
         const std::pair<const char*, double> figures[] = {{"piece_volume", f.PieceVolume},
                                                           {"volume", f.Volume},

@@ -53,26 +53,26 @@ const ShapeEntry& CheckShape(CalcGroup group, std::string_view name, sections::S
     return *shape;
 }
 
-void CheckParameters(const ShapeEntry& shape, std::span<const std::string_view> parameters) {
+void CheckCount(const ShapeEntry& shape, std::span<const std::string_view> parameters) {
     const std::size_t count = shape.Parameters.size();
     if (parameters.size() != count) {
         throw CalculationWordsError(CalculationPart::Parameter, std::min(parameters.size(), count),
                                     Quoted(shape.DisplayName) + " takes " + std::to_string(count) +
                                         " parameters, " + std::to_string(parameters.size()) + " given");
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        if (parameters[i].empty()) {
-            throw CalculationWordsError(CalculationPart::Parameter, i,
-                                        "empty; " + OneLine(std::string(WrongDataWarning)));
-        }
-        try {
-            ParseDecimalText(parameters[i]);
-        } catch (const NotANumberError&) {
-            throw CalculationWordsError(CalculationPart::Parameter, i,
-                                        ErrorBoxText(InvalidFloatError(Echo(parameters[i])).what()));
-        } catch (const CalculationError& e) {
-            throw CalculationWordsError(CalculationPart::Parameter, i, ErrorBoxText(e.what()));
-        }
+}
+
+// The ledger's reading of the texts, with the message the window gives for the same text.
+ReadCalculation ReadParameters(CalcGroup group, const CalculationInput& input) {
+    if (const std::size_t empty = FirstEmptyText(input.Texts); empty < input.Texts.size()) {
+        throw CalculationWordsError(CalculationPart::Parameter, empty,
+                                    OneLine(std::string(WrongDataWarning)));
+    }
+    try {
+        return ReadCalculationTexts(group, input).value();
+    } catch (const ParameterTextError& e) {
+        throw CalculationWordsError(CalculationPart::Parameter, e.Index,
+                                    ErrorBoxText(EchoedMessage(e.what(), e.QuotedText)));
     }
 }
 
@@ -84,9 +84,10 @@ CheckedCalculation CheckCalculation(const CalculationWords& words, sections::Sec
     if (!LengthUnitFromName(words.Unit)) {
         throw CalculationWordsError(CalculationPart::Unit, 0, "unknown length unit " + Quoted(words.Unit));
     }
-    CheckParameters(shape, words.Parameters);
+    CheckCount(shape, words.Parameters);
     const QuantityRules& rules = QuantityFieldRules;
-    return {group, &shape, words.Unit, rules.Clamp(rules.Read(words.Quantity)), words.Parameters};
+    const std::int32_t quantity = rules.Clamp(rules.Read(words.Quantity));
+    return {&shape, ReadParameters(group, {*shape.Rule, words.Parameters, quantity, words.Unit})};
 }
 
 } // namespace volcalc::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/ledger.h"
+#include "calc/calculation_reading.h"
 #include "calc/sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "script_line_error.h"
@@ -31,19 +31,16 @@ public:
     std::size_t Parameter; // 0-based, for CalculationPart::Parameter
 };
 
-// A calculation whose words name a shape, a unit and parameters of the shape table, each
-// parameter a number.
+// A calculation whose words name a shape, a unit and parameters of the shape table, read by the
+// ledger's reading: each text is read once, here.
 struct CheckedCalculation {
-    CalcGroup Group = CalcGroup::Object;
     const ShapeEntry* Shape = nullptr;
-    std::string_view Unit;
-    std::int32_t Quantity = 1;
-    std::span<const std::string_view> Parameters;
+    ReadCalculation Read;
 };
 
 // The one check of scripts and lists: the shape table's shapes, units and parameter counts,
-// then each parameter. Throws CalculationWordsError. Whether the values describe a solid is the
-// ledger's to say.
+// then the ledger's reading of each parameter. Throws CalculationWordsError. Whether the values
+// describe a solid is the ledger's to say.
 // An object whose shape is no shape of the table may be a standard section named by its
 // designation, when `sections` is given.
 CheckedCalculation CheckCalculation(const CalculationWords& words,

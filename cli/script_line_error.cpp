@@ -40,4 +40,13 @@ std::string Echo(std::string_view text) {
     return shown;
 }
 
+std::string EchoedMessage(const std::string& message, std::string_view text) {
+    std::string shown = message;
+    const std::string whole = "'" + std::string(text) + "'";
+    if (const auto at = shown.find(whole); at != std::string::npos) {
+        shown.replace(at, whole.size(), "'" + Echo(text) + "'");
+    }
+    return shown;
+}
+
 } // namespace volcalc::cli

@@ -18,6 +18,9 @@ public:
 inline constexpr std::size_t EchoLength = 60;
 std::string Echo(std::string_view text);
 
+// The message of a text that is not a number with its text as Echo shows it.
+std::string EchoedMessage(const std::string& message, std::string_view text);
+
 inline std::string Quoted(std::string_view text) {
     return "\"" + Echo(text) + "\"";
 }

@@ -91,7 +91,7 @@ ScriptSession::State ScriptSession::CurrentState() const {
     State state{m_ledger.Totals(),
                 m_ledger.UndoAvailable(),
                 m_ledger.CurrentDensity(),
-                !m_ledger.HasDensitySource(),
+                !m_ledger.FollowsDensitySource(),
                 -1,
                 {},
                 m_report.Rows()};
@@ -103,7 +103,7 @@ ScriptSession::State ScriptSession::CurrentState() const {
 }
 
 ScriptSession::Selection ScriptSession::SavedSelection() const {
-    return {m_ledger.HasDensitySource(), m_catalogue ? m_catalogue->SelectedIndex() : -1,
+    return {m_ledger.FollowsDensitySource(), m_catalogue ? m_catalogue->SelectedIndex() : -1,
             m_ledger.CurrentDensity()};
 }
 
@@ -200,48 +200,30 @@ void ScriptSession::WarnAboutSectionTables() {
     WarnAboutTables(m_sectionLibrary.Catalogue(), m_err);
 }
 
-void ScriptSession::CheckReportable(const CheckedCalculation& c) const {
-    const std::int32_t density =
-        m_ledger.HasDensitySource() ? m_catalogue->SelectedDensity() : m_ledger.CurrentDensity();
-    const auto all = ComputeCalculation({*c.Shape->Rule, c.Parameters, c.Quantity, c.Unit}, density);
-    if (!all) {
-        return; // the ledger refuses it with its warning
-    }
-    FiguresOf(MakePartsListRow({0, c.Group, *c.Shape, c.Unit, c.Quantity, c.Parameters, {}, density, *all}),
-              m_options.reportUnits);
-    TotalsIn(TotalsAfter(m_ledger.Totals(), c.Group, *all), m_options.reportUnits);
-}
-
 void ScriptSession::AddCalculation(const CheckedCalculation& c) {
+    std::optional<PartsListRow> row = m_ledger.Evaluate(c.Read);
+    if (!row) {
+        ShowWarning(std::string(WrongDataWarning));
+        return;
+    }
+    row->Line = m_line;
     if (m_options.report != ReportFormat::None) {
-        CheckReportable(c);
+        // A figure the report cannot write fails the line before anything changes.
+        FiguresOf(*row, m_options.reportUnits);
+        TotalsIn(TotalsAfter(m_ledger.Totals(), *row), m_options.reportUnits);
     }
-    if (!m_ledger.Calculate(c.Group, {*c.Shape->Rule, c.Parameters, c.Quantity, c.Unit})) {
-        return;
-    }
-    if (m_options.report == ReportFormat::None && !m_order) {
-        return;
-    }
-    PartsListRow row = MakePartsListRow({m_line, c.Group, *c.Shape, c.Unit, c.Quantity, c.Parameters,
-                                         MaterialLabel(), m_ledger.CurrentDensity(), m_ledger.LastResult()});
+    m_ledger.Add(*row);
     if (m_order) {
-        m_order->Add(row);
+        m_order->Add(*row);
     }
     if (m_options.report == ReportFormat::None) {
         return;
     }
     if (m_rowWriter) {
-        m_rowWriter->Row(row);
+        m_rowWriter->Row(*row);
     } else {
-        m_report.Add(std::move(row));
+        m_report.Add(std::move(*row));
     }
-}
-
-std::string ScriptSession::MaterialLabel() const {
-    if (const auto material = m_ledger.HasDensitySource() ? m_catalogue->SelectedMaterial() : std::nullopt) {
-        return std::string(material->Name);
-    }
-    return "density " + std::to_string(m_ledger.CurrentDensity());
 }
 
 void ScriptSession::Undo() {
@@ -366,13 +348,7 @@ void ScriptSession::AddMaterial(const Words& words) {
     try {
         density = DensityFromText(words[2]);
     } catch (const NotANumberError& e) {
-        // The message quotes the text whole; a message shows it cut.
-        std::string message = e.what();
-        const std::string whole = "'" + std::string(words[2]) + "'";
-        if (const auto at = message.find(whole); at != std::string::npos) {
-            message.replace(at, whole.size(), "'" + Echo(words[2]) + "'");
-        }
-        throw NotANumberError(message);
+        throw NotANumberError(EchoedMessage(e.what(), e.Text), e.Text);
     }
     catalogue.AddMaterial({words[1], density});
 }

@@ -79,12 +79,11 @@ private:
 
     void Dispatch(const Words& words);
     void Calculate(const Words& words);
+    // Throws OverflowError when the row or the totals it would leave cannot be written in the
+    // report's units, before anything changes.
     void AddCalculation(const CheckedCalculation& calculation);
     // What the report's End writes after its totals: the order, when one is asked for.
     PartsListAppendix OrderAppendix();
-    // Throws OverflowError when the row or the totals it would leave cannot be written in the
-    // report's units, before anything changes.
-    void CheckReportable(const CheckedCalculation& calculation) const;
     void RunCsvRow(const std::vector<std::string>& fields, std::size_t line);
     void SetCsvMaterial(std::string_view text);
     void Undo();
@@ -93,7 +92,6 @@ private:
     bool Failed(const std::string& place, const Selection& before);
     Selection SavedSelection() const;
     void Restore(const Selection& selection);
-    std::string MaterialLabel() const;
     void Show(const Words& words);
     void SetDensity(const Words& words);
     // A "density" command or column holds its density until a material is picked.

@@ -90,6 +90,11 @@ std::int32_t MaterialCatalogue::SelectedDensity() const {
     return material ? material->Density : 0;
 }
 
+std::string MaterialCatalogue::SelectedName() const {
+    const auto material = SelectedMaterial();
+    return material ? std::string(material->Name) : std::string();
+}
+
 void MaterialCatalogue::ShowRefusal(std::string_view message, const std::string& detail) {
     m_dialogs.ShowError(detail.empty() ? std::string(message) : std::string(message) + "\n" + detail);
 }

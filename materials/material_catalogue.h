@@ -71,6 +71,7 @@ public:
     void PickMaterial(int index);
     // The selected material's density, 0 with none selected.
     std::int32_t SelectedDensity() const override;
+    std::string SelectedName() const override;
     // Asks for a material and appends it to the file's entries; the selection stays. When the
     // change is refused, the error dialog is shown and the file stays as it was. Either way the
     // list is then the file's.

@@ -18,8 +18,8 @@ using testing_support::SelectedDensityStub;
 class LedgerTest : public testing::Test {
 protected:
     RecordingView view;
+    SelectedDensityStub selection; // outlives the ledger that points at it
     Ledger ledger{view};
-    SelectedDensityStub selection;
 
     void SetUp() override {
         selection.density = 7850;
@@ -29,7 +29,7 @@ protected:
 
     bool Box(CalcGroup group, std::vector<std::string_view> texts, std::int32_t quantity = 1,
              std::string_view unit = "millimeter") {
-        return ledger.Calculate(group, {ParallelepipedRule, texts, quantity, unit});
+        return ledger.Calculate(group, {ParallelepipedRule, texts, quantity, unit}).has_value();
     }
 };
 

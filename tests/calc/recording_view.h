@@ -27,7 +27,9 @@ public:
 // A material selection that says whatever density the test puts in.
 struct SelectedDensityStub : DensitySource {
     std::int32_t density = 0;
+    std::string name = "Steel";
     std::int32_t SelectedDensity() const override { return density; }
+    std::string SelectedName() const override { return name; }
 };
 
 } // namespace volcalc::testing_support

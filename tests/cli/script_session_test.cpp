@@ -81,8 +81,10 @@ struct FailingLine {
 TEST(ScriptSession, FailingLinesReportAndChangeNothing) {
     const FailingLine cases[] = {
         {"object Parallelepiped millimeter 1 12a 1 1", "'12a' is not a valid floating point value."},
-        {"object Parallelepiped millimeter 1 1 \"\" 1",
-         "empty; Wrong data input. Check up all entered parameters."},
+        {"object Parallelepiped millimeter 1 1 \"\" 1", "Wrong data input. Check up all entered parameters."},
+        // The window's message for the same texts: the number as read, without its separator.
+        {"object Parallelepiped millimeter 1 1.5a 1 1", "'15a' is not a valid floating point value."},
+        {"object Parallelepiped millimeter 1 . 1 1", "'' is not a valid floating point value."},
         {"object Parallelepiped millimeter 1 1e600 1 1", "Floating point overflow."},
         {"object Pipe millimeter 1 10 12 5", "Wrong data input. Check up all entered parameters."},
         {"object Cylinder millimeter 1 10", "\"Cylinder\" takes 2 parameters, 1 given"},

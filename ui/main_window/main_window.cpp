@@ -283,9 +283,8 @@ void MainWindow::Calculate(CalcGroup group) {
                 : (object ? m_objectPanels : m_aperturePanels)->TextsOf(*entry);
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     const std::string unit = (object ? m_objectUnitList : m_apertureUnitList)->currentText().toStdString();
-    const CalculationInput input{*entry->Rule, views, quantity, unit};
-    if (m_ledger.Calculate(group, input)) {
-        RecordCalculation(group, *entry, input);
+    if (std::optional<PartsListRow> row = m_ledger.Calculate(group, {*entry->Rule, views, quantity, unit})) {
+        m_partsList->Add(std::move(*row));
     }
 }
 

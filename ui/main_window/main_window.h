@@ -102,9 +102,7 @@ private:
     void partsListClicked();
 
     void Calculate(CalcGroup group);
-    // parts_list_hooks.cpp: the parts list records every calculation that counts and follows the
-    // totals and the display units.
-    void RecordCalculation(CalcGroup group, const ShapeEntry& shape, const CalculationInput& input);
+    // parts_list_hooks.cpp: the parts list follows the totals and the display units.
     ReportUnits ShownUnits() const;
     // Writes a group's three figures converted to the unit its list shows. A conversion that
     // overflows writes nothing and puts the list back to the unit the figures are in.

@@ -9,14 +9,6 @@
 
 namespace volcalc::ui {
 
-void MainWindow::RecordCalculation(CalcGroup group, const ShapeEntry& shape, const CalculationInput& input) {
-    // The material the ledger has just taken its density from; none with an empty catalogue.
-    const auto selected = m_catalogue->SelectedMaterial();
-    std::string material = selected ? std::string(selected->Name) : std::string();
-    m_partsList->Add({0, group, shape, input.LengthUnitName, input.Quantity, input.Texts, std::move(material),
-                      m_ledger.CurrentDensity(), m_ledger.LastResult()});
-}
-
 ReportUnits MainWindow::ShownUnits() const {
     return {static_cast<VolumeUnit>(m_volumeUnitShown), static_cast<MassUnit>(m_massUnitShown)};
 }

@@ -91,8 +91,7 @@ PartsListModel::PartsListModel(QObject* parent) : QAbstractTableModel(parent) {
     setObjectName(QStringLiteral("PartsListModel"));
 }
 
-void PartsListModel::Add(const AcceptedCalculation& calculation) {
-    PartsListRow row = MakePartsListRow(calculation);
+void PartsListModel::Add(PartsListRow row) {
     row.Line = NextNumber();
     const int at = int(m_list.Rows().size());
     beginInsertRows({}, at, at);

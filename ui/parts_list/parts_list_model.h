@@ -37,7 +37,7 @@ public:
 
     // The main window's side: each calculation the ledger accepted, its undo and its reset. A row
     // is numbered by its place in the list.
-    void Add(const AcceptedCalculation& calculation);
+    void Add(PartsListRow row);
     void Undo();
     void Reset();
     // The ledger's totals and the display units of the main window's two lists, whenever it

@@ -43,16 +43,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-// The CSV the command line writes for the same calculations given as a list, one a row: a row
-// without a material is labelled by its density, as the command line labels it.
+// The CSV the command line writes for the same calculations given as a list, one a row.
 std::string CsvText(const PartsListModel& model) {
     std::ostringstream out;
     const auto writer = MakePartsListWriter(PartsListFormat::Csv, out, model.Units());
     writer->Begin();
-    for (PartsListRow row : model.List().Rows()) {
-        if (row.Material.empty()) {
-            row.Material = "density " + std::to_string(row.Density);
-        }
+    for (const PartsListRow& row : model.List().Rows()) {
         writer->Row(row);
     }
     writer->End(model.Totals());

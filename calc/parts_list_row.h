@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shape_rule.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace volcalc {
+
+// One calculation the ledger accepted, as every list and report shows it: computed once, by the
+// ledger. Volumes in cubic metres and masses in kilograms, of one piece and of all pieces; an
+// aperture's are negative.
+struct PartsListRow {
+    std::size_t Line = 0; // where it came from: a script line, a list's line, or a running number
+    CalcGroup Group = CalcGroup::Object;
+    std::string_view Shape; // display name from the shape catalogue
+    std::string_view Unit;  // length unit name, one of LengthUnitNames
+    std::int32_t Quantity = 1;
+    std::vector<std::string> Parameters; // as typed
+    std::vector<double> Values;          // the parameters as read, in the length unit
+    std::string Material;                // the material picked; empty for a density set by hand
+    std::int32_t Density = 0;
+    double PieceVolume = 0;
+    double Volume = 0;
+    double PieceMass = 0;
+    double Mass = 0;
+
+    friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
+};
+
+// How reports name a row's material: its name, or "density N" for a density set by hand.
+std::string MaterialLabel(const PartsListRow& row);
+
+} // namespace volcalc
