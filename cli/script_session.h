@@ -125,8 +125,9 @@ private:
     ScriptOptions m_options;
     std::ostream& m_out;
     std::ostream& m_err;
-    Ledger m_ledger;
+    // Declared before the ledger that reads its density from it, so that it outlives the ledger.
     std::unique_ptr<MaterialCatalogue> m_catalogue;
+    Ledger m_ledger;
     std::string m_failure; // message of the failing line
     bool m_shown = false;
     std::size_t m_line = 0;

@@ -43,10 +43,11 @@ TEST(OrderItems, EachShapeIsCutToItsLengthParameter) {
     }
 }
 
-// Rows keep their parameters as typed, in their own unit; a shape the catalogue does not know is
+// Rows keep their parameters as read, in their own unit; a shape the catalogue does not know is
 // a standard section's designation.
 TEST(OrderItems, RowsAreReadInMillimetres) {
-    PartsListRow angle{3, CalcGroup::Object, "Angle", "centimeter", 2, {"5", "5", "0,5", "240"}, "Steel"};
+    PartsListRow angle{3, CalcGroup::Object,        "Angle",          "centimeter",
+                       2, {"5", "5", "0,5", "240"}, {5, 5, 0.5, 240}, "Steel"};
     angle.PieceMass = 9;
     const auto item = OrderItemOfRow(angle);
     ASSERT_TRUE(item.has_value());
@@ -54,12 +55,13 @@ TEST(OrderItems, RowsAreReadInMillimetres) {
     EXPECT_EQ(item->Length, 2400);
     EXPECT_EQ(item->Quantity, 2);
 
-    const PartsListRow section{4, CalcGroup::Object, "IPE 200", "meter", 1, {"6"}, "Steel"};
+    const PartsListRow section{4, CalcGroup::Object, "IPE 200", "meter", 1, {"6"}, {6}, "Steel"};
     ASSERT_TRUE(OrderItemOfRow(section).has_value());
     EXPECT_EQ(OrderItemOfRow(section)->Length, 6000);
     EXPECT_TRUE(OrderItemOfRow(section)->CrossSection.empty());
 
-    const PartsListRow hole{5, CalcGroup::Aperture, "Cylinder", "millimeter", 1, {"10", "100"}, "Steel"};
+    const PartsListRow hole{5, CalcGroup::Aperture, "Cylinder", "millimeter",
+                            1, {"10", "100"},       {10, 100},  "Steel"};
     EXPECT_FALSE(OrderItemOfRow(hole).has_value());
 }
 
