@@ -82,9 +82,9 @@ DensityInForce Ledger::InForce() const {
 
 std::optional<PartsListRow> Ledger::Evaluate(const ReadCalculation& read) const {
     const CalculationInput& input = read.Input;
-    const std::optional<long double> perPiece = input.Rule.VolumePerPiece
-                                                    ? input.Rule.VolumePerPiece(read.Parameters())
-                                                    : BarVolume(input.Rule.CrossSection, read.Values[0], read.Unit);
+    const std::optional<long double> perPiece =
+        input.Rule.VolumePerPiece ? input.Rule.VolumePerPiece(read.Parameters())
+                                  : BarVolume(input.Rule.CrossSection, read.Values[0], read.Unit);
     if (!perPiece) {
         return std::nullopt;
     }
