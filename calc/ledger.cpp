@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "number_text.h"
+#include "price.h"
 #include "units.h"
 
 #include <array>
@@ -21,6 +22,11 @@ LedgerTotals TotalsAfter(LedgerTotals totals, const PartsListRow& row) {
     }
     totals.TotalVolume = StoreDouble(static_cast<long double>(totals.ObjectVolume) - totals.ApertureVolume);
     totals.TotalMass = StoreDouble(static_cast<long double>(totals.ObjectMass) - totals.ApertureMass);
+    if (row.Cost) {
+        totals.Cost = StoreDouble(static_cast<long double>(totals.Cost) + *row.Cost);
+    } else {
+        ++totals.UnpricedRows;
+    }
     return totals;
 }
 
@@ -75,9 +81,9 @@ Figures FiguresOf(long double perPiece, std::int32_t pieces, LengthUnit unit, st
 
 DensityInForce Ledger::InForce() const {
     if (m_source == nullptr) {
-        return {std::string(), m_density};
+        return {std::string(), m_density, std::nullopt};
     }
-    return {m_source->SelectedName(), m_source->SelectedDensity()};
+    return {m_source->SelectedName(), m_source->SelectedDensity(), m_source->SelectedPrice()};
 }
 
 std::optional<PartsListRow> Ledger::Evaluate(const ReadCalculation& read) const {
@@ -105,7 +111,9 @@ std::optional<PartsListRow> Ledger::Evaluate(const ReadCalculation& read) const 
                      sign * piece.Volume,
                      sign * all.Volume,
                      sign * piece.Mass,
-                     sign * all.Mass};
+                     sign * all.Mass,
+                     inForce.PricePerKg,
+                     RowCost(read.Group, all.Mass, inForce.PricePerKg)};
     return row;
 }
 

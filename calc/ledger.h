@@ -3,6 +3,7 @@
 #include "calculation_reading.h"
 #include "parts_list_row.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -19,6 +20,9 @@ struct LedgerTotals {
     double TotalMass = 0;
     double ObjectMass = 0;
     double ApertureMass = 0;
+    // The sum of the object rows' costs, and how many rows have no cost to add.
+    double Cost = 0;
+    std::size_t UnpricedRows = 0;
 
     friend bool operator==(const LedgerTotals&, const LedgerTotals&) = default;
 };
@@ -48,12 +52,15 @@ public:
     virtual ~DensitySource() = default;
     virtual std::int32_t SelectedDensity() const = 0;
     virtual std::string SelectedName() const = 0;
+    // The selected material's price per kilogram; none when it has no price.
+    virtual std::optional<double> SelectedPrice() const { return std::nullopt; }
 };
 
 // What a calculation takes its mass from: the material picked, or a density set by hand (no name).
 struct DensityInForce {
     std::string Material;
     std::int32_t Density = 0;
+    std::optional<double> PricePerKg; // the material's; never one for a density set by hand
 };
 
 // Running totals of objects and apertures with one step of undo, and the density in force. A

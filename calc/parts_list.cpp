@@ -12,9 +12,14 @@ RowFigures FiguresOf(const PartsListRow& row, ReportUnits units) {
 }
 
 LedgerTotals TotalsIn(const LedgerTotals& t, ReportUnits units) {
-    return {VolumeForDisplay(t.TotalVolume, units.Volume),    VolumeForDisplay(t.ObjectVolume, units.Volume),
-            VolumeForDisplay(t.ApertureVolume, units.Volume), MassForDisplay(t.TotalMass, units.Mass),
-            MassForDisplay(t.ObjectMass, units.Mass),         MassForDisplay(t.ApertureMass, units.Mass)};
+    return {VolumeForDisplay(t.TotalVolume, units.Volume),
+            VolumeForDisplay(t.ObjectVolume, units.Volume),
+            VolumeForDisplay(t.ApertureVolume, units.Volume),
+            MassForDisplay(t.TotalMass, units.Mass),
+            MassForDisplay(t.ObjectMass, units.Mass),
+            MassForDisplay(t.ApertureMass, units.Mass),
+            t.Cost,
+            t.UnpricedRows};
 }
 
 } // namespace volcalc

@@ -1,12 +1,15 @@
 #include "parts_list_writers.h"
 
 #include "number_text.h"
+#include "price.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace volcalc {
 namespace {
@@ -19,24 +22,26 @@ struct TotalLine {
     const char* Name;
     double Volume;
     double Mass;
+    double Cost;
 };
 
 // Totals already in display units.
 std::array<TotalLine, 3> TotalLines(const LedgerTotals& t) {
-    return {{{"object total", t.ObjectVolume, t.ObjectMass},
-             {"aperture total", t.ApertureVolume, t.ApertureMass},
-             {"total", t.TotalVolume, t.TotalMass}}};
+    return {{{"object total", t.ObjectVolume, t.ObjectMass, t.Cost},
+             {"aperture total", t.ApertureVolume, t.ApertureMass, 0.0},
+             {"total", t.TotalVolume, t.TotalMass, t.Cost}}};
 }
 
 class TextWriter : public PartsListWriter {
 public:
-    TextWriter(std::ostream& out, ReportUnits units, PartsListAppendix appendix)
-        : m_out(out), m_units(units), m_appendix(std::move(appendix)) {}
+    TextWriter(std::ostream& out, ReportUnits units, PartsListAppendix appendix, ReportPrices prices)
+        : m_out(out), m_units(units), m_appendix(std::move(appendix)), m_prices(std::move(prices)) {}
 
     void Begin() override {
         m_out << "line\tgroup\tshape\tunit\tquantity\tparameters\tmaterial\tdensity\tpiece "
                  "volume\tvolume\tpiece "
-                 "mass\tmass\n";
+                 "mass\tmass"
+              << (m_prices.InText ? "\tprice per kg\tcost\n" : "\n");
     }
 
     void Row(const PartsListRow& row) override {
@@ -48,7 +53,12 @@ public:
         }
         m_out << '\t' << MaterialLabel(row) << '\t' << row.Density << '\t' << FormatResult(f.PieceVolume)
               << '\t' << FormatResult(f.Volume) << '\t' << FormatResult(f.PieceMass) << '\t'
-              << FormatResult(f.Mass) << '\n';
+              << FormatResult(f.Mass);
+        if (m_prices.InText) {
+            m_out << '\t' << (row.PricePerKg ? FormatPrice(*row.PricePerKg) : "") << '\t'
+                  << (row.Cost ? FormatCost(*row.Cost) : "");
+        }
+        m_out << '\n';
     }
 
     void End(const LedgerTotals& totals) override {
@@ -57,6 +67,10 @@ public:
               << FormatResult(t.ApertureVolume) << '\t' << FormatResult(t.TotalVolume) << '\n';
         m_out << "mass\t" << NameOf(m_units.Mass) << '\t' << FormatResult(t.ObjectMass) << '\t'
               << FormatResult(t.ApertureMass) << '\t' << FormatResult(t.TotalMass) << '\n';
+        if (m_prices.InText) {
+            m_out << "cost\t" << m_prices.Currency << '\t' << FormatCost(t.Cost) << '\t' << FormatCost(0)
+                  << '\t' << FormatCost(t.Cost) << "\nunpriced rows\t" << t.UnpricedRows << '\n';
+        }
         if (m_appendix) {
             m_appendix(m_out);
         }
@@ -66,6 +80,7 @@ private:
     std::ostream& m_out;
     ReportUnits m_units;
     PartsListAppendix m_appendix;
+    ReportPrices m_prices;
 };
 
 // Shortest text that reads back as the same double, "." as separator whatever the locale.
@@ -101,7 +116,8 @@ public:
         std::replace(mass.begin(), mass.end(), ' ', '_');
         const std::string volume = "cubic_" + std::string(NameOf(m_units.Volume));
         m_out << "line,group,shape,unit,quantity,p1,p2,p3,p4,p5,material,density,piece_volume_" << volume
-              << ",volume_" << volume << ",piece_mass_" << mass << ",mass_" << mass << "\r\n";
+              << ",volume_" << volume << ",piece_mass_" << mass << ",mass_" << mass
+              << ",price_per_kg,cost\r\n";
     }
 
     void Row(const PartsListRow& row) override {
@@ -118,19 +134,21 @@ public:
         m_out << ',';
         CsvText(m_out, MaterialLabel(row));
         m_out << ',' << row.Density << ',' << FullPrecision(f.PieceVolume) << ',' << FullPrecision(f.Volume)
-              << ',' << FullPrecision(f.PieceMass) << ',' << FullPrecision(f.Mass) << "\r\n";
+              << ',' << FullPrecision(f.PieceMass) << ',' << FullPrecision(f.Mass) << ','
+              << (row.PricePerKg ? FullPrecision(*row.PricePerKg) : "") << ','
+              << (row.Cost ? FullPrecision(*row.Cost) : "") << "\r\n";
     }
 
-    // The aperture total carries the sign of the aperture rows above it.
+    // The aperture total carries the sign of the aperture rows above it; apertures cost nothing.
     void End(const LedgerTotals& totals) override {
         const LedgerTotals t = TotalsIn(totals, m_units);
         const std::array<TotalLine, 3> lines = {
-            {{"object total", t.ObjectVolume, t.ObjectMass},
-             {"aperture total", Negated(t.ApertureVolume), Negated(t.ApertureMass)},
-             {"total", t.TotalVolume, t.TotalMass}}};
+            {{"object total", t.ObjectVolume, t.ObjectMass, t.Cost},
+             {"aperture total", Negated(t.ApertureVolume), Negated(t.ApertureMass), 0.0},
+             {"total", t.TotalVolume, t.TotalMass, t.Cost}}};
         for (const TotalLine& line : lines) {
             m_out << ',' << line.Name << ",,,,,,,,,,,," << FullPrecision(line.Volume) << ",,"
-                  << FullPrecision(line.Mass) << "\r\n";
+                  << FullPrecision(line.Mass) << ",," << FullPrecision(line.Cost) << "\r\n";
         }
     }
 
@@ -196,18 +214,27 @@ void JsonNumber(std::ostream& out, double value) {
     out << std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
 }
 
+// What a price or cost without a value is written as: null.
+constexpr double Unknown = std::numeric_limits<double>::quiet_NaN();
+
 // The document as a two-space indented dump of {volume_unit, mass_unit, rows: [...], totals},
 // written a row at a time.
 class JsonWriter : public PartsListWriter {
 public:
-    JsonWriter(std::ostream& out, ReportUnits units, PartsListAppendix appendix)
-        : m_out(out), m_units(units), m_appendix(std::move(appendix)) {}
+    JsonWriter(std::ostream& out, ReportUnits units, PartsListAppendix appendix, ReportPrices prices)
+        : m_out(out), m_units(units), m_appendix(std::move(appendix)), m_prices(std::move(prices)) {}
 
     void Begin() override {
         m_out << "{\n  \"volume_unit\": ";
         JsonString(m_out, "cubic " + std::string(NameOf(m_units.Volume)));
         m_out << ",\n  \"mass_unit\": ";
         JsonString(m_out, NameOf(m_units.Mass));
+        m_out << ",\n  \"currency\": ";
+        if (m_prices.Currency.empty()) {
+            m_out << "null";
+        } else {
+            JsonString(m_out, m_prices.Currency);
+        }
         m_out << ",\n  \"rows\": [";
     }
 
@@ -236,6 +263,10 @@ public:
             m_out << ",\n      \"" << name << "\": ";
             JsonNumber(m_out, value);
         }
+        m_out << ",\n      \"price_per_kg\": ";
+        JsonNumber(m_out, row.PricePerKg.value_or(Unknown));
+        m_out << ",\n      \"cost\": ";
+        JsonNumber(m_out, row.Cost.value_or(Unknown));
         m_out << "\n    }";
     }
 
@@ -247,10 +278,12 @@ public:
             JsonNumber(m_out, line.Volume);
             m_out << ",\n      \"mass\": ";
             JsonNumber(m_out, line.Mass);
+            m_out << ",\n      \"cost\": ";
+            JsonNumber(m_out, line.Cost);
             m_out << "\n    }";
             separator = ",\n";
         }
-        m_out << "\n  }";
+        m_out << ",\n    \"unpriced_rows\": " << totals.UnpricedRows << "\n  }";
         if (m_appendix) {
             m_out << ",";
             m_appendix(m_out);
@@ -262,27 +295,33 @@ private:
     std::ostream& m_out;
     ReportUnits m_units;
     PartsListAppendix m_appendix;
+    ReportPrices m_prices;
     std::size_t m_rows = 0;
 };
 
 } // namespace
 
 std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
-                                                     ReportUnits units, PartsListAppendix appendix) {
+                                                     ReportUnits units, PartsListAppendix appendix,
+                                                     ReportPrices prices) {
     switch (format) {
     case PartsListFormat::Text:
-        return std::make_unique<TextWriter>(out, units, std::move(appendix));
+        return std::make_unique<TextWriter>(out, units, std::move(appendix), std::move(prices));
     case PartsListFormat::Csv:
         return std::make_unique<CsvWriter>(out, units);
     case PartsListFormat::Json:
         break;
     }
-    return std::make_unique<JsonWriter>(out, units, std::move(appendix));
+    return std::make_unique<JsonWriter>(out, units, std::move(appendix), std::move(prices));
 }
 
 void WritePartsList(PartsListFormat format, std::ostream& out, const PartsList& list,
-                    const LedgerTotals& totals, ReportUnits units, PartsListAppendix appendix) {
-    const auto writer = MakePartsListWriter(format, out, units, std::move(appendix));
+                    const LedgerTotals& totals, ReportUnits units, PartsListAppendix appendix,
+                    ReportPrices prices) {
+    prices.InText =
+        prices.InText || std::any_of(list.Rows().begin(), list.Rows().end(),
+                                     [](const PartsListRow& row) { return row.PricePerKg.has_value(); });
+    const auto writer = MakePartsListWriter(format, out, units, std::move(appendix), std::move(prices));
     writer->Begin();
     for (const PartsListRow& row : list.Rows()) {
         writer->Row(row);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <string>
 
 namespace volcalc {
 
@@ -34,10 +35,21 @@ public:
 // has no place for it.
 using PartsListAppendix = std::function<void(std::ostream&)>;
 
-std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
-                                                     ReportUnits units, PartsListAppendix appendix = {});
+// What a report shows of prices. CSV and JSON always have a row's price and cost (empty or null
+// where unknown) and the cost totals; the text has them only when asked, so that a list without
+// prices reads as it always did. The currency is named beside the text's cost total and in JSON.
+struct ReportPrices {
+    std::string Currency;
+    bool InText = false;
+};
 
+std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
+                                                     ReportUnits units, PartsListAppendix appendix = {},
+                                                     ReportPrices prices = {});
+
+// The text has prices and costs when prices.InText is set or any row has a price.
 void WritePartsList(PartsListFormat format, std::ostream& out, const PartsList& list,
-                    const LedgerTotals& totals, ReportUnits units, PartsListAppendix appendix = {});
+                    const LedgerTotals& totals, ReportUnits units, PartsListAppendix appendix = {},
+                    ReportPrices prices = {});
 
 } // namespace volcalc

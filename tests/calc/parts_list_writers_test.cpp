@@ -3,16 +3,24 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <sstream>
+#include <string>
 
 namespace volcalc {
 namespace {
 
 // The document as a tree, dumped in one piece: what the streamed writer must reproduce byte for byte.
-std::string JsonAsOneDocument(const PartsList& list, const LedgerTotals& totals, ReportUnits units) {
+std::string JsonAsOneDocument(const PartsList& list, const LedgerTotals& totals, ReportUnits units,
+                              const std::string& currency) {
+    const auto optional = [](std::optional<double> value) {
+        return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+    };
     nlohmann::ordered_json document;
     document["volume_unit"] = "cubic " + std::string(NameOf(units.Volume));
     document["mass_unit"] = std::string(NameOf(units.Mass));
+    document["currency"] =
+        currency.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(currency);
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const PartsListRow& row : list.Rows()) {
         const RowFigures f = FiguresOf(row, units);
@@ -27,13 +35,18 @@ std::string JsonAsOneDocument(const PartsList& list, const LedgerTotals& totals,
                         {"piece_volume", f.PieceVolume},
                         {"volume", f.Volume},
                         {"piece_mass", f.PieceMass},
-                        {"mass", f.Mass}});
+                        {"mass", f.Mass},
+                        {"price_per_kg", optional(row.PricePerKg)},
+                        {"cost", optional(row.Cost)}});
     }
     document["rows"] = std::move(rows);
     const LedgerTotals t = TotalsIn(totals, units);
-    document["totals"]["object total"] = {{"volume", t.ObjectVolume}, {"mass", t.ObjectMass}};
-    document["totals"]["aperture total"] = {{"volume", t.ApertureVolume}, {"mass", t.ApertureMass}};
-    document["totals"]["total"] = {{"volume", t.TotalVolume}, {"mass", t.TotalMass}};
+    document["totals"]["object total"] = {
+        {"volume", t.ObjectVolume}, {"mass", t.ObjectMass}, {"cost", t.Cost}};
+    document["totals"]["aperture total"] = {
+        {"volume", t.ApertureVolume}, {"mass", t.ApertureMass}, {"cost", 0.0}};
+    document["totals"]["total"] = {{"volume", t.TotalVolume}, {"mass", t.TotalMass}, {"cost", t.Cost}};
+    document["totals"]["unpriced_rows"] = t.UnpricedRows;
     return document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
@@ -61,34 +74,81 @@ TEST(PartsListJson, StreamedDocumentIsTheDocumentDumpedWhole) {
     mixed.Add(Row(1, CalcGroup::Object, {"1,5", "2"}, "Oak, \"quartersawn\"", 1e-05));
     mixed.Add(Row(7, CalcGroup::Aperture, {}, "Pine\r\n\tdry \x01 \xC3\xA9 \xFF broken", -123456789.125));
     mixed.Add(Row(9, CalcGroup::Object, {"a", "b", "c", "d", "Length"}, "", 1e300));
-    const LedgerTotals totals{1.0, 2.5, -1.5, 1e-320, 3.0, 4.0};
+    PartsListRow priced = Row(10, CalcGroup::Object, {"1"}, "Brass", 1.0);
+    priced.PricePerKg = 0.1;
+    priced.Cost = 1e300;
+    mixed.Add(priced);
+    const LedgerTotals totals{1.0, 2.5, -1.5, 1e-320, 3.0, 4.0, 12.75, 3};
     for (const PartsList* list : {&empty, &mixed}) {
         for (const ReportUnits units : {ReportUnits{}, ReportUnits{VolumeUnit::Yard, MassUnit::MetricTon}}) {
-            std::ostringstream out;
-            WritePartsList(PartsListFormat::Json, out, *list, totals, units);
-            EXPECT_EQ(out.str(), JsonAsOneDocument(*list, totals, units));
+            for (const std::string currency : {"", "K\xC4\x8D \"x\""}) {
+                std::ostringstream out;
+                WritePartsList(PartsListFormat::Json, out, *list, totals, units, {}, {currency, false});
+                EXPECT_EQ(out.str(), JsonAsOneDocument(*list, totals, units, currency));
+            }
         }
     }
 }
 
-// The aperture total reads with the sign of the aperture rows; an empty one is a plain zero.
+// The aperture total reads with the sign of the aperture rows; an empty one is a plain zero. The
+// cost total stands in the object total and the total, the aperture total costing nothing.
 TEST(PartsListCsv, ApertureTotalCarriesTheSignOfItsRows) {
     const struct {
         LedgerTotals Totals;
         const char* Lines;
     } cases[] = {
-        {{1.0, 2.5, 1.5, 3.0, 4.0, 1.0},
-         ",object total,,,,,,,,,,,,2.5,,4\r\n,aperture "
-         "total,,,,,,,,,,,,-1.5,,-1\r\n,total,,,,,,,,,,,,1,,3\r\n"},
+        {{1.0, 2.5, 1.5, 3.0, 4.0, 1.0, 12.5, 2},
+         ",object total,,,,,,,,,,,,2.5,,4,,12.5\r\n,aperture "
+         "total,,,,,,,,,,,,-1.5,,-1,,0\r\n,total,,,,,,,,,,,,1,,3,,12.5\r\n"},
         {{2.5, 2.5, 0.0, 4.0, 4.0, 0.0},
-         ",object total,,,,,,,,,,,,2.5,,4\r\n,aperture "
-         "total,,,,,,,,,,,,0,,0\r\n,total,,,,,,,,,,,,2.5,,4\r\n"},
+         ",object total,,,,,,,,,,,,2.5,,4,,0\r\n,aperture "
+         "total,,,,,,,,,,,,0,,0,,0\r\n,total,,,,,,,,,,,,2.5,,4,,0\r\n"},
     };
     for (const auto& c : cases) {
         std::ostringstream out;
         WritePartsList(PartsListFormat::Csv, out, PartsList{}, c.Totals, ReportUnits{});
         const std::string text = out.str();
         EXPECT_EQ(text.substr(text.find("\r\n") + 2), c.Lines);
+    }
+}
+
+// The text gains price and cost columns and the cost lines only when a row has a price, so that a
+// report without prices reads as it always did.
+TEST(PartsListText, CostsOnlyWhenARowHasAPrice) {
+    PartsListRow plain = Row(1, CalcGroup::Object, {"1"}, "Oak", 1.0);
+    PartsListRow priced = plain;
+    priced.PricePerKg = 2.5;
+    priced.Cost = 19.6251;
+    PartsListRow hole = Row(2, CalcGroup::Aperture, {"1"}, "Oak", -0.5);
+    hole.PricePerKg = 2.5;
+    hole.Cost = 0.0;
+    const LedgerTotals totals{0.5, 1.0, 0.5, 3.925, 7.85, 3.925, 19.6251, 1};
+    const struct {
+        std::vector<PartsListRow> Rows;
+        const char* Tail;  // what follows the mass column of the first row
+        const char* Costs; // the lines after the mass totals
+    } cases[] = {
+        {{plain}, "\n", ""},
+        {{plain, hole}, "\t\t\n", "cost\tEUR\t19.63\t0.00\t19.63\nunpriced rows\t1\n"},
+        {{priced}, "\t2.5\t19.63\n", "cost\tEUR\t19.63\t0.00\t19.63\nunpriced rows\t1\n"},
+    };
+    for (const auto& c : cases) {
+        PartsList list;
+        for (const PartsListRow& row : c.Rows) {
+            list.Add(row);
+        }
+        std::ostringstream out;
+        WritePartsList(PartsListFormat::Text, out, list, totals, ReportUnits{}, {}, {"EUR", false});
+        const std::string text = out.str();
+        std::size_t tail = text.find('\n') + 1; // the first row, after its twelve columns
+        for (int column = 0; column < 11; ++column) {
+            tail = text.find('\t', tail) + 1;
+        }
+        tail = text.find_first_of("\t\n", tail);
+        EXPECT_EQ(text.substr(tail, text.find('\n', tail) + 1 - tail), c.Tail);
+        const std::size_t massLine = text.find("\nmass\t") + 1;
+        EXPECT_EQ(text.substr(text.find('\n', massLine) + 1), c.Costs);
+        EXPECT_EQ(text.find("price per kg") != std::string::npos, *c.Costs != 0);
     }
 }
 

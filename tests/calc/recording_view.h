@@ -3,6 +3,7 @@
 #include "calc/ledger.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,10 @@ public:
 struct SelectedDensityStub : DensitySource {
     std::int32_t density = 0;
     std::string name = "Steel";
+    std::optional<double> price;
     std::int32_t SelectedDensity() const override { return density; }
     std::string SelectedName() const override { return name; }
+    std::optional<double> SelectedPrice() const override { return price; }
 };
 
 } // namespace volcalc::testing_support
