@@ -3,6 +3,7 @@
 #include "calc/errors.h"
 #include "calc/number_text.h"
 #include "calc/parts_list_writers.h"
+#include "calc/price.h"
 #include "calc/quantity.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
@@ -65,7 +66,7 @@ int ScriptSession::Finish(bool failed) {
         m_rowWriter->End(m_ledger.Totals());
     } else if (m_options.report != ReportFormat::None) {
         WritePartsList(PartsListFormatOf(m_options.report), m_out, m_report, m_ledger.Totals(),
-                       m_options.reportUnits, OrderAppendix());
+                       m_options.reportUnits, OrderAppendix(), Prices());
     } else {
         if (!m_shown) {
             RunLine("show", m_line + 1);
@@ -94,10 +95,12 @@ ScriptSession::State ScriptSession::CurrentState() const {
                 !m_ledger.FollowsDensitySource(),
                 -1,
                 {},
+                {},
                 m_report.Rows()};
     if (m_catalogue) {
         state.material = m_catalogue->SelectedIndex();
         state.materials = m_catalogue->Materials();
+        state.prices = m_catalogue->Prices();
     }
     return state;
 }
@@ -168,6 +171,10 @@ void ScriptSession::Dispatch(const Words& words) {
         AddMaterial(words);
     } else if (command == "remove-material") {
         RemoveMaterial(words);
+    } else if (command == "price") {
+        SetPrice(words);
+    } else if (command == "currency") {
+        SetCurrency(words);
     } else {
         throw LineError("unknown command " + Quoted(command));
     }
@@ -336,8 +343,13 @@ void ScriptSession::ListMaterials(const Words& words) {
         m_err << "volcalc-cli: warning: " << catalogue.Damage()
               << "; it is listed as read, and no change is made to it\n";
     }
-    for (const MaterialView material : catalogue.Materials()) {
-        m_out << material.Name << '\t' << material.Density << '\n';
+    const MaterialList& materials = catalogue.Materials();
+    for (std::size_t i = 0; i < materials.size(); ++i) {
+        m_out << materials[i].Name << '\t' << materials[i].Density;
+        if (const auto price = catalogue.Prices().At(i)) {
+            m_out << '\t' << PriceText(*price);
+        }
+        m_out << '\n';
     }
 }
 

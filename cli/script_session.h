@@ -58,6 +58,7 @@ public:
         bool densityFixed = false;
         int material = -1;
         MaterialList materials;
+        CataloguePrices prices;
         std::vector<PartsListRow> rows;
         friend bool operator==(const State&, const State&) = default;
     };
@@ -102,6 +103,13 @@ private:
     void ListMaterials(const Words& words);
     void AddMaterial(const Words& words);
     void RemoveMaterial(const Words& words);
+    void SetPrice(const Words& words);
+    void SetCurrency(const Words& words);
+    // The report's prices: the catalogue's currency.
+    ReportPrices Prices() const;
+    // The same for a report written before its rows are made: the text has costs when the
+    // catalogue has a price.
+    ReportPrices RowByRowPrices() const;
     MaterialCatalogue& Catalogue();
     int FindMaterial(std::string_view name);
     std::string Figure(double value) const;

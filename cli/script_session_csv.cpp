@@ -56,7 +56,7 @@ bool IsHeader(const std::vector<std::string>& fields) {
 int ScriptSession::RunCsv(std::istream& in) {
     if (m_options.report != ReportFormat::None) {
         m_rowWriter = MakePartsListWriter(PartsListFormatOf(m_options.report), m_out, m_options.reportUnits,
-                                          OrderAppendix());
+                                          OrderAppendix(), RowByRowPrices());
         m_rowWriter->Begin();
     }
     bool failed = false;

@@ -1,6 +1,7 @@
 #include "materials/catalogue_entries.h"
 
 #include "calc/number_text.h"
+#include "materials/catalogue_prices.h"
 #include "materials/ini_file.h"
 #include "materials/text_encoding.h"
 
@@ -15,8 +16,8 @@ constexpr std::string_view CountSection = "Count";
 constexpr std::string_view CountKey = "Count";
 constexpr std::string_view NameSection = "Material";
 constexpr std::string_view DensitySection = "Density";
-// The sections that hold one line per entry, keyed by its index.
-constexpr std::string_view EntrySections[] = {NameSection, DensitySection};
+// The sections that hold one line per entry, keyed by its index; an entry may have no price.
+constexpr std::string_view EntrySections[] = {NameSection, DensitySection, PriceSection};
 
 std::string Key(std::size_t index) {
     return IntegerText(static_cast<std::int64_t>(index));

@@ -1,6 +1,7 @@
 #include "materials/catalogue_store.h"
 
 #include "materials/catalogue_lock.h"
+#include "materials/catalogue_prices.h"
 #include "materials/file_writer.h"
 #include "materials/ini_file.h"
 #include "materials/plain_catalogue.h"
@@ -61,6 +62,7 @@ CatalogueStore::Snapshot CatalogueStore::Load() const {
         return snapshot;
     }
     snapshot.List = ReadEntries(ini);
+    snapshot.Prices = CataloguePrices::Read(ini, snapshot.List.size());
     if (const auto damage = FindDamage(ini)) {
         snapshot.Damage = About(source, *damage);
     }
@@ -113,12 +115,14 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
         target.List = ReadEntries(ini, &target.Unwritten);
         if (const auto damage = FindDamage(ini)) {
             change.Detail = About(source, *damage);
+            change.PricesAfter = CataloguePrices::Read(ini, target.List.size());
             change.After = std::move(target.List);
             return change;
         }
     }
     if (auto refusal = edit(target)) {
         change.Detail = std::move(*refusal);
+        change.PricesAfter = CataloguePrices::Read(ini, target.List.size());
         change.After = std::move(target.List);
         return change;
     }
@@ -126,15 +130,21 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
         ini.UpdateFile();
         change.Done = true;
         change.After = target.ReadAgain ? ReadEntries(ini) : std::move(target.List);
+        // A text laid out plainly holds no prices unless this change wrote them.
+        if (!plain || target.PricesWritten) {
+            change.PricesAfter = CataloguePrices::Read(ini, change.After->size(), target.PricesWritten);
+        }
     } catch (const EIniFileException&) {
-        change.After = Load().List; // the file as it was
+        Snapshot before = Load(); // the file as it was
+        change.After = std::move(before.List);
+        change.PricesAfter = std::move(before.Prices);
     }
     return change;
 }
 
 CatalogueStore::Change CatalogueStore::Add(MaterialView material) {
     if (auto refusal = RefuseName(material.Name)) {
-        return {false, std::move(*refusal), std::nullopt};
+        return {false, std::move(*refusal), std::nullopt, {}};
     }
     const std::string line = OneLine(std::string(material.Name));
     return ChangeFile([&](EditTarget& target) -> std::optional<std::string> {
@@ -172,6 +182,24 @@ CatalogueStore::Change CatalogueStore::Remove(std::size_t position, MaterialView
         if (!target.ReadAgain) { // every entry reads back as itself, one place lower
             list.erase(*found);
         }
+        return std::nullopt;
+    });
+}
+
+CatalogueStore::Change CatalogueStore::SetPrices(const std::vector<PricedMaterial>& prices,
+                                                 const std::optional<std::string>& currency) {
+    return ChangeFile([&](EditTarget& target) -> std::optional<std::string> {
+        std::vector<PriceChange> changes;
+        changes.reserve(prices.size());
+        for (const PricedMaterial& priced : prices) {
+            const auto found = FindEntry(target.List, priced.Position, priced.Which);
+            if (!found) {
+                return "The material list was changed by another program.";
+            }
+            changes.push_back({*found, priced.Price});
+        }
+        WritePrices(target.Ini, changes, currency);
+        target.PricesWritten = true;
         return std::nullopt;
     });
 }

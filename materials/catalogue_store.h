@@ -2,6 +2,7 @@
 
 #include "materials/catalogue_entries.h"
 #include "materials/catalogue_location.h"
+#include "materials/catalogue_prices.h"
 
 #include <chrono>
 #include <cstdint>
@@ -27,6 +28,7 @@ public:
     // The file as it was read.
     struct Snapshot {
         MaterialList List;
+        CataloguePrices Prices;
         // "FILE: reason" when the file exists but cannot be read; the list is then empty and the
         // file is never written.
         std::string ReadProblem;
@@ -42,6 +44,8 @@ public:
         std::string Detail;
         // The list the file holds afterwards; nothing when the file was not looked at.
         std::optional<MaterialList> After;
+        // The prices the file holds afterwards, alongside After.
+        CataloguePrices PricesAfter;
     };
 
     explicit CatalogueStore(CatalogueFiles files);
@@ -60,6 +64,15 @@ public:
     // Removes the material (name and density) found at or nearest to `position`; nothing changes
     // when no such material is left.
     Change Remove(std::size_t position, MaterialView material);
+    // Sets or clears the prices of the materials given (each found at or nearest to its position,
+    // as for a removal) and, when given, the currency, as one change. Refused, changing nothing,
+    // when one of the materials is no longer listed.
+    struct PricedMaterial {
+        std::size_t Position = 0;
+        Material Which;
+        std::optional<double> Price;
+    };
+    Change SetPrices(const std::vector<PricedMaterial>& prices, const std::optional<std::string>& currency);
 
     // Why a name cannot be stored, or nothing.
     static std::optional<std::string> RefuseName(std::string_view name);
@@ -75,6 +88,8 @@ private:
         std::vector<std::size_t> Unwritten;
         // Whether the list must be read from the file again after the change.
         bool ReadAgain;
+        // Whether prices were written, which a text laid out plainly does not hold.
+        bool PricesWritten = false;
     };
     template <typename Edit> Change ChangeFile(Edit edit);
 

@@ -42,6 +42,7 @@ void MaterialCatalogue::LoadMaterials() {
     m_readProblem = std::move(snapshot.ReadProblem);
     m_damage = std::move(snapshot.Damage);
     TakeList(std::move(snapshot.List));
+    m_prices = std::move(snapshot.Prices);
     m_selected = m_materials.empty() ? -1 : 0;
 }
 
@@ -53,6 +54,7 @@ void MaterialCatalogue::ReloadMaterials() {
     }
     m_damage = std::move(snapshot.Damage);
     TakeListKeepingPick(std::move(snapshot.List));
+    m_prices = std::move(snapshot.Prices);
 }
 
 void MaterialCatalogue::TakeList(MaterialList list) {
@@ -95,6 +97,30 @@ std::string MaterialCatalogue::SelectedName() const {
     return material ? std::string(material->Name) : std::string();
 }
 
+std::optional<double> MaterialCatalogue::SelectedPrice() const {
+    return m_selected >= 0 ? m_prices.At(static_cast<std::size_t>(m_selected)) : std::nullopt;
+}
+
+bool MaterialCatalogue::SetPrices(const std::vector<PriceChange>& prices,
+                                  const std::optional<std::string>& currency) {
+    std::vector<CatalogueStore::PricedMaterial> priced;
+    priced.reserve(prices.size());
+    for (const PriceChange& change : prices) {
+        if (change.Position < m_materials.size()) {
+            priced.push_back({change.Position, m_materials[change.Position].Owned(), change.Price});
+        }
+    }
+    CatalogueStore::Change change = m_store.SetPrices(priced, currency);
+    if (change.After) {
+        TakeListKeepingPick(std::move(*change.After));
+        m_prices = std::move(change.PricesAfter);
+    }
+    if (!change.Done) {
+        ShowRefusal(PricesError, change.Detail);
+    }
+    return change.Done;
+}
+
 void MaterialCatalogue::ShowRefusal(std::string_view message, const std::string& detail) {
     m_dialogs.ShowError(detail.empty() ? std::string(message) : std::string(message) + "\n" + detail);
 }
@@ -109,6 +135,7 @@ void MaterialCatalogue::AddMaterial(MaterialView material) {
     CatalogueStore::Change change = m_store.Add(material);
     if (change.After) {
         TakeListKeepingPick(std::move(*change.After));
+        m_prices = std::move(change.PricesAfter);
     }
     if (!change.Done) {
         ShowRefusal(AddMaterialError, change.Detail);
@@ -128,11 +155,13 @@ void MaterialCatalogue::RemoveMaterial() {
     if (!change.Done) {
         if (change.After) {
             TakeListKeepingPick(std::move(*change.After));
+            m_prices = std::move(change.PricesAfter);
         }
         ShowRefusal(RemoveMaterialError, change.Detail);
         return;
     }
     TakeList(std::move(*change.After));
+    m_prices = std::move(change.PricesAfter);
     m_selected = m_materials.empty() ? -1 : 0;
 }
 

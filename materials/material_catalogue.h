@@ -16,6 +16,7 @@ class FileWriter;
 inline constexpr std::string_view RemoveConfirmation = "This material will be deleted. Are you sure?";
 inline constexpr std::string_view AddMaterialError = "Error at addition of a material";
 inline constexpr std::string_view RemoveMaterialError = "Error at removing of a material";
+inline constexpr std::string_view PricesError = "Error at saving the prices";
 
 // The executable's path with its extension replaced by ".ini" (".ini" appended when it has none).
 std::filesystem::path CatalogueFilePath(const std::filesystem::path& executable);
@@ -72,6 +73,14 @@ public:
     // The selected material's density, 0 with none selected.
     std::int32_t SelectedDensity() const override;
     std::string SelectedName() const override;
+    // The selected material's price per kilogram; none with none selected or without a price.
+    std::optional<double> SelectedPrice() const override;
+    // The materials' prices by position in Materials(), and the currency.
+    const CataloguePrices& Prices() const { return m_prices; }
+    // Sets or clears the prices of the materials at the positions given and, when given, the
+    // currency, as one change. When it is refused the error dialog is shown; either way the list
+    // and the prices are then the file's, the pick kept. True when it was made.
+    bool SetPrices(const std::vector<PriceChange>& prices, const std::optional<std::string>& currency);
     // Asks for a material and appends it to the file's entries; the selection stays. When the
     // change is refused, the error dialog is shown and the file stays as it was. Either way the
     // list is then the file's.
@@ -95,6 +104,7 @@ private:
     std::string m_readProblem;
     std::string m_damage;
     MaterialList m_materials;
+    CataloguePrices m_prices;
     int m_selected = -1;
 };
 
