@@ -56,11 +56,17 @@ Words are separated by blanks; write a word holding blanks in double quotes.
 
   density N                          the density in force becomes N kg/m3
   material NAME                      select the first material of that exact name
-  materials                          list the catalogue: NAME<TAB>DENSITY per line
+  materials                          list the catalogue: NAME<TAB>DENSITY per line,
+                                     then <TAB>PRICE for a material with a price
   add-material NAME DENSITY          append a material (DENSITY truncated to an integer)
   remove-material NAME               remove the first material of that name; as in the
                                      window, the first material left is then selected
                                      and its density is in force
+  price NAME [VALUE]                 save VALUE ("." or ",") as the price per kg of the
+                                     first material of that name; without VALUE the
+                                     material has no price
+  currency [CODE]                    save the catalogue's currency (EUR, USD); without
+                                     CODE there is none
   object SHAPE UNIT QUANTITY P...    add an object, as the object calculate button
   object SECTION UNIT QUANTITY LENGTH
                                      add pieces of a standard section, named by its
@@ -99,6 +105,18 @@ Report rows: line, group, shape, unit, quantity, parameters as typed, material
 (or "density N"), density, volume of one piece and of all pieces, mass of one
 piece and of all pieces; apertures are negative. With --csv or --json, "show"
 prints nothing: the document is the whole output.
+
+Costs: an object row costs its mass in kg times its material's price per kg; an
+aperture row costs nothing (the material cut out was bought with the object),
+though it takes its mass off; a row whose material has no price, or made with a
+density typed by hand, has no cost and is counted as unpriced. The cost total is
+the sum of the object rows' costs. --csv ends every row with price_per_kg and
+cost (empty where unknown) and the totals rows with the cost total; --json gives
+every row "price_per_kg" and "cost" (null where unknown), every total "cost",
+the totals "unpriced_rows" and the document "currency"; the text report adds
+price and cost columns and the lines cost<TAB>CURRENCY<TAB>object<TAB>aperture
+<TAB>total and unpriced rows<TAB>N when a row has a price (a list's report, made
+row by row: when the catalogue has a price).
 
 Example:
   density 7850
