@@ -29,8 +29,8 @@ struct PartsListRow {
     double Volume = 0;
     double PieceMass = 0;
     double Mass = 0;
-    std::optional<double> PricePerKg; // the material's price; none for a material without one
-    std::optional<double> Cost;       // RowCost of the row: what buying it costs, 0 for an aperture
+    std::optional<double> PricePerKg{}; // the material's price; none for a material without one
+    std::optional<double> Cost{};       // RowCost of the row: what buying it costs, 0 for an aperture
 
     friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
 };
