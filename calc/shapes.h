@@ -8,29 +8,18 @@
 
 namespace volcalc {
 
-// How a parameter panel places its labels and fields.
-enum class PanelLayout { Column, ColumnLongLabels, ColumnLetters, Bar, Profile };
-
 struct ShapeParameter {
-    std::string_view Letter; // "a" ... "d" or "Length"
-    std::string_view Label;  // text in front of the field
-    std::string_view ObjectField;
-    std::string_view ApertureField; // empty for shapes that are objects only
-    std::string_view Description;   // what the letter measures on the solid, e.g. "external diameter"
+    std::string_view Letter;      // "a" ... "d" or "Length"
+    std::string_view Label;       // text in front of the field
+    std::string_view Description; // what the letter measures on the solid, e.g. "external diameter"
 };
 
 struct ShapeEntry {
     std::string_view DisplayName;
     std::string_view Picture;
-    std::string_view Panel; // empty for "None"
-    PanelLayout Layout = PanelLayout::Column;
     std::span<const ShapeParameter> Parameters;
     const ShapeRule* Rule = nullptr; // none for "None"
     std::string_view Description;    // the solid in a few words, e.g. "a round cylinder"
-
-    std::string_view FieldOf(const ShapeParameter& parameter, CalcGroup group) const {
-        return group == CalcGroup::Object ? parameter.ObjectField : parameter.ApertureField;
-    }
 };
 
 extern const std::array<ShapeEntry, 15> ObjectShapes;

@@ -3,6 +3,7 @@
 // QT_QPA_PLATFORM=offscreen).
 #include "ui/desktop/decimal_separator.h"
 #include "ui/main_window/main_window.h"
+#include "ui/object_names.h"
 #include "ui/widgets/window_style.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 
+using namespace volcalc;
 using namespace volcalc::ui;
 
 namespace {
@@ -87,36 +89,33 @@ int main(int argc, char* argv[]) {
     form.show();
     bool ok = Save(form, folder, "1-start");
 
-    Choose(form, "ComboBox2", "Cylinder");
-    Type(form, "Edit6", "100");
-    Type(form, "Edit12", "1000");
-    Find<QLineEdit>(form, "SpinEdit2")->setText(QStringLiteral("12"));
-    Click(form, "BitBtn5");
+    Choose(form, names::ObjectShapeList, "Cylinder");
+    Type(form, names::Field(CalcGroup::Object, "Cylinder", "a"), "100");
+    Type(form, names::Field(CalcGroup::Object, "Cylinder", "b"), "1000");
+    Find<QLineEdit>(form, names::ObjectQuantity)->setText(QStringLiteral("12"));
+    Click(form, names::ObjectCalculateButton);
     ok = ok && Save(form, folder, "2-cylinder-results");
 
-    Choose(form, "ComboBox3", "Cone");
-    Type(form, "Edit63", "40");
-    Type(form, "Edit64", "60,5");
-    Click(form, "BitBtn7");
-    Choose(form, "ComboBox15", "pound");
-    Choose(form, "ComboBox16", "inch");
+    Choose(form, names::ApertureShapeList, "Cone");
+    Type(form, names::Field(CalcGroup::Aperture, "Cone", "a"), "40");
+    Type(form, names::Field(CalcGroup::Aperture, "Cone", "b"), "60,5");
+    Click(form, names::ApertureCalculateButton);
+    Choose(form, names::MassUnitList, "pound");
+    Choose(form, names::VolumeUnitList, "inch");
     ok = ok && Save(form, folder, "3-aperture-cone");
 
-    Choose(form, "ComboBox2", "I-Beam");
-    for (const auto& [field, text] : {std::pair{"Edit32", "200"},
-                                      {"Edit35", "100"},
-                                      {"Edit34", "5.6"},
-                                      {"Edit36", "8.5"},
-                                      {"Edit33", "6000"}}) {
-        Type(form, field, text);
+    Choose(form, names::ObjectShapeList, "I-Beam");
+    for (const auto& [letter, text] :
+         {std::pair{"a", "200"}, {"b", "100"}, {"c", "5.6"}, {"d", "8.5"}, {"Length", "6000"}}) {
+        Type(form, names::Field(CalcGroup::Object, "I-Beam", letter), text);
     }
-    Choose(form, "ComboBox1", "Aluminium");
+    Choose(form, names::MaterialList, "Aluminium");
     ok = ok && Save(form, folder, "4-profile-panel");
 
     // Six I-beams of aluminium join the list, which shows everything in the units chosen above.
-    Find<QLineEdit>(form, "SpinEdit2")->setText(QStringLiteral("6"));
-    Click(form, "BitBtn5");
-    Click(form, "SpeedButton9");
+    Find<QLineEdit>(form, names::ObjectQuantity)->setText(QStringLiteral("6"));
+    Click(form, names::ObjectCalculateButton);
+    Click(form, names::PartsListButton);
     QWidget* list = form.findChild<QWidget*>(QStringLiteral("PartsListWindow"));
     if (list) {
         list->resize(list->width(), 230); // as wide as it opens; a few rows high

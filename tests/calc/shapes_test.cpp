@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <numbers>
-#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -176,57 +175,24 @@ TEST(ShapeCatalogue, FindShapeIsExact) {
     EXPECT_EQ(FindShape(CalcGroup::Object, "Pipe")->Picture, "P0025");
 }
 
-TEST(ShapeCatalogue, FieldsOfEachGroup) {
+TEST(ShapeCatalogue, PrismsShareTheirLettersAndLabels) {
     const ShapeEntry& prism1 = *FindShape(CalcGroup::Object, "Prism1");
     const ShapeEntry& prism2 = *FindShape(CalcGroup::Object, "Prism2");
-    EXPECT_EQ(prism1.Panel, prism2.Panel);
-    // One panel, so the same labels and fields; only what the letters measure differs.
+    // One panel in the window, so the same labels; only what the letters measure differs.
     ASSERT_EQ(prism1.Parameters.size(), prism2.Parameters.size());
     for (std::size_t i = 0; i < prism1.Parameters.size(); ++i) {
         const ShapeParameter& one = prism1.Parameters[i];
         const ShapeParameter& two = prism2.Parameters[i];
-        EXPECT_EQ(std::tie(one.Letter, one.Label, one.ObjectField, one.ApertureField),
-                  std::tie(two.Letter, two.Label, two.ObjectField, two.ApertureField));
+        EXPECT_EQ(std::tie(one.Letter, one.Label), std::tie(two.Letter, two.Label));
     }
     EXPECT_NE(prism1.Parameters[0].Description, prism2.Parameters[0].Description);
     EXPECT_EQ(prism1.Picture, "P003");
     EXPECT_EQ(prism2.Picture, "P004");
-    const ShapeEntry& cylinder = *FindShape(CalcGroup::Object, "Cylinder");
-    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[0], CalcGroup::Object), "Edit6");
-    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[1], CalcGroup::Object), "Edit12");
-    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[0], CalcGroup::Aperture), "Edit55");
-    EXPECT_EQ(cylinder.FieldOf(cylinder.Parameters[1], CalcGroup::Aperture), "Edit56");
-    // The beam reads its fields in parameter order a, b, c, d, Length.
-    std::vector<std::string> beam;
-    for (const auto& p : FindShape(CalcGroup::Object, "I-Beam")->Parameters) {
-        beam.emplace_back(p.ObjectField);
-    }
-    EXPECT_EQ(beam, (std::vector<std::string>{"Edit32", "Edit35", "Edit34", "Edit36", "Edit33"}));
-}
-
-// Shapes that share a panel share its fields; otherwise no field serves two parameters.
-TEST(ShapeCatalogue, FieldsAreDistinctAcrossGroups) {
-    std::set<std::string> objectFields, apertureFields;
     for (auto group : {CalcGroup::Object, CalcGroup::Aperture}) {
-        auto& fields = group == CalcGroup::Object ? objectFields : apertureFields;
-        std::set<std::pair<std::string_view, std::string_view>> seen; // panel and letter
-        std::size_t count = 0;
         for (const ShapeEntry& entry : ShapesOf(group)) {
             EXPECT_EQ(entry.Rule ? entry.Rule->ParameterCount : 0u, entry.Parameters.size())
                 << entry.DisplayName;
-            for (const ShapeParameter& p : entry.Parameters) {
-                if (seen.emplace(entry.Panel, p.Letter).second) {
-                    fields.insert(std::string(entry.FieldOf(p, group)));
-                    ++count;
-                }
-            }
         }
-        EXPECT_EQ(fields.size(), count);
-    }
-    EXPECT_EQ(objectFields.size(), 43u);
-    EXPECT_EQ(apertureFields.size(), 19u);
-    for (const auto& field : apertureFields) {
-        EXPECT_FALSE(objectFields.count(field)) << field;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/dialogs/about_box.h"
 #include "ui/dialogs/add_material_dialog.h"
 #include "ui/dialogs/message_dialog.h"
+#include "ui/object_names.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -27,6 +28,8 @@
 
 namespace volcalc::test {
 namespace {
+
+namespace names = volcalc::ui::names;
 
 using ::testing::HasSubstr;
 
@@ -271,7 +274,8 @@ TEST_F(Accessibility, EveryShapeNamesItsFieldsAndDescribesItsPicture) {
             EXPECT_THAT(picture.Description.toStdString(),
                         HasSubstr(std::string(entry->Description.substr(1))));
             for (const ShapeParameter& parameter : entry->Parameters) {
-                const QString field = Str(entry->FieldOf(parameter, group));
+                const QString field =
+                    QString::fromLatin1(names::Field(group, entry->DisplayName, parameter.Letter));
                 ASSERT_TRUE(named.count(field)) << field.toStdString() << " not on screen";
                 const Node& node = named.at(field);
                 QString label = Str(parameter.Label);

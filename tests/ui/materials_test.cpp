@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sys/stat.h>
 
-#include "ui/main_window/object_names.h"
+#include "ui/object_names.h"
 #include <gmock/gmock.h>
 
 namespace volcalc::test {

@@ -26,7 +26,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "ui/main_window/object_names.h"
+#include "ui/object_names.h"
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -240,7 +240,7 @@ struct Model {
         const std::int32_t quantity = QuantityFieldRules.Read(QuantityOf(group));
         std::vector<std::string> texts;
         for (const ShapeParameter& parameter : entry.Parameters) {
-            const auto field = Fields.find(entry.FieldOf(parameter, group));
+            const auto field = Fields.find(names::Field(group, entry.DisplayName, parameter.Letter));
             texts.push_back(field == Fields.end() ? std::string() : field->second);
         }
         for (const std::string& text : texts) {
@@ -599,7 +599,8 @@ void RandomRun::TypeParameter() {
     const bool object = m_model.ApertureShape->Rule == nullptr || Percent(60);
     const ShapeEntry& entry = object ? *m_model.ObjectShape : *m_model.ApertureShape;
     const ShapeParameter& parameter = entry.Parameters[Below(entry.Parameters.size())];
-    const std::string field(entry.FieldOf(parameter, object ? CalcGroup::Object : CalcGroup::Aperture));
+    const std::string field(
+        names::Field(object ? CalcGroup::Object : CalcGroup::Aperture, entry.DisplayName, parameter.Letter));
     const std::string text = ParameterText();
     Note("type " + Quoted(text) + " into " + field + " (" + (object ? "object " : "aperture ") +
          std::string(entry.DisplayName) + " " + std::string(parameter.Letter) + ")");

@@ -2,6 +2,7 @@
 #include "form_fixture.h"
 
 #include "calc/shapes.h"
+#include "ui/object_names.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -28,73 +29,76 @@ class ShapePanels : public FormFixture {
 protected:
     QString PictureOf(const char* image) { return Find<QLabel>(image)->property("picture").toString(); }
 
-    // Names of the parameter panels of a group box that the user can see.
-    std::set<std::string> VisiblePanels(const char* group) {
-        std::set<std::string> names;
-        for (QWidget* child : Find(group)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const QString name = child->objectName();
-            // Panel2 alone is the frame of the aperture picture, not a parameter panel.
-            if ((name.startsWith("Panel2") || name.startsWith("Panel3")) && name.size() > 6) {
-                if (child->isVisible()) {
-                    names.insert(child->objectName().toStdString());
-                }
+    // Names of the parameter panels of a group that the user can see.
+    std::set<std::string> VisiblePanels(CalcGroup group) {
+        std::set<std::string> panels;
+        for (const names::PanelNames& panel : names::PanelsOf(group)) {
+            const QString name = QString::fromLatin1(panel.Panel);
+            const auto* widget = Form().findChild<QWidget*>(name);
+            if (widget && widget->isVisible()) {
+                EXPECT_EQ(widget->parentWidget()->objectName(), names::Of(group).Group);
+                panels.insert(name.toStdString());
             }
         }
-        return names;
+        return panels;
     }
 
-    bool ApertureButtonEnabled() { return Find<QPushButton>("BitBtn7")->isEnabled(); }
+    bool ApertureButtonEnabled() { return Find<QPushButton>(names::ApertureCalculateButton)->isEnabled(); }
 };
 
 TEST_F(ShapePanels, StartShowsTheParallelepipedAndNoAperture) {
-    EXPECT_EQ(PictureOf("Image1"), "P001");
-    EXPECT_EQ(PictureOf("Image2"), "ZERO");
-    EXPECT_THAT(VisiblePanels("GroupBox1"), ElementsAre("Panel2parallelepiped"));
-    EXPECT_THAT(VisiblePanels("GroupBox3"), IsEmpty());
+    EXPECT_EQ(PictureOf(names::ObjectPicture), "P001");
+    EXPECT_EQ(PictureOf(names::AperturePicture), "ZERO");
+    EXPECT_THAT(VisiblePanels(CalcGroup::Object),
+                ElementsAre(names::PanelOf(CalcGroup::Object, "Parallelepiped")->Panel));
+    EXPECT_THAT(VisiblePanels(CalcGroup::Aperture), IsEmpty());
     EXPECT_FALSE(ApertureButtonEnabled());
-    EXPECT_TRUE(Find("BitBtn5")->isEnabled());
-    EXPECT_EQ(TextOf("SpinEdit2"), "1");
-    EXPECT_EQ(TextOf("SpinEdit1"), "1");
+    EXPECT_TRUE(Find(names::ObjectCalculateButton)->isEnabled());
+    EXPECT_EQ(TextOf(names::ObjectQuantity), "1");
+    EXPECT_EQ(TextOf(names::ApertureQuantity), "1");
 }
 
 // Every object shape, chosen after the quantity was set to 7.
 TEST_F(ShapePanels, EachObjectShapeShowsItsPictureAndPanelAndResetsTheQuantity) {
     for (const ShapeEntry& entry : ObjectShapes) {
         SCOPED_TRACE(std::string(entry.DisplayName));
-        Type("SpinEdit2", "7");
-        Choose("ComboBox2", std::string(entry.DisplayName).c_str());
-        EXPECT_EQ(PictureOf("Image1"), Q(entry.Picture));
-        EXPECT_THAT(VisiblePanels("GroupBox1"), ElementsAre(std::string(entry.Panel)));
-        EXPECT_EQ(TextOf("SpinEdit2"), "1");
+        Type(names::ObjectQuantity, "7");
+        Choose(names::ObjectShapeList, std::string(entry.DisplayName).c_str());
+        EXPECT_EQ(PictureOf(names::ObjectPicture), Q(entry.Picture));
+        EXPECT_THAT(VisiblePanels(CalcGroup::Object),
+                    ElementsAre(names::PanelOf(CalcGroup::Object, entry.DisplayName)->Panel));
+        EXPECT_EQ(TextOf(names::ObjectQuantity), "1");
         for (const ShapeParameter& parameter : entry.Parameters) {
-            EXPECT_TRUE(Find(std::string(parameter.ObjectField).c_str())->isVisible());
+            EXPECT_TRUE(
+                Find(names::Field(CalcGroup::Object, entry.DisplayName, parameter.Letter))->isVisible());
         }
     }
 }
 
 // Every aperture shape in turn, and "None" again at the end: the button goes off, the panels away.
 TEST_F(ShapePanels, EachApertureShapeShowsItsPanelEnablesCalculationAndKeepsTheQuantity) {
-    Type("SpinEdit1", "7");
+    Type(names::ApertureQuantity, "7");
     std::vector<ShapeEntry> order(ApertureShapes.begin() + 1, ApertureShapes.end());
     order.push_back(ApertureShapes.front());
     for (const ShapeEntry& entry : order) {
         SCOPED_TRACE(std::string(entry.DisplayName));
-        Choose("ComboBox3", std::string(entry.DisplayName).c_str());
-        EXPECT_EQ(PictureOf("Image2"), Q(entry.Picture));
-        const bool none = entry.Panel.empty();
-        EXPECT_EQ(VisiblePanels("GroupBox3"),
-                  none ? std::set<std::string>{} : std::set{std::string(entry.Panel)});
+        Choose(names::ApertureShapeList, std::string(entry.DisplayName).c_str());
+        EXPECT_EQ(PictureOf(names::AperturePicture), Q(entry.Picture));
+        const names::PanelNames* panel = names::PanelOf(CalcGroup::Aperture, entry.DisplayName);
+        const bool none = panel == nullptr;
+        EXPECT_EQ(VisiblePanels(CalcGroup::Aperture),
+                  none ? std::set<std::string>{} : std::set<std::string>{panel->Panel});
         EXPECT_EQ(ApertureButtonEnabled(), !none);
-        EXPECT_EQ(TextOf("SpinEdit1"), "7");
+        EXPECT_EQ(TextOf(names::ApertureQuantity), "7");
     }
 }
 
 TEST_F(ShapePanels, TypedTextSurvivesSwitchingToAnotherShapeAndBack) {
-    Choose("ComboBox2", "Cylinder");
-    Type("Edit6", "100");
-    Choose("ComboBox2", "Sphere");
-    Choose("ComboBox2", "Cylinder");
-    EXPECT_EQ(TextOf("Edit6"), "100");
+    Choose(names::ObjectShapeList, "Cylinder");
+    Type(names::Field(CalcGroup::Object, "Cylinder", "a"), "100");
+    Choose(names::ObjectShapeList, "Sphere");
+    Choose(names::ObjectShapeList, "Cylinder");
+    EXPECT_EQ(TextOf(names::Field(CalcGroup::Object, "Cylinder", "a")), "100");
 }
 
 // Counts how often a widget is hidden.
@@ -108,63 +112,105 @@ public:
 };
 
 TEST_F(ShapePanels, Prism1ToPrism2KeepsThePanelAndItsTexts) {
-    Choose("ComboBox2", "Prism1");
-    Type("Edit18", "3");
-    Type("Edit19", "4");
-    Type("Edit20", "10");
+    Choose(names::ObjectShapeList, "Prism1");
+    Type(names::Field(CalcGroup::Object, "Prism1", "a"), "3");
+    Type(names::Field(CalcGroup::Object, "Prism1", "b"), "4");
+    Type(names::Field(CalcGroup::Object, "Prism1", "c"), "10");
     HideCounter counter;
-    Find("Panel2prism")->installEventFilter(&counter);
-    Choose("ComboBox2", "Prism2");
+    Find(names::PanelOf(CalcGroup::Object, "Prism1")->Panel)->installEventFilter(&counter);
+    Choose(names::ObjectShapeList, "Prism2");
     EXPECT_EQ(counter.Hides, 0);
-    EXPECT_EQ(PictureOf("Image1"), "P004");
-    EXPECT_THAT(VisiblePanels("GroupBox1"), ElementsAre("Panel2prism"));
-    EXPECT_EQ(TextOf("Edit18"), "3");
+    EXPECT_EQ(PictureOf(names::ObjectPicture), "P004");
+    EXPECT_THAT(VisiblePanels(CalcGroup::Object),
+                ElementsAre(names::PanelOf(CalcGroup::Object, "Prism2")->Panel));
+    EXPECT_EQ(TextOf(names::Field(CalcGroup::Object, "Prism2", "a")), "3");
     // Prism2 reads the fields typed for Prism1.
-    Click("BitBtn5");
+    Click(names::ObjectCalculateButton);
     EXPECT_TRUE(Desktop.Messages.empty());
-    EXPECT_NE(TextOf("Edit42"), "");
+    EXPECT_NE(TextOf(names::ObjectVolumeField), "");
 }
 
 TEST_F(ShapePanels, ShapeChangesLeaveTotalsAndUndo) {
-    Type("Edit2", "1000");
-    Type("Edit3", "1000");
-    Type("Edit4", "1000");
-    Click("BitBtn5");
-    Choose("ComboBox2", "Angle");
-    Choose("ComboBox3", "Pyramid");
-    Choose("ComboBox3", "None");
-    EXPECT_EQ(TextOf("Edit10"), "1.000");
-    EXPECT_EQ(TextOf("Edit7"), "7850.000");
-    EXPECT_TRUE(Find<QToolButton>("SpeedButton5")->isEnabled());
+    for (const char* letter : {"a", "b", "c"}) {
+        Type(names::Field(CalcGroup::Object, "Parallelepiped", letter), "1000");
+    }
+    Click(names::ObjectCalculateButton);
+    Choose(names::ObjectShapeList, "Angle");
+    Choose(names::ApertureShapeList, "Pyramid");
+    Choose(names::ApertureShapeList, "None");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1.000");
+    EXPECT_EQ(TextOf(names::TotalMassField), "7850.000");
+    EXPECT_TRUE(Find<QToolButton>(names::UndoButton)->isEnabled());
 }
 
 TEST_F(ShapePanels, ASelectionMadeByTheProgramRunsNoHandler) {
-    Type("SpinEdit2", "7");
-    Find<QComboBox>("ComboBox2")->setCurrentIndex(1);
-    Find<QComboBox>("ComboBox3")->setCurrentIndex(7);
-    EXPECT_THAT(VisiblePanels("GroupBox1"), ElementsAre("Panel2parallelepiped"));
-    EXPECT_EQ(TextOf("SpinEdit2"), "7");
+    Type(names::ObjectQuantity, "7");
+    Find<QComboBox>(names::ObjectShapeList)->setCurrentIndex(1);
+    Find<QComboBox>(names::ApertureShapeList)->setCurrentIndex(7);
+    EXPECT_THAT(VisiblePanels(CalcGroup::Object),
+                ElementsAre(names::PanelOf(CalcGroup::Object, "Parallelepiped")->Panel));
+    EXPECT_EQ(TextOf(names::ObjectQuantity), "7");
     EXPECT_FALSE(ApertureButtonEnabled());
 }
 
 TEST_F(ShapePanels, HiddenPanelsPlayNoPartInACalculation) {
-    Type("Edit2", "abc"); // the parallelepiped's field, hidden below
-    Choose("ComboBox2", "Sphere");
-    Type("Edit21", "100");
-    Click("BitBtn5");
+    Type(names::Field(CalcGroup::Object, "Parallelepiped", "a"),
+         "abc"); // the parallelepiped's field, hidden below
+    Choose(names::ObjectShapeList, "Sphere");
+    Type(names::Field(CalcGroup::Object, "Sphere", "a"), "100");
+    Click(names::ObjectCalculateButton);
     EXPECT_TRUE(Desktop.ErrorBoxes.empty());
     EXPECT_TRUE(Desktop.Messages.empty());
-    EXPECT_EQ(TextOf("Edit42"), "0.001");
+    EXPECT_EQ(TextOf(names::ObjectVolumeField), "0.001");
 }
 
 TEST_F(ShapePanels, ObjectAndApertureFieldsAreSeparate) {
-    Choose("ComboBox2", "Cylinder");
-    Choose("ComboBox3", "Cylinder");
-    Type("Edit6", "100");
-    Type("Edit12", "100");
-    Click("BitBtn7"); // the aperture cylinder's own fields are empty
+    Choose(names::ObjectShapeList, "Cylinder");
+    Choose(names::ApertureShapeList, "Cylinder");
+    Type(names::Field(CalcGroup::Object, "Cylinder", "a"), "100");
+    Type(names::Field(CalcGroup::Object, "Cylinder", "b"), "100");
+    Click(names::ApertureCalculateButton); // the aperture cylinder's own fields are empty
     ASSERT_EQ(Desktop.Messages.size(), 1u);
-    EXPECT_EQ(TextOf("Edit43"), "");
+    EXPECT_EQ(TextOf(names::ApertureVolumeField), "");
+}
+
+// The names table against the shape lists: a panel for every shape with parameters, a field for
+// each parameter; shapes that share a panel share its fields, and no other field serves two.
+TEST(ObjectNames, EveryParameterHasAFieldOfItsOwn) {
+    std::set<std::string> objectFields, apertureFields;
+    for (auto group : {CalcGroup::Object, CalcGroup::Aperture}) {
+        auto& fields = group == CalcGroup::Object ? objectFields : apertureFields;
+        std::set<std::pair<std::string, std::string_view>> seen; // panel and letter
+        std::size_t count = 0;
+        std::size_t panels = 0;
+        for (const ShapeEntry& entry : ShapesOf(group)) {
+            SCOPED_TRACE(std::string(entry.DisplayName));
+            const names::PanelNames* panel = names::PanelOf(group, entry.DisplayName);
+            ASSERT_EQ(panel == nullptr, entry.Parameters.empty());
+            if (!panel) {
+                continue;
+            }
+            EXPECT_EQ(panel, &names::PanelsOf(group)[panels++]); // in list order
+            for (std::size_t i = 0; i < panel->Fields.size(); ++i) {
+                EXPECT_EQ(panel->Fields[i] != nullptr, i < entry.Parameters.size()) << i;
+            }
+            for (const ShapeParameter& p : entry.Parameters) {
+                if (seen.emplace(panel->Panel, p.Letter).second) {
+                    fields.insert(names::Field(group, entry.DisplayName, p.Letter));
+                    ++count;
+                }
+            }
+        }
+        EXPECT_EQ(panels, names::PanelsOf(group).size());
+        EXPECT_EQ(fields.size(), count);
+    }
+    EXPECT_EQ(objectFields.size(), 43u);
+    EXPECT_EQ(apertureFields.size(), 19u);
+    for (const auto& field : apertureFields) {
+        EXPECT_FALSE(objectFields.count(field)) << field;
+    }
+    EXPECT_EQ(names::Field(CalcGroup::Object, "I-Beam", "e"), nullptr);
+    EXPECT_EQ(names::Field(CalcGroup::Aperture, "Pipe", "a"), nullptr);
 }
 
 } // namespace

@@ -15,7 +15,7 @@
 
 #include "ui/dialogs/about_box.h"
 
-#include "ui/main_window/object_names.h"
+#include "ui/object_names.h"
 #include <gmock/gmock.h>
 
 namespace volcalc::test {

@@ -17,7 +17,7 @@
 
 #include <gmock/gmock.h>
 
-#include "ui/main_window/object_names.h"
+#include "ui/object_names.h"
 #include <set>
 
 namespace volcalc::test {
@@ -233,13 +233,13 @@ TEST_F(WindowLayout, EveryParameterPanelLiesOnTheSameRectangleOfItsGroup) {
     ShowEveryPanel();
     std::set<std::string> panels;
     for (CalcGroup group : {CalcGroup::Object, CalcGroup::Aperture}) {
-        for (const ShapeEntry& entry : ShapesOf(group)) {
-            if (entry.Panel.empty() || !panels.insert(std::string(entry.Panel)).second) {
+        for (const names::PanelNames& names : names::PanelsOf(group)) {
+            if (!panels.insert(names.Panel).second) {
                 continue;
             }
-            QWidget* panel = Find(std::string(entry.Panel).c_str());
+            QWidget* panel = Find(names.Panel);
             ASSERT_NE(panel, nullptr);
-            EXPECT_EQ(panel->geometry(), QRect(8, 225, 185, 129)) << entry.Panel;
+            EXPECT_EQ(panel->geometry(), QRect(8, 225, 185, 129)) << names.Panel;
             EXPECT_EQ(panel->parentWidget()->objectName(),
                       group == CalcGroup::Object ? names::ObjectGroup : names::ApertureGroup);
         }

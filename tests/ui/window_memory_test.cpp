@@ -3,10 +3,7 @@
 #include "form_fixture.h"
 #include "scripted_desktop.h"
 
-#include "ui/main_window/main_window.h"
-
-#include "ui/dialogs/about_box.h"
-#include "ui/dialogs/add_material_dialog.h"
+#include "ui/main_window/program_windows.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -74,43 +71,39 @@ void Settle() {
 }
 
 // Closes the next modal dialog that opens, the way its Cancel or close button would.
-void CancelNextDialog(QDialog* dialog) {
-    QTimer::singleShot(0, dialog, [dialog] {
-        if (dialog->isVisible()) {
+void CancelNextDialog() {
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             dialog->done(QDialog::Rejected);
         }
     });
 }
 
-// One run of the program: the main window, then the About box and the add-material dialog as
-// the program creates them; the main window shown and used for a calculation, each dialog opened
-// modally from its button; then everything closed and destroyed.
+// One run of the program: its windows as the program makes them; the main window shown and used
+// for a calculation, each dialog opened modally from its button; then everything closed and
+// destroyed.
 void RunTheProgramOnce(const std::string& ini) {
-    auto form1 = std::make_unique<ui::MainWindow>(ui::MainWindowOptions{ini, nullptr});
-    auto aboutBox = std::make_unique<ui::AboutBox>();
-    auto form2 = std::make_unique<ui::AddMaterialDialog>();
-    form1->SetAboutBox(aboutBox.get());
-    form1->SetAddMaterialDialog(form2.get());
+    auto windows = std::make_unique<ui::ProgramWindows>(ui::MainWindowOptions{ini, nullptr});
+    ui::MainWindow* form1 = &windows->Main();
 
     form1->show();
-    QApplication::setActiveWindow(form1.get());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form1.get()));
-    for (const char* field : {"Edit2", "Edit3", "Edit4"}) {
+    QApplication::setActiveWindow(form1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
+    for (const char* letter : {"a", "b", "c"}) {
+        const char* field = names::Field(CalcGroup::Object, "Parallelepiped", letter);
         auto* edit = form1->findChild<QLineEdit*>(QString::fromLatin1(field));
         ASSERT_NE(edit, nullptr) << field;
         edit->setText(QStringLiteral("100"));
     }
-    QTest::mouseClick(form1->findChild<QWidget*>(QStringLiteral("BitBtn5")), Qt::LeftButton);
-    CancelNextDialog(aboutBox.get());
-    QTest::mouseClick(form1->findChild<QWidget*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
-    CancelNextDialog(form2.get());
-    QTest::mouseClick(form1->findChild<QWidget*>(QStringLiteral("SpeedButton7")), Qt::LeftButton);
+    QTest::mouseClick(form1->findChild<QWidget*>(names::ObjectCalculateButton), Qt::LeftButton);
+    CancelNextDialog();
+    QTest::mouseClick(form1->findChild<QWidget*>(names::AboutButton), Qt::LeftButton);
+    CancelNextDialog();
+    QTest::mouseClick(form1->findChild<QWidget*>(names::AddMaterialButton), Qt::LeftButton);
     form1->close();
     Settle();
 
-    form2.reset();
-    aboutBox.reset();
-    form1.reset();
+    windows.reset();
     Settle();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/desktop/desktop_services.h"
 #include "ui/desktop/jpeg_decoder.h"
 #include "ui/desktop/screen_placement.h"
+#include "ui/object_names.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/wallpaper_panel.h"
@@ -85,7 +86,7 @@ void OpenLink(const QString& target) {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     InstallAccessibleInterfaces();
-    setObjectName(QStringLiteral("AboutBox"));
+    setObjectName(QString::fromLatin1(names::about::Box));
     setWindowTitle(QStringLiteral("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -94,34 +95,38 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setPalette(SilverPalette());
 
     m_wallpaper = new WallpaperPanel(this);
-    m_wallpaper->setObjectName(QStringLiteral("SpeedBar1"));
+    m_wallpaper->setObjectName(QString::fromLatin1(names::about::Wallpaper));
     m_wallpaper->setGeometry(0, 0, 467, 228);
 
     m_programPicture = new QLabel(m_wallpaper);
-    m_programPicture->setObjectName(QStringLiteral("ProgramIcon"));
+    m_programPicture->setObjectName(QString::fromLatin1(names::about::ProgramPicture));
     m_programPicture->setGeometry(24, 16, 70, 70);
     m_programPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel* const title = MakeLabel<QLabel>(m_wallpaper, "Label17", QString::fromLatin1(ProgramCaption),
-                                            BoxFont(24), {128, 16, 287, 29}, Qt::AlignHCenter);
+    QLabel* const title =
+        MakeLabel<QLabel>(m_wallpaper, names::about::Title, QString::fromLatin1(ProgramCaption), BoxFont(24),
+                          {128, 16, 287, 29}, Qt::AlignHCenter);
     SetTextColour(title, QColor(0, 0, 128));
-    MakeLabel<QLabel>(m_wallpaper, "Label20", QStringLiteral("Copyright \u00a9 Orlisk. All rights reserved."),
-                      BoxFont(13), {125, 59, 320, 16}, Qt::AlignHCenter);
-    MakeLabel<QLabel>(m_wallpaper, "Label23", QStringLiteral("Home Page:"), BoxFont(13, true),
-                      {125, 95, 87, 16});
-    m_homePageLink = MakeLabel<LinkLabel>(m_wallpaper, "Label24", kHomePage, BoxFont(13), {224, 95, 165, 16});
-    MakeLabel<QLabel>(m_wallpaper, "Label4", QStringLiteral("E-mail:"), BoxFont(13, true),
+    MakeLabel<QLabel>(m_wallpaper, names::about::Copyright,
+                      QStringLiteral("Copyright \u00a9 Orlisk. All rights reserved."), BoxFont(13),
+                      {125, 59, 320, 16}, Qt::AlignHCenter);
+    MakeLabel<QLabel>(m_wallpaper, names::about::HomePageLabel, QStringLiteral("Home Page:"),
+                      BoxFont(13, true), {125, 95, 87, 16});
+    m_homePageLink = MakeLabel<LinkLabel>(m_wallpaper, names::about::HomePageLink, kHomePage, BoxFont(13),
+                                          {224, 95, 165, 16});
+    MakeLabel<QLabel>(m_wallpaper, names::about::MailLabel, QStringLiteral("E-mail:"), BoxFont(13, true),
                       {126, 136, 49, 16});
-    m_supportMailLink =
-        MakeLabel<LinkLabel>(m_wallpaper, "Label26", kSupportAddress, BoxFont(13), {228, 136, 162, 16});
+    m_supportMailLink = MakeLabel<LinkLabel>(m_wallpaper, names::about::MailLink, kSupportAddress,
+                                             BoxFont(13), {228, 136, 162, 16});
     m_supportMailLink->setToolTip(QStringLiteral("mailto: ") + kSupportAddress);
 
     m_envelopePicture = new QLabel(m_wallpaper);
-    m_envelopePicture->setObjectName(QStringLiteral("Image1"));
+    m_envelopePicture->setObjectName(QString::fromLatin1(names::about::Envelope));
     m_envelopePicture->setGeometry(32, 185, 33, 33);
     m_envelopePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_voteLink = MakeLabel<LinkLabel>(m_wallpaper, "Label14", kVoteText, BoxFont(13), {76, 194, 155, 16});
+    m_voteLink =
+        MakeLabel<LinkLabel>(m_wallpaper, names::about::VoteLink, kVoteText, BoxFont(13), {76, 194, 155, 16});
     m_voteLink->setToolTip(kVoteText);
 
     for (LinkLabel* link : {m_homePageLink, m_supportMailLink, m_voteLink}) {
@@ -142,7 +147,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     SetAccessibleText(m_envelopePicture, QStringLiteral("Envelope"));
 
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton->setObjectName(QString::fromLatin1(names::about::OkButton));
     m_okButton->setGeometry(367, 188, 75, 25);
     m_okButton->setDefault(true);
     m_okButton->raise();

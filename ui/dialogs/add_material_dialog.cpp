@@ -5,6 +5,7 @@
 #include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/screen_placement.h"
+#include "ui/object_names.h"
 #include "ui/widgets/accessibility.h"
 
 #include <QKeyEvent>
@@ -50,7 +51,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 } // namespace
 
 AddMaterialDialog::AddMaterialDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QString::fromLatin1(names::add_material::Dialog));
     setWindowTitle(QStringLiteral("Addition of the material list"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -60,15 +61,19 @@ AddMaterialDialog::AddMaterialDialog(QWidget* parent) : QDialog(parent) {
     setFont(WindowFont());
     setPalette(SilverPalette());
 
-    const QLabel* nameLabel = MakeLabel(this, "Label1", QStringLiteral("Material name"), {16, 16, 66, 13});
-    m_nameField = MakeEdit(this, "Edit1", {16, 35, 160, 21});
-    MakeLabel(this, "Label2", QStringLiteral("Density (integer number only)"), {16, 72, 136, 13});
-    m_densityField = MakeEdit(this, "Edit2", {16, 91, 65, 21});
-    ReadUnitAsWords(MakeLabel(this, "Label15", QStringLiteral("kg/m"), {88, 94, 25, 13}),
-                    QStringLiteral("kilograms per cubic metre"),
-                    {MakeLabel(this, "Label18", QStringLiteral("3"), {113, 88, 6, 13})});
-    m_okButton = MakeButton(this, "BitBtn1", QStringLiteral("OK"), {224, 35, 75, 25});
-    m_cancelButton = MakeButton(this, "BitBtn2", QStringLiteral("Cancel"), {224, 72, 75, 25});
+    const QLabel* nameLabel =
+        MakeLabel(this, names::add_material::NameLabel, QStringLiteral("Material name"), {16, 16, 66, 13});
+    m_nameField = MakeEdit(this, names::add_material::NameField, {16, 35, 160, 21});
+    MakeLabel(this, names::add_material::DensityLabel, QStringLiteral("Density (integer number only)"),
+              {16, 72, 136, 13});
+    m_densityField = MakeEdit(this, names::add_material::DensityField, {16, 91, 65, 21});
+    ReadUnitAsWords(
+        MakeLabel(this, names::add_material::DensityUnitLabel, QStringLiteral("kg/m"), {88, 94, 25, 13}),
+        QStringLiteral("kilograms per cubic metre"),
+        {MakeLabel(this, names::add_material::DensityUnitPowerLabel, QStringLiteral("3"), {113, 88, 6, 13})});
+    m_okButton = MakeButton(this, names::add_material::OkButton, QStringLiteral("OK"), {224, 35, 75, 25});
+    m_cancelButton =
+        MakeButton(this, names::add_material::CancelButton, QStringLiteral("Cancel"), {224, 72, 75, 25});
 
     // The fields are read out by the labels above them.
     SetAccessibleText(m_nameField, nameLabel->text());

@@ -117,9 +117,11 @@ private:
     void ShowWarning(const std::string& text) override;
     void ShowDensity(std::int32_t density) override;
 
-    Ledger m_ledger;
+    // Declared before the ledger, which points at the catalogue as its density source, so that
+    // the catalogue outlives that pointer; the catalogue in turn points at the dialogs.
     WindowCatalogueDialogs m_windowDialogs;
     std::unique_ptr<MaterialCatalogue> m_catalogue;
+    Ledger m_ledger;
     CatalogueDialogs* m_catalogueDialogs = nullptr;
     std::unique_ptr<CatalogueWatcher> m_catalogueWatcher;
     bool m_changingCatalogue = false;  // a change shows the file's list itself when it ends

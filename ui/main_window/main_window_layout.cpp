@@ -1,6 +1,6 @@
 // The fixed controls of the main window, placed in pixels as the form was drawn.
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/object_names.h"
+#include "ui/object_names.h"
 
 #include "calc/units.h"
 #include "ui/desktop/app_style.h"
@@ -151,20 +151,6 @@ ResultField* MakeResult(QWidget* group, const char* name, const QRect& geometry,
     return field;
 }
 
-struct ResultNames {
-    const char* Quantity; // "volume" or "mass", as the fields are read out
-    const char* Group;
-    const char* Caption;
-    const char* TotalLabel;
-    const char* Total;
-    const char* UnitsLabel;
-    const char* Units;
-    const char* ObjectLabel;
-    const char* Object;
-    const char* ApertureLabel;
-    const char* Aperture;
-};
-
 // The volume and the mass groups share one layout.
 struct ResultGroup {
     QGroupBox* Group;
@@ -174,10 +160,12 @@ struct ResultGroup {
     QLineEdit* Aperture;
 };
 
-ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, const QStringList& units,
+// quantityName is "volume" or "mass", as the fields are read out.
+ResultGroup MakeResultGroup(QWidget* panel, int left, const char* quantityName,
+                            const names::ResultNames& names, const char* caption, const QStringList& units,
                             int selected) {
     ResultGroup made{};
-    made.Group = MakeGroup(panel, names.Group, names.Caption, {left, 5, 280, 105});
+    made.Group = MakeGroup(panel, names.Group, caption, {left, 5, 280, 105});
     made.Group->setFont(WindowFont(true));
     QWidget* g = made.Group;
     MakeLabel(g, names.TotalLabel, "Total", {16, 16, 30, 13})->setFont(WindowFont(true));
@@ -191,10 +179,9 @@ ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, 
     made.Object = MakeResult(g, names.Object, {16, 74, 113, 21}, WindowFont());
     MakeLabel(g, names.ApertureLabel, "Aperture", {155, 60, 40, 13})->setFont(WindowFont());
     made.Aperture = MakeResult(g, names.Aperture, {155, 74, 113, 21}, WindowFont());
-    const QString quantity = QString::fromLatin1(names.Quantity);
+    const QString quantity = QString::fromLatin1(quantityName);
     // A volume's list names the length whose cube it is.
-    const QString unitPrefix =
-        names.Quantity == QLatin1String("volume") ? QStringLiteral("cubic ") : QString();
+    const QString unitPrefix = quantity == QLatin1String("volume") ? QStringLiteral("cubic ") : QString();
     NameWithUnit(made.Total, QStringLiteral("Total ") + quantity, made.Units, unitPrefix);
     NameWithUnit(made.Object, QStringLiteral("Object ") + quantity, made.Units, unitPrefix);
     NameWithUnit(made.Aperture, QStringLiteral("Aperture ") + quantity, made.Units, unitPrefix);
@@ -206,7 +193,7 @@ ResultGroup MakeResultGroup(QWidget* panel, int left, const ResultNames& names, 
 } // namespace
 
 void MainWindow::BuildLayout() {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QString::fromLatin1(names::MainWindow));
     setWindowTitle(QString::fromLatin1(ProgramCaption));
     // Fixed border: close and minimise, no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -270,7 +257,7 @@ void MainWindow::BuildMaterialGroup() {
     m_removeMaterialButton = MakeMaterialButton(
         m_materialGroup, names::RemoveMaterialButton, 235, "material_remove", "Removal of the material",
         "Removes the selected material from the list", QKeySequence(Qt::ALT | Qt::Key_D));
-    MakeLabel(m_materialGroup, "Label80", "Density:", {67, 45, 38, 13})
+    MakeLabel(m_materialGroup, names::DensityLabel, "Density:", {67, 45, 38, 13})
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_densityField =
         Named(new QLineEdit(QStringLiteral("0"), m_materialGroup), names::DensityField, {116, 46, 33, 16});
@@ -285,16 +272,16 @@ void MainWindow::BuildMaterialGroup() {
     QPalette palette = m_densityField->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     m_densityField->setPalette(palette);
-    ReadUnitAsWords(MakeLabel(m_materialGroup, "Label11", "kg/m", {152, 45, 25, 13}),
+    ReadUnitAsWords(MakeLabel(m_materialGroup, names::DensityUnitLabel, "kg/m", {152, 45, 25, 13}),
                     QStringLiteral("kilograms per cubic metre"),
-                    {MakeLabel(m_materialGroup, "Label12", "3", {177, 40, 6, 13})});
+                    {MakeLabel(m_materialGroup, names::DensityUnitPowerLabel, "3", {177, 40, 6, 13})});
 }
 
 void MainWindow::BuildObjectGroup() {
     m_objectGroup = MakeGroup(this, names::ObjectGroup, " Object ", {5, 75, 280, 365});
-    m_objectPicture = MakePictureFrame(m_objectGroup, "Panel1", names::ObjectPicture);
+    m_objectPicture = MakePictureFrame(m_objectGroup, names::Object.PictureFrame, names::ObjectPicture);
     m_objectShapeList = MakeShapeList(m_objectGroup, names::ObjectShapeList, CalcGroup::Object);
-    QLabel* units = MakeLabel(m_objectGroup, "Label6", "Measure units:", {144, 195, 44, 26});
+    QLabel* units = MakeLabel(m_objectGroup, names::Object.UnitsLabel, "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
     m_objectUnitList = MakeLengthUnits(m_objectGroup, names::ObjectUnitList, CalcGroup::Object);
     units->setBuddy(m_objectUnitList);
@@ -302,7 +289,7 @@ void MainWindow::BuildObjectGroup() {
     m_objectShapeList->addItem(QString::fromLatin1(StandardSectionEntry));
     m_sectionPanel =
         std::make_unique<SectionPanel>(m_sectionTables, m_objectGroup, m_objectUnitList, m_objectPicture);
-    MakeLabel(m_objectGroup, "Label7", "Quantity", {209, 255, 39, 13});
+    MakeLabel(m_objectGroup, names::Object.QuantityLabel, "Quantity", {209, 255, 39, 13});
     m_objectQuantity = MakeQuantity(m_objectGroup, names::ObjectQuantity, CalcGroup::Object);
     m_objectCalculateButton =
         MakeCalculateButton(m_objectGroup, names::ObjectCalculateButton, "Click for calculate this object",
@@ -311,15 +298,17 @@ void MainWindow::BuildObjectGroup() {
 
 void MainWindow::BuildApertureGroup() {
     m_apertureGroup = MakeGroup(this, names::ApertureGroup, " Aperture ", {293, 75, 280, 365});
-    m_aperturePicture = MakePictureFrame(m_apertureGroup, "Panel2", names::AperturePicture);
+    m_aperturePicture =
+        MakePictureFrame(m_apertureGroup, names::Aperture.PictureFrame, names::AperturePicture);
     m_apertureShapeList = MakeShapeList(m_apertureGroup, names::ApertureShapeList, CalcGroup::Aperture);
-    QLabel* units = MakeLabel(m_apertureGroup, "Label66", "Measure units:", {144, 195, 44, 26});
+    QLabel* units =
+        MakeLabel(m_apertureGroup, names::Aperture.UnitsLabel, "Measure units:", {144, 195, 44, 26});
     units->setWordWrap(true);
     m_apertureUnitList = MakeLengthUnits(m_apertureGroup, names::ApertureUnitList, CalcGroup::Aperture);
     units->setBuddy(m_apertureUnitList);
     m_aperturePanels =
         std::make_unique<ParameterPanels>(CalcGroup::Aperture, m_apertureGroup, m_apertureUnitList);
-    MakeLabel(m_apertureGroup, "Label22", "Quantity ", {209, 255, 42, 13});
+    MakeLabel(m_apertureGroup, names::Aperture.QuantityLabel, "Quantity ", {209, 255, 42, 13});
     m_apertureQuantity = MakeQuantity(m_apertureGroup, names::ApertureQuantity, CalcGroup::Aperture);
     m_apertureCalculateButton = MakeCalculateButton(
         m_apertureGroup, names::ApertureCalculateButton, "Click for calculate this aperture",
@@ -334,16 +323,10 @@ void MainWindow::BuildResultPanel() {
     m_totalsPanel->setAutoFillBackground(true);
     m_totalsPanel->setAccessibleName(QStringLiteral("Totals"));
 
-    const ResultGroup volume = MakeResultGroup(
-        m_totalsPanel, 5,
-        {"volume", names::VolumeGroup, " Volume ", "Label10", names::TotalVolumeField, "Label79",
-         names::VolumeUnitList, "Label54", names::ObjectVolumeField, "Label55", names::ApertureVolumeField},
-        Names(VolumeUnitNames), static_cast<int>(DefaultVolumeUnit));
-    MakeLabel(volume.Group, "Label4", "cubic", {148, 34, 26, 13})->setFont(WindowFont());
-    const ResultGroup mass = MakeResultGroup(m_totalsPanel, 293,
-                                             {"mass", names::MassGroup, " Mass ", "Label23",
-                                              names::TotalMassField, "Label9", names::MassUnitList, "Label25",
-                                              names::ObjectMassField, "Label24", names::ApertureMassField},
+    const ResultGroup volume = MakeResultGroup(m_totalsPanel, 5, "volume", names::Volume, " Volume ",
+                                               Names(VolumeUnitNames), static_cast<int>(DefaultVolumeUnit));
+    MakeLabel(volume.Group, names::CubicLabel, "cubic", {148, 34, 26, 13})->setFont(WindowFont());
+    const ResultGroup mass = MakeResultGroup(m_totalsPanel, 293, "mass", names::Mass, " Mass ",
                                              Names(MassUnitNames), static_cast<int>(DefaultMassUnit));
     m_volumeGroup = volume.Group;
     m_volumeUnitList = volume.Units;

@@ -1,6 +1,8 @@
 #include "ui/main_window/parameter_panels.h"
 
 #include "ui/desktop/app_style.h"
+#include "ui/main_window/panel_layout.h"
+#include "ui/object_names.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/bevel_panel.h"
 
@@ -8,61 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <array>
+#include <map>
 
 namespace volcalc::ui {
 namespace {
-
-constexpr int FieldHeight = 21;
-
-// Where a parameter's label and field stand inside its panel.
-struct Slot {
-    QPoint Label;
-    QPoint Field;
-    int FieldWidth = 50;
-};
-
-// The three column layouts: labels and fields one below the other, 24 pixels apart.
-Slot ColumnSlot(PanelLayout layout, std::size_t position) {
-    const int row = 24 * static_cast<int>(position);
-    switch (layout) {
-    case PanelLayout::ColumnLongLabels:
-        return {{10, 22 + row}, {127, 20 + row}};
-    case PanelLayout::ColumnLetters:
-        return {{26, 22 + row}, {55, 20 + row}};
-    default:
-        return {{18, 22 + row}, {103, 20 + row}};
-    }
-}
-
-// The bar and the profiles place each parameter by its letter: the cross-section above the
-// separating line, the length below it.
-Slot LetteredSlot(PanelLayout layout, std::string_view letter) {
-    if (letter == "Length") {
-        return {{66, 103}, {119, 100}};
-    }
-    if (layout == PanelLayout::Bar) {
-        return {{33, 35}, {55, 32}};
-    }
-    if (letter == "a") {
-        return {{17, 27}, {39, 24}, 45};
-    }
-    if (letter == "b") {
-        return {{97, 27}, {119, 24}, 45};
-    }
-    if (letter == "c") {
-        return {{17, 51}, {39, 48}, 45};
-    }
-    return {{97, 51}, {119, 48}, 45};
-}
-
-bool IsColumn(PanelLayout layout) {
-    return layout == PanelLayout::Column || layout == PanelLayout::ColumnLongLabels ||
-           layout == PanelLayout::ColumnLetters;
-}
-
-// The Tab key visits the fields of a profile from the length to the cross-section, b last.
-constexpr std::array<std::string_view, 5> ProfileTabOrder = {"Length", "a", "c", "d", "b"};
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -82,49 +33,50 @@ ParameterPanels::ParameterPanels(CalcGroup group, QWidget* groupBox, QWidget* ta
     ShowPanelOf(ShapesOf(group).front());
 }
 
-void ParameterPanels::BuildPanel(const ShapeEntry& entry) {
+void ParameterPanels::BuildPanel(const ShapeEntry& entry, const names::PanelNames& panelNames) {
     auto* panel = new BevelPanel(m_groupBox, BevelPanel::Bevel::None, BevelPanel::Bevel::Lowered);
-    panel->setObjectName(Text(entry.Panel));
+    panel->setObjectName(QString::fromLatin1(panelNames.Panel));
     panel->setGeometry(Left, Top, Width, Height);
     panel->setAccessibleName(GroupCaption(m_group) + QStringLiteral(" dimensions"));
     m_panels.push_back(panel);
-    m_panelByName.emplace(std::string(entry.Panel), panel);
+    m_panelByName.emplace(panelNames.Panel, panel);
 
+    const PanelLayout layout = PanelLayoutOf(entry.DisplayName);
     std::map<std::string_view, QLineEdit*> byLetter;
     std::vector<QWidget*> inParameterOrder;
     for (std::size_t i = 0; i < entry.Parameters.size(); ++i) {
         const ShapeParameter& parameter = entry.Parameters[i];
-        const Slot slot = IsColumn(entry.Layout) ? ColumnSlot(entry.Layout, i)
-                                                 : LetteredSlot(entry.Layout, parameter.Letter);
+        const ParameterSlot slot = SlotOf(layout, i, parameter.Letter);
         auto* label = new QLabel(Text(parameter.Label), panel);
         label->move(slot.Label);
         label->adjustSize();
         auto* field = new QLineEdit(panel);
-        field->setObjectName(Text(entry.FieldOf(parameter, m_group)));
+        field->setObjectName(QString::fromLatin1(panelNames.Fields[i]));
         field->setFont(WindowFont(true));
-        field->setGeometry(slot.Field.x(), slot.Field.y(), slot.FieldWidth, FieldHeight);
+        field->setGeometry(slot.Field.x(), slot.Field.y(), slot.FieldWidth, ParameterFieldHeight);
         label->setObjectName(field->objectName() + QStringLiteral("Label"));
         label->setBuddy(field);
         // Read out by its group and label; what it measures follows the selected shape (ShowPanelOf).
         SetAccessibleText(field, ParameterName(m_group, parameter), Text(parameter.Description));
-        m_fieldByName.emplace(field->objectName().toStdString(), field);
+        m_fieldByName.emplace(panelNames.Fields[i], field);
         byLetter.emplace(parameter.Letter, field);
         inParameterOrder.push_back(field);
     }
-    if (entry.Layout == PanelLayout::Bar || entry.Layout == PanelLayout::Profile) {
+    if (HasSeparatorLine(layout)) {
         AddSeparatorLine(panel);
     }
-    if (entry.Layout == PanelLayout::Profile) {
-        std::vector<QWidget*> inTabOrder;
-        for (std::string_view letter : ProfileTabOrder) {
-            if (auto found = byLetter.find(letter); found != byLetter.end()) {
-                inTabOrder.push_back(found->second);
-            }
-        }
-        AppendToTabChain(inTabOrder);
-    } else {
+    const std::span<const std::string_view> tabOrder = TabOrderOf(layout);
+    if (tabOrder.empty()) {
         AppendToTabChain(inParameterOrder);
+        return;
     }
+    std::vector<QWidget*> inTabOrder;
+    for (std::string_view letter : tabOrder) {
+        if (auto found = byLetter.find(letter); found != byLetter.end()) {
+            inTabOrder.push_back(found->second);
+        }
+    }
+    AppendToTabChain(inTabOrder);
 }
 
 void ParameterPanels::AppendToTabChain(const std::vector<QWidget*>& fields) {
@@ -136,10 +88,11 @@ void ParameterPanels::AppendToTabChain(const std::vector<QWidget*>& fields) {
 }
 
 void ParameterPanels::ShowPanelOf(const ShapeEntry& entry) {
-    if (!entry.Panel.empty() && !m_panelByName.contains(entry.Panel)) {
-        BuildPanel(entry);
+    const names::PanelNames* panelNames = names::PanelOf(m_group, entry.DisplayName);
+    if (panelNames && !m_panelByName.contains(panelNames->Panel)) {
+        BuildPanel(entry, *panelNames);
     }
-    QWidget* own = Panel(entry.Panel);
+    QWidget* own = panelNames ? Panel(panelNames->Panel) : nullptr;
     for (BevelPanel* panel : m_panels) {
         if (panel != own) {
             panel->hide();
@@ -149,17 +102,18 @@ void ParameterPanels::ShowPanelOf(const ShapeEntry& entry) {
         own->show();
     }
     // Shapes that share a panel measure different things with the same letters.
-    for (const ShapeParameter& parameter : entry.Parameters) {
-        if (QLineEdit* field = Field(entry.FieldOf(parameter, m_group))) {
-            field->setAccessibleDescription(Text(parameter.Description));
+    for (std::size_t i = 0; panelNames && i < entry.Parameters.size(); ++i) {
+        if (QLineEdit* field = Field(panelNames->Fields[i])) {
+            field->setAccessibleDescription(Text(entry.Parameters[i].Description));
         }
     }
 }
 
 std::vector<std::string> ParameterPanels::TextsOf(const ShapeEntry& entry) const {
+    const names::PanelNames* panelNames = names::PanelOf(m_group, entry.DisplayName);
     std::vector<std::string> texts;
-    for (const ShapeParameter& parameter : entry.Parameters) {
-        const QLineEdit* field = Field(entry.FieldOf(parameter, m_group));
+    for (std::size_t i = 0; i < entry.Parameters.size(); ++i) {
+        const QLineEdit* field = panelNames ? Field(panelNames->Fields[i]) : nullptr;
         texts.push_back(field ? field->text().toStdString() : std::string());
     }
     return texts;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/shapes.h"
+#include "ui/object_names.h"
 
 #include <QString>
 
@@ -16,8 +17,8 @@ namespace volcalc::ui {
 
 class BevelPanel;
 
-// The parameter panels of one group box, one per panel name of the group's shape list, built
-// from the shape catalogue. All lie on one rectangle; one at a time is shown. Each is built when
+// The parameter panels of one group box, one per panel of the group's shape list, built from the
+// shape catalogue. All lie on one rectangle; one at a time is shown. Each is built when
 // it is first shown, so that the window starts with only the panel it shows.
 class ParameterPanels {
 public:
@@ -43,7 +44,7 @@ public:
     const std::vector<QWidget*>& FocusOrder() const { return m_focusOrder; }
 
 private:
-    void BuildPanel(const ShapeEntry& entry);
+    void BuildPanel(const ShapeEntry& entry, const names::PanelNames& panelNames);
     void AppendToTabChain(const std::vector<QWidget*>& fields);
     QWidget* Panel(std::string_view name) const;
 

@@ -3,6 +3,7 @@
 #include "materials/scripted_dialogs.h"
 #include "scripted_desktop.h"
 #include "ui/main_window/main_window.h"
+#include "ui/object_names.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -14,6 +15,9 @@
 #include <string>
 
 namespace volcalc::test {
+
+// The controls are found by the names the windows give them.
+namespace names = volcalc::ui::names;
 
 inline constexpr const char* ThreeMaterials = "[Count]\nCount=3\n[Material]\n0=Steel\n1=Aluminium\n2=Water\n"
                                               "[Density]\n0=7850\n1=2700\n2=1000\n";
