@@ -3,7 +3,7 @@
 
 namespace volcalc::sections {
 
-const ShapeParameter SectionLength{"Length", "Length =", "EditSectionLength", "", "length of the section"};
+const ShapeParameter SectionLength{"Length", "Length =", "length of the section"};
 
 const ShapeEntry* SectionShapes::Find(std::string_view designation) {
     const Section* section = m_library.Catalogue().Find(designation);
@@ -17,8 +17,6 @@ const ShapeEntry& SectionShapes::ShapeOf(const Section& section) {
         shape->Rule = {section.Designation, 1, nullptr, section.Area};
         shape->Entry = {section.Designation,
                         {},
-                        {},
-                        PanelLayout::Bar,
                         std::span<const ShapeParameter>(&SectionLength, 1),
                         &shape->Rule,
                         "a standard section"};
