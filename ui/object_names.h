@@ -77,6 +77,16 @@ const PanelNames* PanelOf(CalcGroup group, std::string_view shape);
 // The field of the shape's parameter with the given letter ("a" ... "d", "Length"); null for none.
 const char* Field(CalcGroup group, std::string_view shape, std::string_view letter);
 
+// The object group's panel of the standard sections, the last entry of its shape list
+namespace section {
+inline constexpr const char* Panel = "Panel2section";
+inline constexpr const char* FamilyList = "SectionFamilyList";
+inline constexpr const char* SizeList = "SectionSizeList";
+inline constexpr const char* LengthField = "EditSectionLength";
+inline constexpr const char* AreaField = "SectionAreaField";
+inline constexpr const char* MassPerMetreField = "SectionMassPerMetreField";
+} // namespace section
+
 // The totals
 inline constexpr const char* TotalsPanel = "Panel3";
 struct ResultNames {

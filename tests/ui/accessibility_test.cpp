@@ -219,17 +219,17 @@ TEST_F(Accessibility, EveryControlIsReadOutByWhatStandsBesideIt) {
 // its length field named as the other panels' fields, its figures read-only, its picture the family's.
 TEST_F(Accessibility, TheStandardSectionPanelIsReadOutAsTheOtherPanels) {
     Choose("ComboBox2", "Standard section");
-    Choose("SectionFamilyList", "UPN");
+    Choose(names::section::FamilyList, "UPN");
     const std::vector<Node> nodes = WalkWindow(&Form());
     ExpectNamedOnceInTheirGroup(nodes);
     ExpectEveryVisibleControlInTheTree(&Form(), nodes);
     const Expected panel[] = {
         {"ComboBox2", "Standard section", QAccessible::ComboBox, "Object"},
-        {"SectionFamilyList", "UPN", QAccessible::ComboBox, "Object"},
-        {"SectionSizeList", "UPN 50", QAccessible::ComboBox, "Object"},
-        {"EditSectionLength", "Object Length", QAccessible::EditableText, "Object"},
-        {"SectionAreaField", "Section area", QAccessible::EditableText, "Object", ReadOnly},
-        {"SectionMassPerMetreField", "Mass per metre", QAccessible::EditableText, "Object", ReadOnly},
+        {names::section::FamilyList, "UPN", QAccessible::ComboBox, "Object"},
+        {names::section::SizeList, "UPN 50", QAccessible::ComboBox, "Object"},
+        {names::section::LengthField, "Object Length", QAccessible::EditableText, "Object"},
+        {names::section::AreaField, "Section area", QAccessible::EditableText, "Object", ReadOnly},
+        {names::section::MassPerMetreField, "Mass per metre", QAccessible::EditableText, "Object", ReadOnly},
         {"Image1", "Object picture: Standard section UPN", QAccessible::Graphic, "Object"},
     };
     const std::map<QString, Node> named = ByObjectName(nodes);
@@ -244,8 +244,8 @@ TEST_F(Accessibility, TheStandardSectionPanelIsReadOutAsTheOtherPanels) {
             EXPECT_EQ(bool(found->second.State.readOnly), row.Is == ReadOnly);
         }
     }
-    EXPECT_EQ(DescriptionOf("SectionFamilyList"), "Object section family");
-    EXPECT_EQ(DescriptionOf("SectionSizeList"), "Object section size");
+    EXPECT_EQ(DescriptionOf(names::section::FamilyList), "Object section family");
+    EXPECT_EQ(DescriptionOf(names::section::SizeList), "Object section size");
     EXPECT_THAT(named.at("Image1").Description.toStdString(), HasSubstr("taper by 8 percent"));
 }
 

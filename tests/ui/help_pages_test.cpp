@@ -6,7 +6,7 @@
 #include "materials/temp_folder.h"
 #include "ui/dialogs/about_box.h"
 #include "ui/dialogs/add_material_dialog.h"
-#include "ui/main_window/object_names.h"
+#include "ui/object_names.h"
 #include "ui/widgets/toolbar_button.h"
 
 #include <gtest/gtest.h>

@@ -24,21 +24,21 @@ protected:
 };
 
 TEST_F(SectionPanel, BuiltOnlyWhenFirstChosen) {
-    EXPECT_EQ(Form().findChild<QWidget*>("Panel2section"), nullptr);
+    EXPECT_EQ(Form().findChild<QWidget*>(names::section::Panel), nullptr);
     Choose("ComboBox2", "Standard section");
-    ASSERT_NE(Find("Panel2section"), nullptr);
-    EXPECT_TRUE(Find("Panel2section")->isVisible());
+    ASSERT_NE(Find(names::section::Panel), nullptr);
+    EXPECT_TRUE(Find(names::section::Panel)->isVisible());
     EXPECT_FALSE(Find("Panel2parallelepiped")->isVisible());
-    EXPECT_EQ(List("SectionFamilyList")->count(), 15);
-    EXPECT_EQ(List("SectionFamilyList")->currentText(), "IPE");
-    EXPECT_EQ(List("SectionSizeList")->currentText(), "IPE 80");
+    EXPECT_EQ(List(names::section::FamilyList)->count(), 15);
+    EXPECT_EQ(List(names::section::FamilyList)->currentText(), "IPE");
+    EXPECT_EQ(List(names::section::SizeList)->currentText(), "IPE 80");
     EXPECT_EQ(PictureOf(), "S301");
     // 7.643 cm² of steel at 7850 kg/m³.
-    EXPECT_EQ(TextOf("SectionAreaField"), QString::fromUtf8("A = 7.643 cm²"));
-    EXPECT_EQ(TextOf("SectionMassPerMetreField"), "6.000 kg/m");
+    EXPECT_EQ(TextOf(names::section::AreaField), QString::fromUtf8("A = 7.643 cm²"));
+    EXPECT_EQ(TextOf(names::section::MassPerMetreField), "6.000 kg/m");
 
     Choose("ComboBox2", "Cylinder");
-    EXPECT_FALSE(Find("Panel2section")->isVisible());
+    EXPECT_FALSE(Find(names::section::Panel)->isVisible());
     EXPECT_EQ(PictureOf(), "P002");
 }
 
@@ -58,31 +58,31 @@ TEST_F(SectionPanel, FamiliesShowTheirSizesAndPicture) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.family);
-        Choose("SectionFamilyList", c.family);
-        EXPECT_EQ(List("SectionSizeList")->currentText(), c.firstSize);
+        Choose(names::section::FamilyList, c.family);
+        EXPECT_EQ(List(names::section::SizeList)->currentText(), c.firstSize);
         EXPECT_EQ(PictureOf(), c.picture);
     }
 }
 
 TEST_F(SectionPanel, CalculatesTheSizeChosenAndFollowsTheMaterial) {
     Choose("ComboBox2", "Standard section");
-    Choose("SectionSizeList", "IPE 200");
-    Type("EditSectionLength", "6000");
+    Choose(names::section::SizeList, "IPE 200");
+    Type(names::section::LengthField, "6000");
     Type("SpinEdit2", "4");
     Click("BitBtn5");
     EXPECT_TRUE(Desktop.Messages.empty());
     EXPECT_EQ(TextOf("Edit42"), "0.068");   // 4 × 6 m × 28.484 cm²
     EXPECT_EQ(TextOf("Edit17"), "536.640"); // in steel
-    EXPECT_EQ(TextOf("SectionMassPerMetreField"), "22.360 kg/m");
+    EXPECT_EQ(TextOf(names::section::MassPerMetreField), "22.360 kg/m");
     // The parts list names the section by its designation, with the length as its parameter.
     const auto* rows = Form().findChild<ui::PartsListModel*>();
     ASSERT_NE(rows, nullptr);
     EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::ShapeColumn)).toString(), "IPE 200");
     EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::ParametersColumn)).toString(), "Length=6000");
     Choose("ComboBox1", "Aluminium");
-    EXPECT_EQ(TextOf("SectionMassPerMetreField"), "7.691 kg/m");
+    EXPECT_EQ(TextOf(names::section::MassPerMetreField), "7.691 kg/m");
 
-    Type("EditSectionLength", "");
+    Type(names::section::LengthField, "");
     Click("BitBtn5");
     EXPECT_EQ(Desktop.Messages.size(), 1u); // "Wrong data input."
     EXPECT_EQ(TextOf("Edit42"), "0.068");
@@ -108,7 +108,7 @@ TEST_F(SectionPanel, RowsLeftOutOfTheTablesAreToldOnceWhenFirstRead) {
               "Rows of the section tables were left out:\n" +
                   QString::fromStdString((user / "mine.csv").string()) +
                   ", line 3: 3 fields where the header has 5; the row is left out.");
-    auto* families = window.findChild<QComboBox*>("SectionFamilyList");
+    auto* families = window.findChild<QComboBox*>(names::section::FamilyList);
     EXPECT_EQ(families->itemText(families->count() - 1), "mine");
     test::Choose(shapes, "Cylinder");
     test::Choose(shapes, "Standard section");
@@ -118,8 +118,9 @@ TEST_F(SectionPanel, RowsLeftOutOfTheTablesAreToldOnceWhenFirstRead) {
 TEST_F(SectionPanel, TabGoesFromTheUnitListThroughThePanel) {
     Choose("ComboBox2", "Standard section");
     Find("ComboBox11")->setFocus();
-    for (const char* next : {"SectionFamilyList", "SectionSizeList", "EditSectionLength", "SectionAreaField",
-                             "SectionMassPerMetreField", "ComboBox3"}) {
+    for (const char* next :
+         {names::section::FamilyList, names::section::SizeList, names::section::LengthField,
+          names::section::AreaField, names::section::MassPerMetreField, "ComboBox3"}) {
         PressTab();
         EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
     }

@@ -122,17 +122,18 @@ SectionPanel::~SectionPanel() = default;
 
 void SectionPanel::Build() {
     m_panel = new BevelPanel(m_groupBox, BevelPanel::Bevel::None, BevelPanel::Bevel::Lowered);
-    m_panel->setObjectName(QString::fromLatin1(PanelName));
+    m_panel->setObjectName(QString::fromLatin1(names::section::Panel));
     m_panel->setGeometry(ParameterPanels::Left, ParameterPanels::Top, ParameterPanels::Width,
                          ParameterPanels::Height);
     m_panel->setAccessibleName(GroupCaption(CalcGroup::Object) + QStringLiteral(" dimensions"));
 
-    m_familyList = MakePicker(m_panel, FamilyListName, 5, QStringLiteral("Object section family"));
-    m_sizeList = MakePicker(m_panel, SizeListName, 29, QStringLiteral("Object section size"));
-    m_areaField = MakeFigure(m_panel, AreaFieldName, 53, QStringLiteral("Section area"),
+    m_familyList =
+        MakePicker(m_panel, names::section::FamilyList, 5, QStringLiteral("Object section family"));
+    m_sizeList = MakePicker(m_panel, names::section::SizeList, 29, QStringLiteral("Object section size"));
+    m_areaField = MakeFigure(m_panel, names::section::AreaField, 53, QStringLiteral("Section area"),
                              QStringLiteral("Cross-section area of the size chosen, in square centimetres"));
     m_massPerMetreField =
-        MakeFigure(m_panel, MassPerMetreFieldName, 69, QStringLiteral("Mass per metre"),
+        MakeFigure(m_panel, names::section::MassPerMetreField, 69, QStringLiteral("Mass per metre"),
                    QStringLiteral("Kilograms per metre of the size chosen in the material in force"));
 
     auto* line = new QFrame(m_panel);
@@ -144,7 +145,7 @@ void SectionPanel::Build() {
     label->move(66, 103);
     label->adjustSize();
     m_lengthField = new QLineEdit(m_panel);
-    m_lengthField->setObjectName(Text(length.ObjectField));
+    m_lengthField->setObjectName(QString::fromLatin1(names::section::LengthField));
     m_lengthField->setFont(WindowFont(true));
     m_lengthField->setGeometry(119, 100, 50, 21);
     label->setObjectName(m_lengthField->objectName() + QStringLiteral("Label"));

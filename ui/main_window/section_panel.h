@@ -29,12 +29,6 @@ inline constexpr const char* StandardSectionEntry = "Standard section";
 // family's cross-section in the object picture. Built, and the tables read, when first shown.
 class SectionPanel {
 public:
-    static constexpr const char* PanelName = "Panel2section";
-    static constexpr const char* FamilyListName = "SectionFamilyList";
-    static constexpr const char* SizeListName = "SectionSizeList";
-    static constexpr const char* AreaFieldName = "SectionAreaField";
-    static constexpr const char* MassPerMetreFieldName = "SectionMassPerMetreField";
-
     // The Tab key goes from tabAnchor to the panel's controls.
     SectionPanel(sections::SectionFolders folders, QWidget* groupBox, QWidget* tabAnchor, QLabel* picture);
     ~SectionPanel();
