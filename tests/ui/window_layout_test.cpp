@@ -1,10 +1,15 @@
-// The main window's fixed layout against the form's tables: names, parents, geometry, captions,
-// hints, fonts and the order of the Tab key.
+// The main window against its fixed layout table: every control where the table puts it, inside
+// its parent and clear of its neighbours, in the order of the Tab key; and the table's own rules.
+// Captions, hints and fonts as the form shows them.
 #include "form_fixture.h"
 #include "user_actions.h"
 
 #include "calc/shapes.h"
 #include "calc/units.h"
+#include "ui/main_window/fixed_layout.h"
+#include "ui/main_window/panel_layout.h"
+#include "ui/main_window/section_panel.h"
+#include "ui/object_names.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -17,83 +22,101 @@
 
 #include <gmock/gmock.h>
 
-#include "ui/object_names.h"
 #include <set>
+#include <string_view>
 
 namespace volcalc::test {
 
-namespace names = volcalc::ui::names;
+namespace layout = volcalc::ui::layout;
 namespace {
 
-enum Kind { Control, Label, RightLabel, Disabled };
-
-struct Row {
+// What each fixed control shows in the window with an empty material list: caption, title, shown
+// text or, for picture buttons, the hint.
+struct ShownRow {
     const char* Name;
-    const char* Parent;
-    QRect Geometry;
-    const char* Text; // caption, title, shown text or, for picture buttons, the hint
-    Kind Is = Control;
+    const char* Text;
+    bool Enabled = true;
 };
 
-// The controls of the window with an empty material list, as the form's tables give them.
-const Row Rows[] = {
-    {names::UndoButton, "Form1", {342, 8, 46, 63}, "Undo", Disabled},
-    {names::ResetButton, "Form1", {388, 8, 46, 63}, "Reset"},
-    {names::AboutButton, "Form1", {434, 8, 46, 63}, "About"},
-    {names::HelpButton, "Form1", {480, 8, 46, 63}, "Help"},
-    {names::ExitButton, "Form1", {526, 8, 46, 63}, "Exit"},
-    {names::PartsListButton, "Form1", {293, 8, 46, 63}, "List"},
-    {names::MaterialGroup, "Form1", {5, 3, 280, 68}, " Material "},
-    {names::ObjectGroup, "Form1", {5, 75, 280, 365}, " Object "},
-    {names::ApertureGroup, "Form1", {293, 75, 280, 365}, " Aperture "},
-    {names::TotalsPanel, "Form1", {0, 443, 579, 120}, ""},
-    {names::VolumeGroup, names::TotalsPanel, {5, 5, 280, 105}, " Volume "},
-    {names::MassGroup, names::TotalsPanel, {293, 5, 280, 105}, " Mass "},
-    {names::AddMaterialButton, names::MaterialGroup, {8, 16, 36, 36}, "Addition of the material list"},
-    {names::MaterialList, names::MaterialGroup, {51, 17, 175, 21}, ""},
-    {names::RemoveMaterialButton, names::MaterialGroup, {235, 16, 36, 36}, "Removal of the material"},
-    {"Label80", names::MaterialGroup, {67, 45, 38, 13}, "Density:", RightLabel},
-    {names::DensityField, names::MaterialGroup, {116, 46, 33, 16}, "0"},
-    {"Label11", names::MaterialGroup, {152, 45, 25, 13}, "kg/m", Label},
-    {"Label12", names::MaterialGroup, {177, 40, 6, 13}, "3", Label},
-    {"Panel1", names::ObjectGroup, {8, 15, 264, 174}, ""},
-    {names::ObjectPicture, "Panel1", {2, 2, 260, 170}, ""},
-    {names::ObjectShapeList, names::ObjectGroup, {8, 198, 121, 21}, "Parallelepiped"},
-    {"Label6", names::ObjectGroup, {144, 195, 44, 26}, "Measure units:", Label},
-    {names::ObjectUnitList, names::ObjectGroup, {200, 198, 73, 21}, "millimeter"},
-    {"Label7", names::ObjectGroup, {209, 255, 39, 13}, "Quantity", Label},
-    {names::ObjectQuantity, names::ObjectGroup, {208, 269, 57, 22}, "1"},
-    {names::ObjectCalculateButton, names::ObjectGroup, {200, 323, 73, 30}, "Click for calculate this object"},
-    {"Panel2", names::ApertureGroup, {8, 15, 264, 174}, ""},
-    {names::AperturePicture, "Panel2", {2, 2, 260, 170}, ""},
-    {names::ApertureShapeList, names::ApertureGroup, {8, 198, 121, 21}, "None"},
-    {"Label66", names::ApertureGroup, {144, 195, 44, 26}, "Measure units:", Label},
-    {names::ApertureUnitList, names::ApertureGroup, {200, 198, 73, 21}, "millimeter"},
-    {"Label22", names::ApertureGroup, {209, 255, 42, 13}, "Quantity ", Label},
-    {names::ApertureQuantity, names::ApertureGroup, {208, 269, 57, 22}, "1"},
-    {names::ApertureCalculateButton,
-     names::ApertureGroup,
-     {200, 323, 73, 30},
-     "Click for calculate this aperture",
-     Disabled},
-    {"Label10", names::VolumeGroup, {16, 16, 30, 13}, "Total", Label},
-    {names::TotalVolumeField, names::VolumeGroup, {16, 30, 113, 26}, ""},
-    {"Label4", names::VolumeGroup, {148, 34, 26, 13}, "cubic", Label},
-    {"Label79", names::VolumeGroup, {184, 16, 66, 13}, "Measure units", Label},
-    {names::VolumeUnitList, names::VolumeGroup, {184, 30, 84, 21}, "meter"},
-    {"Label54", names::VolumeGroup, {16, 60, 31, 13}, "Object", Label},
-    {names::ObjectVolumeField, names::VolumeGroup, {16, 74, 113, 21}, ""},
-    {"Label55", names::VolumeGroup, {155, 60, 40, 13}, "Aperture", Label},
-    {names::ApertureVolumeField, names::VolumeGroup, {155, 74, 113, 21}, ""},
-    {"Label23", names::MassGroup, {16, 16, 30, 13}, "Total", Label},
-    {names::TotalMassField, names::MassGroup, {16, 30, 113, 26}, ""},
-    {"Label9", names::MassGroup, {184, 16, 66, 13}, "Measure units", Label},
-    {names::MassUnitList, names::MassGroup, {184, 30, 84, 21}, "kilogram"},
-    {"Label25", names::MassGroup, {16, 60, 31, 13}, "Object", Label},
-    {names::ObjectMassField, names::MassGroup, {16, 74, 113, 21}, ""},
-    {"Label24", names::MassGroup, {155, 60, 40, 13}, "Aperture", Label},
-    {names::ApertureMassField, names::MassGroup, {155, 74, 113, 21}, ""},
+const ShownRow Shown[] = {
+    {names::UndoButton, "Undo", false},
+    {names::ResetButton, "Reset"},
+    {names::AboutButton, "About"},
+    {names::HelpButton, "Help"},
+    {names::ExitButton, "Exit"},
+    {names::PartsListButton, "List"},
+    {names::MaterialGroup, " Material "},
+    {names::Object.Group, " Object "},
+    {names::Aperture.Group, " Aperture "},
+    {names::TotalsPanel, ""},
+    {names::Volume.Group, " Volume "},
+    {names::Mass.Group, " Mass "},
+    {names::AddMaterialButton, "Addition of the material list"},
+    {names::MaterialList, ""},
+    {names::RemoveMaterialButton, "Removal of the material"},
+    {names::DensityLabel, "Density:"},
+    {names::DensityField, "0"},
+    {names::DensityUnitLabel, "kg/m"},
+    {names::DensityUnitPowerLabel, "3"},
+    {names::Object.ShapeList, "Parallelepiped"},
+    {names::Object.UnitsLabel, "Measure units:"},
+    {names::Object.UnitList, "millimeter"},
+    {names::Object.QuantityLabel, "Quantity"},
+    {names::Object.Quantity, "1"},
+    {names::Object.CalculateButton, "Click for calculate this object"},
+    {names::Aperture.ShapeList, "None"},
+    {names::Aperture.UnitsLabel, "Measure units:"},
+    {names::Aperture.UnitList, "millimeter"},
+    {names::Aperture.QuantityLabel, "Quantity "},
+    {names::Aperture.Quantity, "1"},
+    {names::Aperture.CalculateButton, "Click for calculate this aperture", false},
+    {names::Volume.TotalLabel, "Total"},
+    {names::CubicLabel, "cubic"},
+    {names::Volume.UnitsLabel, "Measure units"},
+    {names::Volume.Units, "meter"},
+    {names::Volume.ObjectLabel, "Object"},
+    {names::Volume.ApertureLabel, "Aperture"},
+    {names::Mass.TotalLabel, "Total"},
+    {names::Mass.UnitsLabel, "Measure units"},
+    {names::Mass.Units, "kilogram"},
+    {names::Mass.ObjectLabel, "Object"},
+    {names::Mass.ApertureLabel, "Aperture"},
 };
+
+// The rectangle a parent gives its children: the window's client area or the parent's own size.
+QRect InnerOf(std::string_view parent) {
+    if (parent == names::MainWindow) {
+        return {0, 0, layout::ClientWidth, layout::ClientHeight};
+    }
+    return {QPoint(0, 0), layout::PlaceOf(parent).size()};
+}
+
+// The named children of a widget that the user can see; a control's own parts have no name.
+std::vector<QWidget*> VisibleNamedChildren(QWidget* parent) {
+    std::vector<QWidget*> children;
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_")) {
+            children.push_back(child);
+        }
+    }
+    return children;
+}
+
+// Every visible named control lies inside its parent, and no two of one parent overlap.
+void ExpectInsideAndApart(QWidget* parent) {
+    const std::vector<QWidget*> children = VisibleNamedChildren(parent);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const QRect place = children[i]->geometry();
+        const std::string name = children[i]->objectName().toStdString();
+        EXPECT_TRUE(parent->rect().contains(place))
+            << name << " outside " << parent->objectName().toStdString();
+        for (std::size_t j = i + 1; j < children.size(); ++j) {
+            EXPECT_FALSE(place.intersects(children[j]->geometry()))
+                << name << " overlaps " << children[j]->objectName().toStdString();
+        }
+        ExpectInsideAndApart(children[i]);
+    }
+}
 
 QString ShownText(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -133,7 +156,7 @@ protected:
 };
 
 TEST_F(WindowLayout, WindowIsFixedSilverAndCaptioned) {
-    EXPECT_EQ(Form().objectName(), "Form1");
+    EXPECT_EQ(Form().objectName(), names::MainWindow);
     EXPECT_EQ(Form().windowTitle(), "Orlisk Volume Calculator 4.1");
     EXPECT_EQ(Form().size(), QSize(579, 563));
     EXPECT_EQ(Form().minimumSize(), Form().maximumSize());
@@ -146,26 +169,80 @@ TEST_F(WindowLayout, WindowIsFixedSilverAndCaptioned) {
     EXPECT_EQ(Form().font().pixelSize(), 11);
 }
 
-TEST_F(WindowLayout, EveryControlHasItsParentGeometryAndText) {
-    for (const Row& row : Rows) {
+// The table alone: one place per name; parents listed before their children; every control
+// inside its parent and clear of its siblings; every control of the Tab order placed.
+TEST(FixedLayoutTable, PlacesEveryControlOnceInsideItsParentAndClearOfItsSiblings) {
+    std::set<std::string_view> placed = {names::MainWindow};
+    for (std::size_t i = 0; i < layout::FixedControls.size(); ++i) {
+        const layout::FixedPlace& row = layout::FixedControls[i];
+        SCOPED_TRACE(row.Name);
+        EXPECT_TRUE(placed.contains(row.Parent)) << "parent listed later or not at all";
+        EXPECT_TRUE(placed.insert(row.Name).second) << "placed twice";
+        EXPECT_FALSE(row.Geometry.isEmpty());
+        EXPECT_TRUE(InnerOf(row.Parent).contains(row.Geometry));
+        for (std::size_t j = i + 1; j < layout::FixedControls.size(); ++j) {
+            const layout::FixedPlace& other = layout::FixedControls[j];
+            if (std::string_view(other.Parent) == row.Parent) {
+                EXPECT_FALSE(row.Geometry.intersects(other.Geometry)) << "overlaps " << other.Name;
+            }
+        }
+    }
+    for (CalcGroup group : {CalcGroup::Object, CalcGroup::Aperture}) {
+        const names::GroupNames& own = names::Of(group);
+        EXPECT_TRUE(InnerOf(own.Group).contains(layout::ParameterPanelArea));
+        for (const char* control : {own.PictureFrame, own.ShapeList, own.UnitsLabel, own.UnitList,
+                                    own.QuantityLabel, own.Quantity, own.CalculateButton}) {
+            EXPECT_FALSE(layout::ParameterPanelArea.intersects(layout::PlaceOf(control))) << control;
+        }
+    }
+    std::set<std::string_view> inTabOrder;
+    for (const char* name : layout::TabOrder) {
+        EXPECT_TRUE(placed.contains(name)) << name;
+        EXPECT_TRUE(inTabOrder.insert(name).second) << name << " twice in the Tab order";
+    }
+}
+
+TEST_F(WindowLayout, EveryControlStandsWhereTheTablePutsIt) {
+    for (const layout::FixedPlace& row : layout::FixedControls) {
         SCOPED_TRACE(row.Name);
         QWidget* widget = Find(row.Name);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->parentWidget()->objectName(), row.Parent);
-        EXPECT_EQ(ShownText(widget), row.Text);
-        EXPECT_EQ(widget->isEnabled(), row.Is != Disabled);
         const QRect shown = widget->geometry();
-        if (row.Is == Label || row.Is == RightLabel) {
+        const QRect& drawn = row.Geometry;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
             // A label keeps its place and height and widens only when its text needs it.
-            const QRect& drawn = row.Geometry;
-            EXPECT_EQ(row.Is == RightLabel ? shown.right() : shown.left(),
-                      row.Is == RightLabel ? drawn.right() : drawn.left());
+            const bool right = label->alignment() & Qt::AlignRight;
+            EXPECT_EQ(right ? shown.right() : shown.left(), right ? drawn.right() : drawn.left());
             EXPECT_EQ(shown.top(), drawn.top());
             EXPECT_EQ(shown.height(), drawn.height());
             EXPECT_GE(shown.width(), drawn.width());
         } else {
-            EXPECT_EQ(shown, row.Geometry);
+            EXPECT_EQ(shown, drawn);
         }
+    }
+}
+
+TEST_F(WindowLayout, EveryControlStaysInsideItsParentAndClearOfItsNeighbours) {
+    // Widened labels and every parameter panel in turn.
+    for (CalcGroup group : {CalcGroup::Object, CalcGroup::Aperture}) {
+        for (const ShapeEntry& entry : ShapesOf(group)) {
+            SCOPED_TRACE(std::string(entry.DisplayName));
+            Choose(names::Of(group).ShapeList, std::string(entry.DisplayName).c_str());
+            ExpectInsideAndApart(&Form());
+        }
+    }
+    Choose(names::ObjectShapeList, ui::StandardSectionEntry);
+    ExpectInsideAndApart(&Form());
+}
+
+TEST_F(WindowLayout, EveryControlShowsItsText) {
+    for (const ShownRow& row : Shown) {
+        SCOPED_TRACE(row.Name);
+        QWidget* widget = Find(row.Name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(ShownText(widget), row.Text);
+        EXPECT_EQ(widget->isEnabled(), row.Enabled);
     }
 }
 
@@ -216,13 +293,14 @@ TEST_F(WindowLayout, FontsOfTheResultsAndTheirLabels) {
         EXPECT_EQ(Find(total)->font().pixelSize(), 16) << total;
         EXPECT_TRUE(Find(total)->font().bold()) << total;
     }
-    for (const char* figure : {names::ObjectVolumeField, names::ApertureVolumeField, names::ObjectMassField,
-                               names::ApertureMassField, "Label54", "Label79", "Label4"}) {
+    for (const char* figure :
+         {names::ObjectVolumeField, names::ApertureVolumeField, names::ObjectMassField,
+          names::ApertureMassField, names::Volume.ObjectLabel, names::Volume.UnitsLabel, names::CubicLabel}) {
         EXPECT_EQ(Find(figure)->font().pixelSize(), 11) << figure;
         EXPECT_FALSE(Find(figure)->font().bold()) << figure;
     }
-    EXPECT_TRUE(Find("Label10")->font().bold());
-    EXPECT_TRUE(Find("Label23")->font().bold());
+    EXPECT_TRUE(Find(names::Volume.TotalLabel)->font().bold());
+    EXPECT_TRUE(Find(names::Mass.TotalLabel)->font().bold());
     for (const char* field : {names::ObjectVolumeField, names::TotalVolumeField, names::DensityField}) {
         EXPECT_TRUE(Find<QLineEdit>(field)->isReadOnly()) << field;
         EXPECT_FALSE(Find<QLineEdit>(field)->hasFrame()) << field;
@@ -239,7 +317,7 @@ TEST_F(WindowLayout, EveryParameterPanelLiesOnTheSameRectangleOfItsGroup) {
             }
             QWidget* panel = Find(names.Panel);
             ASSERT_NE(panel, nullptr);
-            EXPECT_EQ(panel->geometry(), QRect(8, 225, 185, 129)) << names.Panel;
+            EXPECT_EQ(panel->geometry(), layout::ParameterPanelArea) << names.Panel;
             EXPECT_EQ(panel->parentWidget()->objectName(),
                       group == CalcGroup::Object ? names::ObjectGroup : names::ApertureGroup);
         }
@@ -247,66 +325,47 @@ TEST_F(WindowLayout, EveryParameterPanelLiesOnTheSameRectangleOfItsGroup) {
     EXPECT_EQ(panels.size(), 22u);
 }
 
-struct FieldRow {
-    const char* Panel;
-    const char* Field;
-    QRect Geometry;
-    QPoint LabelAt;
-    const char* LabelText;
-};
-
-// One panel of each layout, as the form places labels and fields inside it.
-const FieldRow FieldRows[] = {
-    {"Panel2parallelepiped", "Edit2", {103, 20, 50, 21}, {18, 22}, "Length (a) ="},
-    {"Panel2parallelepiped", "Edit3", {103, 44, 50, 21}, {18, 46}, "Width (b) ="},
-    {"Panel2parallelepiped", "Edit4", {103, 68, 50, 21}, {18, 70}, "Thickness (c) ="},
-    {"Panel3cylinder", "Edit55", {103, 20, 50, 21}, {18, 22}, "Diameter (a) ="},
-    {"Panel3cylinder", "Edit56", {103, 44, 50, 21}, {18, 46}, "Length (b) ="},
-    {"Panel2pipe", "Edit13", {127, 20, 50, 21}, {10, 22}, "External diameter (a) ="},
-    {"Panel2pipe", "Edit14", {127, 44, 50, 21}, {10, 46}, "Internal diameter (b) ="},
-    {"Panel2pipe", "Edit15", {127, 68, 50, 21}, {10, 70}, "Length (c) ="},
-    {"Panel3prism", "Edit57", {55, 20, 50, 21}, {26, 22}, "a ="},
-    {"Panel3prism", "Edit59", {55, 68, 50, 21}, {26, 70}, "c ="},
-    {"Panel2hexbar", "Edit30", {55, 32, 50, 21}, {33, 35}, "a ="},
-    {"Panel2hexbar", "Edit31", {119, 100, 50, 21}, {66, 103}, "Length ="},
-    {"Panel2beam", "Edit32", {39, 24, 45, 21}, {17, 27}, "a ="},
-    {"Panel2beam", "Edit35", {119, 24, 45, 21}, {97, 27}, "b ="},
-    {"Panel2beam", "Edit34", {39, 48, 45, 21}, {17, 51}, "c ="},
-    {"Panel2beam", "Edit36", {119, 48, 45, 21}, {97, 51}, "d ="},
-    {"Panel2beam", "Edit33", {119, 100, 50, 21}, {66, 103}, "Length ="},
-    {"Panel2angle", "Edit50", {39, 24, 45, 21}, {17, 27}, "a ="},
-    {"Panel2angle", "Edit52", {119, 24, 45, 21}, {97, 27}, "b ="},
-    {"Panel2angle", "Edit51", {39, 48, 45, 21}, {17, 51}, "c ="},
-    {"Panel2angle", "Edit49", {119, 100, 50, 21}, {66, 103}, "Length ="},
-};
-
-TEST_F(WindowLayout, PanelsPlaceLabelsAndFieldsByTheirLayout) {
+// Inside each panel: every field with its label on its row to its left, bold and empty; the bar
+// and the profiles with one line between the cross-section above it and the length below it.
+TEST_F(WindowLayout, PanelsPlaceEachLabelBeforeItsField) {
     ShowEveryPanel();
-    for (const FieldRow& row : FieldRows) {
-        SCOPED_TRACE(row.Field);
-        auto* field = Find<QLineEdit>(row.Field);
-        ASSERT_NE(field, nullptr);
-        EXPECT_EQ(field->parentWidget()->objectName(), row.Panel);
-        EXPECT_EQ(field->geometry(), row.Geometry);
-        EXPECT_TRUE(field->font().bold());
-        EXPECT_EQ(field->text(), "");
-        auto* label = Find<QLabel>((std::string(row.Field) + "Label").c_str());
-        ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->pos(), row.LabelAt);
-        EXPECT_EQ(label->text(), row.LabelText);
-    }
-    // The angle has no d; the profiles and the bar have their separating line.
-    EXPECT_EQ(Find("Panel2angle")->findChildren<QLineEdit*>().size(), 4);
-    for (const char* panel : {"Panel2hexbar", "Panel2beam", "Panel2channel", "Panel2lip", "Panel2angle"}) {
-        QList<QFrame*> lines;
-        for (QFrame* frame : Find(panel)->findChildren<QFrame*>()) {
-            if (frame->frameShape() == QFrame::HLine) {
-                lines << frame;
+    for (CalcGroup group : {CalcGroup::Object, CalcGroup::Aperture}) {
+        for (const ShapeEntry& entry : ShapesOf(group)) {
+            const names::PanelNames* panelNames = names::PanelOf(group, entry.DisplayName);
+            if (!panelNames) {
+                continue;
+            }
+            SCOPED_TRACE(std::string(entry.DisplayName));
+            QWidget* panel = Find(panelNames->Panel);
+            EXPECT_EQ(panel->findChildren<QLineEdit*>().size(), qsizetype(entry.Parameters.size()));
+            QList<QFrame*> lines;
+            for (QFrame* frame : panel->findChildren<QFrame*>()) {
+                if (frame->frameShape() == QFrame::HLine) {
+                    lines << frame;
+                }
+            }
+            const bool separated = ui::HasSeparatorLine(ui::PanelLayoutOf(entry.DisplayName));
+            ASSERT_EQ(lines.size(), separated ? 1 : 0);
+            for (std::size_t i = 0; i < entry.Parameters.size(); ++i) {
+                const ShapeParameter& parameter = entry.Parameters[i];
+                auto* field = Find<QLineEdit>(panelNames->Fields[i]);
+                ASSERT_NE(field, nullptr);
+                EXPECT_EQ(field->parentWidget(), panel);
+                EXPECT_TRUE(field->font().bold());
+                EXPECT_EQ(field->text(), "");
+                auto* label = Find<QLabel>((std::string(panelNames->Fields[i]) + "Label").c_str());
+                ASSERT_NE(label, nullptr);
+                EXPECT_EQ(label->text(),
+                          QString::fromUtf8(parameter.Label.data(), qsizetype(parameter.Label.size())));
+                EXPECT_EQ(label->buddy(), field);
+                EXPECT_LT(label->geometry().right(), field->x());
+                EXPECT_LT(std::abs(label->geometry().center().y() - field->geometry().center().y()), 4);
+                if (separated) {
+                    const bool below = field->y() > lines[0]->geometry().bottom();
+                    EXPECT_EQ(below, parameter.Letter == "Length") << parameter.Letter;
+                }
             }
         }
-        ASSERT_EQ(lines.size(), 1) << panel;
-        EXPECT_EQ(lines[0]->geometry().topLeft(), QPoint(32, 88)) << panel;
-        EXPECT_EQ(lines[0]->width(), 137) << panel;
     }
 }
 
@@ -332,22 +391,33 @@ TEST_F(WindowLayout, NoLabelIsClippedOrRunsIntoItsField) {
     }
 }
 
-// Every control that takes the keyboard focus, in the order of the Tab key.
-const std::vector<std::string> TabChain = {
-    names::ObjectShapeList, names::ObjectCalculateButton, names::ObjectQuantity, names::ObjectUnitList,
-    // object panels, each in its own order
-    "Edit2", "Edit3", "Edit4", "Edit6", "Edit12", "Edit13", "Edit14", "Edit15", "Edit18", "Edit19", "Edit20",
-    "Edit21", "Edit22", "Edit23", "Edit53", "Edit54", "Edit24", "Edit25", "Edit26", "Edit27", "Edit28",
-    "Edit29", "Edit30", "Edit31", "Edit33", "Edit32", "Edit34", "Edit36", "Edit35", "Edit37", "Edit38",
-    "Edit39", "Edit41", "Edit40", "Edit44", "Edit45", "Edit46", "Edit48", "Edit47", "Edit49", "Edit50",
-    "Edit51", "Edit52", names::ApertureShapeList, names::ApertureQuantity, names::ApertureCalculateButton,
-    names::ApertureUnitList,
-    // aperture panels
-    "Edit5", "Edit8", "Edit9", "Edit55", "Edit56", "Edit57", "Edit58", "Edit59", "Edit60", "Edit61", "Edit62",
-    "Edit63", "Edit64", "Edit65", "Edit66", "Edit67", "Edit68", "Edit69", "Edit70", names::MaterialList,
-    names::DensityField, names::TotalVolumeField, names::VolumeUnitList, names::ObjectVolumeField,
-    names::ApertureVolumeField, names::TotalMassField, names::MassUnitList, names::ApertureMassField,
-    names::ObjectMassField};
+// The fields of a group's panels as the Tab key visits them: panel after panel in the order of
+// the shape list, each panel's fields in its own order.
+std::vector<std::string> ParameterTabOrder(CalcGroup group) {
+    std::vector<std::string> order;
+    std::set<std::string> panels;
+    for (const ShapeEntry& entry : ShapesOf(group)) {
+        const names::PanelNames* panel = names::PanelOf(group, entry.DisplayName);
+        if (!panel || !panels.insert(panel->Panel).second) {
+            continue;
+        }
+        std::vector<std::string_view> letters;
+        for (std::string_view letter : ui::TabOrderOf(ui::PanelLayoutOf(entry.DisplayName))) {
+            letters.push_back(letter);
+        }
+        if (letters.empty()) {
+            for (const ShapeParameter& parameter : entry.Parameters) {
+                letters.push_back(parameter.Letter);
+            }
+        }
+        for (std::string_view letter : letters) {
+            if (const char* field = names::Field(group, entry.DisplayName, letter)) {
+                order.push_back(field);
+            }
+        }
+    }
+    return order;
+}
 
 TEST_F(WindowLayout, FocusChainFollowsTheFormsTabOrder) {
     ShowEveryPanel();
@@ -358,7 +428,17 @@ TEST_F(WindowLayout, FocusChainFollowsTheFormsTabOrder) {
             chain.push_back(widget->objectName().toStdString());
         }
     }
-    EXPECT_EQ(chain, TabChain);
+    std::vector<std::string> expected;
+    for (const char* name : layout::TabOrder) {
+        expected.push_back(name);
+        for (CalcGroup group : {CalcGroup::Object, CalcGroup::Aperture}) {
+            if (std::string_view(name) == names::Of(group).UnitList) {
+                const std::vector<std::string> fields = ParameterTabOrder(group);
+                expected.insert(expected.end(), fields.begin(), fields.end());
+            }
+        }
+    }
+    EXPECT_EQ(chain, expected);
 }
 
 class TabWalk : public WindowLayout {
@@ -382,24 +462,30 @@ protected:
     }
 };
 
+const char* ParallelepipedField(const char* letter) {
+    return names::Field(CalcGroup::Object, "Parallelepiped", letter);
+}
+
 TEST_F(TabWalk, VisitsTheVisibleControlsOfEachContainerInOrder) {
     EXPECT_THAT(
         Walk(names::ObjectShapeList, 40),
         ::testing::ElementsAre(names::ObjectShapeList, names::ObjectCalculateButton, names::ObjectQuantity,
-                               names::ObjectUnitList, "Edit2", "Edit3", "Edit4", names::ApertureShapeList,
-                               names::ApertureQuantity, names::ApertureUnitList, names::MaterialList,
-                               names::DensityField, names::TotalVolumeField, names::VolumeUnitList,
-                               names::ObjectVolumeField, names::ApertureVolumeField, names::TotalMassField,
-                               names::MassUnitList, names::ApertureMassField, names::ObjectMassField));
+                               names::ObjectUnitList, ParallelepipedField("a"), ParallelepipedField("b"),
+                               ParallelepipedField("c"), names::ApertureShapeList, names::ApertureQuantity,
+                               names::ApertureUnitList, names::MaterialList, names::DensityField,
+                               names::TotalVolumeField, names::VolumeUnitList, names::ObjectVolumeField,
+                               names::ApertureVolumeField, names::TotalMassField, names::MassUnitList,
+                               names::ApertureMassField, names::ObjectMassField));
 }
 
 TEST_F(TabWalk, ProfileFieldsGoFromTheLengthToTheSection) {
     Choose(names::ObjectShapeList, "I-Beam");
     Choose(names::ApertureShapeList, "Cone");
     const std::vector<std::string> walk = Walk(names::ObjectUnitList, 9);
-    EXPECT_THAT(walk, ::testing::ElementsAre(names::ObjectUnitList, "Edit33", "Edit32", "Edit34", "Edit36",
-                                             "Edit35", names::ApertureShapeList, names::ApertureQuantity,
-                                             names::ApertureCalculateButton));
+    const auto beam = [](const char* letter) { return names::Field(CalcGroup::Object, "I-Beam", letter); };
+    EXPECT_THAT(walk, ::testing::ElementsAre(names::ObjectUnitList, beam("Length"), beam("a"), beam("c"),
+                                             beam("d"), beam("b"), names::ApertureShapeList,
+                                             names::ApertureQuantity, names::ApertureCalculateButton));
 }
 
 } // namespace

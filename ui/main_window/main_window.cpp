@@ -11,12 +11,9 @@
 #include "ui/desktop/help_launcher.h"
 #include "ui/desktop/screen_placement.h"
 #include "ui/dialogs/about_box.h"
-#include "ui/main_window/parameter_panels.h"
-#include "ui/main_window/pictures.h"
-#include "ui/main_window/section_panel.h"
+#include "ui/main_window/group_panel.h"
+#include "ui/main_window/totals_panel.h"
 #include "ui/parts_list/parts_list_model.h"
-#include "ui/widgets/accessibility.h"
-#include "ui/widgets/quantity_spin_box.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -42,14 +39,6 @@ QString Text(std::string_view text) {
 
 std::filesystem::path Executable() {
     return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-}
-
-void ShowPicture(QLabel* image, CalcGroup group, const ShapeEntry& entry) {
-    const std::string_view name = entry.Picture;
-    image->setPixmap(Picture(name));
-    // The resource name stays readable for tests and tools, even while a picture is missing.
-    image->setProperty("picture", QString::fromUtf8(name.data(), qsizetype(name.size())));
-    SetAccessibleText(image, PictureName(group, entry), PictureDescription(entry));
 }
 
 // Rebuilds the material list from the catalogue even when an operation stops half-way.
@@ -109,14 +98,17 @@ void MainWindow::WireHandlers() {
     on(m_partsListButton, &QToolButton::clicked, &MainWindow::partsListClicked);
     on(m_addMaterialButton, &QToolButton::clicked, &MainWindow::addMaterialClicked);
     on(m_removeMaterialButton, &QToolButton::clicked, &MainWindow::removeMaterialClicked);
-    on(m_objectCalculateButton, &QPushButton::clicked, &MainWindow::objectCalculateClicked);
-    on(m_apertureCalculateButton, &QPushButton::clicked, &MainWindow::apertureCalculateClicked);
     // activated comes from the user only: a selection made by the program runs no handler.
     on(m_materialList, &QComboBox::activated, &MainWindow::materialChosen);
-    on(m_objectShapeList, &QComboBox::activated, &MainWindow::objectShapeChosen);
-    on(m_apertureShapeList, &QComboBox::activated, &MainWindow::apertureShapeChosen);
-    on(m_volumeUnitList, &QComboBox::activated, &MainWindow::volumeUnitChosen);
-    on(m_massUnitList, &QComboBox::activated, &MainWindow::massUnitChosen);
+    on(m_totals->VolumeUnitList(), &QComboBox::activated, &MainWindow::volumeUnitChosen);
+    on(m_totals->MassUnitList(), &QComboBox::activated, &MainWindow::massUnitChosen);
+    for (const std::unique_ptr<GroupPanel>& group : m_groups) {
+        GroupPanel* panel = group.get();
+        connect(panel->CalculateButton(), &QPushButton::clicked, this,
+                [this, panel] { RunHandler([this, panel] { Calculate(panel->Group()); }); });
+        connect(panel->ShapeList(), &QComboBox::activated, this,
+                [panel] { RunHandler([panel] { panel->ShowChosenShape(); }); });
+    }
 }
 
 void MainWindow::SetUpFirstState() {
@@ -127,13 +119,8 @@ void MainWindow::SetUpFirstState() {
         m_catalogueDialogs->ShowError(std::string(CatalogueUnreadable) + "\n" + m_catalogue->ReadProblem());
         m_reportedReadProblem = m_catalogue->ReadProblem();
     }
-    ShowPicture(m_objectPicture, CalcGroup::Object, ObjectShapes.front());
-    ShowPicture(m_aperturePicture, CalcGroup::Aperture, ApertureShapes.front());
-    {
-        const QSignalBlocker objectList(m_objectShapeList);
-        const QSignalBlocker apertureList(m_apertureShapeList);
-        m_objectShapeList->setCurrentIndex(0);
-        m_apertureShapeList->setCurrentIndex(0);
+    for (const std::unique_ptr<GroupPanel>& group : m_groups) {
+        group->ShowFirstShape();
     }
     m_ledger.ClearLedger();
     // As if the user had chosen the selected material: undoes the 0 the ledger just set.
@@ -231,45 +218,10 @@ void MainWindow::removeMaterialClicked() {
     }
 }
 
-void MainWindow::objectShapeChosen() {
-    if (m_objectShapeList->currentText() == QLatin1String(StandardSectionEntry)) {
-        m_objectPanels->ShowPanelOf(ShapeEntry{});
-        m_sectionPanel->Show();
-        m_objectQuantity->SetValue(1);
-        return;
-    }
-    m_sectionPanel->Hide();
-    if (const ShapeEntry* entry =
-            FindShape(CalcGroup::Object, m_objectShapeList->currentText().toStdString())) {
-        ShowPicture(m_objectPicture, CalcGroup::Object, *entry);
-        m_objectPanels->ShowPanelOf(*entry);
-    }
-    m_objectQuantity->SetValue(1);
-}
-
-void MainWindow::apertureShapeChosen() {
-    if (const ShapeEntry* entry =
-            FindShape(CalcGroup::Aperture, m_apertureShapeList->currentText().toStdString())) {
-        ShowPicture(m_aperturePicture, CalcGroup::Aperture, *entry);
-        m_apertureCalculateButton->setEnabled(entry->Rule != nullptr);
-        m_aperturePanels->ShowPanelOf(*entry);
-    }
-}
-
-void MainWindow::objectCalculateClicked() {
-    Calculate(CalcGroup::Object);
-}
-
-void MainWindow::apertureCalculateClicked() {
-    Calculate(CalcGroup::Aperture);
-}
-
 void MainWindow::Calculate(CalcGroup group) {
-    const bool object = group == CalcGroup::Object;
-    const QComboBox* shapes = object ? m_objectShapeList : m_apertureShapeList;
-    const bool section = object && shapes->currentText() == QLatin1String(StandardSectionEntry);
-    const ShapeEntry* entry =
-        section ? m_sectionPanel->ChosenShape() : FindShape(group, shapes->currentText().toStdString());
+    const GroupPanel& panel = Group(group);
+    const bool section = panel.SectionChosen();
+    const ShapeEntry* entry = panel.ChosenShape();
     if (section && !entry) {
         ShowWarning(std::string(WrongDataWarning)); // no section tables, so no size chosen
         return;
@@ -277,69 +229,39 @@ void MainWindow::Calculate(CalcGroup group) {
     if (!entry || !entry->Rule) {
         return;
     }
-    const std::int32_t quantity = (object ? m_objectQuantity : m_apertureQuantity)->Value();
-    const std::vector<std::string> texts =
-        section ? std::vector<std::string>{m_sectionPanel->LengthText()}
-                : (object ? m_objectPanels : m_aperturePanels)->TextsOf(*entry);
+    const std::int32_t quantity = panel.Quantity();
+    const std::vector<std::string> texts = panel.TextsOf(*entry);
     const std::vector<std::string_view> views(texts.begin(), texts.end());
-    const std::string unit = (object ? m_objectUnitList : m_apertureUnitList)->currentText().toStdString();
+    const std::string unit = panel.LengthUnitName();
     if (std::optional<PartsListRow> row = m_ledger.Calculate(group, {*entry->Rule, views, quantity, unit})) {
         m_partsList->Add(std::move(*row));
     }
 }
 
-template <typename Convert>
-void MainWindow::ShowGroup(QComboBox* list, int& shownIndex, const std::array<double, 3>& values,
-                           const std::array<QLineEdit*, 3>& fields, Convert convert) {
-    std::array<QString, 3> texts;
-    try {
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            texts[i] = Text(FormatResult(convert(values[i])));
-        }
-    } catch (const CalculationError&) {
-        // Never a unit on the list over figures in another one.
-        const QSignalBlocker block(list);
-        list->setCurrentIndex(shownIndex);
-        throw;
-    }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        fields[i]->setText(texts[i]);
-    }
-    shownIndex = list->currentIndex();
-}
-
 void MainWindow::volumeUnitChosen() {
-    const std::optional<VolumeUnit> unit = VolumeUnitFromName(m_volumeUnitList->currentText().toStdString());
+    const std::optional<VolumeUnit> unit =
+        VolumeUnitFromName(m_totals->VolumeUnitList()->currentText().toStdString());
     if (!unit) {
         return;
     }
     const LedgerTotals& totals = m_ledger.Totals();
-    ShowGroup(m_volumeUnitList, m_volumeUnitShown,
-              {totals.ObjectVolume, totals.ApertureVolume, totals.TotalVolume},
-              {m_objectVolumeField, m_apertureVolumeField, m_totalVolumeField},
-              [&](double value) { return VolumeForDisplay(value, *unit); });
+    m_totals->ShowVolumes(totals, *unit);
     m_partsList->ShowVolumes(totals, *unit);
 }
 
 void MainWindow::massUnitChosen() {
-    const std::optional<MassUnit> unit = MassUnitFromName(m_massUnitList->currentText().toStdString());
+    const std::optional<MassUnit> unit =
+        MassUnitFromName(m_totals->MassUnitList()->currentText().toStdString());
     if (!unit) {
         return;
     }
     const LedgerTotals& totals = m_ledger.Totals();
-    ShowGroup(m_massUnitList, m_massUnitShown, {totals.ObjectMass, totals.ApertureMass, totals.TotalMass},
-              {m_objectMassField, m_apertureMassField, m_totalMassField},
-              [&](double value) { return MassForDisplay(value, *unit); });
+    m_totals->ShowMasses(totals, *unit);
     m_partsList->ShowMasses(totals, *unit);
 }
 
 void MainWindow::ShowTotals(const LedgerTotals& totals) {
-    m_objectVolumeField->setText(Text(FormatResult(totals.ObjectVolume)));
-    m_apertureVolumeField->setText(Text(FormatResult(totals.ApertureVolume)));
-    m_totalVolumeField->setText(Text(FormatResult(totals.TotalVolume)));
-    m_objectMassField->setText(Text(FormatResult(totals.ObjectMass)));
-    m_apertureMassField->setText(Text(FormatResult(totals.ApertureMass)));
-    m_totalMassField->setText(Text(FormatResult(totals.TotalMass)));
+    m_totals->ShowTotals(totals);
     m_partsList->ShowTotals(totals, ShownUnits());
 }
 
@@ -348,12 +270,7 @@ void MainWindow::SetUndoEnabled(bool enabled) {
 }
 
 void MainWindow::ResetDisplayUnits() {
-    const QSignalBlocker volume(m_volumeUnitList);
-    const QSignalBlocker mass(m_massUnitList);
-    m_volumeUnitList->setCurrentIndex(static_cast<int>(VolumeUnit::Meter));
-    m_massUnitList->setCurrentIndex(static_cast<int>(MassUnit::Kilogram));
-    m_volumeUnitShown = m_volumeUnitList->currentIndex();
-    m_massUnitShown = m_massUnitList->currentIndex();
+    m_totals->ResetUnits();
 }
 
 void MainWindow::ShowWarning(const std::string& text) {
@@ -362,8 +279,8 @@ void MainWindow::ShowWarning(const std::string& text) {
 
 void MainWindow::ShowDensity(std::int32_t density) {
     m_densityField->setText(Text(IntegerText(density)));
-    if (m_sectionPanel) {
-        m_sectionPanel->ShowDensity(density);
+    if (m_groups[0]) {
+        Group(CalcGroup::Object).ShowDensity(density);
     }
 }
 

@@ -29,11 +29,10 @@ namespace volcalc::ui {
 class AboutBox;
 class AddMaterialDialog;
 class CatalogueWatcher;
-class ParameterPanels;
+class GroupPanel;
 class PartsListModel;
 class PartsListWindow;
-class QuantitySpinBox;
-class SectionPanel;
+class TotalsPanel;
 
 struct MainWindowOptions {
     // The material file; empty for the program's own (see ProgramCatalogue).
@@ -71,10 +70,8 @@ private:
     void BuildLayout();
     void BuildToolbar();
     void BuildMaterialGroup();
-    void BuildObjectGroup();
-    void BuildApertureGroup();
-    void BuildResultPanel();
     void SetTabOrder();
+    GroupPanel& Group(CalcGroup group) { return *m_groups[static_cast<std::size_t>(group)]; }
 
     void WireHandlers();
     void SetUpFirstState();
@@ -93,10 +90,6 @@ private:
     void addMaterialClicked();
     void MakeDialogsIfDue();
     void removeMaterialClicked();
-    void objectShapeChosen();
-    void apertureShapeChosen();
-    void objectCalculateClicked();
-    void apertureCalculateClicked();
     void volumeUnitChosen();
     void massUnitChosen();
     void partsListClicked();
@@ -104,12 +97,6 @@ private:
     void Calculate(CalcGroup group);
     // parts_list_hooks.cpp: the parts list follows the totals and the display units.
     ReportUnits ShownUnits() const;
-    // Writes a group's three figures converted to the unit its list shows. A conversion that
-    // overflows writes nothing and puts the list back to the unit the figures are in.
-    template <typename Convert>
-    void ShowGroup(QComboBox* list, int& shownIndex, const std::array<double, 3>& values,
-                   const std::array<QLineEdit*, 3>& fields, Convert convert);
-
     // LedgerView
     void ShowTotals(const LedgerTotals& totals) override;
     void SetUndoEnabled(bool enabled) override;
@@ -130,9 +117,6 @@ private:
     std::function<void()> m_makeDialogs;
     std::filesystem::path m_helpFolder;
     bool m_placed = false;
-    // The display units the result fields are written in (list indexes).
-    int m_volumeUnitShown = static_cast<int>(VolumeUnit::Meter);
-    int m_massUnitShown = static_cast<int>(MassUnit::Kilogram);
     PartsListModel* m_partsList = nullptr;
     PartsListWindow* m_partsListWindow = nullptr;
 
@@ -149,36 +133,10 @@ private:
     QComboBox* m_materialList = nullptr;
     QToolButton* m_removeMaterialButton = nullptr;
     QLineEdit* m_densityField = nullptr;
-    // Object group
-    QWidget* m_objectGroup = nullptr;
-    QLabel* m_objectPicture = nullptr;
-    QComboBox* m_objectShapeList = nullptr;
-    QComboBox* m_objectUnitList = nullptr;
-    QuantitySpinBox* m_objectQuantity = nullptr;
-    QPushButton* m_objectCalculateButton = nullptr;
-    std::unique_ptr<ParameterPanels> m_objectPanels;
+    // Object and aperture, indexed by CalcGroup
+    std::array<std::unique_ptr<GroupPanel>, 2> m_groups;
+    std::unique_ptr<TotalsPanel> m_totals;
     sections::SectionFolders m_sectionTables;
-    std::unique_ptr<SectionPanel> m_sectionPanel; // the last entry of the shape list
-    // Aperture group
-    QWidget* m_apertureGroup = nullptr;
-    QLabel* m_aperturePicture = nullptr;
-    QComboBox* m_apertureShapeList = nullptr;
-    QComboBox* m_apertureUnitList = nullptr;
-    QuantitySpinBox* m_apertureQuantity = nullptr;
-    QPushButton* m_apertureCalculateButton = nullptr;
-    std::unique_ptr<ParameterPanels> m_aperturePanels;
-    // Totals
-    QWidget* m_totalsPanel = nullptr;
-    QWidget* m_volumeGroup = nullptr;
-    QWidget* m_massGroup = nullptr;
-    QComboBox* m_volumeUnitList = nullptr;
-    QComboBox* m_massUnitList = nullptr;
-    QLineEdit* m_totalVolumeField = nullptr;
-    QLineEdit* m_objectVolumeField = nullptr;
-    QLineEdit* m_apertureVolumeField = nullptr;
-    QLineEdit* m_totalMassField = nullptr;
-    QLineEdit* m_objectMassField = nullptr;
-    QLineEdit* m_apertureMassField = nullptr;
 };
 
 } // namespace volcalc::ui

@@ -1,6 +1,7 @@
 #include "ui/main_window/parameter_panels.h"
 
 #include "ui/desktop/app_style.h"
+#include "ui/main_window/fixed_layout.h"
 #include "ui/main_window/panel_layout.h"
 #include "ui/object_names.h"
 #include "ui/widgets/accessibility.h"
@@ -36,7 +37,7 @@ ParameterPanels::ParameterPanels(CalcGroup group, QWidget* groupBox, QWidget* ta
 void ParameterPanels::BuildPanel(const ShapeEntry& entry, const names::PanelNames& panelNames) {
     auto* panel = new BevelPanel(m_groupBox, BevelPanel::Bevel::None, BevelPanel::Bevel::Lowered);
     panel->setObjectName(QString::fromLatin1(panelNames.Panel));
-    panel->setGeometry(Left, Top, Width, Height);
+    panel->setGeometry(layout::ParameterPanelArea);
     panel->setAccessibleName(GroupCaption(m_group) + QStringLiteral(" dimensions"));
     m_panels.push_back(panel);
     m_panelByName.emplace(panelNames.Panel, panel);

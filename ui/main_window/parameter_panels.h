@@ -18,15 +18,10 @@ namespace volcalc::ui {
 class BevelPanel;
 
 // The parameter panels of one group box, one per panel of the group's shape list, built from the
-// shape catalogue. All lie on one rectangle; one at a time is shown. Each is built when
+// shape catalogue. All lie on the group's parameter panel area; one at a time is shown. Each is built when
 // it is first shown, so that the window starts with only the panel it shows.
 class ParameterPanels {
 public:
-    static constexpr int Left = 8;
-    static constexpr int Top = 225;
-    static constexpr int Width = 185;
-    static constexpr int Height = 129;
-
     // Shows the panel of the list's first entry inside the group box. The Tab key goes from
     // tabAnchor to the fields of the panels, panel after panel in the order they were built.
     ParameterPanels(CalcGroup group, QWidget* groupBox, QWidget* tabAnchor);

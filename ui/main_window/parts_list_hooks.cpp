@@ -2,6 +2,7 @@
 // opens the one "Parts list" window.
 #include "ui/main_window/main_window.h"
 
+#include "ui/main_window/totals_panel.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/parts_list_window.h"
 
@@ -10,7 +11,7 @@
 namespace volcalc::ui {
 
 ReportUnits MainWindow::ShownUnits() const {
-    return {static_cast<VolumeUnit>(m_volumeUnitShown), static_cast<MassUnit>(m_massUnitShown)};
+    return m_totals->ShownUnits();
 }
 
 void MainWindow::partsListClicked() {

@@ -5,6 +5,7 @@
 #include "calc/sections/section_text.h"
 #include "ui/desktop/app_style.h"
 #include "ui/desktop/desktop_services.h"
+#include "ui/main_window/fixed_layout.h"
 #include "ui/main_window/parameter_panels.h"
 #include "ui/main_window/pictures.h"
 #include "ui/widgets/accessibility.h"
@@ -123,8 +124,7 @@ SectionPanel::~SectionPanel() = default;
 void SectionPanel::Build() {
     m_panel = new BevelPanel(m_groupBox, BevelPanel::Bevel::None, BevelPanel::Bevel::Lowered);
     m_panel->setObjectName(QString::fromLatin1(names::section::Panel));
-    m_panel->setGeometry(ParameterPanels::Left, ParameterPanels::Top, ParameterPanels::Width,
-                         ParameterPanels::Height);
+    m_panel->setGeometry(layout::ParameterPanelArea);
     m_panel->setAccessibleName(GroupCaption(CalcGroup::Object) + QStringLiteral(" dimensions"));
 
     m_familyList =
