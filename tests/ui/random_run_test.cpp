@@ -271,6 +271,7 @@ struct Model {
             massSum = StoreDouble(static_cast<long double>(massSum) + mass);
             next.TotalVolume = StoreDouble(static_cast<long double>(next.ObjectVolume) - next.ApertureVolume);
             next.TotalMass = StoreDouble(static_cast<long double>(next.ObjectMass) - next.ApertureMass);
+            ++next.UnpricedRows; // no material of this run has a price
         } catch (const CalculationError& error) {
             ErrorBox(error); // a failed calculation changes nothing at all
             return;
@@ -364,9 +365,15 @@ struct Model {
         Names.push_back(name);
         Densities.push_back(density);
         Seen.MostMaterials = std::max(Seen.MostMaterials, Names.size());
-        FileNames = Names;                  // the whole list is written out
-        for (std::string& listed : Names) { // and the list shown is the file's
-            listed = ReadBack(listed);
+        FileNames.push_back(name); // appended as typed; the other lines stay as they are
+        ShowFileNames();
+    }
+
+    // The list shown after a change is what the file reads as.
+    void ShowFileNames() {
+        Names.clear();
+        for (const std::string& written : FileNames) {
+            Names.push_back(ReadBack(written));
         }
     }
 
@@ -379,15 +386,12 @@ struct Model {
             if (yes) {
                 ++Seen.MaterialsRemoved;
                 for (auto i = static_cast<std::size_t>(Selected); i + 1 < FileNames.size(); ++i) {
-                    FileNames[i] = ReadBack(FileNames[i + 1]);
+                    FileNames[i] = FileNames[i + 1]; // each line's text moves as it stands
                     Densities[i] = Densities[i + 1];
                 }
                 FileNames.pop_back();
                 Densities.pop_back();
-                Names.clear();
-                for (const std::string& written : FileNames) {
-                    Names.push_back(ReadBack(written));
-                }
+                ShowFileNames();
                 Selected = Names.empty() ? -1 : 0;
                 Seen.ListEmptied += Names.empty() ? 1 : 0;
                 if (!Names.empty()) {
