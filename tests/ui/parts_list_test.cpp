@@ -19,8 +19,10 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -126,9 +128,9 @@ private:
     }
 };
 
-const Row EmptyTotals[] = {{"", "Object total", "", "", "", "", "", "", "", "", "", ""},
-                           {"", "Aperture total", "", "", "", "", "", "", "", "", "", ""},
-                           {"", "Total", "", "", "", "", "", "", "", "", "", ""}};
+const Row EmptyTotals[] = {{"", "Object total", "", "", "", "", "", "", "", "", "", "", "", ""},
+                           {"", "Aperture total", "", "", "", "", "", "", "", "", "", "", "", ""},
+                           {"", "Total", "", "", "", "", "", "", "", "", "", "", "", ""}};
 
 TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
     Open();
@@ -148,33 +150,33 @@ TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
 
     const std::vector<Row> inMetres = {
         {"1", "Object", "Parallelepiped", "millimeter", "1", "a=1000; b=1000; c=1000", "Steel", "7850",
-         "1.000", "1.000", "7850.000", "7850.000"},
+         "1.000", "1.000", "7850.000", "7850.000", "", ""},
         {"2", "Object", "Parallelepiped", "centimeter", "3", "a=10; b=20; c=50", "Aluminium", "2700",
-         "0.01000", "0.03000", "27.000", "81.000"},
+         "0.01000", "0.03000", "27.000", "81.000", "", ""},
         {"3", "Aperture", "Parallelepiped", "millimeter", "2", "a=500; b=500; c=1000", "Aluminium", "2700",
-         "-0.2500", "-0.5000", "-675.000", "-1350.000"},
-        {"", "Object total", "", "", "", "", "", "", "", "1.030", "", "7931.000"},
-        {"", "Aperture total", "", "", "", "", "", "", "", "-0.5000", "", "-1350.000"},
-        {"", "Total", "", "", "", "", "", "", "", "0.5300", "", "6581.000"}};
+         "-0.2500", "-0.5000", "-675.000", "-1350.000", "", ""},
+        {"", "Object total", "", "", "", "", "", "", "", "1.030", "", "7931.000", "", "0.00"},
+        {"", "Aperture total", "", "", "", "", "", "", "", "-0.5000", "", "-1350.000", "", "0.00"},
+        {"", "Total", "", "", "", "", "", "", "", "0.5300", "", "6581.000", "3 unpriced", "0.00"}};
     EXPECT_EQ(Shown(), inMetres);
     EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
-    EXPECT_EQ(Headers().mid(7),
-              Row({"Density\nkg/m³", "Piece volume\nm³", "Volume\nm³", "Piece mass\nkg", "Mass\nkg"}));
+    EXPECT_EQ(Headers().mid(7), Row({"Density\nkg/m³", "Piece volume\nm³", "Volume\nm³", "Piece mass\nkg",
+                                     "Mass\nkg", "Price\nper kg", "Cost"}));
 
     Choose("ComboBox16", "centimeter");
     Choose("ComboBox15", "metric ton");
-    EXPECT_EQ(Headers().mid(8), Row({"Piece volume\ncm³", "Volume\ncm³", "Piece mass\nt", "Mass\nt"}));
+    EXPECT_EQ(Headers().mid(8, 4), Row({"Piece volume\ncm³", "Volume\ncm³", "Piece mass\nt", "Mass\nt"}));
     const std::vector<Row> shown = Shown();
-    EXPECT_EQ(shown[0].mid(8), Row({"1.000E6", "1.000E6", "7.850", "7.850"}));
-    EXPECT_EQ(shown[1].mid(8), Row({"10000.000", "30000.000", "0.02700", "0.08100"}));
-    EXPECT_EQ(shown[2].mid(8), Row({"-2.500E5", "-5.000E5", "-0.6750", "-1.350"}));
+    EXPECT_EQ(shown[0].mid(8, 4), Row({"1.000E6", "1.000E6", "7.850", "7.850"}));
+    EXPECT_EQ(shown[1].mid(8, 4), Row({"10000.000", "30000.000", "0.02700", "0.08100"}));
+    EXPECT_EQ(shown[2].mid(8, 4), Row({"-2.500E5", "-5.000E5", "-0.6750", "-1.350"}));
     EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
 
     Click("SpeedButton5"); // undo takes back the aperture and puts the lists back on metre and kilogram
     std::vector<Row> undone = inMetres;
     undone.erase(undone.begin() + 2);
     undone[3][9] = "0.000", undone[3][11] = "0.000";
-    undone[4][9] = "1.030", undone[4][11] = "7931.000";
+    undone[4][9] = "1.030", undone[4][11] = "7931.000", undone[4][12] = "2 unpriced";
     EXPECT_EQ(Shown(), undone);
     EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
 
@@ -265,9 +267,9 @@ void ExpectNumberedPagesWithWholeHeaders(const QStringList& pages) {
     const QRegularExpression captions(
         QStringLiteral("\\s*No\\.\\s+Object or\\s+Shape\\s+Length\\s+Quantity\\s+"
                        "Parameters\\s+Material\\s+Density\\s+Piece volume\\s+Volume\\s+"
-                       "Piece mass\\s+Mass\\s*$"));
+                       "Piece mass\\s+Mass\\s+Price\\s+Cost\\s*$"));
     const QRegularExpression units(
-        QStringLiteral("^\\s*aperture\\s+unit\\s+kg/m³\\s+m³\\s+m³\\s+kg\\s+kg\\s*$"));
+        QStringLiteral("^\\s*aperture\\s+unit\\s+kg/m³\\s+m³\\s+m³\\s+kg\\s+kg\\s+per kg\\s*$"));
     for (qsizetype i = 0; i < pages.size(); ++i) {
         SCOPED_TRACE(pages[i].toStdString());
         const QStringList lines = pages[i].split(QLatin1Char('\n'));
@@ -311,7 +313,8 @@ TEST_F(PartsList, PrintedPagesHoldTitleCatalogueRowsAndTotalsWithTheHeaderOnEver
     EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("Aperture\\s+Parallelepiped"))).size(), 1);
     const std::vector<Row> shown = Shown();
     const QRegularExpression total(
-        QStringLiteral("^\\s*Total\\s+%1\\s+%2\\s*$").arg(shown.back()[9], shown.back()[11]));
+        QStringLiteral("^\\s*Total\\s+%1\\s+%2\\s+%3\\s+%4\\s*$")
+            .arg(shown.back()[9], shown.back()[11], shown.back()[12], shown.back()[13]));
     EXPECT_EQ(lines.filter(total).size(), 1) << text.toStdString();
 }
 
@@ -339,7 +342,8 @@ TEST_F(PartsList, CopyPutsHeaderRowsAndTotalsOnTheClipboardAsCellsWithFiguresInF
     ASSERT_EQ(lines.size(), 1 + 3 + 3);
     EXPECT_EQ(lines[0].split(QLatin1Char('\t')),
               Row({"No.", "Object or aperture", "Shape", "Length unit", "Quantity", "Parameters", "Material",
-                   "Density, kg/m³", "Piece volume, m³", "Volume, m³", "Piece mass, kg", "Mass, kg"}));
+                   "Density, kg/m³", "Piece volume, m³", "Volume, m³", "Piece mass, kg", "Mass, kg",
+                   "Price per kg", "Cost"}));
     const std::vector<Row> shown = Shown();
     std::vector<std::vector<double>> figures;
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -433,7 +437,7 @@ TEST_F(PartsList, ReadOutCellByCellAndUsedFromTheKeyboardAlone) {
     QAccessibleTableInterface* cells = readOut->tableInterface();
     ASSERT_NE(cells, nullptr);
     EXPECT_EQ(cells->rowCount(), 1 + 3);
-    EXPECT_EQ(cells->columnCount(), 12);
+    EXPECT_EQ(cells->columnCount(), 14);
     QAccessibleInterface* shape = cells->cellAt(0, 2);
     ASSERT_NE(shape, nullptr);
     EXPECT_EQ(shape->text(QAccessible::Name), "Parallelepiped");
@@ -446,7 +450,7 @@ TEST_F(PartsList, ReadOutCellByCellAndUsedFromTheKeyboardAlone) {
     QTest::keyClick(table, Qt::Key_Down);
     QTest::keyClick(table, Qt::Key_End);
     EXPECT_EQ(table->currentIndex().row(), 1);
-    EXPECT_EQ(table->currentIndex().column(), 11);
+    EXPECT_EQ(table->currentIndex().column(), 13);
     QApplication::clipboard()->clear();
     PressTab();
     EXPECT_EQ(QApplication::focusWidget(), Button("CopyButton"));
@@ -459,6 +463,55 @@ TEST_F(PartsList, ReadOutCellByCellAndUsedFromTheKeyboardAlone) {
     QWidget* window = table->window();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
+}
+
+// Prices typed in the dialog are saved with their materials as one change, a price refused keeps
+// the dialog open with the message, and calculations then cost their mass times the price.
+TEST_F(PartsList, PricesDialogSavesThePricesAndTheRowsCostWithThem) {
+    Open();
+    struct Entry {
+        const char* Price; // typed for Steel
+        const char* Currency;
+        bool Saved;
+    };
+    for (const Entry entry : {Entry{"-2", "EUR", false}, Entry{"2,5", "EUR", true}}) {
+        bool saw = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_TRUE(dialog && dialog->objectName() == "PricesDialog");
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("PricesTable"));
+            ASSERT_EQ(table->rowCount(), 3);
+            EXPECT_EQ(table->item(1, 0)->text(), "Aluminium");
+            table->item(0, 2)->setText(QString::fromLatin1(entry.Price));
+            TypeInto(dialog->findChild<QWidget*>(QStringLiteral("CurrencyField")),
+                     QString::fromLatin1(entry.Currency));
+            ClickOn(dialog->findChild<QPushButton*>(QStringLiteral("PricesOkButton")));
+            if (dialog->isVisible()) { // refused: the message was shown, the dialog stays
+                ClickOn(dialog->findChild<QPushButton*>(QStringLiteral("PricesCancelButton")));
+            }
+            saw = true;
+        });
+        ClickOn(Button("PricesButton"));
+        EXPECT_TRUE(saw);
+        EXPECT_EQ(IniText().find("[Price]\n0=2.5\n") != std::string::npos, entry.Saved) << IniText();
+        EXPECT_EQ(Desktop.Messages.size(), 1u) << "the refused price, once";
+    }
+    EXPECT_EQ(Desktop.Messages.front().Text, "A price cannot be negative: '-2'");
+    EXPECT_NE(IniText().find("[Currency]\nCurrency=EUR\n"), std::string::npos) << IniText();
+
+    Object("Parallelepiped", "meter", "1", {"1", "1", "1"});
+    Aperture("Parallelepiped", "meter", "1", {"0.5", "1", "1"});
+    Choose("ComboBox1", "Water");
+    Object("Parallelepiped", "meter", "1", {"1", "1", "1"});
+    const std::vector<Row> rows = Shown();
+    ASSERT_EQ(rows.size(), 6u);
+    const int price = 12;
+    const int cost = 13;
+    EXPECT_EQ(Headers()[price], "Price\nper kg\nEUR");
+    EXPECT_EQ(rows[0][price] + " " + rows[0][cost], "2.5 19625.00");
+    EXPECT_EQ(rows[1][price] + " " + rows[1][cost], "2.5 0.00") << "an aperture costs nothing";
+    EXPECT_EQ(rows[2][price] + " " + rows[2][cost], " ") << "water has no price";
+    EXPECT_EQ(rows[5][price] + " " + rows[5][cost], "1 unpriced 19625.00");
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "ui/main_window/group_panel.h"
 #include "ui/main_window/totals_panel.h"
 #include "ui/parts_list/parts_list_model.h"
+#include "ui/parts_list/prices_dialog.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -135,6 +136,7 @@ void MainWindow::SyncMaterialList() {
     }
     // Adding to an empty list would select its first entry; the catalogue says what is selected.
     m_materialList->setCurrentIndex(m_catalogue->SelectedIndex());
+    m_partsList->SetCurrency(QString::fromStdString(m_catalogue->Prices().Currency()));
 }
 
 void MainWindow::undoClicked() {
@@ -216,6 +218,16 @@ void MainWindow::removeMaterialClicked() {
     if (m_catalogue->SelectedIndex() >= 0) {
         m_ledger.RefreshDensity();
     }
+}
+
+// The prices the dialog accepted are saved as one change; rows already listed keep the prices
+// they were calculated with.
+void MainWindow::EditPrices(QWidget* parent) {
+    PricesDialog dialog(m_catalogue->Materials(), m_catalogue->Prices(), parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    ChangeCatalogue([&] { m_catalogue->SetPrices(dialog.Changes(), dialog.Currency()); });
 }
 
 void MainWindow::Calculate(CalcGroup group) {

@@ -93,6 +93,7 @@ private:
     void volumeUnitChosen();
     void massUnitChosen();
     void partsListClicked();
+    void EditPrices(QWidget* parent);
 
     void Calculate(CalcGroup group);
     // parts_list_hooks.cpp: the parts list follows the totals and the display units.

@@ -18,6 +18,7 @@ void MainWindow::partsListClicked() {
     if (!m_partsListWindow) {
         m_partsListWindow = new PartsListWindow(
             *m_partsList, [this] { return QFile::decodeName(m_catalogue->IniPath().c_str()); }, this);
+        m_partsListWindow->SetPricesEditor([this](QWidget* parent) { EditPrices(parent); });
     }
     m_partsListWindow->ShowAndRaise();
 }

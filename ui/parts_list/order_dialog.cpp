@@ -187,7 +187,9 @@ void OrderDialog::Plan() {
             row.Material = "density " + std::to_string(row.Density);
         }
         if (auto item = cutting::OrderItemOfRow(row)) {
-            item->PricePerKg = m_prices ? m_prices(item->Material) : std::nullopt;
+            if (m_prices) { // otherwise the price the row was calculated with
+                item->PricePerKg = m_prices(item->Material);
+            }
             items.push_back(std::move(*item));
         }
     }

@@ -2,6 +2,7 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
+#include "calc/price.h"
 #include "calc/sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
@@ -47,6 +48,11 @@ QString Volume(double cubicMetres, VolumeUnit unit, FigureForm form) {
 
 QString Mass(double kilograms, MassUnit unit, FigureForm form) {
     return Figure([&] { return MassForDisplay(kilograms, unit); }, form);
+}
+
+// A price or cost as the list shows it, or in full for the clipboard.
+QString Money(double value, std::string (*shown)(double), FigureForm form) {
+    return form == FigureForm::Shown ? Text(shown(value)) : FullPrecision(value);
 }
 
 // Zero stays "0", not "-0".
@@ -122,7 +128,14 @@ void PartsListModel::ShowTotals(const LedgerTotals& totals, ReportUnits units) {
     m_totals = totals;
     m_units = units;
     m_volumesShown = m_massesShown = true;
-    FiguresChanged(PieceVolumeColumn, MassColumn);
+    FiguresChanged(PieceVolumeColumn, CostColumn);
+}
+
+void PartsListModel::SetCurrency(const QString& currency) {
+    if (currency != m_currency) {
+        m_currency = currency;
+        emit headerDataChanged(Qt::Horizontal, PriceColumn, CostColumn);
+    }
 }
 
 void PartsListModel::ShowVolumes(const LedgerTotals& totals, VolumeUnit unit) {
@@ -136,7 +149,7 @@ void PartsListModel::ShowMasses(const LedgerTotals& totals, MassUnit unit) {
     m_totals = totals;
     m_units.Mass = unit;
     m_massesShown = true;
-    FiguresChanged(PieceMassColumn, MassColumn);
+    FiguresChanged(PieceMassColumn, CostColumn);
 }
 
 void PartsListModel::FiguresChanged(int firstColumn, int lastColumn) {
@@ -229,6 +242,10 @@ PartsListModel::Header PartsListModel::HeaderOf(int column) const {
         return with(mass, "Piece mass");
     case MassColumn:
         return with(mass, "Mass");
+    case PriceColumn:
+        return {QStringLiteral("Price\nper kg"), m_currency, m_currency};
+    case CostColumn:
+        return {QStringLiteral("Cost"), m_currency, m_currency};
     default:
         return {};
     }
@@ -296,6 +313,10 @@ QString PartsListModel::RowText(const PartsListRow& row, int column, FigureForm 
         return Mass(row.PieceMass, m_units.Mass, form);
     case MassColumn:
         return Mass(row.Mass, m_units.Mass, form);
+    case PriceColumn:
+        return row.PricePerKg ? Money(*row.PricePerKg, FormatPrice, form) : QString();
+    case CostColumn:
+        return row.Cost ? Money(*row.Cost, FormatCost, form) : QString();
     default:
         return {};
     }
@@ -308,11 +329,12 @@ QString PartsListModel::TotalsText(int totalsRow, int column, FigureForm form) c
         const char* Caption;
         double Volume;
         double Mass;
+        double Cost;
     };
     const std::array<Totals, TotalsRowCount> totals = {{
-        {"Object total", m_totals.ObjectVolume, m_totals.ObjectMass},
-        {"Aperture total", Negated(m_totals.ApertureVolume), Negated(m_totals.ApertureMass)},
-        {"Total", m_totals.TotalVolume, m_totals.TotalMass},
+        {"Object total", m_totals.ObjectVolume, m_totals.ObjectMass, m_totals.Cost},
+        {"Aperture total", Negated(m_totals.ApertureVolume), Negated(m_totals.ApertureMass), 0.0},
+        {"Total", m_totals.TotalVolume, m_totals.TotalMass, m_totals.Cost},
     }};
     if (totalsRow < 0 || totalsRow >= TotalsRowCount) {
         return {};
@@ -325,6 +347,13 @@ QString PartsListModel::TotalsText(int totalsRow, int column, FigureForm form) c
         return m_volumesShown ? Volume(line.Volume, m_units.Volume, form) : QString();
     case MassColumn:
         return m_massesShown ? Mass(line.Mass, m_units.Mass, form) : QString();
+    case PriceColumn:
+        // The cost total leaves out what has no price, so the last row says how much that is.
+        return totalsRow == TotalsRowCount - 1 && m_totals.UnpricedRows > 0
+                   ? QStringLiteral("%1 unpriced").arg(m_totals.UnpricedRows)
+                   : QString();
+    case CostColumn:
+        return m_massesShown ? Money(line.Cost, FormatCost, form) : QString();
     default:
         return {};
     }

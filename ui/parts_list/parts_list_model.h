@@ -29,6 +29,8 @@ public:
         VolumeColumn,
         PieceMassColumn,
         MassColumn,
+        PriceColumn,
+        CostColumn,
         ColumnCount
     };
     static constexpr int TotalsRowCount = 3;
@@ -46,6 +48,9 @@ public:
     void ShowTotals(const LedgerTotals& totals, ReportUnits units);
     void ShowVolumes(const LedgerTotals& totals, VolumeUnit unit);
     void ShowMasses(const LedgerTotals& totals, MassUnit unit);
+
+    // The catalogue's currency, named in the price and cost headers; empty for none.
+    void SetCurrency(const QString& currency);
 
     const PartsList& List() const { return m_list; }
     const LedgerTotals& Totals() const { return m_totals; }
@@ -84,6 +89,7 @@ private:
     ReportUnits m_units;
     bool m_volumesShown = false;
     bool m_massesShown = false;
+    QString m_currency;
 };
 
 } // namespace volcalc::ui

@@ -69,6 +69,7 @@ PartsListWindow::PartsListWindow(PartsListModel& model, std::function<QString()>
     buttons->addWidget(m_exportButton);
     buttons->addWidget(m_printButton);
     buttons->addWidget(m_orderButton);
+    buttons->addWidget(m_pricesButton);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
@@ -125,6 +126,8 @@ void PartsListWindow::BuildButtons() {
                                QStringLiteral("Prints the list, or saves it as a PDF file"));
     m_orderButton = MakeButton(this, "OrderButton", QStringLiteral("&Order\u2026"),
                                QStringLiteral("Plans the stock bars to buy for the pieces cut from bars"));
+    m_pricesButton = MakeButton(this, "PricesButton", QStringLiteral("Pr&ices\u2026"),
+                                QStringLiteral("Edits the materials' prices per kilogram and the currency"));
     const auto on = [this](QPushButton* button, void (PartsListWindow::*handler)()) {
         connect(button, &QPushButton::clicked, this,
                 [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
@@ -133,6 +136,7 @@ void PartsListWindow::BuildButtons() {
     on(m_exportButton, &PartsListWindow::ExportCsvClicked);
     on(m_printButton, &PartsListWindow::PrintClicked);
     on(m_orderButton, &PartsListWindow::OrderClicked);
+    on(m_pricesButton, &PartsListWindow::PricesClicked);
 }
 
 void PartsListWindow::ShowAndRaise() {
@@ -242,6 +246,12 @@ void PartsListWindow::PrintClicked() {
         return;
     }
     PrintPartsList(*module, m_model, m_catalogueFile ? m_catalogueFile() : QString(), *printer);
+}
+
+void PartsListWindow::PricesClicked() {
+    if (m_editPrices) {
+        m_editPrices(this);
+    }
 }
 
 void PartsListWindow::OrderClicked() {

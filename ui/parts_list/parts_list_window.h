@@ -29,6 +29,8 @@ public:
     void ShowAndRaise();
     // Where the order's costs come from; without it the order has none.
     void SetPriceLookup(MaterialPriceLookup prices) { m_prices = std::move(prices); }
+    // What "Prices…" does: the main window edits the catalogue's prices.
+    void SetPricesEditor(std::function<void(QWidget* parent)> edit) { m_editPrices = std::move(edit); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -41,6 +43,7 @@ private:
     void ExportCsvClicked();
     void PrintClicked();
     void OrderClicked();
+    void PricesClicked();
     void FitColumns();
     void NarrowColumns();
     void FitWidth();
@@ -57,6 +60,8 @@ private:
     QPushButton* m_exportButton = nullptr;
     QPushButton* m_printButton = nullptr;
     QPushButton* m_orderButton = nullptr;
+    QPushButton* m_pricesButton = nullptr;
+    std::function<void(QWidget* parent)> m_editPrices;
     MaterialPriceLookup m_prices;
     OrderDialog* m_orderDialog = nullptr; // made when first asked for
 };

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts_list/prices_dialog.h"
+
+#include "calc/price.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/widgets/accessibility.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace volcalc::ui {
+namespace {
+
+enum Column { NameColumn, DensityColumn, PriceColumn, ColumnCount };
+
+QTableWidgetItem* ReadOnly(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+} // namespace
+
+PricesDialog::PricesDialog(const MaterialList& materials, const CataloguePrices& prices, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("PricesDialog"));
+    setWindowTitle(QStringLiteral("Prices"));
+    m_table = new QTableWidget(int(materials.size()), ColumnCount, this);
+    m_table->setObjectName(QStringLiteral("PricesTable"));
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("Material"), QStringLiteral("Density, kg/m\u00b3"), QStringLiteral("Price per kg")});
+    m_table->verticalHeader()->hide();
+    m_table->setTabKeyNavigation(false); // Tab leaves the table for the currency and the buttons
+    SetAccessibleText(m_table, QStringLiteral("Prices per kilogram"),
+                      QStringLiteral("Type a price in the third column; an empty cell is no price"));
+    m_shown.reserve(materials.size());
+    for (std::size_t i = 0; i < materials.size(); ++i) {
+        const int row = int(i);
+        const MaterialView material = materials[i];
+        m_shown.push_back(prices.At(i));
+        m_table->setItem(row, NameColumn,
+                         ReadOnly(QString::fromUtf8(material.Name.data(), qsizetype(material.Name.size()))));
+        m_table->setItem(row, DensityColumn, ReadOnly(QString::number(material.Density)));
+        m_table->setItem(row, PriceColumn,
+                         new QTableWidgetItem(
+                             prices.At(i) ? QString::fromStdString(FormatPrice(*prices.At(i))) : QString()));
+    }
+    m_table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    m_table->resizeColumnToContents(DensityColumn);
+    m_table->resizeColumnToContents(PriceColumn);
+    if (!materials.empty()) {
+        m_table->setCurrentCell(0, PriceColumn);
+    }
+
+    m_currencyField = new QLineEdit(QString::fromStdString(prices.Currency()), this);
+    m_currencyField->setObjectName(QStringLiteral("CurrencyField"));
+    m_currencyField->setMaxLength(int(LongestCurrency));
+    SetAccessibleText(m_currencyField, QStringLiteral("Currency"),
+                      QStringLiteral("The currency code shown beside every price, such as EUR"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Currency:"), m_currencyField);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("PricesButtons"));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("PricesOkButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("PricesCancelButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    resize(480, 400);
+}
+
+std::optional<double> PricesDialog::PriceInRow(int row) const {
+    const QTableWidgetItem* item = m_table->item(row, PriceColumn);
+    const QString text = item ? item->text().trimmed() : QString();
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    return PriceFromText(text.toStdString());
+}
+
+void PricesDialog::accept() {
+    std::vector<PriceChange> changes;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        try {
+            const std::optional<double> price = PriceInRow(row);
+            if (price != m_shown[std::size_t(row)]) {
+                changes.push_back({std::size_t(row), price});
+            }
+        } catch (const PriceError& error) {
+            m_table->setCurrentCell(row, PriceColumn);
+            Desktop().ShowMessage(QString::fromStdString(ErrorBoxText(error.what())), MessageKind::Error,
+                                  OkButton);
+            return;
+        }
+    }
+    try {
+        m_currency = CurrencyFromText(m_currencyField->text().toStdString());
+    } catch (const PriceError& error) {
+        m_currencyField->setFocus();
+        Desktop().ShowMessage(QString::fromStdString(ErrorBoxText(error.what())), MessageKind::Error,
+                              OkButton);
+        return;
+    }
+    m_changes = std::move(changes);
+    QDialog::accept();
+}
+
+} // namespace volcalc::ui
