@@ -39,7 +39,11 @@ UserFolders UserFolders::FromEnvironment() {
 }
 
 std::filesystem::path UserCatalogue(const UserFolders& user) {
-    // A relative $XDG_DATA_HOME is to be ignored: it would depend on the working folder.
+    // A relative $XDG_DATA_HOME is to be ignored: it would depend on the working folder, and so
+    // would a catalogue without a home folder.
+    if (!std::filesystem::path(user.DataHome).is_absolute() && user.Home.empty()) {
+        return {};
+    }
     const std::filesystem::path dataHome = std::filesystem::path(user.DataHome).is_absolute()
                                                ? std::filesystem::path(user.DataHome)
                                                : std::filesystem::path(user.Home) / ".local" / "share";

@@ -32,7 +32,7 @@ struct UserFolders {
 };
 
 // The user's own catalogue: $XDG_DATA_HOME/orlisk-volcalc/volcalc.ini, with ~/.local/share in place
-// of an unset or relative $XDG_DATA_HOME.
+// of an unset or relative $XDG_DATA_HOME; empty without either.
 std::filesystem::path UserCatalogue(const UserFolders& user);
 
 // A catalogue beside the executable that the user can write is the catalogue (a portable folder or a

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <thread>
@@ -29,6 +30,7 @@ std::filesystem::path CatalogueLock::LockFileOf(const std::filesystem::path& cat
 CatalogueLock::CatalogueLock(const std::filesystem::path& catalogue, std::chrono::milliseconds wait) {
     const int fd = OpenLockFile(LockFileOf(catalogue));
     if (fd < 0) {
+        m_problem = errno == ELOOP ? "the lock file is a symbolic link" : std::strerror(errno);
         return;
     }
     // Polled rather than blocking, so that the wait has an end even without signals.
@@ -42,6 +44,7 @@ CatalogueLock::CatalogueLock(const std::filesystem::path& catalogue, std::chrono
         const bool busy = errno == EWOULDBLOCK || errno == EINTR;
         if (!busy || std::chrono::steady_clock::now() >= deadline) {
             m_timedOut = busy;
+            m_problem = busy ? "" : std::strerror(errno);
             ::close(fd);
             return;
         }

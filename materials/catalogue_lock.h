@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
 
 namespace volcalc {
 
@@ -22,12 +23,16 @@ public:
     bool Held() const { return m_fd >= 0; }
     // Not held because another program kept it for the whole wait.
     bool TimedOut() const { return m_timedOut; }
+    // Why it is not held otherwise: the lock file could not be opened, or is a symbolic link,
+    // which could lead two programs to lock two different files.
+    const std::string& Problem() const { return m_problem; }
 
     static std::filesystem::path LockFileOf(const std::filesystem::path& catalogue);
 
 private:
     int m_fd = -1;
     bool m_timedOut = false;
+    std::string m_problem;
 };
 
 } // namespace volcalc

@@ -7,6 +7,8 @@
 #include "materials/plain_catalogue.h"
 #include "materials/text_encoding.h"
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace volcalc {
@@ -23,12 +25,37 @@ bool Exists(const std::filesystem::path& path) {
 }
 
 // The folders of the user's own catalogue are made private to the user, as the desktop's rules ask.
-void MakeFolders(const std::filesystem::path& folder) {
+// Why a folder could not be made, naming it, or nothing.
+std::optional<std::string> MakeFolders(const std::filesystem::path& folder) {
     if (folder.empty() || Exists(folder)) {
-        return;
+        return std::nullopt;
     }
-    MakeFolders(folder.parent_path());
-    ::mkdir(folder.c_str(), 0700);
+    if (auto problem = MakeFolders(folder.parent_path())) {
+        return problem;
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return About(folder, std::string("the folder cannot be made: ") + std::strerror(errno));
+    }
+    return std::nullopt;
+}
+
+// The file itself, whatever symbolic links lead to it, so that every path to one catalogue takes
+// one lock and the link stays a link.
+std::filesystem::path Resolved(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(file, error);
+    return error ? file : resolved;
+}
+
+// Other names of the file (hard links) would keep the old text once the new file is renamed over
+// this one, so the catalogue would silently become two.
+std::optional<std::string> HardLinked(const std::filesystem::path& file) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_nlink <= 1) {
+        return std::nullopt;
+    }
+    return About(file, "the file has other names (hard links), which a change would part from it; "
+                       "give the catalogue one name, or make the others symbolic links");
 }
 
 } // namespace
@@ -87,19 +114,30 @@ std::optional<std::string> CatalogueStore::RefuseName(std::string_view name) {
 // is, and otherwise the list with the positions that writing it back would change.
 template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit edit) {
     Change change;
-    if (m_files.File != m_files.Starter) {
-        MakeFolders(m_files.File.parent_path());
-    }
-    const CatalogueLock lock(m_files.File, m_lockWait);
-    if (!lock.Held()) {
-        if (lock.TimedOut()) {
-            change.Detail = About(m_files.File, "another program is changing the catalogue");
-        }
+    if (m_files.File.empty()) {
+        change.Detail = "No folder holds your catalogue: neither XDG_DATA_HOME nor HOME names one.";
         return change;
     }
-    RemoveLeftovers(m_files.File);
+    if (m_files.File != m_files.Starter) {
+        if (auto problem = MakeFolders(m_files.File.parent_path())) {
+            change.Detail = std::move(*problem);
+            return change;
+        }
+    }
+    const std::filesystem::path file = Resolved(m_files.File);
+    const CatalogueLock lock(file, m_lockWait);
+    if (!lock.Held()) {
+        change.Detail = lock.TimedOut() ? About(m_files.File, "another program is changing the catalogue")
+                                        : About(CatalogueLock::LockFileOf(file), lock.Problem());
+        return change;
+    }
+    if (auto problem = HardLinked(file)) {
+        change.Detail = std::move(*problem);
+        return change;
+    }
+    RemoveLeftovers(file);
     const std::filesystem::path source = Source();
-    IniFile ini(m_files.File, m_writer, source);
+    IniFile ini(file, m_writer, source);
     if (!ini.ReadProblem().empty()) {
         change.Detail = About(source, ini.ReadProblem());
         return change;
@@ -135,6 +173,7 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
             change.PricesAfter = CataloguePrices::Read(ini, change.After->size(), target.PricesWritten);
         }
     } catch (const EIniFileException&) {
+        change.Detail = About(m_files.File, ini.WriteProblem());
         Snapshot before = Load(); // the file as it was
         change.After = std::move(before.List);
         change.PricesAfter = std::move(before.Prices);

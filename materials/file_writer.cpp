@@ -41,6 +41,14 @@ bool TakeOverOwnerAndMode(int fd, const std::filesystem::path& target) {
     return ::fchmod(fd, 0666 & ~mask) == 0;
 }
 
+// The new file is hidden and named as no user names a file, so that clearing away what a killed
+// writer left behind takes none of the user's own files ("volcalc.ini.tmp-backup").
+constexpr std::string_view NewFileMark = ".being-written-by-volcalc-";
+
+std::string NewFilePrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + std::string(NewFileMark);
+}
+
 bool IsLeftoverName(std::string_view name, std::string_view prefix) {
     return name.size() == prefix.size() + 6 && name.starts_with(prefix);
 }
@@ -70,7 +78,7 @@ bool PosixFileWriter::Open(const std::filesystem::path& target) {
     if (!TargetWritable(m_target)) {
         return false;
     }
-    std::string pattern = m_target.string() + ".tmp-XXXXXX";
+    std::string pattern = (m_target.parent_path() / NewFilePrefix(m_target)).string() + "XXXXXX";
     m_fd = ::mkstemp(pattern.data());
     if (m_fd < 0) {
         return false;
@@ -136,7 +144,7 @@ void PosixFileWriter::Discard() {
 
 void RemoveLeftovers(const std::filesystem::path& target) {
     const std::filesystem::path resolved = ResolvedTarget(target);
-    const std::string prefix = resolved.filename().string() + ".tmp-";
+    const std::string prefix = NewFilePrefix(resolved);
     const std::filesystem::path folder = resolved.parent_path().empty() ? "." : resolved.parent_path();
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {

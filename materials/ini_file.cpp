@@ -193,7 +193,9 @@ void IniFile::UpdateFile() {
             text = made;
         }
     }
+    errno = 0;
     if (!m_readProblem.empty() || !ReplaceFile(writer, m_path, text)) {
+        m_writeProblem = errno != 0 ? std::strerror(errno) : "the file system refused to replace it";
         throw EIniFileException(m_path);
     }
     m_changed = false;

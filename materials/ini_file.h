@@ -78,6 +78,8 @@ public:
     // Replaces the file with the text in memory, all of it or none, when anything was written.
     // Throws EIniFileException, with the file as it was, when the file system refuses.
     void UpdateFile();
+    // Why the file system refused the last UpdateFile, as the system words it.
+    const std::string& WriteProblem() const { return m_writeProblem; }
 
 private:
     // The value by the reading rules, or nothing for an absent key.
@@ -90,6 +92,7 @@ private:
     bool m_byteOrderMark = false;
     mutable std::optional<IniDocument> m_document;
     std::string m_readProblem;
+    std::string m_writeProblem;
     bool m_windows1252 = false; // written back in the code page it was read in, where it fits
     bool m_changed = false;
 };

@@ -125,7 +125,8 @@ TEST(FailingLineChangesNothing, RefusedRemovalKeepsTheMaterialAndItsDensity) {
         const test::FileSizeLimit full(1);
         EXPECT_FALSE(session.RunLine("remove-material Lead", 2));
     }
-    EXPECT_EQ(err.str(), "line 2: Error at removing of a material\n");
+    EXPECT_EQ(err.str(), "line 2: Error at removing of a material\n" + (dir / "volcalc.ini").string() +
+                             ": File too large\n");
     EXPECT_TRUE(session.CurrentState() == before);
     ASSERT_TRUE(session.RunLine("object Parallelepiped meter 1 1 1 1", 3));
     EXPECT_EQ(session.GetLedger().Totals().ObjectMass, 2000);

@@ -88,8 +88,11 @@ TEST_P(FaultTest, ShowsErrorAndKeepsFileAndList) {
     const std::vector<std::string> add = {"add-dialog", "error: Error at addition of a material"};
     const std::vector<std::string> remove = {"busy", "confirm: This material will be deleted. Are you sure?",
                                              "error: Error at removing of a material", "normal"};
-    // A refusal the file system explains (a folder in place of the file) says so on a second line.
+    // Every refusal says why on a second line, naming the file.
     for (std::string& event : Dialogs.Events) {
+        if (event.starts_with("error: ")) {
+            EXPECT_NE(event.find("\n" + Folder.Path().string()), std::string::npos) << event;
+        }
         event = event.substr(0, event.find('\n'));
     }
     EXPECT_EQ(Dialogs.Events, operation == Operation::Add ? add : remove);

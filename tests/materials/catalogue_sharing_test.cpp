@@ -91,5 +91,59 @@ TEST_F(CatalogueTest, TwoCataloguesTakingTurnsSeeEachOthersChanges) {
     EXPECT_EQ(Dialogs.Events.size() + otherDialogs.Events.size(), 2u + 3u + 3u);
 }
 
+// Two programs adding through a symbolic link and through the file's own path at once take one
+// lock: every addition is kept, and the link stays a link.
+TEST_F(CatalogueTest, ChangesThroughASymbolicLinkAndTheFileTakeOneLock) {
+    constexpr int AddedEach = 40;
+    Load(ThreeMaterials);
+    const std::filesystem::path link = Folder / "link.ini";
+    std::filesystem::create_symlink(IniPath, link);
+    std::vector<pid_t> children;
+    for (const std::filesystem::path& path : {IniPath, link}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ScriptedDialogs dialogs;
+            MaterialCatalogue mine(path, dialogs);
+            mine.LoadMaterials();
+            for (int i = 0; i < AddedEach; ++i) {
+                dialogs.NewName = path.filename().string() + " " + std::to_string(i);
+                mine.AddMaterial();
+            }
+            ::_exit(dialogs.Events.size() == AddedEach ? 0 : 1); // no refusal
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    Catalogue.LoadMaterials();
+    EXPECT_EQ(Catalogue.Materials().size(), 3u + 2 * AddedEach);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+// A change would part a hard-linked catalogue from its other name, and a lock file that is a
+// symbolic link could be another program's lock on another file: both are refused, saying why,
+// and the file stays as it was.
+TEST_F(CatalogueTest, HardLinksAndALinkedLockAreRefusedWithTheReason) {
+    Load(ThreeMaterials);
+    std::filesystem::create_hard_link(IniPath, Folder / "other-name.ini");
+    Add("Oak", 700);
+    EXPECT_EQ(Dialogs.Events.back(),
+              "error: Error at addition of a material\n" + IniPath.string() +
+                  ": the file has other names (hard links), which a change would part "
+                  "from it; give the catalogue one name, or make the others symbolic links");
+    std::filesystem::remove(Folder / "other-name.ini");
+
+    std::filesystem::remove(Folder / "volcalc.ini.lock");
+    std::filesystem::create_symlink(Folder / "elsewhere.lock", Folder / "volcalc.ini.lock");
+    Add("Oak", 700);
+    EXPECT_EQ(Dialogs.Events.back(), "error: Error at addition of a material\n" + IniPath.string() +
+                                         ".lock: the lock file is a symbolic link");
+    EXPECT_EQ(File(), ThreeMaterials);
+}
+
 } // namespace
 } // namespace volcalc::test

@@ -58,14 +58,17 @@ TEST_F(CatalogueTest, Windows1252FileKeepsItsEncoding) {
 // A program killed while writing leaves its new file behind; the next change clears it away.
 TEST_F(CatalogueTest, LeftoversOfAnInterruptedWriteAreRemoved) {
     Load(ThreeMaterials);
-    WriteBytes(Folder / "volcalc.ini.tmp-a1B2c3", "[Count]\nCount=1\n");
-    WriteBytes(Folder / "volcalc.ini.tmp-notmine", "kept");
-    WriteBytes(Folder / "other.ini.tmp-a1B2c3", "kept");
+    WriteBytes(Folder / ".volcalc.ini.being-written-by-volcalc-a1B2c3", "[Count]\nCount=1\n");
+    WriteBytes(Folder / ".volcalc.ini.being-written-by-volcalc-notmine", "kept");
+    WriteBytes(Folder / "volcalc.ini.tmp-backup", "kept");
+    WriteBytes(Folder / ".other.ini.being-written-by-volcalc-a1B2c3", "kept");
     Add("Oak", 700);
     std::vector<std::string> entries = Folder.Entries();
     std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"other.ini.tmp-a1B2c3", "volcalc.ini", "volcalc.ini.lock",
-                                                 "volcalc.ini.tmp-notmine"}));
+    EXPECT_EQ(entries,
+              (std::vector<std::string>{".other.ini.being-written-by-volcalc-a1B2c3",
+                                        ".volcalc.ini.being-written-by-volcalc-notmine", "volcalc.ini",
+                                        "volcalc.ini.lock", "volcalc.ini.tmp-backup"}));
 }
 
 // A rewrite keeps the permissions of the file it replaces (and its owner, which root may set).
