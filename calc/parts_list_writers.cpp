@@ -2,6 +2,7 @@
 
 #include "number_text.h"
 #include "price.h"
+#include "spreadsheet_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -95,9 +96,10 @@ double Negated(double value) {
     return value == 0 ? 0.0 : -value;
 }
 
-// Every text field quoted, quotes doubled: safe for commas, quotes and line breaks alike.
+// Every text field quoted, quotes doubled: safe for commas, quotes and line breaks alike, and
+// guarded against being run as a formula.
 void CsvText(std::ostream& out, std::string_view text) {
-    out << '"';
+    out << (StartsLikeAFormula(text) ? "\"'" : "\"");
     for (char c : text) {
         out << c;
         if (c == '"') {

@@ -152,5 +152,39 @@ TEST(PartsListText, CostsOnlyWhenARowHasAPrice) {
     }
 }
 
+// A text cell that a spreadsheet would run as a formula is written as text; a figure, negative or
+// not, stays a number.
+TEST(PartsListCsv, TextThatLooksLikeAFormulaIsGuardedAndFiguresStayNumbers) {
+    const struct {
+        const char* Typed;
+        const char* Written;
+    } cases[] = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+10", "\"'+10\""},
+        {"-2+3", "\"'-2+3\""},
+        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {"\tx", "\"'\tx\""},
+        {"\rx", "\"'\rx\""},
+        {"Steel = iron", "\"Steel = iron\""},
+    };
+    for (const auto& c : cases) {
+        PartsList list;
+        PartsListRow row = Row(1, CalcGroup::Aperture, {c.Typed}, c.Typed, 2);
+        row.Shape = c.Typed;
+        row.Volume = -2;
+        row.Mass = -15.7;
+        list.Add(row);
+        std::ostringstream out;
+        WritePartsList(PartsListFormat::Csv, out, list, {}, ReportUnits{});
+        const std::string text = out.str();
+        const std::size_t start = text.find("\r\n") + 2;
+        const std::string line = text.substr(start, text.find("\r\n", start) - start);
+        const std::string written = c.Written;
+        EXPECT_EQ(line, "1,aperture," + written + ",inch,1000," + written + ",,,,," + written +
+                            ",2147483647,0.002,-2,15.7,-15.7,,")
+            << c.Typed;
+    }
+}
+
 } // namespace
 } // namespace volcalc

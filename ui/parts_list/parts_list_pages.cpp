@@ -1,5 +1,6 @@
 #include "ui/parts_list/parts_list_pages.h"
 
+#include "calc/spreadsheet_text.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/parts_list/column_fit.h"
 #include "ui/parts_list/parts_list_model.h"
@@ -28,6 +29,14 @@ QString OneCell(QString text) {
         }
     }
     return text;
+}
+
+// The cells typed or named by the user are text a spreadsheet could run as a formula; the figures
+// and the program's own words are not guarded, so that a negative figure stays a number.
+QString SpreadsheetCell(const QString& text, int column) {
+    const bool typed = column == PartsListModel::ShapeColumn || column == PartsListModel::ParametersColumn ||
+                       column == PartsListModel::MaterialColumn;
+    return typed ? QString::fromStdString(SpreadsheetText(text.toStdString())) : text;
 }
 
 QTextCharFormat Bold(const QTextCharFormat& base) {
@@ -116,7 +125,7 @@ QString PartsListTabText(const PartsListModel& model) {
     for (int row = 0; row < model.rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
-            cells << OneCell(model.CopyText(row, column));
+            cells << OneCell(SpreadsheetCell(model.CopyText(row, column), column));
         }
         lines << cells.join(QLatin1Char('\t'));
     }
