@@ -46,22 +46,23 @@ void MaterialCatalogue::LoadMaterials() {
     m_selected = m_materials.empty() ? -1 : 0;
 }
 
-void MaterialCatalogue::ReloadMaterials() {
+bool MaterialCatalogue::ReloadMaterials() {
     CatalogueStore::Snapshot snapshot = m_store.Load();
     m_readProblem = std::move(snapshot.ReadProblem);
     if (!m_readProblem.empty()) {
-        return; // the materials as last read stay listed; any change is refused until it reads again
+        return false; // the materials as last read stay listed; any change is refused until it reads again
     }
     m_damage = std::move(snapshot.Damage);
-    TakeListKeepingPick(std::move(snapshot.List));
+    const bool gone = TakeListKeepingPick(std::move(snapshot.List));
     m_prices = std::move(snapshot.Prices);
+    return gone;
 }
 
 void MaterialCatalogue::TakeList(MaterialList list) {
     m_materials = std::move(list);
 }
 
-void MaterialCatalogue::TakeListKeepingPick(MaterialList list) {
+bool MaterialCatalogue::TakeListKeepingPick(MaterialList list) {
     std::optional<std::size_t> picked;
     if (m_selected >= 0) {
         const auto index = static_cast<std::size_t>(m_selected);
@@ -71,8 +72,10 @@ void MaterialCatalogue::TakeListKeepingPick(MaterialList list) {
             picked = FindEntry(list, index, {IniFile::ValueByRules(material.Name), material.Density});
         }
     }
+    const bool gone = m_selected >= 0 && !picked;
     TakeList(std::move(list));
-    m_selected = picked ? static_cast<int>(*picked) : -1;
+    m_selected = picked ? static_cast<int>(*picked) : gone && !m_materials.empty() ? 0 : -1;
+    return gone;
 }
 
 void MaterialCatalogue::PickMaterial(int index) {

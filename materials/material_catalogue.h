@@ -66,8 +66,10 @@ public:
     void LoadMaterials();
     // Reads the list again after another program changed the file. The picked material stays
     // picked where it is still listed (the density in force is the ledger's and stays as it was).
+    // When another program removed it, the first material is picked, as after a removal, and the
+    // answer is true: the density in force is then to follow the pick, as it does after a removal.
     // A file that can no longer be read leaves the list as it was, with ReadProblem telling why.
-    void ReloadMaterials();
+    bool ReloadMaterials();
     // Selects a material (-1, or any index outside the list, for none).
     void PickMaterial(int index);
     // The selected material's density, 0 with none selected.
@@ -95,8 +97,9 @@ public:
 
 private:
     void TakeList(MaterialList list);
-    // Takes the file's list with the picked material picked again, found by name and density.
-    void TakeListKeepingPick(MaterialList list);
+    // Takes the file's list with the picked material picked again, found by name and density;
+    // true when it is gone, the first material picked then.
+    bool TakeListKeepingPick(MaterialList list);
     void ShowRefusal(std::string_view message, const std::string& detail);
 
     CatalogueStore m_store;

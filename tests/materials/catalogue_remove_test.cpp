@@ -73,7 +73,7 @@ TEST_F(CatalogueTest, RemovalTakesThePickedMaterialFromWhatFileHoldsNow) {
     Catalogue.RemoveMaterial();
     EXPECT_EQ(File(), other);
     ExpectList({"A", "B", "C"}, {1, 2, 3});
-    EXPECT_EQ(Catalogue.SelectedIndex(), -1);
+    EXPECT_EQ(Catalogue.SelectedIndex(), 0); // the pick is gone: the first is picked, as after a removal
     EXPECT_EQ(Dialogs.Events[2], "error: Error at removing of a material\n"
                                  "The material list was changed by another program.");
 }

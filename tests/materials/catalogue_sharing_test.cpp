@@ -86,8 +86,11 @@ TEST_F(CatalogueTest, TwoCataloguesTakingTurnsSeeEachOthersChanges) {
     other.RemoveMaterial();     // Steel
     Catalogue.RemoveMaterial(); // still Copper, now at position 1
     ExpectList({"Aluminium", "Oak", "Pine"}, {2700, 700, 500});
-    other.ReloadMaterials();
+    other.PickMaterial(1); // Copper, which this one has removed
+    EXPECT_TRUE(other.ReloadMaterials());
     EXPECT_EQ(other.Materials(), Catalogue.Materials());
+    EXPECT_EQ(other.SelectedIndex(), 0);
+    EXPECT_FALSE(other.ReloadMaterials());
     EXPECT_EQ(Dialogs.Events.size() + otherDialogs.Events.size(), 2u + 3u + 3u);
 }
 

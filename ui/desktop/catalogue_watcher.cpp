@@ -1,6 +1,7 @@
 #include "ui/desktop/catalogue_watcher.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <sys/stat.h>
 
@@ -21,26 +22,50 @@ CatalogueWatcher::Stamp CatalogueWatcher::Now() const {
             static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec};
 }
 
-// The user's own catalogue and its folder may only be made by the first change.
-void CatalogueWatcher::WatchFolder() {
-    std::filesystem::path folder = m_file.parent_path();
-    if (folder.empty()) {
-        folder = ".";
+namespace {
+
+// The folder of the file, or the nearest folder above it that exists.
+QString NearestFolder(const std::filesystem::path& file) {
+    std::filesystem::path folder = std::filesystem::absolute(file).parent_path();
+    std::error_code error;
+    while (!std::filesystem::is_directory(folder, error) && folder.has_relative_path()) {
+        folder = folder.parent_path();
     }
-    const QString name = QFile::decodeName(QByteArray::fromStdString(folder.string()));
-    if (m_watcher.directories().isEmpty() && std::filesystem::is_directory(folder)) {
-        m_watcher.addPath(name);
+    return QFile::decodeName(QByteArray::fromStdString(folder.string()));
+}
+
+} // namespace
+
+void CatalogueWatcher::WatchFolders() {
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(m_file, error);
+    QStringList wanted{NearestFolder(m_file)};
+    if (!error && NearestFolder(resolved) != wanted.front()) {
+        wanted << NearestFolder(resolved);
+    }
+    const QStringList watched = m_watcher.directories();
+    for (const QString& folder : watched) {
+        if (!wanted.contains(folder)) {
+            m_watcher.removePath(folder);
+        }
+    }
+    for (const QString& folder : wanted) {
+        if (!watched.contains(folder)) {
+            m_watcher.addPath(folder);
+        }
     }
 }
 
 void CatalogueWatcher::Seen() {
     m_seen = Now();
-    WatchFolder();
+    WatchFolders();
 }
 
 // New files beside the catalogue (another program's half-written one, its lock) change the
-// folder too; only a new catalogue counts.
+// folder too; only a new catalogue counts. A folder made on the way to the file is watched in
+// place of the one above it.
 void CatalogueWatcher::FolderChanged() {
+    WatchFolders();
     const Stamp now = Now();
     if (now == m_seen) {
         return;

@@ -9,7 +9,9 @@
 namespace volcalc::ui {
 
 // Tells when another program has changed the catalogue file. The folder is watched, not the file:
-// every change replaces the file by renaming a new one over it.
+// every change replaces the file by renaming a new one over it. It is the folder of the file itself
+// (a symbolic link followed) and that of the path as given, each the nearest one that exists: the
+// user's own catalogue and its folders are made by the first change, which may be another program's.
 class CatalogueWatcher : public QObject {
 public:
     CatalogueWatcher(std::filesystem::path file, std::function<void()> changed, QObject* parent = nullptr);
@@ -28,7 +30,8 @@ private:
     };
     Stamp Now() const;
     void FolderChanged();
-    void WatchFolder();
+    // Watches the folders that are to be watched now, and those only.
+    void WatchFolders();
 
     std::filesystem::path m_file;
     std::function<void()> m_changed;

@@ -191,12 +191,15 @@ template <typename Change> void MainWindow::ChangeCatalogue(Change change) {
         this, &MainWindow::SyncMaterialList);
 }
 
-// The picked material stays picked where the file still lists it; the density in force stays.
+// The picked material stays picked where the file still lists it, and the density in force stays;
+// a picked material another program removed is followed as after a removal here.
 void MainWindow::catalogueChangedElsewhere() {
     if (m_changingCatalogue) {
         return;
     }
-    m_catalogue->ReloadMaterials();
+    if (m_catalogue->ReloadMaterials() && m_catalogue->SelectedIndex() >= 0) {
+        m_ledger.RefreshDensity();
+    }
     SyncMaterialList();
     // Told once when the file can no longer be read, not at every later change of the folder.
     const std::string& problem = m_catalogue->ReadProblem();

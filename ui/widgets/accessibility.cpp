@@ -174,8 +174,13 @@ public:
     }
 
     QString text(QAccessible::Text type) const override {
-        if (type == QAccessible::Value || type == QAccessible::Name) {
+        if (type == QAccessible::Value) {
             return List()->currentText();
+        }
+        if (type == QAccessible::Name) {
+            // An empty list (an empty catalogue) is still named, by what it is for.
+            const QString chosen = List()->currentText();
+            return chosen.isEmpty() ? List()->accessibleDescription() : chosen;
         }
         return QAccessibleWidget::text(type);
     }
