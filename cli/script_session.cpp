@@ -262,10 +262,12 @@ void ScriptSession::Show(const Words& words) {
     if (!massUnit) {
         throw LineError("unknown mass unit " + Quoted(words[2]));
     }
-    m_shown = true;
     if (m_options.report == ReportFormat::Csv || m_options.report == ReportFormat::Json) {
+        m_shown = true;
         return; // the document is the whole output
     }
+    // A figure that cannot be shown throws before anything is written or counts as shown, so that
+    // the closing totals still come.
     const LedgerTotals& t = m_ledger.Totals();
     const std::string volumes[] = {Figure(VolumeForDisplay(t.ObjectVolume, *volumeUnit)),
                                    Figure(VolumeForDisplay(t.ApertureVolume, *volumeUnit)),

@@ -110,6 +110,14 @@ TEST(Overflow, AFigureTheReportCannotWriteFailsItsLine) {
     }
 }
 
+// A "show" whose figures cannot be written in its units shows nothing, so the closing totals come.
+TEST(FailingLineChangesNothing, FailingShowLeavesTheClosingTotals) {
+    const Outcome run = RunWith({}, "object Parallelepiped meter 1 1e100 1e100 1e100\nshow millimeter\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "line 2: Floating point overflow.\n");
+    EXPECT_EQ(run.out.rfind("volume\tmeter\t", 0), 0u) << run.out;
+}
+
 TEST(FailingLineChangesNothing, RefusedRemovalKeepsTheMaterialAndItsDensity) {
     test::TempFolder dir;
     test::WriteBytes(dir / "volcalc.ini",
