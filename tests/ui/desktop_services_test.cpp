@@ -4,6 +4,7 @@
 
 #include "calc/errors.h"
 #include "materials/temp_folder.h"
+#include "ui/desktop/catalogue_watcher.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/save_file_dialog.h"
 #include "ui/dialogs/catalogue_dialogs.h"
@@ -227,6 +228,38 @@ QString Text(const std::filesystem::path& path) {
 
 // Saving starts in the documents folder, not the folder the program was started from, and then
 // where the user saved last; a cancelled dialog changes nothing.
+// The watcher follows the catalogue wherever it lives: in folders that another program makes
+// after the start, and behind a symbolic link, changed through the file's own path.
+TEST(CatalogueWatcher, FollowsALateFolderAndTheFileBehindALink) {
+    const auto toldWithin = [](int& told, int before) {
+        for (int waited = 0; waited < 5000 && told == before; waited += 10) {
+            QTest::qWait(10);
+        }
+        return told > before;
+    };
+    TempFolder folder;
+    int told = 0;
+    const std::filesystem::path late = folder / "share" / "orlisk-volcalc" / "volcalc.ini";
+    CatalogueWatcher lateWatcher(late, [&] { ++told; });
+    std::filesystem::create_directory(folder / "share");
+    QTest::qWait(50);
+    std::filesystem::create_directory(late.parent_path());
+    QTest::qWait(50);
+    WriteBytes(late, "[Count]\nCount=0\n");
+    EXPECT_TRUE(toldWithin(told, 0));
+
+    std::filesystem::create_directory(folder / "real");
+    const std::filesystem::path real = folder / "real" / "volcalc.ini";
+    WriteBytes(real, "[Count]\nCount=0\n");
+    std::filesystem::create_directory(folder / "links");
+    std::filesystem::create_symlink(real, folder / "links" / "volcalc.ini");
+    int linked = 0;
+    CatalogueWatcher linkWatcher(folder / "links" / "volcalc.ini", [&] { ++linked; });
+    WriteBytes(folder / "real" / "new.ini", "[Count]\nCount=1\n");
+    std::filesystem::rename(folder / "real" / "new.ini", real);
+    EXPECT_TRUE(toldWithin(linked, 0));
+}
+
 TEST(SaveFileDialog, StartsInTheDocumentsFolderThenWhereTheUserSavedLast) {
     TempFolder home;
     std::filesystem::create_directory(home / "Documents");
