@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two entry points for a fresh Debian 12 machine:
 #   make run   installs what is needed, builds the program (only what it runs) and starts it
 #   make test  installs what is needed, builds and runs every test (plain and sanitized)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The yardsticks of the catalogue figures as commands: `cat FILE > /dev/null` and
 # `cp FILE COPY && sync COPY` on catalogues of 100,000 and 1,000,000 materials laid out as
 # materials_bench writes them; median of RUNS runs, in milliseconds.

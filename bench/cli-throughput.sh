@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times volcalc-cli over a script of 1,000,000 calculation lines and prints lines per second.
 set -euo pipefail
 build=${1:-build}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load, add and remove on catalogues of 1,000 to 1,000,000 materials, over real files, side by
 // side with what the disk itself takes: copying the file and forcing the copy to the disk (as
 // `cp` then `sync FILE` do), and reading it (as `cat FILE > /dev/null` does). The catalogue holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "parts_list_writers.h"
 
 #include "number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writers of the parts list as text, CSV and JSON. Each is incremental (Begin, then Row for each

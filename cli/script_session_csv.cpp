@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weighing a list kept in a spreadsheet: one calculation a CSV row.
 #include "calc/errors.h"
 #include "calc/number_text.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the built TORVA.CHM: a compiled help file holding every page, the same bytes when the
 # pages are compiled again, and the pages themselves beside it for a desktop without a CHM viewer.
 # In: the variables of compile_help.cmake, with OUTPUT the file to check and STAGE_DIR a

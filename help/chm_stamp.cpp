@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clears the two build times that the help compiler writes into a compiled help file, so that
 // the same pages always give the same bytes: the time in the file header and the time entry
 // (code 10) of the internal #SYSTEM file. Everything else the compiler writes is already

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the help pages into TORVA.CHM and clears its build times, quietly.
 # In: CHMCMD, STAMP (the chm_stamp tool), SOURCE_DIR, STAGE_DIR, OUTPUT, FILES (comma-separated).
 string(REPLACE "," ";" FILES "${FILES}")

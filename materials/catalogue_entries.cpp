@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/catalogue_entries.h"
 
 #include "calc/number_text.h"

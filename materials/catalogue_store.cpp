@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/catalogue_store.h"
 
 #include "materials/catalogue_lock.h"

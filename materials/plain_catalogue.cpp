@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/plain_catalogue.h"
 
 #include "calc/number_text.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build both ways into fresh folders and checks what a user finds there: the installed
 # tree in the platform's folders, and the portable folder, which is installed again over a changed
 # catalogue that must survive.

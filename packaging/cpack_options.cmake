@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Per package kind: the archive is the portable folder; the Debian package is the installed tree
 # under /usr.
 if(CPACK_GENERATOR STREQUAL "DEB")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the tests and the tools need.
 # Does nothing when all of them are present; uses sudo when not run as root.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the pictures of resources/ side by side for review:
 #   OUT            the 25 shape pictures at full size, named underneath
 #   OUT-small.png  buttons, icons, About box pictures, four times enlarged

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes pictures at build time into a C++ source of pixel arrays, so that the window shows the
 // pictures of its first screen without running the picture readers, or asking for their plugins,
 // at start. The pixels are those Qt's own reader gives for the file, in the 32-bit format a pixmap

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box's mail picture: an envelope with sheets of paper standing out of it.
 
 #include "picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window buttons, the program icon and the About box picture: drawn smoothly, then brought down to
 // the number of colours each of them may have.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bars and rolled sections: the cross-section faces the viewer and carries the dimensions.
 
 #include "drafting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solids that come both as an object and as an aperture: the same drawing in two colourings.
 
 #include "drafting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box background: a pale circuit board that tiles without seams.
 
 #include "picture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the picture generator on its own (it needs nothing else of the tree) and draws every
 # picture into resources/. The pictures are kept in git; the ordinary build only packs them.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture the program shows and writes it into the resources folder.
 //
 //   volcalc_picture_generator DIR                      writes all pictures into DIR

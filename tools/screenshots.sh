@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the main window in a few typical states (start; a cylinder with results; an
 # aperture cone; a profile panel), drawn offscreen without a desktop (`make screenshots`).
 #

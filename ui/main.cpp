@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program entry: the application, then its windows, then the event loop until the main window
 // closes.
 #include "ui/desktop/app_style.h"

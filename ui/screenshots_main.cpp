@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes pictures of the main window in a few typical states, and of its parts list, into a
 // folder, for looking at the windows without a desktop: volcalc_screenshots OUT_DIR (run with
 // QT_QPA_PLATFORM=offscreen).

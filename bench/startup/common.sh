@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the start-up scripts (with $here set to this folder and $build to the build folder):
 #   build_startup_tools      builds the yardstick window and the first-paint probe, outside the
 #                            project's build, with the system's Qt 6 and C compiler; sets

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions that volcalc and the yardstick window (text_window.cpp) execute from process start
 # to their first painted frame, counted by callgrind: unlike times, the counts repeat on a machine
 # busy with other work. The probe (first_paint_probe.c) ends each program at its first frame.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A picture of the main window as the X display shows it at its first paint, to compare what the
 # user sees before and after a change of the start-up.
 #   bash bench/startup/first-paint.sh [BUILD_DIR] [OUT.png]    (defaults: build, first-paint.png)

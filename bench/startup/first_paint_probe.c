@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Loaded into a program with LD_PRELOAD: at the program's first upload of window pixels to the
  * X server (its first painted frame), writes one line "painted PEAK_KB CPU_MS" to the file
  * descriptor named by FIRST_PAINT_FD: the process's peak resident memory and the processor time

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a rectangle of the X screen as a PNG picture: what the display shows, not what a
 // program believes it drew.  grab_screen OUT.png X Y WIDTH HEIGHT
 #include <QGuiApplication>

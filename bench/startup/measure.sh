@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of volcalc against a Qt 6 window that draws one line of text (text_window.cpp):
 # time from spawning the program to its first painted frame on the X display, the processor time
 # the program used by then and its peak resident memory, median of RUNS runs of each,

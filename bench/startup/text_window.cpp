@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up measurement: a Qt 6 window of the main window's size that draws
 // one line of text, so that it pays for the window system and for loading a font as any window
 // with text does.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The windows as a screen reader meets them through the accessibility bus: every list tells
 its chosen entry, the keyboard changes a shape, a material is picked and read back, a
 calculation's results are read from the result fields with their units, and the parts list is

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the window on a real X display (Xvfb) with a private D-Bus session and the desktop's
 # accessibility bus, then drives and reads it as a screen reader does, through that bus.
 #   run-atspi-test.sh VOLCALC_EXECUTABLE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/parts_list_writers.h"
 
 #include <gtest/gtest.h>

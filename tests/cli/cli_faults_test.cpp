@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's promises under hostile input, grouped by the fault they guard against.
 #include "cli/command_line.h"
 #include "cli/csv_rows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Catalogue texts: wherever the plain reading takes a text, it agrees with the general reading on
 // the list and on the text after every change.
 #include "materials/plain_catalogue_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI layer: any file parses; a sequence of writes and deletes reads back by the rules after
 // the document is written out and parsed again.
 #include "materials/ini_document.h"

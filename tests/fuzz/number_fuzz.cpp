@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text: any bytes read or refused cleanly; results written and read back agree.
 #include "calc/errors.h"
 #include "calc/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quantity texts: reading never fails, clamping stays in range, integers round-trip.
 #include "calc/number_text.h"
 #include "calc/quantity.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target for a bounded time from its seed corpus; fails on the first finding,
 # printing the input that broke it (turn it into a regular test).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Script lines: any text runs or fails with a message; a failing line changes nothing; the
 // totals stay consistent and the report can always be written.
 #include "calc/errors.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The catalogue of an installed copy (cmake --install into a folder the user cannot write) and of
 # portable folders, used by a user who is not root: where it lies, that reading writes nothing,
 # that the first change copies the starter catalogue into the user's own file, and that nothing is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The plain reading of a catalogue against the general one, for the tests and the fuzz target.

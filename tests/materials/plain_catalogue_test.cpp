@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Catalogues laid out as the program writes them are read and changed as text; everything else
 // goes the general way. Both must come to the same list and the same file.
 #include "materials/plain_catalogue_check.h"

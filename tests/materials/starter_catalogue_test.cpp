@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listed_materials.h"
 #include "materials/material_catalogue.h"
 #include "scripted_dialogs.h"

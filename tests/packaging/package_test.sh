@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and the portable archive and unpacks them into a scratch folder (the
 # package is never installed here). Both programs are used from there as a user who is not root:
 # they read the starter catalogue, add a material into that user's catalogue and find the help.

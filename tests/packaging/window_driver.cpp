@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded (LD_PRELOAD) into an unpacked volcalc, it uses the window as a user would: it reads the
 // material list, presses Help, adds one material through the add-material dialog and reads the
 // list again; it opens the About box, whose wallpaper the program decodes with a module loaded

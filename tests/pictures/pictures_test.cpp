@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the windows load by name from the resources: present, of the right size and
 // colour depth, and drawn in the colours the windows expect.
 

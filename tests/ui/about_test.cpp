@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box, its wallpaper panel and the JPEG decoding behind it, driven headless.
 #include "scripted_desktop.h"
 #include "ui/desktop/desktop_services.h"

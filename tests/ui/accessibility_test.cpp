@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows as assistive technology sees them, through Qt's accessibility interface, and the
 // program used with the keyboard alone.
 #include "form_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The regional decimal separator: read from the user's settings at start and again when the
 // application announces a change; texts already shown keep theirs.
 #include "form_fixture.h"

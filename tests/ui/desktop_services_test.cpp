@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message dialog routine, the default error box, the handler guard and the catalogue's
 // dialogs as the program shows them.
 #include "scripted_desktop.h"

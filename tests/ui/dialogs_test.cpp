@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The add-material dialog, driven headless as a user would: typing, clicking, Enter and Esc.
 #include "scripted_desktop.h"
 #include "ui/desktop/desktop_services.h"

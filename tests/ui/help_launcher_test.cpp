@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help on a desktop with and without a CHM viewer, and on one that opens nothing.
 #include "scripted_desktop.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The long random run of the main window: builds the run's test program in BUILD_DIR and runs it
 # headless for STEPS random user actions (default 30000) from SEED (default: the test's own).
 #

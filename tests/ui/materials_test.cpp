@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The material group as a user works it: picking, adding and removing materials.
 #include "form_fixture.h"
 

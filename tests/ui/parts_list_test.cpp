@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Parts list" window, driven through the main window as a user would: the rows follow the
 // calculations that count, the totals rows read as the main window's fields, and what leaves the
 // window (clipboard, CSV file, printed pages) holds the same list.

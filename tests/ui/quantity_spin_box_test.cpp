@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantity field: typing, reading, clamping on leaving, stepping by keys and arrow buttons.
 #include "scripted_desktop.h"
 #include "user_actions.h"

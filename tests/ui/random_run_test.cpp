@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long run of random user actions on the real main window: seeded and reproducible, checked
 // after every step against the totals, the display, the undo state and the material file as
 // recomputed here from the actions alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing shapes: pictures, parameter panels, the quantity reset and the aperture button.
 #include "form_fixture.h"
 

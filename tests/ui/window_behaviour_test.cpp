@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user works it: calculations, display units, undo and reset, and what
 // the window reports when the input is wrong.
 #include "form_fixture.h"

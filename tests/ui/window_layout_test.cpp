@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window against its fixed layout table: every control where the table puts it, inside
 // its parent and clear of its neighbours, in the order of the Tab key; and the table's own rules.
 // Captions, hints and fonts as the form shows them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows opened and closed many times: once warmed up, the process's resident
 // memory stays where it is.
 #include "form_fixture.h"

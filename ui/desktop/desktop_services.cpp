@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/desktop_services.h"
 
 #include "ui/desktop/on_demand.h"

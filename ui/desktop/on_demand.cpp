@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/on_demand.h"
 
 #include "ui/desktop/jpeg_decoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module of on_demand.h: printing, JPEG decoding and cutting plans, with the libraries they need.
 #include "ui/desktop/jpeg_decoder.h"
 #include "ui/desktop/on_demand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/add_material_dialog.h"
 
 #include "calc/number_text.h"

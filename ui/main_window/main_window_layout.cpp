@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's frame, its toolbar and material group, and the groups and totals it is built
 // from, each named and placed as the fixed layout table says.
 #include "ui/main_window/main_window.h"

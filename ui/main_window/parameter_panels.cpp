@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/parameter_panels.h"
 
 #include "ui/desktop/app_style.h"

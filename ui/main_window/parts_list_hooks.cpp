@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the parts list: it records each calculation the ledger accepted and
 // opens the one "Parts list" window.
 #include "ui/main_window/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/pictures.h"
 
 #include "resources/decoded_pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/parts_list_model.h"
 
 #include "calc/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/parts_list_pages.h"
 
 #include "calc/spreadsheet_text.h"

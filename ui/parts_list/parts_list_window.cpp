@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/parts_list_window.h"
 
 #include "calc/parts_list_writers.h"

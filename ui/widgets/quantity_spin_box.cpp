@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/quantity_spin_box.h"
 
 #include "ui/desktop/desktop_services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the window tests inside one application, headless unless a platform was chosen.
 #include "calc/number_text.h"
 #include "ui/widgets/window_style.h"
