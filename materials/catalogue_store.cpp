@@ -210,7 +210,7 @@ CatalogueStore::Change CatalogueStore::Remove(std::size_t position, MaterialView
         MaterialList& list = target.List;
         const auto found = FindEntry(list, position, material);
         if (!found) {
-            return "The material list was changed by another program.";
+            return About(m_files.File, "another program changed the material list");
         }
         if (target.Plain != nullptr) {
             target.Ini.ReplaceText(target.Plain->Removed(*found));
@@ -234,7 +234,7 @@ CatalogueStore::Change CatalogueStore::SetPrices(const std::vector<PricedMateria
         for (const PricedMaterial& priced : prices) {
             const auto found = FindEntry(target.List, priced.Position, priced.Which);
             if (!found) {
-                return "The material list was changed by another program.";
+                return About(m_files.File, "another program changed the material list");
             }
             changes.push_back({*found, priced.Price});
         }

@@ -75,8 +75,8 @@ TEST_F(CatalogueTest, RemovalTakesThePickedMaterialFromWhatFileHoldsNow) {
     EXPECT_EQ(File(), other);
     ExpectList({"A", "B", "C"}, {1, 2, 3});
     EXPECT_EQ(Catalogue.SelectedIndex(), 0); // the pick is gone: the first is picked, as after a removal
-    EXPECT_EQ(Dialogs.Events[2], "error: Error at removing of a material\n"
-                                 "The material list was changed by another program.");
+    EXPECT_EQ(Dialogs.Events[2], "error: Error at removing of a material\n" + IniPath.string() +
+                                     ": another program changed the material list");
 }
 
 TEST_F(CatalogueTest, RemovingOnlyMaterialSelectsNothing) {
