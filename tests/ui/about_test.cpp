@@ -5,6 +5,7 @@
 #include "ui/desktop/jpeg_decoder.h"
 #include "ui/dialogs/about_box.h"
 #include "ui/dialogs/add_material_dialog.h"
+#include "ui/object_names.h"
 #include "ui/widgets/wallpaper_panel.h"
 
 #include <QApplication>
@@ -30,6 +31,8 @@ using volcalc::ui::DecodeJpeg;
 using volcalc::ui::WallpaperPanel;
 
 namespace {
+
+namespace about = volcalc::ui::names::about;
 
 // A picture whose every pixel tells where it came from, so a drawn copy can be traced back.
 QImage TracerPicture(int width, int height) {
@@ -66,100 +69,102 @@ protected:
     std::unique_ptr<AboutBox> box;
 };
 
-TEST_F(AboutBoxTest, LaysOutItsControlsAsDesigned) {
+TEST_F(AboutBoxTest, IsAFixedBoxWithOkAsItsDefaultButton) {
     EXPECT_EQ(box->windowTitle(), "About");
     EXPECT_EQ(box->size(), QSize(467, 228));
     EXPECT_EQ(box->minimumSize(), box->maximumSize());
     EXPECT_FALSE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-
-    const QColor windowText = box->palette().color(QPalette::WindowText);
-    const QColor navy(0, 0, 128);
-    const QColor blue(0, 0, 255);
-    struct Label {
-        const char* name;
-        QRect geometry;
-        QString text;
-        int pixelSize;
-        bool bold;
-        QColor colour;
-        bool centred;
-    };
-    const Label labels[] = {
-        {"Label17", {128, 16, 287, 29}, "Orlisk Volume Calculator 4.1", 24, false, navy, true},
-        {"Label20",
-         {125, 59, 320, 16},
-         "Copyright \u00a9 Orlisk. All rights reserved.",
-         13,
-         false,
-         windowText,
-         true},
-        {"Label23", {125, 95, 87, 16}, "Home Page:", 13, true, windowText, false},
-        {"Label24", {224, 95, 165, 16}, "https://orlisk.example/volume-calculator", 13, false, blue, false},
-        {"Label4", {126, 136, 49, 16}, "E-mail:", 13, true, windowText, false},
-        {"Label26", {228, 136, 162, 16}, "support@orlisk.example", 13, false, blue, false},
-        {"Label14", {76, 194, 155, 16}, "Send vote about program ", 13, false, blue, false},
-    };
-    auto* panel = Control<WallpaperPanel>("SpeedBar1");
-    ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(panel->geometry(), QRect(0, 0, 467, 228));
-    for (const Label& l : labels) {
-        SCOPED_TRACE(l.name);
-        auto* label = Control<QLabel>(l.name);
-        ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->parentWidget(), panel);
-        EXPECT_EQ(label->text(), l.text);
-        EXPECT_EQ(label->y(), l.geometry.y());
-        EXPECT_EQ(label->height(), l.geometry.height());
-        // A label may grow to its text, keeping its left edge or, when centred, its middle.
-        EXPECT_GE(label->width(), std::max(l.geometry.width(), label->sizeHint().width()));
-        if (l.centred) {
-            EXPECT_LE(std::abs(label->geometry().center().x() - l.geometry.center().x()), 1);
-        } else {
-            EXPECT_EQ(label->x(), l.geometry.x());
-        }
-        EXPECT_LE(label->geometry().right(), panel->width() - 1) << "cut at the right edge";
-        EXPECT_EQ(label->font().pixelSize(), l.pixelSize);
-        EXPECT_EQ(label->font().bold(), l.bold);
-        EXPECT_FALSE(label->font().underline());
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), l.colour);
-        EXPECT_FALSE(label->autoFillBackground()) << "the wallpaper shows through";
-        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
-    }
-    EXPECT_EQ(Control<QLabel>("Label26")->toolTip(), "mailto: support@orlisk.example");
-    EXPECT_EQ(Control<QLabel>("Label14")->toolTip(), "Send vote about program ");
-
-    auto* icon = Control("ProgramIcon");
-    auto* envelope = Control("Image1");
-    ASSERT_TRUE(icon && envelope);
-    EXPECT_EQ(icon->parentWidget(), panel);
-    EXPECT_EQ(icon->geometry(), QRect(24, 16, 70, 70));
-    EXPECT_EQ(envelope->parentWidget(), panel);
-    EXPECT_EQ(envelope->geometry(), QRect(32, 185, 33, 33));
-
-    auto* ok = Control<QPushButton>("OKButton");
+    auto* ok = Control<QPushButton>(about::OkButton);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->parentWidget(), box.get());
-    EXPECT_EQ(ok->geometry(), QRect(367, 188, 75, 25));
+    EXPECT_TRUE(box->rect().contains(ok->geometry()));
     EXPECT_EQ(ok->text(), "OK");
     EXPECT_TRUE(ok->isDefault());
 }
 
-TEST_F(AboutBoxTest, LinksHandTheShellTheirTargetsAndTheBoxStaysOpen) {
+// The texts lie on the wallpaper, which shows through them, each whole and clear of the
+// pictures, the other texts and the OK button; only the links are blue.
+TEST_F(AboutBoxTest, EveryTextIsWholeOnTheWallpaperAndClearOfTheRest) {
+    struct Text {
+        const char* name;
+        QString text;
+        bool link;
+    };
+    const Text texts[] = {
+        {about::Title, "Orlisk Volume Calculator 4.1", false},
+        {about::Copyright, "Copyright \u00a9 Orlisk. All rights reserved.", false},
+        {about::HomePageLabel, "Home Page:", false},
+        {about::HomePageLink, "https://orlisk.example/volume-calculator", true},
+        {about::MailLabel, "E-mail:", false},
+        {about::MailLink, "support@orlisk.example", true},
+        {about::VoteLink, "Send vote about program ", true},
+    };
+    auto* panel = Control<WallpaperPanel>(about::Wallpaper);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->geometry(), box->rect());
+    std::vector<std::pair<const char*, QRect>> placed;
+    for (const char* picture : {about::ProgramPicture, about::Envelope}) {
+        ASSERT_NE(Control(picture), nullptr);
+        EXPECT_EQ(Control(picture)->parentWidget(), panel);
+        placed.emplace_back(picture, Control(picture)->geometry());
+    }
+    placed.emplace_back(about::OkButton, Control(about::OkButton)->geometry());
+    for (const Text& t : texts) {
+        SCOPED_TRACE(t.name);
+        auto* label = Control<QLabel>(t.name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->parentWidget(), panel);
+        EXPECT_EQ(label->text(), t.text);
+        EXPECT_GE(label->width(), label->sizeHint().width()) << "cut";
+        EXPECT_TRUE(panel->rect().contains(label->geometry())) << "cut at the edge";
+        for (const auto& [other, geometry] : placed) {
+            EXPECT_FALSE(label->geometry().intersects(geometry)) << "runs into " << other;
+        }
+        placed.emplace_back(t.name, label->geometry());
+        EXPECT_FALSE(label->font().underline());
+        EXPECT_EQ(label->palette().color(QPalette::WindowText) == QColor(0, 0, 255), t.link);
+        EXPECT_FALSE(label->autoFillBackground()) << "the wallpaper shows through";
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+    }
+    // Each link stands on the line of the text that says what it is.
+    EXPECT_EQ(Control(about::HomePageLink)->y(), Control(about::HomePageLabel)->y());
+    EXPECT_EQ(Control(about::MailLink)->y(), Control(about::MailLabel)->y());
+    EXPECT_EQ(Control(about::MailLink)->toolTip(), "mailto: support@orlisk.example");
+    EXPECT_EQ(Control(about::VoteLink)->toolTip(), "Send vote about program ");
+}
+
+// A link is underlined only while the pointer is over it, and a click hands the shell its target
+// with the box left open.
+TEST_F(AboutBoxTest, LinksUnderlineUnderThePointerAndAClickHandsTheShellTheirTarget) {
     struct Link {
         const char* name;
         QString target;
     };
     const Link links[] = {
-        {"Label24", "https://orlisk.example/volume-calculator"},
-        {"Label26", "mailto:support@orlisk.example?subject=Information request"},
-        {"Label14", "mailto:support@orlisk.example?subject=Vote about Orlisk Volume Calculator&body=Hi!"},
+        {about::HomePageLink, "https://orlisk.example/volume-calculator"},
+        {about::MailLink, "mailto:support@orlisk.example?subject=Information request"},
+        {about::VoteLink,
+         "mailto:support@orlisk.example?subject=Vote about Orlisk Volume Calculator&body=Hi!"},
     };
     Open();
     for (const Link& link : links) {
         SCOPED_TRACE(link.name);
-        shell.ShellRequests.clear();
-        auto* label = Control(link.name);
+        auto* label = Control<QLabel>(link.name);
         ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseMove(label, QPoint(5, label->height() / 2));
+        for (const Link& other : links) {
+            EXPECT_EQ(Control<QLabel>(other.name)->font().underline(), &other == &link) << other.name;
+        }
+        const auto onlyUnderlined = [](const QFont& font) {
+            return !font.bold() && !font.italic() && !font.strikeOut() && font.pixelSize() == 13;
+        };
+        EXPECT_TRUE(onlyUnderlined(label->font()));
+        QTest::mouseMove(Control(about::Wallpaper), QPoint(300, 170)); // an empty spot of the wallpaper
+        EXPECT_FALSE(label->font().underline());
+        EXPECT_TRUE(onlyUnderlined(label->font()));
+
+        shell.ShellRequests.clear();
         QTest::mouseClick(label, Qt::LeftButton);
         ASSERT_EQ(shell.ShellRequests.size(), 1u);
         EXPECT_EQ(shell.ShellRequests[0].Target, link.target);
@@ -169,51 +174,26 @@ TEST_F(AboutBoxTest, LinksHandTheShellTheirTargetsAndTheBoxStaysOpen) {
 
     // A press that is released elsewhere is no click.
     shell.ShellRequests.clear();
-    auto* home = Control("Label24");
+    auto* home = Control(about::HomePageLink);
     QTest::mousePress(home, Qt::LeftButton);
     QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(-20, -20));
     EXPECT_TRUE(shell.ShellRequests.empty());
     box->close();
 }
 
-TEST_F(AboutBoxTest, HoverUnderlinesOnlyTheLinkUnderThePointer) {
-    const char* names[] = {"Label24", "Label26", "Label14"};
-    Open();
-    auto* panel = Control("SpeedBar1");
-    for (const char* hovered : names) {
-        SCOPED_TRACE(hovered);
-        auto* label = Control<QLabel>(hovered);
-        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseMove(label, QPoint(5, label->height() / 2));
-        for (const char* other : names) {
-            EXPECT_EQ(Control<QLabel>(other)->font().underline(), other == hovered) << other;
-        }
-        const QFont underlined = label->font();
-        EXPECT_FALSE(underlined.bold() || underlined.italic() || underlined.strikeOut());
-        EXPECT_EQ(underlined.pixelSize(), 13);
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-
-        QTest::mouseMove(panel, QPoint(300, 170)); // an empty spot of the wallpaper
-        const QFont plain = label->font();
-        EXPECT_FALSE(plain.underline() || plain.bold() || plain.italic() || plain.strikeOut());
-        EXPECT_EQ(plain.pixelSize(), 13);
-    }
-    box->close();
-}
-
 TEST_F(AboutBoxTest, EnterAndOkCloseWithOkButEscDoesNot) {
     Open();
-    EXPECT_EQ(QApplication::focusWidget(), Control("OKButton"));
+    EXPECT_EQ(QApplication::focusWidget(), Control(about::OkButton));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(box->isVisible());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), Control("OKButton")) << "the only stop of the keyboard order";
+    EXPECT_EQ(QApplication::focusWidget(), Control(about::OkButton)) << "the only stop of the keyboard order";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(box->result(), QDialog::Accepted);
 
     Open();
-    QTest::mouseClick(Control("OKButton"), Qt::LeftButton);
+    QTest::mouseClick(Control(about::OkButton), Qt::LeftButton);
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(box->result(), QDialog::Accepted);
 
@@ -223,27 +203,8 @@ TEST_F(AboutBoxTest, EnterAndOkCloseWithOkButEscDoesNot) {
     EXPECT_TRUE(shell.ShellRequests.empty());
 }
 
-TEST_F(AboutBoxTest, IsCentredFirstAndThenReopensWhereItWasLeft) {
-    Open();
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(box->pos(),
-              QPoint(screen.left() + (screen.width() - 467) / 2, screen.top() + (screen.height() - 228) / 2));
-    box->close();
-    Open();
-    EXPECT_EQ(box->pos(),
-              QPoint(screen.left() + (screen.width() - 467) / 2, screen.top() + (screen.height() - 228) / 2));
-    // The user drags it: the window system moves it, not the program.
-    box->windowHandle()->setPosition(10, 20);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(box->geometry().topLeft(), QPoint(10, 20));
-    QTest::keyClick(Control("OKButton"), Qt::Key_Return);
-    Open();
-    EXPECT_EQ(box->geometry().topLeft(), QPoint(10, 20));
-    box->close();
-}
-
 TEST_F(AboutBoxTest, TilesTheWallpaperFromTheCornerWithoutStretching) {
-    auto* panel = Control<WallpaperPanel>("SpeedBar1");
+    auto* panel = Control<WallpaperPanel>(about::Wallpaper);
     ASSERT_NE(panel, nullptr);
     const QImage tracer = TracerPicture(336, 234);
     panel->SetWallpaper(tracer);
@@ -263,7 +224,7 @@ TEST_F(AboutBoxTest, ShowsTheProgramsOwnPictures) {
     if (!QFile::exists(":/pictures/wallpaper")) {
         GTEST_SKIP() << "the pictures are not built into this program";
     }
-    auto* panel = Control<WallpaperPanel>("SpeedBar1");
+    auto* panel = Control<WallpaperPanel>(about::Wallpaper);
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->Wallpaper().isNull()) << "nothing is decoded before the box is first shown";
     Open();
@@ -274,8 +235,8 @@ TEST_F(AboutBoxTest, ShowsTheProgramsOwnPictures) {
     for (const QPoint& spot : spots) {
         EXPECT_EQ(shown.pixel(spot), shown.pixel(spot.x() - 336, spot.y())) << spot.x() << "," << spot.y();
     }
-    EXPECT_EQ(Control<QLabel>("ProgramIcon")->pixmap().size(), QSize(70, 70));
-    const QPixmap envelope = Control<QLabel>("Image1")->pixmap();
+    EXPECT_EQ(Control<QLabel>(about::ProgramPicture)->pixmap().size(), QSize(70, 70));
+    const QPixmap envelope = Control<QLabel>(about::Envelope)->pixmap();
     EXPECT_EQ(envelope.size(), QSize(33, 33));
     EXPECT_TRUE(envelope.hasAlpha()) << "the envelope keeps its transparent colour";
 }
@@ -403,8 +364,9 @@ TEST(Screenshots, BothDialogs) {
     AddMaterialDialog form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QTest::keyClicks(form.findChild<QWidget*>("Edit1"), "Stainless steel");
-    QTest::keyClicks(form.findChild<QWidget*>("Edit2"), "7900");
+    QTest::keyClicks(form.findChild<QWidget*>(volcalc::ui::names::add_material::NameField),
+                     "Stainless steel");
+    QTest::keyClicks(form.findChild<QWidget*>(volcalc::ui::names::add_material::DensityField), "7900");
     EXPECT_TRUE(form.grab().save(QDir(folder).filePath("add_material_dialog.png")));
     form.close();
 }

@@ -106,11 +106,9 @@ TEST_F(RegionalSeparator, ChangeIsReadOnTheAnnouncementAndUsedFromTheNextTextOn)
         GTEST_SKIP() << "no locale compiler here";
     }
     ui::RegionalSeparatorWatcher watcher;
-    Type("Edit2", "1000");
-    Type("Edit3", "1000");
-    Type("Edit4", "1500");
-    Click("BitBtn5");
-    ASSERT_EQ(TextOf("Edit10"), "1.500");
+    TypeParameters(CalcGroup::Object, "Parallelepiped", {"1000", "1000", "1500"});
+    Click(names::ObjectCalculateButton);
+    ASSERT_EQ(TextOf(names::TotalVolumeField), "1.500");
 
     [[maybe_unused]] LibraryLeaksIgnored libraryLeaks;
     ScopedEnv path("LOCPATH", comma.Folder());
@@ -119,13 +117,13 @@ TEST_F(RegionalSeparator, ChangeIsReadOnTheAnnouncementAndUsedFromTheNextTextOn)
     EXPECT_EQ(DecimalSeparator(), '.'); // nothing changes before the announcement
     AnnounceLocaleChange();
     EXPECT_EQ(DecimalSeparator(), ',');
-    EXPECT_EQ(TextOf("Edit10"), "1.500"); // shown texts are not rewritten
-    Choose("ComboBox16", "meter");
-    EXPECT_EQ(TextOf("Edit10"), "1,500");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1.500"); // shown texts are not rewritten
+    Choose(names::VolumeUnitList, "meter");
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "1,500");
     // Dimensions still read with either separator.
-    Type("Edit4", "500.6");
-    Click("BitBtn5");
-    EXPECT_EQ(TextOf("Edit10"), "2,001");
+    Type(names::Field(CalcGroup::Object, "Parallelepiped", "c"), "500.6");
+    Click(names::ObjectCalculateButton);
+    EXPECT_EQ(TextOf(names::TotalVolumeField), "2,001");
 }
 
 } // namespace

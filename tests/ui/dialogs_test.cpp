@@ -2,8 +2,10 @@
 // The add-material dialog, driven headless as a user would: typing, clicking, Enter and Esc.
 #include "scripted_desktop.h"
 #include "ui/desktop/desktop_services.h"
+#include "ui/dialogs/about_box.h"
 #include "ui/dialogs/add_material_dialog.h"
 #include "ui/main_window/main_window.h"
+#include "ui/object_names.h"
 #include "user_actions.h"
 
 #include <QApplication>
@@ -34,6 +36,9 @@ using volcalc::ui::MainWindowOptions;
 
 namespace {
 
+namespace names = volcalc::ui::names;
+namespace addMaterial = volcalc::ui::names::add_material;
+
 struct Handed {
     std::string name;
     std::int32_t density;
@@ -47,10 +52,10 @@ protected:
         QObject::connect(dialog.get(), &QDialog::accepted, [this] {
             handed.push_back({dialog->Answer()->Name, dialog->Answer()->Density});
         });
-        edit1 = dialog->findChild<QLineEdit*>("Edit1");
-        edit2 = dialog->findChild<QLineEdit*>("Edit2");
-        ok = dialog->findChild<QPushButton*>("BitBtn1");
-        cancel = dialog->findChild<QPushButton*>("BitBtn2");
+        edit1 = dialog->findChild<QLineEdit*>(addMaterial::NameField);
+        edit2 = dialog->findChild<QLineEdit*>(addMaterial::DensityField);
+        ok = dialog->findChild<QPushButton*>(addMaterial::OkButton);
+        cancel = dialog->findChild<QPushButton*>(addMaterial::CancelButton);
         ASSERT_TRUE(edit1 && edit2 && ok && cancel);
     }
     void TearDown() override { dialog.reset(); }
@@ -87,35 +92,36 @@ TEST_F(AddMaterialDialogTest, LaysOutItsControlsAsDesigned) {
     EXPECT_TRUE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(dialog->palette().color(QPalette::Window), QColor(192, 192, 192));
 
+    // Each text whole, beside or above what it names and clear of every other control; the
+    // buttons are pressed, never Enter's default.
     struct Control {
         const char* name;
-        QRect geometry;
         const char* text;
     };
     const Control controls[] = {
-        {"Label1", {16, 16, 66, 13}, "Material name"},
-        {"Edit1", {16, 35, 160, 21}, ""},
-        {"Label2", {16, 72, 136, 13}, "Density (integer number only)"},
-        {"Edit2", {16, 91, 65, 21}, ""},
-        {"Label15", {88, 94, 25, 13}, "kg/m"},
-        {"Label18", {113, 88, 6, 13}, "3"},
-        {"BitBtn1", {224, 35, 75, 25}, "OK"},
-        {"BitBtn2", {224, 72, 75, 25}, "Cancel"},
+        {addMaterial::NameLabel, "Material name"},
+        {addMaterial::NameField, ""},
+        {addMaterial::DensityLabel, "Density (integer number only)"},
+        {addMaterial::DensityField, ""},
+        {addMaterial::DensityUnitLabel, "kg/m"},
+        {addMaterial::DensityUnitPowerLabel, "3"},
+        {addMaterial::OkButton, "OK"},
+        {addMaterial::CancelButton, "Cancel"},
     };
+    std::vector<std::pair<const char*, QRect>> placed;
     for (const Control& c : controls) {
         SCOPED_TRACE(c.name);
         auto* widget = dialog->findChild<QWidget*>(c.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->pos(), c.geometry.topLeft());
-        EXPECT_EQ(widget->height(), c.geometry.height());
+        EXPECT_TRUE(dialog->rect().contains(widget->geometry()));
+        for (const auto& [other, geometry] : placed) {
+            EXPECT_FALSE(widget->geometry().intersects(geometry)) << "runs into " << other;
+        }
+        placed.emplace_back(c.name, widget->geometry());
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             EXPECT_EQ(label->text(), c.text);
-            // A label may grow to its text but never cuts it.
-            EXPECT_GE(label->width(), c.geometry.width());
-            EXPECT_GE(label->width(), label->sizeHint().width());
+            EXPECT_GE(label->width(), label->sizeHint().width()) << "cut";
             EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
-        } else {
-            EXPECT_EQ(widget->width(), c.geometry.width());
         }
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             EXPECT_EQ(button->text(), c.text);
@@ -124,6 +130,8 @@ TEST_F(AddMaterialDialogTest, LaysOutItsControlsAsDesigned) {
         }
         EXPECT_EQ(widget->font().pixelSize(), 11);
     }
+    EXPECT_LT(dialog->findChild<QWidget*>(addMaterial::NameLabel)->geometry().bottom(), edit1->y());
+    EXPECT_LT(dialog->findChild<QWidget*>(addMaterial::DensityLabel)->geometry().bottom(), edit2->y());
 }
 
 TEST_F(AddMaterialDialogTest, OkHandsOverTheNameAsTypedAndTheTruncatedDensity) {
@@ -158,50 +166,47 @@ TEST_F(AddMaterialDialogTest, OkHandsOverTheNameAsTypedAndTheTruncatedDensity) {
     }
 }
 
-TEST_F(AddMaterialDialogTest, UnreadableDensityShowsTheErrorAndKeepsTheDialogOpen) {
+// An unreadable density is an error, a missing name a warning that puts the cursor in the name;
+// either way the dialog stays open with what was typed.
+TEST_F(AddMaterialDialogTest, RefusedInputIsReportedAndTheDialogStaysOpen) {
     struct Case {
+        QString name;
         QString density;
         QString message;
+        bool error;
     };
     const Case cases[] = {
-        {"abc", "'abc' is not a valid floating point value."},
-        {"", "'' is not a valid floating point value."},
-        {"12a", "'12a' is not a valid floating point value."},
-        {"3000000000", "'3000000000' is not a valid integer value."},
-        {"-2147483649", "'-2147483649' is not a valid integer value."},
-        {"1e10", "'1e10' is not a valid integer value."},
+        {"Granite", "abc", "'abc' is not a valid floating point value.", true},
+        {"Granite", "", "'' is not a valid floating point value.", true},
+        {"Granite", "12a", "'12a' is not a valid floating point value.", true},
+        {"Granite", "3000000000", "'3000000000' is not a valid integer value.", true},
+        {"Granite", "-2147483649", "'-2147483649' is not a valid integer value.", true},
+        {"Granite", "1e10", "'1e10' is not a valid integer value.", true},
+        {"", "1000", "The material needs a name.", false},
+        {"   ", "1000", "The material needs a name.", false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.density.toStdString());
+        SCOPED_TRACE((c.name + "/" + c.density).toStdString());
         desktop.ErrorBoxes.clear();
-        Open();
-        TypeInto(edit1, "Granite");
-        TypeInto(edit2, c.density);
-        QTest::mouseClick(ok, Qt::LeftButton);
-        ASSERT_EQ(desktop.ErrorBoxes.size(), 1u);
-        EXPECT_EQ(desktop.ErrorBoxes[0], c.message);
-        EXPECT_TRUE(dialog->isVisible());
-        EXPECT_TRUE(handed.empty());
-        EXPECT_EQ(edit1->text(), "Granite");
-        EXPECT_EQ(edit2->text(), c.density);
-        dialog->reject();
-    }
-}
-
-TEST_F(AddMaterialDialogTest, NamelessMaterialIsRefusedWithAWarningAndTheDialogStaysOpen) {
-    for (const QString& name : {QString(), QStringLiteral("   ")}) {
         desktop.Messages.clear();
         Open();
-        TypeInto(edit1, name);
-        TypeInto(edit2, "1000");
+        TypeInto(edit1, c.name);
+        TypeInto(edit2, c.density);
         QTest::mouseClick(ok, Qt::LeftButton);
-        ASSERT_EQ(desktop.Messages.size(), 1u);
-        EXPECT_EQ(desktop.Messages[0].Text, "The material needs a name.");
-        EXPECT_EQ(desktop.Messages[0].Type, volcalc::ui::MessageKind::Warning);
+        if (c.error) {
+            EXPECT_EQ(desktop.ErrorBoxes, std::vector<QString>{c.message});
+            EXPECT_TRUE(desktop.Messages.empty());
+        } else {
+            ASSERT_EQ(desktop.Messages.size(), 1u);
+            EXPECT_EQ(desktop.Messages[0].Text, c.message);
+            EXPECT_EQ(desktop.Messages[0].Type, volcalc::ui::MessageKind::Warning);
+            EXPECT_TRUE(desktop.ErrorBoxes.empty());
+            EXPECT_EQ(QApplication::focusWidget(), edit1);
+        }
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_TRUE(handed.empty());
-        EXPECT_EQ(edit2->text(), "1000");
-        EXPECT_EQ(QApplication::focusWidget(), edit1);
+        EXPECT_EQ(edit1->text(), c.name);
+        EXPECT_EQ(edit2->text(), c.density);
         dialog->reject();
     }
 }
@@ -281,19 +286,34 @@ TEST_F(AddMaterialDialogTest, FocusStartsOnOkFollowsTheTabOrderAndIsRemembered) 
     dialog->close();
 }
 
-TEST_F(AddMaterialDialogTest, IsCentredFirstAndThenReopensWhereItWasLeft) {
-    Open();
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(dialog->pos(),
-              QPoint(screen.left() + (screen.width() - 306) / 2, screen.top() + (screen.height() - 135) / 2));
-    // The user drags it: the window system moves it, not the program.
-    dialog->windowHandle()->setPosition(40, 70);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(dialog->geometry().topLeft(), QPoint(40, 70));
-    dialog->close();
-    Open();
-    EXPECT_EQ(dialog->geometry().topLeft(), QPoint(40, 70));
-    dialog->close();
+// Both dialogs open centred on the screen, until the user moves one: then it reopens where it
+// was left, however it was closed.
+TEST(Dialogs, AreCentredFirstAndThenReopenWhereTheyWereLeft) {
+    ScriptedDesktop desktop;
+    volcalc::ui::AboutBox about;
+    AddMaterialDialog addMaterial;
+    for (QDialog* dialog : {static_cast<QDialog*>(&about), static_cast<QDialog*>(&addMaterial)}) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QPoint centred(screen.left() + (screen.width() - dialog->width()) / 2,
+                             screen.top() + (screen.height() - dialog->height()) / 2);
+        for (int shown = 0; shown < 2; ++shown) {
+            dialog->open();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            EXPECT_EQ(dialog->pos(), centred);
+            dialog->close();
+        }
+        dialog->open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        // The user drags it: the window system moves it, not the program.
+        dialog->windowHandle()->setPosition(40, 70);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(dialog->geometry().topLeft(), QPoint(40, 70));
+        dialog->accept();
+        dialog->open();
+        EXPECT_EQ(dialog->geometry().topLeft(), QPoint(40, 70));
+        dialog->close();
+    }
 }
 
 TEST_F(AddMaterialDialogTest, AskStartsEmptyAndAnswersWhatOkTook) {
@@ -369,18 +389,18 @@ protected:
 
     // Presses the add button and, inside the dialog it opens, types the two fields and presses
     // the button named; a dialog still open afterwards is cancelled.
-    void Add(const QString& name, const QString& density, const char* button = "BitBtn1") {
+    void Add(const QString& name, const QString& density, const char* button = addMaterial::OkButton) {
         QTimer::singleShot(0, form2.get(), [&] {
             if (QTest::qWaitForWindowActive(form2.get())) {
-                TypeInto(form2->findChild<QWidget*>("Edit1"), name);
-                TypeInto(form2->findChild<QWidget*>("Edit2"), density);
+                TypeInto(form2->findChild<QWidget*>(addMaterial::NameField), name);
+                TypeInto(form2->findChild<QWidget*>(addMaterial::DensityField), density);
                 QTest::mouseClick(form2->findChild<QWidget*>(button), Qt::LeftButton);
             }
             if (form2->isVisible()) {
                 form2->reject();
             }
         });
-        volcalc::test::ClickOn(Control("SpeedButton7"));
+        volcalc::test::ClickOn(Control(names::AddMaterialButton));
     }
 
     QWidget* Control(const char* name) {
@@ -390,7 +410,7 @@ protected:
     }
 
     QStringList Materials() {
-        auto* list = form1->findChild<QComboBox*>("ComboBox1");
+        auto* list = form1->findChild<QComboBox*>(names::MaterialList);
         QStringList names;
         for (int i = 0; list != nullptr && i < list->count(); ++i) {
             names << list->itemText(i);
@@ -398,7 +418,7 @@ protected:
         return names;
     }
 
-    QString Density() { return form1->findChild<QLineEdit*>("Edit1")->text(); }
+    QString Density() { return form1->findChild<QLineEdit*>(names::DensityField)->text(); }
 
     QTemporaryDir folder;
     ScriptedDesktop desktop;
@@ -411,22 +431,22 @@ TEST_F(MaterialsThroughTheWindows, AddedAndRemovedMaterialsReadBackAfterARestart
     Add("Steel", "7850,9");
     Add("Oak", "700");
     Add("Granite", "2600.5");
-    Add("Cork", "abc");              // refused: the error box, and Cancel afterwards
-    Add("Lead", "11340", "BitBtn2"); // cancelled
+    Add("Cork", "abc");                              // refused: the error box, and Cancel afterwards
+    Add("Lead", "11340", addMaterial::CancelButton); // cancelled
     EXPECT_EQ(Materials(), QStringList({"Steel", "Oak", "Granite"}));
     ASSERT_EQ(desktop.ErrorBoxes.size(), 1u);
     EXPECT_EQ(desktop.ErrorBoxes[0], "'abc' is not a valid floating point value.");
 
-    volcalc::test::Choose(form1->findChild<QComboBox*>("ComboBox1"), "Oak");
+    volcalc::test::Choose(form1->findChild<QComboBox*>(names::MaterialList), "Oak");
     EXPECT_EQ(Density(), "700");
     desktop.Answers.push_back(volcalc::ui::YesButton);
-    volcalc::test::ClickOn(Control("SpeedButton8"));
+    volcalc::test::ClickOn(Control(names::RemoveMaterialButton));
     EXPECT_EQ(Materials(), QStringList({"Steel", "Granite"}));
 
     Start();
     EXPECT_EQ(Materials(), QStringList({"Steel", "Granite"}));
     EXPECT_EQ(Density(), "7850");
-    volcalc::test::Choose(form1->findChild<QComboBox*>("ComboBox1"), "Granite");
+    volcalc::test::Choose(form1->findChild<QComboBox*>(names::MaterialList), "Granite");
     EXPECT_EQ(Density(), "2600");
 }
 

@@ -35,9 +35,7 @@ protected:
     QComboBox* List() { return Find<QComboBox>(names::MaterialList); }
 
     void CubicMetre() {
-        Type("Edit2", "1000");
-        Type("Edit3", "1000");
-        Type("Edit4", "1000");
+        TypeParameters(CalcGroup::Object, "Parallelepiped", {"1000", "1000", "1000"});
         Click(names::ObjectCalculateButton);
     }
 };

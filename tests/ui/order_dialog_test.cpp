@@ -31,13 +31,10 @@ protected:
     }
 
     void Angle(const char* quantity, const char* length) {
-        Choose("ComboBox2", "Angle");
-        Type("SpinEdit2", quantity);
-        Type("Edit50", "50");
-        Type("Edit52", "50");
-        Type("Edit51", "5");
-        Type("Edit49", length);
-        Click("BitBtn5");
+        Choose(names::ObjectShapeList, "Angle");
+        Type(names::ObjectQuantity, quantity);
+        TypeParameters(CalcGroup::Object, "Angle", {"50", "50", "5", length});
+        Click(names::ObjectCalculateButton);
     }
 
     // Opens the parts list, then its order dialog, and waits until it is up.
@@ -81,9 +78,9 @@ TEST_F(Order, PlansTheBarsOfTheListsProfilesAndRemembersTheStockLengths) {
     };
     Angle("2", "2400");
     Angle("1", "1150");
-    Choose("ComboBox2", "Sphere"); // not cut from bars
-    Type("Edit21", "100");
-    Click("BitBtn5");
+    Choose(names::ObjectShapeList, "Sphere"); // not cut from bars
+    Type(names::Field(CalcGroup::Object, "Sphere", "a"), "100");
+    Click(names::ObjectCalculateButton);
     OpenOrder();
     Plan("6000", "3");
     const QString text = PlanText();

@@ -40,14 +40,32 @@ protected:
     // Opens the window with its key, as a user would, and waits until it is up.
     QWidget* Open() {
         QTest::keyClick(&Form(), Qt::Key_L, Qt::ControlModifier);
-        QWidget* window = Form().findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+        QWidget* window = WindowUp();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window && QApplication::activeWindow() == window; }))
+            << "the list comes to the front";
+        return window;
+    }
+    // Waits until the window is up.
+    QWidget* WindowUp() {
+        QWidget* window = nullptr;
         EXPECT_TRUE(QTest::qWaitFor([&] {
             window = Form().findChild<QWidget*>(QStringLiteral("PartsListWindow"));
             return window && window->isVisible();
         }));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window && QApplication::activeWindow() == window; }))
-            << "the list comes to the front";
         return window;
+    }
+    // Prints into a PDF file through the print dialog's stand-in and reads it back as text laid
+    // out as on the page.
+    QString Printed() {
+        QTemporaryDir folder;
+        Desktop.NextPdfFile = folder.filePath(QStringLiteral("list.pdf"));
+        Open();
+        ClickOn(Button("PrintButton"));
+        EXPECT_EQ(Desktop.PrintDialogs, 1);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {"-layout", Desktop.NextPdfFile, "-"});
+        EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }
     QTableView* Table() { return Form().findChild<QTableView*>(QStringLiteral("PartsTable")); }
     QPushButton* Button(const char* name) {
@@ -77,9 +95,9 @@ protected:
     }
     // The three totals rows as the main window's fields read: volume and mass of each.
     std::vector<Row> TotalsOfMainWindow() {
-        return {{TextOf("Edit42"), TextOf("Edit17")},
-                {TextOf("Edit43"), TextOf("Edit16")},
-                {TextOf("Edit10"), TextOf("Edit7")}};
+        return {{TextOf(names::ObjectVolumeField), TextOf(names::ObjectMassField)},
+                {TextOf(names::ApertureVolumeField), TextOf(names::ApertureMassField)},
+                {TextOf(names::TotalVolumeField), TextOf(names::TotalMassField)}};
     }
     // The list's totals rows read at the fields' precision, the aperture's without the sign its
     // rows carry and the field leaves out.
@@ -99,33 +117,28 @@ protected:
         return totals;
     }
 
-    void Object(const char* shape, const char* unit, const char* quantity, std::vector<const char*> texts) {
-        Calculate("ComboBox2", "ComboBox11", "SpinEdit2", "BitBtn5", shape, unit, quantity, texts);
+    void Object(const char* shape, const char* unit, const char* quantity,
+                std::initializer_list<const char*> texts) {
+        Calculate(CalcGroup::Object, shape, unit, quantity, texts);
     }
-    void Aperture(const char* shape, const char* unit, const char* quantity, std::vector<const char*> texts) {
-        Calculate("ComboBox3", "ComboBox4", "SpinEdit1", "BitBtn7", shape, unit, quantity, texts);
+    void Aperture(const char* shape, const char* unit, const char* quantity,
+                  std::initializer_list<const char*> texts) {
+        Calculate(CalcGroup::Aperture, shape, unit, quantity, texts);
     }
 
 private:
-    void Calculate(const char* shapes, const char* units, const char* spin, const char* button,
-                   const char* shape, const char* unit, const char* quantity,
-                   const std::vector<const char*>& texts) {
-        if (Find<QComboBox>(shapes)->currentText() != QLatin1String(shape)) {
-            Choose(shapes, shape);
+    void Calculate(CalcGroup group, const char* shape, const char* unit, const char* quantity,
+                   std::initializer_list<const char*> texts) {
+        const names::GroupNames& controls = names::Of(group);
+        if (Find<QComboBox>(controls.ShapeList)->currentText() != QLatin1String(shape)) {
+            Choose(controls.ShapeList, shape);
         }
-        if (Find<QComboBox>(units)->currentText() != QLatin1String(unit)) {
-            Choose(units, unit);
+        if (Find<QComboBox>(controls.UnitList)->currentText() != QLatin1String(unit)) {
+            Choose(controls.UnitList, unit);
         }
-        Type(spin, quantity);
-        const bool object = std::string(button) == "BitBtn5";
-        const std::vector<const char*> fields = object ? std::vector<const char*>{"Edit2", "Edit3", "Edit4"}
-                                                       : std::vector<const char*>{"Edit5", "Edit8", "Edit9"};
-        ASSERT_EQ(std::string(shape), "Parallelepiped")
-            << "the helper knows the parallelepiped's fields only";
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            Type(fields[i], texts[i]);
-        }
-        Click(button);
+        Type(controls.Quantity, quantity);
+        TypeParameters(group, shape, texts);
+        Click(controls.CalculateButton);
     }
 };
 
@@ -139,13 +152,11 @@ TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
         << "before anything is shown the totals rows are as empty as the main window's fields";
 
     Object("Parallelepiped", "millimeter", "1", {"1000", "1000", "1000"});
-    Choose("ComboBox1", "Aluminium");
+    Choose(names::MaterialList, "Aluminium");
     Object("Parallelepiped", "centimeter", "3", {"10", "20", "50"});
     Aperture("Parallelepiped", "millimeter", "2", {"500", "500", "1000"});
-    Type("Edit3", "12a");
-    Click("BitBtn5"); // refused: not a number
-    Type("Edit3", "");
-    Click("BitBtn5"); // refused: empty field
+    Object("Parallelepiped", "centimeter", "3", {"10", "12a", "50"}); // refused: not a number
+    Object("Parallelepiped", "centimeter", "3", {"10", "", "50"});    // refused: empty field
     EXPECT_EQ(Desktop.ErrorBoxes.size(), 1u);
     EXPECT_EQ(Desktop.Messages.size(), 1u);
 
@@ -164,8 +175,8 @@ TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
     EXPECT_EQ(Headers().mid(7), Row({"Density\nkg/m³", "Piece volume\nm³", "Volume\nm³", "Piece mass\nkg",
                                      "Mass\nkg", "Price\nper kg", "Cost"}));
 
-    Choose("ComboBox16", "centimeter");
-    Choose("ComboBox15", "metric ton");
+    Choose(names::VolumeUnitList, "centimeter");
+    Choose(names::MassUnitList, "metric ton");
     EXPECT_EQ(Headers().mid(8, 4), Row({"Piece volume\ncm³", "Volume\ncm³", "Piece mass\nt", "Mass\nt"}));
     const std::vector<Row> shown = Shown();
     EXPECT_EQ(shown[0].mid(8, 4), Row({"1.000E6", "1.000E6", "7.850", "7.850"}));
@@ -173,7 +184,7 @@ TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
     EXPECT_EQ(shown[2].mid(8, 4), Row({"-2.500E5", "-5.000E5", "-0.6750", "-1.350"}));
     EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
 
-    Click("SpeedButton5"); // undo takes back the aperture and puts the lists back on metre and kilogram
+    Click(names::UndoButton); // undo takes back the aperture and puts the lists back on metre and kilogram
     std::vector<Row> undone = inMetres;
     undone.erase(undone.begin() + 2);
     undone[3][9] = "0.000", undone[3][11] = "0.000";
@@ -181,7 +192,7 @@ TEST_F(PartsList, FollowsAMixedRunRowByRowWithTheMainWindowsTotals) {
     EXPECT_EQ(Shown(), undone);
     EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
 
-    Click("SpeedButton6");
+    Click(names::ResetButton);
     ASSERT_EQ(Shown().size(), 3u);
     EXPECT_EQ(TotalsOfListAsFields(), TotalsOfMainWindow());
     EXPECT_EQ(TotalsOfListAsFields()[2], Row({"0.000", "0.000"}));
@@ -202,15 +213,15 @@ TEST_F(PartsList, WithoutAMaterialTheMaterialCellIsEmpty) {
 // the line column holds the row's number in the list, which is its row in that list.
 TEST_F(PartsList, ExportedCsvIsByteForByteTheCommandLinesForTheSameCalculations) {
     Object("Parallelepiped", "millimeter", "1", {"1000", "1000", "1000"});
-    Choose("ComboBox1", "Aluminium");
+    Choose(names::MaterialList, "Aluminium");
     Object("Parallelepiped", "centimeter", "3", {"10,5", "20", "50"});
     Aperture("Parallelepiped", "millimeter", "2", {"500", "500", "1000"});
     Object("Parallelepiped", "inch", "1", {"1", "12a", "1"}); // refused
     Object("Parallelepiped", "yard", "9", {"1", "2", "3"});
-    Click("SpeedButton5"); // undone
+    Click(names::UndoButton); // undone
     Object("Parallelepiped", "foot", "7", {"1.25", "2", "1e-3"});
-    Choose("ComboBox16", "inch");
-    Choose("ComboBox15", "pound");
+    Choose(names::VolumeUnitList, "inch");
+    Choose(names::MassUnitList, "pound");
 
     QTemporaryDir folder;
     const QString exported = folder.filePath(QStringLiteral("list.csv"));
@@ -253,15 +264,6 @@ TEST_F(PartsList, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
-// Printed into a PDF file through the print dialog's stand-in, then read back as text laid out
-// as on the page.
-QString PrintedText(const QString& pdf) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 // Each page numbered "Page i of n", and the header whole on every page: captions of one line
 // and units on the next, no word broken.
 void ExpectNumberedPagesWithWholeHeaders(const QStringList& pages) {
@@ -287,13 +289,7 @@ TEST_F(PartsList, PrintedPagesHoldTitleCatalogueRowsAndTotalsWithTheHeaderOnEver
         Object("Parallelepiped", "millimeter", QByteArray::number(i).constData(), {"100", "200", "300"});
     }
     Aperture("Parallelepiped", "millimeter", "1", {"10", "20", "30"});
-    QTemporaryDir folder;
-    Desktop.NextPdfFile = folder.filePath(QStringLiteral("list.pdf"));
-    Open();
-    ClickOn(Button("PrintButton"));
-    ASSERT_EQ(Desktop.PrintDialogs, 1);
-
-    const QString text = PrintedText(Desktop.NextPdfFile);
+    const QString text = Printed();
     const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_GE(pages.size(), 2) << text.toStdString();
     ExpectNumberedPagesWithWholeHeaders(pages);
@@ -319,18 +315,14 @@ TEST_F(PartsList, PrintedPagesHoldTitleCatalogueRowsAndTotalsWithTheHeaderOnEver
     EXPECT_EQ(lines.filter(total).size(), 1) << text.toStdString();
 }
 
-// Four holes of 30 cm³ in a block: the table rounds them, the clipboard keeps them whole, so
-// that in a spreadsheet the rows sum to the totals.
 // A short list with short texts leaves the headers' columns narrow: still no word is broken.
 TEST_F(PartsList, AShortListPrintsOnOnePageWithItsHeaderWhole) {
     Object("Parallelepiped", "meter", "1", {"1", "1", "1"});
-    QTemporaryDir folder;
-    Desktop.NextPdfFile = folder.filePath(QStringLiteral("list.pdf"));
-    Open();
-    ClickOn(Button("PrintButton"));
-    const QString text = PrintedText(Desktop.NextPdfFile);
-    ExpectNumberedPagesWithWholeHeaders(text.split(QLatin1Char('\f'), Qt::SkipEmptyParts));
+    ExpectNumberedPagesWithWholeHeaders(Printed().split(QLatin1Char('\f'), Qt::SkipEmptyParts));
 }
+
+// Four holes of 30 cm³ in a block: the table rounds them, the clipboard keeps them whole, so
+// that in a spreadsheet the rows sum to the totals.
 
 TEST_F(PartsList, CopyPutsHeaderRowsAndTotalsOnTheClipboardAsCellsWithFiguresInFull) {
     Object("Parallelepiped", "millimeter", "2", {"1000", "1000", "1000"});
@@ -383,8 +375,8 @@ TEST_F(PartsList, FitsASmallScreenWithEveryFigureWholeWhateverTheUnits) {
     auto* view = static_cast<QAbstractItemView*>(table);
     for (const char* volumeUnit : {"millimeter", "centimeter", "meter", "inch", "foot", "yard"}) {
         for (const char* massUnit : {"gram", "kilogram", "centner", "metric ton", "pound"}) {
-            Choose("ComboBox16", volumeUnit);
-            Choose("ComboBox15", massUnit);
+            Choose(names::VolumeUnitList, volumeUnit);
+            Choose(names::MassUnitList, massUnit);
             QApplication::processEvents();
             SCOPED_TRACE(std::string(volumeUnit) + ", " + massUnit);
             EXPECT_LE(window->frameGeometry().width(), 1024);
@@ -399,16 +391,12 @@ TEST_F(PartsList, FitsASmallScreenWithEveryFigureWholeWhateverTheUnits) {
 
 // One window, not modal, resizable; the list grows while it is open and the main window works.
 TEST_F(PartsList, OneWindowThatStaysOpenWhileTheUserWorks) {
-    auto* button = Find<QToolButton>("SpeedButton9");
-    EXPECT_EQ(button->text(), "List");
+    auto* button = Find<QToolButton>(names::PartsListButton);
     EXPECT_EQ(button->toolTip(), "Parts list");
     EXPECT_TRUE(button->autoRaise());
     ClickOn(button);
-    QWidget* window = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        window = Form().findChild<QWidget*>(QStringLiteral("PartsListWindow"));
-        return window && window->isVisible();
-    }));
+    QWidget* window = WindowUp();
+    ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Parts list");
     EXPECT_TRUE(window->isWindow());
     EXPECT_FALSE(window->isModal());
@@ -502,7 +490,7 @@ TEST_F(PartsList, PricesDialogSavesThePricesAndTheRowsCostWithThem) {
 
     Object("Parallelepiped", "meter", "1", {"1", "1", "1"});
     Aperture("Parallelepiped", "meter", "1", {"0.5", "1", "1"});
-    Choose("ComboBox1", "Water");
+    Choose(names::MaterialList, "Water");
     Object("Parallelepiped", "meter", "1", {"1", "1", "1"});
     const std::vector<Row> rows = Shown();
     ASSERT_EQ(rows.size(), 6u);

@@ -19,16 +19,16 @@ namespace {
 
 class SectionPanel : public FormFixture {
 protected:
-    QString PictureOf() { return Find<QLabel>("Image1")->property("picture").toString(); }
+    QString PictureOf() { return Find<QLabel>(names::ObjectPicture)->property("picture").toString(); }
     QComboBox* List(const char* name) { return Find<QComboBox>(name); }
 };
 
 TEST_F(SectionPanel, BuiltOnlyWhenFirstChosen) {
     EXPECT_EQ(Form().findChild<QWidget*>(names::section::Panel), nullptr);
-    Choose("ComboBox2", "Standard section");
+    Choose(names::ObjectShapeList, "Standard section");
     ASSERT_NE(Find(names::section::Panel), nullptr);
     EXPECT_TRUE(Find(names::section::Panel)->isVisible());
-    EXPECT_FALSE(Find("Panel2parallelepiped")->isVisible());
+    EXPECT_FALSE(Find(names::PanelOf(CalcGroup::Object, "Parallelepiped")->Panel)->isVisible());
     EXPECT_EQ(List(names::section::FamilyList)->count(), 15);
     EXPECT_EQ(List(names::section::FamilyList)->currentText(), "IPE");
     EXPECT_EQ(List(names::section::SizeList)->currentText(), "IPE 80");
@@ -37,13 +37,13 @@ TEST_F(SectionPanel, BuiltOnlyWhenFirstChosen) {
     EXPECT_EQ(TextOf(names::section::AreaField), QString::fromUtf8("A = 7.643 cm²"));
     EXPECT_EQ(TextOf(names::section::MassPerMetreField), "6.000 kg/m");
 
-    Choose("ComboBox2", "Cylinder");
+    Choose(names::ObjectShapeList, "Cylinder");
     EXPECT_FALSE(Find(names::section::Panel)->isVisible());
     EXPECT_EQ(PictureOf(), "P002");
 }
 
 TEST_F(SectionPanel, FamiliesShowTheirSizesAndPicture) {
-    Choose("ComboBox2", "Standard section");
+    Choose(names::ObjectShapeList, "Standard section");
     const struct {
         const char* family;
         const char* firstSize;
@@ -65,27 +65,27 @@ TEST_F(SectionPanel, FamiliesShowTheirSizesAndPicture) {
 }
 
 TEST_F(SectionPanel, CalculatesTheSizeChosenAndFollowsTheMaterial) {
-    Choose("ComboBox2", "Standard section");
+    Choose(names::ObjectShapeList, "Standard section");
     Choose(names::section::SizeList, "IPE 200");
     Type(names::section::LengthField, "6000");
-    Type("SpinEdit2", "4");
-    Click("BitBtn5");
+    Type(names::ObjectQuantity, "4");
+    Click(names::ObjectCalculateButton);
     EXPECT_TRUE(Desktop.Messages.empty());
-    EXPECT_EQ(TextOf("Edit42"), "0.068");   // 4 × 6 m × 28.484 cm²
-    EXPECT_EQ(TextOf("Edit17"), "536.640"); // in steel
+    EXPECT_EQ(TextOf(names::ObjectVolumeField), "0.068"); // 4 × 6 m × 28.484 cm²
+    EXPECT_EQ(TextOf(names::ObjectMassField), "536.640"); // in steel
     EXPECT_EQ(TextOf(names::section::MassPerMetreField), "22.360 kg/m");
     // The parts list names the section by its designation, with the length as its parameter.
     const auto* rows = Form().findChild<ui::PartsListModel*>();
     ASSERT_NE(rows, nullptr);
     EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::ShapeColumn)).toString(), "IPE 200");
     EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::ParametersColumn)).toString(), "Length=6000");
-    Choose("ComboBox1", "Aluminium");
+    Choose(names::MaterialList, "Aluminium");
     EXPECT_EQ(TextOf(names::section::MassPerMetreField), "7.691 kg/m");
 
     Type(names::section::LengthField, "");
-    Click("BitBtn5");
+    Click(names::ObjectCalculateButton);
     EXPECT_EQ(Desktop.Messages.size(), 1u); // "Wrong data input."
-    EXPECT_EQ(TextOf("Edit42"), "0.068");
+    EXPECT_EQ(TextOf(names::ObjectVolumeField), "0.068");
 }
 
 TEST_F(SectionPanel, RowsLeftOutOfTheTablesAreToldOnceWhenFirstRead) {
@@ -101,7 +101,7 @@ TEST_F(SectionPanel, RowsLeftOutOfTheTablesAreToldOnceWhenFirstRead) {
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    auto* shapes = window.findChild<QComboBox*>("ComboBox2");
+    auto* shapes = window.findChild<QComboBox*>(names::ObjectShapeList);
     test::Choose(shapes, "Standard section");
     ASSERT_EQ(Desktop.Messages.size(), 1u);
     EXPECT_EQ(Desktop.Messages[0].Text,
@@ -116,11 +116,11 @@ TEST_F(SectionPanel, RowsLeftOutOfTheTablesAreToldOnceWhenFirstRead) {
 }
 
 TEST_F(SectionPanel, TabGoesFromTheUnitListThroughThePanel) {
-    Choose("ComboBox2", "Standard section");
-    Find("ComboBox11")->setFocus();
+    Choose(names::ObjectShapeList, "Standard section");
+    Find(names::ObjectUnitList)->setFocus();
     for (const char* next :
          {names::section::FamilyList, names::section::SizeList, names::section::LengthField,
-          names::section::AreaField, names::section::MassPerMetreField, "ComboBox3"}) {
+          names::section::AreaField, names::section::MassPerMetreField, names::ApertureShapeList}) {
         PressTab();
         EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
     }

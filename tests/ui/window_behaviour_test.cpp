@@ -42,9 +42,7 @@ protected:
     }
 
     void CalculateObjectBox(const char* a, const char* b, const char* c) {
-        Type("Edit2", a);
-        Type("Edit3", b);
-        Type("Edit4", c);
+        TypeParameters(CalcGroup::Object, "Parallelepiped", {a, b, c});
         Click(names::ObjectCalculateButton);
     }
 
@@ -72,9 +70,7 @@ TEST_F(WindowBehaviour, SteelCubeThenApertureGivesTheDifference) {
     EXPECT_TRUE(UndoEnabled());
 
     Choose(names::ApertureShapeList, "Parallelepiped");
-    Type("Edit5", "500");
-    Type("Edit8", "500");
-    Type("Edit9", "1000");
+    TypeParameters(CalcGroup::Aperture, "Parallelepiped", {"500", "500", "1000"});
     Click(names::ApertureCalculateButton);
     EXPECT_THAT(Results(), ElementsAre("1.000", "0.250", "0.750", "7850.000", "1962.500", "5887.500"));
     EXPECT_TRUE(Desktop.Messages.empty());
@@ -185,7 +181,7 @@ TEST_F(WindowBehaviour, ResetZeroesEverythingAndDisablesUndo) {
 TEST_F(WindowBehaviour, EmptyParameterGivesOneWarningAndChangesNothing) {
     CubicMetreOfSteel();
     const std::vector<QString> before = Results();
-    Type("Edit3", "");
+    Type(names::Field(CalcGroup::Object, "Parallelepiped", "b"), "");
     Click(names::ObjectCalculateButton);
     ASSERT_EQ(Desktop.Messages.size(), 1u);
     EXPECT_EQ(Desktop.Messages[0].Text, QString::fromLatin1(WrongDataWarning.data()));
@@ -203,7 +199,7 @@ TEST_F(WindowBehaviour, UnreadableParameterShowsTheErrorBoxAndChangesNothing) {
     EXPECT_THAT(Results(), ElementsAre("", "", "", "", "", ""));
     EXPECT_FALSE(UndoEnabled());
     // The program goes on: the next calculation works.
-    Type("Edit3", "1000");
+    Type(names::Field(CalcGroup::Object, "Parallelepiped", "b"), "1000");
     Click(names::ObjectCalculateButton);
     EXPECT_EQ(TextOf(names::TotalVolumeField), "1.000");
 }
@@ -222,9 +218,7 @@ TEST_F(WindowBehaviour, QuantityAndLengthUnitScaleTheCalculation) {
 }
 
 TEST_F(WindowBehaviour, QuantityIsClampedWhenTheCalculateButtonIsClicked) {
-    Type("Edit2", "1000");
-    Type("Edit3", "1000");
-    Type("Edit4", "1000");
+    TypeParameters(CalcGroup::Object, "Parallelepiped", {"1000", "1000", "1000"});
     Type(names::ObjectQuantity, "5000");
     Click(names::ObjectCalculateButton);
     EXPECT_EQ(TextOf(names::ObjectQuantity), "1000");
@@ -234,7 +228,7 @@ TEST_F(WindowBehaviour, QuantityIsClampedWhenTheCalculateButtonIsClicked) {
 TEST_F(WindowBehaviour, AnApertureLargerThanTheObjectGivesNegativeTotals) {
     CalculateObjectBox("100", "100", "100");
     Choose(names::ApertureShapeList, "Sphere");
-    Type("Edit60", "1000");
+    Type(names::Field(CalcGroup::Aperture, "Sphere", "a"), "1000");
     Click(names::ApertureCalculateButton);
     EXPECT_TRUE(TextOf(names::TotalVolumeField).startsWith('-'));
     EXPECT_TRUE(TextOf(names::TotalMassField).startsWith('-'));

@@ -53,4 +53,15 @@ void FormFixture::Click(const char* button) {
     ClickOn(Find(button));
 }
 
+void FormFixture::TypeParameters(CalcGroup group, std::string_view shape,
+                                 std::initializer_list<const char*> texts) {
+    const names::PanelNames* panel = names::PanelOf(group, shape);
+    ASSERT_NE(panel, nullptr) << "no panel for " << shape;
+    std::size_t i = 0;
+    for (const char* text : texts) {
+        ASSERT_TRUE(i < panel->Fields.size() && panel->Fields[i]) << shape << " has fewer fields";
+        Type(panel->Fields[i++], text);
+    }
+}
+
 } // namespace volcalc::test

@@ -12,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace volcalc::test {
 
@@ -50,6 +52,8 @@ protected:
     void Choose(const char* list, const char* text);
     void Type(const char* field, const char* text);
     void Click(const char* button);
+    // Types the texts into the shape's fields, in the order of its parameters.
+    void TypeParameters(CalcGroup group, std::string_view shape, std::initializer_list<const char*> texts);
 
     ScriptedDesktop Desktop;
     ScriptedDialogs Dialogs;
