@@ -4,6 +4,7 @@
 #include "materials/material_catalogue.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,9 +19,14 @@ public:
     std::int32_t NewDensity = 7850;
     bool ConfirmAnswer = true;
     std::vector<std::string> Events;
+    // What happens elsewhere while the add-material dialog is open (another program's change).
+    std::function<void()> WhileAsking;
 
     std::optional<Material> AskNewMaterial() override {
         Events.push_back("add-dialog");
+        if (WhileAsking) {
+            WhileAsking();
+        }
         if (!AddAnswer) {
             return std::nullopt;
         }

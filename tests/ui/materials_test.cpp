@@ -177,6 +177,29 @@ TEST_F(WindowMaterials, ListFollowsChangesMadeByAnotherProgram) {
     EXPECT_TRUE(Dialogs.Events.empty());
 }
 
+// Another program removes the picked material while the add-material dialog is open: the
+// addition, made to what the file holds then, picks the first material, and the density shown is
+// the one the next calculation takes.
+TEST_F(WindowMaterials, AdditionThatFindsThePickedMaterialGoneShowsTheDensityOfTheNewPick) {
+    Choose(names::MaterialList, "Water");
+    Dialogs.NewName = "Lead";
+    Dialogs.NewDensity = 11340;
+    Dialogs.WhileAsking = [this] {
+        ScriptedDialogs otherDialogs;
+        MaterialCatalogue elsewhere(IniPath(), otherDialogs);
+        elsewhere.LoadMaterials();
+        elsewhere.PickMaterial(2);
+        elsewhere.RemoveMaterial(); // Water
+    };
+    Click(names::AddMaterialButton);
+    EXPECT_EQ(Listed(), QStringList({"Steel", "Aluminium", "Lead"}));
+    EXPECT_EQ(List()->currentText(), "Steel");
+    EXPECT_EQ(TextOf(names::DensityField), "7850");
+    CubicMetre();
+    EXPECT_EQ(TextOf(names::ObjectMassField), "7850.000");
+    EXPECT_EQ(TextOf(names::DensityField), "7850");
+}
+
 // Another program puts something unreadable where the catalogue was: the user is told once, the
 // materials as last read stay listed, and the list follows the file again once it reads.
 TEST_F(WindowMaterials, CatalogueTurnedUnreadableKeepsTheListAndIsToldOnce) {

@@ -44,15 +44,14 @@ std::filesystem::path Executable() {
 }
 
 // Rebuilds the material list from the catalogue even when an operation stops half-way.
-template <typename Operation>
-void ThenSync(Operation operation, MainWindow* form, void (MainWindow::*sync)()) {
+template <typename Operation, typename Sync> void ThenSync(Operation operation, Sync sync) {
     try {
         operation();
     } catch (...) {
-        (form->*sync)();
+        sync();
         throw;
     }
-    (form->*sync)();
+    sync();
 }
 
 } // namespace
@@ -184,12 +183,28 @@ template <typename Change> void MainWindow::ChangeCatalogue(Change change) {
         explicit Changing(bool& flag) : Flag(flag) { Flag = true; }
         ~Changing() { Flag = false; }
     } changing(m_changingCatalogue);
+    const DensityInForce picked = m_ledger.InForce();
     ThenSync(
         [&] {
             change();
             m_catalogueWatcher->Seen();
         },
-        this, &MainWindow::SyncMaterialList);
+        [&] {
+            SyncMaterialList();
+            FollowPick(picked);
+        });
+}
+
+// A change is made to what the file holds at that moment, which may no longer list the picked
+// material (this removal took it, or another program did): the first is picked then, and the
+// density in force follows it, so that the density shown is the one the next calculation takes.
+// With none left, the density in force stays.
+void MainWindow::FollowPick(const DensityInForce& picked) {
+    const DensityInForce now = m_ledger.InForce();
+    if (m_catalogue->SelectedIndex() >= 0 &&
+        (now.Material != picked.Material || now.Density != picked.Density)) {
+        m_ledger.RefreshDensity();
+    }
 }
 
 // The picked material stays picked where the file still lists it, and the density in force stays;
@@ -218,10 +233,6 @@ void MainWindow::addMaterialClicked() {
 
 void MainWindow::removeMaterialClicked() {
     ChangeCatalogue([this] { m_catalogue->RemoveMaterial(); });
-    // The first material left is selected; with none left the density in force stays.
-    if (m_catalogue->SelectedIndex() >= 0) {
-        m_ledger.RefreshDensity();
-    }
 }
 
 // The prices the dialog accepted are saved as one change; rows already listed keep the prices

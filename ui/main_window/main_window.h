@@ -79,6 +79,8 @@ private:
     void SyncMaterialList();
     // Runs a change of the catalogue and shows the list the file holds afterwards.
     template <typename Change> void ChangeCatalogue(Change change);
+    // After a change: the density in force follows a pick the change moved.
+    void FollowPick(const DensityInForce& picked);
     void catalogueChangedElsewhere();
 
     // What the user's actions run.
