@@ -45,9 +45,6 @@ protected:
             list = Form().findChild<ui::PartsListWindow*>(QStringLiteral("PartsListWindow"));
             return list && list->isVisible();
         }));
-        if (m_prices) {
-            list->SetPriceLookup(m_prices);
-        }
         ClickOn(Button("OrderButton"));
         QWidget* dialog = Form().findChild<QWidget*>(QStringLiteral("OrderDialog"));
         EXPECT_TRUE(dialog && dialog->isVisible());
@@ -66,16 +63,13 @@ protected:
         return Form().findChild<QPlainTextEdit*>(QStringLiteral("OrderPlanText"))->toPlainText();
     }
 
-    ui::MaterialPriceLookup m_prices;
-
 private:
     QTemporaryDir m_settings;
 };
 
 TEST_F(Order, PlansTheBarsOfTheListsProfilesAndRemembersTheStockLengths) {
-    m_prices = [](const std::string& material) {
-        return material == "Steel" ? std::optional<double>(2.0) : std::nullopt;
-    };
+    // The rows take their material's price when they are calculated, and the order their prices.
+    StartWith((std::string(ThreeMaterials) + "[Price]\n0=2\n").c_str());
     Angle("2", "2400");
     Angle("1", "1150");
     Choose(names::ObjectShapeList, "Sphere"); // not cut from bars

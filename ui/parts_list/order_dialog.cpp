@@ -60,8 +60,7 @@ std::optional<cutting::Units> ReadMillimetres(const QString& text, bool zero) {
 
 } // namespace
 
-OrderDialog::OrderDialog(const PartsListModel& model, MaterialPriceLookup prices, QWidget* parent)
-    : QDialog(parent), m_model(model), m_prices(std::move(prices)) {
+OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
     setObjectName(QStringLiteral("OrderDialog"));
     setWindowTitle(QStringLiteral("Bars to order"));
     BuildFields();
@@ -187,9 +186,6 @@ void OrderDialog::Plan() {
             row.Material = "density " + std::to_string(row.Density);
         }
         if (auto item = cutting::OrderItemOfRow(row)) {
-            if (m_prices) { // otherwise the price the row was calculated with
-                item->PricePerKg = m_prices(item->Material);
-            }
             items.push_back(std::move(*item));
         }
     }

@@ -5,9 +5,7 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 class QLabel;
@@ -19,16 +17,13 @@ namespace volcalc::ui {
 
 class PartsListModel;
 
-// The price of a material per kilogram, where it has one. The catalogue holds no prices yet: a
-// lookup that knows them gives the order its costs.
-using MaterialPriceLookup = std::function<std::optional<double>(const std::string& material)>;
-
 // "Order": the stock bars to buy for the parts list's pieces that are cut from bars, per shape,
 // cross-section and material, with their cuts and offcuts, masses, offcut share and cost. The
 // stock lengths and the kerf are remembered between runs.
 class OrderDialog : public QDialog {
 public:
-    OrderDialog(const PartsListModel& model, MaterialPriceLookup prices, QWidget* parent);
+    // The costs are those of the rows, each at the price it was calculated with.
+    OrderDialog(const PartsListModel& model, QWidget* parent);
 
     // Shows the dialog planned for the list as it is now.
     void ShowAndPlan();
@@ -44,7 +39,6 @@ private:
     void PrintClicked();
 
     const PartsListModel& m_model;
-    MaterialPriceLookup m_prices;
     cutting::OrderSettings m_settings;
     std::vector<cutting::GroupOrder> m_orders;
     QLineEdit* m_stocksField = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/desktop/save_file_dialog.h"
 #include "ui/desktop/screen_placement.h"
 #include "ui/parts_list/column_fit.h"
+#include "ui/parts_list/order_dialog.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/parts_list_pages.h"
 #include "ui/widgets/accessibility.h"
@@ -257,7 +258,7 @@ void PartsListWindow::PricesClicked() {
 
 void PartsListWindow::OrderClicked() {
     if (!m_orderDialog) {
-        m_orderDialog = new OrderDialog(m_model, m_prices, this);
+        m_orderDialog = new OrderDialog(m_model, this);
     }
     m_orderDialog->ShowAndPlan();
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "ui/parts_list/column_fit.h"
-#include "ui/parts_list/order_dialog.h"
 
 #include <QPersistentModelIndex>
 #include <QString>
@@ -16,6 +15,7 @@ class QTableView;
 
 namespace volcalc::ui {
 
+class OrderDialog;
 class PartsListModel;
 
 // The "Parts list" window: every calculation that counts, with the totals last, to check, copy,
@@ -28,8 +28,6 @@ public:
 
     // Shows the window, or brings it to the front when it is already open.
     void ShowAndRaise();
-    // Where the order's costs come from; without it the order has none.
-    void SetPriceLookup(MaterialPriceLookup prices) { m_prices = std::move(prices); }
     // What "Prices…" does: the main window edits the catalogue's prices.
     void SetPricesEditor(std::function<void(QWidget* parent)> edit) { m_editPrices = std::move(edit); }
 
@@ -63,7 +61,6 @@ private:
     QPushButton* m_orderButton = nullptr;
     QPushButton* m_pricesButton = nullptr;
     std::function<void(QWidget* parent)> m_editPrices;
-    MaterialPriceLookup m_prices;
     OrderDialog* m_orderDialog = nullptr; // made when first asked for
 };
 
