@@ -24,7 +24,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -222,24 +221,24 @@ TEST_F(AddMaterialDialogTest, OnlyOkHandsOverAndOnlyAButtonOrTheCloseButtonClose
         bool closes;
         bool handsOver;
     };
+    // Each control in turn takes the focus and gets the keys.
+    const auto pressing = [this](std::vector<QWidget*> controls, std::vector<Qt::Key> keys) {
+        return [this, controls, keys] {
+            for (QWidget* control : controls) {
+                control->setFocus();
+                for (Qt::Key key : keys) {
+                    Press(key);
+                }
+            }
+        };
+    };
     const Case cases[] = {
         {"Cancel clicked", [this] { QTest::mouseClick(cancel, Qt::LeftButton); }, true, false},
         {"the title-bar close button", [this] { dialog->close(); }, true, false},
-        {"Enter on OK", [this] { ok->setFocus(), Press(Qt::Key_Return); }, true, true},
-        {"Enter on Cancel", [this] { cancel->setFocus(), Press(Qt::Key_Enter); }, true, false},
-        {"Enter in the fields",
-         [this] {
-             edit1->setFocus(), Press(Qt::Key_Return), Press(Qt::Key_Enter);
-             edit2->setFocus(), Press(Qt::Key_Return);
-         },
-         false, false},
-        {"Esc anywhere",
-         [this] {
-             for (QWidget* control : std::initializer_list<QWidget*>{edit1, edit2, ok, cancel}) {
-                 control->setFocus(), Press(Qt::Key_Escape);
-             }
-         },
-         false, false},
+        {"Enter on OK", pressing({ok}, {Qt::Key_Return}), true, true},
+        {"Enter on Cancel", pressing({cancel}, {Qt::Key_Enter}), true, false},
+        {"Enter in the fields", pressing({edit1, edit2}, {Qt::Key_Return, Qt::Key_Enter}), false, false},
+        {"Esc anywhere", pressing({edit1, edit2, ok, cancel}, {Qt::Key_Escape}), false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
