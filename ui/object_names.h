@@ -145,4 +145,39 @@ inline constexpr const char* VoteLink = "Label14";
 inline constexpr const char* OkButton = "OKButton";
 } // namespace about
 
+// The parts list window
+namespace parts_list {
+inline constexpr const char* Window = "PartsListWindow";
+inline constexpr const char* Model = "PartsListModel";
+inline constexpr const char* Table = "PartsTable";
+inline constexpr const char* CopyButton = "CopyButton";
+inline constexpr const char* ExportCsvButton = "ExportCsvButton";
+inline constexpr const char* PrintButton = "PrintButton";
+inline constexpr const char* OrderButton = "OrderButton";
+inline constexpr const char* PricesButton = "PricesButton";
+} // namespace parts_list
+
+// The prices dialog of the parts list
+namespace prices {
+inline constexpr const char* Dialog = "PricesDialog";
+inline constexpr const char* Table = "PricesTable";
+inline constexpr const char* CurrencyField = "CurrencyField";
+inline constexpr const char* Buttons = "PricesButtons";
+inline constexpr const char* OkButton = "PricesOkButton";
+inline constexpr const char* CancelButton = "PricesCancelButton";
+} // namespace prices
+
+// The bars-to-order dialog of the parts list
+namespace order {
+inline constexpr const char* Dialog = "OrderDialog";
+inline constexpr const char* StockLengthsField = "StockLengthsField";
+inline constexpr const char* KerfField = "KerfField";
+inline constexpr const char* PlanButton = "PlanButton";
+inline constexpr const char* Problem = "OrderProblem";
+inline constexpr const char* PlanText = "OrderPlanText";
+inline constexpr const char* CopyButton = "OrderCopyButton";
+inline constexpr const char* ExportButton = "OrderExportButton";
+inline constexpr const char* PrintButton = "OrderPrintButton";
+} // namespace order
+
 } // namespace volcalc::ui::names

@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
     Find<QLineEdit>(form, names::ObjectQuantity)->setText(QStringLiteral("6"));
     Click(form, names::ObjectCalculateButton);
     Click(form, names::PartsListButton);
-    QWidget* list = form.findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+    QWidget* list = form.findChild<QWidget*>(QString::fromLatin1(names::parts_list::Window));
     if (list) {
         list->resize(list->width(), 230); // as wide as it opens; a few rows high
     }

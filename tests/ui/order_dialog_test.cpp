@@ -40,28 +40,26 @@ protected:
     // Opens the parts list, then its order dialog, and waits until it is up.
     QWidget* OpenOrder() {
         QTest::keyClick(&Form(), Qt::Key_L, Qt::ControlModifier);
-        auto* list = Form().findChild<ui::PartsListWindow*>(QStringLiteral("PartsListWindow"));
+        auto* list = Form().findChild<ui::PartsListWindow*>(names::parts_list::Window);
         EXPECT_TRUE(QTest::qWaitFor([&] {
-            list = Form().findChild<ui::PartsListWindow*>(QStringLiteral("PartsListWindow"));
+            list = Form().findChild<ui::PartsListWindow*>(names::parts_list::Window);
             return list && list->isVisible();
         }));
-        ClickOn(Button("OrderButton"));
-        QWidget* dialog = Form().findChild<QWidget*>(QStringLiteral("OrderDialog"));
+        ClickOn(Button(names::parts_list::OrderButton));
+        QWidget* dialog = Form().findChild<QWidget*>(names::order::Dialog);
         EXPECT_TRUE(dialog && dialog->isVisible());
         return dialog;
     }
     void Plan(const char* stocks, const char* kerf) {
-        TypeInto(Field("StockLengthsField"), QString::fromLatin1(stocks));
-        TypeInto(Field("KerfField"), QString::fromLatin1(kerf));
-        ClickOn(Button("PlanButton"));
+        TypeInto(Field(names::order::StockLengthsField), QString::fromLatin1(stocks));
+        TypeInto(Field(names::order::KerfField), QString::fromLatin1(kerf));
+        ClickOn(Button(names::order::PlanButton));
     }
     QLineEdit* Field(const char* name) { return Form().findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QPushButton* Button(const char* name) {
         return Form().findChild<QPushButton*>(QString::fromLatin1(name));
     }
-    QString PlanText() {
-        return Form().findChild<QPlainTextEdit*>(QStringLiteral("OrderPlanText"))->toPlainText();
-    }
+    QString PlanText() { return Form().findChild<QPlainTextEdit*>(names::order::PlanText)->toPlainText(); }
 
 private:
     QTemporaryDir m_settings;
@@ -87,8 +85,8 @@ TEST_F(Order, PlansTheBarsOfTheListsProfilesAndRemembersTheStockLengths) {
 
     StartWith(ThreeMaterials); // the next run
     OpenOrder();
-    EXPECT_EQ(Field("StockLengthsField")->text(), QStringLiteral("6000"));
-    EXPECT_EQ(Field("KerfField")->text(), QStringLiteral("3"));
+    EXPECT_EQ(Field(names::order::StockLengthsField)->text(), QStringLiteral("6000"));
+    EXPECT_EQ(Field(names::order::KerfField)->text(), QStringLiteral("3"));
     EXPECT_TRUE(PlanText().contains(QStringLiteral("no pieces cut from bars")));
 }
 
@@ -96,11 +94,11 @@ TEST_F(Order, AStockLengthThatDoesNotReadIsSaidAndNothingIsPlanned) {
     Angle("1", "2400");
     OpenOrder();
     Plan("6000; 12 m", "0");
-    const auto* problem = Form().findChild<QLabel*>(QStringLiteral("OrderProblem"));
+    const auto* problem = Form().findChild<QLabel*>(names::order::Problem);
     EXPECT_TRUE(problem->isVisible());
     EXPECT_EQ(problem->text(), QStringLiteral("'12 m' is not a stock length in millimetres."));
     EXPECT_TRUE(PlanText().isEmpty());
-    EXPECT_FALSE(Button("OrderExportButton")->isEnabled());
+    EXPECT_FALSE(Button(names::order::ExportButton)->isEnabled());
     Plan("6000; 12000", "");
     EXPECT_FALSE(problem->isVisible());
     EXPECT_TRUE(PlanText().contains(QStringLiteral("1 × 6000: 2400, offcut 3600")));
@@ -111,12 +109,12 @@ TEST_F(Order, CopyExportAndPrintHoldTheOrder) {
     OpenOrder();
     Plan("6000", "0");
     QApplication::clipboard()->clear();
-    ClickOn(Button("OrderCopyButton"));
+    ClickOn(Button(names::order::CopyButton));
     EXPECT_EQ(QApplication::clipboard()->text(), PlanText());
 
     QTemporaryDir folder;
     Desktop.NextSaveFileName = folder.filePath(QStringLiteral("order.csv"));
-    ClickOn(Button("OrderExportButton"));
+    ClickOn(Button(names::order::ExportButton));
     QFile csv(Desktop.NextSaveFileName);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
@@ -126,7 +124,7 @@ TEST_F(Order, CopyExportAndPrintHoldTheOrder) {
         << lines[1].toStdString();
 
     Desktop.NextPdfFile = folder.filePath(QStringLiteral("order.pdf"));
-    ClickOn(Button("OrderPrintButton"));
+    ClickOn(Button(names::order::PrintButton));
     ASSERT_EQ(Desktop.PrintDialogs, 1);
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {Desktop.NextPdfFile, "-"});

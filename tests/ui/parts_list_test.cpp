@@ -49,7 +49,7 @@ protected:
     QWidget* WindowUp() {
         QWidget* window = nullptr;
         EXPECT_TRUE(QTest::qWaitFor([&] {
-            window = Form().findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+            window = Form().findChild<QWidget*>(names::parts_list::Window);
             return window && window->isVisible();
         }));
         return window;
@@ -60,14 +60,14 @@ protected:
         QTemporaryDir folder;
         Desktop.NextPdfFile = folder.filePath(QStringLiteral("list.pdf"));
         Open();
-        ClickOn(Button("PrintButton"));
+        ClickOn(Button(names::parts_list::PrintButton));
         EXPECT_EQ(Desktop.PrintDialogs, 1);
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {"-layout", Desktop.NextPdfFile, "-"});
         EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
         return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }
-    QTableView* Table() { return Form().findChild<QTableView*>(QStringLiteral("PartsTable")); }
+    QTableView* Table() { return Form().findChild<QTableView*>(names::parts_list::Table); }
     QPushButton* Button(const char* name) {
         return Form().findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -227,7 +227,7 @@ TEST_F(PartsList, ExportedCsvIsByteForByteTheCommandLinesForTheSameCalculations)
     const QString exported = folder.filePath(QStringLiteral("list.csv"));
     Desktop.NextSaveFileName = exported;
     Open();
-    ClickOn(Button("ExportCsvButton"));
+    ClickOn(Button(names::parts_list::ExportCsvButton));
     ASSERT_EQ(Desktop.SaveDialogs.size(), 1u);
     QFile written(exported);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -255,9 +255,9 @@ TEST_F(PartsList, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
     QTemporaryDir folder;
     Open();
     Desktop.NextSaveFileName.clear(); // cancelled
-    ClickOn(Button("ExportCsvButton"));
+    ClickOn(Button(names::parts_list::ExportCsvButton));
     Desktop.NextSaveFileName = folder.filePath(QStringLiteral("missing/list.csv"));
-    ClickOn(Button("ExportCsvButton"));
+    ClickOn(Button(names::parts_list::ExportCsvButton));
     ASSERT_EQ(Desktop.Messages.size(), 1u);
     EXPECT_EQ(Desktop.Messages[0].Type, ui::MessageKind::Error);
     EXPECT_TRUE(Desktop.Messages[0].Text.contains(QStringLiteral("missing/list.csv")));
@@ -330,7 +330,7 @@ TEST_F(PartsList, CopyPutsHeaderRowsAndTotalsOnTheClipboardAsCellsWithFiguresInF
     Aperture("Parallelepiped", "meter", "1", {"0,5", "1", "1"});
     Open();
     QApplication::clipboard()->clear();
-    ClickOn(Button("CopyButton"));
+    ClickOn(Button(names::parts_list::CopyButton));
     const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + 3 + 3);
     EXPECT_EQ(lines[0].split(QLatin1Char('\t')),
@@ -409,7 +409,7 @@ TEST_F(PartsList, OneWindowThatStaysOpenWhileTheUserWorks) {
     EXPECT_EQ(Shown().size(), 1u + 3u);
     EXPECT_TRUE(button->isEnabled());
     Open();
-    EXPECT_EQ(Form().findChildren<QWidget*>(QStringLiteral("PartsListWindow")).size(), 1);
+    EXPECT_EQ(Form().findChildren<QWidget*>(names::parts_list::Window).size(), 1);
     EXPECT_EQ(window->size(), QSize(1200, 500)) << "shown again as the user left it";
 }
 
@@ -442,10 +442,11 @@ TEST_F(PartsList, ReadOutCellByCellAndUsedFromTheKeyboardAlone) {
     EXPECT_EQ(table->currentIndex().column(), 13);
     QApplication::clipboard()->clear();
     PressTab();
-    EXPECT_EQ(QApplication::focusWidget(), Button("CopyButton"));
+    EXPECT_EQ(QApplication::focusWidget(), Button(names::parts_list::CopyButton));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("No.\t")));
-    for (const char* name : {"CopyButton", "ExportCsvButton", "PrintButton"}) {
+    for (const char* name : {names::parts_list::CopyButton, names::parts_list::ExportCsvButton,
+                             names::parts_list::PrintButton}) {
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(Button(name))->text(QAccessible::Name).isEmpty())
             << name;
     }
@@ -467,20 +468,20 @@ TEST_F(PartsList, PricesDialogSavesThePricesAndTheRowsCostWithThem) {
         bool saw = false;
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_TRUE(dialog && dialog->objectName() == "PricesDialog");
-            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("PricesTable"));
+            ASSERT_TRUE(dialog && dialog->objectName() == names::prices::Dialog);
+            auto* table = dialog->findChild<QTableWidget*>(names::prices::Table);
             ASSERT_EQ(table->rowCount(), 3);
             EXPECT_EQ(table->item(1, 0)->text(), "Aluminium");
             table->item(0, 2)->setText(QString::fromLatin1(entry.Price));
-            TypeInto(dialog->findChild<QWidget*>(QStringLiteral("CurrencyField")),
+            TypeInto(dialog->findChild<QWidget*>(names::prices::CurrencyField),
                      QString::fromLatin1(entry.Currency));
-            ClickOn(dialog->findChild<QPushButton*>(QStringLiteral("PricesOkButton")));
+            ClickOn(dialog->findChild<QPushButton*>(names::prices::OkButton));
             if (dialog->isVisible()) { // refused: the message was shown, the dialog stays
-                ClickOn(dialog->findChild<QPushButton*>(QStringLiteral("PricesCancelButton")));
+                ClickOn(dialog->findChild<QPushButton*>(names::prices::CancelButton));
             }
             saw = true;
         });
-        ClickOn(Button("PricesButton"));
+        ClickOn(Button(names::parts_list::PricesButton));
         EXPECT_TRUE(saw);
         EXPECT_EQ(IniText().find("[Price]\n0=2.5\n") != std::string::npos, entry.Saved) << IniText();
         EXPECT_EQ(Desktop.Messages.size(), 1u) << "the refused price, once";

@@ -820,7 +820,7 @@ std::vector<std::string> RandomRun::Differences() {
     // The parts list holds a row per calculation that counts, and its totals rows (object,
     // aperture with the sign of its rows, result) show the six fields' figures with four
     // significant digits at least.
-    const auto* partsList = Form().findChild<const QAbstractItemModel*>(QStringLiteral("PartsListModel"));
+    const auto* partsList = Form().findChild<const QAbstractItemModel*>(names::parts_list::Model);
     expect(partsList && std::size_t(partsList->rowCount()) == model.PartsListRows + 3,
            "the parts list has " + std::to_string(partsList ? partsList->rowCount() - 3 : -1) +
                " rows, expected " + std::to_string(model.PartsListRows));

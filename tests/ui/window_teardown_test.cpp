@@ -56,7 +56,7 @@ void AddMaterial(Windows& windows) {
 
 QWidget* OpenPartsList(Windows& windows) {
     ClickOn(Control(&windows.Main(), names::PartsListButton));
-    return windows.Main().findChild<QWidget*>(QStringLiteral("PartsListWindow"));
+    return windows.Main().findChild<QWidget*>(names::parts_list::Window);
 }
 
 struct Ending {

@@ -9,6 +9,7 @@
 #include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
+#include "ui/object_names.h"
 #include "ui/parts_list/order_pages.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/widgets/accessibility.h"
@@ -61,7 +62,7 @@ std::optional<cutting::Units> ReadMillimetres(const QString& text, bool zero) {
 } // namespace
 
 OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
-    setObjectName(QStringLiteral("OrderDialog"));
+    setObjectName(QString::fromLatin1(names::order::Dialog));
     setWindowTitle(QStringLiteral("Bars to order"));
     BuildFields();
     BuildButtons();
@@ -88,21 +89,21 @@ OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent) : QDialog
 void OrderDialog::BuildFields() {
     const QSettings settings = OrderSettingsFile();
     m_stocksField = new QLineEdit(settings.value(StocksKey, QStringLiteral("6000; 12000")).toString(), this);
-    m_stocksField->setObjectName(QStringLiteral("StockLengthsField"));
+    m_stocksField->setObjectName(QString::fromLatin1(names::order::StockLengthsField));
     SetAccessibleText(m_stocksField, QStringLiteral("Stock lengths in millimetres"),
                       QStringLiteral("The bar lengths that can be bought, separated by semicolons"));
     m_kerfField = new QLineEdit(settings.value(KerfKey, QStringLiteral("0")).toString(), this);
-    m_kerfField->setObjectName(QStringLiteral("KerfField"));
+    m_kerfField->setObjectName(QString::fromLatin1(names::order::KerfField));
     SetAccessibleText(m_kerfField, QStringLiteral("Kerf in millimetres"),
                       QStringLiteral("The width each saw cut takes"));
     for (QLineEdit* field : {m_stocksField, m_kerfField}) {
         connect(field, &QLineEdit::returnPressed, this, [this] { RunHandler([this] { Plan(); }); });
     }
     m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("OrderProblem"));
+    m_problem->setObjectName(QString::fromLatin1(names::order::Problem));
     m_problem->hide();
     m_planText = new QPlainTextEdit(this);
-    m_planText->setObjectName(QStringLiteral("OrderPlanText"));
+    m_planText->setObjectName(QString::fromLatin1(names::order::PlanText));
     m_planText->setReadOnly(true);
     m_planText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_planText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -113,13 +114,13 @@ void OrderDialog::BuildFields() {
 }
 
 void OrderDialog::BuildButtons() {
-    m_planButton = MakeButton(this, "PlanButton", QStringLiteral("P&lan"),
+    m_planButton = MakeButton(this, names::order::PlanButton, QStringLiteral("P&lan"),
                               QStringLiteral("Plans the bars for these stock lengths and this kerf"));
-    m_copyButton = MakeButton(this, "OrderCopyButton", QStringLiteral("&Copy"),
+    m_copyButton = MakeButton(this, names::order::CopyButton, QStringLiteral("&Copy"),
                               QStringLiteral("Puts the order on the clipboard as text"));
-    m_exportButton = MakeButton(this, "OrderExportButton", QStringLiteral("&Export CSV\u2026"),
+    m_exportButton = MakeButton(this, names::order::ExportButton, QStringLiteral("&Export CSV\u2026"),
                                 QStringLiteral("Saves the order as a CSV file"));
-    m_printButton = MakeButton(this, "OrderPrintButton", QStringLiteral("&Print\u2026"),
+    m_printButton = MakeButton(this, names::order::PrintButton, QStringLiteral("&Print\u2026"),
                                QStringLiteral("Prints the order, or saves it as a PDF file"));
     const auto on = [this](QPushButton* button, void (OrderDialog::*handler)()) {
         connect(button, &QPushButton::clicked, this,

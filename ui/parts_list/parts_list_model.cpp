@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/parts_list_model.h"
+#include "ui/object_names.h"
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
@@ -95,7 +96,7 @@ bool IsFigure(int column) {
 } // namespace
 
 PartsListModel::PartsListModel(QObject* parent) : QAbstractTableModel(parent) {
-    setObjectName(QStringLiteral("PartsListModel"));
+    setObjectName(QString::fromLatin1(names::parts_list::Model));
 }
 
 void PartsListModel::Add(PartsListRow row) {

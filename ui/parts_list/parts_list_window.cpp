@@ -8,6 +8,7 @@
 #include "ui/desktop/on_demand.h"
 #include "ui/desktop/save_file_dialog.h"
 #include "ui/desktop/screen_placement.h"
+#include "ui/object_names.h"
 #include "ui/parts_list/column_fit.h"
 #include "ui/parts_list/order_dialog.h"
 #include "ui/parts_list/parts_list_model.h"
@@ -62,7 +63,7 @@ std::string CsvText(const PartsListModel& model) {
 PartsListWindow::PartsListWindow(PartsListModel& model, std::function<QString()> catalogueFile,
                                  QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(model), m_catalogueFile(std::move(catalogueFile)) {
-    setObjectName(QStringLiteral("PartsListWindow"));
+    setObjectName(QString::fromLatin1(names::parts_list::Window));
     setWindowTitle(QStringLiteral("Parts list"));
     BuildTable();
     BuildButtons();
@@ -84,7 +85,7 @@ PartsListWindow::PartsListWindow(PartsListModel& model, std::function<QString()>
 
 void PartsListWindow::BuildTable() {
     m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("PartsTable"));
+    m_table->setObjectName(QString::fromLatin1(names::parts_list::Table));
     m_table->setModel(&m_model);
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
@@ -120,15 +121,15 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PartsListWindow::BuildButtons() {
-    m_copyButton = MakeButton(this, "CopyButton", QStringLiteral("&Copy"),
+    m_copyButton = MakeButton(this, names::parts_list::CopyButton, QStringLiteral("&Copy"),
                               QStringLiteral("Puts the list on the clipboard as cells for a spreadsheet"));
-    m_exportButton = MakeButton(this, "ExportCsvButton", QStringLiteral("&Export CSV\u2026"),
+    m_exportButton = MakeButton(this, names::parts_list::ExportCsvButton, QStringLiteral("&Export CSV\u2026"),
                                 QStringLiteral("Saves the list as a CSV file"));
-    m_printButton = MakeButton(this, "PrintButton", QStringLiteral("&Print\u2026"),
+    m_printButton = MakeButton(this, names::parts_list::PrintButton, QStringLiteral("&Print\u2026"),
                                QStringLiteral("Prints the list, or saves it as a PDF file"));
-    m_orderButton = MakeButton(this, "OrderButton", QStringLiteral("&Order\u2026"),
+    m_orderButton = MakeButton(this, names::parts_list::OrderButton, QStringLiteral("&Order\u2026"),
                                QStringLiteral("Plans the stock bars to buy for the pieces cut from bars"));
-    m_pricesButton = MakeButton(this, "PricesButton", QStringLiteral("Pr&ices\u2026"),
+    m_pricesButton = MakeButton(this, names::parts_list::PricesButton, QStringLiteral("Pr&ices\u2026"),
                                 QStringLiteral("Edits the materials' prices per kilogram and the currency"));
     const auto on = [this](QPushButton* button, void (PartsListWindow::*handler)()) {
         connect(button, &QPushButton::clicked, this,

@@ -3,6 +3,7 @@
 
 #include "calc/price.h"
 #include "ui/desktop/desktop_services.h"
+#include "ui/object_names.h"
 #include "ui/widgets/accessibility.h"
 
 #include <QDialogButtonBox>
@@ -28,10 +29,10 @@ QTableWidgetItem* ReadOnly(const QString& text) {
 
 PricesDialog::PricesDialog(const MaterialList& materials, const CataloguePrices& prices, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("PricesDialog"));
+    setObjectName(QString::fromLatin1(names::prices::Dialog));
     setWindowTitle(QStringLiteral("Prices"));
     m_table = new QTableWidget(int(materials.size()), ColumnCount, this);
-    m_table->setObjectName(QStringLiteral("PricesTable"));
+    m_table->setObjectName(QString::fromLatin1(names::prices::Table));
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Material"), QStringLiteral("Density, kg/m\u00b3"), QStringLiteral("Price per kg")});
     m_table->verticalHeader()->hide();
@@ -58,7 +59,7 @@ PricesDialog::PricesDialog(const MaterialList& materials, const CataloguePrices&
     }
 
     m_currencyField = new QLineEdit(QString::fromStdString(prices.Currency()), this);
-    m_currencyField->setObjectName(QStringLiteral("CurrencyField"));
+    m_currencyField->setObjectName(QString::fromLatin1(names::prices::CurrencyField));
     m_currencyField->setMaxLength(int(LongestCurrency));
     SetAccessibleText(m_currencyField, QStringLiteral("Currency"),
                       QStringLiteral("The currency code shown beside every price, such as EUR"));
@@ -66,9 +67,10 @@ PricesDialog::PricesDialog(const MaterialList& materials, const CataloguePrices&
     form->addRow(QStringLiteral("&Currency:"), m_currencyField);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("PricesButtons"));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("PricesOkButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("PricesCancelButton"));
+    buttons->setObjectName(QString::fromLatin1(names::prices::Buttons));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QString::fromLatin1(names::prices::OkButton));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setObjectName(QString::fromLatin1(names::prices::CancelButton));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
