@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drafting.h"
 
+#include "picture.h"
+
 #include <QFontMetricsF>
 #include <QPen>
 
@@ -368,6 +370,12 @@ QImage Drawing::Finish() {
     m_painter.end();
     QList<QRgb> palette(vga::Palette.begin(), vga::Palette.end());
     return ToIndexed(m_image, palette);
+}
+
+QImage DrawShape(const Sketch& sketch, Scheme colours) {
+    Drawing drawing(ShapeWidth, ShapeHeight, colours);
+    sketch(drawing);
+    return drawing.Finish();
 }
 
 } // namespace pictures

@@ -11,6 +11,7 @@
 #include <QPolygonF>
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -124,5 +125,10 @@ private:
     Scheme m_scheme;
     QFont m_font;
 };
+
+// What draws one picture.
+using Sketch = std::function<void(Drawing&)>;
+// A shape picture, ShapeWidth by ShapeHeight, drawn by the sketch in the colours given.
+QImage DrawShape(const Sketch& sketch, Scheme colours = ObjectColours);
 
 } // namespace pictures

@@ -5,7 +5,6 @@
 #include "picture.h"
 
 #include <cmath>
-#include <functional>
 
 namespace pictures {
 
@@ -121,20 +120,14 @@ void Angle(Drawing& d) {
     d.Label("c", d.LabelBeside("c", view({c + 14, y, 0}), Right, 3));
 }
 
-QImage Draw(const std::function<void(Drawing&)>& sketch) {
-    Drawing drawing(ShapeWidth, ShapeHeight, ObjectColours);
-    sketch(drawing);
-    return drawing.Finish();
-}
-
 } // namespace
 
 std::vector<Picture> ProfilePictures() {
-    return {{"P203", Draw(HexagonBar)},
-            {"P205", Draw(IBeam)},
-            {"P206", Draw(Channel)},
-            {"P207", Draw(LipChannel)},
-            {"P208", Draw(Angle)}};
+    return {{"P203", DrawShape(HexagonBar)},
+            {"P205", DrawShape(IBeam)},
+            {"P206", DrawShape(Channel)},
+            {"P207", DrawShape(LipChannel)},
+            {"P208", DrawShape(Angle)}};
 }
 
 } // namespace pictures

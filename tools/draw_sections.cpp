@@ -6,7 +6,6 @@
 #include "picture.h"
 
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 namespace pictures {
@@ -186,17 +185,12 @@ void RoundTube(Drawing& d) {
     d.Label("t", d.LabelBeside("t", centre + QPointF(radius + 12, 0), Right, 3));
 }
 
-QImage Draw(const std::function<void(Drawing&)>& sketch) {
-    Drawing drawing(ShapeWidth, ShapeHeight, ObjectColours);
-    sketch(drawing);
-    return drawing.Finish();
-}
-
 } // namespace
 
 std::vector<Picture> SectionPictures() {
-    return {{"S301", Draw(ISection)}, {"S302", Draw(ParallelChannel)}, {"S303", Draw(TaperedChannel)},
-            {"S304", Draw(Angle)},    {"S305", Draw(RectangularTube)}, {"S306", Draw(RoundTube)}};
+    return {{"S301", DrawShape(ISection)},        {"S302", DrawShape(ParallelChannel)},
+            {"S303", DrawShape(TaperedChannel)},  {"S304", DrawShape(Angle)},
+            {"S305", DrawShape(RectangularTube)}, {"S306", DrawShape(RoundTube)}};
 }
 
 } // namespace pictures

@@ -5,14 +5,11 @@
 #include "picture.h"
 
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 namespace pictures {
 
 namespace {
-
-using Sketch = std::function<void(Drawing&)>;
 
 constexpr double ObliqueAngle = 35;
 constexpr double ObliqueRatio = 0.5;
@@ -245,12 +242,6 @@ void RectangularPyramid(Drawing& d) {
 
 void Nothing(Drawing&) {}
 
-QImage Draw(const Sketch& sketch, Scheme colours) {
-    Drawing drawing(ShapeWidth, ShapeHeight, colours);
-    sketch(drawing);
-    return drawing.Finish();
-}
-
 } // namespace
 
 std::vector<Picture> SolidPictures() {
@@ -272,11 +263,11 @@ std::vector<Picture> SolidPictures() {
     };
     std::vector<Picture> pictures;
     for (const auto& twin : twins) {
-        pictures.push_back({twin.object, Draw(twin.sketch, ObjectColours)});
-        pictures.push_back({twin.aperture, Draw(twin.sketch, ApertureColours)});
+        pictures.push_back({twin.object, DrawShape(twin.sketch, ObjectColours)});
+        pictures.push_back({twin.aperture, DrawShape(twin.sketch, ApertureColours)});
     }
-    pictures.push_back({"P0025", Draw(Pipe, ObjectColours)});
-    pictures.push_back({"ZERO", Draw(Nothing, ObjectColours)});
+    pictures.push_back({"P0025", DrawShape(Pipe, ObjectColours)});
+    pictures.push_back({"ZERO", DrawShape(Nothing, ObjectColours)});
     return pictures;
 }
 

@@ -2,18 +2,15 @@
 // The program's windows opened and closed many times: once warmed up, the process's resident
 // memory stays where it is.
 #include "form_fixture.h"
+#include "program_run.h"
 #include "scripted_desktop.h"
-
-#include "ui/main_window/program_windows.h"
+#include "user_actions.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QLineEdit>
 #include <QPixmapCache>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -73,23 +70,16 @@ void Settle() {
 
 // Closes the next modal dialog that opens, the way its Cancel or close button would.
 void CancelNextDialog() {
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialog->done(QDialog::Rejected);
-        }
-    });
+    AnswerNextDialog([](QDialog& dialog) { dialog.done(QDialog::Rejected); });
 }
 
 // One run of the program: its windows as the program makes them; the main window shown and used
 // for a calculation, each dialog opened modally from its button; then everything closed and
 // destroyed.
 void RunTheProgramOnce(const std::string& ini) {
-    auto windows = std::make_unique<ui::ProgramWindows>(ui::MainWindowOptions{ini, nullptr});
+    std::unique_ptr<ui::ProgramWindows> windows = StartProgramWindows(ini);
+    ASSERT_FALSE(::testing::Test::HasFailure());
     ui::MainWindow* form1 = &windows->Main();
-
-    form1->show();
-    QApplication::setActiveWindow(form1);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
     for (const char* letter : {"a", "b", "c"}) {
         const char* field = names::Field(CalcGroup::Object, "Parallelepiped", letter);
         auto* edit = form1->findChild<QLineEdit*>(QString::fromLatin1(field));
@@ -126,15 +116,8 @@ private:
 };
 
 TEST_F(WindowMemory, OpeningAndClosingTheWindowsManyTimesDoesNotGrowTheProcess) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString iniPath = folder.filePath(QStringLiteral("volcalc.ini"));
-    {
-        QFile file(iniPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(ThreeMaterials);
-    }
-    const std::string ini = QFile::encodeName(iniPath).toStdString();
+    const TemporaryCatalogue catalogue(ThreeMaterials);
+    const std::string ini = catalogue.NativePath();
     ScriptedDesktop desktop;
 
     for (int round = 0; round < WarmUpRounds; ++round) {

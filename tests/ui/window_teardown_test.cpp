@@ -2,18 +2,15 @@
 // The program's windows torn down as the program ends, after each state a user can leave them in.
 // Under AddressSanitizer a window that outlives what it points at fails here.
 #include "form_fixture.h"
+#include "program_run.h"
 #include "scripted_desktop.h"
 #include "user_actions.h"
-
-#include "ui/main_window/program_windows.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -29,15 +26,6 @@ QWidget* Control(QWidget* window, const char* name) {
     auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
     EXPECT_NE(control, nullptr) << name;
     return control;
-}
-
-// Runs answer on the modal dialog that the next action opens.
-void AnswerNextDialog(std::function<void(QDialog&)> answer) {
-    QTimer::singleShot(0, [answer] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            answer(*dialog);
-        }
-    });
 }
 
 void ShowAboutBox(Windows& windows) {
@@ -100,21 +88,12 @@ const Ending Endings[] = {
 class WindowTeardown : public ::testing::TestWithParam<Ending> {};
 
 TEST_P(WindowTeardown, EndsCleanly) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString iniPath = folder.filePath(QStringLiteral("volcalc.ini"));
-    {
-        QFile file(iniPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(ThreeMaterials);
-    }
+    const TemporaryCatalogue catalogue(ThreeMaterials);
     ScriptedDesktop desktop;
-    auto windows = std::make_unique<Windows>(ui::MainWindowOptions{QFile::encodeName(iniPath).toStdString()});
-    windows->Main().show();
-    QApplication::setActiveWindow(&windows->Main());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&windows->Main()));
+    std::unique_ptr<Windows> windows = StartProgramWindows(catalogue.NativePath());
+    ASSERT_FALSE(HasFailure());
 
-    GetParam().Before(*windows, iniPath);
+    GetParam().Before(*windows, catalogue.Path());
     windows.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

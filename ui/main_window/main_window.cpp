@@ -88,8 +88,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::WireHandlers() {
     const auto on = [this](auto* sender, auto signal, void (MainWindow::*handler)()) {
-        connect(sender, signal, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+        ConnectHandler(sender, signal, this, handler);
     };
     on(m_undoButton, &QToolButton::clicked, &MainWindow::undoClicked);
     on(m_resetButton, &QToolButton::clicked, &MainWindow::resetClicked);

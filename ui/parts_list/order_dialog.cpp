@@ -5,18 +5,17 @@
 #include "calc/number_text.h"
 #include "cutting/order_rows.h"
 #include "cutting/order_text.h"
-#include "materials/file_writer.h"
-#include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/object_names.h"
 #include "ui/parts_list/order_pages.h"
 #include "ui/parts_list/parts_list_model.h"
+#include "ui/parts_list/report_output.h"
 #include "ui/widgets/accessibility.h"
+#include "ui/widgets/command_button.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -27,8 +26,6 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
-#include <memory>
-
 namespace volcalc::ui {
 namespace {
 
@@ -37,14 +34,6 @@ const QString KerfKey = QStringLiteral("Order/Kerf");
 
 QSettings OrderSettingsFile() {
     return QSettings(QStringLiteral("orlisk-volcalc"), QStringLiteral("volcalc"));
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& does) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    SetAccessibleText(button, QString(caption).remove(QLatin1Char('&')).remove(QChar(0x2026)), does);
-    PressOnEnter(button);
-    return button;
 }
 
 // A length typed in millimetres, "." or "," as separator; nothing when it is not one.
@@ -97,7 +86,7 @@ void OrderDialog::BuildFields() {
     SetAccessibleText(m_kerfField, QStringLiteral("Kerf in millimetres"),
                       QStringLiteral("The width each saw cut takes"));
     for (QLineEdit* field : {m_stocksField, m_kerfField}) {
-        connect(field, &QLineEdit::returnPressed, this, [this] { RunHandler([this] { Plan(); }); });
+        ConnectHandler(field, &QLineEdit::returnPressed, this, &OrderDialog::Plan);
     }
     m_problem = new QLabel(this);
     m_problem->setObjectName(QString::fromLatin1(names::order::Problem));
@@ -114,22 +103,18 @@ void OrderDialog::BuildFields() {
 }
 
 void OrderDialog::BuildButtons() {
-    m_planButton = MakeButton(this, names::order::PlanButton, QStringLiteral("P&lan"),
-                              QStringLiteral("Plans the bars for these stock lengths and this kerf"));
-    m_copyButton = MakeButton(this, names::order::CopyButton, QStringLiteral("&Copy"),
-                              QStringLiteral("Puts the order on the clipboard as text"));
-    m_exportButton = MakeButton(this, names::order::ExportButton, QStringLiteral("&Export CSV\u2026"),
-                                QStringLiteral("Saves the order as a CSV file"));
-    m_printButton = MakeButton(this, names::order::PrintButton, QStringLiteral("&Print\u2026"),
-                               QStringLiteral("Prints the order, or saves it as a PDF file"));
-    const auto on = [this](QPushButton* button, void (OrderDialog::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
-    };
-    on(m_planButton, &OrderDialog::Plan);
-    on(m_copyButton, &OrderDialog::CopyClicked);
-    on(m_exportButton, &OrderDialog::ExportClicked);
-    on(m_printButton, &OrderDialog::PrintClicked);
+    m_planButton = MakeCommandButton(this, names::order::PlanButton, QStringLiteral("P&lan"),
+                                     QStringLiteral("Plans the bars for these stock lengths and this kerf"),
+                                     &OrderDialog::Plan);
+    m_copyButton = MakeCommandButton(this, names::order::CopyButton, QStringLiteral("&Copy"),
+                                     QStringLiteral("Puts the order on the clipboard as text"),
+                                     &OrderDialog::CopyClicked);
+    m_exportButton =
+        MakeCommandButton(this, names::order::ExportButton, QStringLiteral("&Export CSV\u2026"),
+                          QStringLiteral("Saves the order as a CSV file"), &OrderDialog::ExportClicked);
+    m_printButton = MakeCommandButton(this, names::order::PrintButton, QStringLiteral("&Print\u2026"),
+                                      QStringLiteral("Prints the order, or saves it as a PDF file"),
+                                      &OrderDialog::PrintClicked);
 }
 
 void OrderDialog::ShowAndPlan() {
@@ -211,33 +196,16 @@ void OrderDialog::CopyClicked() {
 }
 
 void OrderDialog::ExportClicked() {
-    const QString file =
-        Desktop().SaveFileName(this, QStringLiteral("Export order"), QStringLiteral("order.csv"),
-                               QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (file.isEmpty()) {
-        return;
-    }
-    PosixFileWriter writer;
-    if (!ReplaceFile(writer, std::filesystem::path(QFile::encodeName(file).toStdString()),
-                     cutting::OrderCsv(m_orders))) {
-        Desktop().ShowMessage(QStringLiteral("The order could not be written to %1.").arg(file),
-                              MessageKind::Error, OkButton);
-    }
+    ExportText(this, QStringLiteral("Export order"), QStringLiteral("order.csv"), QStringLiteral("order"),
+               [this] { return cutting::OrderCsv(m_orders); });
 }
 
 void OrderDialog::PrintClicked() {
-    const OnDemandFunctions* module = OnDemand();
-    if (!module) {
-        Desktop().ShowMessage(QStringLiteral("The order cannot be printed: %1.").arg(OnDemandProblem()),
-                              MessageKind::Error, OkButton);
-        return;
-    }
-    const std::unique_ptr<QPrinter, void (*)(QPrinter*)> printer(module->NewPrinter(), module->DeletePrinter);
-    if (!Desktop().ChoosePrinter(this, *printer)) {
-        return;
-    }
-    module->PrintDocument(*OrderDocument(m_planText->toPlainText()), *printer,
-                          QStringLiteral("Bars to order"));
+    PrintThroughDialog(this, QStringLiteral("order"),
+                       [this](const OnDemandFunctions& module, QPrinter& printer) {
+                           module.PrintDocument(*OrderDocument(m_planText->toPlainText()), printer,
+                                                QStringLiteral("Bars to order"));
+                       });
 }
 
 } // namespace volcalc::ui

@@ -5,8 +5,8 @@
 #include "ui/desktop/on_demand.h"
 #include "ui/parts_list/column_fit.h"
 #include "ui/parts_list/parts_list_model.h"
+#include "ui/parts_list/printed_document.h"
 
-#include <QDate>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QStringList>
@@ -38,18 +38,6 @@ QString SpreadsheetCell(const QString& text, int column) {
     const bool typed = column == PartsListModel::ShapeColumn || column == PartsListModel::ParametersColumn ||
                        column == PartsListModel::MaterialColumn;
     return typed ? QString::fromStdString(SpreadsheetText(text.toStdString())) : text;
-}
-
-QTextCharFormat Bold(const QTextCharFormat& base) {
-    QTextCharFormat bold = base;
-    bold.setFontWeight(QFont::Bold);
-    return bold;
-}
-
-void InsertParagraph(QTextCursor& cursor, const QString& text, const QTextCharFormat& format) {
-    cursor.insertBlock();
-    cursor.setCharFormat(format);
-    cursor.insertText(text, format);
 }
 
 void FillCell(QTextTable* table, int row, int column, const QString& text, const QTextCharFormat& format,
@@ -135,17 +123,10 @@ QString PartsListTabText(const PartsListModel& model) {
 
 std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& catalogueFile,
                                                  double textWidth) {
-    auto document = std::make_unique<QTextDocument>();
-    QFont font = document->defaultFont();
-    font.setPointSize(8);
-    document->setDefaultFont(font);
-    QTextCursor cursor(document.get());
-    QTextCharFormat plain;
-    QTextCharFormat title = Bold(plain);
-    title.setFontPointSize(14);
-    cursor.setCharFormat(title);
-    cursor.insertText(QStringLiteral("Parts list"), title);
-    InsertParagraph(cursor, QLocale::c().toString(QDate::currentDate(), QStringLiteral("yyyy-MM-dd")), plain);
+    PrintedDocument printed = BeginPrintedDocument(QStringLiteral("Parts list"), 8);
+    QTextCursor& cursor = printed.Cursor;
+    const QFont font = printed.Document->defaultFont();
+    const QTextCharFormat plain;
     InsertParagraph(cursor, QStringLiteral("Material catalogue: ") + catalogueFile, plain);
     cursor.insertBlock();
 
@@ -170,7 +151,7 @@ std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, co
                      RightAligned(model, row, column));
         }
     }
-    return document;
+    return std::move(printed.Document);
 }
 
 void PrintPartsList(const OnDemandFunctions& module, const PartsListModel& model,

@@ -2,22 +2,20 @@
 #include "ui/parts_list/parts_list_window.h"
 
 #include "calc/parts_list_writers.h"
-#include "materials/file_writer.h"
-#include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
-#include "ui/desktop/save_file_dialog.h"
 #include "ui/desktop/screen_placement.h"
 #include "ui/object_names.h"
 #include "ui/parts_list/column_fit.h"
 #include "ui/parts_list/order_dialog.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/parts_list_pages.h"
+#include "ui/parts_list/report_output.h"
 #include "ui/widgets/accessibility.h"
+#include "ui/widgets/command_button.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -33,18 +31,8 @@
 #include <sstream>
 #include <string>
 
-#include <memory>
-
 namespace volcalc::ui {
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& does) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    SetAccessibleText(button, QString(caption).remove(QLatin1Char('&')).remove(QChar(0x2026)), does);
-    PressOnEnter(button);
-    return button;
-}
 
 // The CSV the command line writes for the same calculations given as a list, one a row.
 std::string CsvText(const PartsListModel& model) {
@@ -99,7 +87,7 @@ void PartsListWindow::BuildTable() {
                                      "totals"));
     // Ctrl+C in the table copies the whole list, as the Copy button does.
     auto* copy = new QShortcut(QKeySequence::Copy, m_table, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(copy, &QShortcut::activated, this, [this] { RunHandler([this] { CopyClicked(); }); });
+    ConnectHandler(copy, &QShortcut::activated, this, &PartsListWindow::CopyClicked);
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
         connect(&m_model, signal, this, &PartsListWindow::FitColumns);
     }
@@ -121,25 +109,24 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PartsListWindow::BuildButtons() {
-    m_copyButton = MakeButton(this, names::parts_list::CopyButton, QStringLiteral("&Copy"),
-                              QStringLiteral("Puts the list on the clipboard as cells for a spreadsheet"));
-    m_exportButton = MakeButton(this, names::parts_list::ExportCsvButton, QStringLiteral("&Export CSV\u2026"),
-                                QStringLiteral("Saves the list as a CSV file"));
-    m_printButton = MakeButton(this, names::parts_list::PrintButton, QStringLiteral("&Print\u2026"),
-                               QStringLiteral("Prints the list, or saves it as a PDF file"));
-    m_orderButton = MakeButton(this, names::parts_list::OrderButton, QStringLiteral("&Order\u2026"),
-                               QStringLiteral("Plans the stock bars to buy for the pieces cut from bars"));
-    m_pricesButton = MakeButton(this, names::parts_list::PricesButton, QStringLiteral("Pr&ices\u2026"),
-                                QStringLiteral("Edits the materials' prices per kilogram and the currency"));
-    const auto on = [this](QPushButton* button, void (PartsListWindow::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
-    };
-    on(m_copyButton, &PartsListWindow::CopyClicked);
-    on(m_exportButton, &PartsListWindow::ExportCsvClicked);
-    on(m_printButton, &PartsListWindow::PrintClicked);
-    on(m_orderButton, &PartsListWindow::OrderClicked);
-    on(m_pricesButton, &PartsListWindow::PricesClicked);
+    m_copyButton =
+        MakeCommandButton(this, names::parts_list::CopyButton, QStringLiteral("&Copy"),
+                          QStringLiteral("Puts the list on the clipboard as cells for a spreadsheet"),
+                          &PartsListWindow::CopyClicked);
+    m_exportButton =
+        MakeCommandButton(this, names::parts_list::ExportCsvButton, QStringLiteral("&Export CSV\u2026"),
+                          QStringLiteral("Saves the list as a CSV file"), &PartsListWindow::ExportCsvClicked);
+    m_printButton = MakeCommandButton(this, names::parts_list::PrintButton, QStringLiteral("&Print\u2026"),
+                                      QStringLiteral("Prints the list, or saves it as a PDF file"),
+                                      &PartsListWindow::PrintClicked);
+    m_orderButton =
+        MakeCommandButton(this, names::parts_list::OrderButton, QStringLiteral("&Order\u2026"),
+                          QStringLiteral("Plans the stock bars to buy for the pieces cut from bars"),
+                          &PartsListWindow::OrderClicked);
+    m_pricesButton =
+        MakeCommandButton(this, names::parts_list::PricesButton, QStringLiteral("Pr&ices\u2026"),
+                          QStringLiteral("Edits the materials' prices per kilogram and the currency"),
+                          &PartsListWindow::PricesClicked);
 }
 
 void PartsListWindow::ShowAndRaise() {
@@ -223,32 +210,15 @@ void PartsListWindow::CopyClicked() {
 }
 
 void PartsListWindow::ExportCsvClicked() {
-    const QString file =
-        ChooseFileToSave(this, QStringLiteral("Export CSV"), QStringLiteral("parts-list.csv"),
-                         QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (file.isEmpty()) {
-        return;
-    }
-    const std::string content = CsvText(m_model);
-    PosixFileWriter writer;
-    if (!ReplaceFile(writer, std::filesystem::path(QFile::encodeName(file).toStdString()), content)) {
-        Desktop().ShowMessage(QStringLiteral("The list could not be written to %1.").arg(file),
-                              MessageKind::Error, OkButton);
-    }
+    ExportText(this, QStringLiteral("Export CSV"), QStringLiteral("parts-list.csv"), QStringLiteral("list"),
+               [this] { return CsvText(m_model); });
 }
 
 void PartsListWindow::PrintClicked() {
-    const OnDemandFunctions* module = OnDemand();
-    if (!module) {
-        Desktop().ShowMessage(QStringLiteral("The list cannot be printed: %1.").arg(OnDemandProblem()),
-                              MessageKind::Error, OkButton);
-        return;
-    }
-    const std::unique_ptr<QPrinter, void (*)(QPrinter*)> printer(module->NewPrinter(), module->DeletePrinter);
-    if (!Desktop().ChoosePrinter(this, *printer)) {
-        return;
-    }
-    PrintPartsList(*module, m_model, m_catalogueFile ? m_catalogueFile() : QString(), *printer);
+    PrintThroughDialog(
+        this, QStringLiteral("list"), [this](const OnDemandFunctions& module, QPrinter& printer) {
+            PrintPartsList(module, m_model, m_catalogueFile ? m_catalogueFile() : QString(), printer);
+        });
 }
 
 void PartsListWindow::PricesClicked() {

@@ -3,7 +3,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class QComboBox;
+class QDialog;
 class QWidget;
 
 namespace volcalc::test {
@@ -17,5 +20,7 @@ void TypeInto(QWidget* field, const QString& text);
 void ClickOn(QWidget* widget);
 // Moves the keyboard focus on with the Tab key from the widget that has it.
 void PressTab();
+// Runs answer on the modal dialog that the next action opens, once it is up.
+void AnswerNextDialog(std::function<void(QDialog&)> answer);
 
 } // namespace volcalc::test
