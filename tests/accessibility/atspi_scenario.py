@@ -2,7 +2,7 @@
 """The windows as a screen reader meets them through the accessibility bus: every list tells
 its chosen entry, the keyboard changes a shape, a material is picked and read back, a
 calculation's results are read from the result fields with their units, and the parts list is
-read with only what has the focus said to have it.
+read with only what has the focus said to have it; its Prices dialog is read control by control.
 
 Run by run-atspi-test.sh inside a private D-Bus session on an X display; argument: the pid of
 the running program."""
@@ -143,6 +143,9 @@ def click(control):
 
 COMBO = pyatspi.ROLE_COMBO_BOX
 TEXT = pyatspi.ROLE_TEXT
+# What a user works: each must say what it is.
+CONTROL_ROLES = (pyatspi.ROLE_PUSH_BUTTON, TEXT, COMBO, pyatspi.ROLE_TABLE, pyatspi.ROLE_SPIN_BUTTON,
+                 pyatspi.ROLE_CHECK_BOX)
 
 
 def main():
@@ -226,6 +229,26 @@ def main():
     subprocess.run(["xdotool", "key", "Tab"], check=True)
     settle("focused after Tab", lambda: [(a.getRole(), a.name) for a in focused(app)],
            [(pyatspi.ROLE_PUSH_BUTTON, "Copy")])
+
+    # Its Prices dialog: every control has a role and a name a screen reader can speak, the
+    # table's headers read their units in words, and each row reads its material.
+    click(find(parts_list, pyatspi.ROLE_PUSH_BUTTON, "Prices"))
+    prices = window_named(app, "Prices")
+    check("prices dialog role", prices.getRole(), pyatspi.ROLE_DIALOG)
+    controls = {(pyatspi.ROLE_TABLE, "Prices per kilogram"), (TEXT, "Currency"),
+                (pyatspi.ROLE_PUSH_BUTTON, "OK"), (pyatspi.ROLE_PUSH_BUTTON, "Cancel")}
+    spoken = {(a.getRole(), a.name) for a in descendants(prices) if a.getRole() in CONTROL_ROLES}
+    check("prices dialog controls", spoken, controls)
+    check("currency label", labels_of(find(prices, TEXT, "Currency")), ["Currency:"])
+    price_table = find(prices, pyatspi.ROLE_TABLE, "Prices per kilogram").queryTable()
+    check("prices headers", [price_table.getColumnHeader(c).name for c in range(price_table.nColumns)],
+          ["Material", "Density, kilograms per cubic metre", "Price per kilogram"])
+    check("prices first row", [price_table.getAccessibleAt(0, c).name for c in range(price_table.nColumns)],
+          ["Steel", "7850", ""])
+    click(find(prices, pyatspi.ROLE_PUSH_BUTTON, "Cancel"))
+    wait_for("the prices dialog to close", lambda: not showing(prices))
+
+    give_keyboard(pid, "Parts list")
     subprocess.run(["xdotool", "key", "Escape"], check=True)
     wait_for("the parts list to close", lambda: not showing(parts_list))
 

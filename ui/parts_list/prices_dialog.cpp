@@ -35,6 +35,11 @@ PricesDialog::PricesDialog(const MaterialList& materials, const CataloguePrices&
     m_table->setObjectName(QString::fromLatin1(names::prices::Table));
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Material"), QStringLiteral("Density, kg/m\u00b3"), QStringLiteral("Price per kg")});
+    // Read with their units in words, as the parts list's headers are.
+    m_table->horizontalHeaderItem(DensityColumn)
+        ->setData(Qt::AccessibleTextRole, QStringLiteral("Density, kilograms per cubic metre"));
+    m_table->horizontalHeaderItem(PriceColumn)
+        ->setData(Qt::AccessibleTextRole, QStringLiteral("Price per kilogram"));
     m_table->verticalHeader()->hide();
     m_table->setTabKeyNavigation(false); // Tab leaves the table for the currency and the buttons
     SetAccessibleText(m_table, QStringLiteral("Prices per kilogram"),

@@ -247,10 +247,13 @@ public:
     explicit FrameAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
 };
 
+// Asked once for each widget, whose answer is kept. A form layout makes the label of a row
+// without a parent and places it later, so a label without a parent is no window: taken for one,
+// it would be read as a nameless frame in its dialog, with its text lost.
 bool IsPlainWindow(QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     return widget && widget->windowType() == Qt::Window && !qobject_cast<QDialog*>(widget) &&
-           !qobject_cast<QMainWindow*>(widget);
+           !qobject_cast<QMainWindow*>(widget) && !qobject_cast<QLabel*>(widget);
 }
 
 // A part of a label that another label reads out whole: kept out of what is read.
