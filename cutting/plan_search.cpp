@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan_search.h"
 
+#include "bar_repacking.h"
 #include "knapsack.h"
 #include "pattern_enumeration.h"
 
@@ -13,8 +14,9 @@ namespace {
 
 // When each step must end, from the start of the search.
 constexpr auto PatternTime = std::chrono::milliseconds(300);
-constexpr auto DiveTime = std::chrono::milliseconds(550);
-constexpr auto TotalTime = std::chrono::milliseconds(650);
+constexpr auto RepackTime = std::chrono::milliseconds(750);
+constexpr auto DiveTime = std::chrono::milliseconds(830);
+constexpr auto TotalTime = std::chrono::milliseconds(900);
 
 // Below this reduced cost a pattern is not worth adding: the relaxation's own tolerance.
 constexpr double CostTolerance = 1e-7;
@@ -49,6 +51,9 @@ std::vector<OpenBar> PlanSearch::Run() {
     if (GeneratePatterns(m_pieces.Counts, m_started + PatternTime) == Relaxation::Converged) {
         m_bound = std::max(m_bound, RoundUp(m_master.RelaxedCost()));
         RoundDown();
+    }
+    if (!Done()) {
+        Offer(RepackBars(m_pieces, m_best, m_bound, m_started + RepackTime));
     }
     if (!Done()) {
         Dive(m_started + DiveTime);
