@@ -19,7 +19,7 @@ constexpr std::size_t CountLimit = 8;
 // Steps of listing the completions of one bar: enough for the few pieces a bar of long profiles
 // holds, a limit for orders of many short pieces.
 constexpr std::int64_t ListingSteps = 30000;
-// Bars placed before the first restart, per bar to fill; each restart allows half as many again.
+// Bars placed before the first restart, per bar the budget buys; each restart allows a quarter more.
 constexpr std::int64_t FirstRestartPerBar = 1;
 
 // Bars freed at a time when a partial plan is repaired, and the time each repair may take.
@@ -31,7 +31,7 @@ constexpr auto RepairTime = std::chrono::milliseconds(2);
 struct Partial {
     std::vector<OpenBar> Bars;
     std::vector<Units> Rest;
-    std::vector<Units> RestStocks;
+    Units RestBudget = 0;
 };
 
 struct Completion {
@@ -43,7 +43,7 @@ struct Completion {
 
 class Completer {
 public:
-    Completer(std::span<const Units> pieces, std::span<const Units> stocks, Units kerf, std::uint64_t seed);
+    Completer(std::span<const Units> pieces, const BarBudget& budget, std::uint64_t seed);
     std::optional<std::vector<OpenBar>> Run(std::chrono::steady_clock::time_point until);
 
     Partial Deepest() const;
@@ -54,20 +54,21 @@ private:
     void List(std::size_t type, Units room, Units lowest, std::vector<std::int64_t>& taken,
               std::vector<Completion>& found);
     void Take(const Completion& completion, int sign);
+    Units MostRoom(Units budget) const;
 
     Units m_kerf;
     std::vector<Units> m_weight; // distinct, longest first
     std::vector<std::int64_t> m_left;
-    std::vector<Units> m_suffix; // weight left of each length and all shorter ones
-    Units m_lightest = 0;        // of the pieces left
-    std::vector<Units> m_capacities;
-    std::vector<std::int64_t> m_barsLeft;
-    Units m_allowance = 0; // what the bars still to fill may leave over in all
+    std::vector<Units> m_suffix;     // weight left of each length and all shorter ones
+    Units m_lightest = 0;            // of the pieces left
+    std::vector<Units> m_capacities; // of each stock length, longest first
+    Units m_budget = 0;              // stock length still to be bought
+    Units m_weightLeft = 0;          // of the pieces still to cut
     std::vector<OpenBar> m_bars;
     // The most bars any search filled, and what was left then.
     std::vector<OpenBar> m_deepestBars;
     std::vector<std::int64_t> m_deepestLeft;
-    std::vector<std::int64_t> m_deepestBarsLeft;
+    Units m_deepestBudget = 0;
     std::int64_t m_steps = 0;
     std::int64_t m_stepLimit = 0;
     std::int64_t m_listed = 0;
@@ -80,31 +81,33 @@ private:
     std::mt19937_64 m_random;
 };
 
-Completer::Completer(std::span<const Units> pieces, std::span<const Units> stocks, Units kerf, std::uint64_t seed)
-    : m_kerf(kerf), m_random(seed) {
+Completer::Completer(std::span<const Units> pieces, const BarBudget& budget, std::uint64_t seed)
+    : m_kerf(budget.Kerf), m_budget(budget.Length), m_random(seed) {
     std::map<Units, std::int64_t, std::greater<>> counts;
     for (Units piece : pieces) {
-        ++counts[piece + kerf];
-        m_allowance -= piece + kerf;
+        ++counts[piece + m_kerf];
+        m_weightLeft += piece + m_kerf;
     }
     for (const auto& [weight, count] : counts) {
         m_weight.push_back(weight);
         m_left.push_back(count);
     }
-    std::map<Units, std::int64_t, std::greater<>> bars;
-    for (Units stock : stocks) {
-        ++bars[stock + kerf];
-        m_allowance += stock + kerf;
+    for (Units stock : budget.Stocks) {
+        m_capacities.push_back(stock + m_kerf);
     }
-    for (const auto& [capacity, count] : bars) {
-        m_capacities.push_back(capacity);
-        m_barsLeft.push_back(count);
-    }
-    m_stepLimit = FirstRestartPerBar * static_cast<std::int64_t>(stocks.size()) + 16;
+    std::sort(m_capacities.begin(), m_capacities.end(), std::greater<>());
+    m_stepLimit = FirstRestartPerBar * (m_budget / (m_capacities.back() - m_kerf)) + 16;
+}
+
+// What pieces and kerfs this much stock length can hold at most: each bar holds a kerf more than
+// its length, so the shortest bars hold the most.
+Units Completer::MostRoom(Units budget) const {
+    const Units shortest = m_capacities.back() - m_kerf;
+    return budget + m_kerf * (budget / shortest);
 }
 
 std::optional<std::vector<OpenBar>> Completer::Run(std::chrono::steady_clock::time_point until) {
-    if (m_allowance < 0) {
+    if (MostRoom(m_budget) < m_weightLeft) {
         return std::nullopt;
     }
     m_until = until;
@@ -183,9 +186,12 @@ std::vector<Completion> Completer::CompletionsOf(std::size_t type, std::size_t e
     m_listed = 0;
     m_listLimit = steps;
     for (m_stock = 0; m_stock < m_capacities.size(); ++m_stock) {
+        const Units budget = m_budget - (m_capacities[m_stock] - m_kerf);
         const Units room = m_capacities[m_stock] - m_weight[type];
-        if (m_barsLeft[m_stock] > 0 && room >= 0) {
-            List(0, room, room - m_allowance, taken, found);
+        if (budget >= 0 && room >= 0) {
+            // The pieces left after this bar must fit what the rest of the budget buys.
+            const Units lowest = m_weightLeft - MostRoom(budget) - m_weight[type];
+            List(0, room, lowest, taken, found);
         }
     }
     ++m_left[type];
@@ -225,9 +231,9 @@ void Completer::List(std::size_t type, Units room, Units lowest, std::vector<std
 }
 
 void Completer::Take(const Completion& completion, int sign) {
-    const std::size_t stock = completion.Stock;
-    m_barsLeft[stock] -= sign;
-    m_allowance -= sign * completion.Offcut;
+    const Units capacity = m_capacities[completion.Stock];
+    m_budget -= sign * (capacity - m_kerf);
+    m_weightLeft -= sign * (capacity - completion.Offcut);
     for (std::size_t i = 0; i < m_weight.size(); ++i) {
         m_left[i] -= sign * completion.Taken[i];
     }
@@ -235,7 +241,7 @@ void Completer::Take(const Completion& completion, int sign) {
         m_bars.pop_back();
         return;
     }
-    OpenBar bar{m_capacities[stock] - m_kerf, m_capacities[stock] - completion.Offcut, {}};
+    OpenBar bar{capacity - m_kerf, capacity - completion.Offcut, {}};
     for (std::size_t i = 0; i < m_weight.size(); ++i) {
         bar.Cuts.insert(bar.Cuts.end(), static_cast<std::size_t>(completion.Taken[i]), m_weight[i] - m_kerf);
     }
@@ -243,7 +249,7 @@ void Completer::Take(const Completion& completion, int sign) {
     if (m_bars.size() > m_deepestBars.size()) {
         m_deepestBars = m_bars;
         m_deepestLeft = m_left;
-        m_deepestBarsLeft = m_barsLeft;
+        m_deepestBudget = m_budget;
     }
 }
 
@@ -254,11 +260,7 @@ Partial Completer::Deepest() const {
         partial.Rest.insert(partial.Rest.end(), static_cast<std::size_t>(none ? m_left[i] : m_deepestLeft[i]),
                             m_weight[i] - m_kerf);
     }
-    for (std::size_t i = 0; i < m_capacities.size(); ++i) {
-        partial.RestStocks.insert(partial.RestStocks.end(),
-                                  static_cast<std::size_t>(none ? m_barsLeft[i] : m_deepestBarsLeft[i]),
-                                  m_capacities[i] - m_kerf);
-    }
+    partial.RestBudget = none ? m_budget : m_deepestBudget;
     return partial;
 }
 
@@ -266,20 +268,21 @@ Partial Completer::Deepest() const {
 // chosen by chance are completed again, as a small problem of their own, in their bars and the
 // bars still empty. A new partial plan that leaves no more pieces over takes the old one's place,
 // so the search wanders among equally good ones until every piece is placed or the time is up.
-std::optional<std::vector<OpenBar>> Repair(Partial partial, Units kerf, std::uint64_t seed,
+std::optional<std::vector<OpenBar>> Repair(Partial partial, BarBudget budget, std::uint64_t seed,
                                            std::chrono::steady_clock::time_point until) {
     std::mt19937_64 random(seed);
     while (std::chrono::steady_clock::now() < until) {
         std::shuffle(partial.Bars.begin(), partial.Bars.end(), random);
-        const std::size_t freed =
-            std::min(partial.Bars.size(), std::uniform_int_distribution<std::size_t>(FreedLeast, FreedMost)(random));
+        const std::size_t freed = std::min(
+            partial.Bars.size(), std::uniform_int_distribution<std::size_t>(FreedLeast, FreedMost)(random));
         std::vector<Units> pieces = partial.Rest;
-        std::vector<Units> stocks = partial.RestStocks;
-        for (auto bar = partial.Bars.end() - static_cast<std::ptrdiff_t>(freed); bar != partial.Bars.end(); ++bar) {
+        budget.Length = partial.RestBudget;
+        for (auto bar = partial.Bars.end() - static_cast<std::ptrdiff_t>(freed); bar != partial.Bars.end();
+             ++bar) {
             pieces.insert(pieces.end(), bar->Cuts.begin(), bar->Cuts.end());
-            stocks.push_back(bar->Stock);
+            budget.Length += bar->Stock;
         }
-        Completer small(pieces, stocks, kerf, random());
+        Completer small(pieces, budget, random());
         const auto attempt = std::min(until, std::chrono::steady_clock::now() + RepairTime);
         if (auto found = small.Run(attempt)) {
             partial.Bars.resize(partial.Bars.size() - freed);
@@ -291,7 +294,7 @@ std::optional<std::vector<OpenBar>> Repair(Partial partial, Units kerf, std::uin
             partial.Bars.resize(partial.Bars.size() - freed);
             partial.Bars.insert(partial.Bars.end(), again.Bars.begin(), again.Bars.end());
             partial.Rest = std::move(again.Rest);
-            partial.RestStocks = std::move(again.RestStocks);
+            partial.RestBudget = again.RestBudget;
         }
     }
     return std::nullopt;
@@ -299,15 +302,15 @@ std::optional<std::vector<OpenBar>> Repair(Partial partial, Units kerf, std::uin
 
 } // namespace
 
-std::optional<std::vector<OpenBar>> CompleteBars(std::span<const Units> pieces, std::span<const Units> stocks,
-                                                 Units kerf, std::uint64_t seed,
+std::optional<std::vector<OpenBar>> CompleteBars(std::span<const Units> pieces, const BarBudget& budget,
+                                                 std::uint64_t seed,
                                                  std::chrono::steady_clock::time_point until) {
     const auto now = std::chrono::steady_clock::now();
-    Completer whole(pieces, stocks, kerf, seed);
+    Completer whole(pieces, budget, seed);
     if (auto found = whole.Run(now + (until - now) / 3)) {
         return found;
     }
-    return Repair(whole.Deepest(), kerf, seed, until);
+    return Repair(whole.Deepest(), budget, seed, until);
 }
 
 } // namespace volcalc::cutting

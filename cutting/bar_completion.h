@@ -8,13 +8,20 @@
 
 namespace volcalc::cutting {
 
-// Cuts every piece from exactly the bars given, by bar completion: the longest piece not yet cut
-// opens a bar, which is completed by the pieces that leave it the least offcut, within what the
-// bars together can leave over; then the next. A depth-first search that backs up when a bar cannot
-// be completed within that allowance, restarted with other choices among equally good completions
-// after a number of steps, until the time is up.
-std::optional<std::vector<OpenBar>> CompleteBars(std::span<const Units> pieces, std::span<const Units> stocks,
-                                                 Units kerf, std::uint64_t seed,
+// What the bars cut may cost: their stock lengths add up to at most `Length`.
+struct BarBudget {
+    std::span<const Units> Stocks; // the lengths that can be bought
+    Units Kerf = 0;
+    Units Length = 0;
+};
+
+// Cuts every piece from bars within the budget, by bar completion: the piece with the fewest ways
+// to complete a bar around it (the longest of equals) opens a bar, completed by the pieces that
+// leave the least offcut while what is left still fits what the rest of the budget buys; then the
+// next. A depth-first search, restarted with other choices among equally good completions after a
+// number of steps; then a repair of the fullest partial plan found, until the time is up.
+std::optional<std::vector<OpenBar>> CompleteBars(std::span<const Units> pieces, const BarBudget& budget,
+                                                 std::uint64_t seed,
                                                  std::chrono::steady_clock::time_point until);
 
 } // namespace volcalc::cutting

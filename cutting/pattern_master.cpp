@@ -106,8 +106,8 @@ std::vector<double> PatternMaster::RelaxedCounts() const {
     return counts;
 }
 
-std::optional<std::vector<std::int64_t>> PatternMaster::SolveInteger(std::span<const std::int64_t> start,
-                                                                     double enough, int milliseconds) {
+std::optional<PatternMaster::WholeBars> PatternMaster::SolveInteger(std::span<const std::int64_t> start,
+                                                                    double enough, int milliseconds) {
     SearchStart search{{0.0}, enough, false};
     for (std::size_t j = 0; j < m_patterns.size(); ++j) {
         glp_set_col_kind(m_problem, static_cast<int>(j) + 1, GLP_IV);
@@ -127,9 +127,9 @@ std::optional<std::vector<std::int64_t>> PatternMaster::SolveInteger(std::span<c
     if (status != GLP_OPT && status != GLP_FEAS) {
         return std::nullopt;
     }
-    std::vector<std::int64_t> bars(m_patterns.size());
-    for (std::size_t j = 0; j < bars.size(); ++j) {
-        bars[j] = std::llround(glp_mip_col_val(m_problem, static_cast<int>(j) + 1));
+    WholeBars bars{std::vector<std::int64_t>(m_patterns.size()), status == GLP_OPT};
+    for (std::size_t j = 0; j < m_patterns.size(); ++j) {
+        bars.Counts[j] = std::llround(glp_mip_col_val(m_problem, static_cast<int>(j) + 1));
     }
     return bars;
 }

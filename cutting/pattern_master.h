@@ -48,8 +48,12 @@ public:
     // Bars per pattern in whole numbers, starting from a known solution, until one costs no more
     // than `enough` or the time is up (the start itself when nothing better was found); nothing
     // when the search failed.
-    std::optional<std::vector<std::int64_t>> SolveInteger(std::span<const std::int64_t> start, double enough,
-                                                          int milliseconds);
+    struct WholeBars {
+        std::vector<std::int64_t> Counts; // per pattern
+        bool Proved = false;              // no whole numbers over these patterns cost less
+    };
+    std::optional<WholeBars> SolveInteger(std::span<const std::int64_t> start, double enough,
+                                          int milliseconds);
 
 private:
     glp_prob* m_problem;

@@ -13,10 +13,12 @@ namespace volcalc::cutting {
 namespace {
 
 // When each step must end, from the start of the search.
-constexpr auto PatternTime = std::chrono::milliseconds(300);
-constexpr auto RepackTime = std::chrono::milliseconds(750);
-constexpr auto DiveTime = std::chrono::milliseconds(830);
-constexpr auto TotalTime = std::chrono::milliseconds(900);
+constexpr auto FirstRepackTime = std::chrono::milliseconds(250);
+constexpr auto PatternTime = std::chrono::milliseconds(450);
+constexpr auto ExactTime = std::chrono::milliseconds(650);
+constexpr auto RepackTime = std::chrono::milliseconds(800);
+constexpr auto DiveTime = std::chrono::milliseconds(860);
+constexpr auto TotalTime = std::chrono::milliseconds(920);
 
 // Below this reduced cost a pattern is not worth adding: the relaxation's own tolerance.
 constexpr double CostTolerance = 1e-7;
@@ -44,6 +46,15 @@ std::vector<OpenBar> PlanSearch::Run() {
     if (Done()) {
         return m_best;
     }
+    // A small order is solved exactly below; a large one is first repacked towards the material
+    // bound, which ends the search at once for orders of perfectly filled bars.
+    const bool everyPattern = AddEveryPattern();
+    if (!everyPattern) {
+        Offer(RepackBars(m_pieces, m_best, m_bound, m_started + FirstRepackTime));
+    }
+    if (Done()) {
+        return m_best;
+    }
     for (const OpenBar& bar : m_best) {
         const Pattern pattern = PatternOf(m_pieces, bar);
         m_master.Add(pattern, m_pieces.CostOf(pattern));
@@ -52,6 +63,9 @@ std::vector<OpenBar> PlanSearch::Run() {
         m_bound = std::max(m_bound, RoundUp(m_master.RelaxedCost()));
         RoundDown();
     }
+    if (everyPattern && !Done()) {
+        SearchWholeBars(m_started + ExactTime, true);
+    }
     if (!Done()) {
         Offer(RepackBars(m_pieces, m_best, m_bound, m_started + RepackTime));
     }
@@ -59,7 +73,7 @@ std::vector<OpenBar> PlanSearch::Run() {
         Dive(m_started + DiveTime);
     }
     if (!Done()) {
-        SearchWholeBars(m_started + TotalTime);
+        SearchWholeBars(m_started + TotalTime, everyPattern);
     }
     return m_best;
 }
@@ -188,15 +202,12 @@ void PlanSearch::Dive(Clock::time_point until) {
     Offer(std::move(bars));
 }
 
-void PlanSearch::SearchWholeBars(Clock::time_point until) {
+// A branch and bound in whole bars over the patterns known; with every full pattern among them,
+// an answer it proves is the optimum, and its cost the bound.
+void PlanSearch::SearchWholeBars(Clock::time_point until, bool everyPattern) {
     for (const OpenBar& bar : m_best) {
         const Pattern pattern = PatternOf(m_pieces, bar);
         m_master.Add(pattern, m_pieces.CostOf(pattern));
-    }
-    if (auto every = EveryFullPattern(m_pieces, EnumerationLimit)) {
-        for (const Pattern& pattern : *every) {
-            m_master.Add(pattern, m_pieces.CostOf(pattern));
-        }
     }
     m_master.SetDemands(m_pieces.Counts);
     if (!m_master.SolveRelaxation(MillisecondsUntil(until))) {
@@ -215,12 +226,26 @@ void PlanSearch::SearchWholeBars(Clock::time_point until) {
     std::vector<std::int64_t> left = m_pieces.Counts;
     std::vector<OpenBar> bars;
     for (std::size_t j = 0; j < patterns.size(); ++j) {
-        for (std::int64_t n = 0; n < (*found)[j]; ++n) {
+        for (std::int64_t n = 0; n < found->Counts[j]; ++n) {
             bars.push_back(BarOf(m_pieces, patterns[j], left));
         }
     }
     std::erase_if(bars, [](const OpenBar& bar) { return bar.Cuts.empty(); });
     Offer(std::move(bars));
+    if (everyPattern && found->Proved) {
+        m_bound = std::max(m_bound, m_pieces.CostOf(m_best));
+    }
+}
+
+// Every full pattern, when there are few: over them the branch and bound misses no plan.
+bool PlanSearch::AddEveryPattern() {
+    const auto every = EveryFullPattern(m_pieces, EnumerationLimit);
+    if (every) {
+        for (const Pattern& pattern : *every) {
+            m_master.Add(pattern, m_pieces.CostOf(pattern));
+        }
+    }
+    return every.has_value();
 }
 
 } // namespace volcalc::cutting

@@ -39,7 +39,8 @@ private:
     bool AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved);
     void RoundDown();
     void Dive(Clock::time_point until);
-    void SearchWholeBars(Clock::time_point until);
+    bool AddEveryPattern();
+    void SearchWholeBars(Clock::time_point until, bool everyPattern);
 
     const PlannedPieces& m_pieces;
     Clock::time_point m_started;
