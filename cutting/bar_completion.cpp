@@ -18,13 +18,14 @@ constexpr std::size_t CompletionsPerBar = 3;
 constexpr std::size_t CountLimit = 8;
 // Steps of listing the completions of one bar: enough for the few pieces a bar of long profiles
 // holds, a limit for orders of many short pieces.
-constexpr std::int64_t ListingSteps = 30000;
+constexpr std::int64_t ListingSteps = 10000;
+constexpr std::int64_t CountingSteps = 1000;
 // Bars placed before the first restart, per bar the budget buys; each restart allows a quarter more.
 constexpr std::int64_t FirstRestartPerBar = 1;
 
 // Bars freed at a time when a partial plan is repaired, and the time each repair may take.
-constexpr std::size_t FreedLeast = 4;
-constexpr std::size_t FreedMost = 12;
+constexpr std::size_t FreedLeast = 2;
+constexpr std::size_t FreedMost = 6;
 constexpr auto RepairTime = std::chrono::milliseconds(2);
 
 // Bars filled, and the pieces and bars left over.
@@ -141,7 +142,7 @@ bool Completer::Search() {
             continue;
         }
         std::vector<Completion> found =
-            CompletionsOf(type, chosen == m_weight.size() ? CountLimit : choices.size(), ListingSteps);
+            CompletionsOf(type, chosen == m_weight.size() ? CountLimit : choices.size(), CountingSteps);
         if (found.empty()) {
             return false;
         }
