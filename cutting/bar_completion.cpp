@@ -48,6 +48,7 @@ public:
     std::optional<std::vector<OpenBar>> Run(std::chrono::steady_clock::time_point until);
 
     Partial Deepest() const;
+    bool Impossible() const { return m_impossible; }
 
 private:
     bool Search();
@@ -77,6 +78,9 @@ private:
     std::size_t m_enough = 0;
     std::size_t m_stock = 0; // of the completions being listed
     bool m_stopped = false;
+    bool m_listCut = false;    // the last listing stopped at its limit
+    bool m_cut = false;        // some choices were left out of this search
+    bool m_impossible = false; // proved: the budget cannot hold the pieces
 
     std::chrono::steady_clock::time_point m_until;
     std::mt19937_64 m_random;
@@ -109,17 +113,21 @@ Units Completer::MostRoom(Units budget) const {
 
 std::optional<std::vector<OpenBar>> Completer::Run(std::chrono::steady_clock::time_point until) {
     if (MostRoom(m_budget) < m_weightLeft) {
+        m_impossible = true;
         return std::nullopt;
     }
     m_until = until;
     while (std::chrono::steady_clock::now() < until) {
         m_steps = 0;
         m_stopped = false;
+        m_cut = false;
         if (Search()) {
             return m_bars;
         }
         if (!m_stopped) {
-            return std::nullopt; // every choice tried: nothing more to find
+            // Every choice tried; a proof when no list of choices was cut short.
+            m_impossible = !m_cut;
+            return std::nullopt;
         }
         m_stepLimit += m_stepLimit / 4;
     }
@@ -137,6 +145,7 @@ bool Completer::Search() {
     // branch at once. Of equally free pieces the longest goes first.
     std::vector<Completion> choices;
     std::size_t chosen = m_weight.size();
+    bool chosenCut = false;
     for (std::size_t type = 0; type < m_weight.size() && choices.size() != 1; ++type) {
         if (m_left[type] == 0) {
             continue;
@@ -144,16 +153,20 @@ bool Completer::Search() {
         std::vector<Completion> found =
             CompletionsOf(type, chosen == m_weight.size() ? CountLimit : choices.size(), CountingSteps);
         if (found.empty()) {
+            m_cut = m_cut || m_listCut;
             return false;
         }
         if (chosen == m_weight.size() || found.size() < choices.size()) {
             chosen = type;
             choices = std::move(found);
+            chosenCut = m_listCut;
         }
     }
     if (choices.size() >= CountLimit) {
         choices = CompletionsOf(chosen, std::numeric_limits<std::size_t>::max(), ListingSteps);
+        chosenCut = m_listCut;
     }
+    m_cut = m_cut || chosenCut || choices.size() > CompletionsPerBar;
     std::sort(choices.begin(), choices.end(), [](const Completion& a, const Completion& b) {
         return std::tie(a.Offcut, a.Tie) < std::tie(b.Offcut, b.Tie);
     });
@@ -185,6 +198,7 @@ std::vector<Completion> Completer::CompletionsOf(std::size_t type, std::size_t e
     std::vector<Completion> found;
     m_enough = enough;
     m_listed = 0;
+    m_listCut = false;
     m_listLimit = steps;
     for (m_stock = 0; m_stock < m_capacities.size(); ++m_stock) {
         const Units budget = m_budget - (m_capacities[m_stock] - m_kerf);
@@ -205,7 +219,11 @@ std::vector<Completion> Completer::CompletionsOf(std::size_t type, std::size_t e
 // Pieces of this length and shorter that fill at most `room` and at least `lowest` of it.
 void Completer::List(std::size_t type, Units room, Units lowest, std::vector<std::int64_t>& taken,
                      std::vector<Completion>& found) {
-    if (++m_listed > m_listLimit || found.size() >= m_enough) {
+    if (++m_listed > m_listLimit) {
+        m_listCut = true;
+        return;
+    }
+    if (found.size() >= m_enough) {
         return;
     }
     const auto fitting = std::lower_bound(m_weight.begin(), m_weight.end(), room, std::greater<>());
@@ -310,6 +328,9 @@ std::optional<std::vector<OpenBar>> CompleteBars(std::span<const Units> pieces, 
     Completer whole(pieces, budget, seed);
     if (auto found = whole.Run(now + (until - now) / 3)) {
         return found;
+    }
+    if (whole.Impossible()) {
+        return std::nullopt;
     }
     return Repair(whole.Deepest(), budget, seed, until);
 }
