@@ -20,6 +20,7 @@ constexpr std::size_t CountLimit = 8;
 // holds, a limit for orders of many short pieces.
 constexpr std::int64_t ListingSteps = 10000;
 constexpr std::int64_t CountingSteps = 1000;
+constexpr std::int64_t ScanSteps = 1000000000;
 // Bars placed before the first restart, per bar the budget buys; each restart allows a quarter more.
 constexpr std::int64_t FirstRestartPerBar = 1;
 
@@ -78,6 +79,7 @@ private:
     std::size_t m_enough = 0;
     std::size_t m_stock = 0; // of the completions being listed
     bool m_stopped = false;
+    bool m_counting = false;   // listing only to count: the best last piece of each choice will do
     bool m_listCut = false;    // the last listing stopped at its limit
     bool m_cut = false;        // some choices were left out of this search
     bool m_impossible = false; // proved: the budget cannot hold the pieces
@@ -146,12 +148,14 @@ bool Completer::Search() {
     std::vector<Completion> choices;
     std::size_t chosen = m_weight.size();
     bool chosenCut = false;
-    for (std::size_t type = 0; type < m_weight.size() && choices.size() != 1; ++type) {
+    std::int64_t scanned = 0;
+    for (std::size_t type = 0; type < m_weight.size() && choices.size() != 1 && scanned < ScanSteps; ++type) {
         if (m_left[type] == 0) {
             continue;
         }
         std::vector<Completion> found =
             CompletionsOf(type, chosen == m_weight.size() ? CountLimit : choices.size(), CountingSteps);
+        scanned += m_listed;
         if (found.empty()) {
             m_cut = m_cut || m_listCut;
             return false;
@@ -199,6 +203,7 @@ std::vector<Completion> Completer::CompletionsOf(std::size_t type, std::size_t e
     m_enough = enough;
     m_listed = 0;
     m_listCut = false;
+    m_counting = steps == CountingSteps;
     m_listLimit = steps;
     for (m_stock = 0; m_stock < m_capacities.size(); ++m_stock) {
         const Units budget = m_budget - (m_capacities[m_stock] - m_kerf);
@@ -235,6 +240,16 @@ void Completer::List(std::size_t type, Units room, Units lowest, std::vector<std
         if (lowest <= 0) {
             found.push_back({room, m_random(), m_stock, taken});
         }
+        return;
+    }
+    // Room for one more piece at most: the longest that fits leaves the least offcut, a shorter
+    // one only more.
+    if (m_counting && room < 2 * m_lightest) {
+        taken[type] = 1;
+        if (lowest <= m_weight[type]) {
+            found.push_back({room - m_weight[type], m_random(), m_stock, taken});
+        }
+        taken[type] = 0;
         return;
     }
     // No piece from here on is longer than this one, and no more than fit by the lightest.

@@ -112,9 +112,22 @@ PlanSearch::Relaxation PlanSearch::GeneratePatterns(std::span<const std::int64_t
                                                     Clock::time_point until) {
     m_master.SetDemands(demands);
     bool proved = true;
+    const bool whole =
+        std::equal(demands.begin(), demands.end(), m_pieces.Counts.begin(), m_pieces.Counts.end());
     while (m_master.SolveRelaxation(MillisecondsUntil(until))) {
-        if (!AddPricedPatterns(demands, proved)) {
+        const double relaxed = m_master.RelaxedCost();
+        double worth = 0;
+        if (!AddPricedPatterns(demands, proved, worth)) {
             return proved ? Relaxation::Converged : Relaxation::Solved;
+        }
+        // Farley's bound: the prices scaled down until no pattern is worth more than it costs are
+        // feasible for the whole relaxation, so it costs at least this much; once that rounds up
+        // to what the relaxation in hand does, more patterns cannot raise the bound.
+        if (whole && proved && worth > 0) {
+            m_bound = std::max(m_bound, RoundUp(relaxed / std::max(1.0, worth)));
+            if (m_bound >= RoundUp(relaxed)) {
+                return Relaxation::Converged;
+            }
         }
         if (Clock::now() >= until) {
             return m_master.SolveRelaxation(MillisecondsUntil(until)) ? Relaxation::Solved
@@ -125,8 +138,9 @@ PlanSearch::Relaxation PlanSearch::GeneratePatterns(std::span<const std::int64_t
 }
 
 // Adds, for each stock, the pattern the master's prices make most worth having; false when none
-// improves the relaxation. `proved` turns false when a pricing search stopped at its limit.
-bool PlanSearch::AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved) {
+// improves the relaxation. `proved` turns false when a pricing search stopped at its limit;
+// `worth` is the most any pattern is worth per cost unit at the master's prices.
+bool PlanSearch::AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved, double& worth) {
     const std::vector<double> prices = m_master.Prices();
     std::vector<KnapsackItem> items;
     for (std::size_t i = 0; i < m_pieces.Lengths.size(); ++i) {
@@ -141,6 +155,7 @@ bool PlanSearch::AddPricedPatterns(std::span<const std::int64_t> demands, bool& 
     for (std::size_t s = 0; s < m_pieces.Stocks.size(); ++s) {
         KnapsackResult& best = found[s];
         proved = proved && best.Proved;
+        worth = std::max(worth, best.Value / static_cast<double>(m_pieces.CostOf(m_pieces.Stocks[s])));
         Pattern pattern{s, std::move(best.Counts)};
         const double reduced = static_cast<double>(m_pieces.CostOf(pattern)) - best.Value;
         if (reduced < -CostTolerance) {

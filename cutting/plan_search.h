@@ -36,7 +36,7 @@ private:
     void QuickPlans();
     void MaterialBound();
     Relaxation GeneratePatterns(std::span<const std::int64_t> demands, Clock::time_point until);
-    bool AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved);
+    bool AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved, double& worth);
     void RoundDown();
     void Dive(Clock::time_point until);
     bool AddEveryPattern();
