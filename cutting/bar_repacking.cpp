@@ -20,7 +20,7 @@ std::vector<Units> PiecesOf(const std::vector<OpenBar>& bars) {
 } // namespace
 
 std::vector<OpenBar> RepackBars(const PlannedPieces& pieces, std::vector<OpenBar> bars, std::int64_t bound,
-                                Clock::time_point until) {
+                                Clock::time_point until, bool boundFirst) {
     const std::vector<Units> all = PiecesOf(bars);
     std::uint64_t seed = 1;
     auto cheaper = [&](std::int64_t cost, Clock::time_point end) {
@@ -34,7 +34,7 @@ std::vector<OpenBar> RepackBars(const PlannedPieces& pieces, std::vector<OpenBar
     };
     // The bound first, with half the time: where it is the optimum, that ends the search at once.
     // Then a step cheaper at a time from the plan in hand.
-    if (pieces.CostOf(bars) - 1 > bound) {
+    if (boundFirst && pieces.CostOf(bars) - 1 > bound) {
         cheaper(bound, Clock::now() + (until - Clock::now()) / 2);
     }
     while (pieces.CostOf(bars) > bound && Clock::now() < until && cheaper(pieces.CostOf(bars) - 1, until)) {

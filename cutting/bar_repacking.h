@@ -15,8 +15,9 @@
 namespace volcalc::cutting {
 
 // The cheapest plan seen, `bars` itself when none is cheaper; stops once a plan costs `bound`
-// (in cost units) or at `until`.
+// (in cost units) or at `until`. With `boundFirst`, a plan at the bound is sought first, with half
+// the time.
 std::vector<OpenBar> RepackBars(const PlannedPieces& pieces, std::vector<OpenBar> bars, std::int64_t bound,
-                                std::chrono::steady_clock::time_point until);
+                                std::chrono::steady_clock::time_point until, bool boundFirst);
 
 } // namespace volcalc::cutting

@@ -50,7 +50,8 @@ std::vector<OpenBar> PlanSearch::Run() {
     // bound, which ends the search at once for orders of perfectly filled bars.
     const bool everyPattern = AddEveryPattern();
     if (!everyPattern) {
-        Offer(RepackBars(m_pieces, m_best, m_bound, m_started + FirstRepackTime));
+        Offer(RepackBars(m_pieces, m_best, m_bound, m_started + FirstRepackTime, true));
+        m_soughtBound = m_bound;
     }
     if (Done()) {
         return m_best;
@@ -67,7 +68,8 @@ std::vector<OpenBar> PlanSearch::Run() {
         SearchWholeBars(m_started + ExactTime, true);
     }
     if (!Done()) {
-        Offer(RepackBars(m_pieces, m_best, m_bound, m_started + RepackTime));
+        // A plan at a bound sought in vain before is not sought first again.
+        Offer(RepackBars(m_pieces, m_best, m_bound, m_started + RepackTime, m_bound != m_soughtBound));
     }
     if (!Done()) {
         Dive(m_started + DiveTime);

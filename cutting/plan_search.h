@@ -47,6 +47,7 @@ private:
     PatternMaster m_master;
     std::vector<OpenBar> m_best;
     std::int64_t m_bound = 0;
+    std::int64_t m_soughtBound = -1; // the bound the first repacking sought a plan at
 };
 
 } // namespace volcalc::cutting
