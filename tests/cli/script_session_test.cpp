@@ -33,15 +33,12 @@ TEST(ScriptSession, SteelCubeThenAperture) {
                   Show("meter", "1.000", "0.250", "0.750", "kilogram", "7850.000", "1962.500", "5887.500"));
 }
 
-TEST(ScriptSession, DisplayUnitsOfOneCubicMetreOfSteel) {
-    const auto r =
-        RunScriptText("density 7850\nobject Parallelepiped millimeter 1 1000 1000 1000\n"
-                      "show inch \"metric ton\"\nshow foot centner\nshow yard pound\nshow centimeter gram\n");
+// Each unit's figure is checked in units_test; here, that "show" reads both names, the quoted one too.
+TEST(ScriptSession, ShowReadsBothDisplayUnits) {
+    const auto r = RunScriptText(
+        "density 7850\nobject Parallelepiped millimeter 1 1000 1000 1000\nshow inch \"metric ton\"\n");
     EXPECT_EQ(r.out,
-              Show("inch", "61024.000", "0.000", "61024.000", "metric ton", "7.850", "0.000", "7.850") +
-                  Show("foot", "35.315", "0.000", "35.315", "centner", "78.500", "0.000", "78.500") +
-                  Show("yard", "1.308", "0.000", "1.308", "pound", "17306.000", "0.000", "17306.000") +
-                  Show("centimeter", "1E6", "0.000", "1E6", "gram", "7.85E6", "0.000", "7.85E6"));
+              Show("inch", "61024.000", "0.000", "61024.000", "metric ton", "7.850", "0.000", "7.850"));
 }
 
 TEST(ScriptSession, UndoResetAndDensityChanges) {
