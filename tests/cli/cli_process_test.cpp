@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include <poll.h>
 #include <sys/stat.h>
@@ -168,22 +166,17 @@ TEST(CliProcess, ReadsTheCatalogueBesideItself) {
 }
 
 // A catalogue that cannot be read stops the run at once, before any line: nothing is calculated
-// with an empty list and nothing is written over it.
+// with an empty list and nothing is written over it. Which files cannot be read, and why, is
+// catalogue_damage_test's; a pipe is the one a careless program would hang on.
 TEST(CliProcess, CatalogueThatCannotBeReadEndsTheRun) {
     test::TempFolder dir;
-    ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+    const std::string catalogue = (dir / "fifo.ini").string();
+    ASSERT_EQ(::mkfifo(catalogue.c_str(), 0600), 0);
     test::WriteBytes(dir / "add.txt", "add-material Copper 8960\nmaterials\n");
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"/dev/zero", "not a regular file"},
-        {(dir / "fifo.ini").string(), "not a regular file"},
-        {dir.Path().string(), "Is a directory"},
-    };
-    for (const auto& [catalogue, reason] : cases) {
-        const Outcome r = RunCli("--ini " + catalogue + " " + (dir / "add.txt").string(), dir);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, "volcalc-cli: cannot read " + catalogue + ": " + reason + "\n");
-    }
+    const Outcome r = RunCli("--ini " + catalogue + " " + (dir / "add.txt").string(), dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "volcalc-cli: cannot read " + catalogue + ": not a regular file\n");
     EXPECT_EQ(RunCli("--ini " + (dir / "volcalc.ini").string() + " --where", dir).out,
               (dir / "volcalc.ini").string() + "\n");
 }
