@@ -9,7 +9,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::vector<Units> PiecesOf(const std::vector<OpenBar>& bars) {
+std::vector<Units> CutsOf(const std::vector<OpenBar>& bars) {
     std::vector<Units> pieces;
     for (const OpenBar& bar : bars) {
         pieces.insert(pieces.end(), bar.Cuts.begin(), bar.Cuts.end());
@@ -21,7 +21,7 @@ std::vector<Units> PiecesOf(const std::vector<OpenBar>& bars) {
 
 std::vector<OpenBar> RepackBars(const PlannedPieces& pieces, std::vector<OpenBar> bars, std::int64_t bound,
                                 Clock::time_point until, bool boundFirst) {
-    const std::vector<Units> all = PiecesOf(bars);
+    const std::vector<Units> all = CutsOf(bars);
     std::uint64_t seed = 1;
     auto cheaper = [&](std::int64_t cost, Clock::time_point end) {
         const BarBudget budget{pieces.Stocks, pieces.Kerf, cost * pieces.CostUnit};

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// An improvement of a plan in hand by local search: one bar is taken away (or, when it is not of
-// the shortest stock, cut from the next shorter one instead), its pieces are left over, and a tabu
-// search swaps one or two pieces of a bar for one or two left-over pieces that are heavier and
-// still fit, until no piece is left over. Then again from the cheaper plan. This finds the
-// perfectly filled bars that orders of many different lengths need, where rounding the pattern
-// relaxation leaves one bar too many.
+// A cheaper plan than the one in hand, by bar completion (bar_completion.h) within budgets of
+// stock length: the bound first, then one cost unit below the plan in hand at a time. This finds
+// the perfectly filled bars that orders of many different lengths need, where rounding the
+// pattern relaxation leaves one bar too many.
 
 #include "planned_pieces.h"
 

@@ -56,10 +56,7 @@ std::vector<OpenBar> PlanSearch::Run() {
     if (Done()) {
         return m_best;
     }
-    for (const OpenBar& bar : m_best) {
-        const Pattern pattern = PatternOf(m_pieces, bar);
-        m_master.Add(pattern, m_pieces.CostOf(pattern));
-    }
+    AddBestPatterns();
     if (GeneratePatterns(m_pieces.Counts, m_started + PatternTime) == Relaxation::Converged) {
         m_bound = std::max(m_bound, RoundUp(m_master.RelaxedCost()));
         RoundDown();
@@ -170,14 +167,12 @@ bool PlanSearch::AddPricedPatterns(std::span<const std::int64_t> demands, bool& 
 // Each pattern as many whole times as the relaxation uses it, the pieces still missing first fit.
 void PlanSearch::RoundDown() {
     const std::vector<double> relaxed = m_master.RelaxedCounts();
-    std::vector<std::int64_t> left = m_pieces.Counts;
-    std::vector<OpenBar> bars;
-    for (std::size_t j = 0; j < relaxed.size(); ++j) {
-        for (auto n = static_cast<std::int64_t>(std::floor(relaxed[j] + Whole)); n > 0; --n) {
-            bars.push_back(BarOf(m_pieces, m_master.Patterns()[j], left));
-        }
+    std::vector<std::int64_t> times;
+    for (double count : relaxed) {
+        times.push_back(static_cast<std::int64_t>(std::floor(count + Whole)));
     }
-    std::erase_if(bars, [](const OpenBar& bar) { return bar.Cuts.empty(); });
+    std::vector<std::int64_t> left = m_pieces.Counts;
+    std::vector<OpenBar> bars = BarsOf(times, left);
     FillFirstFit(bars, PiecesOf(m_pieces, left), m_pieces.Stocks, m_pieces.Kerf, m_pieces.Stocks.back());
     Offer(std::move(bars));
 }
@@ -222,10 +217,7 @@ void PlanSearch::Dive(Clock::time_point until) {
 // A branch and bound in whole bars over the patterns known; with every full pattern among them,
 // an answer it proves is the optimum, and its cost the bound.
 void PlanSearch::SearchWholeBars(Clock::time_point until, bool everyPattern) {
-    for (const OpenBar& bar : m_best) {
-        const Pattern pattern = PatternOf(m_pieces, bar);
-        m_master.Add(pattern, m_pieces.CostOf(pattern));
-    }
+    AddBestPatterns();
     m_master.SetDemands(m_pieces.Counts);
     if (!m_master.SolveRelaxation(MillisecondsUntil(until))) {
         return;
@@ -241,17 +233,30 @@ void PlanSearch::SearchWholeBars(Clock::time_point until, bool everyPattern) {
         return;
     }
     std::vector<std::int64_t> left = m_pieces.Counts;
-    std::vector<OpenBar> bars;
-    for (std::size_t j = 0; j < patterns.size(); ++j) {
-        for (std::int64_t n = 0; n < found->Counts[j]; ++n) {
-            bars.push_back(BarOf(m_pieces, patterns[j], left));
-        }
-    }
-    std::erase_if(bars, [](const OpenBar& bar) { return bar.Cuts.empty(); });
-    Offer(std::move(bars));
+    Offer(BarsOf(found->Counts, left));
     if (everyPattern && found->Proved) {
         m_bound = std::max(m_bound, m_pieces.CostOf(m_best));
     }
+}
+
+void PlanSearch::AddBestPatterns() {
+    for (const OpenBar& bar : m_best) {
+        const Pattern pattern = PatternOf(m_pieces, bar);
+        m_master.Add(pattern, m_pieces.CostOf(pattern));
+    }
+}
+
+// Each known pattern cut as many times as given, of the pieces `left`, which it takes.
+std::vector<OpenBar> PlanSearch::BarsOf(std::span<const std::int64_t> times,
+                                        std::vector<std::int64_t>& left) const {
+    std::vector<OpenBar> bars;
+    for (std::size_t j = 0; j < times.size(); ++j) {
+        for (std::int64_t n = 0; n < times[j]; ++n) {
+            bars.push_back(BarOf(m_pieces, m_master.Patterns()[j], left));
+        }
+    }
+    std::erase_if(bars, [](const OpenBar& bar) { return bar.Cuts.empty(); });
+    return bars;
 }
 
 // Every full pattern, when there are few: over them the branch and bound misses no plan.

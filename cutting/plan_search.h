@@ -4,13 +4,17 @@
 // The search for the plan that buys least, in steps that each stop as soon as the plan in hand
 // costs the lower bound:
 // 1. first fit decreasing, for each stock length, and the material laid end to end as a bound;
-// 2. column generation: the relaxation of the pattern master, priced by knapsacks, until no
-//    pattern improves it; its cost rounded up is the bound;
-// 3. the relaxation rounded down, the rest first fit;
-// 4. a dive: the patterns the relaxation uses whole (or most) are fixed, the relaxation of what
+// 2. a small order has every full pattern listed; a large one is repacked by bar completion
+//    towards the bound;
+// 3. column generation: the relaxation of the pattern master, priced by knapsacks, until no
+//    pattern improves it (or Farley's bound shows none can raise the bound); its cost rounded up
+//    is the bound; then the relaxation rounded down, the rest first fit;
+// 4. for a small order, a branch and bound in whole bars over every full pattern, whose proved
+//    answer is the optimum;
+// 5. bar completion towards the bound again;
+// 6. a dive: the patterns the relaxation uses whole (or most) are fixed, the relaxation of what
 //    is left is solved again with new patterns, until every piece is placed;
-// 5. a branch and bound in whole bars over every pattern generated (and over every full pattern
-//    when there are few), started from the best plan, for the time left.
+// 7. a branch and bound in whole bars over every pattern generated, for the time left.
 
 #include "pattern_master.h"
 #include "planned_pieces.h"
@@ -39,6 +43,8 @@ private:
     bool AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved, double& worth);
     void RoundDown();
     void Dive(Clock::time_point until);
+    void AddBestPatterns();
+    std::vector<OpenBar> BarsOf(std::span<const std::int64_t> times, std::vector<std::int64_t>& left) const;
     bool AddEveryPattern();
     void SearchWholeBars(Clock::time_point until, bool everyPattern);
 

@@ -17,6 +17,12 @@
 
 namespace pictures {
 
+// Directions on the picture, whose y axis points down.
+inline const QPointF Down(0, 1);
+inline const QPointF Up(0, -1);
+inline const QPointF Left(-1, 0);
+inline const QPointF Right(1, 0);
+
 // A point of the solid: x to the right, y up, z away from the viewer.
 struct Vec3 {
     double x = 0;

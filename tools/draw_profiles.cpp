@@ -10,11 +10,6 @@ namespace pictures {
 
 namespace {
 
-const QPointF Down(0, 1);
-const QPointF Up(0, -1);
-const QPointF Left(-1, 0);
-const QPointF Right(1, 0);
-
 constexpr double Ratio = 0.5;
 constexpr double TowardsRight = 35;
 constexpr double TowardsLeft = 145;

@@ -12,11 +12,6 @@ namespace pictures {
 
 namespace {
 
-const QPointF Down(0, 1);
-const QPointF Up(0, -1);
-const QPointF Left(-1, 0);
-const QPointF Right(1, 0);
-
 // Section coordinates (x to the right, y up) placed on the picture at `origin`, one unit a pixel.
 class Placement {
 public:

@@ -14,11 +14,6 @@ namespace {
 constexpr double ObliqueAngle = 35;
 constexpr double ObliqueRatio = 0.5;
 
-const QPointF Down(0, 1);
-const QPointF Up(0, -1);
-const QPointF Left(-1, 0);
-const QPointF Right(1, 0);
-
 double Radians(double degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
