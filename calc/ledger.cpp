@@ -24,7 +24,7 @@ LedgerTotals TotalsAfter(LedgerTotals totals, const PartsListRow& row) {
     totals.TotalVolume = StoreDouble(static_cast<long double>(totals.ObjectVolume) - totals.ApertureVolume);
     totals.TotalMass = StoreDouble(static_cast<long double>(totals.ObjectMass) - totals.ApertureMass);
     if (row.Cost) {
-        totals.Cost = StoreDouble(static_cast<long double>(totals.Cost) + *row.Cost);
+        totals.Cost = StoreDouble(static_cast<long double>(totals.Cost.value_or(0)) + *row.Cost);
     } else {
         ++totals.UnpricedRows;
     }

@@ -21,8 +21,9 @@ struct LedgerTotals {
     double TotalMass = 0;
     double ObjectMass = 0;
     double ApertureMass = 0;
-    // The sum of the object rows' costs, and how many rows have no cost to add.
-    double Cost = 0;
+    // The sum of the object rows' costs, none while no row has one; and how many rows have no cost
+    // to add.
+    std::optional<double> Cost{};
     std::size_t UnpricedRows = 0;
 
     friend bool operator==(const LedgerTotals&, const LedgerTotals&) = default;

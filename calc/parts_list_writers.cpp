@@ -2,6 +2,7 @@
 #include "parts_list_writers.h"
 
 #include "number_text.h"
+#include "number_writer.h"
 #include "price.h"
 #include "spreadsheet_text.h"
 
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -24,14 +24,23 @@ struct TotalLine {
     const char* Name;
     double Volume;
     double Mass;
-    double Cost;
+    std::optional<double> Cost;
 };
+
+// Apertures cost nothing, once there are costs at all; with none, no total has a cost either.
+std::optional<double> ApertureCost(const LedgerTotals& t) {
+    return t.Cost ? std::optional(0.0) : std::nullopt;
+}
 
 // Totals already in display units.
 std::array<TotalLine, 3> TotalLines(const LedgerTotals& t) {
     return {{{"object total", t.ObjectVolume, t.ObjectMass, t.Cost},
-             {"aperture total", t.ApertureVolume, t.ApertureMass, 0.0},
+             {"aperture total", t.ApertureVolume, t.ApertureMass, ApertureCost(t)},
              {"total", t.TotalVolume, t.TotalMass, t.Cost}}};
+}
+
+std::string CostText(std::optional<double> cost) {
+    return cost ? FormatCost(*cost) : std::string();
 }
 
 class TextWriter : public PartsListWriter {
@@ -70,8 +79,9 @@ public:
         m_out << "mass\t" << NameOf(m_units.Mass) << '\t' << FormatResult(t.ObjectMass) << '\t'
               << FormatResult(t.ApertureMass) << '\t' << FormatResult(t.TotalMass) << '\n';
         if (m_prices.InText) {
-            m_out << "cost\t" << m_prices.Currency << '\t' << FormatCost(t.Cost) << '\t' << FormatCost(0)
-                  << '\t' << FormatCost(t.Cost) << "\nunpriced rows\t" << t.UnpricedRows << '\n';
+            m_out << "cost\t" << m_prices.Currency << '\t' << CostText(t.Cost) << '\t'
+                  << CostText(ApertureCost(t)) << '\t' << CostText(t.Cost) << "\nunpriced rows\t"
+                  << t.UnpricedRows << '\n';
         }
         if (m_appendix) {
             m_appendix(m_out);
@@ -87,9 +97,7 @@ private:
 
 // Shortest text that reads back as the same double, "." as separator whatever the locale.
 std::string FullPrecision(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return DoubleText(value);
 }
 
 // Zero stays "0", not "-0".
@@ -147,11 +155,12 @@ public:
         const LedgerTotals t = TotalsIn(totals, m_units);
         const std::array<TotalLine, 3> lines = {
             {{"object total", t.ObjectVolume, t.ObjectMass, t.Cost},
-             {"aperture total", Negated(t.ApertureVolume), Negated(t.ApertureMass), 0.0},
+             {"aperture total", Negated(t.ApertureVolume), Negated(t.ApertureMass), ApertureCost(t)},
              {"total", t.TotalVolume, t.TotalMass, t.Cost}}};
         for (const TotalLine& line : lines) {
             m_out << ',' << line.Name << ",,,,,,,,,,,," << FullPrecision(line.Volume) << ",,"
-                  << FullPrecision(line.Mass) << ",," << FullPrecision(line.Cost) << "\r\n";
+                  << FullPrecision(line.Mass) << ",," << (line.Cost ? FullPrecision(*line.Cost) : "")
+                  << "\r\n";
         }
     }
 
@@ -282,7 +291,7 @@ public:
             m_out << ",\n      \"mass\": ";
             JsonNumber(m_out, line.Mass);
             m_out << ",\n      \"cost\": ";
-            JsonNumber(m_out, line.Cost);
+            JsonNumber(m_out, line.Cost.value_or(Unknown));
             m_out << "\n    }";
             separator = ",\n";
         }

@@ -2,6 +2,7 @@
 #include "price.h"
 
 #include "number_text.h"
+#include "number_writer.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,9 +10,22 @@
 namespace volcalc {
 namespace {
 
-std::string Quoted(std::string_view text) {
+// A refusal quoting the start of the text; a long text is cut, not the message.
+PriceError Refused(std::string_view before, std::string_view text, std::string_view after) {
     constexpr std::size_t Longest = 60;
-    return "'" + std::string(text.substr(0, Longest)) + "'";
+    std::string quoted(text.substr(0, Longest));
+    return PriceError(std::string(before) + "'" + quoted + "'" + std::string(after), quoted);
+}
+
+// Whether the digits before any exponent name more than zero: "1e-400" does, though no double
+// tells it from 0.
+bool NamesMoreThanZero(std::string_view text) {
+    for (const char c : text.substr(0, text.find_first_of("eE"))) {
+        if (c >= '1' && c <= '9') {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool WithinLimits(double price) {
@@ -25,22 +39,25 @@ double PriceFromText(std::string_view text) {
     try {
         price = ParseDecimalText(text);
     } catch (const CalculationError&) {
-        throw PriceError(Quoted(text) + " is not a valid price");
+        throw Refused("", text, " is not a valid price");
+    }
+    if (price == 0 && NamesMoreThanZero(text)) {
+        throw Refused("", text, " is not a valid price");
     }
     if (price < 0) {
-        throw PriceError("A price cannot be negative: " + Quoted(text));
+        throw Refused("A price cannot be negative: ", text, "");
     }
     if (!WithinLimits(price)) {
-        throw PriceError("A price above " + PriceText(LargestPrice) +
-                         " per kilogram is not taken: " + Quoted(text));
+        throw Refused("A price above " + PriceText(LargestPrice) + " per kilogram is not taken: ", text, "");
     }
     return price == 0 ? 0.0 : price; // no "-0" in the file
 }
 
 std::string PriceText(double price) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, price, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+    // Beyond this the plain form is mostly zeros; every price from 1e-46 up stays within it.
+    constexpr std::size_t LongestPlain = 64;
+    std::string plain = DoubleText(price, std::chars_format::fixed);
+    return plain.size() <= LongestPlain ? plain : DoubleText(price, std::chars_format::scientific);
 }
 
 namespace {
@@ -60,12 +77,8 @@ std::string FormatPrice(double price) {
 
 std::string FormatCost(double cost) {
     constexpr double LargestInCents = 1e15;
-    char buffer[64];
-    const auto result =
-        std::abs(cost) < LargestInCents
-            ? std::to_chars(buffer, buffer + sizeof buffer, cost, std::chars_format::fixed, 2)
-            : std::to_chars(buffer, buffer + sizeof buffer, cost, std::chars_format::scientific);
-    return WithSeparator(std::string(buffer, result.ptr));
+    return WithSeparator(std::abs(cost) < LargestInCents ? DoubleText(cost, std::chars_format::fixed, 2)
+                                                         : DoubleText(cost, std::chars_format::scientific));
 }
 
 std::optional<double> ReadPriceText(std::string_view text) {
@@ -93,13 +106,14 @@ std::string CurrencyFromText(std::string_view text) {
         text.remove_prefix(1);
     }
     if (text.size() > LongestCurrency) {
-        throw PriceError("A currency code of more than " + std::to_string(LongestCurrency) +
-                         " characters is not taken: " + Quoted(text));
+        throw Refused("A currency code of more than " + std::to_string(LongestCurrency) +
+                          " characters is not taken: ",
+                      text, "");
     }
     for (const char c : text) {
         const auto code = static_cast<unsigned char>(c);
         if (code <= ' ' || code == 0x7F || c == '=' || c == '[' || c == ']' || c == ';') {
-            throw PriceError(Quoted(text) + " is not a valid currency code");
+            throw Refused("", text, " is not a valid currency code");
         }
     }
     return std::string(text);

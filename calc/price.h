@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace volcalc {
 
@@ -19,17 +20,21 @@ inline constexpr double LargestPrice = 1e12;
 // A currency code is a short label ("EUR", "Kč"), not a sentence.
 inline constexpr std::size_t LongestCurrency = 12;
 
-// A price or currency that is refused; the message says why.
+// A price or currency that is refused; the message says why, quoting Text (the start of what was
+// typed) between single quotes.
 class PriceError : public CalculationError {
 public:
-    using CalculationError::CalculationError;
+    PriceError(const std::string& message, std::string text)
+        : CalculationError(message), Text(std::move(text)) {}
+    std::string Text;
 };
 
 // A price as a person types it, "." or "," as separator. Throws PriceError when it is not a
-// number, is negative or is above LargestPrice.
+// number, is negative or is above LargestPrice, or is too small for a double to tell from 0.
 double PriceFromText(std::string_view text);
 
-// A price as the catalogue keeps it: "." as separator, the shortest text that reads back the same.
+// A price as the catalogue keeps it: "." as separator, the shortest text that reads back the same;
+// the E form ("1e-63") for a price so small that the plain one would be a line of zeros.
 std::string PriceText(double price);
 
 // A price as reports and the window show it: PriceText with the regional decimal separator.

@@ -3,6 +3,7 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
+#include "calc/number_writer.h"
 #include "calc/parts_list_writers.h"
 #include "calc/price.h"
 #include "calc/quantity.h"
@@ -14,7 +15,6 @@
 #include "section_listing.h"
 
 #include <algorithm>
-#include <charconv>
 #include <istream>
 
 namespace volcalc::cli {
@@ -287,9 +287,7 @@ std::string ScriptSession::Figure(double value) const {
     if (!m_options.precise) {
         return FormatResult(value);
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    std::string text(buffer, result.ptr);
+    std::string text = DoubleText(value, std::chars_format::general, 17);
     if (const auto point = text.find('.'); point != std::string::npos) {
         text[point] = DecimalSeparator();
     }

@@ -2,9 +2,9 @@
 #include "order_text.h"
 
 #include "calc/number_text.h"
+#include "calc/number_writer.h"
 #include "calc/shapes.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,9 +40,7 @@ std::string Percent(double share) {
 }
 
 std::string FullPrecision(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return DoubleText(value);
 }
 
 std::string CsvField(const std::string& text) {

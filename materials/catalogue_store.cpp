@@ -228,6 +228,10 @@ CatalogueStore::Change CatalogueStore::Remove(std::size_t position, MaterialView
 
 CatalogueStore::Change CatalogueStore::SetPrices(const std::vector<PricedMaterial>& prices,
                                                  const std::optional<std::string>& currency) {
+    // Like a name, a currency code that is not text would turn the whole file into another code page.
+    if (currency && !IsValidUtf8(*currency)) {
+        return {false, "The currency code is not UTF-8 text.", std::nullopt, {}};
+    }
     return ChangeFile([&](EditTarget& target) -> std::optional<std::string> {
         std::vector<PriceChange> changes;
         changes.reserve(prices.size());

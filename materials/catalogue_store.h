@@ -67,7 +67,7 @@ public:
     Change Remove(std::size_t position, MaterialView material);
     // Sets or clears the prices of the materials given (each found at or nearest to its position,
     // as for a removal) and, when given, the currency, as one change. Refused, changing nothing,
-    // when one of the materials is no longer listed.
+    // when one of the materials is no longer listed or the currency is not UTF-8 text.
     struct PricedMaterial {
         std::size_t Position = 0;
         Material Which;

@@ -43,10 +43,11 @@ std::string JsonAsOneDocument(const PartsList& list, const LedgerTotals& totals,
     document["rows"] = std::move(rows);
     const LedgerTotals t = TotalsIn(totals, units);
     document["totals"]["object total"] = {
-        {"volume", t.ObjectVolume}, {"mass", t.ObjectMass}, {"cost", t.Cost}};
+        {"volume", t.ObjectVolume}, {"mass", t.ObjectMass}, {"cost", optional(t.Cost)}};
     document["totals"]["aperture total"] = {
         {"volume", t.ApertureVolume}, {"mass", t.ApertureMass}, {"cost", 0.0}};
-    document["totals"]["total"] = {{"volume", t.TotalVolume}, {"mass", t.TotalMass}, {"cost", t.Cost}};
+    document["totals"]["total"] = {
+        {"volume", t.TotalVolume}, {"mass", t.TotalMass}, {"cost", optional(t.Cost)}};
     document["totals"]["unpriced_rows"] = t.UnpricedRows;
     return document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
@@ -92,7 +93,8 @@ TEST(PartsListJson, StreamedDocumentIsTheDocumentDumpedWhole) {
 }
 
 // The aperture total reads with the sign of the aperture rows; an empty one is a plain zero. The
-// cost total stands in the object total and the total, the aperture total costing nothing.
+// cost total stands in the object total and the total, the aperture total costing nothing; with no
+// row priced, no total has a cost.
 TEST(PartsListCsv, ApertureTotalCarriesTheSignOfItsRows) {
     const struct {
         LedgerTotals Totals;
@@ -102,8 +104,8 @@ TEST(PartsListCsv, ApertureTotalCarriesTheSignOfItsRows) {
          ",object total,,,,,,,,,,,,2.5,,4,,12.5\r\n,aperture "
          "total,,,,,,,,,,,,-1.5,,-1,,0\r\n,total,,,,,,,,,,,,1,,3,,12.5\r\n"},
         {{2.5, 2.5, 0.0, 4.0, 4.0, 0.0},
-         ",object total,,,,,,,,,,,,2.5,,4,,0\r\n,aperture "
-         "total,,,,,,,,,,,,0,,0,,0\r\n,total,,,,,,,,,,,,2.5,,4,,0\r\n"},
+         ",object total,,,,,,,,,,,,2.5,,4,,\r\n,aperture "
+         "total,,,,,,,,,,,,0,,0,,\r\n,total,,,,,,,,,,,,2.5,,4,,\r\n"},
     };
     for (const auto& c : cases) {
         std::ostringstream out;
@@ -113,8 +115,9 @@ TEST(PartsListCsv, ApertureTotalCarriesTheSignOfItsRows) {
     }
 }
 
-// The text gains price and cost columns and the cost lines only when a row has a price, so that a
-// report without prices reads as it always did.
+// The text gains price and cost columns and the cost lines only when a row or the catalogue has a
+// price, so that a report without prices reads as it always did; with no row priced, the cost
+// lines name no sum.
 TEST(PartsListText, CostsOnlyWhenARowHasAPrice) {
     PartsListRow plain = Row(1, CalcGroup::Object, {"1"}, "Oak", 1.0);
     PartsListRow priced = plain;
@@ -123,23 +126,27 @@ TEST(PartsListText, CostsOnlyWhenARowHasAPrice) {
     PartsListRow hole = Row(2, CalcGroup::Aperture, {"1"}, "Oak", -0.5);
     hole.PricePerKg = 2.5;
     hole.Cost = 0.0;
-    const LedgerTotals totals{0.5, 1.0, 0.5, 3.925, 7.85, 3.925, 19.6251, 1};
     const struct {
         std::vector<PartsListRow> Rows;
+        bool CataloguePriced;
+        std::optional<double> Cost;
         const char* Tail;  // what follows the mass column of the first row
         const char* Costs; // the lines after the mass totals
     } cases[] = {
-        {{plain}, "\n", ""},
-        {{plain, hole}, "\t\t\n", "cost\tEUR\t19.63\t0.00\t19.63\nunpriced rows\t1\n"},
-        {{priced}, "\t2.5\t19.63\n", "cost\tEUR\t19.63\t0.00\t19.63\nunpriced rows\t1\n"},
+        {{plain}, false, std::nullopt, "\n", ""},
+        {{plain}, true, std::nullopt, "\t\t\n", "cost\tEUR\t\t\t\nunpriced rows\t1\n"},
+        {{plain, hole}, false, 19.6251, "\t\t\n", "cost\tEUR\t19.63\t0.00\t19.63\nunpriced rows\t1\n"},
+        {{priced}, false, 19.6251, "\t2.5\t19.63\n", "cost\tEUR\t19.63\t0.00\t19.63\nunpriced rows\t1\n"},
     };
     for (const auto& c : cases) {
+        const LedgerTotals totals{0.5, 1.0, 0.5, 3.925, 7.85, 3.925, c.Cost, 1};
         PartsList list;
         for (const PartsListRow& row : c.Rows) {
             list.Add(row);
         }
         std::ostringstream out;
-        WritePartsList(PartsListFormat::Text, out, list, totals, ReportUnits{}, {}, {"EUR", false});
+        WritePartsList(PartsListFormat::Text, out, list, totals, ReportUnits{}, {},
+                       {"EUR", c.CataloguePriced});
         const std::string text = out.str();
         std::size_t tail = text.find('\n') + 1; // the first row, after its twelve columns
         for (int column = 0; column < 11; ++column) {

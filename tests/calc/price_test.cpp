@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/ledger.h"
+#include "calc/number_text.h"
 #include "calc/parts_list_writers.h"
 #include "calc/price.h"
 #include "recording_view.h"
@@ -70,46 +71,62 @@ TEST(CostRule, ObjectsCostMassTimesPriceAperturesNothingUnpricedRowsCounted) {
     EXPECT_EQ(last.TotalMass, 1000.0 * 5 - 500 * 2); // apertures still take their mass off
 }
 
-TEST(PriceText, TypedPricesReadOrAreRefusedWithTheReason) {
+// Border values of a price: what typing it stores in the catalogue (and the catalogue reads back
+// as the same price), what a report shows with "," as separator, or why it is refused (and the
+// catalogue would not read it either).
+TEST(PriceText, BorderValuesStoredShownOrRefused) {
+    const std::string plainTiny = "0." + std::string(61, '0') + "1"; // the longest plain form kept
     const struct {
-        const char* Text;
-        std::optional<double> Price; // empty: refused
-        const char* Message;
+        const char* What;
+        std::string Typed;
+        std::string Stored; // empty: refused with the message
+        std::string Shown;
+        std::string Message;
     } cases[] = {
-        {"12.5", 12.5, ""},
-        {"12,5", 12.5, ""},
-        {" 0 ", 0.0, ""},
-        {"-0", 0.0, ""},
-        {"1000000000000", 1e12, ""},
-        {"abc", std::nullopt, "'abc' is not a valid price"},
-        {"", std::nullopt, "'' is not a valid price"},
-        {"-1", std::nullopt, "A price cannot be negative: '-1'"},
-        {"1000000000001", std::nullopt,
+        {"a plain price", "12.5", "12.5", "12,5", ""},
+        {"a comma typed", "12,5", "12.5", "12,5", ""},
+        {"blanks around 0", " 0 ", "0", "0", ""},
+        {"negative zero", "-0", "0", "0", ""},
+        {"the limit", "1000000000000", "1000000000000", "1000000000000", ""},
+        {"the limit in the E form", "1e12", "1000000000000", "1000000000000", ""},
+        {"tiny but plain", "1e-9", "0.000000001", "0,000000001", ""},
+        {"1e-62 still plain", "1e-62", plainTiny, "0," + plainTiny.substr(2), ""},
+        {"a plain form too long", "1.5e-62", "1.5e-62", "1,5e-62", ""},
+        {"1e-63", "1e-63", "1e-63", "1e-63", ""},
+        {"the smallest normal", "2.2250738585072014e-308", "2.2250738585072014e-308",
+         "2,2250738585072014e-308", ""},
+        {"the smallest denormal", "5e-324", "5e-324", "5e-324", ""},
+        {"below any double", "1e-400", "", "", "'1e-400' is not a valid price"},
+        {"not a number", "abc", "", "", "'abc' is not a valid price"},
+        {"nothing", "", "", "", "'' is not a valid price"},
+        {"NaN", "nan", "", "", "'nan' is not a valid price"},
+        {"infinity", "inf", "", "", "'inf' is not a valid price"},
+        {"beyond a double", "1e400", "", "", "'1e400' is not a valid price"},
+        {"negative", "-1", "", "", "A price cannot be negative: '-1'"},
+        {"above the limit", "1000000000001", "", "",
          "A price above 1000000000000 per kilogram is not taken: '1000000000001'"},
-        {"1e400", std::nullopt, "'1e400' is not a valid price"},
+        {"above the limit in the E form", "2e12", "", "",
+         "A price above 1000000000000 per kilogram is not taken: '2e12'"},
     };
+    SetDecimalSeparator(',');
     for (const auto& c : cases) {
-        if (c.Price) {
-            EXPECT_EQ(PriceFromText(c.Text), *c.Price) << c.Text;
+        if (c.Stored.empty()) {
+            try {
+                PriceFromText(c.Typed);
+                ADD_FAILURE() << c.What << " was taken";
+            } catch (const PriceError& e) {
+                EXPECT_EQ(std::string(e.what()), c.Message) << c.What;
+            }
+            EXPECT_EQ(ReadPriceText(c.Typed), std::nullopt) << c.What;
             continue;
         }
-        try {
-            PriceFromText(c.Text);
-            ADD_FAILURE() << c.Text << " was taken";
-        } catch (const PriceError& e) {
-            EXPECT_EQ(std::string(e.what()), c.Message);
-        }
+        const double price = PriceFromText(c.Typed);
+        EXPECT_EQ(PriceText(price), c.Stored) << c.What;
+        EXPECT_EQ(ReadPriceText(c.Stored), price) << c.What;
+        EXPECT_EQ(FormatPrice(price), c.Shown) << c.What;
     }
-}
-
-// What the catalogue holds reads back as the same price; anything else is no price.
-TEST(PriceText, CatalogueTextRoundTripsAndRefusesWhatTypingWould) {
-    for (const double price : {0.0, 0.1, 7.85, 123456.789, 1e-9, 1e12}) {
-        EXPECT_EQ(ReadPriceText(PriceText(price)), price) << PriceText(price);
-    }
-    for (const char* text : {"", "1,5", "-1", "2e12", "nan", "inf", "1.5x", "0x10"}) {
-        EXPECT_EQ(ReadPriceText(text), std::nullopt) << text;
-    }
+    SetDecimalSeparator('.');
+    EXPECT_EQ(ReadPriceText("1,5"), std::nullopt); // the file has "." only
 }
 
 TEST(CurrencyText, ShortCodesWithoutTheFileSyntax) {

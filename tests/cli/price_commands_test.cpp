@@ -10,7 +10,8 @@ namespace {
 using testing_support::RunScriptText;
 
 // Prices set from a script are saved with their materials, priced rows cost their mass times the
-// price, and a refused price or currency fails its line and leaves the file as it was.
+// price, and a refused price or currency fails its line, with no control character echoed raw, and
+// leaves the file as it was: a currency that is not UTF-8 would turn the file into another code page.
 TEST(PriceCommands, SetSaveListCostAndRefuse) {
     test::TempFolder dir;
     const auto ini = dir / "volcalc.ini";
@@ -26,6 +27,9 @@ TEST(PriceCommands, SetSaveListCostAndRefuse) {
                                  "price Copper 1\n"   // no such material
                                  "currency \"E R\"\n" // refused
                                  "currency EUR\n"
+                                 "price Brass \x1B[2J\n" // refused
+                                 "currency \x07\n"       // refused
+                                 "currency K\xE8\n"      // refused
                                  "materials\n"
                                  "object Parallelepiped meter 1 1 1 0.01\n"    // 78.5 kg of steel
                                  "aperture Parallelepiped meter 1 1 1 0.001\n" // takes mass, not cost
@@ -36,7 +40,10 @@ TEST(PriceCommands, SetSaveListCostAndRefuse) {
                                  options);
     EXPECT_EQ(r.err, "line 4: A price cannot be negative: '-1'\n"
                      "line 5: no material named \"Copper\"\n"
-                     "line 6: 'E R' is not a valid currency code.\n");
+                     "line 6: 'E R' is not a valid currency code.\n"
+                     "line 8: '\\x1B[2J' is not a valid price.\n"
+                     "line 9: '\\x07' is not a valid currency code.\n"
+                     "line 10: Error at saving the prices\nThe currency code is not UTF-8 text.\n");
     const std::string materials = "Steel\t7850\t1.5\nOak\t700\nBrass\t8500\n";
     ASSERT_EQ(r.out.substr(0, materials.size()), materials);
     const std::string rows[] = {

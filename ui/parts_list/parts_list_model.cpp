@@ -4,6 +4,7 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
+#include "calc/number_writer.h"
 #include "calc/price.h"
 #include "calc/sections/section_shapes.h"
 #include "calc/shapes.h"
@@ -12,7 +13,7 @@
 #include <QFont>
 
 #include <array>
-#include <charconv>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -26,10 +27,7 @@ QString Text(std::string_view text) {
 // Shortest text that reads back as the same double, with the regional separator, for a
 // spreadsheet to sum without the list's rounding.
 QString FullPrecision(double value) {
-    std::array<char, 64> buffer{};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value == 0 ? 0.0 : value);
-    QString text = QString::fromLatin1(buffer.data(), written.ptr - buffer.data());
+    QString text = QString::fromStdString(DoubleText(value == 0 ? 0.0 : value));
     return text.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
 }
 
@@ -331,11 +329,13 @@ QString PartsListModel::TotalsText(int totalsRow, int column, FigureForm form) c
         const char* Caption;
         double Volume;
         double Mass;
-        double Cost;
+        std::optional<double> Cost;
     };
+    // Apertures cost nothing once there are costs at all; with none, no total has a cost either.
+    const std::optional<double> apertureCost = m_totals.Cost ? std::optional(0.0) : std::nullopt;
     const std::array<Totals, TotalsRowCount> totals = {{
         {"Object total", m_totals.ObjectVolume, m_totals.ObjectMass, m_totals.Cost},
-        {"Aperture total", Negated(m_totals.ApertureVolume), Negated(m_totals.ApertureMass), 0.0},
+        {"Aperture total", Negated(m_totals.ApertureVolume), Negated(m_totals.ApertureMass), apertureCost},
         {"Total", m_totals.TotalVolume, m_totals.TotalMass, m_totals.Cost},
     }};
     if (totalsRow < 0 || totalsRow >= TotalsRowCount) {
@@ -355,7 +355,7 @@ QString PartsListModel::TotalsText(int totalsRow, int column, FigureForm form) c
                    ? QStringLiteral("%1 unpriced").arg(m_totals.UnpricedRows)
                    : QString();
     case CostColumn:
-        return m_massesShown ? Money(line.Cost, FormatCost, form) : QString();
+        return m_massesShown && line.Cost ? Money(*line.Cost, FormatCost, form) : QString();
     default:
         return {};
     }
