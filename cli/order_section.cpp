@@ -81,7 +81,9 @@ void OrderSection::WriteJsonMember(std::ostream& out, MassUnit massUnit) const {
         }
         nlohmann::ordered_json parameters = nlohmann::ordered_json::array();
         for (double value : order.Group.CrossSection) {
-            parameters.push_back(LengthJson(cutting::ToUnits(value)));
+            // A cross-section beyond the planner's range is named as calculated.
+            parameters.push_back(value <= cutting::LongestMillimetres ? LengthJson(cutting::ToUnits(value))
+                                                                      : nlohmann::ordered_json(value));
         }
         groups.push_back({{"shape", order.Group.Shape},
                           {"parameters", parameters},

@@ -102,7 +102,7 @@ TEST_F(Order, AStockLengthThatDoesNotReadIsSaidAndNothingIsPlanned) {
     Plan("6000,12000", "0"); // the command line's list, or one length with a decimal comma
     EXPECT_EQ(problem->text(),
               QStringLiteral("'6000,12000' reads two ways: write 6000; 12000 for two stock lengths, or "
-                             "6000.12 for one."));
+                             "6000.12000 for one."));
     EXPECT_TRUE(PlanText().isEmpty());
     Plan("6000; 12000", "");
     EXPECT_FALSE(problem->isVisible());

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/order_dialog.h"
 
-#include "calc/errors.h"
-#include "calc/number_text.h"
 #include "cutting/order_arguments.h"
 #include "cutting/order_rows.h"
 #include "cutting/order_text.h"
