@@ -58,29 +58,23 @@ std::string OutOfRangeText(double millimetres, char separator) {
     return text;
 }
 
-const char* ReasonText(Unplannable reason, bool one) {
-    switch (reason) {
-    case Unplannable::Shorter:
-        return one ? "is shorter than the planner's 0.001 mm" : "are shorter than the planner's 0.001 mm";
-    case Unplannable::CrossSection:
-        return one ? "has a cross-section beyond the planner's 100000000 mm"
-                   : "have a cross-section beyond the planner's 100000000 mm";
-    case Unplannable::Longer:
-        break;
-    }
-    return one ? "is longer than every stock length" : "are longer than every stock length";
-}
+// "is" or "are" (or "has" or "have") and why the pieces are not planned.
+struct Reason {
+    const char* One;
+    const char* Many;
+    const char* Why;
+};
 
-const char* LineReasonText(Unplannable reason) {
+Reason ReasonOf(Unplannable reason) {
     switch (reason) {
     case Unplannable::Shorter:
-        return "shorter than the planner's 0.001 mm";
+        return {"is", "are", "shorter than the planner's 0.001 mm"};
     case Unplannable::CrossSection:
-        return "cross-section beyond the planner's 100000000 mm";
+        return {"has", "have", "a cross-section beyond the planner's 100000000 mm"};
     case Unplannable::Longer:
         break;
     }
-    return "longer than every stock length";
+    return {"is", "are", "longer than every stock length"};
 }
 
 std::string CsvGroup(const OrderGroup& group) {
@@ -151,7 +145,8 @@ std::string UnplannedText(const OrderGroup& group, const UnplannedPieces& pieces
     const bool one = pieces.Count == 1;
     return GroupText(group, separator) + ": " + std::to_string(pieces.Count) +
            (one ? " piece of " : " pieces of ") + MillimetreText(pieces.Length, separator) + " mm " +
-           ReasonText(pieces.Reason, one);
+           (one ? ReasonOf(pieces.Reason).One : ReasonOf(pieces.Reason).Many) + " " +
+           ReasonOf(pieces.Reason).Why;
 }
 
 std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings, MassUnit massUnit,
@@ -182,7 +177,7 @@ std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings
         text += "\n";
         for (const UnplannedPieces& pieces : order.Group.Unplanned) {
             text += "  not planned: " + std::to_string(pieces.Count) + " × " +
-                    MillimetreText(pieces.Length, separator) + ", " + LineReasonText(pieces.Reason) + "\n";
+                    MillimetreText(pieces.Length, separator) + ", " + ReasonOf(pieces.Reason).Why + "\n";
         }
     }
     return text;
