@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "parts_list_writers.h"
 
+#include "csv_cell.h"
 #include "number_text.h"
 #include "number_writer.h"
 #include "price.h"
-#include "spreadsheet_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -105,17 +105,8 @@ double Negated(double value) {
     return value == 0 ? 0.0 : -value;
 }
 
-// Every text field quoted, quotes doubled: safe for commas, quotes and line breaks alike, and
-// guarded against being run as a formula.
 void CsvText(std::ostream& out, std::string_view text) {
-    out << (StartsLikeAFormula(text) ? "\"'" : "\"");
-    for (char c : text) {
-        out << c;
-        if (c == '"') {
-            out << '"';
-        }
-    }
-    out << '"';
+    out << CsvCell(text);
 }
 
 class CsvWriter : public PartsListWriter {

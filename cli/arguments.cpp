@@ -2,8 +2,7 @@
 #include "arguments.h"
 
 #include "calc/units.h"
-
-#include <charconv>
+#include "cutting/order_arguments.h"
 
 namespace volcalc::cli {
 namespace {
@@ -56,30 +55,33 @@ MassUnit ReadMassUnit(std::string_view unit) {
     return *mass;
 }
 
+// What the command line says of a length it does not take.
+[[noreturn]] void RefuseLength(const cutting::LengthsReading& reading, std::string_view option, bool zero) {
+    if (reading.Fault == cutting::LengthFault::TooShort) {
+        throw UsageError(std::string(option) + ": '" + reading.Part +
+                         "' is shorter than 0.001 mm, the least length the order plans");
+    }
+    throw UsageError(std::string(option) + ": '" + reading.Part + "' is not a length in millimetres" +
+                     (zero ? "" : " greater than 0"));
+}
+
 // A length in millimetres as the command line takes it: "." as separator, within the
 // planner's range; `zero` allows 0.
 cutting::Units ReadMillimetres(std::string_view text, std::string_view option, bool zero) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !(value > 0 || (zero && value == 0)) ||
-        value > cutting::LongestMillimetres) {
-        throw UsageError(std::string(option) + ": '" + std::string(text) +
-                         "' is not a length in millimetres" + (zero ? "" : " greater than 0"));
+    const cutting::LengthsReading reading = cutting::ReadOrderLength(text, cutting::DecimalForm::Point, zero);
+    if (reading.Fault != cutting::LengthFault::None) {
+        RefuseLength(reading, option, zero);
     }
-    return cutting::ToUnits(value);
+    return reading.Lengths.front();
 }
 
 // "6000,12000": the stock lengths to order.
 std::vector<cutting::Units> ReadStockLengths(std::string_view text) {
-    std::vector<cutting::Units> stocks;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = text.find(',', start);
-        stocks.push_back(ReadMillimetres(text.substr(start, comma - start), "--order", false));
-        if (comma == std::string_view::npos) {
-            return stocks;
-        }
-        start = comma + 1;
+    cutting::LengthsReading reading = cutting::ReadCommandLineStocks(text);
+    if (reading.Fault != cutting::LengthFault::None) {
+        RefuseLength(reading, "--order", false);
     }
+    return std::move(reading.Lengths);
 }
 
 // One option with its value, if it is one; false for anything else.

@@ -41,8 +41,9 @@ Options:
                 Length, Cylinder by b, Pipe by c; apertures take none), per shape,
                 cross-section and material: LENGTHS are the stock lengths in mm,
                 comma-separated (6000,12000); each bar with its cuts and offcut, the
-                net and gross mass. A piece longer than every stock length is named
-                on standard error, the rest still planned, and the exit status is 1
+                net and gross mass. A piece longer than every stock length, shorter
+                than 0.001 mm or of a cross-section beyond 100000000 mm is named on
+                standard error, the rest still planned, and the exit status is 1
   --kerf MM     the width of each saw cut for --order (default 0)
   --input-csv FILE
                 weigh a list kept in a spreadsheet: one calculation a row,
@@ -98,7 +99,7 @@ totals cannot be written in the report's units fails with "Floating point overfl
 Exit status:
   0  every line held
   1  some line failed (its message names it), or with --order a piece is
-     longer than every stock length
+     not planned
   2  bad arguments, a script or list that cannot be read, or output
      that cannot be written ("volcalc-cli: cannot write output: REASON")
 

@@ -5,6 +5,7 @@
 #include "calc/units.h"
 #include "cutting/order_rows.h"
 #include "cutting/order_text.h"
+#include "cutting/solver_guard.h"
 
 #include <nlohmann/json.hpp>
 
@@ -44,11 +45,17 @@ bool OrderSection::Plan(std::ostream& err) {
             items.push_back(*item);
         }
     }
-    m_orders = cutting::PlanOrder(items, m_settings);
+    try {
+        m_orders = cutting::PlanOrder(items, m_settings);
+    } catch (const cutting::SolverError& error) {
+        m_orders.clear();
+        err << ProgramName << "order: not planned, " << error.what() << '\n';
+        return false;
+    }
     bool planned = true;
     for (const cutting::GroupOrder& order : m_orders) {
-        for (const cutting::Demand& pieces : order.Plan.Oversized) {
-            err << ProgramName << "order: " << cutting::OversizedText(order.Group, pieces, DecimalSeparator())
+        for (const cutting::UnplannedPieces& pieces : order.Group.Unplanned) {
+            err << ProgramName << "order: " << cutting::UnplannedText(order.Group, pieces, DecimalSeparator())
                 << '\n';
             planned = false;
         }
@@ -56,8 +63,8 @@ bool OrderSection::Plan(std::ostream& err) {
     return planned;
 }
 
-void OrderSection::WriteText(std::ostream& out, MassUnit massUnit) const {
-    out << cutting::OrderText(m_orders, m_settings, massUnit);
+void OrderSection::WriteText(std::ostream& out, MassUnit massUnit, std::string_view currency) const {
+    out << cutting::OrderText(m_orders, m_settings, massUnit, currency);
 }
 
 void OrderSection::WriteJsonMember(std::ostream& out, MassUnit massUnit) const {
@@ -74,7 +81,9 @@ void OrderSection::WriteJsonMember(std::ostream& out, MassUnit massUnit) const {
         }
         nlohmann::ordered_json parameters = nlohmann::ordered_json::array();
         for (double value : order.Group.CrossSection) {
-            parameters.push_back(LengthJson(cutting::ToUnits(value)));
+            // A cross-section beyond the planner's range is named as calculated.
+            parameters.push_back(value <= cutting::LongestMillimetres ? LengthJson(cutting::ToUnits(value))
+                                                                      : nlohmann::ordered_json(value));
         }
         groups.push_back({{"shape", order.Group.Shape},
                           {"parameters", parameters},

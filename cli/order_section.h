@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <ostream>
+#include <string_view>
 #include <vector>
 
 namespace volcalc::cli {
@@ -22,10 +23,11 @@ public:
     void Undo();
     void Reset();
 
-    // Plans every group; each piece longer than every stock length is named on `err`. False
-    // when there was one.
+    // Plans every group; each piece the plan leaves out is named on `err`, and so is a failure
+    // of the solver. False when there was one.
     bool Plan(std::ostream& err);
-    void WriteText(std::ostream& out, MassUnit massUnit) const;
+    // Costs in `currency`, the catalogue's.
+    void WriteText(std::ostream& out, MassUnit massUnit, std::string_view currency) const;
     // The member "order": [...] at the JSON document's indentation.
     void WriteJsonMember(std::ostream& out, MassUnit massUnit) const;
 

@@ -73,7 +73,7 @@ int ScriptSession::Finish(bool failed) {
             RunLine("show", m_line + 1);
         }
         if (m_order) {
-            m_order->WriteText(m_out, m_options.reportUnits.Mass);
+            m_order->WriteText(m_out, m_options.reportUnits.Mass, Prices().Currency);
         }
     }
     return failed ? 1 : 0;
@@ -86,7 +86,8 @@ PartsListAppendix ScriptSession::OrderAppendix() {
     if (m_options.report == ReportFormat::Json) {
         return [this](std::ostream& out) { m_order->WriteJsonMember(out, m_options.reportUnits.Mass); };
     }
-    return [this](std::ostream& out) { m_order->WriteText(out, m_options.reportUnits.Mass); };
+    return
+        [this](std::ostream& out) { m_order->WriteText(out, m_options.reportUnits.Mass, Prices().Currency); };
 }
 
 ScriptSession::State ScriptSession::CurrentState() const {

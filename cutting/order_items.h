@@ -2,8 +2,9 @@
 #pragma once
 
 // Which calculated pieces are cut from stock bars, and which of them are cut from the same bars:
-// pieces of one shape, one cross-section (compared in thousandths of a millimetre) and one
-// material form a group.
+// pieces of one shape, one cross-section (compared in thousandths of a millimetre), one material
+// (its name and its density: a catalogue material and a density typed by hand are never the same
+// one, whatever their names) and one price form a group.
 
 #include "cutting_plan.h"
 
@@ -22,9 +23,11 @@ struct OrderItem {
     std::vector<double> CrossSection; // millimetres, the shape's parameters without the length
     double Length = 0;                // millimetres
     std::int64_t Quantity = 0;
-    std::string Material;
+    std::string Material; // as reports name it
     double PieceMass = 0; // kilograms
     std::optional<double> PricePerKg;
+    bool TypedDensity = false; // a density set by hand, not a catalogue material
+    double Density = 0;        // kg/m³
 };
 
 // Which of the shape's parameters is the length it is cut to from a bar: the profiles' Length,
@@ -32,8 +35,8 @@ struct OrderItem {
 std::optional<std::size_t> BarLengthParameter(std::string_view shape);
 
 // What a calculation of a catalogue shape orders, with its parameters in millimetres in the
-// shape's order: nothing for an aperture, a shape not cut from bars, a piece without length or
-// one beyond the planner's range (LongestMillimetres).
+// shape's order: nothing for an aperture, a shape not cut from bars or a piece without length.
+// A piece beyond the planner's range is ordered all the same, so that the order names it.
 // A standard section is cut by its one parameter, its length; its designation names the
 // cross-section.
 struct CalculatedPiece {
@@ -45,17 +48,36 @@ struct CalculatedPiece {
     std::string_view Material;
     double PieceMass = 0;
     std::optional<double> PricePerKg;
+    bool TypedDensity = false;
+    double Density = 0;
 };
 std::optional<OrderItem> OrderItemOf(const CalculatedPiece& piece);
+
+// Why pieces are left out of the plan.
+enum class Unplannable {
+    Longer,       // than every stock length
+    Shorter,      // than the planner's thousandth of a millimetre: they round to nothing
+    CrossSection, // a cross-section beyond the planner's range
+};
+
+// Pieces of one length, not planned, each named in the order.
+struct UnplannedPieces {
+    double Length = 0; // millimetres
+    std::int64_t Count = 0;
+    Unplannable Reason = Unplannable::Longer;
+};
 
 struct OrderGroup {
     std::string Shape;
     std::vector<double> CrossSection;
     std::string Material;
     std::optional<double> PricePerKg;
-    std::vector<Demand> Pieces; // in the order first met
-    double NetMass = 0;         // kilograms, of all pieces
-    Units NetLength = 0;        // of all pieces
+    std::vector<Demand> Pieces;             // to plan, in the order first met
+    std::vector<UnplannedPieces> Unplanned; // the pieces the planner cannot take, first met first
+    double NetMass = 0;                     // kilograms, of the pieces to plan
+    Units NetLength = 0;                    // of the pieces to plan
+    bool TypedDensity = false;
+    double Density = 0;
 };
 
 // Groups in the order their first piece comes.

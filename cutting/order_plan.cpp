@@ -13,6 +13,7 @@ std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderS
         Units planned = order.Group.NetLength;
         for (const Demand& piece : order.Plan.Oversized) {
             planned -= piece.Length * piece.Count;
+            order.Group.Unplanned.push_back({ToMillimetres(piece.Length), piece.Count, Unplannable::Longer});
         }
         const Units bought = BoughtLength(order.Plan);
         Units offcuts = 0;

@@ -23,10 +23,11 @@ struct GroupOrder {
     double NetMass = 0;         // kilograms of the pieces planned (the oversized left out)
     double GrossMass = 0;       // kilograms of the bars bought, at the pieces' mass per length
     double OffcutShare = 0;     // of the length bought, what is left as offcuts
-    std::optional<double> Cost; // of the bars bought, where the material has a price
+    std::optional<double> Cost; // of the bars bought at the group's price, where it has one
 };
 
-// One plan per group. Throws std::invalid_argument as PlanCuts does.
+// One plan per group; the pieces longer than every stock length join the group's Unplanned.
+// Throws SolverError as PlanCuts does.
 std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings);
 
 } // namespace volcalc::cutting

@@ -20,7 +20,8 @@ std::optional<OrderItem> OrderItemOfRow(const PartsListRow& row) {
     // A shape that is none of the catalogue's is a standard section named by its designation.
     const bool section = FindShape(CalcGroup::Object, row.Shape) == nullptr;
     return OrderItemOf({row.Shape, row.Group == CalcGroup::Aperture, section, millimetres, row.Quantity,
-                        MaterialLabel(row), row.PieceMass, row.PricePerKg});
+                        MaterialLabel(row), row.PieceMass, row.PricePerKg, row.Material.empty(),
+                        static_cast<double>(row.Density)});
 }
 
 } // namespace volcalc::cutting

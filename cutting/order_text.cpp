@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "order_text.h"
 
+#include "calc/csv_cell.h"
 #include "calc/number_text.h"
 #include "calc/number_writer.h"
+#include "calc/price.h"
 #include "calc/shapes.h"
 
 #include <cstdio>
@@ -43,19 +45,36 @@ std::string FullPrecision(double value) {
     return DoubleText(value);
 }
 
-std::string CsvField(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
+// "0.0004" or "200000000": a length the planner cannot take, as it was calculated.
+std::string OutOfRangeText(double millimetres, char separator) {
+    std::string text = DoubleText(millimetres, std::chars_format::general, 15);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text[point] = separator;
     }
-    return quoted + "\"";
+    return text;
+}
+
+// "is" or "are" (or "has" or "have") and why the pieces are not planned.
+struct Reason {
+    const char* One;
+    const char* Many;
+    const char* Why;
+};
+
+Reason ReasonOf(Unplannable reason) {
+    switch (reason) {
+    case Unplannable::Shorter:
+        return {"is", "are", "shorter than the planner's 0.001 mm"};
+    case Unplannable::CrossSection:
+        return {"has", "have", "a cross-section beyond the planner's 100000000 mm"};
+    case Unplannable::Longer:
+        break;
+    }
+    return {"is", "are", "longer than every stock length"};
 }
 
 std::string CsvGroup(const OrderGroup& group) {
-    return CsvField(group.Shape) + "," + CsvField(CrossSectionText(group)) + "," + CsvField(group.Material);
+    return CsvCell(group.Shape) + "," + CsvCell(CrossSectionText(group)) + "," + CsvCell(group.Material);
 }
 
 } // namespace
@@ -82,6 +101,13 @@ std::string LengthText(Units length, char separator) {
     return length < 0 ? "-" + text : text;
 }
 
+std::string MillimetreText(double millimetres, char separator) {
+    if (millimetres >= 0 && millimetres <= LongestMillimetres && ToUnits(millimetres) != 0) {
+        return LengthText(ToUnits(millimetres), separator);
+    }
+    return millimetres == 0 ? "0" : OutOfRangeText(millimetres, separator);
+}
+
 std::string CrossSectionText(const OrderGroup& group, char separator) {
     const std::vector<std::string_view> letters = CrossSectionLetters(group.Shape);
     std::string text;
@@ -90,7 +116,7 @@ std::string CrossSectionText(const OrderGroup& group, char separator) {
         if (i < letters.size()) {
             text += std::string(letters[i]) + "=";
         }
-        text += LengthText(ToUnits(group.CrossSection[i]), separator);
+        text += MillimetreText(group.CrossSection[i], separator);
     }
     return text;
 }
@@ -111,16 +137,16 @@ std::string GroupText(const OrderGroup& group, char separator) {
     return text + ", " + group.Material;
 }
 
-std::string OversizedText(const OrderGroup& group, const Demand& pieces, char separator) {
-    std::string text = GroupText(group, separator);
-    text += ": " + std::to_string(pieces.Count) + (pieces.Count == 1 ? " piece of " : " pieces of ") +
-            LengthText(pieces.Length, separator) + " mm " + (pieces.Count == 1 ? "is" : "are") +
-            " longer than every stock length";
-    return text;
+std::string UnplannedText(const OrderGroup& group, const UnplannedPieces& pieces, char separator) {
+    const bool one = pieces.Count == 1;
+    return GroupText(group, separator) + ": " + std::to_string(pieces.Count) +
+           (one ? " piece of " : " pieces of ") + MillimetreText(pieces.Length, separator) + " mm " +
+           (one ? ReasonOf(pieces.Reason).One : ReasonOf(pieces.Reason).Many) + " " +
+           ReasonOf(pieces.Reason).Why;
 }
 
-std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings,
-                      MassUnit massUnit) {
+std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings, MassUnit massUnit,
+                      std::string_view currency) {
     const char separator = DecimalSeparator();
     std::string stocks;
     for (Units stock : settings.Stocks) {
@@ -141,12 +167,13 @@ std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings
                 ", gross mass " + FormatResult(MassForDisplay(order.GrossMass, massUnit)) + " " + unit +
                 ", offcut share " + Percent(order.OffcutShare);
         if (order.Cost) {
-            text += ", cost " + FormatResult(*order.Cost);
+            text +=
+                ", cost " + FormatCost(*order.Cost) + (currency.empty() ? "" : " ") + std::string(currency);
         }
         text += "\n";
-        for (const Demand& pieces : order.Plan.Oversized) {
+        for (const UnplannedPieces& pieces : order.Group.Unplanned) {
             text += "  not planned: " + std::to_string(pieces.Count) + " × " +
-                    LengthText(pieces.Length, separator) + ", longer than every stock length\n";
+                    MillimetreText(pieces.Length, separator) + ", " + ReasonOf(pieces.Reason).Why + "\n";
         }
     }
     return text;
@@ -163,7 +190,7 @@ std::string OrderCsv(const std::vector<GroupOrder>& orders) {
                 cuts += (cuts.empty() ? "" : " + ") + LengthText(cut);
             }
             csv += CsvGroup(order.Group) + "," + std::to_string(run.Count) + "," + LengthText(run.Cut.Stock) +
-                   "," + CsvField(cuts) + "," + LengthText(run.Cut.Offcut) + ",,,,\r\n";
+                   "," + CsvCell(cuts) + "," + LengthText(run.Cut.Offcut) + ",,,,\r\n";
         }
         csv += CsvGroup(order.Group) + ",,,,," + FullPrecision(order.NetMass) + "," +
                FullPrecision(order.GrossMass) + "," + FullPrecision(order.OffcutShare) + "," +

@@ -8,6 +8,7 @@
 #include "order_plan.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace volcalc::cutting {
@@ -22,6 +23,10 @@ std::vector<BarRun> IdenticalBars(std::span<const Bar> bars);
 // "2400" or "2400.5": millimetres with at most three decimals, no trailing zeros.
 std::string LengthText(Units length, char separator = '.');
 
+// A calculated length in millimetres: as LengthText where the planner takes it, otherwise as
+// calculated ("0.0004", "200000000"), so that a piece it cannot take is named truthfully.
+std::string MillimetreText(double millimetres, char separator = '.');
+
 // "a=50; b=50; c=5": the cross-section with the shape's parameter letters where it has them.
 std::string CrossSectionText(const OrderGroup& group, char separator = '.');
 
@@ -31,15 +36,16 @@ std::string GroupText(const OrderGroup& group, char separator = '.');
 // "3 × 6000: 2400 + 2400 + 1150, offcut 41".
 std::string BarRunText(const BarRun& run, char separator = '.');
 
-// "Angle a=50; b=50; c=5, Steel: 2 pieces of 13000 mm are longer than every stock length".
-std::string OversizedText(const OrderGroup& group, const Demand& pieces, char separator = '.');
+// "Angle a=50; b=50; c=5, Steel: 2 pieces of 13000 mm are longer than every stock length", or
+// shorter than the planner's thousandth of a millimetre, or of a cross-section beyond its range.
+std::string UnplannedText(const OrderGroup& group, const UnplannedPieces& pieces, char separator = '.');
 
 // The whole order as text: a line with the stock lengths and the kerf, then for each group a
 // line naming it, its bars (identical ones once with their count), its masses in `massUnit`, the
-// offcut share and the cost where there is a price, and the pieces not planned. Figures with the
-// core's decimal separator.
-std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings,
-                      MassUnit massUnit);
+// offcut share and the cost (two decimals and the currency, as the parts list shows money) where
+// there is a price, and the pieces not planned. Figures with the core's decimal separator.
+std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings, MassUnit massUnit,
+                      std::string_view currency);
 
 // The same as CSV (RFC 4180, "." as separator, full precision): a row per set of identical bars
 // (shape, cross_section, material, count, stock_mm, cuts_mm, offcut_mm), then a row per group

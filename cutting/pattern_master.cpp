@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pattern_master.h"
 
+#include "solver_guard.h"
+
 #include <glpk.h>
 
 #include <cmath>
@@ -34,9 +36,42 @@ void OnSearchEvent(glp_tree* tree, void* info) {
     }
 }
 
+struct SimplexCall {
+    glp_prob* Problem;
+    const glp_smcp* Options;
+    int Result = 0;
+};
+
+int GuardedSimplex(glp_prob* problem, const glp_smcp& options) {
+    SimplexCall call{problem, &options};
+    RunGuarded(
+        [](void* data) {
+            auto* c = static_cast<SimplexCall*>(data);
+            c->Result = glp_simplex(c->Problem, c->Options);
+        },
+        &call);
+    return call.Result;
+}
+
+struct IntoptCall {
+    glp_prob* Problem;
+    const glp_iocp* Options;
+};
+
+void GuardedIntopt(glp_prob* problem, const glp_iocp& options) {
+    IntoptCall call{problem, &options};
+    RunGuarded(
+        [](void* data) {
+            auto* c = static_cast<IntoptCall*>(data);
+            glp_intopt(c->Problem, c->Options);
+        },
+        &call);
+}
+
 } // namespace
 
-PatternMaster::PatternMaster(std::span<const std::int64_t> demands) : m_problem(glp_create_prob()) {
+PatternMaster::PatternMaster(std::span<const std::int64_t> demands)
+    : m_problem(glp_create_prob()), m_resets(SolverResets()) {
     glp_term_out(GLP_OFF);
     glp_set_obj_dir(m_problem, GLP_MIN);
     glp_add_rows(m_problem, static_cast<int>(demands.size()));
@@ -50,7 +85,9 @@ void PatternMaster::SetDemands(std::span<const std::int64_t> demands) {
 }
 
 PatternMaster::~PatternMaster() {
-    glp_delete_prob(m_problem);
+    if (m_resets == SolverResets()) {
+        glp_delete_prob(m_problem);
+    }
 }
 
 bool PatternMaster::Add(const Pattern& pattern, std::int64_t cost) {
@@ -78,10 +115,10 @@ bool PatternMaster::SolveRelaxation(int milliseconds) {
     glp_init_smcp(&options);
     options.msg_lev = GLP_MSG_OFF;
     options.tm_lim = milliseconds;
-    if (glp_simplex(m_problem, &options) != 0 || glp_get_status(m_problem) != GLP_OPT) {
+    if (GuardedSimplex(m_problem, options) != 0 || glp_get_status(m_problem) != GLP_OPT) {
         // A warm start that went wrong gets one more try from scratch.
         glp_std_basis(m_problem);
-        return glp_simplex(m_problem, &options) == 0 && glp_get_status(m_problem) == GLP_OPT;
+        return GuardedSimplex(m_problem, options) == 0 && glp_get_status(m_problem) == GLP_OPT;
     }
     return true;
 }
@@ -119,7 +156,7 @@ std::optional<PatternMaster::WholeBars> PatternMaster::SolveInteger(std::span<co
     options.tm_lim = milliseconds;
     options.cb_func = &OnSearchEvent;
     options.cb_info = &search;
-    glp_intopt(m_problem, &options);
+    GuardedIntopt(m_problem, options);
     const int status = glp_mip_status(m_problem);
     for (std::size_t j = 0; j < m_patterns.size(); ++j) {
         glp_set_col_kind(m_problem, static_cast<int>(j) + 1, GLP_CV);

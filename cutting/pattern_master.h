@@ -4,7 +4,7 @@
 // The master problem of column generation: how many bars to cut by each known pattern so that
 // every piece length is cut often enough, at the least cost. Its relaxation gives the prices
 // that the pricing step turns into new patterns; the same problem with whole numbers of bars
-// gives the plan. Backed by GLPK.
+// gives the plan. Backed by GLPK; its solving calls throw SolverError (solver_guard.h).
 
 #include <cstdint>
 #include <optional>
@@ -57,6 +57,7 @@ public:
 
 private:
     glp_prob* m_problem;
+    std::uint64_t m_resets; // SolverResets when the problem was made
     std::vector<Pattern> m_patterns;
     std::set<Pattern> m_known;
 };

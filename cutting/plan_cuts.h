@@ -11,7 +11,8 @@ namespace volcalc::cutting {
 // reported in Oversized and the rest planned. Returns well within a second.
 //
 // Throws std::invalid_argument when there is no stock length, a stock or piece length is not
-// positive, the kerf or a count is negative.
+// positive, the kerf or a count is negative; SolverError when the solver stops on an internal
+// error.
 CuttingPlan PlanCuts(const CuttingProblem& problem);
 
 } // namespace volcalc::cutting

@@ -54,6 +54,8 @@ TEST(ParseArguments, RefusedCommandLines) {
         {{"--order"}, "--order needs stock lengths in millimetres"},
         {{"--order", "6000,,12000"}, "--order: '' is not a length in millimetres greater than 0"},
         {{"--order", "6000,0"}, "--order: '0' is not a length in millimetres greater than 0"},
+        {{"--order", "0.0004"},
+         "--order: '0.0004' is shorter than 0.001 mm, the least length the order plans"},
         {{"--order", "6000;12000"}, "--order: '6000;12000' is not a length in millimetres greater than 0"},
         {{"--order", "6000", "--kerf", "-1"}, "--kerf: '-1' is not a length in millimetres"},
         {{"--kerf", "3"}, "--kerf needs --order"},

@@ -200,7 +200,8 @@ TEST(CliProcess, ListingADamagedCatalogueWarns) {
 }
 
 // The order: text after the totals, the JSON member, a piece too long for every stock named with
-// status 1 while the rest is still planned; apertures and solids that are not bars order nothing.
+// status 1 while the rest is still planned, and so is a cross-section beyond the planner's range;
+// apertures and solids that are not bars order nothing.
 TEST(CliProcess, OrderOfStockBars) {
     test::TempFolder dir;
     test::WriteBytes(dir / "bars.txt", "density 7850\n"
@@ -209,13 +210,16 @@ TEST(CliProcess, OrderOfStockBars) {
                                        "object Angle millimeter 1 50 50 5 7000\n"
                                        "object Pipe millimeter 1 48.3 40.3 2000\n"
                                        "aperture Cylinder millimeter 1 10 100\n"
-                                       "object Sphere millimeter 1 100\n");
+                                       "object Sphere millimeter 1 100\n"
+                                       "object Cylinder meter 1 200000 1\n");
     const std::string script = (dir / "bars.txt").string();
     const Outcome text =
         RunCli("--ini " + (dir / "none.ini").string() + " --order 6000 --kerf 3 " + script, dir);
     EXPECT_EQ(text.status, 1);
     EXPECT_EQ(text.err, "volcalc-cli: order: Angle a=50; b=50; c=5, density 7850: 1 piece of 7000 mm is "
-                        "longer than every stock length\n");
+                        "longer than every stock length\n"
+                        "volcalc-cli: order: Cylinder a=200000000, density 7850: 1 piece of 1000 mm has a "
+                        "cross-section beyond the planner's 100000000 mm\n");
     const auto section = text.out.find("order: stock lengths 6000 mm, kerf 3 mm\n"
                                        "Angle a=50; b=50; c=5, density 7850\n"
                                        "  1 × 6000: 2400 + 2400 + 1150, offcut 41\n");
@@ -226,9 +230,10 @@ TEST(CliProcess, OrderOfStockBars) {
 
     const Outcome json =
         RunCli("--ini " + (dir / "none.ini").string() + " --json --order 6000,12000 --kerf 3 " + script, dir);
-    EXPECT_EQ(json.status, 0); // 7000 fits the 12 m bars
+    EXPECT_EQ(json.status, 1); // 7000 fits the 12 m bars, the cylinder fits no planner
     const auto order = nlohmann::json::parse(json.out).at("order");
-    ASSERT_EQ(order.size(), 2u);
+    ASSERT_EQ(order.size(), 3u);
+    EXPECT_EQ(order[2].at("parameters"), nlohmann::json({2e8}));
     const auto& angle = order[0];
     EXPECT_EQ(angle.at("shape"), "Angle");
     EXPECT_EQ(angle.at("parameters"), nlohmann::json({50, 50, 5}));

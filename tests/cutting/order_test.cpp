@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cutting/order_arguments.h"
 #include "cutting/order_plan.h"
 #include "cutting/order_rows.h"
 #include "cutting/order_text.h"
@@ -73,9 +74,14 @@ TEST(OrderItems, GroupsBySameShapeCrossSectionAndMaterial) {
         {"Angle", {50, 50, 6}, 2400, 1, "Steel", 10, std::nullopt},
         {"Angle", {50, 50, 5}, 2400, 1, "Aluminium", 3, std::nullopt},
         {"I-Beam", {50, 50, 5, 5}, 2400, 1, "Steel", 9, std::nullopt},
+        // Each of these is bought apart from the first group's bars.
+        {"Angle", {50, 50, 5}, 2400, 1, "Steel", 9, std::nullopt, false, 11340}, // another density
+        {"Angle", {50, 50, 5}, 2400, 1, "Steel", 9, 2.0},                        // another price
+        {"Angle", {50, 50, 5}, 2400, 1, "density 0", 9, std::nullopt, false, 0}, // a catalogue name
+        {"Angle", {50, 50, 5}, 2400, 1, "density 0", 9, std::nullopt, true, 0},  // the typed density
     };
     const std::vector<OrderGroup> groups = GroupOrderItems(items);
-    ASSERT_EQ(groups.size(), 4u);
+    ASSERT_EQ(groups.size(), 8u);
     EXPECT_EQ(groups[0].Pieces, (std::vector<Demand>{{2400000, 3}, {1150000, 1}}));
     EXPECT_DOUBLE_EQ(groups[0].NetMass, 31.3125);
     EXPECT_EQ(groups[0].NetLength, 8350000);
@@ -101,6 +107,130 @@ TEST(OrderPlan, MassesAndCostFollowTheLengthBought) {
     EXPECT_DOUBLE_EQ(order.GrossMass, 22.5);
     EXPECT_DOUBLE_EQ(*order.Cost, 45.0);
     EXPECT_DOUBLE_EQ(order.OffcutShare, 41.0 / 6000);
+}
+
+// A piece, a stock length or a kerf at the planner's borders is planned as typed or named with
+// the reason it is not: never rounded into another length, never dropped, never a throw.
+TEST(OrderBorders, EachLengthIsTakenOrRefusedWithItsReason) {
+    enum class Input { CommandLineStocks, WindowStocks, Kerf, PieceLength, CrossSection };
+    const struct Case {
+        const char* name;
+        Input input;
+        const char* text; // for the pieces, millimetres as strtod reads them
+        std::string outcome;
+    } cases[] = {
+        {"a stock of a thousandth", Input::CommandLineStocks, "0.001", "1"},
+        {"a stock rounding to a thousandth", Input::CommandLineStocks, "0.0005", "1"},
+        {"a stock rounding to nothing", Input::CommandLineStocks, "0.0004", "too short '0.0004'"},
+        {"a stock of zero", Input::CommandLineStocks, "6000,0", "not a length '0'"},
+        {"the longest stock", Input::CommandLineStocks, "100000000", "100000000000"},
+        {"a stock beyond the longest", Input::CommandLineStocks, "100000000.001",
+         "not a length '100000000.001'"},
+        {"a stock that is no number", Input::CommandLineStocks, "nan", "not a length 'nan'"},
+        {"an infinite stock", Input::CommandLineStocks, "inf", "not a length 'inf'"},
+        {"a decimal comma on the command line", Input::CommandLineStocks, "6000,5", "6000000 5000"},
+        {"the window's list", Input::WindowStocks, " 6000; 12000,5 ;", "6000000 12000500"},
+        {"the command line's list in the window", Input::WindowStocks, "6000,12000", "two readings"},
+        {"a stock rounding to nothing in the window", Input::WindowStocks, "0,0004;", "too short '0,0004'"},
+        {"no stock in the window", Input::WindowStocks, " ; ", "no length"},
+        {"a kerf rounding to nothing", Input::Kerf, "0.0004", "0"},
+        {"a kerf of zero", Input::Kerf, "0", "0"},
+        {"a negative kerf", Input::Kerf, "-0.001", "not a length '-0.001'"},
+        {"a kerf that is no number", Input::Kerf, "NaN", "not a length 'NaN'"},
+        {"a piece rounding to nothing", Input::PieceLength, "0.0004",
+         "Cylinder a=20, Steel: 1 piece of 0.0004 mm is shorter than the planner's 0.001 mm"},
+        {"a piece of a tenth of a micrometre", Input::PieceLength, "1e-7",
+         "Cylinder a=20, Steel: 1 piece of 1e-07 mm is shorter than the planner's 0.001 mm"},
+        {"a piece rounding to a thousandth", Input::PieceLength, "0.0005", "planned 1"},
+        {"a piece of the longest stock", Input::PieceLength, "100000000", "planned 100000000000"},
+        {"a piece beyond the planner's range", Input::PieceLength, "100000000.5",
+         "Cylinder a=20, Steel: 1 piece of 100000000.5 mm is longer than every stock length"},
+        {"a piece of no length", Input::PieceLength, "0", "not ordered"},
+        {"a piece of no number", Input::PieceLength, "nan", "not ordered"},
+        {"a cross-section of the longest", Input::CrossSection, "100000000", "planned 1000000"},
+        {"a cross-section beyond the range", Input::CrossSection, "1e9",
+         "Cylinder a=1000000000, Steel: 1 piece of 1000 mm has a cross-section beyond the planner's "
+         "100000000 mm"},
+    };
+    const auto arguments = [](const LengthsReading& reading) -> std::string {
+        switch (reading.Fault) {
+        case LengthFault::NotALength:
+            return "not a length '" + reading.Part + "'";
+        case LengthFault::TooShort:
+            return "too short '" + reading.Part + "'";
+        case LengthFault::TwoReadings:
+            return "two readings";
+        case LengthFault::NoLength:
+            return "no length";
+        case LengthFault::None:
+            break;
+        }
+        std::string lengths;
+        for (Units length : reading.Lengths) {
+            lengths += (lengths.empty() ? "" : " ") + std::to_string(length);
+        }
+        return lengths;
+    };
+    const auto pieces = [](double length, double section) -> std::string {
+        const double parameters[] = {section, length};
+        const auto item = OrderItemOf({"Cylinder", false, false, parameters, 1, "Steel", 1, std::nullopt});
+        if (!item) {
+            return "not ordered";
+        }
+        const OrderItem items[] = {*item};
+        const std::vector<GroupOrder> orders = PlanOrder(items, {{ToUnits(LongestMillimetres)}, 0});
+        if (orders.size() != 1 || orders[0].Group.Unplanned.size() > 1) {
+            return "not one group";
+        }
+        if (!orders[0].Group.Unplanned.empty()) {
+            return UnplannedText(orders[0].Group, orders[0].Group.Unplanned[0]);
+        }
+        return "planned " + std::to_string(orders[0].Plan.Bars.at(0).Cuts.at(0));
+    };
+    for (const Case& c : cases) {
+        std::string outcome;
+        switch (c.input) {
+        case Input::CommandLineStocks:
+            outcome = arguments(ReadCommandLineStocks(c.text));
+            break;
+        case Input::WindowStocks:
+            outcome = arguments(ReadWindowStocks(c.text));
+            break;
+        case Input::Kerf:
+            outcome = arguments(ReadOrderLength(c.text, DecimalForm::Point, true));
+            break;
+        case Input::PieceLength:
+            outcome = pieces(std::strtod(c.text, nullptr), 20);
+            break;
+        case Input::CrossSection:
+            outcome = pieces(1000, std::strtod(c.text, nullptr));
+            break;
+        }
+        EXPECT_EQ(outcome, c.outcome) << c.name;
+    }
+}
+
+// Every bar bought is priced at its group's one price; money is written as the parts list writes
+// it, and a text cell that begins as a formula is guarded in the CSV.
+TEST(OrderPlan, EachGroupIsPricedAtItsOwnPrice) {
+    const OrderItem items[] = {
+        {"Cylinder", {20}, 3500, 1, "=2+5+cmd|x", 7, 2.0},
+        {"Cylinder", {20}, 2500, 1, "=2+5+cmd|x", 5, 10.0},
+        {"Cylinder", {20}, 1000, 1, "=2+5+cmd|x", 2, std::nullopt},
+    };
+    const OrderSettings settings{{6000000}, 0};
+    const std::vector<GroupOrder> orders = PlanOrder(items, settings);
+    ASSERT_EQ(orders.size(), 3u);
+    EXPECT_DOUBLE_EQ(*orders[0].Cost, 2.0 * 12);
+    EXPECT_DOUBLE_EQ(*orders[1].Cost, 10.0 * 12);
+    EXPECT_FALSE(orders[2].Cost.has_value());
+    const std::string text = OrderText(orders, settings, MassUnit::Kilogram, "EUR");
+    EXPECT_NE(text.find(", cost 24.00 EUR\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(", cost 120.00 EUR\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("offcut share 83.3%\n"), std::string::npos) << text; // the unpriced one
+    const std::string csv = OrderCsv(orders);
+    EXPECT_NE(csv.find("\"Cylinder\",\"a=20\",\"'=2+5+cmd|x\",1,6000,"), std::string::npos) << csv;
+    EXPECT_EQ(csv.find(",\"=2"), std::string::npos) << csv;
 }
 
 TEST(OrderPlan, IdenticalBarsAreCountedOnce) {

@@ -6,7 +6,7 @@ set -euo pipefail
 build=${1:-build-fuzz}
 seconds=${2:-30}
 here=$(cd "$(dirname "$0")" && pwd)
-for target in number quantity ini script catalogue section_table; do
+for target in number quantity ini script catalogue section_table order; do
     work=$(mktemp -d)
     echo "== ${target}_fuzz for ${seconds} s"
     if ! "$build/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" -artifact_prefix="$work/" \

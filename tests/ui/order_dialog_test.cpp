@@ -99,6 +99,11 @@ TEST_F(Order, AStockLengthThatDoesNotReadIsSaidAndNothingIsPlanned) {
     EXPECT_EQ(problem->text(), QStringLiteral("'12 m' is not a stock length in millimetres."));
     EXPECT_TRUE(PlanText().isEmpty());
     EXPECT_FALSE(Button(names::order::ExportButton)->isEnabled());
+    Plan("6000,12000", "0"); // the command line's list, or one length with a decimal comma
+    EXPECT_EQ(problem->text(),
+              QStringLiteral("'6000,12000' reads two ways: write 6000; 12000 for two stock lengths, or "
+                             "6000.12000 for one."));
+    EXPECT_TRUE(PlanText().isEmpty());
     Plan("6000; 12000", "");
     EXPECT_FALSE(problem->isVisible());
     EXPECT_TRUE(PlanText().contains(QStringLiteral("1 × 6000: 2400, offcut 3600")));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/order_dialog.h"
 
-#include "calc/errors.h"
-#include "calc/number_text.h"
+#include "cutting/order_arguments.h"
 #include "cutting/order_rows.h"
 #include "cutting/order_text.h"
+#include "cutting/solver_guard.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/object_names.h"
@@ -36,16 +36,31 @@ QSettings OrderSettingsFile() {
     return QSettings(QStringLiteral("orlisk-volcalc"), QStringLiteral("volcalc"));
 }
 
-// A length typed in millimetres, "." or "," as separator; nothing when it is not one.
-std::optional<cutting::Units> ReadMillimetres(const QString& text, bool zero) {
-    try {
-        const double value = ParseDecimalText(text.trimmed().toStdString());
-        if ((value > 0 || (zero && value == 0)) && value <= cutting::LongestMillimetres) {
-            return cutting::ToUnits(value);
+// "6000; 12000" for "6000,12000": the stock lengths the text reads as on the command line.
+QString AsList(const QString& text) {
+    QString list = text.trimmed();
+    return list.replace(QLatin1Char(','), QStringLiteral("; "));
+}
+
+// Why the stock lengths were not taken, and how to write them.
+QString StocksProblem(const cutting::LengthsReading& reading) {
+    const QString part = QString::fromStdString(reading.Part).trimmed();
+    switch (reading.Fault) {
+    case cutting::LengthFault::TwoReadings:
+        if (part.count(QLatin1Char(',')) == 1) {
+            return QStringLiteral("'%1' reads two ways: write %2 for two stock lengths, or %3 for one.")
+                .arg(part, AsList(part), QString(part).replace(QLatin1Char(','), QLatin1Char('.')));
         }
-    } catch (const CalculationError&) {
+        return QStringLiteral("Separate stock lengths with semicolons: %1.").arg(AsList(part));
+    case cutting::LengthFault::TooShort:
+        return QStringLiteral("'%1' is shorter than 0.001 mm, the least length the order plans.").arg(part);
+    case cutting::LengthFault::NoLength:
+        return QStringLiteral("Give at least one stock length, e.g. 6000; 12000.");
+    case cutting::LengthFault::NotALength:
+    case cutting::LengthFault::None:
+        break;
     }
-    return std::nullopt;
+    return QStringLiteral("'%1' is not a stock length in millimetres.").arg(part);
 }
 
 } // namespace
@@ -127,26 +142,22 @@ void OrderDialog::ShowAndPlan() {
 
 std::optional<cutting::OrderSettings> OrderDialog::ReadFields() {
     cutting::OrderSettings settings;
-    for (const QString& text : m_stocksField->text().split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const auto stock = ReadMillimetres(text, false);
-        if (!stock) {
-            m_problem->setText(
-                QStringLiteral("'%1' is not a stock length in millimetres.").arg(text.trimmed()));
+    cutting::LengthsReading stocks = cutting::ReadWindowStocks(m_stocksField->text().toStdString());
+    if (stocks.Fault != cutting::LengthFault::None) {
+        m_problem->setText(StocksProblem(stocks));
+        return std::nullopt;
+    }
+    settings.Stocks = std::move(stocks.Lengths);
+    const QString kerf = m_kerfField->text().trimmed();
+    if (!kerf.isEmpty()) {
+        const cutting::LengthsReading width =
+            cutting::ReadOrderLength(kerf.toStdString(), cutting::DecimalForm::PointOrComma, true);
+        if (width.Fault != cutting::LengthFault::None) {
+            m_problem->setText(QStringLiteral("'%1' is not a kerf in millimetres.").arg(kerf));
             return std::nullopt;
         }
-        settings.Stocks.push_back(*stock);
+        settings.Kerf = width.Lengths.front();
     }
-    if (settings.Stocks.empty()) {
-        m_problem->setText(QStringLiteral("Give at least one stock length, e.g. 6000; 12000."));
-        return std::nullopt;
-    }
-    const QString kerf = m_kerfField->text().trimmed();
-    const auto width = kerf.isEmpty() ? cutting::Units{0} : ReadMillimetres(kerf, true);
-    if (!width) {
-        m_problem->setText(QStringLiteral("'%1' is not a kerf in millimetres.").arg(kerf));
-        return std::nullopt;
-    }
-    settings.Kerf = *width;
     return settings;
 }
 
@@ -167,10 +178,7 @@ void OrderDialog::Plan() {
     file.setValue(StocksKey, m_stocksField->text().trimmed());
     file.setValue(KerfKey, m_kerfField->text().trimmed());
     std::vector<cutting::OrderItem> items;
-    for (PartsListRow row : m_model.List().Rows()) {
-        if (row.Material.empty()) {
-            row.Material = "density " + std::to_string(row.Density);
-        }
+    for (const PartsListRow& row : m_model.List().Rows()) {
         if (auto item = cutting::OrderItemOfRow(row)) {
             items.push_back(std::move(*item));
         }
@@ -182,10 +190,18 @@ void OrderDialog::Plan() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_orders = module->PlanOrder(items, m_settings);
+    try {
+        m_orders = module->PlanOrder(items, m_settings);
+    } catch (const cutting::SolverError& error) {
+        QApplication::restoreOverrideCursor();
+        m_problem->setText(
+            QStringLiteral("The order cannot be planned: %1.").arg(QString::fromUtf8(error.what())));
+        m_problem->show();
+        return;
+    }
     QApplication::restoreOverrideCursor();
-    m_planText->setPlainText(
-        QString::fromStdString(cutting::OrderText(m_orders, m_settings, m_model.Units().Mass)));
+    m_planText->setPlainText(QString::fromStdString(
+        cutting::OrderText(m_orders, m_settings, m_model.Units().Mass, m_model.Currency().toStdString())));
     for (QPushButton* button : outputs) {
         button->setEnabled(true);
     }

@@ -52,6 +52,7 @@ public:
 
     // The catalogue's currency, named in the price and cost headers; empty for none.
     void SetCurrency(const QString& currency);
+    const QString& Currency() const { return m_currency; }
 
     const PartsList& List() const { return m_list; }
     const LedgerTotals& Totals() const { return m_totals; }
