@@ -23,7 +23,11 @@ public:
         std::size_t node = bar + m_leaves;
         m_most[node] = room;
         for (node /= 2; node > 0; node /= 2) {
-            m_most[node] = std::max(m_most[2 * node], m_most[2 * node + 1]);
+            const Units most = std::max(m_most[2 * node], m_most[2 * node + 1]);
+            if (m_most[node] == most) {
+                break; // and so are the nodes above
+            }
+            m_most[node] = most;
         }
     }
     // The first bar with at least this much room.
@@ -52,22 +56,34 @@ Units ShortestTaking(std::span<const Units> stocks, Units load, Units kerf) {
 
 void FillFirstFit(std::vector<OpenBar>& bars, std::vector<Units> pieces, std::span<const Units> stocks,
                   Units kerf, Units preferred) {
-    std::sort(pieces.begin(), pieces.end(), std::greater<>());
+    if (!std::is_sorted(pieces.begin(), pieces.end(), std::greater<>())) {
+        std::sort(pieces.begin(), pieces.end(), std::greater<>());
+    }
     RoomTree room(bars.size() + pieces.size());
     for (std::size_t i = 0; i < bars.size(); ++i) {
         room.Set(i, bars[i].Stock - bars[i].Load);
     }
-    for (Units piece : pieces) {
-        std::size_t at = room.FirstWith(piece);
-        if (at == RoomTree::None) {
-            const Units stock = piece <= preferred ? preferred : ShortestTaking(stocks, piece + kerf, kerf);
-            at = bars.size();
-            bars.push_back({stock, 0, {}});
+    // Pieces of one length go into the first bar that fits them as many at a time as it takes:
+    // the next would go there too, one at a time, as every bar before it is too full for them.
+    for (auto piece = pieces.begin(); piece != pieces.end();) {
+        const auto same = std::find_if(piece, pieces.end(), [&](Units other) { return other != *piece; });
+        for (auto left = same - piece; left > 0;) {
+            std::size_t at = room.FirstWith(*piece);
+            if (at == RoomTree::None) {
+                const Units stock =
+                    *piece <= preferred ? preferred : ShortestTaking(stocks, *piece + kerf, kerf);
+                at = bars.size();
+                bars.push_back({stock, 0, {}});
+            }
+            OpenBar& bar = bars[at];
+            const auto taken =
+                std::min<std::ptrdiff_t>(left, 1 + (bar.Stock - bar.Load - *piece) / (*piece + kerf));
+            bar.Load += taken * (*piece + kerf);
+            bar.Cuts.insert(bar.Cuts.end(), static_cast<std::size_t>(taken), *piece);
+            room.Set(at, bar.Stock - bar.Load);
+            left -= taken;
         }
-        OpenBar& bar = bars[at];
-        bar.Load += piece + kerf;
-        bar.Cuts.push_back(piece);
-        room.Set(at, bar.Stock - bar.Load);
+        piece = same;
     }
 }
 
