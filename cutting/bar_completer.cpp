@@ -77,7 +77,9 @@ bool BarCompleter::Search() {
     if (std::all_of(m_left.begin(), m_left.end(), [](std::int64_t n) { return n == 0; })) {
         return true;
     }
-    if (++m_steps > m_stepLimit || (m_steps % 64 == 0 && std::chrono::steady_clock::now() >= m_until)) {
+    // A step among thousands of lengths lists completions for each of them: the time is checked at
+    // every step, so that it is not overrun by many such steps.
+    if (++m_steps > m_stepLimit || std::chrono::steady_clock::now() >= m_until) {
         m_stopped = true;
         return false;
     }
@@ -209,6 +211,7 @@ void BarCompleter::Take(const Completion& completion, int sign) {
     }
     if (sign < 0) {
         m_bars.pop_back();
+        m_deepestShared = std::min(m_deepestShared, m_bars.size());
         return;
     }
     OpenBar bar{capacity - m_kerf, capacity - completion.Offcut, {}};
@@ -217,7 +220,11 @@ void BarCompleter::Take(const Completion& completion, int sign) {
     }
     m_bars.push_back(std::move(bar));
     if (m_bars.size() > m_deepestBars.size()) {
-        m_deepestBars = m_bars;
+        // Only the bars placed since the search last backed up below the deepest differ from it.
+        m_deepestBars.resize(m_deepestShared);
+        m_deepestBars.insert(m_deepestBars.end(),
+                             m_bars.begin() + static_cast<std::ptrdiff_t>(m_deepestShared), m_bars.end());
+        m_deepestShared = m_bars.size();
         m_deepestLeft = m_left;
         m_deepestBudget = m_budget;
     }

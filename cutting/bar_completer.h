@@ -57,6 +57,7 @@ private:
     std::vector<OpenBar> m_deepestBars;
     std::vector<std::int64_t> m_deepestLeft;
     Units m_deepestBudget = 0;
+    std::size_t m_deepestShared = 0; // bars that m_bars and m_deepestBars have alike at their start
     std::int64_t m_steps = 0;
     std::int64_t m_stepLimit = 0;
     std::int64_t m_listed = 0;
