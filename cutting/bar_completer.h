@@ -6,6 +6,7 @@
 #include "bar_completion.h"
 
 #include <random>
+#include <utility>
 
 namespace volcalc::cutting {
 
@@ -22,7 +23,9 @@ struct Completion {
     Units Offcut = 0;
     std::uint64_t Tie = 0;
     std::size_t Stock = 0;
-    std::vector<std::int64_t> Taken; // per length
+    // (length, pieces) for the lengths it takes, in the order of the lengths: a bar takes few of
+    // the thousands of lengths an order may have.
+    std::vector<std::pair<std::size_t, std::int64_t>> Taken;
 };
 
 // The depth-first search of bar completion, restarted after a number of steps; see CompleteBars.
@@ -39,8 +42,8 @@ public:
 private:
     bool Search();
     std::vector<Completion> CompletionsOf(std::size_t type, std::size_t enough, bool counting);
-    void List(std::size_t type, Units room, Units lowest, std::vector<std::int64_t>& taken,
-              std::vector<Completion>& found);
+    void List(std::size_t type, Units room, Units lowest,
+              std::vector<std::pair<std::size_t, std::int64_t>>& taken, std::vector<Completion>& found);
     void Take(const Completion& completion, int sign);
     Units MostRoom(Units budget) const;
 
