@@ -20,6 +20,10 @@ constexpr std::size_t CountLimit = 8;
 constexpr std::int64_t ListingSteps = 10000;
 // When listing only to count, fewer.
 constexpr std::int64_t CountingSteps = 1000;
+// Steps between two looks at the clock, or listing steps and lengths gone through, whichever
+// come first.
+constexpr std::int64_t StepsPerClockCheck = 64;
+constexpr std::int64_t WorkPerClockCheck = std::int64_t{1} << 22;
 // Bars placed before the first restart, per bar the budget buys; each restart allows a quarter more.
 constexpr std::int64_t FirstRestartPerBar = 1;
 
@@ -77,9 +81,7 @@ bool BarCompleter::Search() {
     if (std::all_of(m_left.begin(), m_left.end(), [](std::int64_t n) { return n == 0; })) {
         return true;
     }
-    // A step among thousands of lengths lists completions for each of them: the time is checked at
-    // every step, so that it is not overrun by many such steps.
-    if (++m_steps > m_stepLimit || std::chrono::steady_clock::now() >= m_until) {
+    if (++m_steps > m_stepLimit || OutOfTime()) {
         m_stopped = true;
         return false;
     }
@@ -126,6 +128,16 @@ bool BarCompleter::Search() {
     return false;
 }
 
+// The time is checked every so many steps, and sooner after steps of much listing: among
+// thousands of lengths one step lists completions for each of them.
+bool BarCompleter::OutOfTime() {
+    if (m_steps % StepsPerClockCheck != 0 && m_work < WorkPerClockCheck) {
+        return false;
+    }
+    m_work = 0;
+    return std::chrono::steady_clock::now() >= m_until;
+}
+
 // Up to `enough` completions of a bar that holds a piece of this length, each within the
 // allowance (equal ones in an order of chance, so that each restart tries others).
 std::vector<Completion> BarCompleter::CompletionsOf(std::size_t type, std::size_t enough, bool counting) {
@@ -153,6 +165,7 @@ std::vector<Completion> BarCompleter::CompletionsOf(std::size_t type, std::size_
         }
     }
     ++m_left[type];
+    m_work += static_cast<std::int64_t>(m_weight.size()) + m_listed;
     for (Completion& completion : found) {
         auto at =
             std::lower_bound(completion.Taken.begin(), completion.Taken.end(), type,

@@ -41,6 +41,7 @@ public:
 
 private:
     bool Search();
+    bool OutOfTime();
     std::vector<Completion> CompletionsOf(std::size_t type, std::size_t enough, bool counting);
     void List(std::size_t type, Units room, Units lowest,
               std::vector<std::pair<std::size_t, std::int64_t>>& taken, std::vector<Completion>& found);
@@ -62,6 +63,7 @@ private:
     Units m_deepestBudget = 0;
     std::size_t m_deepestShared = 0; // bars that m_bars and m_deepestBars have alike at their start
     std::int64_t m_steps = 0;
+    std::int64_t m_work = 0; // since the clock was last looked at
     std::int64_t m_stepLimit = 0;
     std::int64_t m_listed = 0;
     std::int64_t m_listLimit = 0;
