@@ -9,3 +9,4 @@ done
 bash "$(dirname "$0")/cli-throughput.sh" "$build"
 bash "$(dirname "$0")/section-throughput.sh" "$build"
 bash "$(dirname "$0")/catalogue-commands.sh"
+bash "$(dirname "$0")/order-scale.sh" "$build"

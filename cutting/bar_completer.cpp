@@ -20,6 +20,10 @@ constexpr std::size_t CountLimit = 8;
 constexpr std::int64_t ListingSteps = 10000;
 // When listing only to count, fewer.
 constexpr std::int64_t CountingSteps = 1000;
+// Steps between two looks at the clock, or listing steps and lengths gone through, whichever
+// come first.
+constexpr std::int64_t StepsPerClockCheck = 64;
+constexpr std::int64_t WorkPerClockCheck = std::int64_t{1} << 22;
 // Bars placed before the first restart, per bar the budget buys; each restart allows a quarter more.
 constexpr std::int64_t FirstRestartPerBar = 1;
 
@@ -77,7 +81,7 @@ bool BarCompleter::Search() {
     if (std::all_of(m_left.begin(), m_left.end(), [](std::int64_t n) { return n == 0; })) {
         return true;
     }
-    if (++m_steps > m_stepLimit || (m_steps % 64 == 0 && std::chrono::steady_clock::now() >= m_until)) {
+    if (++m_steps > m_stepLimit || OutOfTime()) {
         m_stopped = true;
         return false;
     }
@@ -124,6 +128,16 @@ bool BarCompleter::Search() {
     return false;
 }
 
+// The time is checked every so many steps, and sooner after steps of much listing: among
+// thousands of lengths one step lists completions for each of them.
+bool BarCompleter::OutOfTime() {
+    if (m_steps % StepsPerClockCheck != 0 && m_work < WorkPerClockCheck) {
+        return false;
+    }
+    m_work = 0;
+    return std::chrono::steady_clock::now() >= m_until;
+}
+
 // Up to `enough` completions of a bar that holds a piece of this length, each within the
 // allowance (equal ones in an order of chance, so that each restart tries others).
 std::vector<Completion> BarCompleter::CompletionsOf(std::size_t type, std::size_t enough, bool counting) {
@@ -134,7 +148,7 @@ std::vector<Completion> BarCompleter::CompletionsOf(std::size_t type, std::size_
         m_suffix[i] = m_suffix[i + 1] + m_left[i] * m_weight[i];
         m_lightest = m_left[i] > 0 ? std::min(m_lightest, m_weight[i]) : m_lightest;
     }
-    std::vector<std::int64_t> taken(m_weight.size(), 0);
+    std::vector<std::pair<std::size_t, std::int64_t>> taken;
     std::vector<Completion> found;
     m_enough = enough;
     m_listed = 0;
@@ -151,14 +165,23 @@ std::vector<Completion> BarCompleter::CompletionsOf(std::size_t type, std::size_
         }
     }
     ++m_left[type];
+    m_work += static_cast<std::int64_t>(m_weight.size()) + m_listed;
     for (Completion& completion : found) {
-        ++completion.Taken[type];
+        auto at =
+            std::lower_bound(completion.Taken.begin(), completion.Taken.end(), type,
+                             [](const auto& pieces, std::size_t length) { return pieces.first < length; });
+        if (at != completion.Taken.end() && at->first == type) {
+            ++at->second;
+        } else {
+            completion.Taken.insert(at, {type, 1});
+        }
     }
     return found;
 }
 
 // Pieces of this length and shorter that fill at most `room` and at least `lowest` of it.
-void BarCompleter::List(std::size_t type, Units room, Units lowest, std::vector<std::int64_t>& taken,
+void BarCompleter::List(std::size_t type, Units room, Units lowest,
+                        std::vector<std::pair<std::size_t, std::int64_t>>& taken,
                         std::vector<Completion>& found) {
     if (++m_listed > m_listLimit) {
         m_listCut = true;
@@ -181,11 +204,11 @@ void BarCompleter::List(std::size_t type, Units room, Units lowest, std::vector<
     // Room for one more piece at most: the longest that fits leaves the least offcut, a shorter
     // one only more.
     if (m_counting && room < 2 * m_lightest) {
-        taken[type] = 1;
+        taken.emplace_back(type, 1);
         if (lowest <= m_weight[type]) {
             found.push_back({room - m_weight[type], m_random(), m_stock, taken});
         }
-        taken[type] = 0;
+        taken.pop_back();
         return;
     }
     // No piece from here on is longer than this one, and no more than fit by the lightest.
@@ -194,30 +217,39 @@ void BarCompleter::List(std::size_t type, Units room, Units lowest, std::vector<
     }
     const std::int64_t most = std::min(m_left[type], room / m_weight[type]);
     for (std::int64_t n = most; n >= 0; --n) {
-        taken[type] = n;
+        if (n > 0) {
+            taken.emplace_back(type, n);
+        }
         List(type + 1, room - n * m_weight[type], lowest - n * m_weight[type], taken, found);
+        if (n > 0) {
+            taken.pop_back();
+        }
     }
-    taken[type] = 0;
 }
 
 void BarCompleter::Take(const Completion& completion, int sign) {
     const Units capacity = m_capacities[completion.Stock];
     m_budget -= sign * (capacity - m_kerf);
     m_weightLeft -= sign * (capacity - completion.Offcut);
-    for (std::size_t i = 0; i < m_weight.size(); ++i) {
-        m_left[i] -= sign * completion.Taken[i];
+    for (const auto& [length, pieces] : completion.Taken) {
+        m_left[length] -= sign * pieces;
     }
     if (sign < 0) {
         m_bars.pop_back();
+        m_deepestShared = std::min(m_deepestShared, m_bars.size());
         return;
     }
     OpenBar bar{capacity - m_kerf, capacity - completion.Offcut, {}};
-    for (std::size_t i = 0; i < m_weight.size(); ++i) {
-        bar.Cuts.insert(bar.Cuts.end(), static_cast<std::size_t>(completion.Taken[i]), m_weight[i] - m_kerf);
+    for (const auto& [length, pieces] : completion.Taken) {
+        bar.Cuts.insert(bar.Cuts.end(), static_cast<std::size_t>(pieces), m_weight[length] - m_kerf);
     }
     m_bars.push_back(std::move(bar));
     if (m_bars.size() > m_deepestBars.size()) {
-        m_deepestBars = m_bars;
+        // Only the bars placed since the search last backed up below the deepest differ from it.
+        m_deepestBars.resize(m_deepestShared);
+        m_deepestBars.insert(m_deepestBars.end(),
+                             m_bars.begin() + static_cast<std::ptrdiff_t>(m_deepestShared), m_bars.end());
+        m_deepestShared = m_bars.size();
         m_deepestLeft = m_left;
         m_deepestBudget = m_budget;
     }

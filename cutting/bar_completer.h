@@ -6,6 +6,7 @@
 #include "bar_completion.h"
 
 #include <random>
+#include <utility>
 
 namespace volcalc::cutting {
 
@@ -22,7 +23,9 @@ struct Completion {
     Units Offcut = 0;
     std::uint64_t Tie = 0;
     std::size_t Stock = 0;
-    std::vector<std::int64_t> Taken; // per length
+    // (length, pieces) for the lengths it takes, in the order of the lengths: a bar takes few of
+    // the thousands of lengths an order may have.
+    std::vector<std::pair<std::size_t, std::int64_t>> Taken;
 };
 
 // The depth-first search of bar completion, restarted after a number of steps; see CompleteBars.
@@ -38,9 +41,10 @@ public:
 
 private:
     bool Search();
+    bool OutOfTime();
     std::vector<Completion> CompletionsOf(std::size_t type, std::size_t enough, bool counting);
-    void List(std::size_t type, Units room, Units lowest, std::vector<std::int64_t>& taken,
-              std::vector<Completion>& found);
+    void List(std::size_t type, Units room, Units lowest,
+              std::vector<std::pair<std::size_t, std::int64_t>>& taken, std::vector<Completion>& found);
     void Take(const Completion& completion, int sign);
     Units MostRoom(Units budget) const;
 
@@ -57,7 +61,9 @@ private:
     std::vector<OpenBar> m_deepestBars;
     std::vector<std::int64_t> m_deepestLeft;
     Units m_deepestBudget = 0;
+    std::size_t m_deepestShared = 0; // bars that m_bars and m_deepestBars have alike at their start
     std::int64_t m_steps = 0;
+    std::int64_t m_work = 0; // since the clock was last looked at
     std::int64_t m_stepLimit = 0;
     std::int64_t m_listed = 0;
     std::int64_t m_listLimit = 0;

@@ -91,7 +91,7 @@ PatternMaster::~PatternMaster() {
 }
 
 bool PatternMaster::Add(const Pattern& pattern, std::int64_t cost) {
-    if (!m_known.insert(pattern).second) {
+    if (!m_known.emplace(pattern, m_patterns.size()).second) {
         return false;
     }
     m_patterns.push_back(pattern);
@@ -108,6 +108,14 @@ bool PatternMaster::Add(const Pattern& pattern, std::int64_t cost) {
     }
     glp_set_mat_col(m_problem, column, static_cast<int>(rows.size()) - 1, rows.data(), counts.data());
     return true;
+}
+
+std::optional<std::size_t> PatternMaster::IndexOf(const Pattern& pattern) const {
+    const auto known = m_known.find(pattern);
+    if (known == m_known.end()) {
+        return std::nullopt;
+    }
+    return known->second;
 }
 
 bool PatternMaster::SolveRelaxation(int milliseconds) {
@@ -145,7 +153,7 @@ std::vector<double> PatternMaster::RelaxedCounts() const {
 
 std::optional<PatternMaster::WholeBars> PatternMaster::SolveInteger(std::span<const std::int64_t> start,
                                                                     double enough, int milliseconds) {
-    SearchStart search{{0.0}, enough, false};
+    SearchStart search{{0.0}, enough, start.empty()};
     for (std::size_t j = 0; j < m_patterns.size(); ++j) {
         glp_set_col_kind(m_problem, static_cast<int>(j) + 1, GLP_IV);
         search.Values.push_back(j < start.size() ? static_cast<double>(start[j]) : 0.0);

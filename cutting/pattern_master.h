@@ -7,8 +7,8 @@
 // gives the plan. Backed by GLPK; its solving calls throw SolverError (solver_guard.h).
 
 #include <cstdint>
+#include <map>
 #include <optional>
-#include <set>
 #include <span>
 #include <vector>
 
@@ -37,6 +37,7 @@ public:
     // False when the pattern is known already.
     bool Add(const Pattern& pattern, std::int64_t cost);
     bool Knows(const Pattern& pattern) const { return m_known.contains(pattern); }
+    std::optional<std::size_t> IndexOf(const Pattern& pattern) const;
     const std::vector<Pattern>& Patterns() const { return m_patterns; }
 
     // True when the relaxation was solved to optimality within the time.
@@ -45,9 +46,9 @@ public:
     std::vector<double> Prices() const;        // per piece length
     std::vector<double> RelaxedCounts() const; // per pattern
 
-    // Bars per pattern in whole numbers, starting from a known solution, until one costs no more
-    // than `enough` or the time is up (the start itself when nothing better was found); nothing
-    // when the search failed.
+    // Bars per pattern in whole numbers, starting from a known solution (none when empty), until one costs no
+    // more than `enough` or the time is up (the start itself when nothing better was found); nothing when the
+    // search failed.
     struct WholeBars {
         std::vector<std::int64_t> Counts; // per pattern
         bool Proved = false;              // no whole numbers over these patterns cost less
@@ -59,7 +60,7 @@ private:
     glp_prob* m_problem;
     std::uint64_t m_resets; // SolverResets when the problem was made
     std::vector<Pattern> m_patterns;
-    std::set<Pattern> m_known;
+    std::map<Pattern, std::size_t> m_known; // to its place in m_patterns
 };
 
 } // namespace volcalc::cutting

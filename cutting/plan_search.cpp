@@ -4,6 +4,7 @@
 #include "bar_repacking.h"
 #include "knapsack.h"
 #include "pattern_enumeration.h"
+#include "plan_patterns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +25,10 @@ constexpr auto TotalTime = std::chrono::milliseconds(920);
 constexpr double CostTolerance = 1e-7;
 constexpr double Whole = 1e-6;
 constexpr std::size_t EnumerationLimit = 5000;
+// The most counts of pieces per length that the patterns of a plan in hand may spell out: an
+// order of a million pieces of thousands of lengths cuts its bars by more patterns than the
+// master can take in its time or memory, and those that cut the most bars matter most.
+constexpr std::size_t PlanPatternCells = std::size_t{1} << 20;
 
 int MillisecondsUntil(std::chrono::steady_clock::time_point end) {
     const auto left =
@@ -210,6 +215,9 @@ void PlanSearch::Dive(Clock::time_point until) {
         }
     }
     m_master.SetDemands(m_pieces.Counts);
+    if (bars.empty()) {
+        return; // first fit of every piece: the first plan already
+    }
     FillFirstFit(bars, PiecesOf(m_pieces, left), m_pieces.Stocks, m_pieces.Kerf, m_pieces.Stocks.back());
     Offer(std::move(bars));
 }
@@ -217,16 +225,10 @@ void PlanSearch::Dive(Clock::time_point until) {
 // A branch and bound in whole bars over the patterns known; with every full pattern among them,
 // an answer it proves is the optimum, and its cost the bound.
 void PlanSearch::SearchWholeBars(Clock::time_point until, bool everyPattern) {
-    AddBestPatterns();
+    const std::vector<std::int64_t> start = AddBestPatterns();
     m_master.SetDemands(m_pieces.Counts);
     if (!m_master.SolveRelaxation(MillisecondsUntil(until))) {
         return;
-    }
-    const std::vector<Pattern>& patterns = m_master.Patterns();
-    std::vector<std::int64_t> start(patterns.size(), 0);
-    for (const OpenBar& bar : m_best) {
-        ++start[static_cast<std::size_t>(
-            std::find(patterns.begin(), patterns.end(), PatternOf(m_pieces, bar)) - patterns.begin())];
     }
     const auto found = m_master.SolveInteger(start, static_cast<double>(m_bound), MillisecondsUntil(until));
     if (!found) {
@@ -239,11 +241,24 @@ void PlanSearch::SearchWholeBars(Clock::time_point until, bool everyPattern) {
     }
 }
 
-void PlanSearch::AddBestPatterns() {
-    for (const OpenBar& bar : m_best) {
-        const Pattern pattern = PatternOf(m_pieces, bar);
-        m_master.Add(pattern, m_pieces.CostOf(pattern));
+// The patterns of the plan in hand, as many as the budget allows; the bars per pattern that cut
+// that plan, or nothing when some of its patterns were left out.
+std::vector<std::int64_t> PlanSearch::AddBestPatterns() {
+    const std::size_t most = std::max<std::size_t>(1, PlanPatternCells / m_pieces.Lengths.size());
+    const std::vector<UsedPattern> used = PatternsOfPlan(m_pieces, m_best, most);
+    for (const UsedPattern& pattern : used) {
+        m_master.Add(pattern.Cut, m_pieces.CostOf(pattern.Cut));
     }
+    std::vector<std::int64_t> start(m_master.Patterns().size(), 0);
+    std::size_t bars = 0;
+    for (const UsedPattern& pattern : used) {
+        start[*m_master.IndexOf(pattern.Cut)] += pattern.Bars;
+        bars += static_cast<std::size_t>(pattern.Bars);
+    }
+    if (bars < m_best.size()) {
+        start.clear();
+    }
+    return start;
 }
 
 // Each known pattern cut as many times as given, of the pieces `left`, which it takes.

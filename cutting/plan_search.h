@@ -43,7 +43,7 @@ private:
     bool AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved, double& worth);
     void RoundDown();
     void Dive(Clock::time_point until);
-    void AddBestPatterns();
+    std::vector<std::int64_t> AddBestPatterns();
     std::vector<OpenBar> BarsOf(std::span<const std::int64_t> times, std::vector<std::int64_t>& left) const;
     bool AddEveryPattern();
     void SearchWholeBars(Clock::time_point until, bool everyPattern);
