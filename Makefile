@@ -72,7 +72,10 @@ test-long: build
 format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-bench: build
+# The benchmarks are off in every other build; this one turns them on in build/ and keeps them there.
+bench: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_WERROR=$(WERROR) -DVOLCALC_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	bash bench/run-benchmarks.sh $(BUILD)
 
 # The portable archive (one folder that runs where it is unpacked) and the Debian package, which
