@@ -35,8 +35,10 @@ run: configure
 
 test: deps format-check test-plain test-release test-san test-fuzz
 
+# The benchmarks are compiled here too (not run), so that a change cannot leave them broken.
 test-plain: deps
-	cmake -S . -B $(TEST_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_WERROR=$(WERROR)
+	cmake -S . -B $(TEST_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_WERROR=$(WERROR) \
+	  -DVOLCALC_BENCH=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
@@ -58,11 +60,12 @@ test-release: deps
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	cd $(RELEASE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Each libFuzzer target runs for FUZZ_SECONDS from the seed corpus in tests/fuzz/corpus.
+# Each libFuzzer target runs for FUZZ_SECONDS from the seed corpus in tests/fuzz/corpus, JOBS targets
+# at a time.
 test-fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOLCALC_FUZZ=ON -DVOLCALC_WERROR=$(WERROR)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	bash tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	bash tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
 
 # The long randomized run of the real window (the test command runs a short one).
 STEPS ?= 30000
