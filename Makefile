@@ -56,11 +56,12 @@ test-san: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The optimized build as a packager makes it, warnings fatal: the core, the command line and their
-# tests (the windows are compiled by every other build).
+# The optimized build as a packager makes it, warnings fatal: the core, the command line, its install
+# without the windows and the tests, whose own code is compiled unoptimized there (the windows are
+# compiled by every other build).
 test-release: deps
 	cmake -S . -B $(RELEASE_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVOLCALC_WERROR=$(WERROR) \
-	  -DVOLCALC_GUI=OFF -DVOLCALC_BENCH=OFF
+	  -DVOLCALC_GUI=OFF
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	cd $(RELEASE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
