@@ -59,7 +59,8 @@ void CheckCount(const ShapeEntry& shape, std::span<const std::string_view> param
     if (parameters.size() != count) {
         throw CalculationWordsError(CalculationPart::Parameter, std::min(parameters.size(), count),
                                     Quoted(shape.DisplayName) + " takes " + std::to_string(count) +
-                                        " parameters, " + std::to_string(parameters.size()) + " given");
+                                        (count == 1 ? " parameter, " : " parameters, ") +
+                                        std::to_string(parameters.size()) + " given");
     }
 }
 
