@@ -4,7 +4,9 @@
 set -euo pipefail
 build=${1:-build}
 lines=${2:-1000000}
-cli="$build/cli/volcalc-cli"
+# Beside the window; in a build without the window, in cli/.
+cli="$build/ui/volcalc-cli"
+[[ -x $cli ]] || cli="$build/cli/volcalc-cli"
 script=$(mktemp /tmp/volcalc-throughput-XXXXXX.txt)
 trap 'rm -f "$script"' EXIT
 
