@@ -185,13 +185,26 @@ void ScriptSession::Calculate(const Words& words) {
     if (words.size() < 4) {
         throw LineError(std::string("usage: ") + std::string(words[0]) + " SHAPE UNIT QUANTITY P...");
     }
-    AddCalculation(Check({words[0], words[1], words[2], words[3],
-                          std::span<const std::string_view>(words.data() + 4, words.size() - 4)}));
+    const CalculationWords calculationWords{
+        words[0], words[1], words[2], words[3],
+        std::span<const std::string_view>(words.data() + 4, words.size() - 4)};
+    const CheckedCalculation calculation = Check(calculationWords);
+    AddCalculation(calculation);
+    if (!calculation.QuantityAsTyped) {
+        WarnAboutQuantity("line " + std::to_string(m_line), calculationWords, calculation);
+    }
+}
+
+void ScriptSession::WarnAboutQuantity(const std::string& place, const CalculationWords& words,
+                                      const CheckedCalculation& calculation) {
+    if (m_failure.empty()) {
+        m_err << place << ": warning: " << QuantityMessage(words, calculation) << '\n';
+    }
 }
 
 CheckedCalculation ScriptSession::Check(const CalculationWords& words) {
     try {
-        CheckedCalculation calculation = CheckCalculation(words, &m_sectionShapes);
+        CheckedCalculation calculation = CheckCalculation(words, &m_sectionShapes, m_options.strict);
         WarnAboutSectionTables();
         return calculation;
     } catch (const LineError&) {

@@ -117,6 +117,9 @@ private:
     // The one check of a calculation's words, with the standard sections; the tables' load
     // problems are reported once, when they are first read.
     CheckedCalculation Check(const CalculationWords& words);
+    // After a calculation that held: the quantity's reading, when it is not the typed number.
+    void WarnAboutQuantity(const std::string& place, const CalculationWords& words,
+                           const CheckedCalculation& calculation);
     void WarnAboutSectionTables();
 
     // LedgerView

@@ -107,13 +107,16 @@ void ScriptSession::RunCsvRow(const std::vector<std::string>& fields, std::size_
             given = column - FirstParameterColumn + 1;
         }
     }
-    const CheckedCalculation calculation =
-        Check({fields[0], fields[1], fields[2], fields[3],
-               std::span<const std::string_view>(parameters.data(), given)});
+    const CalculationWords words{fields[0], fields[1], fields[2], fields[3],
+                                 std::span<const std::string_view>(parameters.data(), given)};
+    const CheckedCalculation calculation = Check(words);
     if (fields.size() > MaterialColumn) {
         SetCsvMaterial(fields[MaterialColumn]);
     }
     AddCalculation(calculation);
+    if (!calculation.QuantityAsTyped) {
+        WarnAboutQuantity(Place(line, 3), words, calculation);
+    }
 }
 
 void ScriptSession::SetCsvMaterial(std::string_view text) {
