@@ -147,7 +147,7 @@ bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
     } catch (const LineError& e) {
         m_failure = e.what();
     }
-    return !Failed("line " + std::to_string(lineNumber), before);
+    return m_failure.empty() || !Failed("line " + std::to_string(lineNumber), before);
 }
 
 void ScriptSession::Dispatch(const Words& words) {
@@ -222,11 +222,11 @@ void ScriptSession::WarnAboutSectionTables() {
 }
 
 void ScriptSession::AddCalculation(const CheckedCalculation& c) {
-    std::optional<PartsListRow> row = m_ledger.Evaluate(c.Read);
-    if (!row) {
+    if (!m_ledger.EvaluateInto(c.Read, m_row)) {
         ShowWarning(std::string(WrongDataWarning));
         return;
     }
+    PartsListRow* const row = &m_row;
     row->Line = m_line;
     if (m_options.report != ReportFormat::None) {
         // A figure the report cannot write fails the line before anything changes.
@@ -243,7 +243,7 @@ void ScriptSession::AddCalculation(const CheckedCalculation& c) {
     if (m_rowWriter) {
         m_rowWriter->Row(*row);
     } else {
-        m_report.Add(std::move(*row));
+        m_report.Add(*row);
     }
 }
 

@@ -152,6 +152,8 @@ private:
     // A list's report is written as its rows are made: a list has no undo or reset.
     std::unique_ptr<PartsListWriter> m_rowWriter;
     std::unique_ptr<OrderSection> m_order;
+    // Each calculation's row, made in the storage of the one before.
+    PartsListRow m_row;
 };
 
 } // namespace volcalc::cli
