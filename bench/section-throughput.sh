@@ -7,7 +7,9 @@ set -euo pipefail
 build=${1:-build}
 lines=${2:-1000000}
 runs=${3:-5}
-cli="$build/cli/volcalc-cli"
+# Beside the window; in a build without the window, in cli/.
+cli="$build/ui/volcalc-cli"
+[[ -x $cli ]] || cli="$build/cli/volcalc-cli"
 sections=$(mktemp /tmp/volcalc-sections-XXXXXX.txt)
 beams=$(mktemp /tmp/volcalc-beams-XXXXXX.txt)
 trap 'rm -f "$sections" "$beams"' EXIT

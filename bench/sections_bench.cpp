@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the first use of a section costs (reading every shipped table), and a designation's lookup.
+// What the first use of a section costs (reading every shipped table), a designation's lookup, and
+// the suggestions for one that names no section.
 #include "calc/sections/section_library.h"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 namespace {
 
@@ -23,5 +26,15 @@ void FindSectionByDesignation(benchmark::State& state) {
     }
 }
 BENCHMARK(FindSectionByDesignation);
+
+// The suggestions for an unknown designation, typed short or pasted 100,000 characters long.
+void SuggestForUnknownDesignation(benchmark::State& state) {
+    const auto catalogue = volcalc::sections::LoadSectionCatalogue(Shipped);
+    const std::string typed = "IPE 2" + std::string(std::size_t(state.range(0)), 'x');
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(catalogue.UnknownMessage(typed, "shown"));
+    }
+}
+BENCHMARK(SuggestForUnknownDesignation)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "price.h"
 #include "units.h"
 
+#include <algorithm>
 #include <array>
 
 namespace volcalc {
@@ -88,34 +89,43 @@ DensityInForce Ledger::InForce() const {
 }
 
 std::optional<PartsListRow> Ledger::Evaluate(const ReadCalculation& read) const {
+    PartsListRow row;
+    if (!EvaluateInto(read, row)) {
+        return std::nullopt;
+    }
+    return row;
+}
+
+bool Ledger::EvaluateInto(const ReadCalculation& read, PartsListRow& row) const {
     const CalculationInput& input = read.Input;
     const std::optional<long double> perPiece =
         input.Rule.VolumePerPiece ? input.Rule.VolumePerPiece(read.Parameters())
                                   : BarVolume(input.Rule.CrossSection, read.Values[0], read.Unit);
     if (!perPiece) {
-        return std::nullopt;
+        return false;
     }
     DensityInForce inForce = InForce();
     // A piece is exactly what a calculation of quantity 1 would have added.
     const Figures piece = FiguresOf(*perPiece, 1, read.Unit, inForce.Density);
     const Figures all = FiguresOf(*perPiece, input.Quantity, read.Unit, inForce.Density);
     const double sign = read.Group == CalcGroup::Object ? 1.0 : -1.0;
-    PartsListRow row{0,
-                     read.Group,
-                     input.Rule.DisplayName,
-                     NameOf(read.Unit), // the catalogue's own text, which outlives every row
-                     input.Quantity,
-                     {input.Texts.begin(), input.Texts.end()},
-                     {read.Parameters().begin(), read.Parameters().end()},
-                     std::move(inForce.Material),
-                     inForce.Density,
-                     sign * piece.Volume,
-                     sign * all.Volume,
-                     sign * piece.Mass,
-                     sign * all.Mass,
-                     inForce.PricePerKg,
-                     RowCost(read.Group, all.Mass, inForce.PricePerKg)};
-    return row;
+    row.Line = 0;
+    row.Group = read.Group;
+    row.Shape = input.Rule.DisplayName;
+    row.Unit = NameOf(read.Unit); // the catalogue's own text, which outlives every row
+    row.Quantity = input.Quantity;
+    row.Parameters.resize(input.Texts.size());
+    std::copy(input.Texts.begin(), input.Texts.end(), row.Parameters.begin());
+    row.Values.assign(read.Parameters().begin(), read.Parameters().end());
+    row.Material = std::move(inForce.Material);
+    row.Density = inForce.Density;
+    row.PieceVolume = sign * piece.Volume;
+    row.Volume = sign * all.Volume;
+    row.PieceMass = sign * piece.Mass;
+    row.Mass = sign * all.Mass;
+    row.PricePerKg = inForce.PricePerKg;
+    row.Cost = RowCost(read.Group, all.Mass, inForce.PricePerKg);
+    return true;
 }
 
 void Ledger::Add(const PartsListRow& row) {

@@ -6,6 +6,9 @@
 #include "calc/quantity.h"
 #include "calc/units.h"
 
+#include <optional>
+#include <string>
+
 namespace volcalc::cli {
 namespace {
 
@@ -59,8 +62,34 @@ void CheckCount(const ShapeEntry& shape, std::span<const std::string_view> param
     if (parameters.size() != count) {
         throw CalculationWordsError(CalculationPart::Parameter, std::min(parameters.size(), count),
                                     Quoted(shape.DisplayName) + " takes " + std::to_string(count) +
-                                        " parameters, " + std::to_string(parameters.size()) + " given");
+                                        (count == 1 ? " parameter, " : " parameters, ") +
+                                        std::to_string(parameters.size()) + " given");
     }
+}
+
+struct QuantityReading {
+    std::int32_t Value = 1;
+    bool AsTyped = true;
+};
+
+// The field's reading (QuantityRules::Read, then Clamp), and whether it kept the typed number.
+// An empty text is the field's empty state, 1, and not a mistyped number.
+QuantityReading ReadQuantity(std::string_view text) {
+    const QuantityRules& rules = QuantityFieldRules;
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) {
+        return {rules.MinValue, true};
+    }
+    const std::optional<std::int32_t> typed = ReadIntegerText(text.substr(start));
+    if (!typed) {
+        return {rules.MinValue, false};
+    }
+    const std::int32_t value = rules.Clamp(*typed);
+    return {value, value == *typed};
+}
+
+std::string ReadAsMessage(std::string_view quantity, std::int32_t value) {
+    return "quantity " + Quoted(quantity) + " is read as " + std::to_string(value);
 }
 
 // The ledger's reading of the texts, with the message the window gives for the same text.
@@ -79,16 +108,25 @@ ReadCalculation ReadParameters(CalcGroup group, const CalculationInput& input) {
 
 } // namespace
 
-CheckedCalculation CheckCalculation(const CalculationWords& words, sections::SectionShapes* sections) {
+std::string QuantityMessage(const CalculationWords& words, const CheckedCalculation& calculation) {
+    return ReadAsMessage(words.Quantity, calculation.Read.Input.Quantity);
+}
+
+CheckedCalculation CheckCalculation(const CalculationWords& words, sections::SectionShapes* sections,
+                                    bool strictQuantity) {
     const CalcGroup group = CheckGroup(words.Group);
     const ShapeEntry& shape = CheckShape(group, words.Shape, sections);
     if (!LengthUnitFromName(words.Unit)) {
         throw CalculationWordsError(CalculationPart::Unit, 0, "unknown length unit " + Quoted(words.Unit));
     }
     CheckCount(shape, words.Parameters);
-    const QuantityRules& rules = QuantityFieldRules;
-    const std::int32_t quantity = rules.Clamp(rules.Read(words.Quantity));
-    return {&shape, ReadParameters(group, {*shape.Rule, words.Parameters, quantity, words.Unit})};
+    const QuantityReading quantity = ReadQuantity(words.Quantity);
+    if (!quantity.AsTyped && strictQuantity) {
+        throw CalculationWordsError(CalculationPart::Quantity, 0,
+                                    ReadAsMessage(words.Quantity, quantity.Value));
+    }
+    return {&shape, ReadParameters(group, {*shape.Rule, words.Parameters, quantity.Value, words.Unit}),
+            quantity.AsTyped};
 }
 
 } // namespace volcalc::cli

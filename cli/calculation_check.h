@@ -37,14 +37,20 @@ public:
 struct CheckedCalculation {
     const ShapeEntry* Shape = nullptr;
     ReadCalculation Read;
+    // False when the quantity was read as a number other than its text says ("4x", "0"): as the
+    // window's quantity field reads it when it is left, 1 or clamped to 1..1000.
+    bool QuantityAsTyped = true;
 };
+
+// "quantity "4x" is read as 1": a warning, or with --strict the failure of the line.
+std::string QuantityMessage(const CalculationWords& words, const CheckedCalculation& calculation);
 
 // The one check of scripts and lists: the shape table's shapes, units and parameter counts,
 // then the ledger's reading of each parameter. Throws CalculationWordsError. Whether the values
 // describe a solid is the ledger's to say.
 // An object whose shape is no shape of the table may be a standard section named by its
-// designation, when `sections` is given.
+// designation, when `sections` is given. With `strictQuantity` a quantity not read as typed fails.
 CheckedCalculation CheckCalculation(const CalculationWords& words,
-                                    sections::SectionShapes* sections = nullptr);
+                                    sections::SectionShapes* sections = nullptr, bool strictQuantity = false);
 
 } // namespace volcalc::cli

@@ -17,7 +17,8 @@ Commands are read from FILE, or from standard input when no FILE is given.
 
 Options:
   --precise     show figures as doubles with 17 significant digits
-  --strict      stop at the first line that fails
+  --strict      stop at the first line that fails; a quantity that is not a whole
+                number from 1 to 1000 fails its line
   --ini FILE    material catalogue to use (default: volcalc.ini beside this program
                 where you can write it, else your own
                 $XDG_DATA_HOME/orlisk-volcalc/volcalc.ini, ~/.local/share by default,
@@ -84,7 +85,9 @@ Shapes, their parameters in order, and where they can be used:
 
 constexpr const char* Rules = R"(
 Parameters accept "." or "," as decimal separator. QUANTITY is a whole number,
-clamped to 1..1000 (a text that is not a whole number counts as 1).
+clamped to 1..1000 (a text that is not a whole number counts as 1); a quantity read
+as another number prints "line N: warning: quantity "4x" is read as 1" on standard
+error, and with --strict fails its line.
 
 "show" prints two tab-separated lines:
   volume<TAB>UNIT<TAB>object<TAB>aperture<TAB>total

@@ -148,7 +148,7 @@ bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
     } catch (const LineError& e) {
         m_failure = e.what();
     }
-    return !Failed("line " + std::to_string(lineNumber), before);
+    return m_failure.empty() || !Failed("line " + std::to_string(lineNumber), before);
 }
 
 void ScriptSession::Dispatch(const Words& words) {
@@ -186,13 +186,26 @@ void ScriptSession::Calculate(const Words& words) {
     if (words.size() < 4) {
         throw LineError(std::string("usage: ") + std::string(words[0]) + " SHAPE UNIT QUANTITY P...");
     }
-    AddCalculation(Check({words[0], words[1], words[2], words[3],
-                          std::span<const std::string_view>(words.data() + 4, words.size() - 4)}));
+    const CalculationWords calculationWords{
+        words[0], words[1], words[2], words[3],
+        std::span<const std::string_view>(words.data() + 4, words.size() - 4)};
+    const CheckedCalculation calculation = Check(calculationWords);
+    AddCalculation(calculation);
+    if (!calculation.QuantityAsTyped) {
+        WarnAboutQuantity("line " + std::to_string(m_line), calculationWords, calculation);
+    }
+}
+
+void ScriptSession::WarnAboutQuantity(const std::string& place, const CalculationWords& words,
+                                      const CheckedCalculation& calculation) {
+    if (m_failure.empty()) {
+        m_err << place << ": warning: " << QuantityMessage(words, calculation) << '\n';
+    }
 }
 
 CheckedCalculation ScriptSession::Check(const CalculationWords& words) {
     try {
-        CheckedCalculation calculation = CheckCalculation(words, &m_sectionShapes);
+        CheckedCalculation calculation = CheckCalculation(words, &m_sectionShapes, m_options.strict);
         WarnAboutSectionTables();
         return calculation;
     } catch (const LineError&) {
@@ -210,11 +223,11 @@ void ScriptSession::WarnAboutSectionTables() {
 }
 
 void ScriptSession::AddCalculation(const CheckedCalculation& c) {
-    std::optional<PartsListRow> row = m_ledger.Evaluate(c.Read);
-    if (!row) {
+    if (!m_ledger.EvaluateInto(c.Read, m_row)) {
         ShowWarning(std::string(WrongDataWarning));
         return;
     }
+    PartsListRow* const row = &m_row;
     row->Line = m_line;
     if (m_options.report != ReportFormat::None) {
         // A figure the report cannot write fails the line before anything changes.
@@ -231,7 +244,7 @@ void ScriptSession::AddCalculation(const CheckedCalculation& c) {
     if (m_rowWriter) {
         m_rowWriter->Row(*row);
     } else {
-        m_report.Add(std::move(*row));
+        m_report.Add(*row);
     }
 }
 

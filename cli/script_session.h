@@ -117,6 +117,9 @@ private:
     // The one check of a calculation's words, with the standard sections; the tables' load
     // problems are reported once, when they are first read.
     CheckedCalculation Check(const CalculationWords& words);
+    // After a calculation that held: the quantity's reading, when it is not the typed number.
+    void WarnAboutQuantity(const std::string& place, const CalculationWords& words,
+                           const CheckedCalculation& calculation);
     void WarnAboutSectionTables();
 
     // LedgerView
@@ -149,6 +152,8 @@ private:
     // A list's report is written as its rows are made: a list has no undo or reset.
     std::unique_ptr<PartsListWriter> m_rowWriter;
     std::unique_ptr<OrderSection> m_order;
+    // Each calculation's row, made in the storage of the one before.
+    PartsListRow m_row;
 };
 
 } // namespace volcalc::cli

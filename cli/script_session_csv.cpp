@@ -70,7 +70,7 @@ int ScriptSession::RunCsv(std::istream& in) {
         }
         m_failure.clear();
         const Selection before = SavedSelection();
-        std::string place = "line " + std::to_string(line);
+        std::string place; // the column's, where the failure belongs to one
         try {
             RunCsvRow(fields, line);
         } catch (const ColumnError& e) {
@@ -84,7 +84,9 @@ int ScriptSession::RunCsv(std::istream& in) {
         } catch (const LineError& e) {
             m_failure = e.what();
         }
-        failed = Failed(place, before) || failed;
+        if (!m_failure.empty()) {
+            failed = Failed(place.empty() ? "line " + std::to_string(line) : place, before) || failed;
+        }
     });
     if (error) {
         m_err << Place(error->Line, error->Field) << ": malformed CSV: " << error->Text << '\n';
@@ -107,13 +109,16 @@ void ScriptSession::RunCsvRow(const std::vector<std::string>& fields, std::size_
             given = column - FirstParameterColumn + 1;
         }
     }
-    const CheckedCalculation calculation =
-        Check({fields[0], fields[1], fields[2], fields[3],
-               std::span<const std::string_view>(parameters.data(), given)});
+    const CalculationWords words{fields[0], fields[1], fields[2], fields[3],
+                                 std::span<const std::string_view>(parameters.data(), given)};
+    const CheckedCalculation calculation = Check(words);
     if (fields.size() > MaterialColumn) {
         SetCsvMaterial(fields[MaterialColumn]);
     }
     AddCalculation(calculation);
+    if (!calculation.QuantityAsTyped) {
+        WarnAboutQuantity(Place(line, 3), words, calculation);
+    }
 }
 
 void ScriptSession::SetCsvMaterial(std::string_view text) {

@@ -8,6 +8,10 @@
 
 namespace volcalc::sections {
 
+// Longer designations in a table are refused: far beyond any real one, and every line and list
+// that shows a designation must stay readable.
+constexpr std::size_t LongestDesignation = 60; // characters
+
 // One named size of a family, as its table row gives it.
 struct Section {
     std::string Designation; // as the table writes it: "IPE 200"

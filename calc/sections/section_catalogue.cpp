@@ -2,6 +2,7 @@
 #include "calc/sections/section_catalogue.h"
 
 #include "calc/sections/designation_key.h"
+#include "calc/sections/designation_nearness.h"
 
 #include <algorithm>
 #include <numeric>
@@ -18,6 +19,7 @@ bool SectionCatalogue::Add(Section section) {
     if (!m_byKey.emplace(key, m_sections.size()).second) {
         return false;
     }
+    m_parts.push_back(PartsOf(key));
     m_keys.push_back(std::move(key));
     m_sections.push_back(std::move(section));
     return true;
@@ -50,17 +52,19 @@ std::vector<const Section*> SectionCatalogue::Containing(std::string_view text) 
 }
 
 std::vector<const Section*> SectionCatalogue::Closest(std::string_view designation, std::size_t count) const {
-    const std::string wanted = DesignationKey(designation);
-    std::vector<std::size_t> distances(m_sections.size());
-    for (std::size_t i = 0; i < m_sections.size(); ++i) {
-        distances[i] = EditDistance(wanted, m_keys[i]);
+    const DesignationParts wanted = PartsOf(DesignationKey(designation));
+    std::vector<Nearness> nearness;
+    nearness.reserve(m_sections.size());
+    for (const DesignationParts& held : m_parts) {
+        nearness.push_back(NearnessOf(wanted, held));
     }
     std::vector<std::size_t> order(m_sections.size());
     std::iota(order.begin(), order.end(), 0);
     count = std::min(count, order.size());
     std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count), order.end(),
                       [&](std::size_t a, std::size_t b) {
-                          return distances[a] != distances[b] ? distances[a] < distances[b] : a < b;
+                          const auto nearer = nearness[a] <=> nearness[b];
+                          return nearer != 0 ? nearer < 0 : a < b;
                       });
     std::vector<const Section*> closest;
     for (std::size_t i = 0; i < count; ++i) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calc/sections/designation_nearness.h"
 #include "calc/sections/section.h"
 #include "calc/sections/section_family.h"
 
@@ -32,7 +33,8 @@ public:
     const Section* Find(std::string_view designation) const;
     // Sections whose designation holds `text`, ignoring case and blanks, in catalogue order.
     std::vector<const Section*> Containing(std::string_view text) const;
-    // The `count` sections whose designations are nearest to `designation`, nearest first.
+    // The `count` sections nearest to `designation`: of the nearest family, then of the nearest
+    // size, in catalogue order where they tie.
     std::vector<const Section*> Closest(std::string_view designation, std::size_t count) const;
     // Unknown section "IPE 210"; closest: IPE 200, IPE 220, IPE 240. `shown` is the designation as
     // the message may echo it (cut short, control characters escaped).
@@ -41,7 +43,8 @@ public:
 private:
     std::vector<SectionFamily> m_families;
     std::vector<Section> m_sections;
-    std::vector<std::string> m_keys; // DesignationKey of each section, in the same order
+    std::vector<std::string> m_keys;       // DesignationKey of each section, in the same order
+    std::vector<DesignationParts> m_parts; // and the key's family and size
     std::unordered_map<std::string, std::size_t> m_byKey;
     std::vector<std::string> m_problems;
 };

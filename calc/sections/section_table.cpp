@@ -30,6 +30,14 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
+std::size_t Characters(std::string_view text) {
+    std::size_t characters = 0;
+    for (const char c : text) {
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return characters;
+}
+
 // A text of the file as a message quotes it: on one line, control characters written as \xHH,
 // and at most 60 characters, cut with "...".
 std::string Shown(std::string_view text) {
@@ -282,6 +290,10 @@ private:
             // Listings are tab-separated, messages one line each.
             if (HasControlCharacter(fields[0])) {
                 throw RowProblem{"the designation " + Shown(fields[0]) + " holds a control character"};
+            }
+            if (Characters(fields[0]) > LongestDesignation) {
+                throw RowProblem{"the designation " + Shown(fields[0]) + " is longer than " +
+                                 std::to_string(LongestDesignation) + " characters"};
             }
             Add(fields[0], ParseRow(fields, *m_columns, m_family.Kind == SectionKind::Tabulated));
         } catch (const RowProblem& problem) {

@@ -173,7 +173,7 @@ TEST(Places, ListLinesCountBlankLinesCrLfAndQuotedLineBreaks) {
     EXPECT_EQ(run.err,
               "line 3, column material: no material named \"density\\r\\n1\"\n"
               "line 6, column p1: 'x' is not a valid floating point value.\n"
-              "line 8, column p2: \"Sphere\" takes 1 parameters, 2 given\n"
+              "line 8, column p2: \"Sphere\" takes 1 parameter, 2 given\n"
               "line 9, column shape: malformed CSV: text after the closing double quote of a field\n");
 
     test::WriteBytes(dir / "open.csv", "object,Sphere,meter,1,,1\n\nobject,\"Sphere,meter,1,,1\n\n");

@@ -165,6 +165,17 @@ TEST(CliProcess, ReadsTheCatalogueBesideItself) {
     EXPECT_NE(test::ReadBytes(dir / "volcalc.ini").find("0=Copper"), std::string::npos);
 }
 
+// A material added in the window must be there for scripts too: in the build tree the command
+// line reads the catalogue beside the window.
+TEST(CliProcess, ReadsTheWindowsCatalogueInTheBuildTree) {
+#ifdef VOLCALC_WINDOW_DIR
+    test::TempFolder dir;
+    EXPECT_EQ(RunCli("--where", dir).out, std::string(VOLCALC_WINDOW_DIR) + "/volcalc.ini\n");
+#else
+    GTEST_SKIP() << "built without the window";
+#endif
+}
+
 // A catalogue that cannot be read stops the run at once, before any line: nothing is calculated
 // with an empty list and nothing is written over it. Which files cannot be read, and why, is
 // catalogue_damage_test's; a pipe is the one a careless program would hang on.

@@ -156,7 +156,8 @@ TEST_F(ReportTest, CsvErrorsNameRowAndColumn) {
                                       "object,Cylinder,millimeter,1,Gold,1,2\n"
                                       "object,Pipe,millimeter,1,,10,12,5\n"
                                       "object,Cylinder\n"
-                                      "object,Cylinder,millimeter,1,,1,2\n");
+                                      "object,Cylinder,millimeter,1,,1,2\n"
+                                      "object,Cylinder,millimeter,0,,1,2\n");
     std::ifstream csv(dir / "bad.csv", std::ios::binary);
     std::ostringstream out, err;
     cli::ScriptSession session(options, out, err);
@@ -169,8 +170,9 @@ TEST_F(ReportTest, CsvErrorsNameRowAndColumn) {
                          "line 6, column unit: unknown length unit \"mile\"\n"
                          "line 7, column material: no material named \"Gold\"\n"
                          "line 8: Wrong data input. Check up all entered parameters.\n"
-                         "line 9: expected group,shape,unit,quantity,material,p1..p5 but found 2 columns\n");
-    EXPECT_DOUBLE_EQ(session.GetLedger().Totals().ObjectVolume, 3.141592653589793 / 4 * 2 / 1e9);
+                         "line 9: expected group,shape,unit,quantity,material,p1..p5 but found 2 columns\n"
+                         "line 11, column quantity: warning: quantity \"0\" is read as 1\n");
+    EXPECT_DOUBLE_EQ(session.GetLedger().Totals().ObjectVolume, 2 * 3.141592653589793 / 4 * 2 / 1e9);
 }
 
 } // namespace

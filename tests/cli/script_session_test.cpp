@@ -64,11 +64,34 @@ TEST(ScriptSession, NegativeTotalsAndPrecise) {
                      "mass\tkilogram\t2\t8.3775804095727828\t-6.3775804095727828\n");
 }
 
+// A quantity is read as the window's field reads it when it is left; one that is not the typed
+// number is said on standard error, and with --strict fails its line.
 TEST(ScriptSession, QuantityIsClampedAsWhenTheFieldIsLeft) {
-    const auto r =
-        RunScriptText("object Parallelepiped meter 5000 1 1 1\nobject Parallelepiped meter 0 1 1 1\n"
-                      "object Parallelepiped meter 1.5 1 1 1\nobject Parallelepiped meter $10 1 1 1\n");
-    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "volume\tmeter\t1018.000\t0.000\t1018.000");
+    const struct {
+        const char* typed;
+        const char* volume; // of one cubic metre at that quantity
+        bool asTyped;
+    } cases[] = {
+        {"7", "7.000", true},   {"1000", "1000.000", true}, {"5000", "1000.000", false},
+        {"0", "1.000", false},  {"-2", "1.000", false},     {"4.5", "1.000", false},
+        {"4x", "1.000", false}, {"$10", "16.000", true},
+    };
+    for (const auto& c : cases) {
+        const std::string script = "object Parallelepiped meter " + std::string(c.typed) + " 1 1 1\n";
+        const auto r = RunScriptText(script);
+        EXPECT_EQ(r.status, 0) << c.typed;
+        EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+                  "volume\tmeter\t" + std::string(c.volume) + "\t0.000\t" + c.volume)
+            << c.typed;
+        const std::string readAs = "quantity \"" + std::string(c.typed) + "\" is read as " +
+                                   std::string(c.volume).substr(0, std::string(c.volume).find('.'));
+        EXPECT_EQ(r.err, c.asTyped ? "" : "line 1: warning: " + readAs + "\n") << c.typed;
+        cli::ScriptOptions strict;
+        strict.strict = true;
+        const auto s = RunScriptText(script, strict);
+        EXPECT_EQ(s.status, c.asTyped ? 0 : 1) << c.typed;
+        EXPECT_EQ(s.err, c.asTyped ? "" : "line 1: " + readAs + "\n") << c.typed;
+    }
 }
 
 struct FailingLine {

@@ -46,8 +46,8 @@ TEST(SectionScript, FailingSectionLinesChangeNothing) {
         const char* line;
         const char* message;
     } cases[] = {
-        {"object \"IPE 210\" meter 1 6", "Unknown section \"IPE 210\"; closest: IPE 200, IPE 220, IPE 240."},
-        {"object \"IPE 200\" meter 1 6 7", "\"IPE 200\" takes 1 parameters, 2 given"},
+        {"object \"IPE 201\" meter 1 6", "Unknown section \"IPE 201\"; closest: IPE 200, IPE 220, IPE 180."},
+        {"object \"IPE 200\" meter 1 6 7", "\"IPE 200\" takes 1 parameter, 2 given"},
         {"object \"IPE 200\" meter 1 -6", "Wrong data input. Check up all entered parameters."},
         {"aperture \"IPE 200\" meter 1 6", "unknown aperture shape \"IPE 200\""},
         {"object Cube meter 1 6", "unknown object shape \"Cube\""},

@@ -37,11 +37,21 @@ TEST(SectionDesignation, MatchesIgnoringCaseAndBlanks) {
     }
 }
 
-TEST(SectionDesignation, UnknownOneNamesTheClosest) {
-    EXPECT_EQ(Shipped().UnknownMessage("IPE 210", "IPE 210"),
-              "Unknown section \"IPE 210\"; closest: IPE 200, IPE 220, IPE 240.");
-    EXPECT_EQ(Shipped().UnknownMessage("HE 200", "HE 200"),
-              "Unknown section \"HE 200\"; closest: HEA 200, HEB 200, HEM 200.");
+TEST(SectionDesignation, UnknownOneNamesTheNearestSizesOfItsFamily) {
+    const struct {
+        const char* typed;
+        const char* closest;
+    } cases[] = {
+        {"IPE 201", "IPE 200, IPE 220, IPE 180"},                     // by size, not by letters in common
+        {"IPE 210", "IPE 200, IPE 220, IPE 180"},                     // a tie in size keeps the table's order
+        {"HE 200", "HEA 200, HEB 200, HEM 200"},                      // the series letter missing
+        {"L 100x100x17", "L 100x100x16, L 100x100x18, L 100x100x15"}, // the last size too
+        {"ipe 5000", "IPE 600, IPE 550, IPE 500"},                    // beyond the largest
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Shipped().UnknownMessage(c.typed, c.typed),
+                  "Unknown section \"" + std::string(c.typed) + "\"; closest: " + c.closest + ".");
+    }
     EXPECT_EQ(SectionCatalogue().UnknownMessage("IPE 200", "IPE 200"),
               "Unknown section \"IPE 200\"; no section tables were loaded.");
 }

@@ -24,7 +24,9 @@ TEST(UserSectionTables, BadRowsAreNamedAndTheRestLoad) {
                                  "ipe 200,200,100,5.6,8.5,12,,\r\n"
                                  ",100,50,5,8,6,,\r\n"
                                  "\"ALU I 180, long\",180,90,6,9,6,,\r\n"
-                                 "ALU\tI 200,200,100,6,9,6,,\r\n");
+                                 "ALU\tI 200,200,100,6,9,6,,\r\n"
+                                 "ALU I 220 " +
+                                     std::string(51, 'x') + ",220,110,6,9,6,,\r\n");
     const SectionCatalogue catalogue =
         LoadSectionCatalogue({std::filesystem::path(VOLCALC_SOURCE_DIR) / "data" / "sections", user.Path()});
     const std::vector<std::string> expected = {
@@ -34,6 +36,8 @@ TEST(UserSectionTables, BadRowsAreNamedAndTheRestLoad) {
         file + ", line 9: 'ipe 200' is listed already; the row is left out.",
         file + ", line 10: no designation; the row is left out.",
         file + ", line 12: the designation 'ALU\\x09I 200' holds a control character; the row is left out.",
+        file + ", line 13: the designation 'ALU I 220 " + std::string(50, 'x') +
+            "...' is longer than 60 characters; the row is left out.",
     };
     EXPECT_EQ(std::vector<std::string>(catalogue.Problems().begin(), catalogue.Problems().end()), expected);
     const Section* small = catalogue.Find("alu i 100");

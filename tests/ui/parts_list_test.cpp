@@ -389,6 +389,29 @@ TEST_F(PartsList, FitsASmallScreenWithEveryFigureWholeWhateverTheUnits) {
     }
 }
 
+// Rows that come after the list was first opened, while it is open or closed, show every column's
+// longest text whole: the window grows to them, up to the screen.
+TEST_F(PartsList, GrowsToTheLongestTextsOfRowsThatCameLater) {
+    QWidget* window = Open();
+    QTableView* table = Table();
+    auto* view = static_cast<QAbstractItemView*>(table);
+    const auto everyTextWhole = [&](const char* when) {
+        QApplication::processEvents();
+        SCOPED_TRACE(when);
+        EXPECT_LE(window->frameGeometry().width(), 1024);
+        for (int column = 0; column < table->model()->columnCount(); ++column) {
+            EXPECT_GE(table->columnWidth(column), view->sizeHintForColumn(column)) << "column " << column;
+        }
+    };
+    Object("Parallelepiped", "millimeter", "1", {"100,25", "200,5", "300,75"});
+    everyTextWhole("open");
+    window->close();
+    Object("Hexahedral Bar", "millimeter", "2", {"22,125", "1000,5"});
+    ClickOn(Find<QToolButton>(names::PartsListButton));
+    ASSERT_EQ(WindowUp(), window);
+    everyTextWhole("opened again");
+}
+
 // One window, not modal, resizable; the list grows while it is open and the main window works.
 TEST_F(PartsList, OneWindowThatStaysOpenWhileTheUserWorks) {
     auto* button = Find<QToolButton>(names::PartsListButton);

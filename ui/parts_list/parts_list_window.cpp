@@ -130,6 +130,11 @@ void PartsListWindow::BuildButtons() {
 }
 
 void PartsListWindow::ShowAndRaise() {
+    // Rows that came while it was closed only made the columns give way; it opens wide enough
+    // for them again (never narrower than the user made it).
+    if (width() < NaturalWidth()) {
+        ResizeWidth(NaturalWidth());
+    }
     show();
     // Centred the first time only; afterwards it opens where the user left it.
     if (!m_placed) {
@@ -159,12 +164,22 @@ int PartsListWindow::WidestWidth() const {
 // As wide as every column asks for, as far as the screen allows; the user can resize it from
 // there, and the columns that may narrow fit the rest.
 void PartsListWindow::FitWidth() {
+    const QRect screen = this->screen()->availableGeometry();
+    resize(NaturalWidth(), std::min(360, screen.height() * 9 / 10));
+    m_fittedWidth = width();
+}
+
+void PartsListWindow::ResizeWidth(int width) {
+    resize(width, height());
+    m_fittedWidth = this->width();
+}
+
+int PartsListWindow::NaturalWidth() const {
     int wanted = Chrome();
     for (const ColumnNeed& column : m_columns) {
         wanted += int(column.Natural);
     }
-    const QRect screen = this->screen()->availableGeometry();
-    resize(std::min(wanted, WidestWidth()), std::min(360, screen.height() * 9 / 10));
+    return std::min(wanted, WidestWidth());
 }
 
 // Each column as wide as its widest cell or header; the texts of any length (shape, parameters,
@@ -181,13 +196,16 @@ void PartsListWindow::FitColumns() {
         m_columns.push_back(
             {natural, narrows ? std::min(natural, double(header->sectionSizeHint(column))) : natural});
     }
-    // A column that came to need more than the window has grows the window, up to the screen.
+    // A column that came to need more than the window has grows the window, up to the screen: to
+    // every column's widest text while the window keeps the width it gave itself, and to what the
+    // columns need at least once the user chose another.
     int least = Chrome();
     for (const ColumnNeed& column : m_columns) {
         least += int(column.Least);
     }
-    if (least > width() && width() < WidestWidth()) {
-        resize(std::min(least, WidestWidth()), height());
+    const int wanted = width() == m_fittedWidth ? NaturalWidth() : std::min(least, WidestWidth());
+    if (wanted > width()) {
+        ResizeWidth(wanted);
     }
     NarrowColumns();
 }

@@ -46,6 +46,9 @@ private:
     void FitColumns();
     void NarrowColumns();
     void FitWidth();
+    // The width at which no column gives way: every column's widest text, up to the screen.
+    int NaturalWidth() const;
+    void ResizeWidth(int width);
     int Chrome() const;
     int WidestWidth() const;
 
@@ -62,6 +65,8 @@ private:
     QPushButton* m_pricesButton = nullptr;
     std::function<void(QWidget* parent)> m_editPrices;
     OrderDialog* m_orderDialog = nullptr; // made when first asked for
+    // The width the window last gave itself; another one is the user's, which rows do not undo.
+    int m_fittedWidth = -1;
 };
 
 } // namespace volcalc::ui
