@@ -2,6 +2,7 @@
 #include "materials/plain_catalogue.h"
 
 #include "calc/number_text.h"
+#include "calc/price.h"
 #include "materials/ini_document.h"
 #include "materials/ini_file.h"
 #include "materials/large_pages.h"
@@ -42,10 +43,49 @@ std::pair<std::int32_t, bool> ReadDensity(std::string_view raw) {
     return {read.value_or(1), WrittenNumber(raw).has_value()};
 }
 
+// A price as this program writes one (digits, or digits with a point among them) is read without
+// the general number reading, which takes most of the time of a priced catalogue: a number of at
+// most 15 digits and a power of ten up to 1e15 are both exact, so their quotient is the correctly
+// rounded value that the general reading gives too. Other texts are read the general way.
+std::optional<double> ReadPrice(std::string_view raw) {
+    static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr std::size_t MostDigits = 15;
+    std::uint64_t number = 0;
+    std::size_t digits = 0;
+    std::size_t decimals = 0;
+    bool point = false;
+    for (const char c : raw) {
+        const auto digit = static_cast<unsigned>(c) - '0';
+        if (digit <= 9 && digits < MostDigits) {
+            number = number * 10 + digit;
+            ++digits;
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point && digits > 0) {
+            point = true;
+        } else {
+            return ReadPriceText(IniFile::ValueByRules(raw));
+        }
+    }
+    if (digits == 0 || (point && decimals == 0)) {
+        return ReadPriceText(IniFile::ValueByRules(raw));
+    }
+    const double price = static_cast<double>(number) / PowersOfTen[decimals];
+    return price <= LargestPrice ? std::optional<double>(price) : std::nullopt;
+}
+
 void AppendNumber(std::string& out, std::size_t number) {
     char digits[24];
     const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     out.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+std::size_t KeyDigits(std::size_t key) {
+    std::size_t digits = 1;
+    for (; key >= 10; key /= 10) {
+        ++digits;
+    }
+    return digits;
 }
 
 } // namespace
@@ -62,7 +102,7 @@ std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::st
     plain::LineReader lines(plain.m_text, plain.m_lineEnd);
     const bool forChange = use == Use::Change;
     if (!plain.ReadCount(lines) || !plain.ReadNames(lines, forChange) ||
-        !plain.ReadDensities(lines, forChange) || !lines.AtEnd()) {
+        !plain.ReadDensities(lines, forChange) || !plain.ReadPriceSections(lines, forChange)) {
         return std::nullopt;
     }
     return plain;
@@ -103,7 +143,7 @@ bool PlainCatalogue::ReadNames(plain::LineReader& lines, bool forChange) {
         if (forChange) {
             m_nameLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
-        const auto raw = lines.NextEntry(key.Text());
+        const auto raw = lines.NextEntry(key);
         if (!raw) {
             return false;
         }
@@ -131,11 +171,11 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
         if (forChange) {
             m_densityLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
-        if (const auto density = lines.NextPlainNumber(key.Text())) {
+        if (const auto density = lines.NextPlainNumber(key)) {
             List.PushDensity(*density);
             continue;
         }
-        const auto raw = lines.NextEntry(key.Text());
+        const auto raw = lines.NextEntry(key);
         if (!raw) {
             return false;
         }
@@ -143,8 +183,60 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
         m_changeable = m_changeable && written;
         List.PushDensity(density);
     }
+    m_densityEnd = lines.Position();
     if (forChange) {
-        m_densityLines.push_back(static_cast<std::uint32_t>(m_text.size()));
+        m_densityLines.push_back(static_cast<std::uint32_t>(m_densityEnd));
+    }
+    return true;
+}
+
+bool PlainCatalogue::ReadPriceSections(plain::LineReader& lines, bool forChange) {
+    std::vector<std::optional<double>> prices;
+    std::optional<std::string> currency;
+    bool priced = false;
+    while (!lines.AtEnd()) {
+        const auto header = lines.Next();
+        if (header == "[Price]" && !priced) {
+            priced = true;
+            prices.resize(m_count);
+            if (!ReadPrices(lines, forChange, prices)) {
+                return false;
+            }
+        } else if (header == "[Currency]" && !currency) {
+            currency.emplace();
+            if (!lines.SectionAhead() && !lines.AtEnd()) {
+                const auto line = lines.Next();
+                if (!line || !line->starts_with("Currency=")) {
+                    return false;
+                }
+                currency = IniFile::ValueByRules(line->substr(9));
+            }
+        } else {
+            return false;
+        }
+    }
+    if (priced || currency) {
+        Prices = CataloguePrices(std::move(prices), currency.value_or(std::string()));
+    }
+    return true;
+}
+
+bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
+                                std::vector<std::optional<double>>& prices) {
+    std::size_t lowest = 0; // keys in counting order, each once
+    while (!lines.AtEnd() && !lines.SectionAhead()) {
+        if (forChange) {
+            m_priceLines.push_back(static_cast<std::uint32_t>(lines.Position()));
+        }
+        const auto entry = lines.NextKeyed();
+        if (!entry || entry->Key < lowest || entry->Key >= m_count) {
+            return false;
+        }
+        prices[entry->Key] = ReadPrice(entry->Value);
+        lowest = entry->Key + 1;
+    }
+    if (forChange) {
+        m_priceLines.push_back(static_cast<std::uint32_t>(lines.Position()));
     }
     return true;
 }
@@ -158,9 +250,10 @@ std::string PlainCatalogue::Appended(MaterialView material) const {
     out.append(m_text.substr(m_countLineEnd, m_densityHeader - m_countLineEnd));
     AppendNumber(out, m_count);
     out.append("=").append(material.Name).append(m_lineEnd);
-    out.append(m_text.substr(m_densityHeader));
+    out.append(m_text.substr(m_densityHeader, m_densityEnd - m_densityHeader));
     AppendNumber(out, m_count);
     out.append("=").append(IntegerText(material.Density)).append(m_lineEnd);
+    out.append(m_text.substr(m_densityEnd));
     return out;
 }
 
@@ -174,7 +267,38 @@ std::string PlainCatalogue::Removed(std::size_t position) const {
     CopyEntriesWithout(out, m_nameLines, position);
     out.append(m_text.substr(m_densityHeader, m_densities - m_densityHeader));
     CopyEntriesWithout(out, m_densityLines, position);
+    if (m_priceLines.empty()) {
+        out.append(m_text.substr(m_densityEnd));
+        return out;
+    }
+    out.append(m_text.substr(m_densityEnd, m_priceLines.front() - m_densityEnd));
+    CopyPricesWithout(out, position);
+    out.append(m_text.substr(m_priceLines.back()));
     return out;
+}
+
+void PlainCatalogue::CopyPricesWithout(std::string& out, std::size_t removed) const {
+    const std::size_t lines = m_priceLines.size() - 1;
+    const auto keyOf = [&](std::size_t line) {
+        std::size_t key = 0;
+        std::from_chars(m_text.data() + m_priceLines[line], m_text.data() + m_priceLines[line + 1], key);
+        return key;
+    };
+    std::size_t line = 0;
+    while (line < lines && keyOf(line) < removed) {
+        ++line;
+    }
+    out.append(m_text.substr(m_priceLines[0], m_priceLines[line] - m_priceLines[0]));
+    for (; line < lines; ++line) {
+        const std::size_t key = keyOf(line);
+        if (key == removed) {
+            continue;
+        }
+        const std::size_t digits = KeyDigits(key);
+        AppendNumber(out, key - 1);
+        out.append(
+            m_text.substr(m_priceLines[line] + digits, m_priceLines[line + 1] - m_priceLines[line] - digits));
+    }
 }
 
 void PlainCatalogue::CopyEntriesWithout(std::string& out, const std::vector<std::uint32_t>& lines,
