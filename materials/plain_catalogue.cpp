@@ -8,6 +8,7 @@
 #include "materials/large_pages.h"
 #include "materials/plain_lines.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace volcalc {
@@ -223,17 +224,31 @@ bool PlainCatalogue::ReadPriceSections(plain::LineReader& lines, bool forChange)
 
 bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
                                 std::vector<std::optional<double>>& prices) {
-    std::size_t lowest = 0; // keys in counting order, each once
+    // Keys in counting order, each once; most often every material has a price, and the key
+    // expected next is the one the line holds.
+    std::size_t expected = 0;
+    plain::KeyCounter key;
     while (!lines.AtEnd() && !lines.SectionAhead()) {
         if (forChange) {
             m_priceLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
-        const auto entry = lines.NextKeyed();
-        if (!entry || entry->Key < lowest || entry->Key >= m_count) {
-            return false;
+        std::size_t index = expected;
+        auto value = lines.NextEntry(key);
+        if (!value) {
+            const auto entry = lines.NextKeyed();
+            if (!entry || entry->Key < expected || entry->Key >= m_count) {
+                return false;
+            }
+            index = entry->Key;
+            value = entry->Value;
+            key = plain::KeyCounter(index);
         }
-        prices[entry->Key] = ReadPrice(entry->Value);
-        lowest = entry->Key + 1;
+        if (forChange) {
+            m_priceKeys.push_back(static_cast<std::uint32_t>(index));
+        }
+        prices[index] = ReadPrice(*value);
+        expected = index + 1;
+        key.Increment();
     }
     if (forChange) {
         m_priceLines.push_back(static_cast<std::uint32_t>(lines.Position()));
@@ -278,26 +293,35 @@ std::string PlainCatalogue::Removed(std::size_t position) const {
 }
 
 void PlainCatalogue::CopyPricesWithout(std::string& out, std::size_t removed) const {
-    const std::size_t lines = m_priceLines.size() - 1;
-    const auto keyOf = [&](std::size_t line) {
-        std::size_t key = 0;
-        std::from_chars(m_text.data() + m_priceLines[line], m_text.data() + m_priceLines[line + 1], key);
-        return key;
-    };
-    std::size_t line = 0;
-    while (line < lines && keyOf(line) < removed) {
-        ++line;
-    }
-    out.append(m_text.substr(m_priceLines[0], m_priceLines[line] - m_priceLines[0]));
-    for (; line < lines; ++line) {
-        const std::size_t key = keyOf(line);
-        if (key == removed) {
+    const std::size_t lines = m_priceKeys.size();
+    const auto first = static_cast<std::size_t>(
+        std::lower_bound(m_priceKeys.begin(), m_priceKeys.end(), removed) - m_priceKeys.begin());
+    out.append(m_text.substr(m_priceLines[0], m_priceLines[first] - m_priceLines[0]));
+    // As for the other sections: a key one lower has as many digits unless it is 10, 100 and so
+    // on, so the lines between such keys are copied in one piece and their keys written over.
+    std::size_t line = first < lines && m_priceKeys[first] == removed ? first + 1 : first;
+    while (line < lines) {
+        const std::size_t key = m_priceKeys[line];
+        const std::size_t digits = KeyDigits(key);
+        if (KeyDigits(key - 1) != digits) {
+            AppendNumber(out, key - 1);
+            out.append(m_text.substr(m_priceLines[line] + digits,
+                                     m_priceLines[line + 1] - m_priceLines[line] - digits));
+            ++line;
             continue;
         }
-        const std::size_t digits = KeyDigits(key);
-        AppendNumber(out, key - 1);
-        out.append(
-            m_text.substr(m_priceLines[line] + digits, m_priceLines[line + 1] - m_priceLines[line] - digits));
+        std::size_t runEnd = line + 1;
+        while (runEnd < lines && KeyDigits(m_priceKeys[runEnd] - 1) == KeyDigits(m_priceKeys[runEnd])) {
+            ++runEnd;
+        }
+        const std::size_t copied = out.size();
+        const std::size_t runStart = m_priceLines[line];
+        out.append(m_text.substr(runStart, m_priceLines[runEnd] - runStart));
+        for (; line < runEnd; ++line) {
+            char* written = out.data() + copied + (m_priceLines[line] - runStart);
+            const std::size_t lineDigits = KeyDigits(m_priceKeys[line]);
+            std::to_chars(written, written + lineDigits, m_priceKeys[line] - 1);
+        }
     }
 }
 

@@ -78,6 +78,7 @@ private:
     std::vector<std::uint32_t> m_nameLines;
     std::vector<std::uint32_t> m_densityLines;
     std::vector<std::uint32_t> m_priceLines; // empty without "[Price]"
+    std::vector<std::uint32_t> m_priceKeys;  // the key of each price line
 };
 
 } // namespace volcalc

@@ -24,6 +24,7 @@ public:
         m_length = static_cast<std::size_t>(end - m_digits);
         std::memmove(m_digits + End - m_length, m_digits, m_length);
         std::memset(m_digits, '0', End - m_length);
+        m_mask = MaskOf(m_length);
     }
 
     std::string_view Text() const { return std::string_view(m_digits + End - m_length, m_length); }
@@ -37,6 +38,7 @@ public:
         }
         ++m_length;
         m_digits[End - m_length] = '1';
+        m_mask = MaskOf(m_length);
     }
 
     // Whether the text at `at`, of which `available` bytes may be read, starts with the key and
@@ -53,16 +55,21 @@ public:
         std::uint64_t word = 0;
         std::memcpy(&text, at, sizeof text);
         std::memcpy(&word, key, sizeof word);
-        const std::uint64_t mask =
-            length == sizeof word ? ~std::uint64_t(0) : (std::uint64_t(1) << (8 * length)) - 1;
-        return ((text ^ word) & mask) == 0;
+        return ((text ^ word) & m_mask) == 0;
     }
 
 private:
+    // The bytes of a word that a key of that many digits and its "=" take, the first in the lowest.
+    static std::uint64_t MaskOf(std::size_t digits) {
+        return digits + 1 >= sizeof(std::uint64_t) ? ~std::uint64_t(0)
+                                                   : (std::uint64_t(1) << (8 * (digits + 1))) - 1;
+    }
+
     // The digits end at End, followed by "=" and room for reading a word from the first digit.
     static constexpr std::size_t End = 20;
     char m_digits[End + sizeof(std::uint64_t)] = {};
     std::size_t m_length = 1;
+    std::uint64_t m_mask = 0;
 };
 
 // Walks the text line by line, each line ended by the line end in force.
