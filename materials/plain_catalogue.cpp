@@ -224,8 +224,9 @@ bool PlainCatalogue::ReadPriceSections(plain::LineReader& lines, bool forChange)
 
 bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
                                 std::vector<std::optional<double>>& prices) {
-    // Keys in counting order, each once; most often every material has a price, and the key
-    // expected next is the one the line holds.
+    // Each key once, in any order: a price set later is written after those the section holds.
+    // Most often every material has a price, and the key expected next is the one the line holds.
+    std::vector<bool> seen(m_count);
     std::size_t expected = 0;
     plain::KeyCounter key;
     while (!lines.AtEnd() && !lines.SectionAhead()) {
@@ -233,16 +234,20 @@ bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
             m_priceLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
         std::size_t index = expected;
-        auto value = lines.NextEntry(key);
+        auto value = expected < m_count ? lines.NextEntry(key) : std::nullopt;
         if (!value) {
             const auto entry = lines.NextKeyed();
-            if (!entry || entry->Key < expected || entry->Key >= m_count) {
+            if (!entry || entry->Key >= m_count) {
                 return false;
             }
             index = entry->Key;
             value = entry->Value;
             key = plain::KeyCounter(index);
         }
+        if (seen[index]) {
+            return false;
+        }
+        seen[index] = true;
         if (forChange) {
             m_priceKeys.push_back(static_cast<std::uint32_t>(index));
         }
@@ -293,34 +298,40 @@ std::string PlainCatalogue::Removed(std::size_t position) const {
 }
 
 void PlainCatalogue::CopyPricesWithout(std::string& out, std::size_t removed) const {
+    // As for the other sections, a key one lower has as many digits unless it is 10, 100 and so on:
+    // the lines between such keys (and the removed one) are copied in one piece and the keys above
+    // the removed one written over; the keys may stand in any order.
     const std::size_t lines = m_priceKeys.size();
-    const auto first = static_cast<std::size_t>(
-        std::lower_bound(m_priceKeys.begin(), m_priceKeys.end(), removed) - m_priceKeys.begin());
-    out.append(m_text.substr(m_priceLines[0], m_priceLines[first] - m_priceLines[0]));
-    // As for the other sections: a key one lower has as many digits unless it is 10, 100 and so
-    // on, so the lines between such keys are copied in one piece and their keys written over.
-    std::size_t line = first < lines && m_priceKeys[first] == removed ? first + 1 : first;
-    while (line < lines) {
+    const auto shorter = [&](std::size_t key) {
+        return key > removed && KeyDigits(key - 1) != KeyDigits(key);
+    };
+    const auto lineText = [&](std::size_t from, std::size_t to) {
+        return m_text.substr(m_priceLines[from], m_priceLines[to] - m_priceLines[from]);
+    };
+    for (std::size_t line = 0; line < lines;) {
         const std::size_t key = m_priceKeys[line];
-        const std::size_t digits = KeyDigits(key);
-        if (KeyDigits(key - 1) != digits) {
+        if (key == removed) {
+            ++line;
+            continue;
+        }
+        if (shorter(key)) {
             AppendNumber(out, key - 1);
-            out.append(m_text.substr(m_priceLines[line] + digits,
-                                     m_priceLines[line + 1] - m_priceLines[line] - digits));
+            out.append(lineText(line, line + 1).substr(KeyDigits(key)));
             ++line;
             continue;
         }
         std::size_t runEnd = line + 1;
-        while (runEnd < lines && KeyDigits(m_priceKeys[runEnd] - 1) == KeyDigits(m_priceKeys[runEnd])) {
+        while (runEnd < lines && m_priceKeys[runEnd] != removed && !shorter(m_priceKeys[runEnd])) {
             ++runEnd;
         }
         const std::size_t copied = out.size();
         const std::size_t runStart = m_priceLines[line];
-        out.append(m_text.substr(runStart, m_priceLines[runEnd] - runStart));
+        out.append(lineText(line, runEnd));
         for (; line < runEnd; ++line) {
-            char* written = out.data() + copied + (m_priceLines[line] - runStart);
-            const std::size_t lineDigits = KeyDigits(m_priceKeys[line]);
-            std::to_chars(written, written + lineDigits, m_priceKeys[line] - 1);
+            if (m_priceKeys[line] > removed) {
+                char* written = out.data() + copied + (m_priceLines[line] - runStart);
+                std::to_chars(written, written + KeyDigits(m_priceKeys[line]), m_priceKeys[line] - 1);
+            }
         }
     }
 }

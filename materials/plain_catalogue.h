@@ -20,7 +20,7 @@ class LineReader;
 
 // A catalogue laid out as this program writes one: "[Count]" holding only "Count=N", then
 // "[Material]" and "[Density]", each holding only the keys 0 to N-1 in counting order, then, where
-// the materials have prices, "[Price]" holding keys below N in counting order and "[Currency]"
+// the materials have prices, "[Price]" holding keys below N, each once, and "[Currency]"
 // holding only "Currency", in either order; every line ended alike, nothing else but lines before
 // the first section (a comment on top). Nearly every
 // catalogue is such a file, and it is read and changed here in one pass over its text instead of
