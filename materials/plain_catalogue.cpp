@@ -44,34 +44,14 @@ std::pair<std::int32_t, bool> ReadDensity(std::string_view raw) {
     return {read.value_or(1), WrittenNumber(raw).has_value()};
 }
 
-// A price as this program writes one (digits, or digits with a point among them) is read without
-// the general number reading, which takes most of the time of a priced catalogue: a number of at
-// most 15 digits and a power of ten up to 1e15 are both exact, so their quotient is the correctly
-// rounded value that the general reading gives too. Other texts are read the general way.
-std::optional<double> ReadPrice(std::string_view raw) {
+// A price as this program writes one (digits, or digits with a point among them, 15 at most) is
+// read without the general number reading, which would take most of the time of a priced
+// catalogue: the digits as a whole number and a power of ten up to 1e15 are both exact, so their
+// quotient is the correctly rounded value that the general reading gives too.
+std::optional<double> PriceOf(plain::LineReader::Decimal decimal) {
     static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    constexpr std::size_t MostDigits = 15;
-    std::uint64_t number = 0;
-    std::size_t digits = 0;
-    std::size_t decimals = 0;
-    bool point = false;
-    for (const char c : raw) {
-        const auto digit = static_cast<unsigned>(c) - '0';
-        if (digit <= 9 && digits < MostDigits) {
-            number = number * 10 + digit;
-            ++digits;
-            decimals += point ? 1 : 0;
-        } else if (c == '.' && !point && digits > 0) {
-            point = true;
-        } else {
-            return ReadPriceText(IniFile::ValueByRules(raw));
-        }
-    }
-    if (digits == 0 || (point && decimals == 0)) {
-        return ReadPriceText(IniFile::ValueByRules(raw));
-    }
-    const double price = static_cast<double>(number) / PowersOfTen[decimals];
+    const double price = static_cast<double>(decimal.Digits) / PowersOfTen[decimal.Decimals];
     return price <= LargestPrice ? std::optional<double>(price) : std::nullopt;
 }
 
@@ -234,15 +214,19 @@ bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
             m_priceLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
         std::size_t index = expected;
-        auto value = expected < m_count ? lines.NextEntry(key) : std::nullopt;
-        if (!value) {
+        std::optional<double> price;
+        if (const auto decimal = expected < m_count ? lines.NextDecimal(key) : std::nullopt) {
+            price = PriceOf(*decimal);
+        } else if (const auto value = expected < m_count ? lines.NextEntry(key) : std::nullopt) {
+            price = ReadPriceText(IniFile::ValueByRules(*value));
+        } else {
             const auto entry = lines.NextKeyed();
             if (!entry || entry->Key >= m_count) {
                 return false;
             }
             index = entry->Key;
-            value = entry->Value;
             key = plain::KeyCounter(index);
+            price = ReadPriceText(IniFile::ValueByRules(entry->Value));
         }
         if (seen[index]) {
             return false;
@@ -251,7 +235,7 @@ bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
         if (forChange) {
             m_priceKeys.push_back(static_cast<std::uint32_t>(index));
         }
-        prices[index] = ReadPrice(*value);
+        prices[index] = price;
         expected = index + 1;
         key.Increment();
     }

@@ -124,6 +124,39 @@ public:
         return static_cast<std::int32_t>(number->Value);
     }
 
+    // The digits of the next line when it is "KEY=digits" or "KEY=digits.digits" with that key, at
+    // most 15 digits in all (a price as this program writes one), and how many follow the point;
+    // the line is then passed.
+    struct Decimal {
+        std::uint64_t Digits;
+        std::size_t Decimals;
+    };
+    std::optional<Decimal> NextDecimal(const KeyCounter& key) {
+        constexpr std::size_t MostDigits = 15;
+        if (!key.StartsLine(m_text.data() + m_position, m_text.size() - m_position)) {
+            return std::nullopt;
+        }
+        const std::size_t start = m_position + key.Text().size() + 1;
+        const std::size_t limit = std::min(m_text.size(), start + MostDigits + 1);
+        std::uint64_t digits = 0;
+        std::size_t at = DigitsFrom(start, limit, digits);
+        const std::size_t whole = at - start;
+        std::size_t decimals = 0;
+        if (whole > 0 && at < limit && m_text[at] == '.') {
+            const std::size_t fraction = at + 1;
+            at = DigitsFrom(fraction, limit, digits);
+            decimals = at - fraction;
+            if (decimals == 0) {
+                return std::nullopt;
+            }
+        }
+        if (whole == 0 || whole + decimals > MostDigits || !LineEndAt(at)) {
+            return std::nullopt;
+        }
+        m_position = at + m_lineEnd.size();
+        return Decimal{digits, decimals};
+    }
+
     // The key and value of the next line when it is "digits=value", the key written as a number is
     // (no leading zero, at most 7 digits: the keys of a catalogue); the line is then passed.
     struct Keyed {
@@ -154,6 +187,18 @@ public:
     }
 
 private:
+    // Where the digits from `at` end, before `limit`, with `value` taking them on.
+    std::size_t DigitsFrom(std::size_t at, std::size_t limit, std::uint64_t& value) const {
+        for (; at < limit; ++at) {
+            const auto digit = static_cast<unsigned>(m_text[at]) - '0';
+            if (digit > 9) {
+                break;
+            }
+            value = value * 10 + digit;
+        }
+        return at;
+    }
+
     struct Number {
         std::uint64_t Value;
         std::size_t End;
