@@ -206,7 +206,7 @@ bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
                                 std::vector<std::optional<double>>& prices) {
     // Each key once, in any order: a price set later is written after those the section holds.
     // Most often every material has a price, and the key expected next is the one the line holds.
-    std::vector<bool> seen(m_count);
+    std::vector<char> seen(m_count); // bytes: a bit each costs more to set than the memory saved
     std::size_t expected = 0;
     plain::KeyCounter key;
     while (!lines.AtEnd() && !lines.SectionAhead()) {
@@ -231,7 +231,7 @@ bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
         if (seen[index]) {
             return false;
         }
-        seen[index] = true;
+        seen[index] = 1;
         if (forChange) {
             m_priceKeys.push_back(static_cast<std::uint32_t>(index));
         }
