@@ -33,16 +33,25 @@ public:
 class Fixture {
 public:
     // A file with a comment among its entries is laid out otherwise than the program writes one,
-    // so it is read the general way.
-    explicit Fixture(std::int64_t count, bool commented = false) {
+    // so it is read the general way; a priced one has a price for every material and a currency.
+    enum Kind { Plain, Commented, Priced };
+    explicit Fixture(std::int64_t count, std::int64_t kind = Plain) {
         m_content = "[Count]\nCount=" + std::to_string(count) + "\n[Material]\n";
-        m_content += commented ? "; materials\n" : "";
+        m_content += kind == Commented ? "; materials\n" : "";
         for (std::int64_t i = 0; i < count; ++i) {
             m_content += std::to_string(i) + "=Material number " + std::to_string(i) + "\n";
         }
         m_content += "[Density]\n";
         for (std::int64_t i = 0; i < count; ++i) {
             m_content += std::to_string(i) + "=" + std::to_string(1000 + i % 9000) + "\n";
+        }
+        if (kind == Priced) {
+            m_content += "[Price]\n";
+            for (std::int64_t i = 0; i < count; ++i) {
+                m_content += std::to_string(i) + "=" + std::to_string(1 + i % 400) + "." +
+                             std::to_string(10 + i % 90) + "\n";
+            }
+            m_content += "[Currency]\nCurrency=EUR\n";
         }
         Restore();
     }
@@ -74,7 +83,7 @@ public:
 };
 
 void BM_LoadMaterials(benchmark::State& state) {
-    Fixture fixture(state.range(0), state.range(1) != 0);
+    Fixture fixture(state.range(0), state.range(1));
     for (auto _ : state) {
         fixture.Catalogue.LoadMaterials();
         benchmark::DoNotOptimize(fixture.Catalogue.Materials().back());
@@ -82,7 +91,7 @@ void BM_LoadMaterials(benchmark::State& state) {
 }
 
 void BM_AddMaterial(benchmark::State& state) {
-    Fixture fixture(state.range(0), state.range(1) != 0);
+    Fixture fixture(state.range(0), state.range(1));
     for (auto _ : state) {
         fixture.Catalogue.AddMaterial();
         state.PauseTiming();
@@ -92,7 +101,7 @@ void BM_AddMaterial(benchmark::State& state) {
 }
 
 void BM_RemoveFirstMaterial(benchmark::State& state) {
-    Fixture fixture(state.range(0), state.range(1) != 0);
+    Fixture fixture(state.range(0), state.range(1));
     for (auto _ : state) {
         fixture.Catalogue.RemoveMaterial();
         state.PauseTiming();
@@ -137,12 +146,14 @@ void BM_ReadFile(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ReadFile)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-// Second argument 1: the same catalogue with a comment line among its entries.
+// Second argument 1: the same catalogue with a comment line among its entries; 2: with prices.
 BENCHMARK(BM_LoadMaterials)
     ->Args({1000, 0})
     ->Args({100000, 0})
     ->Args({1000000, 0})
     ->Args({100000, 1})
+    ->Args({100000, 2})
+    ->Args({1000000, 2})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyAndSync)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddMaterial)
@@ -150,12 +161,14 @@ BENCHMARK(BM_AddMaterial)
     ->Args({100000, 0})
     ->Args({999999, 0})
     ->Args({100000, 1})
+    ->Args({100000, 2})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RemoveFirstMaterial)
     ->Args({1000, 0})
     ->Args({100000, 0})
     ->Args({1000000, 0})
     ->Args({100000, 1})
+    ->Args({100000, 2})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -36,6 +36,31 @@ bool MayHoldPrices(std::string_view text) {
     return HoldsHeader(text, PriceSection) || HoldsHeader(text, CurrencySection);
 }
 
+CataloguePrices::CataloguePrices(std::vector<std::optional<double>> prices, std::string currency)
+    : m_prices(std::move(prices)), m_currency(std::move(currency)),
+      m_any(std::any_of(m_prices.begin(), m_prices.end(),
+                        [](const auto& price) { return price.has_value(); })) {}
+
+void CataloguePrices::Remove(std::size_t position) {
+    if (position < m_prices.size()) {
+        m_prices.erase(m_prices.begin() + static_cast<std::ptrdiff_t>(position));
+        m_any = std::any_of(m_prices.begin(), m_prices.end(),
+                            [](const auto& price) { return price.has_value(); });
+    }
+}
+
+bool operator==(const CataloguePrices& a, const CataloguePrices& b) {
+    if (a.m_currency != b.m_currency || a.m_any != b.m_any) {
+        return false;
+    }
+    for (std::size_t i = 0; i < std::max(a.m_prices.size(), b.m_prices.size()); ++i) {
+        if (a.At(i) != b.At(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 CataloguePrices CataloguePrices::Read(const IniFile& ini, std::size_t count, bool written) {
     CataloguePrices prices;
     if (!written && !MayHoldPrices(ini.Text())) {

@@ -24,6 +24,10 @@ inline constexpr std::string_view CurrencyKey = "Currency";
 // The prices of a catalogue's materials, by position in the list, and its currency.
 class CataloguePrices {
 public:
+    CataloguePrices() = default;
+    // Prices read otherwise (a catalogue laid out plainly), by position.
+    CataloguePrices(std::vector<std::optional<double>> prices, std::string currency);
+
     // The price of the material at that position; none for one without a price.
     std::optional<double> At(std::size_t position) const {
         return position < m_prices.size() ? m_prices[position] : std::nullopt;
@@ -36,7 +40,11 @@ public:
     // `written` says that prices were written to it since it was read.
     static CataloguePrices Read(const IniFile& ini, std::size_t count, bool written = false);
 
-    bool operator==(const CataloguePrices&) const = default;
+    // The prices once the material at that position is removed, those after it one place lower.
+    void Remove(std::size_t position);
+
+    // Alike when every position has the same price or none, and the currency is the same.
+    friend bool operator==(const CataloguePrices& a, const CataloguePrices& b);
 
 private:
     std::vector<std::optional<double>> m_prices;

@@ -87,6 +87,7 @@ CatalogueStore::Snapshot CatalogueStore::Load() const {
     }
     if (auto plain = PlainCatalogue::Read(ini.SharedText())) {
         snapshot.List = std::move(plain->List);
+        snapshot.Prices = std::move(plain->Prices);
         return snapshot;
     }
     snapshot.List = ReadEntries(ini);
@@ -147,9 +148,10 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
     if (plain && !plain->Changeable()) {
         plain.reset();
     }
-    EditTarget target{ini, plain ? &*plain : nullptr, {}, {}, false};
+    EditTarget target{ini, plain ? &*plain : nullptr, {}, {}, {}, false};
     if (plain) {
         target.List = std::move(plain->List);
+        target.Prices = std::move(plain->Prices);
     } else {
         target.List = ReadEntries(ini, &target.Unwritten);
         if (const auto damage = FindDamage(ini)) {
@@ -161,7 +163,8 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
     }
     if (auto refusal = edit(target)) {
         change.Detail = std::move(*refusal);
-        change.PricesAfter = CataloguePrices::Read(ini, target.List.size());
+        change.PricesAfter =
+            plain ? std::move(target.Prices) : CataloguePrices::Read(ini, target.List.size());
         change.After = std::move(target.List);
         return change;
     }
@@ -169,10 +172,10 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
         ini.UpdateFile();
         change.Done = true;
         change.After = target.ReadAgain ? ReadEntries(ini) : std::move(target.List);
-        // A text laid out plainly holds no prices unless this change wrote them.
-        if (!plain || target.PricesWritten) {
-            change.PricesAfter = CataloguePrices::Read(ini, change.After->size(), target.PricesWritten);
-        }
+        // A text laid out plainly was read with its prices, which only this change may have moved.
+        change.PricesAfter = plain && !target.PricesWritten
+                                 ? std::move(target.Prices)
+                                 : CataloguePrices::Read(ini, change.After->size(), target.PricesWritten);
     } catch (const EIniFileException&) {
         change.Detail = About(m_files.File, ini.WriteProblem());
         Snapshot before = Load(); // the file as it was
@@ -214,6 +217,7 @@ CatalogueStore::Change CatalogueStore::Remove(std::size_t position, MaterialView
         }
         if (target.Plain != nullptr) {
             target.Ini.ReplaceText(target.Plain->Removed(*found));
+            target.Prices.Remove(*found);
         } else {
             RemoveEntry(target.Ini, *found, list.size());
             // Only entries that read back as something else call for reading the file again.

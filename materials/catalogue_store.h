@@ -85,6 +85,8 @@ private:
         // The file as laid out plainly, when it is: changed as text then.
         const PlainCatalogue* Plain;
         MaterialList List;
+        // The prices, read with a text laid out plainly (the general way reads them after the change).
+        CataloguePrices Prices;
         // Positions whose entry would change if the list were written back (read generally only).
         std::vector<std::size_t> Unwritten;
         // Whether the list must be read from the file again after the change.

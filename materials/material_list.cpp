@@ -26,11 +26,6 @@ void MaterialList::PushName(std::string_view name) {
     m_own.append(name);
 }
 
-void MaterialList::PushNameFromSource(std::string_view name) {
-    m_names.push_back({static_cast<std::uint32_t>(name.data() - m_source->data()),
-                       static_cast<std::uint32_t>(name.size())});
-}
-
 void MaterialList::erase(std::size_t position) {
     m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(position));
     m_densities.erase(m_densities.begin() + static_cast<std::ptrdiff_t>(position));

@@ -96,7 +96,11 @@ public:
     // part of the source text, then gives every density in the same order; the list is whole again
     // once both tables hold as many.
     void PushName(std::string_view name);
-    void PushNameFromSource(std::string_view name);
+    // Inline: reading a catalogue calls it once a name.
+    void PushNameFromSource(std::string_view name) {
+        m_names.push_back({static_cast<std::uint32_t>(name.data() - m_source->data()),
+                           static_cast<std::uint32_t>(name.size())});
+    }
     void PushDensity(std::int32_t density) { m_densities.push_back(density); }
 
     friend bool operator==(const MaterialList& a, const MaterialList& b);

@@ -2,11 +2,13 @@
 #include "materials/plain_catalogue.h"
 
 #include "calc/number_text.h"
+#include "calc/price.h"
 #include "materials/ini_document.h"
 #include "materials/ini_file.h"
 #include "materials/large_pages.h"
 #include "materials/plain_lines.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace volcalc {
@@ -42,10 +44,29 @@ std::pair<std::int32_t, bool> ReadDensity(std::string_view raw) {
     return {read.value_or(1), WrittenNumber(raw).has_value()};
 }
 
+// A price as this program writes one (digits, or digits with a point among them, 15 at most) is
+// read without the general number reading, which would take most of the time of a priced
+// catalogue: the digits as a whole number and a power of ten up to 1e15 are both exact, so their
+// quotient is the correctly rounded value that the general reading gives too.
+std::optional<double> PriceOf(plain::LineReader::Decimal decimal) {
+    static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double price = static_cast<double>(decimal.Digits) / PowersOfTen[decimal.Decimals];
+    return price <= LargestPrice ? std::optional<double>(price) : std::nullopt;
+}
+
 void AppendNumber(std::string& out, std::size_t number) {
     char digits[24];
     const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     out.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+std::size_t KeyDigits(std::size_t key) {
+    std::size_t digits = 1;
+    for (; key >= 10; key /= 10) {
+        ++digits;
+    }
+    return digits;
 }
 
 } // namespace
@@ -62,7 +83,7 @@ std::optional<PlainCatalogue> PlainCatalogue::Read(std::shared_ptr<const std::st
     plain::LineReader lines(plain.m_text, plain.m_lineEnd);
     const bool forChange = use == Use::Change;
     if (!plain.ReadCount(lines) || !plain.ReadNames(lines, forChange) ||
-        !plain.ReadDensities(lines, forChange) || !lines.AtEnd()) {
+        !plain.ReadDensities(lines, forChange) || !plain.ReadPriceSections(lines, forChange)) {
         return std::nullopt;
     }
     return plain;
@@ -103,7 +124,7 @@ bool PlainCatalogue::ReadNames(plain::LineReader& lines, bool forChange) {
         if (forChange) {
             m_nameLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
-        const auto raw = lines.NextEntry(key.Text());
+        const auto raw = lines.NextEntry(key);
         if (!raw) {
             return false;
         }
@@ -131,11 +152,11 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
         if (forChange) {
             m_densityLines.push_back(static_cast<std::uint32_t>(lines.Position()));
         }
-        if (const auto density = lines.NextPlainNumber(key.Text())) {
+        if (const auto density = lines.NextPlainNumber(key)) {
             List.PushDensity(*density);
             continue;
         }
-        const auto raw = lines.NextEntry(key.Text());
+        const auto raw = lines.NextEntry(key);
         if (!raw) {
             return false;
         }
@@ -143,8 +164,83 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
         m_changeable = m_changeable && written;
         List.PushDensity(density);
     }
+    m_densityEnd = lines.Position();
     if (forChange) {
-        m_densityLines.push_back(static_cast<std::uint32_t>(m_text.size()));
+        m_densityLines.push_back(static_cast<std::uint32_t>(m_densityEnd));
+    }
+    return true;
+}
+
+bool PlainCatalogue::ReadPriceSections(plain::LineReader& lines, bool forChange) {
+    std::vector<std::optional<double>> prices;
+    std::optional<std::string> currency;
+    bool priced = false;
+    while (!lines.AtEnd()) {
+        const auto header = lines.Next();
+        if (header == "[Price]" && !priced) {
+            priced = true;
+            prices.resize(m_count);
+            if (!ReadPrices(lines, forChange, prices)) {
+                return false;
+            }
+        } else if (header == "[Currency]" && !currency) {
+            currency.emplace();
+            if (!lines.SectionAhead() && !lines.AtEnd()) {
+                const auto line = lines.Next();
+                if (!line || !line->starts_with("Currency=")) {
+                    return false;
+                }
+                currency = IniFile::ValueByRules(line->substr(9));
+            }
+        } else {
+            return false;
+        }
+    }
+    if (priced || currency) {
+        Prices = CataloguePrices(std::move(prices), currency.value_or(std::string()));
+    }
+    return true;
+}
+
+bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
+                                std::vector<std::optional<double>>& prices) {
+    // Each key once, in any order: a price set later is written after those the section holds.
+    // Most often every material has a price, and the key expected next is the one the line holds.
+    std::vector<char> seen(m_count); // bytes: a bit each costs more to set than the memory saved
+    std::size_t expected = 0;
+    plain::KeyCounter key;
+    while (!lines.AtEnd() && !lines.SectionAhead()) {
+        if (forChange) {
+            m_priceLines.push_back(static_cast<std::uint32_t>(lines.Position()));
+        }
+        std::size_t index = expected;
+        std::optional<double> price;
+        if (const auto decimal = expected < m_count ? lines.NextDecimal(key) : std::nullopt) {
+            price = PriceOf(*decimal);
+        } else if (const auto value = expected < m_count ? lines.NextEntry(key) : std::nullopt) {
+            price = ReadPriceText(IniFile::ValueByRules(*value));
+        } else {
+            const auto entry = lines.NextKeyed();
+            if (!entry || entry->Key >= m_count) {
+                return false;
+            }
+            index = entry->Key;
+            key = plain::KeyCounter(index);
+            price = ReadPriceText(IniFile::ValueByRules(entry->Value));
+        }
+        if (seen[index]) {
+            return false;
+        }
+        seen[index] = 1;
+        if (forChange) {
+            m_priceKeys.push_back(static_cast<std::uint32_t>(index));
+        }
+        prices[index] = price;
+        expected = index + 1;
+        key.Increment();
+    }
+    if (forChange) {
+        m_priceLines.push_back(static_cast<std::uint32_t>(lines.Position()));
     }
     return true;
 }
@@ -158,9 +254,10 @@ std::string PlainCatalogue::Appended(MaterialView material) const {
     out.append(m_text.substr(m_countLineEnd, m_densityHeader - m_countLineEnd));
     AppendNumber(out, m_count);
     out.append("=").append(material.Name).append(m_lineEnd);
-    out.append(m_text.substr(m_densityHeader));
+    out.append(m_text.substr(m_densityHeader, m_densityEnd - m_densityHeader));
     AppendNumber(out, m_count);
     out.append("=").append(IntegerText(material.Density)).append(m_lineEnd);
+    out.append(m_text.substr(m_densityEnd));
     return out;
 }
 
@@ -174,7 +271,53 @@ std::string PlainCatalogue::Removed(std::size_t position) const {
     CopyEntriesWithout(out, m_nameLines, position);
     out.append(m_text.substr(m_densityHeader, m_densities - m_densityHeader));
     CopyEntriesWithout(out, m_densityLines, position);
+    if (m_priceLines.empty()) {
+        out.append(m_text.substr(m_densityEnd));
+        return out;
+    }
+    out.append(m_text.substr(m_densityEnd, m_priceLines.front() - m_densityEnd));
+    CopyPricesWithout(out, position);
+    out.append(m_text.substr(m_priceLines.back()));
     return out;
+}
+
+void PlainCatalogue::CopyPricesWithout(std::string& out, std::size_t removed) const {
+    // As for the other sections, a key one lower has as many digits unless it is 10, 100 and so on:
+    // the lines between such keys (and the removed one) are copied in one piece and the keys above
+    // the removed one written over; the keys may stand in any order.
+    const std::size_t lines = m_priceKeys.size();
+    const auto shorter = [&](std::size_t key) {
+        return key > removed && KeyDigits(key - 1) != KeyDigits(key);
+    };
+    const auto lineText = [&](std::size_t from, std::size_t to) {
+        return m_text.substr(m_priceLines[from], m_priceLines[to] - m_priceLines[from]);
+    };
+    for (std::size_t line = 0; line < lines;) {
+        const std::size_t key = m_priceKeys[line];
+        if (key == removed) {
+            ++line;
+            continue;
+        }
+        if (shorter(key)) {
+            AppendNumber(out, key - 1);
+            out.append(lineText(line, line + 1).substr(KeyDigits(key)));
+            ++line;
+            continue;
+        }
+        std::size_t runEnd = line + 1;
+        while (runEnd < lines && m_priceKeys[runEnd] != removed && !shorter(m_priceKeys[runEnd])) {
+            ++runEnd;
+        }
+        const std::size_t copied = out.size();
+        const std::size_t runStart = m_priceLines[line];
+        out.append(lineText(line, runEnd));
+        for (; line < runEnd; ++line) {
+            if (m_priceKeys[line] > removed) {
+                char* written = out.data() + copied + (m_priceLines[line] - runStart);
+                std::to_chars(written, written + KeyDigits(m_priceKeys[line]), m_priceKeys[line] - 1);
+            }
+        }
+    }
 }
 
 void PlainCatalogue::CopyEntriesWithout(std::string& out, const std::vector<std::uint32_t>& lines,

@@ -119,8 +119,8 @@ const std::vector<PriceStep> Steps = {
      {{"Brass", {}}, {"Zinc", 2.0}}},
 };
 
-// The same changes on a file laid out as the program writes it, read as text until it holds a
-// price, and on one with a comment among its entries, read the general way throughout. After each,
+// The same changes on a file laid out as the program writes it, read as text throughout, prices and
+// all, and on one with a comment among its entries, read the general way throughout. After each,
 // the file read afresh lists what the change gave back.
 TEST(CataloguePrices, EveryChangeKeepsEachPriceWithItsMaterial) {
     const std::string names = "0=Steel\n1=Lead\n2=Brass\n3=Copper\n4=Oak\n";
@@ -133,8 +133,9 @@ TEST(CataloguePrices, EveryChangeKeepsEachPriceWithItsMaterial) {
         const test::TempFolder folder;
         test::WriteBytes(folder / "volcalc.ini", text);
         CatalogueStore store(folder / "volcalc.ini");
-        EXPECT_EQ(PlainCatalogue::Read(IniFile(folder / "volcalc.ini").SharedText()).has_value(),
-                  std::string_view(layout) == "plain");
+        const auto readAsText = [&] {
+            return PlainCatalogue::Read(IniFile(folder / "volcalc.ini").SharedText()).has_value();
+        };
         std::string currency;
         for (const PriceStep& step : Steps) {
             SCOPED_TRACE(std::string(layout) + ": " + step.What);
@@ -153,6 +154,7 @@ TEST(CataloguePrices, EveryChangeKeepsEachPriceWithItsMaterial) {
                 break;
             }
             ASSERT_TRUE(change.Done) << change.Detail;
+            EXPECT_EQ(readAsText(), std::string_view(layout) == "plain");
             ASSERT_TRUE(change.After);
             EXPECT_EQ(Listed(*change.After, change.PricesAfter), step.Expected);
             const CatalogueStore::Snapshot after = store.Load();

@@ -3,6 +3,7 @@
 
 // The plain reading of a catalogue against the general one, for the tests and the fuzz target.
 #include "materials/catalogue_entries.h"
+#include "materials/catalogue_prices.h"
 #include "materials/ini_file.h"
 #include "materials/plain_catalogue.h"
 #include "materials/text_encoding.h"
@@ -32,8 +33,8 @@ private:
 };
 
 // Empty when the plain reading of the text, where it takes the text at all, agrees with the general
-// one: the same list, changes allowed alike, and the same text after an addition and after the
-// removal of the first, a middle and the last entry; otherwise what differs.
+// one: the same list and prices, changes allowed alike, and the same text after an addition and
+// after the removal of the first, a middle and the last entry; otherwise what differs.
 inline std::string PlainDisagreement(const std::string& text) {
     const auto plain =
         PlainCatalogue::Read(std::make_shared<const std::string>(text), PlainCatalogue::Use::Change);
@@ -49,6 +50,9 @@ inline std::string PlainDisagreement(const std::string& text) {
     const MaterialList list = ReadEntries(general, &unwritten);
     if (!(list == plain->List)) {
         return "the lists differ";
+    }
+    if (!(CataloguePrices::Read(general, list.size()) == plain->Prices)) {
+        return "the prices differ";
     }
     if (plain->Changeable() != unwritten.empty()) {
         return "they differ on whether the file may be changed as text";
