@@ -6,7 +6,7 @@
 #include "calc/number_text.h"
 #include "cutting/order_rows.h"
 #include "cutting/order_text.h"
-#include "cutting/solver_guard.h"
+#include "cutting/plan_cuts.h"
 
 namespace volcalc::cli {
 namespace {

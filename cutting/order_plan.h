@@ -3,8 +3,8 @@
 
 // The bars to order for a list of pieces: a cutting plan per group, with masses and cost.
 
-#include "cutting_plan.h"
 #include "order_items.h"
+#include "plan_cuts.h"
 
 #include <optional>
 #include <span>

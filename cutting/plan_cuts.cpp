@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan_cuts.h"
 
-#include "plan_search.h"
-#include "planned_pieces.h"
+#include "cutting/solver/open_bar.h"
+#include "cutting/solver/plan_search.h"
+#include "cutting/solver/planned_pieces.h"
 
 #include <glpk.h>
 

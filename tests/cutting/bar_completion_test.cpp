@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cutting/bar_completion.h"
+#include "cutting/solver/bar_completion.h"
 
 #include <gtest/gtest.h>
 

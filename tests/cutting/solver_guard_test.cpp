@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cutting/pattern_master.h"
 #include "cutting/plan_cuts.h"
-#include "cutting/solver_guard.h"
+#include "cutting/solver/pattern_master.h"
+#include "cutting/solver/solver_guard.h"
 
 #include <glpk.h>
 

@@ -4,7 +4,7 @@
 #include "cutting/order_arguments.h"
 #include "cutting/order_rows.h"
 #include "cutting/order_text.h"
-#include "cutting/solver_guard.h"
+#include "cutting/plan_cuts.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/object_names.h"

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "bar_filling.h"
+// Bar completion: can the pieces be cut from bars whose stock lengths add up to at most a budget?
+// The search (completion_search.h) runs first; the fullest partial plan it leaves is repaired
+// here. Repacking (budget_repacking.h) chooses the budgets.
+
+#include "open_bar.h"
 
 #include <chrono>
 #include <optional>

@@ -5,14 +5,11 @@
 // that solve run under the hook, so that such an error refuses one plan instead: the window keeps
 // its unsaved calculations, the command line names the failure.
 
+#include "cutting/plan_cuts.h"
+
 #include <cstdint>
-#include <stdexcept>
 
 namespace volcalc::cutting {
-
-struct SolverError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 // Runs call(data) with GLPK's error hook set. Nothing between here and GLPK may own anything
 // that needs destroying: an error leaves GLPK by a long jump. On an error, frees GLPK's

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pattern_enumeration.h"
+#include "full_patterns.h"
 
 #include <algorithm>
 

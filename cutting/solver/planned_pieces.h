@@ -6,8 +6,8 @@
 // whole multiple of, so that the cost of a plan is a whole number and the relaxation's cost,
 // rounded up, bounds it from below.
 
-#include "bar_filling.h"
-#include "cutting_plan.h"
+#include "cutting/cutting_plan.h"
+#include "open_bar.h"
 #include "pattern_master.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 // The pricing step of column generation: the most valuable pattern of one bar, a bounded
 // integer knapsack with exact integer weights and real values (the master's prices).
 
-#include "lengths.h"
+#include "cutting/lengths.h"
 
 #include <cstdint>
 #include <span>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "plan_patterns.h"
+#include "patterns_of_plan.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cutting/plan_patterns.h"
+#include "cutting/solver/patterns_of_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ OpenBar On(Units stock, std::vector<Units> cuts) {
     return {stock, 0, std::move(cuts)};
 }
 
-TEST(PlanPatterns, EachDistinctCutOnceWithTheBarsItCuts) {
+TEST(PatternsOfPlan, EachDistinctCutOnceWithTheBarsItCuts) {
     const OpenBar a = On(6000, {3000, 2000, 1000});
     const OpenBar b = On(6000, {2000, 2000, 2000});
     const OpenBar c = On(6000, {1000, 1000});

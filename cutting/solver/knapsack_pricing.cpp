@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "knapsack.h"
+#include "knapsack_pricing.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bar_completer.h"
+#include "completion_search.h"
 
 #include <algorithm>
 #include <functional>
@@ -29,7 +29,7 @@ constexpr std::int64_t FirstRestartPerBar = 1;
 
 } // namespace
 
-BarCompleter::BarCompleter(std::span<const Units> pieces, const BarBudget& budget, std::uint64_t seed)
+CompletionSearch::CompletionSearch(std::span<const Units> pieces, const BarBudget& budget, std::uint64_t seed)
     : m_kerf(budget.Kerf), m_budget(budget.Length), m_random(seed) {
     std::map<Units, std::int64_t, std::greater<>> counts;
     for (Units piece : pieces) {
@@ -49,12 +49,12 @@ BarCompleter::BarCompleter(std::span<const Units> pieces, const BarBudget& budge
 
 // What pieces and kerfs this much stock length can hold at most: each bar holds a kerf more than
 // its length, so the shortest bars hold the most.
-Units BarCompleter::MostRoom(Units budget) const {
+Units CompletionSearch::MostRoom(Units budget) const {
     const Units shortest = m_capacities.back() - m_kerf;
     return budget + m_kerf * (budget / shortest);
 }
 
-std::optional<std::vector<OpenBar>> BarCompleter::Run(std::chrono::steady_clock::time_point until) {
+std::optional<std::vector<OpenBar>> CompletionSearch::Run(std::chrono::steady_clock::time_point until) {
     if (MostRoom(m_budget) < m_weightLeft) {
         m_impossible = true;
         return std::nullopt;
@@ -77,7 +77,7 @@ std::optional<std::vector<OpenBar>> BarCompleter::Run(std::chrono::steady_clock:
     return std::nullopt;
 }
 
-bool BarCompleter::Search() {
+bool CompletionSearch::Search() {
     if (std::all_of(m_left.begin(), m_left.end(), [](std::int64_t n) { return n == 0; })) {
         return true;
     }
@@ -130,7 +130,7 @@ bool BarCompleter::Search() {
 
 // The time is checked every so many steps, and sooner after steps of much listing: among
 // thousands of lengths one step lists completions for each of them.
-bool BarCompleter::OutOfTime() {
+bool CompletionSearch::OutOfTime() {
     if (m_steps % StepsPerClockCheck != 0 && m_work < WorkPerClockCheck) {
         return false;
     }
@@ -140,7 +140,7 @@ bool BarCompleter::OutOfTime() {
 
 // Up to `enough` completions of a bar that holds a piece of this length, each within the
 // allowance (equal ones in an order of chance, so that each restart tries others).
-std::vector<Completion> BarCompleter::CompletionsOf(std::size_t type, std::size_t enough, bool counting) {
+std::vector<Completion> CompletionSearch::CompletionsOf(std::size_t type, std::size_t enough, bool counting) {
     --m_left[type];
     m_suffix.assign(m_weight.size() + 1, 0);
     m_lightest = m_weight.front();
@@ -180,9 +180,9 @@ std::vector<Completion> BarCompleter::CompletionsOf(std::size_t type, std::size_
 }
 
 // Pieces of this length and shorter that fill at most `room` and at least `lowest` of it.
-void BarCompleter::List(std::size_t type, Units room, Units lowest,
-                        std::vector<std::pair<std::size_t, std::int64_t>>& taken,
-                        std::vector<Completion>& found) {
+void CompletionSearch::List(std::size_t type, Units room, Units lowest,
+                            std::vector<std::pair<std::size_t, std::int64_t>>& taken,
+                            std::vector<Completion>& found) {
     if (++m_listed > m_listLimit) {
         m_listCut = true;
         return;
@@ -227,7 +227,7 @@ void BarCompleter::List(std::size_t type, Units room, Units lowest,
     }
 }
 
-void BarCompleter::Take(const Completion& completion, int sign) {
+void CompletionSearch::Take(const Completion& completion, int sign) {
     const Units capacity = m_capacities[completion.Stock];
     m_budget -= sign * (capacity - m_kerf);
     m_weightLeft -= sign * (capacity - completion.Offcut);
@@ -255,7 +255,7 @@ void BarCompleter::Take(const Completion& completion, int sign) {
     }
 }
 
-Partial BarCompleter::Deepest() const {
+Partial CompletionSearch::Deepest() const {
     Partial partial{m_deepestBars, {}, {}};
     const bool none = m_deepestBars.empty();
     for (std::size_t i = 0; i < m_weight.size(); ++i) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bar_repacking.h"
+#include "budget_repacking.h"
 
 #include "bar_completion.h"
+#include "first_fit.h"
 
 namespace volcalc::cutting {
 

@@ -5,7 +5,7 @@
 // million bars of thousands of lengths repeats few patterns, and a pattern spells out a count for
 // every length.
 
-#include "bar_filling.h"
+#include "open_bar.h"
 #include "pattern_master.h"
 #include "planned_pieces.h"
 

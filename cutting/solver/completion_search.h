@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The search inside CompleteBars (bar_completion.h).
+// The depth-first search inside CompleteBars (bar_completion.h): it fills bar after bar and
+// remembers the fullest partial plan, which CompleteBars then repairs.
 
 #include "bar_completion.h"
 
@@ -29,9 +30,9 @@ struct Completion {
 };
 
 // The depth-first search of bar completion, restarted after a number of steps; see CompleteBars.
-class BarCompleter {
+class CompletionSearch {
 public:
-    BarCompleter(std::span<const Units> pieces, const BarBudget& budget, std::uint64_t seed);
+    CompletionSearch(std::span<const Units> pieces, const BarBudget& budget, std::uint64_t seed);
     std::optional<std::vector<OpenBar>> Run(std::chrono::steady_clock::time_point until);
 
     // The most bars any search filled, and what was left then.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bar_completion.h"
 
-#include "bar_completer.h"
+#include "completion_search.h"
 
 #include <algorithm>
 
@@ -32,7 +32,7 @@ std::optional<std::vector<OpenBar>> Repair(Partial partial, BarBudget budget, st
             pieces.insert(pieces.end(), bar->Cuts.begin(), bar->Cuts.end());
             budget.Length += bar->Stock;
         }
-        BarCompleter small(pieces, budget, random());
+        CompletionSearch small(pieces, budget, random());
         const auto attempt = std::min(until, std::chrono::steady_clock::now() + RepairTime);
         if (auto found = small.Run(attempt)) {
             partial.Bars.resize(partial.Bars.size() - freed);
@@ -56,7 +56,7 @@ std::optional<std::vector<OpenBar>> CompleteBars(std::span<const Units> pieces, 
                                                  std::uint64_t seed,
                                                  std::chrono::steady_clock::time_point until) {
     const auto now = std::chrono::steady_clock::now();
-    BarCompleter whole(pieces, budget, seed);
+    CompletionSearch whole(pieces, budget, seed);
     if (auto found = whole.Run(now + (until - now) / 3)) {
         return found;
     }

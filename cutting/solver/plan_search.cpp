@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan_search.h"
 
-#include "bar_repacking.h"
-#include "knapsack.h"
-#include "pattern_enumeration.h"
-#include "plan_patterns.h"
+#include "budget_repacking.h"
+#include "first_fit.h"
+#include "full_patterns.h"
+#include "knapsack_pricing.h"
+#include "patterns_of_plan.h"
 
 #include <algorithm>
 #include <cmath>
