@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the first use of a section costs (reading every shipped table), a designation's lookup, and
 // the suggestions for one that names no section.
-#include "calc/sections/section_library.h"
+#include "sections/section_library.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "calc/calculation_reading.h"
-#include "calc/sections/section_shapes.h"
+#include "sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "script_line_error.h"
 

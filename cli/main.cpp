@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/number_text.h"
-#include "calc/sections/section_folders.h"
+#include "sections/section_folders.h"
 #include "command_line.h"
 #include "file_output.h"
 #include "locale_separator.h"

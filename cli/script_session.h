@@ -2,8 +2,8 @@
 #pragma once
 
 #include "calc/ledger.h"
-#include "calc/sections/section_library.h"
-#include "calc/sections/section_shapes.h"
+#include "sections/section_library.h"
+#include "sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calculation_check.h"
 #include "cutting/order_plan.h"

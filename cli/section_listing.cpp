@@ -2,7 +2,7 @@
 #include "section_listing.h"
 
 #include "calc/number_text.h"
-#include "calc/sections/section_text.h"
+#include "sections/section_text.h"
 #include "command_line.h"
 
 namespace volcalc::cli {

@@ -1,27 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/catalogue_location.h"
 
-#include "materials/program_folders.h"
+#include "calc/program_folders.h"
 
 #include <array>
-#include <cstdlib>
-#include <pwd.h>
 #include <string_view>
 #include <unistd.h>
 
 namespace volcalc {
 
 namespace {
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
-std::string AccountHome() {
-    const passwd* account = ::getpwuid(::geteuid());
-    return account != nullptr && account->pw_dir != nullptr ? account->pw_dir : "";
-}
 
 // Both the file and its folder: a change is a new file renamed over the old one, with a lock file.
 bool UserCanWrite(const std::filesystem::path& file) {
@@ -31,24 +19,9 @@ bool UserCanWrite(const std::filesystem::path& file) {
 
 } // namespace
 
-UserFolders UserFolders::FromEnvironment() {
-    UserFolders user{Environment("XDG_DATA_HOME"), Environment("HOME")};
-    if (user.Home.empty()) {
-        user.Home = AccountHome();
-    }
-    return user;
-}
-
 std::filesystem::path UserCatalogue(const UserFolders& user) {
-    // A relative $XDG_DATA_HOME is to be ignored: it would depend on the working folder, and so
-    // would a catalogue without a home folder.
-    if (!std::filesystem::path(user.DataHome).is_absolute() && user.Home.empty()) {
-        return {};
-    }
-    const std::filesystem::path dataHome = std::filesystem::path(user.DataHome).is_absolute()
-                                               ? std::filesystem::path(user.DataHome)
-                                               : std::filesystem::path(user.Home) / ".local" / "share";
-    return dataHome / "orlisk-volcalc" / CatalogueFileName;
+    const std::filesystem::path folder = UserDataFolder(user);
+    return folder.empty() ? folder : folder / CatalogueFileName;
 }
 
 bool IsSystemFolder(const std::filesystem::path& folder) {

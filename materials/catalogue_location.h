@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calc/program_folders.h"
+
 #include <filesystem>
 #include <string>
 
@@ -23,13 +25,6 @@ struct CatalogueFiles {
     // Read in place of File for as long as File does not exist: the catalogue that came with the
     // program. The first change copies it to File and then applies itself. Empty: none.
     std::filesystem::path Starter;
-};
-
-// The user's own folders, from the environment where it gives them.
-struct UserFolders {
-    std::string DataHome; // $XDG_DATA_HOME
-    std::string Home;     // $HOME, or the home folder of the account
-    static UserFolders FromEnvironment();
 };
 
 // The user's own catalogue: $XDG_DATA_HOME/orlisk-volcalc/volcalc.ini, with ~/.local/share in place

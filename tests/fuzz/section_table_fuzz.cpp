@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A user's section table: any bytes load or are refused row by row, never worse. Every section that
 // loads has an area, is found by its own designation, and every message is one line.
-#include "calc/sections/section_table.h"
+#include "sections/section_table.h"
 
 #include <cmath>
 #include <cstdint>

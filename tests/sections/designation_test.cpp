@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_library.h"
+#include "sections/section_library.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_library.h"
-#include "calc/sections/shipped_tables.h"
+#include "sections/section_library.h"
+#include "sections/shipped_tables.h"
 
 #include <gtest/gtest.h>
 

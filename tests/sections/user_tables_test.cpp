@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../materials/temp_folder.h"
-#include "calc/sections/section_library.h"
+#include "sections/section_library.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "calc/ledger.h"
-#include "calc/sections/section_library.h"
+#include "sections/section_library.h"
 #include "calc/shapes.h"
 #include "ui/object_names.h"
 

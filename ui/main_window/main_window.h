@@ -3,7 +3,7 @@
 
 #include "calc/ledger.h"
 #include "calc/parts_list.h"
-#include "calc/sections/section_library.h"
+#include "sections/section_library.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
 #include "materials/material_catalogue.h"

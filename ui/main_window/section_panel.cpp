@@ -2,7 +2,7 @@
 #include "ui/main_window/section_panel.h"
 
 #include "calc/number_text.h"
-#include "calc/sections/section_text.h"
+#include "sections/section_text.h"
 #include "ui/desktop/app_style.h"
 #include "ui/desktop/desktop_services.h"
 #include "ui/main_window/fixed_layout.h"

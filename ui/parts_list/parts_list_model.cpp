@@ -6,7 +6,7 @@
 #include "calc/number_text.h"
 #include "calc/number_writer.h"
 #include "calc/price.h"
-#include "calc/sections/section_shapes.h"
+#include "sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calc/sections/section_catalogue.h"
-#include "calc/sections/shipped_tables.h"
+#include "sections/section_catalogue.h"
+#include "sections/shipped_tables.h"
 
 #include <string>
 #include <string_view>

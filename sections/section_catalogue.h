@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calc/sections/designation_nearness.h"
-#include "calc/sections/section.h"
-#include "calc/sections/section_family.h"
+#include "sections/designation_nearness.h"
+#include "sections/section.h"
+#include "sections/section_family.h"
 
 #include <cstddef>
 #include <span>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calc/sections/section.h"
-#include "calc/sections/section_catalogue.h"
+#include "sections/section.h"
+#include "sections/section_catalogue.h"
 
 #include <string>
 

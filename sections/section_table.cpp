@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_table.h"
+#include "sections/section_table.h"
 
 #include <array>
 #include <charconv>

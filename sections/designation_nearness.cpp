@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/designation_nearness.h"
+#include "sections/designation_nearness.h"
 
-#include "calc/sections/designation_key.h"
+#include "sections/designation_key.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_area.h"
+#include "sections/section_area.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calc/sections/section_catalogue.h"
+#include "sections/section_catalogue.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calc/sections/section_family.h"
+#include "sections/section_family.h"
 
 #include <span>
 #include <string_view>

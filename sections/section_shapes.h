@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calc/sections/section_library.h"
+#include "sections/section_library.h"
 #include "calc/shapes.h"
 
 #include <memory>

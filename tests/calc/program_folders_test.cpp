@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "materials/program_folders.h"
-#include "temp_folder.h"
+#include "calc/program_folders.h"
+#include "materials/temp_folder.h"
 
 #include <gtest/gtest.h>
 

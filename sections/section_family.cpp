@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_family.h"
+#include "sections/section_family.h"
 
 #include <array>
 #include <utility>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_shapes.h"
+#include "sections/section_shapes.h"
 
 namespace volcalc::sections {
 

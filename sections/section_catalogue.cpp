@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_catalogue.h"
+#include "sections/section_catalogue.h"
 
-#include "calc/sections/designation_key.h"
-#include "calc/sections/designation_nearness.h"
+#include "sections/designation_key.h"
+#include "sections/designation_nearness.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/designation_key.h"
+#include "sections/designation_key.h"
 
 #include <algorithm>
 #include <vector>

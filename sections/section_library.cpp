@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_library.h"
+#include "sections/section_library.h"
 
-#include "calc/sections/section_table.h"
-#include "calc/sections/shipped_tables.h"
+#include "sections/section_table.h"
+#include "sections/shipped_tables.h"
 
 #include <algorithm>
 #include <fstream>

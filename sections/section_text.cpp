@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/section_text.h"
+#include "sections/section_text.h"
 
 #include <algorithm>
 #include <cmath>

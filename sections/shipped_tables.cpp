@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sections/shipped_tables.h"
+#include "sections/shipped_tables.h"
 
 #include <algorithm>
 #include <array>
