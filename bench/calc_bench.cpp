@@ -33,7 +33,6 @@ public:
     void ShowTotals(const volcalc::LedgerTotals&) override {}
     void SetUndoEnabled(bool) override {}
     void ResetDisplayUnits() override {}
-    void ShowWarning(const std::string&) override {}
     void ShowDensity(std::int32_t) override {}
 };
 
