@@ -299,11 +299,7 @@ std::string ScriptSession::Figure(double value) const {
     if (!m_options.precise) {
         return FormatResult(value);
     }
-    std::string text = DoubleText(value, std::chars_format::general, 17);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text[point] = DecimalSeparator();
-    }
-    return text;
+    return WithDecimalSeparator(DoubleText(value, std::chars_format::general, 17));
 }
 
 void ScriptSession::SetDensity(const Words& words) {
