@@ -28,18 +28,8 @@ void BM_FormatResult(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatResult);
 
-class NullView : public volcalc::LedgerView {
-public:
-    void ShowTotals(const volcalc::LedgerTotals&) override {}
-    void SetUndoEnabled(bool) override {}
-    void ResetDisplayUnits() override {}
-    void ShowWarning(const std::string&) override {}
-    void ShowDensity(std::int32_t) override {}
-};
-
 void BM_CalculateObject(benchmark::State& state) {
-    NullView view;
-    volcalc::Ledger ledger(view);
+    volcalc::Ledger ledger;
     ledger.SetDensity(7850);
     const std::array<std::string_view, 5> texts = {"200", "100", "8", "12,5", "6000"};
     const volcalc::ShapeEntry& beam = *volcalc::FindShape(volcalc::CalcGroup::Object, "I-Beam");

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errors.h"
 
+#include "shape_rule.h"
+
 #include <cmath>
 
 namespace volcalc {
+
+WrongDataError::WrongDataError() : CalculationError(std::string(WrongDataWarning)) {}
 
 NotANumberError InvalidFloatError(const std::string& text) {
     return NotANumberError("'" + text + "' is not a valid floating point value", text);

@@ -21,6 +21,13 @@ public:
     std::string Text;
 };
 
+// A calculation refused because its values describe no solid or a field is empty: the warning
+// "Wrong data input." with its line break, shown as a warning rather than as an error.
+class WrongDataError : public CalculationError {
+public:
+    WrongDataError();
+};
+
 class InvalidOperationError : public CalculationError {
 public:
     InvalidOperationError() : CalculationError("Invalid floating point operation") {}

@@ -46,6 +46,26 @@ std::optional<long double> BarVolume(double crossSection, double length, LengthU
 
 } // namespace
 
+namespace {
+
+class UnshownView final : public LedgerView {
+public:
+    void ShowTotals(const LedgerTotals&) override {}
+    void SetUndoEnabled(bool) override {}
+    void ResetDisplayUnits() override {}
+    void ShowDensity(std::int32_t) override {}
+};
+
+// Has no state, so every ledger without a view shares it.
+LedgerView& Unshown() {
+    static UnshownView view;
+    return view;
+}
+
+} // namespace
+
+Ledger::Ledger() : m_view(Unshown()) {}
+
 std::optional<long double> ParallelepipedVolume(std::span<const double> values) {
     return static_cast<long double>(values[0]) * values[1] * values[2];
 }
@@ -88,21 +108,19 @@ DensityInForce Ledger::InForce() const {
     return {m_source->SelectedName(), m_source->SelectedDensity(), m_source->SelectedPrice()};
 }
 
-std::optional<PartsListRow> Ledger::Evaluate(const ReadCalculation& read) const {
+PartsListRow Ledger::Evaluate(const ReadCalculation& read) const {
     PartsListRow row;
-    if (!EvaluateInto(read, row)) {
-        return std::nullopt;
-    }
+    EvaluateInto(read, row);
     return row;
 }
 
-bool Ledger::EvaluateInto(const ReadCalculation& read, PartsListRow& row) const {
+void Ledger::EvaluateInto(const ReadCalculation& read, PartsListRow& row) const {
     const CalculationInput& input = read.Input;
     const std::optional<long double> perPiece =
         input.Rule.VolumePerPiece ? input.Rule.VolumePerPiece(read.Parameters())
                                   : BarVolume(input.Rule.CrossSection, read.Values[0], read.Unit);
     if (!perPiece) {
-        return false;
+        throw WrongDataError();
     }
     DensityInForce inForce = InForce();
     // A piece is exactly what a calculation of quantity 1 would have added.
@@ -125,7 +143,6 @@ bool Ledger::EvaluateInto(const ReadCalculation& read, PartsListRow& row) const 
     row.Mass = sign * all.Mass;
     row.PricePerKg = inForce.PricePerKg;
     row.Cost = RowCost(read.Group, all.Mass, inForce.PricePerKg);
-    return true;
 }
 
 void Ledger::Add(const PartsListRow& row) {
@@ -139,14 +156,13 @@ void Ledger::Add(const PartsListRow& row) {
     m_view.ShowTotals(m_totals);
 }
 
-std::optional<PartsListRow> Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
+PartsListRow Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
     const std::optional<ReadCalculation> read = ReadCalculationTexts(group, input);
-    std::optional<PartsListRow> row = read ? Evaluate(*read) : std::nullopt;
-    if (!row) {
-        m_view.ShowWarning(std::string(WrongDataWarning));
-        return std::nullopt;
+    if (!read) {
+        throw WrongDataError();
     }
-    Add(*row);
+    PartsListRow row = Evaluate(*read);
+    Add(row);
     return row;
 }
 

@@ -29,7 +29,8 @@ struct LedgerTotals {
     friend bool operator==(const LedgerTotals&, const LedgerTotals&) = default;
 };
 
-// The window's side of the ledger.
+// The window's side of the ledger: what it shows of the ledger's state. A refused calculation is
+// not shown through it; it comes back to the caller as WrongDataError.
 class LedgerView {
 public:
     virtual ~LedgerView() = default;
@@ -38,7 +39,6 @@ public:
     virtual void SetUndoEnabled(bool enabled) = 0;
     // Volume list to "meter", mass list to "kilogram", without running their change handlers.
     virtual void ResetDisplayUnits() = 0;
-    virtual void ShowWarning(const std::string& text) = 0;
     // The density in force, in the density field.
     virtual void ShowDensity(std::int32_t density) = 0;
 };
@@ -71,6 +71,8 @@ struct DensityInForce {
 class Ledger {
 public:
     explicit Ledger(LedgerView& view) : m_view(view) {}
+    // A ledger that nothing shows, as the command line keeps it.
+    Ledger();
 
     std::int32_t CurrentDensity() const { return m_density; }
     const LedgerTotals& Totals() const { return m_totals; }
@@ -89,19 +91,19 @@ public:
     void RefreshDensity();
 
     void ClearLedger();
-    // The row of a calculation with the material in force, changing nothing; empty when the
-    // values describe no solid. Throws CalculationError for a floating-point error.
-    std::optional<PartsListRow> Evaluate(const ReadCalculation& calculation) const;
+    // The row of a calculation with the material in force, changing nothing. Throws WrongDataError
+    // when the values describe no solid, CalculationError for a floating-point error.
+    PartsListRow Evaluate(const ReadCalculation& calculation) const;
     // The same into `row`, whose texts and values keep their storage for the next: a script of a
-    // million lines makes no allocation a line. False (and `row` unspecified) where Evaluate is empty.
-    bool EvaluateInto(const ReadCalculation& calculation, PartsListRow& row) const;
+    // million lines makes no allocation a line. Where Evaluate throws, `row` is left unspecified.
+    void EvaluateInto(const ReadCalculation& calculation, PartsListRow& row) const;
     // Adds a row that Evaluate made: the undo snapshot, the display units, the density, the totals.
     // Throws CalculationError when the totals overflow, leaving the ledger unchanged.
     void Add(const PartsListRow& row);
-    // Reads, evaluates and adds a calculation: the accepted row, or empty when it was refused with
-    // the warning. Throws CalculationError (a text that is not a number, a floating-point error)
-    // leaving the ledger unchanged.
-    std::optional<PartsListRow> Calculate(CalcGroup group, const CalculationInput& input);
+    // Reads, evaluates and adds a calculation: the accepted row. Throws WrongDataError (an empty
+    // field, values that describe no solid) or another CalculationError (a text that is not a
+    // number, a floating-point error), leaving the ledger unchanged.
+    PartsListRow Calculate(CalcGroup group, const CalculationInput& input);
     void UndoLast();
     void ResetAll();
 

@@ -145,6 +145,13 @@ void SetDecimalSeparator(char separator) {
     g_decimalSeparator = separator;
 }
 
+std::string WithDecimalSeparator(std::string text, char separator) {
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text[point] = separator;
+    }
+    return text;
+}
+
 long double ReadNumberText(std::string_view text) {
     Cursor in{text};
     in.SkipBlanks();

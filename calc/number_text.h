@@ -12,6 +12,9 @@ namespace volcalc {
 // ReadNumberText, FormatResult and the quantity fields. "." until set.
 char DecimalSeparator();
 void SetDecimalSeparator(char separator);
+// A number as C++ writes it, "." for its point, with `separator` in that point's place: the one
+// way a written number takes the regional separator.
+std::string WithDecimalSeparator(std::string text, char separator = DecimalSeparator());
 
 // The strict reader: optional blanks and sign, digits with the regional separator, an optional
 // exponent, trailing blanks. Throws NotANumberError quoting the text.

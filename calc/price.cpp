@@ -60,25 +60,15 @@ std::string PriceText(double price) {
     return plain.size() <= LongestPlain ? plain : DoubleText(price, std::chars_format::scientific);
 }
 
-namespace {
-
-std::string WithSeparator(std::string text) {
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text[point] = DecimalSeparator();
-    }
-    return text;
-}
-
-} // namespace
-
 std::string FormatPrice(double price) {
-    return WithSeparator(PriceText(price));
+    return WithDecimalSeparator(PriceText(price));
 }
 
 std::string FormatCost(double cost) {
     constexpr double LargestInCents = 1e15;
-    return WithSeparator(std::abs(cost) < LargestInCents ? DoubleText(cost, std::chars_format::fixed, 2)
-                                                         : DoubleText(cost, std::chars_format::scientific));
+    return WithDecimalSeparator(std::abs(cost) < LargestInCents
+                                    ? DoubleText(cost, std::chars_format::fixed, 2)
+                                    : DoubleText(cost, std::chars_format::scientific));
 }
 
 std::optional<double> ReadPriceText(std::string_view text) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/number_text.h"
+#include "calc/regional_separator.h"
 #include "sections/section_folders.h"
 #include "command_line.h"
 #include "file_output.h"
-#include "locale_separator.h"
 #include "materials/catalogue_location.h"
 
 #include <filesystem>
@@ -28,7 +28,7 @@ std::filesystem::path Executable() {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    volcalc::SetDecimalSeparator(volcalc::cli::RegionalDecimalSeparator());
+    volcalc::SetDecimalSeparator(volcalc::RegionalDecimalSeparator());
     volcalc::cli::FileOutputBuffer standardOutput(STDOUT_FILENO);
     std::ostream out(&standardOutput);
     std::cin.tie(&out); // typed lines see the answers to the lines before them

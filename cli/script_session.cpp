@@ -20,15 +20,14 @@
 namespace volcalc::cli {
 
 ScriptSession::ScriptSession(ScriptOptions options, std::ostream& out, std::ostream& err)
-    : m_options(std::move(options)), m_out(out), m_err(err), m_ledger(*this),
-      m_sectionLibrary(m_options.sectionFolders), m_sectionShapes(m_sectionLibrary) {
+    : m_options(std::move(options)), m_out(out), m_err(err), m_sectionLibrary(m_options.sectionFolders),
+      m_sectionShapes(m_sectionLibrary) {
     m_ledger.ClearLedger();
     if (m_options.order) {
         m_order = std::make_unique<OrderSection>(*m_options.order);
     }
     if (m_options.catalogue) {
-        CatalogueDialogs& dialogs = *this;
-        m_catalogue = std::make_unique<MaterialCatalogue>(*m_options.catalogue, dialogs);
+        m_catalogue = std::make_unique<MaterialCatalogue>(*m_options.catalogue, m_dialogs);
         m_catalogue->LoadMaterials();
         FollowCatalogue();
     }
@@ -139,9 +138,7 @@ bool ScriptSession::RunLine(std::string_view line, std::size_t lineNumber) {
     m_failure.clear();
     const Selection before = SavedSelection();
     try {
-        if (std::string error = SplitWords(line, m_words); !error.empty()) {
-            throw LineError(error);
-        }
+        SplitWords(line, m_words);
         Dispatch(m_words);
     } catch (const CalculationError& e) {
         m_failure = ErrorBoxText(e.what());
@@ -223,9 +220,10 @@ void ScriptSession::WarnAboutSectionTables() {
 }
 
 void ScriptSession::AddCalculation(const CheckedCalculation& c) {
-    if (!m_ledger.EvaluateInto(c.Read, m_row)) {
-        ShowWarning(std::string(WrongDataWarning));
-        return;
+    try {
+        m_ledger.EvaluateInto(c.Read, m_row);
+    } catch (const WrongDataError& refusal) {
+        throw LineError(OneLine(refusal.what())); // the window's warning, on one line
     }
     PartsListRow* const row = &m_row;
     row->Line = m_line;
@@ -301,11 +299,7 @@ std::string ScriptSession::Figure(double value) const {
     if (!m_options.precise) {
         return FormatResult(value);
     }
-    std::string text = DoubleText(value, std::chars_format::general, 17);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text[point] = DecimalSeparator();
-    }
-    return text;
+    return WithDecimalSeparator(DoubleText(value, std::chars_format::general, 17));
 }
 
 void ScriptSession::SetDensity(const Words& words) {
@@ -390,14 +384,6 @@ void ScriptSession::RemoveMaterial(const Words& words) {
     if (m_catalogue->SelectedIndex() >= 0) {
         m_ledger.RefreshDensity();
     }
-}
-
-void ScriptSession::ShowWarning(const std::string& text) {
-    m_failure = OneLine(text);
-}
-
-void ScriptSession::ShowError(const std::string& text) {
-    m_failure = text;
 }
 
 } // namespace volcalc::cli

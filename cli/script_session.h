@@ -9,6 +9,7 @@
 #include "cutting/order_plan.h"
 #include "materials/material_catalogue.h"
 #include "report.h"
+#include "script_dialogs.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -34,10 +35,10 @@ struct ScriptOptions {
 class OrderSection;
 
 // Runs script lines against one ledger, as the window's buttons would.
-class ScriptSession : private LedgerView, private CatalogueDialogs {
+class ScriptSession {
 public:
     ScriptSession(ScriptOptions options, std::ostream& out, std::ostream& err);
-    ~ScriptSession() override;
+    ~ScriptSession();
 
     // Runs one line; false when it failed (its message is already written).
     bool RunLine(std::string_view line, std::size_t lineNumber);
@@ -122,25 +123,14 @@ private:
                            const CheckedCalculation& calculation);
     void WarnAboutSectionTables();
 
-    // LedgerView
-    void ShowTotals(const LedgerTotals&) override {}
-    void SetUndoEnabled(bool) override {}
-    void ResetDisplayUnits() override {}
-    void ShowWarning(const std::string& text) override;
-    void ShowDensity(std::int32_t) override {}
-    // CatalogueDialogs: scripts answer every question themselves.
-    std::optional<Material> AskNewMaterial() override { return std::nullopt; }
-    bool Confirm(const std::string&) override { return true; }
-    void ShowError(const std::string& text) override;
-    void SetBusyCursor(bool) override {}
-
     ScriptOptions m_options;
     std::ostream& m_out;
     std::ostream& m_err;
+    std::string m_failure; // message of the failing line
+    ScriptDialogs m_dialogs{m_failure};
     // Declared before the ledger that reads its density from it, so that it outlives the ledger.
     std::unique_ptr<MaterialCatalogue> m_catalogue;
     Ledger m_ledger;
-    std::string m_failure; // message of the failing line
     bool m_shown = false;
     std::size_t m_line = 0;
     Words m_words;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "script_words.h"
 
+#include "script_line_error.h"
+
 namespace volcalc::cli {
 namespace {
 
@@ -10,7 +12,7 @@ bool IsBlank(char c) {
 
 } // namespace
 
-std::string SplitWords(std::string_view line, std::vector<std::string_view>& words) {
+void SplitWords(std::string_view line, std::vector<std::string_view>& words) {
     words.clear();
     std::size_t i = 0;
     while (i < line.size()) {
@@ -21,7 +23,7 @@ std::string SplitWords(std::string_view line, std::vector<std::string_view>& wor
         if (line[i] == '"') {
             const std::size_t close = line.find('"', i + 1);
             if (close == std::string_view::npos) {
-                return "unclosed double quote";
+                throw LineError("unclosed double quote");
             }
             words.push_back(line.substr(i + 1, close - i - 1));
             i = close + 1;
@@ -33,7 +35,6 @@ std::string SplitWords(std::string_view line, std::vector<std::string_view>& wor
         }
         words.push_back(line.substr(start, i - start));
     }
-    return {};
 }
 
 bool IsIgnoredLine(std::string_view line) {

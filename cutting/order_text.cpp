@@ -34,11 +34,7 @@ std::vector<std::string_view> CrossSectionLetters(std::string_view shape) {
 std::string Percent(double share) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.1f", share * 100);
-    std::string text = buffer;
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text[point] = DecimalSeparator();
-    }
-    return text + "%";
+    return WithDecimalSeparator(buffer) + "%";
 }
 
 std::string FullPrecision(double value) {
@@ -47,11 +43,7 @@ std::string FullPrecision(double value) {
 
 // "0.0004" or "200000000": a length the planner cannot take, as it was calculated.
 std::string OutOfRangeText(double millimetres, char separator) {
-    std::string text = DoubleText(millimetres, std::chars_format::general, 15);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text[point] = separator;
-    }
-    return text;
+    return WithDecimalSeparator(DoubleText(millimetres, std::chars_format::general, 15), separator);
 }
 
 // "is" or "are" (or "has" or "have") and why the pieces are not planned.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sections/section_text.h"
 
+#include "calc/number_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -14,9 +16,7 @@ std::string AreaText(double squareMillimetres, char separator) {
     const int decimals = std::clamp(3 - magnitude, 2, 12);
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, squareCentimetres);
-    std::string area(text);
-    std::replace(area.begin(), area.end(), '.', separator);
-    return area;
+    return WithDecimalSeparator(text, separator);
 }
 
 std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator) {

@@ -14,7 +14,6 @@ namespace volcalc::testing_support {
 class RecordingView : public LedgerView {
 public:
     std::vector<LedgerTotals> shown;
-    std::vector<std::string> warnings;
     bool undoEnabled = false;
     int displayResets = 0;
     std::vector<std::int32_t> densities;
@@ -22,7 +21,6 @@ public:
     void ShowTotals(const LedgerTotals& totals) override { shown.push_back(totals); }
     void SetUndoEnabled(bool enabled) override { undoEnabled = enabled; }
     void ResetDisplayUnits() override { ++displayResets; }
-    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
     void ShowDensity(std::int32_t density) override { densities.push_back(density); }
 };
 

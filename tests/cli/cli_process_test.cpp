@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -24,9 +25,11 @@ struct Outcome {
 };
 
 // Runs the real program through the shell, capturing both output streams.
-Outcome RunCli(const std::string& arguments, const test::TempFolder& dir) {
+Outcome RunCli(const std::string& arguments, const test::TempFolder& dir,
+               const std::string& environment = "") {
     const auto errFile = dir / "stderr.txt";
-    const std::string command = std::string(VOLCALC_CLI) + " " + arguments + " 2>" + errFile.string();
+    const std::string command =
+        environment + " " + std::string(VOLCALC_CLI) + " " + arguments + " 2>" + errFile.string();
     Outcome outcome;
     FILE* pipe = ::popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};
@@ -152,6 +155,37 @@ TEST(CliProcess, TypedCommandsAreAnsweredAtOnce) {
     ::close(fromCli[0]);
     ::waitpid(child, nullptr, 0);
     EXPECT_EQ(out.substr(0, out.find('\n')), "volume\tmeter\t0.524\t0.000\t0.524");
+}
+
+// The separator the figures are written with comes from the user's settings, compiled here into
+// a folder of the test's own; one that is not a single ASCII character would write half a
+// character, so the point stands in for it.
+TEST(CliProcess, FiguresTakeTheRegionalSeparator) {
+    struct Case {
+        const char* what;
+        const char* locale;
+        const char* volumes;
+    };
+    const Case cases[] = {
+        {"comma from the settings", "de_DE", "volume\tmeter\t1,500\t0,000\t1,500\n"},
+        {"two-byte separator: the point", "ps_AF", "volume\tmeter\t1.500\t0.000\t1.500\n"},
+    };
+    for (const Case& c : cases) {
+        test::TempFolder dir;
+        const std::string name = std::string(c.locale) + ".UTF-8";
+        const std::string compile = "localedef -i " + std::string(c.locale) + " -f UTF-8 " +
+                                    (dir / name).string() + " >/dev/null 2>&1";
+        if (std::system(compile.c_str()) != 0) {
+            GTEST_SKIP() << "no locale compiler here";
+        }
+        test::WriteBytes(dir / "box.txt", "object Parallelepiped millimeter 1 1000 1000 1500\nshow\n");
+        // The C library keeps a few bytes of LOCPATH for good; they are not the program's to free.
+        const Outcome r =
+            RunCli("--ini " + (dir / "none.ini").string() + " " + (dir / "box.txt").string(), dir,
+                   "ASAN_OPTIONS=detect_leaks=0 LOCPATH=" + dir.Path().string() + " LC_ALL=" + name);
+        EXPECT_EQ(r.status, 0) << c.what;
+        EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), c.volumes) << c.what;
+    }
 }
 
 TEST(CliProcess, ReadsTheCatalogueBesideItself) {

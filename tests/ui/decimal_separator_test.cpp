@@ -4,6 +4,7 @@
 #include "form_fixture.h"
 
 #include "calc/number_text.h"
+#include "calc/regional_separator.h"
 #include "ui/desktop/decimal_separator.h"
 
 #include <QCoreApplication>
@@ -92,12 +93,12 @@ protected:
 
 TEST_F(RegionalSeparator, PlainCSettingsGiveThePoint) {
     ScopedEnv all("LC_ALL", "C");
-    EXPECT_EQ(ui::RegionalDecimalSeparator(), '.');
+    EXPECT_EQ(RegionalDecimalSeparator(), '.');
 }
 
 TEST_F(RegionalSeparator, UnknownSettingsGiveThePoint) {
     ScopedEnv all("LC_ALL", "xx_NOWHERE.UTF-8");
-    EXPECT_EQ(ui::RegionalDecimalSeparator(), '.');
+    EXPECT_EQ(RegionalDecimalSeparator(), '.');
 }
 
 TEST_F(RegionalSeparator, ChangeIsReadOnTheAnnouncementAndUsedFromTheNextTextOn) {
@@ -113,7 +114,7 @@ TEST_F(RegionalSeparator, ChangeIsReadOnTheAnnouncementAndUsedFromTheNextTextOn)
     [[maybe_unused]] LibraryLeaksIgnored libraryLeaks;
     ScopedEnv path("LOCPATH", comma.Folder());
     ScopedEnv all("LC_ALL", "de_DE.UTF-8");
-    EXPECT_EQ(ui::RegionalDecimalSeparator(), ',');
+    EXPECT_EQ(RegionalDecimalSeparator(), ',');
     EXPECT_EQ(DecimalSeparator(), '.'); // nothing changes before the announcement
     AnnounceLocaleChange();
     EXPECT_EQ(DecimalSeparator(), ',');

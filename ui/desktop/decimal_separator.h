@@ -5,10 +5,6 @@
 
 namespace volcalc::ui {
 
-// The first character of the decimal separator of the user's regional settings (LC_NUMERIC as
-// the environment gives it), or "." when the settings cannot be read.
-char RegionalDecimalSeparator();
-
 // Puts the regional separator in force for reading and writing numbers.
 void ReadRegionalSeparator();
 

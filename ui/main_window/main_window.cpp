@@ -16,6 +16,7 @@
 #include "ui/main_window/totals_panel.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/prices_dialog.h"
+#include "ui/text.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -34,10 +35,6 @@ namespace volcalc::ui {
 namespace {
 
 constexpr std::string_view CatalogueUnreadable = "The material catalogue cannot be read.";
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::filesystem::path Executable() {
     return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
@@ -245,12 +242,19 @@ void MainWindow::EditPrices(QWidget* parent) {
 }
 
 void MainWindow::Calculate(CalcGroup group) {
+    try {
+        AddCalculation(group);
+    } catch (const WrongDataError& refusal) {
+        Desktop().ShowMessage(Text(refusal.what()), MessageKind::Warning, OkButton);
+    }
+}
+
+void MainWindow::AddCalculation(CalcGroup group) {
     const GroupPanel& panel = Group(group);
     const bool section = panel.SectionChosen();
     const ShapeEntry* entry = panel.ChosenShape();
     if (section && !entry) {
-        ShowWarning(std::string(WrongDataWarning)); // no section tables, so no size chosen
-        return;
+        throw WrongDataError(); // no section tables, so no size chosen
     }
     if (!entry || !entry->Rule) {
         return;
@@ -259,9 +263,7 @@ void MainWindow::Calculate(CalcGroup group) {
     const std::vector<std::string> texts = panel.TextsOf(*entry);
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     const std::string unit = panel.LengthUnitName();
-    if (std::optional<PartsListRow> row = m_ledger.Calculate(group, {*entry->Rule, views, quantity, unit})) {
-        m_partsList->Add(std::move(*row));
-    }
+    m_partsList->Add(m_ledger.Calculate(group, {*entry->Rule, views, quantity, unit}));
 }
 
 void MainWindow::volumeUnitChosen() {
@@ -297,10 +299,6 @@ void MainWindow::SetUndoEnabled(bool enabled) {
 
 void MainWindow::ResetDisplayUnits() {
     m_totals->ResetUnits();
-}
-
-void MainWindow::ShowWarning(const std::string& text) {
-    Desktop().ShowMessage(Text(text), MessageKind::Warning, OkButton);
 }
 
 void MainWindow::ShowDensity(std::int32_t density) {

@@ -98,14 +98,15 @@ private:
     void partsListClicked();
     void EditPrices(QWidget* parent);
 
+    // Shows a refused calculation's warning; AddCalculation does the rest.
     void Calculate(CalcGroup group);
+    void AddCalculation(CalcGroup group);
     // parts_list_hooks.cpp: the parts list follows the totals and the display units.
     ReportUnits ShownUnits() const;
     // LedgerView
     void ShowTotals(const LedgerTotals& totals) override;
     void SetUndoEnabled(bool enabled) override;
     void ResetDisplayUnits() override;
-    void ShowWarning(const std::string& text) override;
     void ShowDensity(std::int32_t density) override;
 
     // Declared before the ledger, which points at the catalogue as its density source, so that

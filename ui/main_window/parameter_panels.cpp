@@ -5,6 +5,7 @@
 #include "ui/main_window/fixed_layout.h"
 #include "ui/main_window/panel_layout.h"
 #include "ui/object_names.h"
+#include "ui/text.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/bevel_panel.h"
 
@@ -16,10 +17,6 @@
 
 namespace volcalc::ui {
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 void AddSeparatorLine(QWidget* panel) {
     auto* line = new QFrame(panel);

@@ -8,6 +8,7 @@
 #include "ui/main_window/fixed_layout.h"
 #include "ui/main_window/parameter_panels.h"
 #include "ui/main_window/pictures.h"
+#include "ui/text.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/bevel_panel.h"
 #include "ui/widgets/pick_list.h"
@@ -24,10 +25,6 @@ namespace {
 
 using sections::SectionKind;
 using sections::TableColumns;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The family's outline: its picture and what the picture's letters measure.
 struct Outline {

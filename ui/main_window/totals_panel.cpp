@@ -5,6 +5,7 @@
 #include "calc/number_text.h"
 #include "ui/desktop/app_style.h"
 #include "ui/main_window/window_controls.h"
+#include "ui/text.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/result_field.h"
 
@@ -20,10 +21,6 @@ namespace volcalc::ui {
 namespace {
 
 const QColor MediumGrey(160, 160, 164);
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 ResultField* MakeResult(QWidget* group, const char* name, const QFont& font) {
     auto* field = Placed(new ResultField(group), name);

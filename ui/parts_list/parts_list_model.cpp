@@ -9,6 +9,7 @@
 #include "sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
+#include "ui/text.h"
 
 #include <QFont>
 
@@ -20,15 +21,10 @@
 namespace volcalc::ui {
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Shortest text that reads back as the same double, with the regional separator, for a
 // spreadsheet to sum without the list's rounding.
 QString FullPrecision(double value) {
-    QString text = QString::fromStdString(DoubleText(value == 0 ? 0.0 : value));
-    return text.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
+    return Text(WithDecimalSeparator(DoubleText(value == 0 ? 0.0 : value)));
 }
 
 // A figure in the list's form, or in full for the clipboard; one that cannot be shown in the

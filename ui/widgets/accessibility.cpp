@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/accessibility.h"
 
+#include "ui/text.h"
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/quantity_spin_box.h"
 
@@ -19,10 +20,6 @@
 
 namespace volcalc::ui {
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString Sentence(std::string_view text) {
     QString sentence = Text(text);
