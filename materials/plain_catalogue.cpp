@@ -172,38 +172,33 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
 }
 
 bool PlainCatalogue::ReadPriceSections(plain::LineReader& lines, bool forChange) {
-    std::vector<std::optional<double>> prices;
-    std::optional<std::string> currency;
     bool priced = false;
+    bool currency = false;
     while (!lines.AtEnd()) {
         const auto header = lines.Next();
         if (header == "[Price]" && !priced) {
             priced = true;
-            prices.resize(m_count);
-            if (!ReadPrices(lines, forChange, prices)) {
+            List.MakeRoomForPrices();
+            if (!ReadPrices(lines, forChange)) {
                 return false;
             }
         } else if (header == "[Currency]" && !currency) {
-            currency.emplace();
+            currency = true;
             if (!lines.SectionAhead() && !lines.AtEnd()) {
                 const auto line = lines.Next();
                 if (!line || !line->starts_with("Currency=")) {
                     return false;
                 }
-                currency = IniFile::ValueByRules(line->substr(9));
+                Currency = IniFile::ValueByRules(line->substr(9));
             }
         } else {
             return false;
         }
     }
-    if (priced || currency) {
-        Prices = CataloguePrices(std::move(prices), currency.value_or(std::string()));
-    }
     return true;
 }
 
-bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
-                                std::vector<std::optional<double>>& prices) {
+bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange) {
     // Each key once, in any order: a price set later is written after those the section holds.
     // Most often every material has a price, and the key expected next is the one the line holds.
     std::vector<char> seen(m_count); // bytes: a bit each costs more to set than the memory saved
@@ -235,7 +230,7 @@ bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
         if (forChange) {
             m_priceKeys.push_back(static_cast<std::uint32_t>(index));
         }
-        prices[index] = price;
+        List.SetPrice(index, price);
         expected = index + 1;
         key.Increment();
     }
