@@ -30,14 +30,16 @@ void MaterialList::erase(std::size_t position) {
     m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(position));
     m_densities.erase(m_densities.begin() + static_cast<std::ptrdiff_t>(position));
     if (position < m_prices.size()) {
-        SetPrice(position, std::nullopt);
         m_prices.erase(m_prices.begin() + static_cast<std::ptrdiff_t>(position));
     }
 }
 
+bool MaterialList::AnyPriced() const {
+    return std::any_of(m_prices.begin(), m_prices.end(), [](double price) { return !std::isnan(price); });
+}
+
 void MaterialList::ClearPrices() {
     m_prices.clear();
-    m_priced = 0;
 }
 
 void MaterialList::MakeRoomForPrices() {

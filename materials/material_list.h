@@ -99,7 +99,7 @@ public:
     void erase(std::size_t position);
 
     // Whether any material has a price.
-    bool AnyPriced() const { return m_priced > 0; }
+    bool AnyPriced() const;
     // Sets or clears the price of the material at that position.
     void SetPrice(std::size_t position, std::optional<double> price) {
         if (position >= m_prices.size()) {
@@ -108,10 +108,7 @@ public:
             }
             MakeRoomForPrices();
         }
-        double& kept = m_prices[position];
-        m_priced -= std::isnan(kept) ? 0 : 1;
-        kept = price.value_or(NoPrice);
-        m_priced += std::isnan(kept) ? 0 : 1;
+        m_prices[position] = price.value_or(NoPrice);
     }
     // Clears every price.
     void ClearPrices();
@@ -156,7 +153,6 @@ private:
     std::vector<std::int32_t> m_densities;
     // By position; the materials beyond its end have no price (all of them while it is empty).
     std::vector<double> m_prices;
-    std::size_t m_priced = 0;
 };
 
 } // namespace volcalc
