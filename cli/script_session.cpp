@@ -101,7 +101,7 @@ ScriptSession::State ScriptSession::CurrentState() const {
     if (m_catalogue) {
         state.material = m_catalogue->SelectedIndex();
         state.materials = m_catalogue->Materials();
-        state.prices = m_catalogue->Prices();
+        state.currency = m_catalogue->Currency();
     }
     return state;
 }
@@ -353,10 +353,10 @@ void ScriptSession::ListMaterials(const Words& words) {
               << "; it is listed as read, and no change is made to it\n";
     }
     const MaterialList& materials = catalogue.Materials();
-    for (std::size_t i = 0; i < materials.size(); ++i) {
-        m_out << materials[i].Name << '\t' << materials[i].Density;
-        if (const auto price = catalogue.Prices().At(i)) {
-            m_out << '\t' << PriceText(*price);
+    for (const MaterialView material : materials) {
+        m_out << material.Name << '\t' << material.Density;
+        if (material.Price) {
+            m_out << '\t' << PriceText(*material.Price);
         }
         m_out << '\n';
     }

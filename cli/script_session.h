@@ -60,7 +60,7 @@ public:
         bool densityFixed = false;
         int material = -1;
         MaterialList materials;
-        CataloguePrices prices;
+        std::string currency;
         std::vector<PartsListRow> rows;
         friend bool operator==(const State&, const State&) = default;
     };

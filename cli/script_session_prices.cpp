@@ -21,12 +21,13 @@ template <typename Read> auto Echoing(Read read) {
 void ScriptSession::SetPrice(const Words& words) {
     ExpectWords(words, 2, 3, "price NAME [VALUE]");
     const auto position = static_cast<std::size_t>(FindMaterial(words[1]));
-    std::optional<double> price;
+    Material material = m_catalogue->Materials()[position].Owned();
+    material.Price = std::nullopt;
     if (words.size() == 3) {
-        price = Echoing([&] { return PriceFromText(words[2]); }); // a refusal fails the line
+        material.Price = Echoing([&] { return PriceFromText(words[2]); }); // a refusal fails the line
     }
     // The material picked takes its new price with its next calculation, as the ledger asks anew.
-    m_catalogue->SetPrices({{position, price}}, std::nullopt);
+    m_catalogue->SetPrices({{position, std::move(material)}}, std::nullopt);
 }
 
 void ScriptSession::SetCurrency(const Words& words) {
@@ -38,12 +39,12 @@ void ScriptSession::SetCurrency(const Words& words) {
 }
 
 ReportPrices ScriptSession::Prices() const {
-    return {m_catalogue ? m_catalogue->Prices().Currency() : std::string(), false};
+    return {m_catalogue ? m_catalogue->Currency() : std::string(), false};
 }
 
 ReportPrices ScriptSession::RowByRowPrices() const {
     ReportPrices prices = Prices();
-    prices.InText = m_catalogue && m_catalogue->Prices().Any();
+    prices.InText = m_catalogue && m_catalogue->Materials().AnyPriced();
     return prices;
 }
 

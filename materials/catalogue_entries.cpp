@@ -129,7 +129,7 @@ std::optional<std::string> FindDamage(const IniFile& ini) {
 
 std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, MaterialView material) {
     const std::size_t size = list.size();
-    const auto matches = [&](std::size_t i) { return list[i] == material; };
+    const auto matches = [&](std::size_t i) { return list[i].SameMaterial(material); };
     for (std::size_t distance = 0; distance <= std::max(near, size); ++distance) {
         if (near + distance < size && matches(near + distance)) {
             return near + distance;

@@ -38,7 +38,8 @@ std::optional<std::int32_t> WrittenNumber(std::string_view text);
 // file (an absent one included).
 std::optional<std::string> FindDamage(const IniFile& ini);
 
-// The position of that material (name and density) nearest to `near`, looking at `near` first.
+// The position of that material (name and density, whatever its price) nearest to `near`, looking
+// at `near` first.
 std::optional<std::size_t> FindEntry(const MaterialList& list, std::size_t near, MaterialView material);
 
 } // namespace volcalc

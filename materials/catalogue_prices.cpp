@@ -36,62 +36,32 @@ bool MayHoldPrices(std::string_view text) {
     return HoldsHeader(text, PriceSection) || HoldsHeader(text, CurrencySection);
 }
 
-CataloguePrices::CataloguePrices(std::vector<std::optional<double>> prices, std::string currency)
-    : m_prices(std::move(prices)), m_currency(std::move(currency)),
-      m_any(std::any_of(m_prices.begin(), m_prices.end(),
-                        [](const auto& price) { return price.has_value(); })) {}
-
-void CataloguePrices::Remove(std::size_t position) {
-    if (position < m_prices.size()) {
-        m_prices.erase(m_prices.begin() + static_cast<std::ptrdiff_t>(position));
-        m_any = std::any_of(m_prices.begin(), m_prices.end(),
-                            [](const auto& price) { return price.has_value(); });
-    }
-}
-
-bool operator==(const CataloguePrices& a, const CataloguePrices& b) {
-    if (a.m_currency != b.m_currency || a.m_any != b.m_any) {
-        return false;
-    }
-    for (std::size_t i = 0; i < std::max(a.m_prices.size(), b.m_prices.size()); ++i) {
-        if (a.At(i) != b.At(i)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-CataloguePrices CataloguePrices::Read(const IniFile& ini, std::size_t count, bool written) {
-    CataloguePrices prices;
+std::string ReadPrices(const IniFile& ini, MaterialList& list, bool written) {
+    list.ClearPrices();
     if (!written && !MayHoldPrices(ini.Text())) {
-        return prices;
+        return std::string();
     }
-    prices.m_currency = ini.ReadString(CurrencySection, CurrencyKey, "");
-    prices.m_prices.resize(count);
-    ini.ReadIndexed(PriceSection, count, [&](std::size_t i, std::optional<std::string_view> raw) {
+    ini.ReadIndexed(PriceSection, list.size(), [&](std::size_t i, std::optional<std::string_view> raw) {
         if (raw) {
-            prices.m_prices[i] = ReadPriceText(IniFile::ValueByRules(*raw));
-            prices.m_any = prices.m_any || prices.m_prices[i].has_value();
+            list.SetPrice(i, ReadPriceText(IniFile::ValueByRules(*raw)));
         }
     });
-    return prices;
+    return ini.ReadString(CurrencySection, CurrencyKey, "");
 }
 
-void WritePrices(IniFile& ini, const std::vector<PriceChange>& changes,
-                 const std::optional<std::string>& currency) {
-    for (const PriceChange& change : changes) {
-        if (change.Price) {
-            ini.WriteString(PriceSection, Key(change.Position), PriceText(*change.Price));
-        } else {
-            ini.DeleteKey(PriceSection, Key(change.Position));
-        }
+void WritePrice(IniFile& ini, std::size_t position, std::optional<double> price) {
+    if (price) {
+        ini.WriteString(PriceSection, Key(position), PriceText(*price));
+    } else {
+        ini.DeleteKey(PriceSection, Key(position));
     }
-    if (currency) {
-        if (currency->empty()) {
-            ini.DeleteKey(CurrencySection, CurrencyKey);
-        } else {
-            ini.WriteString(CurrencySection, CurrencyKey, *currency);
-        }
+}
+
+void WriteCurrency(IniFile& ini, const std::string& currency) {
+    if (currency.empty()) {
+        ini.DeleteKey(CurrencySection, CurrencyKey);
+    } else {
+        ini.WriteString(CurrencySection, CurrencyKey, currency);
     }
 }
 

@@ -87,11 +87,11 @@ CatalogueStore::Snapshot CatalogueStore::Load() const {
     }
     if (auto plain = PlainCatalogue::Read(ini.SharedText())) {
         snapshot.List = std::move(plain->List);
-        snapshot.Prices = std::move(plain->Prices);
+        snapshot.Currency = std::move(plain->Currency);
         return snapshot;
     }
     snapshot.List = ReadEntries(ini);
-    snapshot.Prices = CataloguePrices::Read(ini, snapshot.List.size());
+    snapshot.Currency = ReadPrices(ini, snapshot.List);
     if (const auto damage = FindDamage(ini)) {
         snapshot.Damage = About(source, *damage);
     }
@@ -151,20 +151,19 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
     EditTarget target{ini, plain ? &*plain : nullptr, {}, {}, {}, false};
     if (plain) {
         target.List = std::move(plain->List);
-        target.Prices = std::move(plain->Prices);
+        target.Currency = std::move(plain->Currency);
     } else {
         target.List = ReadEntries(ini, &target.Unwritten);
         if (const auto damage = FindDamage(ini)) {
             change.Detail = About(source, *damage);
-            change.PricesAfter = CataloguePrices::Read(ini, target.List.size());
+            change.CurrencyAfter = ReadPrices(ini, target.List);
             change.After = std::move(target.List);
             return change;
         }
     }
     if (auto refusal = edit(target)) {
         change.Detail = std::move(*refusal);
-        change.PricesAfter =
-            plain ? std::move(target.Prices) : CataloguePrices::Read(ini, target.List.size());
+        change.CurrencyAfter = plain ? std::move(target.Currency) : ReadPrices(ini, target.List);
         change.After = std::move(target.List);
         return change;
     }
@@ -173,14 +172,14 @@ template <typename Edit> CatalogueStore::Change CatalogueStore::ChangeFile(Edit 
         change.Done = true;
         change.After = target.ReadAgain ? ReadEntries(ini) : std::move(target.List);
         // A text laid out plainly was read with its prices, which only this change may have moved.
-        change.PricesAfter = plain && !target.PricesWritten
-                                 ? std::move(target.Prices)
-                                 : CataloguePrices::Read(ini, change.After->size(), target.PricesWritten);
+        change.CurrencyAfter = plain && !target.PricesWritten && !target.ReadAgain
+                                   ? std::move(target.Currency)
+                                   : ReadPrices(ini, *change.After, target.PricesWritten);
     } catch (const EIniFileException&) {
         change.Detail = About(m_files.File, ini.WriteProblem());
         Snapshot before = Load(); // the file as it was
         change.After = std::move(before.List);
-        change.PricesAfter = std::move(before.Prices);
+        change.CurrencyAfter = std::move(before.Currency);
     }
     return change;
 }
@@ -217,7 +216,6 @@ CatalogueStore::Change CatalogueStore::Remove(std::size_t position, MaterialView
         }
         if (target.Plain != nullptr) {
             target.Ini.ReplaceText(target.Plain->Removed(*found));
-            target.Prices.Remove(*found);
         } else {
             RemoveEntry(target.Ini, *found, list.size());
             // Only entries that read back as something else call for reading the file again.
@@ -230,23 +228,28 @@ CatalogueStore::Change CatalogueStore::Remove(std::size_t position, MaterialView
     });
 }
 
-CatalogueStore::Change CatalogueStore::SetPrices(const std::vector<PricedMaterial>& prices,
+CatalogueStore::Change CatalogueStore::SetPrices(const std::vector<ListedMaterial>& materials,
                                                  const std::optional<std::string>& currency) {
     // Like a name, a currency code that is not text would turn the whole file into another code page.
     if (currency && !IsValidUtf8(*currency)) {
         return {false, "The currency code is not UTF-8 text.", std::nullopt, {}};
     }
     return ChangeFile([&](EditTarget& target) -> std::optional<std::string> {
-        std::vector<PriceChange> changes;
-        changes.reserve(prices.size());
-        for (const PricedMaterial& priced : prices) {
-            const auto found = FindEntry(target.List, priced.Position, priced.Which);
-            if (!found) {
+        std::vector<std::size_t> found;
+        found.reserve(materials.size());
+        for (const ListedMaterial& material : materials) {
+            const auto at = FindEntry(target.List, material.Position, material.Which);
+            if (!at) {
                 return About(m_files.File, "another program changed the material list");
             }
-            changes.push_back({*found, priced.Price});
+            found.push_back(*at);
         }
-        WritePrices(target.Ini, changes, currency);
+        for (std::size_t i = 0; i < materials.size(); ++i) {
+            WritePrice(target.Ini, found[i], materials[i].Which.Price);
+        }
+        if (currency) {
+            WriteCurrency(target.Ini, *currency);
+        }
         target.PricesWritten = true;
         return std::nullopt;
     });

@@ -3,7 +3,7 @@
 
 #include "materials/catalogue_entries.h"
 #include "materials/catalogue_location.h"
-#include "materials/catalogue_prices.h"
+#include "materials/material_list.h"
 
 #include <chrono>
 #include <cstdint>
@@ -29,7 +29,7 @@ public:
     // The file as it was read.
     struct Snapshot {
         MaterialList List;
-        CataloguePrices Prices;
+        std::string Currency;
         // "FILE: reason" when the file exists but cannot be read; the list is then empty and the
         // file is never written.
         std::string ReadProblem;
@@ -45,8 +45,8 @@ public:
         std::string Detail;
         // The list the file holds afterwards; nothing when the file was not looked at.
         std::optional<MaterialList> After;
-        // The prices the file holds afterwards, alongside After.
-        CataloguePrices PricesAfter;
+        // The currency the file holds afterwards, alongside After.
+        std::string CurrencyAfter;
     };
 
     explicit CatalogueStore(CatalogueFiles files);
@@ -60,20 +60,17 @@ public:
 
     Snapshot Load() const;
 
-    // Appends a material after the file's entries.
+    // Appends a material after the file's entries, without a price.
     Change Add(MaterialView material);
     // Removes the material (name and density) found at or nearest to `position`; nothing changes
     // when no such material is left.
     Change Remove(std::size_t position, MaterialView material);
-    // Sets or clears the prices of the materials given (each found at or nearest to its position,
-    // as for a removal) and, when given, the currency, as one change. Refused, changing nothing,
-    // when one of the materials is no longer listed or the currency is not UTF-8 text.
-    struct PricedMaterial {
-        std::size_t Position = 0;
-        Material Which;
-        std::optional<double> Price;
-    };
-    Change SetPrices(const std::vector<PricedMaterial>& prices, const std::optional<std::string>& currency);
+    // Gives the materials given the prices they carry, none clearing a price (each found by name
+    // and density at or nearest to its position, as for a removal) and, when given, sets the
+    // currency, as one change. Refused, changing nothing, when one of the materials is no longer
+    // listed or the currency is not UTF-8 text.
+    Change SetPrices(const std::vector<ListedMaterial>& materials,
+                     const std::optional<std::string>& currency);
 
     // Why a name cannot be stored, or nothing.
     static std::optional<std::string> RefuseName(std::string_view name);
@@ -84,9 +81,10 @@ private:
         IniFile& Ini;
         // The file as laid out plainly, when it is: changed as text then.
         const PlainCatalogue* Plain;
+        // With its prices where the text is laid out plainly (the general way reads them after the change).
         MaterialList List;
-        // The prices, read with a text laid out plainly (the general way reads them after the change).
-        CataloguePrices Prices;
+        // Read with a text laid out plainly.
+        std::string Currency;
         // Positions whose entry would change if the list were written back (read generally only).
         std::vector<std::size_t> Unwritten;
         // Whether the list must be read from the file again after the change.

@@ -43,7 +43,7 @@ void MaterialCatalogue::LoadMaterials() {
     m_readProblem = std::move(snapshot.ReadProblem);
     m_damage = std::move(snapshot.Damage);
     TakeList(std::move(snapshot.List));
-    m_prices = std::move(snapshot.Prices);
+    m_currency = std::move(snapshot.Currency);
     m_selected = m_materials.empty() ? -1 : 0;
 }
 
@@ -55,7 +55,7 @@ bool MaterialCatalogue::ReloadMaterials() {
     }
     m_damage = std::move(snapshot.Damage);
     const bool gone = TakeListKeepingPick(std::move(snapshot.List));
-    m_prices = std::move(snapshot.Prices);
+    m_currency = std::move(snapshot.Currency);
     return gone;
 }
 
@@ -102,22 +102,16 @@ std::string MaterialCatalogue::SelectedName() const {
 }
 
 std::optional<double> MaterialCatalogue::SelectedPrice() const {
-    return m_selected >= 0 ? m_prices.At(static_cast<std::size_t>(m_selected)) : std::nullopt;
+    const auto material = SelectedMaterial();
+    return material ? material->Price : std::nullopt;
 }
 
-bool MaterialCatalogue::SetPrices(const std::vector<PriceChange>& prices,
+bool MaterialCatalogue::SetPrices(const std::vector<ListedMaterial>& materials,
                                   const std::optional<std::string>& currency) {
-    std::vector<CatalogueStore::PricedMaterial> priced;
-    priced.reserve(prices.size());
-    for (const PriceChange& change : prices) {
-        if (change.Position < m_materials.size()) {
-            priced.push_back({change.Position, m_materials[change.Position].Owned(), change.Price});
-        }
-    }
-    CatalogueStore::Change change = m_store.SetPrices(priced, currency);
+    CatalogueStore::Change change = m_store.SetPrices(materials, currency);
     if (change.After) {
         TakeListKeepingPick(std::move(*change.After));
-        m_prices = std::move(change.PricesAfter);
+        m_currency = std::move(change.CurrencyAfter);
     }
     if (!change.Done) {
         ShowRefusal(PricesError, change.Detail);
@@ -139,7 +133,7 @@ void MaterialCatalogue::AddMaterial(MaterialView material) {
     CatalogueStore::Change change = m_store.Add(material);
     if (change.After) {
         TakeListKeepingPick(std::move(*change.After));
-        m_prices = std::move(change.PricesAfter);
+        m_currency = std::move(change.CurrencyAfter);
     }
     if (!change.Done) {
         ShowRefusal(AddMaterialError, change.Detail);
@@ -159,13 +153,13 @@ void MaterialCatalogue::RemoveMaterial() {
     if (!change.Done) {
         if (change.After) {
             TakeListKeepingPick(std::move(*change.After));
-            m_prices = std::move(change.PricesAfter);
+            m_currency = std::move(change.CurrencyAfter);
         }
         ShowRefusal(RemoveMaterialError, change.Detail);
         return;
     }
     TakeList(std::move(*change.After));
-    m_prices = std::move(change.PricesAfter);
+    m_currency = std::move(change.CurrencyAfter);
     m_selected = m_materials.empty() ? -1 : 0;
 }
 

@@ -78,12 +78,12 @@ public:
     std::string SelectedName() const override;
     // The selected material's price per kilogram; none with none selected or without a price.
     std::optional<double> SelectedPrice() const override;
-    // The materials' prices by position in Materials(), and the currency.
-    const CataloguePrices& Prices() const { return m_prices; }
-    // Sets or clears the prices of the materials at the positions given and, when given, the
-    // currency, as one change. When it is refused the error dialog is shown; either way the list
-    // and the prices are then the file's, the pick kept. True when it was made.
-    bool SetPrices(const std::vector<PriceChange>& prices, const std::optional<std::string>& currency);
+    // The currency of the prices; empty for none.
+    const std::string& Currency() const { return m_currency; }
+    // Gives the materials given the prices they carry (each found by name and density near its
+    // position) and, when given, sets the currency, as one change. When it is refused the error
+    // dialog is shown; either way the list is then the file's, the pick kept. True when it was made.
+    bool SetPrices(const std::vector<ListedMaterial>& materials, const std::optional<std::string>& currency);
     // Asks for a material and appends it to the file's entries; the selection stays. When the
     // change is refused, the error dialog is shown and the file stays as it was. Either way the
     // list is then the file's.
@@ -108,7 +108,7 @@ private:
     std::string m_readProblem;
     std::string m_damage;
     MaterialList m_materials;
-    CataloguePrices m_prices;
+    std::string m_currency;
     int m_selected = -1;
 };
 

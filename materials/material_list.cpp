@@ -29,6 +29,31 @@ void MaterialList::PushName(std::string_view name) {
 void MaterialList::erase(std::size_t position) {
     m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(position));
     m_densities.erase(m_densities.begin() + static_cast<std::ptrdiff_t>(position));
+    if (position < m_prices.size()) {
+        m_prices.erase(m_prices.begin() + static_cast<std::ptrdiff_t>(position));
+    }
+}
+
+bool MaterialList::AnyPriced() const {
+    return std::any_of(m_prices.begin(), m_prices.end(), [](double price) { return !std::isnan(price); });
+}
+
+void MaterialList::ClearPrices() {
+    m_prices.clear();
+}
+
+void MaterialList::MakeRoomForPrices() {
+    if (m_prices.size() >= m_names.size()) {
+        return;
+    }
+    if (m_prices.capacity() < m_names.capacity()) {
+        std::vector<double> prices;
+        prices.reserve(m_names.capacity());
+        PreferLargePages(prices.data(), prices.capacity() * sizeof(double));
+        prices.assign(m_prices.begin(), m_prices.end());
+        m_prices = std::move(prices);
+    }
+    m_prices.resize(m_names.size(), NoPrice);
 }
 
 bool operator==(const MaterialList& a, const MaterialList& b) {

@@ -3,23 +3,27 @@
 
 #include "materials/material.h"
 
+#include <cmath>
 #include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace volcalc {
 
-// The materials of a catalogue in file order. Their names are parts of the text they were read
-// from or, for names made otherwise, one after another in a text of the list's own: a catalogue of
-// a million materials takes one allocation to list, not a million, and as few to free. Each field
-// is kept in a table of its own, as a file holds it in a section of its own: reading fills one
-// table after the other, each in one sequential pass.
+// The materials of a catalogue in file order, each given as one record (MaterialView). Their names
+// are parts of the text they were read from or, for names made otherwise, one after another in a
+// text of the list's own: a catalogue of a million materials takes one allocation to list, not a
+// million, and as few to free. Each field is kept in a table of its own, as a file holds it in a
+// section of its own: reading fills one table after the other, each in one sequential pass, and a
+// catalogue without prices has no table of prices at all.
 class MaterialList {
 public:
     class const_iterator {
@@ -77,7 +81,8 @@ public:
     MaterialView operator[](std::size_t position) const {
         const Name name = m_names[position];
         const std::string& text = (name.Length & OwnText) != 0 ? m_own : *m_source;
-        return {std::string_view(text).substr(name.Start, name.Length & ~OwnText), m_densities[position]};
+        return {std::string_view(text).substr(name.Start, name.Length & ~OwnText), m_densities[position],
+                PriceAt(position)};
     }
     MaterialView back() const { return (*this)[size() - 1]; }
     const_iterator begin() const { return {this, 0}; }
@@ -89,8 +94,26 @@ public:
     void push_back(MaterialView material) {
         PushName(material.Name);
         PushDensity(material.Density);
+        SetPrice(size() - 1, material.Price);
     }
     void erase(std::size_t position);
+
+    // Whether any material has a price.
+    bool AnyPriced() const;
+    // Sets or clears the price of the material at that position.
+    void SetPrice(std::size_t position, std::optional<double> price) {
+        if (position >= m_prices.size()) {
+            if (!price) {
+                return;
+            }
+            MakeRoomForPrices();
+        }
+        m_prices[position] = price.value_or(NoPrice);
+    }
+    // Clears every price.
+    void ClearPrices();
+    // Room for a price for every material listed, for a reader about to set them.
+    void MakeRoomForPrices();
 
     // A reader meets a file's names before its densities. It lists every name first, a copy or a
     // part of the source text, then gives every density in the same order; the list is whole again
@@ -114,11 +137,22 @@ private:
         std::uint32_t Length;
     };
     static constexpr std::uint32_t OwnText = 0x80000000u;
+    // A material without a price; no price read or set is one (a price is a number).
+    static constexpr double NoPrice = std::numeric_limits<double>::quiet_NaN();
+
+    std::optional<double> PriceAt(std::size_t position) const {
+        if (position >= m_prices.size() || std::isnan(m_prices[position])) {
+            return std::nullopt;
+        }
+        return m_prices[position];
+    }
 
     std::shared_ptr<const std::string> m_source;
     std::string m_own;
     std::vector<Name> m_names;
     std::vector<std::int32_t> m_densities;
+    // By position; the materials beyond its end have no price (all of them while it is empty).
+    std::vector<double> m_prices;
 };
 
 } // namespace volcalc

@@ -9,7 +9,11 @@
 #include "materials/plain_lines.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace volcalc {
 
@@ -61,12 +65,26 @@ void AppendNumber(std::string& out, std::size_t number) {
     out.append(digits, static_cast<std::size_t>(end - digits));
 }
 
-std::size_t KeyDigits(std::size_t key) {
-    std::size_t digits = 1;
-    for (; key >= 10; key /= 10) {
-        ++digits;
+// 10 to the power of the index, as far as 64 bits go.
+constexpr auto WholePowersOfTen = [] {
+    std::array<std::size_t, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 10;
     }
-    return digits;
+    return powers;
+}();
+
+// Every price line's key is looked at in a removal: its digits without a loop, guessed from the bits
+// it takes (1233 / 4096 is log10(2) to four places), one more where it reaches the next power of ten.
+std::size_t KeyDigits(std::size_t key) {
+    const std::size_t odd = key | 1;
+    const auto guess = static_cast<std::size_t>(std::bit_width(odd) * 1233) >> 12;
+    return guess + (odd < WholePowersOfTen[guess] ? 0 : 1);
+}
+
+bool IsPowerOfTen(std::size_t key) {
+    return key >= 10 && key == WholePowersOfTen[KeyDigits(key) - 1];
 }
 
 } // namespace
@@ -172,38 +190,33 @@ bool PlainCatalogue::ReadDensities(plain::LineReader& lines, bool forChange) {
 }
 
 bool PlainCatalogue::ReadPriceSections(plain::LineReader& lines, bool forChange) {
-    std::vector<std::optional<double>> prices;
-    std::optional<std::string> currency;
     bool priced = false;
+    bool currency = false;
     while (!lines.AtEnd()) {
         const auto header = lines.Next();
         if (header == "[Price]" && !priced) {
             priced = true;
-            prices.resize(m_count);
-            if (!ReadPrices(lines, forChange, prices)) {
+            List.MakeRoomForPrices();
+            if (!ReadPrices(lines, forChange)) {
                 return false;
             }
         } else if (header == "[Currency]" && !currency) {
-            currency.emplace();
+            currency = true;
             if (!lines.SectionAhead() && !lines.AtEnd()) {
                 const auto line = lines.Next();
                 if (!line || !line->starts_with("Currency=")) {
                     return false;
                 }
-                currency = IniFile::ValueByRules(line->substr(9));
+                Currency = IniFile::ValueByRules(line->substr(9));
             }
         } else {
             return false;
         }
     }
-    if (priced || currency) {
-        Prices = CataloguePrices(std::move(prices), currency.value_or(std::string()));
-    }
     return true;
 }
 
-bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
-                                std::vector<std::optional<double>>& prices) {
+bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange) {
     // Each key once, in any order: a price set later is written after those the section holds.
     // Most often every material has a price, and the key expected next is the one the line holds.
     std::vector<char> seen(m_count); // bytes: a bit each costs more to set than the memory saved
@@ -235,7 +248,7 @@ bool PlainCatalogue::ReadPrices(plain::LineReader& lines, bool forChange,
         if (forChange) {
             m_priceKeys.push_back(static_cast<std::uint32_t>(index));
         }
-        prices[index] = price;
+        List.SetPrice(index, price);
         expected = index + 1;
         key.Increment();
     }
@@ -286,9 +299,7 @@ void PlainCatalogue::CopyPricesWithout(std::string& out, std::size_t removed) co
     // the lines between such keys (and the removed one) are copied in one piece and the keys above
     // the removed one written over; the keys may stand in any order.
     const std::size_t lines = m_priceKeys.size();
-    const auto shorter = [&](std::size_t key) {
-        return key > removed && KeyDigits(key - 1) != KeyDigits(key);
-    };
+    const auto shorter = [&](std::size_t key) { return key > removed && IsPowerOfTen(key); };
     const auto lineText = [&](std::size_t from, std::size_t to) {
         return m_text.substr(m_priceLines[from], m_priceLines[to] - m_priceLines[from]);
     };
@@ -311,11 +322,22 @@ void PlainCatalogue::CopyPricesWithout(std::string& out, std::size_t removed) co
         const std::size_t copied = out.size();
         const std::size_t runStart = m_priceLines[line];
         out.append(lineText(line, runEnd));
+        // Keys that follow each other, as they mostly do, are counted up rather than written anew;
+        // within the run a key one lower has as many digits.
+        plain::KeyCounter lower;
+        std::size_t counted = SIZE_MAX; // the key `lower` holds, less one
         for (; line < runEnd; ++line) {
-            if (m_priceKeys[line] > removed) {
-                char* written = out.data() + copied + (m_priceLines[line] - runStart);
-                std::to_chars(written, written + KeyDigits(m_priceKeys[line]), m_priceKeys[line] - 1);
+            const std::size_t key = m_priceKeys[line];
+            if (key <= removed) {
+                continue;
             }
+            if (key - 1 != counted) {
+                lower = plain::KeyCounter(key - 1);
+            }
+            char* written = out.data() + copied + (m_priceLines[line] - runStart);
+            std::memcpy(written, lower.Text().data(), lower.Text().size());
+            lower.Increment();
+            counted = key;
         }
     }
 }

@@ -35,9 +35,9 @@ public:
     // Nothing when the text is laid out otherwise. The list's names are parts of the text.
     static std::optional<PlainCatalogue> Read(std::shared_ptr<const std::string> text, Use use = Use::List);
 
-    // The list and the prices as the general reading gives them.
+    // The list, prices included, and the currency as the general reading gives them.
     MaterialList List;
-    CataloguePrices Prices;
+    std::string Currency;
 
     // Whether every entry reads back as itself once written (no quotes or blanks around a name, no
     // density spelled otherwise), which the changes below take for granted.
@@ -54,7 +54,7 @@ private:
     bool ReadNames(plain::LineReader& lines, bool forChange);
     bool ReadDensities(plain::LineReader& lines, bool forChange);
     bool ReadPriceSections(plain::LineReader& lines, bool forChange);
-    bool ReadPrices(plain::LineReader& lines, bool forChange, std::vector<std::optional<double>>& prices);
+    bool ReadPrices(plain::LineReader& lines, bool forChange);
     // Copies the price lines, leaving out the line of `removed` and numbering those after it one lower.
     void CopyPricesWithout(std::string& out, std::size_t removed) const;
     // Copies a section's entry lines, whose starts are given (and the section's end after them),

@@ -26,10 +26,10 @@ struct PriceStep {
     std::vector<Priced> Expected;
 };
 
-std::vector<Priced> Listed(const MaterialList& list, const CataloguePrices& prices) {
+std::vector<Priced> Listed(const MaterialList& list) {
     std::vector<Priced> listed;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        listed.emplace_back(std::string(list[i].Name), prices.At(i));
+    for (const MaterialView material : list) {
+        listed.emplace_back(std::string(material.Name), material.Price);
     }
     return listed;
 }
@@ -149,19 +149,23 @@ TEST(CataloguePrices, EveryChangeKeepsEachPriceWithItsMaterial) {
             case PriceStep::Remove:
                 change = store.Remove(position, before[position]);
                 break;
-            case PriceStep::SetPrice:
-                change = store.SetPrices({{position, before[position].Owned(), step.Price}}, step.Currency);
+            case PriceStep::SetPrice: {
+                Material priced = before[position].Owned();
+                priced.Price = step.Price;
+                change = store.SetPrices({{position, priced}}, step.Currency);
                 break;
+            }
             }
             ASSERT_TRUE(change.Done) << change.Detail;
             EXPECT_EQ(readAsText(), std::string_view(layout) == "plain");
             ASSERT_TRUE(change.After);
-            EXPECT_EQ(Listed(*change.After, change.PricesAfter), step.Expected);
+            EXPECT_EQ(Listed(*change.After), step.Expected);
             const CatalogueStore::Snapshot after = store.Load();
-            EXPECT_EQ(Listed(after.List, after.Prices), step.Expected);
+            EXPECT_EQ(Listed(after.List), step.Expected);
             EXPECT_EQ(after.Damage, "");
             currency = step.Currency.value_or(currency);
-            EXPECT_EQ(after.Prices.Currency(), currency);
+            EXPECT_EQ(change.CurrencyAfter, currency);
+            EXPECT_EQ(after.Currency, currency);
         }
     }
 }
@@ -173,7 +177,7 @@ TEST(CataloguePrices, APriceBeyondCountIsDamage) {
     test::WriteBytes(folder / "volcalc.ini", text);
     CatalogueStore store(folder / "volcalc.ini");
     EXPECT_NE(store.Load().Damage.find("[Price] holds entry 1"), std::string::npos);
-    EXPECT_FALSE(store.SetPrices({{0, {"Steel", 7850}, 2.0}}, std::nullopt).Done);
+    EXPECT_FALSE(store.SetPrices({{0, {"Steel", 7850, 2.0}}}, std::nullopt).Done);
     EXPECT_FALSE(store.Add({"Lead", 11340}).Done);
     EXPECT_EQ(IniFile(folder / "volcalc.ini").Text(), text);
 }

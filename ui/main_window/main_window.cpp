@@ -132,7 +132,7 @@ void MainWindow::SyncMaterialList() {
     }
     // Adding to an empty list would select its first entry; the catalogue says what is selected.
     m_materialList->setCurrentIndex(m_catalogue->SelectedIndex());
-    m_partsList->SetCurrency(QString::fromStdString(m_catalogue->Prices().Currency()));
+    m_partsList->SetCurrency(QString::fromStdString(m_catalogue->Currency()));
 }
 
 void MainWindow::undoClicked() {
@@ -234,7 +234,7 @@ void MainWindow::removeMaterialClicked() {
 // The prices the dialog accepted are saved as one change; rows already listed keep the prices
 // they were calculated with.
 void MainWindow::EditPrices(QWidget* parent) {
-    PricesDialog dialog(m_catalogue->Materials(), m_catalogue->Prices(), parent);
+    PricesDialog dialog(m_catalogue->Materials(), m_catalogue->Currency(), parent);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

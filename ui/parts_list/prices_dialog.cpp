@@ -27,7 +27,7 @@ QTableWidgetItem* ReadOnly(const QString& text) {
 
 } // namespace
 
-PricesDialog::PricesDialog(const MaterialList& materials, const CataloguePrices& prices, QWidget* parent)
+PricesDialog::PricesDialog(const MaterialList& materials, const std::string& currency, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QString::fromLatin1(names::prices::Dialog));
     setWindowTitle(QStringLiteral("Prices"));
@@ -48,13 +48,14 @@ PricesDialog::PricesDialog(const MaterialList& materials, const CataloguePrices&
     for (std::size_t i = 0; i < materials.size(); ++i) {
         const int row = int(i);
         const MaterialView material = materials[i];
-        m_shown.push_back(prices.At(i));
+        m_shown.push_back(material.Owned());
         m_table->setItem(row, NameColumn,
                          ReadOnly(QString::fromUtf8(material.Name.data(), qsizetype(material.Name.size()))));
         m_table->setItem(row, DensityColumn, ReadOnly(QString::number(material.Density)));
         m_table->setItem(row, PriceColumn,
-                         new QTableWidgetItem(
-                             prices.At(i) ? QString::fromStdString(FormatPrice(*prices.At(i))) : QString()));
+                         new QTableWidgetItem(material.Price
+                                                  ? QString::fromStdString(FormatPrice(*material.Price))
+                                                  : QString()));
     }
     m_table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     m_table->resizeColumnToContents(DensityColumn);
@@ -63,7 +64,7 @@ PricesDialog::PricesDialog(const MaterialList& materials, const CataloguePrices&
         m_table->setCurrentCell(0, PriceColumn);
     }
 
-    m_currencyField = new QLineEdit(QString::fromStdString(prices.Currency()), this);
+    m_currencyField = new QLineEdit(QString::fromStdString(currency), this);
     m_currencyField->setObjectName(QString::fromLatin1(names::prices::CurrencyField));
     m_currencyField->setMaxLength(int(LongestCurrency));
     SetAccessibleText(m_currencyField, QStringLiteral("Currency"),
@@ -96,12 +97,13 @@ std::optional<double> PricesDialog::PriceInRow(int row) const {
 }
 
 void PricesDialog::accept() {
-    std::vector<PriceChange> changes;
+    std::vector<ListedMaterial> changes;
     for (int row = 0; row < m_table->rowCount(); ++row) {
         try {
             const std::optional<double> price = PriceInRow(row);
-            if (price != m_shown[std::size_t(row)]) {
-                changes.push_back({std::size_t(row), price});
+            const Material& shown = m_shown[std::size_t(row)];
+            if (price != shown.Price) {
+                changes.push_back({std::size_t(row), {shown.Name, shown.Density, price}});
             }
         } catch (const PriceError& error) {
             m_table->setCurrentCell(row, PriceColumn);

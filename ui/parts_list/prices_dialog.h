@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "materials/catalogue_prices.h"
 #include "materials/material_list.h"
 
 #include <QDialog>
@@ -20,10 +19,11 @@ namespace volcalc::ui {
 // price that is not a number, negative or too large is named in a message and the dialog stays.
 class PricesDialog : public QDialog {
 public:
-    PricesDialog(const MaterialList& materials, const CataloguePrices& prices, QWidget* parent);
+    PricesDialog(const MaterialList& materials, const std::string& currency, QWidget* parent);
 
-    // What OK accepted: the prices that differ from those shown at first, and the currency.
-    const std::vector<PriceChange>& Changes() const { return m_changes; }
+    // What OK accepted: the materials whose price differs from the one shown at first, with their
+    // new price, and the currency.
+    const std::vector<ListedMaterial>& Changes() const { return m_changes; }
     const std::string& Currency() const { return m_currency; }
 
     void accept() override;
@@ -32,10 +32,11 @@ private:
     // The price typed in a row: none for an empty cell. Throws PriceError.
     std::optional<double> PriceInRow(int row) const;
 
-    std::vector<std::optional<double>> m_shown;
+    // The materials as shown, each found by name and density when the prices are saved.
+    std::vector<Material> m_shown;
     QTableWidget* m_table = nullptr;
     QLineEdit* m_currencyField = nullptr;
-    std::vector<PriceChange> m_changes;
+    std::vector<ListedMaterial> m_changes;
     std::string m_currency;
 };
 
