@@ -2,11 +2,10 @@
 #include "parts_list_writers.h"
 
 #include "csv_cell.h"
+#include "json_text.h"
 #include "number_text.h"
 #include "number_writer.h"
 #include "price.h"
-
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
@@ -159,63 +158,6 @@ private:
     std::ostream& m_out;
     ReportUnits m_units;
 };
-
-// JSON text as the library's dump writes it (no ASCII escaping, invalid UTF-8 replaced), with
-// a quick path for plain ASCII that a long list is made of.
-void JsonString(std::ostream& out, std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            out << nlohmann::json(std::string(text))
-                       .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-            return;
-        }
-    }
-    out << '"';
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            out << "\\\"";
-            break;
-        case '\\':
-            out << "\\\\";
-            break;
-        case '\b':
-            out << "\\b";
-            break;
-        case '\f':
-            out << "\\f";
-            break;
-        case '\n':
-            out << "\\n";
-            break;
-        case '\r':
-            out << "\\r";
-            break;
-        case '\t':
-            out << "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                constexpr char Digits[] = "0123456789abcdef";
-                out << "\\u00" << Digits[(c >> 4) & 15] << Digits[c & 15];
-            } else {
-                out << c;
-            }
-        }
-    }
-    out << '"';
-}
-
-// A double as the library writes it: shortest round trip, ".0" on whole numbers, null when not finite.
-void JsonNumber(std::ostream& out, double value) {
-    if (!std::isfinite(value)) {
-        out << "null";
-        return;
-    }
-    std::array<char, 64> buffer{};
-    const char* end = nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out << std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-}
 
 // What a price or cost without a value is written as: null.
 constexpr double Unknown = std::numeric_limits<double>::quiet_NaN();

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "order_json.h"
 
-#include <nlohmann/json.hpp>
+#include "calc/json_text.h"
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <string_view>
 
 namespace volcalc::cli {
@@ -19,32 +18,16 @@ void NewLine(std::ostream& out, int depth) {
     out << '\n' << Spaces.substr(0, static_cast<std::size_t>(2 * depth));
 }
 
-// A double as the library writes it: shortest round trip, ".0" on whole numbers, null when not
-// finite.
-void WriteDouble(std::ostream& out, double value) {
-    if (!std::isfinite(value)) {
-        out << "null";
-        return;
-    }
-    std::array<char, 64> buffer{};
-    const char* end = nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out << std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-}
-
 // Whole millimetres as integers, others with their decimals.
 void WriteLength(std::ostream& out, cutting::Units length) {
     if (length % cutting::UnitsPerMillimetre != 0) {
-        WriteDouble(out, cutting::ToMillimetres(length));
+        JsonNumber(out, cutting::ToMillimetres(length));
         return;
     }
     std::array<char, 24> buffer{};
     const auto written =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), length / cutting::UnitsPerMillimetre);
     out << std::string_view(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-}
-
-void WriteString(std::ostream& out, const std::string& text) {
-    out << nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 // `[]` when empty, else each value on a line of its own one level in.
@@ -88,27 +71,27 @@ void WriteGroup(std::ostream& out, int depth, const cutting::GroupOrder& order, 
                 MassUnit massUnit) {
     out << '{';
     WriteKey(out, depth + 1, "shape", true);
-    WriteString(out, order.Group.Shape);
+    JsonString(out, order.Group.Shape);
     WriteKey(out, depth + 1, "parameters");
     WriteArray(out, depth + 1, order.Group.CrossSection, [&out](double value, int) {
         // A cross-section beyond the planner's range is named as calculated.
         if (value <= cutting::LongestMillimetres) {
             WriteLength(out, cutting::ToUnits(value));
         } else {
-            WriteDouble(out, value);
+            JsonNumber(out, value);
         }
     });
     WriteKey(out, depth + 1, "material");
-    WriteString(out, order.Group.Material);
+    JsonString(out, order.Group.Material);
     WriteKey(out, depth + 1, "kerf");
     WriteLength(out, kerf);
     WriteKey(out, depth + 1, "bars");
     WriteArray(out, depth + 1, order.Plan.Bars,
                [&out](const cutting::Bar& bar, int at) { WriteBar(out, at, bar); });
     WriteKey(out, depth + 1, "net_mass");
-    WriteDouble(out, MassForDisplay(order.NetMass, massUnit));
+    JsonNumber(out, MassForDisplay(order.NetMass, massUnit));
     WriteKey(out, depth + 1, "gross_mass");
-    WriteDouble(out, MassForDisplay(order.GrossMass, massUnit));
+    JsonNumber(out, MassForDisplay(order.GrossMass, massUnit));
     NewLine(out, depth);
     out << '}';
 }
