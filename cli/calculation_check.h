@@ -2,9 +2,9 @@
 #pragma once
 
 #include "calc/calculation_reading.h"
-#include "sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "script_line_error.h"
+#include "sections/section_shapes.h"
 
 #include <cstdint>
 #include <span>

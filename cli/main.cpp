@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/number_text.h"
 #include "calc/regional_separator.h"
-#include "sections/section_folders.h"
 #include "command_line.h"
 #include "file_output.h"
 #include "materials/catalogue_location.h"
+#include "sections/section_folders.h"
 
 #include <filesystem>
 #include <iostream>

@@ -2,14 +2,14 @@
 #pragma once
 
 #include "calc/ledger.h"
-#include "sections/section_library.h"
-#include "sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calculation_check.h"
 #include "cutting/order_plan.h"
 #include "materials/material_catalogue.h"
 #include "report.h"
 #include "script_dialogs.h"
+#include "sections/section_library.h"
+#include "sections/section_shapes.h"
 
 #include <cstdint>
 #include <filesystem>

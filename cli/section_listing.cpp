@@ -2,8 +2,8 @@
 #include "section_listing.h"
 
 #include "calc/number_text.h"
-#include "sections/section_text.h"
 #include "command_line.h"
+#include "sections/section_text.h"
 
 namespace volcalc::cli {
 

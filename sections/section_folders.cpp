@@ -6,8 +6,7 @@
 namespace volcalc::sections {
 
 SectionFolders ProgramSectionFolders(const std::filesystem::path& executable, const UserFolders& user) {
-    return {ProgramDataFolder(executable) / SectionsFolderName,
-            UserDataFolder(user) / SectionsFolderName};
+    return {ProgramDataFolder(executable) / SectionsFolderName, UserDataFolder(user) / SectionsFolderName};
 }
 
 } // namespace volcalc::sections

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sections/section_library.h"
 #include "calc/program_folders.h"
+#include "sections/section_library.h"
 
 #include <filesystem>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sections/section_library.h"
 #include "calc/shapes.h"
+#include "sections/section_library.h"
 
 #include <memory>
 #include <string_view>

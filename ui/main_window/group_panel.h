@@ -2,8 +2,8 @@
 #pragma once
 
 #include "calc/ledger.h"
-#include "sections/section_library.h"
 #include "calc/shapes.h"
+#include "sections/section_library.h"
 #include "ui/object_names.h"
 
 #include <cstdint>

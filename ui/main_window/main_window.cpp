@@ -3,9 +3,9 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
-#include "sections/section_folders.h"
-#include "calc/units.h"
 #include "calc/program_folders.h"
+#include "calc/units.h"
+#include "sections/section_folders.h"
 #include "ui/desktop/catalogue_watcher.h"
 #include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"

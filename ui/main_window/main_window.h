@@ -3,10 +3,10 @@
 
 #include "calc/ledger.h"
 #include "calc/parts_list.h"
-#include "sections/section_library.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
 #include "materials/material_catalogue.h"
+#include "sections/section_library.h"
 #include "ui/dialogs/catalogue_dialogs.h"
 
 #include <QWidget>

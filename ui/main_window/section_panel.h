@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calc/shapes.h"
 #include "sections/section_library.h"
 #include "sections/section_shapes.h"
-#include "calc/shapes.h"
 
 #include <QString>
 

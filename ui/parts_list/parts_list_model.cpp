@@ -6,9 +6,9 @@
 #include "calc/number_text.h"
 #include "calc/number_writer.h"
 #include "calc/price.h"
-#include "sections/section_shapes.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
+#include "sections/section_shapes.h"
 #include "ui/text.h"
 
 #include <QFont>
