@@ -258,8 +258,11 @@ void MainWindow::Calculate(CalcGroup group) {
     const std::int32_t quantity = panel.Quantity();
     const std::vector<std::string> texts = panel.TextsOf(*entry);
     const std::vector<std::string_view> views(texts.begin(), texts.end());
-    const std::string unit = panel.LengthUnitName();
-    if (std::optional<PartsListRow> row = m_ledger.Calculate(group, {*entry->Rule, views, quantity, unit})) {
+    const std::optional<LengthUnit> unit = LengthUnitFromName(panel.LengthUnitName());
+    if (!unit) {
+        return;
+    }
+    if (std::optional<PartsListRow> row = m_ledger.Calculate(group, {*entry, views, quantity, *unit})) {
         m_partsList->Add(std::move(*row));
     }
 }
