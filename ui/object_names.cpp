@@ -49,13 +49,15 @@ std::span<const PanelNames> PanelsOf(CalcGroup group) {
 }
 
 const PanelNames* PanelOf(CalcGroup group, const ShapeEntry& shape) {
-    const std::span<const ShapeEntry> shapes = ShapesOf(group);
     // Any other entry, a standard section's say, is none of the list's.
-    if (&shape < shapes.data() || &shape >= shapes.data() + shapes.size()) {
-        return nullptr;
+    const std::span<const ShapeEntry> shapes = ShapesOf(group);
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        if (&shapes[i] == &shape) {
+            const PanelNames& panel = PanelsOf(group)[i];
+            return panel.Panel ? &panel : nullptr;
+        }
     }
-    const PanelNames& panel = PanelsOf(group)[std::size_t(&shape - shapes.data())];
-    return panel.Panel ? &panel : nullptr;
+    return nullptr;
 }
 
 const PanelNames* PanelOf(CalcGroup group, std::string_view shape) {
