@@ -34,7 +34,7 @@ void BM_CalculateObject(benchmark::State& state) {
     const std::array<std::string_view, 5> texts = {"200", "100", "8", "12,5", "6000"};
     const volcalc::ShapeEntry& beam = *volcalc::FindShape(volcalc::CalcGroup::Object, "I-Beam");
     for (auto _ : state) {
-        ledger.Calculate(volcalc::CalcGroup::Object, {*beam.Rule, texts, 3, "millimeter"});
+        ledger.Calculate(volcalc::CalcGroup::Object, {beam, texts, 3, volcalc::LengthUnit::Millimeter});
     }
     benchmark::DoNotOptimize(ledger.Totals());
 }

@@ -2,6 +2,7 @@
 #include "calculation_reading.h"
 
 #include "number_text.h"
+#include "shapes.h"
 
 namespace volcalc {
 
@@ -14,16 +15,12 @@ std::size_t FirstEmptyText(std::span<const std::string_view> texts) {
 }
 
 std::optional<ReadCalculation> ReadCalculationTexts(CalcGroup group, const CalculationInput& input) {
-    const std::optional<LengthUnit> unit = LengthUnitFromName(input.LengthUnitName);
-    if (!unit) {
-        throw CalculationError("Unknown length unit \"" + std::string(input.LengthUnitName) + "\"");
-    }
     const std::span<const std::string_view> texts = input.Texts;
-    if (texts.size() != input.Rule.ParameterCount || texts.size() > MaxShapeParameters ||
+    if (texts.size() != input.Shape.Parameters.size() || texts.size() > MaxShapeParameters ||
         FirstEmptyText(texts) != texts.size()) {
         return std::nullopt;
     }
-    ReadCalculation read{group, input, *unit, {}};
+    ReadCalculation read{group, input, {}};
     for (std::size_t i = 0; i < texts.size(); ++i) {
         try {
             read.Values[i] = ParseDecimalText(texts[i]);

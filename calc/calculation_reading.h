@@ -18,11 +18,14 @@
 
 namespace volcalc {
 
+struct ShapeEntry;
+
+// The shape must have a rule; a row made of the calculation keeps the shape's entry.
 struct CalculationInput {
-    const ShapeRule& Rule;
+    const ShapeEntry& Shape;
     std::span<const std::string_view> Texts; // parameter texts in parameter order
     std::int32_t Quantity = 1;
-    std::string_view LengthUnitName;
+    LengthUnit Unit = DefaultLengthUnit;
 };
 
 // A parameter text that cannot be read (not a number, or beyond a double): the message the user
@@ -39,7 +42,6 @@ public:
 struct ReadCalculation {
     CalcGroup Group = CalcGroup::Object;
     CalculationInput Input;
-    LengthUnit Unit = LengthUnit::Millimeter;
     std::array<double, MaxShapeParameters> Values{};
 
     std::span<const double> Parameters() const { return {Values.data(), Input.Texts.size()}; }
@@ -48,9 +50,9 @@ struct ReadCalculation {
 // The first empty text, or the size when none is empty.
 std::size_t FirstEmptyText(std::span<const std::string_view> texts);
 
-// Reads the input's texts. Empty when a text is empty or their number is not the rule's (the
-// ledger's warning case); throws ParameterTextError for a text that cannot be read, and
-// CalculationError for a length unit that is not one of LengthUnitNames or a floating-point error.
+// Reads the input's texts. Empty when a text is empty or their number is not the shape's (the
+// ledger's warning case); throws ParameterTextError for a text that cannot be read or gives a
+// floating-point error.
 std::optional<ReadCalculation> ReadCalculationTexts(CalcGroup group, const CalculationInput& input);
 
 } // namespace volcalc

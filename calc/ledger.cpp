@@ -4,6 +4,7 @@
 #include "errors.h"
 #include "number_text.h"
 #include "price.h"
+#include "shapes.h"
 #include "units.h"
 
 #include <algorithm>
@@ -116,21 +117,22 @@ PartsListRow Ledger::Evaluate(const ReadCalculation& read) const {
 
 void Ledger::EvaluateInto(const ReadCalculation& read, PartsListRow& row) const {
     const CalculationInput& input = read.Input;
+    const ShapeRule& rule = *input.Shape.Rule;
     const std::optional<long double> perPiece =
-        input.Rule.VolumePerPiece ? input.Rule.VolumePerPiece(read.Parameters())
-                                  : BarVolume(input.Rule.CrossSection, read.Values[0], read.Unit);
+        rule.VolumePerPiece ? rule.VolumePerPiece(read.Parameters())
+                            : BarVolume(rule.CrossSection, read.Values[0], input.Unit);
     if (!perPiece) {
         throw WrongDataError();
     }
     DensityInForce inForce = InForce();
     // A piece is exactly what a calculation of quantity 1 would have added.
-    const Figures piece = FiguresOf(*perPiece, 1, read.Unit, inForce.Density);
-    const Figures all = FiguresOf(*perPiece, input.Quantity, read.Unit, inForce.Density);
+    const Figures piece = FiguresOf(*perPiece, 1, input.Unit, inForce.Density);
+    const Figures all = FiguresOf(*perPiece, input.Quantity, input.Unit, inForce.Density);
     const double sign = read.Group == CalcGroup::Object ? 1.0 : -1.0;
     row.Line = 0;
     row.Group = read.Group;
-    row.Shape = input.Rule.DisplayName;
-    row.Unit = NameOf(read.Unit); // the catalogue's own text, which outlives every row
+    row.Shape = &input.Shape;
+    row.Unit = input.Unit;
     row.Quantity = input.Quantity;
     row.Parameters.resize(input.Texts.size());
     std::copy(input.Texts.begin(), input.Texts.end(), row.Parameters.begin());

@@ -3,6 +3,10 @@
 
 namespace volcalc {
 
+std::string_view ShapeName(const PartsListRow& row) {
+    return row.Shape->DisplayName;
+}
+
 std::string MaterialLabel(const PartsListRow& row) {
     return row.Material.empty() ? "density " + std::to_string(row.Density) : row.Material;
 }

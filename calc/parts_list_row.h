@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shape_rule.h"
+#include "units.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,14 +13,18 @@
 
 namespace volcalc {
 
+struct ShapeEntry;
+
 // One calculation the ledger accepted, as every list and report shows it: computed once, by the
 // ledger. Volumes in cubic metres and masses in kilograms, of one piece and of all pieces; an
 // aperture's are negative.
 struct PartsListRow {
     std::size_t Line = 0; // where it came from: a script line, a list's line, or a running number
     CalcGroup Group = CalcGroup::Object;
-    std::string_view Shape; // display name from the shape catalogue
-    std::string_view Unit;  // length unit name, one of LengthUnitNames
+    // The shape's entry: one of the shape catalogue's, or a standard section's own, which outlives
+    // every row made of it.
+    const ShapeEntry* Shape = nullptr;
+    LengthUnit Unit = DefaultLengthUnit;
     std::int32_t Quantity = 1;
     std::vector<std::string> Parameters; // as typed
     std::vector<double> Values;          // the parameters as read, in the length unit
@@ -34,6 +39,9 @@ struct PartsListRow {
 
     friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
 };
+
+// How reports name a row's shape: its display name, or a standard section's designation.
+std::string_view ShapeName(const PartsListRow& row);
 
 // How reports name a row's material: its name, or "density N" for a density set by hand.
 std::string MaterialLabel(const PartsListRow& row);

@@ -56,8 +56,8 @@ public:
 
     void Row(const PartsListRow& row) override {
         const RowFigures f = FiguresOf(row, m_units);
-        m_out << row.Line << '\t' << GroupName(row.Group) << '\t' << row.Shape << '\t' << row.Unit << '\t'
-              << row.Quantity << '\t';
+        m_out << row.Line << '\t' << GroupName(row.Group) << '\t' << ShapeName(row) << '\t'
+              << NameOf(row.Unit) << '\t' << row.Quantity << '\t';
         for (std::size_t i = 0; i < row.Parameters.size(); ++i) {
             m_out << (i == 0 ? "" : " ") << row.Parameters[i];
         }
@@ -124,8 +124,8 @@ public:
     void Row(const PartsListRow& row) override {
         const RowFigures f = FiguresOf(row, m_units);
         m_out << row.Line << ',' << GroupName(row.Group) << ',';
-        CsvText(m_out, row.Shape);
-        m_out << ',' << row.Unit << ',' << row.Quantity;
+        CsvText(m_out, ShapeName(row));
+        m_out << ',' << NameOf(row.Unit) << ',' << row.Quantity;
         for (std::size_t i = 0; i < 5; ++i) {
             m_out << ',';
             if (i < row.Parameters.size()) {
@@ -189,9 +189,9 @@ public:
               << ",\n      \"group\": ";
         JsonString(m_out, GroupName(row.Group));
         m_out << ",\n      \"shape\": ";
-        JsonString(m_out, row.Shape);
+        JsonString(m_out, ShapeName(row));
         m_out << ",\n      \"unit\": ";
-        JsonString(m_out, row.Unit);
+        JsonString(m_out, NameOf(row.Unit));
         m_out << ",\n      \"quantity\": " << row.Quantity << ",\n      \"parameters\": [";
         for (std::size_t i = 0; i < row.Parameters.size(); ++i) {
             m_out << (i == 0 ? "\n        " : ",\n        ");

@@ -13,12 +13,10 @@ inline constexpr std::string_view WrongDataWarning = "Wrong data input.\r\nCheck
 
 enum class CalcGroup { Object, Aperture };
 
-// What the ledger needs of a shape: its name, how many parameter texts it reads (in parameter
-// order) and its volume per piece in cubes of the length unit. The volume is empty when the
+// What the ledger needs of a shape besides its parameters: its volume per piece in cubes of the
+// length unit, from the values in parameter order. The volume is empty when the
 // parameters describe no solid; the ledger then refuses the calculation with its warning.
 struct ShapeRule {
-    std::string_view DisplayName;
-    std::size_t ParameterCount = 0;
     std::optional<long double> (*VolumePerPiece)(std::span<const double> values) = nullptr;
     // A rule without VolumePerPiece is a bar of this cross-section in mm² (a standard section),
     // its one parameter the length.
@@ -27,6 +25,6 @@ struct ShapeRule {
 
 // (a x b) x c; zero and negative values are accepted.
 std::optional<long double> ParallelepipedVolume(std::span<const double> values);
-inline constexpr ShapeRule ParallelepipedRule{"Parallelepiped", 3, &ParallelepipedVolume};
+inline constexpr ShapeRule ParallelepipedRule{&ParallelepipedVolume};
 
 } // namespace volcalc

@@ -87,51 +87,55 @@ constexpr std::string_view BluntedCone = "a cone with its top cut off parallel t
 constexpr std::string_view Pyramid = "a pyramid on a rectangular base";
 } // namespace Solid
 
-constexpr ShapeRule CylinderRule{"Cylinder", 2, &CylinderVolume};
-constexpr ShapeRule PipeRule{"Pipe", 3, &PipeVolume};
-constexpr ShapeRule Prism1Rule{"Prism1", 3, &RightPrismVolume};
-constexpr ShapeRule Prism2Rule{"Prism2", 3, &IsoscelesPrismVolume};
-constexpr ShapeRule SphereRule{"Sphere", 1, &SphereVolume};
-constexpr ShapeRule PartRule{"Part of sphere", 2, &SphereCapVolume};
-constexpr ShapeRule ConeRule{"Cone", 2, &ConeVolume};
-constexpr ShapeRule Cone2Rule{"Blunted cone", 3, &FrustumVolume};
-constexpr ShapeRule PyramidRule{"Pyramid", 3, &PyramidVolume};
-constexpr ShapeRule HexBarRule{"Hexahedral Bar", 2, &HexBarVolume};
-constexpr ShapeRule BeamRule{"I-Beam", 5, &FlangedBeamVolume};
-constexpr ShapeRule ChannelRule{"C channel", 5, &FlangedBeamVolume};
-constexpr ShapeRule LipRule{"Lip channel", 5, &LipChannelVolume};
-constexpr ShapeRule AngleRule{"Angle", 4, &AngleVolume};
+constexpr ShapeRule CylinderRule{&CylinderVolume};
+constexpr ShapeRule PipeRule{&PipeVolume};
+constexpr ShapeRule Prism1Rule{&RightPrismVolume};
+constexpr ShapeRule Prism2Rule{&IsoscelesPrismVolume};
+constexpr ShapeRule SphereRule{&SphereVolume};
+constexpr ShapeRule PartRule{&SphereCapVolume};
+constexpr ShapeRule ConeRule{&ConeVolume};
+constexpr ShapeRule Cone2Rule{&FrustumVolume};
+constexpr ShapeRule PyramidRule{&PyramidVolume};
+constexpr ShapeRule HexBarRule{&HexBarVolume};
+constexpr ShapeRule BeamRule{&FlangedBeamVolume};
+constexpr ShapeRule ChannelRule{&FlangedBeamVolume};
+constexpr ShapeRule LipRule{&LipChannelVolume};
+constexpr ShapeRule AngleRule{&AngleVolume};
 
 } // namespace
 
 const std::array<ShapeEntry, 15> ObjectShapes = {{
     {"Parallelepiped", "P001", ParallelepipedParams, &ParallelepipedRule, Solid::Parallelepiped},
-    {"Cylinder", "P002", CylinderParams, &CylinderRule, Solid::Cylinder},
-    {"Pipe", "P0025", PipeParams, &PipeRule, "a round pipe: a cylinder with a round bore along its axis"},
-    {"Prism1", "P003", Prism1Params, &Prism1Rule, Solid::Prism1},
-    {"Prism2", "P004", Prism2Params, &Prism2Rule, Solid::Prism2},
+    {"Cylinder", "P002", CylinderParams, &CylinderRule, Solid::Cylinder, PanelKind::Column, 1},
+    {"Pipe", "P0025", PipeParams, &PipeRule, "a round pipe: a cylinder with a round bore along its axis",
+     PanelKind::ColumnLongLabels, 2},
+    {"Prism1", "P003", Prism1Params, &Prism1Rule, Solid::Prism1, PanelKind::ColumnLetters},
+    {"Prism2", "P004", Prism2Params, &Prism2Rule, Solid::Prism2, PanelKind::ColumnLetters},
     {"Sphere", "P005", SphereParams, &SphereRule, Solid::Sphere},
     {"Part of sphere", "P006", PartParams, &PartRule, Solid::PartOfSphere},
     {"Cone", "P007", ConeParams, &ConeRule, Solid::Cone},
     {"Blunted cone", "P008", Cone2Params, &Cone2Rule, Solid::BluntedCone},
     {"Pyramid", "P009", PyramidParams, &PyramidRule, Solid::Pyramid},
-    {"Hexahedral Bar", "P203", HexBarParams, &HexBarRule, "a long bar with a regular hexagonal section"},
+    {"Hexahedral Bar", "P203", HexBarParams, &HexBarRule, "a long bar with a regular hexagonal section",
+     PanelKind::Bar, 1},
     {"I-Beam", "P205", BeamParams, &BeamRule,
-     "a long beam with an I-shaped section: two flanges joined in their middle by a web"},
+     "a long beam with an I-shaped section: two flanges joined in their middle by a web", PanelKind::Profile,
+     4},
     {"C channel", "P206", ChannelParams, &ChannelRule,
-     "a long channel with a C-shaped section: two flanges joined at one edge by a web"},
-    {"Lip channel", "P207", LipParams, &LipRule,
-     "a C channel whose flanges end in short lips turned inwards"},
+     "a long channel with a C-shaped section: two flanges joined at one edge by a web", PanelKind::Profile,
+     4},
+    {"Lip channel", "P207", LipParams, &LipRule, "a C channel whose flanges end in short lips turned inwards",
+     PanelKind::Profile, 4},
     {"Angle", "P208", AngleParams, &AngleRule,
-     "a long angle with an L-shaped section: two legs at a right angle"},
+     "a long angle with an L-shaped section: two legs at a right angle", PanelKind::Profile, 3},
 }};
 
 const std::array<ShapeEntry, 10> ApertureShapes = {{
     {"None", "ZERO", {}, nullptr, "no aperture: nothing is subtracted"},
     {"Parallelepiped", "P101", ParallelepipedParams, &ParallelepipedRule, Solid::Parallelepiped},
     {"Cylinder", "P102", CylinderParams, &CylinderRule, Solid::Cylinder},
-    {"Prism1", "P103", Prism1Params, &Prism1Rule, Solid::Prism1},
-    {"Prism2", "P104", Prism2Params, &Prism2Rule, Solid::Prism2},
+    {"Prism1", "P103", Prism1Params, &Prism1Rule, Solid::Prism1, PanelKind::ColumnLetters},
+    {"Prism2", "P104", Prism2Params, &Prism2Rule, Solid::Prism2, PanelKind::ColumnLetters},
     {"Sphere", "P105", SphereParams, &SphereRule, Solid::Sphere},
     {"Part of sphere", "P106", PartParams, &PartRule, Solid::PartOfSphere},
     {"Cone", "P107", ConeParams, &ConeRule, Solid::Cone},

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ledger.h"
+#include "shape_rule.h"
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -15,12 +17,23 @@ struct ShapeParameter {
     std::string_view Description; // what the letter measures on the solid, e.g. "external diameter"
 };
 
+// How a shape's parameter panel places its labels and fields (the window turns each into pixels):
+// one column with short labels, one with long labels, one with bare letters; a bar, its
+// cross-section above a line and its length below; a profile, its four cross-section parameters
+// in two columns above the line.
+enum class PanelKind { Column, ColumnLongLabels, ColumnLetters, Bar, Profile };
+
+// Everything the program knows of a shape; every front end and the order read it from here.
 struct ShapeEntry {
     std::string_view DisplayName;
     std::string_view Picture;
     std::span<const ShapeParameter> Parameters;
     const ShapeRule* Rule = nullptr; // none for "None"
     std::string_view Description;    // the solid in a few words, e.g. "a round cylinder"
+    PanelKind Panel = PanelKind::Column;
+    // The parameter a piece is cut to from a stock bar; the others are its cross-section. None for
+    // a shape not cut from bars.
+    std::optional<std::size_t> BarLength{};
 };
 
 extern const std::array<ShapeEntry, 15> ObjectShapes;

@@ -116,7 +116,8 @@ CheckedCalculation CheckCalculation(const CalculationWords& words, sections::Sec
                                     bool strictQuantity) {
     const CalcGroup group = CheckGroup(words.Group);
     const ShapeEntry& shape = CheckShape(group, words.Shape, sections);
-    if (!LengthUnitFromName(words.Unit)) {
+    const std::optional<LengthUnit> unit = LengthUnitFromName(words.Unit);
+    if (!unit) {
         throw CalculationWordsError(CalculationPart::Unit, 0, "unknown length unit " + Quoted(words.Unit));
     }
     CheckCount(shape, words.Parameters);
@@ -125,7 +126,7 @@ CheckedCalculation CheckCalculation(const CalculationWords& words, sections::Sec
         throw CalculationWordsError(CalculationPart::Quantity, 0,
                                     ReadAsMessage(words.Quantity, quantity.Value));
     }
-    return {&shape, ReadParameters(group, {*shape.Rule, words.Parameters, quantity.Value, words.Unit}),
+    return {&shape, ReadParameters(group, {shape, words.Parameters, quantity.Value, *unit}),
             quantity.AsTyped};
 }
 

@@ -2,23 +2,11 @@
 #include "order_items.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <utility>
 
 namespace volcalc::cutting {
 
 namespace {
-
-constexpr std::array<std::pair<std::string_view, std::size_t>, 7> BarShapes = {{
-    {"Hexahedral Bar", 1},
-    {"I-Beam", 4},
-    {"C channel", 4},
-    {"Lip channel", 4},
-    {"Angle", 3},
-    {"Cylinder", 1},
-    {"Pipe", 2},
-}};
 
 bool InRange(double millimetres) {
     return millimetres >= 0 && millimetres <= LongestMillimetres;
@@ -81,22 +69,15 @@ void AddPlanned(OrderGroup& group, const OrderItem& item) {
 
 } // namespace
 
-std::optional<std::size_t> BarLengthParameter(std::string_view shape) {
-    const auto it =
-        std::find_if(BarShapes.begin(), BarShapes.end(), [&](const auto& s) { return s.first == shape; });
-    return it == BarShapes.end() ? std::nullopt : std::optional<std::size_t>(it->second);
-}
-
 std::optional<OrderItem> OrderItemOf(const CalculatedPiece& piece) {
-    const auto lengthAt =
-        piece.StandardSection ? std::optional<std::size_t>(0) : BarLengthParameter(piece.Shape);
+    const std::optional<std::size_t> lengthAt = piece.Shape.BarLength;
     if (piece.Aperture || !lengthAt || *lengthAt >= piece.Parameters.size() ||
         !(piece.Parameters[*lengthAt] > 0) ||
         std::any_of(piece.Parameters.begin(), piece.Parameters.end(),
                     [](double value) { return !(value >= 0 && std::isfinite(value)); })) {
         return std::nullopt;
     }
-    OrderItem item{std::string(piece.Shape),
+    OrderItem item{std::string(piece.Shape.DisplayName),
                    {},
                    piece.Parameters[*lengthAt],
                    piece.Quantity,

@@ -6,6 +6,7 @@
 // (its name and its density: a catalogue material and a density typed by hand are never the same
 // one, whatever their names) and one price form a group.
 
+#include "calc/shapes.h"
 #include "cutting_plan.h"
 
 #include <cstdint>
@@ -30,19 +31,13 @@ struct OrderItem {
     double Density = 0;        // kg/m³
 };
 
-// Which of the shape's parameters is the length it is cut to from a bar: the profiles' Length,
-// a cylinder's b, a pipe's c. Nothing for shapes not cut from bars.
-std::optional<std::size_t> BarLengthParameter(std::string_view shape);
-
-// What a calculation of a catalogue shape orders, with its parameters in millimetres in the
-// shape's order: nothing for an aperture, a shape not cut from bars or a piece without length.
-// A piece beyond the planner's range is ordered all the same, so that the order names it.
-// A standard section is cut by its one parameter, its length; its designation names the
-// cross-section.
+// What a calculation orders, with its parameters in millimetres in the shape's order: nothing
+// for an aperture, a shape not cut from bars (no BarLength in its entry) or a piece without
+// length. A piece beyond the planner's range is ordered all the same, so that the order names it.
+// A standard section's entry is named by its designation, which names the cross-section.
 struct CalculatedPiece {
-    std::string_view Shape; // a catalogue shape's name or a standard section's designation
+    const ShapeEntry& Shape;
     bool Aperture = false;
-    bool StandardSection = false;
     std::span<const double> Parameters; // millimetres
     std::int64_t Quantity = 0;
     std::string_view Material;

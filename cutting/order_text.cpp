@@ -19,12 +19,11 @@ namespace {
 std::vector<std::string_view> CrossSectionLetters(std::string_view shape) {
     std::vector<std::string_view> letters;
     const ShapeEntry* entry = FindShape(CalcGroup::Object, shape);
-    const auto lengthAt = BarLengthParameter(shape);
-    if (entry == nullptr || !lengthAt) {
+    if (entry == nullptr || !entry->BarLength) {
         return letters;
     }
     for (std::size_t i = 0; i < entry->Parameters.size(); ++i) {
-        if (i != *lengthAt) {
+        if (i != *entry->BarLength) {
             letters.push_back(entry->Parameters[i].Letter);
         }
     }

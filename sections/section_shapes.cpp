@@ -14,12 +14,15 @@ const ShapeEntry& SectionShapes::ShapeOf(const Section& section) {
     std::unique_ptr<SectionShape>& shape = m_shapes[&section];
     if (!shape) {
         shape = std::make_unique<SectionShape>();
-        shape->Rule = {section.Designation, 1, nullptr, section.Area};
+        shape->Rule = {nullptr, section.Area};
+        // Cut from stock bars by its one parameter; its designation names the cross-section.
         shape->Entry = {section.Designation,
                         {},
                         std::span<const ShapeParameter>(&SectionLength, 1),
                         &shape->Rule,
-                        "a standard section"};
+                        "a standard section",
+                        PanelKind::Column,
+                        0};
     }
     return shape->Entry;
 }

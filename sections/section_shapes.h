@@ -15,7 +15,7 @@ extern const ShapeParameter SectionLength;
 
 // A section as the ledger and the parts list take a shape: named by its designation, with one
 // parameter, the length, and a volume of its area times that length. Made on first use of each
-// section and kept as long as this object, so rows may keep the shape's name.
+// section and kept as long as this object, so rows may keep the shape's entry.
 class SectionShapes {
 public:
     explicit SectionShapes(const SectionLibrary& library) : m_library(library) {}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/ledger.h"
+#include "calc/shapes.h"
 
 #include <array>
 #include <span>
@@ -66,15 +67,16 @@ inline constexpr const char* ApertureCalculateButton = Aperture.CalculateButton;
 // A shape's parameter panel and its fields in the order of the shape's parameters. A field's
 // label is named after its field with "Label" added.
 struct PanelNames {
-    std::string_view Shape;
-    const char* Panel;
+    const char* Panel; // null for "None", which has no panel
     std::array<const char*, 5> Fields;
 };
-// The group's panels in the order of its shape list; "None" has no panel.
+// The group's panels, one for each entry of its shape list (ShapesOf) at the same position.
 std::span<const PanelNames> PanelsOf(CalcGroup group);
-// Null for a shape the group's list does not hold or that has no panel.
-const PanelNames* PanelOf(CalcGroup group, std::string_view shape);
+// Null for an entry that is not one of the group's list (ShapesOf) or that has no panel.
+const PanelNames* PanelOf(CalcGroup group, const ShapeEntry& shape);
+const PanelNames* PanelOf(CalcGroup group, std::string_view shape); // by the shape's display name
 // The field of the shape's parameter with the given letter ("a" ... "d", "Length"); null for none.
+const char* Field(CalcGroup group, const ShapeEntry& shape, std::string_view letter);
 const char* Field(CalcGroup group, std::string_view shape, std::string_view letter);
 
 // The object group's panel of the standard sections, the last entry of its shape list

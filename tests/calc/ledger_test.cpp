@@ -29,8 +29,8 @@ protected:
     }
 
     void Box(CalcGroup group, std::vector<std::string_view> texts, std::int32_t quantity = 1,
-             std::string_view unit = "millimeter") {
-        ledger.Calculate(group, {ParallelepipedRule, texts, quantity, unit});
+             LengthUnit unit = LengthUnit::Millimeter) {
+        ledger.Calculate(group, {ObjectShapes.front(), texts, quantity, unit});
     }
 };
 
@@ -53,12 +53,13 @@ TEST_F(LedgerTest, OneCubicMetreOfSteelThenTheAperture) {
 }
 
 TEST_F(LedgerTest, QuantityAndLengthUnitScaleTheVolume) {
-    const std::pair<std::string_view, double> units[] = {
-        {"millimeter", 3 * 24e-9}, {"centimeter", 3 * 24e-6}, {"meter", 3 * 24.0}};
+    const std::pair<LengthUnit, double> units[] = {{LengthUnit::Millimeter, 3 * 24e-9},
+                                                   {LengthUnit::Centimeter, 3 * 24e-6},
+                                                   {LengthUnit::Meter, 3 * 24.0}};
     for (const auto& [unit, expected] : units) {
         ledger.ClearLedger();
         Box(CalcGroup::Object, {"2", "3", "4"}, 3, unit);
-        EXPECT_DOUBLE_EQ(ledger.Totals().ObjectVolume, expected) << unit;
+        EXPECT_DOUBLE_EQ(ledger.Totals().ObjectVolume, expected) << NameOf(unit);
     }
 }
 
@@ -109,7 +110,7 @@ TEST_F(LedgerTest, ZeroAndNegativeBoxesAreAccepted) {
 struct FailingInput {
     const char* name;
     std::vector<std::string_view> texts;
-    std::string_view unit;
+    LengthUnit unit;
     bool refused; // refused with the warning (WrongDataError), else another error
 };
 
@@ -144,27 +145,27 @@ TEST_P(LedgerFailure, ChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, LedgerFailure,
-    testing::Values(FailingInput{"EmptySecond", {"1", "", "1"}, "millimeter", true},
-                    FailingInput{"EmptyBeforeUnreadable", {"x", "2", ""}, "millimeter", true},
-                    FailingInput{"Unreadable", {"1", "12a", "1"}, "millimeter", false},
-                    FailingInput{"OnlyBlanks", {"1", " ", "1"}, "millimeter", false},
-                    FailingInput{"OverflowInScaling", {"1e300", "1e10", "1"}, "meter", false},
-                    FailingInput{"OverflowInVolume", {"1e300", "1e300", "1e300"}, "millimeter", false},
-                    FailingInput{"UnknownUnit", {"1", "1", "1"}, "parsec", false}),
+    testing::Values(FailingInput{"EmptySecond", {"1", "", "1"}, LengthUnit::Millimeter, true},
+                    FailingInput{"EmptyBeforeUnreadable", {"x", "2", ""}, LengthUnit::Millimeter, true},
+                    FailingInput{"Unreadable", {"1", "12a", "1"}, LengthUnit::Millimeter, false},
+                    FailingInput{"OnlyBlanks", {"1", " ", "1"}, LengthUnit::Millimeter, false},
+                    FailingInput{"OverflowInScaling", {"1e300", "1e10", "1"}, LengthUnit::Meter, false},
+                    FailingInput{
+                        "OverflowInVolume", {"1e300", "1e300", "1e300"}, LengthUnit::Millimeter, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LedgerTest, MassOverflowChangesNothing) {
     selection.density = 2147483647;
-    EXPECT_THROW(Box(CalcGroup::Object, {"1e300", "1", "1"}, 1, "meter"), OverflowError);
+    EXPECT_THROW(Box(CalcGroup::Object, {"1e300", "1", "1"}, 1, LengthUnit::Meter), OverflowError);
     EXPECT_EQ(ledger.Totals(), LedgerTotals{});
     EXPECT_FALSE(ledger.UndoAvailable());
 }
 
 TEST_F(LedgerTest, TotalsOverflowChangesNothing) {
     selection.density = 0;
-    Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter");
+    Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, LengthUnit::Meter);
     const LedgerTotals before = ledger.Totals();
-    EXPECT_THROW(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, "meter"), OverflowError);
+    EXPECT_THROW(Box(CalcGroup::Object, {"1e308", "1", "1"}, 1, LengthUnit::Meter), OverflowError);
     EXPECT_EQ(ledger.Totals(), before);
 }
 

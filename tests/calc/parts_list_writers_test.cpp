@@ -27,8 +27,8 @@ std::string JsonAsOneDocument(const PartsList& list, const LedgerTotals& totals,
         const RowFigures f = FiguresOf(row, units);
         rows.push_back({{"line", row.Line},
                         {"group", row.Group == CalcGroup::Object ? "object" : "aperture"},
-                        {"shape", row.Shape},
-                        {"unit", row.Unit},
+                        {"shape", std::string(ShapeName(row))},
+                        {"unit", std::string(NameOf(row.Unit))},
                         {"quantity", row.Quantity},
                         {"parameters", row.Parameters},
                         {"material", MaterialLabel(row)},
@@ -57,8 +57,8 @@ PartsListRow Row(std::size_t line, CalcGroup group, std::vector<std::string> par
     PartsListRow row;
     row.Line = line;
     row.Group = group;
-    row.Shape = "Part of sphere";
-    row.Unit = "inch";
+    row.Shape = FindShape(CalcGroup::Object, "Part of sphere");
+    row.Unit = LengthUnit::Inch;
     row.Quantity = 1000;
     row.Parameters = std::move(parameters);
     row.Material = std::move(material);
@@ -178,7 +178,9 @@ TEST(PartsListCsv, TextThatLooksLikeAFormulaIsGuardedAndFiguresStayNumbers) {
     for (const auto& c : cases) {
         PartsList list;
         PartsListRow row = Row(1, CalcGroup::Aperture, {c.Typed}, c.Typed, 2);
-        row.Shape = c.Typed;
+        ShapeEntry typed; // as a standard section's designation may read
+        typed.DisplayName = c.Typed;
+        row.Shape = &typed;
         row.Volume = -2;
         row.Mass = -15.7;
         list.Add(row);

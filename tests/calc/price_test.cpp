@@ -3,6 +3,7 @@
 #include "calc/number_text.h"
 #include "calc/parts_list_writers.h"
 #include "calc/price.h"
+#include "calc/shapes.h"
 #include "recording_view.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +58,8 @@ TEST(CostRule, ObjectsCostMassTimesPriceAperturesNothingUnpricedRowsCounted) {
         }
         const std::vector<std::string_view> texts = {"1000", "1000",
                                                      step.Group == CalcGroup::Object ? "1000" : "500"};
-        const auto row = ledger.Calculate(step.Group, {ParallelepipedRule, texts, 1, "millimeter"});
+        const auto row =
+            ledger.Calculate(step.Group, {ObjectShapes.front(), texts, 1, LengthUnit::Millimeter});
         EXPECT_EQ(row.PricePerKg, step.TypedDensity ? std::nullopt : step.Price) << step.What;
         EXPECT_EQ(row.Cost, step.RowCost) << step.What;
         EXPECT_EQ(ledger.Totals().Cost, step.TotalCost) << step.What;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -175,10 +176,30 @@ TEST(ShapeCatalogue, PrismsShareTheirLettersAndLabels) {
     // Shared labels make a swapped picture easy to miss; pictures_test knows only the codes.
     EXPECT_EQ(prism1.Picture, "P003");
     EXPECT_EQ(prism2.Picture, "P004");
+}
+
+// A bar's or a profile's panel places the parameter lettered "Length" below its line, and the
+// order cuts the piece to that length; every other shape cut from bars names its length so.
+TEST(ShapeCatalogue, ShapesCutFromBarsAreCutToAParameterNamedLength) {
     for (auto group : {CalcGroup::Object, CalcGroup::Aperture}) {
         for (const ShapeEntry& entry : ShapesOf(group)) {
-            EXPECT_EQ(entry.Rule ? entry.Rule->ParameterCount : 0u, entry.Parameters.size())
-                << entry.DisplayName;
+            SCOPED_TRACE(std::string(entry.DisplayName));
+            std::optional<std::size_t> lettered;
+            for (std::size_t i = 0; i < entry.Parameters.size(); ++i) {
+                if (entry.Parameters[i].Letter == "Length") {
+                    lettered = i;
+                }
+            }
+            const bool lined = entry.Panel == PanelKind::Bar || entry.Panel == PanelKind::Profile;
+            EXPECT_EQ(lined, lettered.has_value());
+            if (lettered) {
+                EXPECT_EQ(entry.BarLength, lettered);
+            }
+            if (entry.BarLength) {
+                ASSERT_LT(*entry.BarLength, entry.Parameters.size());
+                EXPECT_TRUE(entry.Parameters[*entry.BarLength].Label.starts_with("Length"));
+                EXPECT_EQ(group, CalcGroup::Object); // an aperture is never bought
+            }
         }
     }
 }

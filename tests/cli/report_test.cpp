@@ -100,8 +100,8 @@ TEST(CsvReportWriter, QuotesLineBreaksQuotesAndCommas) {
     cli::Report report;
     cli::ReportRow row;
     row.Line = 7;
-    row.Shape = "Sphere";
-    row.Unit = "meter";
+    row.Shape = FindShape(CalcGroup::Object, "Sphere");
+    row.Unit = LengthUnit::Meter;
     row.Parameters = {"1,5"};
     row.Material = "Pine\r\n\"dry\", planed";
     row.Volume = row.PieceVolume = 1.5;

@@ -9,46 +9,50 @@
 namespace volcalc::cutting {
 namespace {
 
+// A standard section's own entry, as the section tables make it: cut by its one parameter.
+const ShapeParameter SectionLengthParameter{"Length", "Length =", "length"};
+const ShapeEntry Ipe200{"IPE 200", {}, {&SectionLengthParameter, 1}, nullptr, {}, PanelKind::Column, 0};
+
+// Every object shape cut from bars is cut to the parameter its entry names, with the others as its
+// cross-section; an aperture, a shape not cut from bars, a piece of no length are not ordered.
 TEST(OrderItems, EachShapeIsCutToItsLengthParameter) {
-    struct Case {
-        const char* shape;
-        bool aperture;
-        bool section;
+    std::vector<const ShapeEntry*> shapes{&Ipe200};
+    for (const ShapeEntry& entry : ObjectShapes) {
+        shapes.push_back(&entry);
+    }
+    for (const ShapeEntry* shape : shapes) {
+        SCOPED_TRACE(std::string(shape->DisplayName));
         std::vector<double> parameters;
-        bool ordered;
-        double length;
-        std::vector<double> crossSection;
-    } const cases[] = {
-        {"Hexahedral Bar", false, false, {20, 1500}, true, 1500, {20}},
-        {"I-Beam", false, false, {200, 100, 5.6, 8.5, 2400}, true, 2400, {200, 100, 5.6, 8.5}},
-        {"C channel", false, false, {100, 50, 5, 7, 1000}, true, 1000, {100, 50, 5, 7}},
-        {"Lip channel", false, false, {100, 50, 15, 2, 3000}, true, 3000, {100, 50, 15, 2}},
-        {"Angle", false, false, {50, 50, 5, 750}, true, 750, {50, 50, 5}},
-        {"Cylinder", false, false, {30, 1200}, true, 1200, {30}},
-        {"Pipe", false, false, {48.3, 40.3, 5800}, true, 5800, {48.3, 40.3}},
-        {"Cylinder", true, false, {30, 1200}, false, 0, {}},
-        {"Parallelepiped", false, false, {1000, 100, 10}, false, 0, {}},
-        {"Sphere", false, false, {100}, false, 0, {}},
-        {"Angle", false, false, {50, 50, 5, 0}, false, 0, {}},
-        {"IPE 200", false, true, {6000}, true, 6000, {}},
-        {"IPE 200", true, true, {6000}, false, 0, {}},
-    };
-    for (const Case& c : cases) {
-        const auto item =
-            OrderItemOf({c.shape, c.aperture, c.section, c.parameters, 2, "Steel", 1.5, std::nullopt});
-        ASSERT_EQ(item.has_value(), c.ordered) << c.shape;
-        if (item) {
-            EXPECT_EQ(item->Length, c.length) << c.shape;
-            EXPECT_EQ(item->CrossSection, c.crossSection) << c.shape;
+        for (std::size_t i = 0; i < shape->Parameters.size(); ++i) {
+            parameters.push_back(10.0 * double(i + 1));
         }
+        const auto item = OrderItemOf({*shape, false, parameters, 2, "Steel", 1.5, std::nullopt});
+        ASSERT_EQ(item.has_value(), shape->BarLength.has_value());
+        EXPECT_FALSE(OrderItemOf({*shape, true, parameters, 2, "Steel", 1.5, std::nullopt}));
+        if (!item) {
+            continue;
+        }
+        const std::size_t at = *shape->BarLength;
+        EXPECT_EQ(item->Shape, shape->DisplayName);
+        EXPECT_EQ(item->Length, parameters[at]);
+        std::vector<double> crossSection = parameters;
+        crossSection.erase(crossSection.begin() + std::ptrdiff_t(at));
+        EXPECT_EQ(item->CrossSection, crossSection);
+        parameters[at] = 0;
+        EXPECT_FALSE(OrderItemOf({*shape, false, parameters, 2, "Steel", 1.5, std::nullopt}));
     }
 }
 
-// Rows keep their parameters as read, in their own unit; a shape the catalogue does not know is
-// a standard section's designation.
+// Rows keep their parameters as read, in their own unit.
 TEST(OrderItems, RowsAreReadInMillimetres) {
-    PartsListRow angle{3, CalcGroup::Object,        "Angle",          "centimeter",
-                       2, {"5", "5", "0,5", "240"}, {5, 5, 0.5, 240}, "Steel"};
+    PartsListRow angle{3,
+                       CalcGroup::Object,
+                       FindShape(CalcGroup::Object, "Angle"),
+                       LengthUnit::Centimeter,
+                       2,
+                       {"5", "5", "0,5", "240"},
+                       {5, 5, 0.5, 240},
+                       "Steel"};
     angle.PieceMass = 9;
     const auto item = OrderItemOfRow(angle);
     ASSERT_TRUE(item.has_value());
@@ -56,13 +60,19 @@ TEST(OrderItems, RowsAreReadInMillimetres) {
     EXPECT_EQ(item->Length, 2400);
     EXPECT_EQ(item->Quantity, 2);
 
-    const PartsListRow section{4, CalcGroup::Object, "IPE 200", "meter", 1, {"6"}, {6}, "Steel"};
+    const PartsListRow section{4, CalcGroup::Object, &Ipe200, LengthUnit::Meter, 1, {"6"}, {6}, "Steel"};
     ASSERT_TRUE(OrderItemOfRow(section).has_value());
     EXPECT_EQ(OrderItemOfRow(section)->Length, 6000);
     EXPECT_TRUE(OrderItemOfRow(section)->CrossSection.empty());
 
-    const PartsListRow hole{5, CalcGroup::Aperture, "Cylinder", "millimeter",
-                            1, {"10", "100"},       {10, 100},  "Steel"};
+    const PartsListRow hole{5,
+                            CalcGroup::Aperture,
+                            FindShape(CalcGroup::Object, "Cylinder"),
+                            LengthUnit::Millimeter,
+                            1,
+                            {"10", "100"},
+                            {10, 100},
+                            "Steel"};
     EXPECT_FALSE(OrderItemOfRow(hole).has_value());
 }
 
@@ -173,7 +183,8 @@ TEST(OrderBorders, EachLengthIsTakenOrRefusedWithItsReason) {
     };
     const auto pieces = [](double length, double section) -> std::string {
         const double parameters[] = {section, length};
-        const auto item = OrderItemOf({"Cylinder", false, false, parameters, 1, "Steel", 1, std::nullopt});
+        const auto item = OrderItemOf(
+            {*FindShape(CalcGroup::Object, "Cylinder"), false, parameters, 1, "Steel", 1, std::nullopt});
         if (!item) {
             return "not ordered";
         }

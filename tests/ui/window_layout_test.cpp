@@ -313,7 +313,7 @@ TEST_F(WindowLayout, EveryParameterPanelLiesOnTheSameRectangleOfItsGroup) {
     std::set<std::string> panels;
     for (CalcGroup group : {CalcGroup::Object, CalcGroup::Aperture}) {
         for (const names::PanelNames& names : names::PanelsOf(group)) {
-            if (!panels.insert(names.Panel).second) {
+            if (!names.Panel || !panels.insert(names.Panel).second) { // "None" has no panel
                 continue;
             }
             QWidget* panel = Find(names.Panel);
@@ -345,7 +345,7 @@ TEST_F(WindowLayout, PanelsPlaceEachLabelBeforeItsField) {
                     lines << frame;
                 }
             }
-            const bool separated = ui::HasSeparatorLine(ui::PanelLayoutOf(entry.DisplayName));
+            const bool separated = ui::HasSeparatorLine(entry.Panel);
             ASSERT_EQ(lines.size(), separated ? 1 : 0);
             for (std::size_t i = 0; i < entry.Parameters.size(); ++i) {
                 const ShapeParameter& parameter = entry.Parameters[i];
@@ -403,7 +403,7 @@ std::vector<std::string> ParameterTabOrder(CalcGroup group) {
             continue;
         }
         std::vector<std::string_view> letters;
-        for (std::string_view letter : ui::TabOrderOf(ui::PanelLayoutOf(entry.DisplayName))) {
+        for (std::string_view letter : ui::TabOrderOf(entry.Panel)) {
             letters.push_back(letter);
         }
         if (letters.empty()) {

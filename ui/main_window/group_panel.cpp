@@ -128,7 +128,7 @@ void GroupPanel::ShowChosenShape() {
         if (m_sectionPanel) {
             m_sectionPanel->Hide();
         }
-        if (const ShapeEntry* entry = FindShape(m_group, m_shapeList->currentText().toStdString())) {
+        if (const ShapeEntry* entry = ListedShape()) {
             ShowPicture(*entry);
             m_calculateButton->setEnabled(entry->Rule != nullptr);
             m_panels->ShowPanelOf(*entry);
@@ -140,14 +140,21 @@ void GroupPanel::ShowChosenShape() {
 }
 
 bool GroupPanel::SectionChosen() const {
-    return m_sectionPanel && m_shapeList->currentText() == QLatin1String(StandardSectionEntry);
+    // The standard sections come after the shape table's entries.
+    return m_sectionPanel && m_shapeList->currentIndex() == qsizetype(ShapesOf(m_group).size());
 }
 
 const ShapeEntry* GroupPanel::ChosenShape() const {
     if (SectionChosen()) {
         return m_sectionPanel->ChosenShape();
     }
-    return FindShape(m_group, m_shapeList->currentText().toStdString());
+    return ListedShape();
+}
+
+const ShapeEntry* GroupPanel::ListedShape() const {
+    const std::span<const ShapeEntry> shapes = ShapesOf(m_group);
+    const int index = m_shapeList->currentIndex();
+    return index >= 0 && std::size_t(index) < shapes.size() ? &shapes[std::size_t(index)] : nullptr;
 }
 
 std::int32_t GroupPanel::Quantity() const {

@@ -47,7 +47,7 @@ public:
     // What choosing the list's shape does: its picture, its panel, the calculate button.
     void ShowChosenShape();
 
-    // What a calculation reads. The shape is null when the list shows a name it does not hold,
+    // What a calculation reads. The shape is null when the list shows no shape (nothing chosen),
     // or the standard sections with no size chosen.
     bool SectionChosen() const;
     const ShapeEntry* ChosenShape() const;
@@ -61,6 +61,8 @@ public:
 
 private:
     void ShowPicture(const ShapeEntry& entry);
+    // The entry of the shape table at the list's position; null past its end.
+    const ShapeEntry* ListedShape() const;
 
     CalcGroup m_group;
     const names::GroupNames& m_names;

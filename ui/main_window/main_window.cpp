@@ -262,8 +262,11 @@ void MainWindow::AddCalculation(CalcGroup group) {
     const std::int32_t quantity = panel.Quantity();
     const std::vector<std::string> texts = panel.TextsOf(*entry);
     const std::vector<std::string_view> views(texts.begin(), texts.end());
-    const std::string unit = panel.LengthUnitName();
-    m_partsList->Add(m_ledger.Calculate(group, {*entry->Rule, views, quantity, unit}));
+    const std::optional<LengthUnit> unit = LengthUnitFromName(panel.LengthUnitName());
+    if (!unit) {
+        return;
+    }
+    m_partsList->Add(m_ledger.Calculate(group, {*entry, views, quantity, *unit}));
 }
 
 void MainWindow::volumeUnitChosen() {

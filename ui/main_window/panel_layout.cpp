@@ -2,26 +2,17 @@
 #include "ui/main_window/panel_layout.h"
 
 #include <array>
-#include <utility>
 
 namespace volcalc::ui {
 namespace {
 
-// Every shape not listed here has its labels and fields in one column.
-constexpr std::pair<std::string_view, PanelLayout> Layouts[] = {
-    {"Pipe", PanelLayout::ColumnLongLabels}, {"Prism1", PanelLayout::ColumnLetters},
-    {"Prism2", PanelLayout::ColumnLetters},  {"Hexahedral Bar", PanelLayout::Bar},
-    {"I-Beam", PanelLayout::Profile},        {"C channel", PanelLayout::Profile},
-    {"Lip channel", PanelLayout::Profile},   {"Angle", PanelLayout::Profile},
-};
-
 // The three column layouts: labels and fields one below the other, 24 pixels apart.
-ParameterSlot ColumnSlot(PanelLayout layout, std::size_t position) {
+ParameterSlot ColumnSlot(PanelKind layout, std::size_t position) {
     const int row = 24 * static_cast<int>(position);
     switch (layout) {
-    case PanelLayout::ColumnLongLabels:
+    case PanelKind::ColumnLongLabels:
         return {{10, 22 + row}, {127, 20 + row}};
-    case PanelLayout::ColumnLetters:
+    case PanelKind::ColumnLetters:
         return {{26, 22 + row}, {55, 20 + row}};
     default:
         return {{18, 22 + row}, {103, 20 + row}};
@@ -30,11 +21,11 @@ ParameterSlot ColumnSlot(PanelLayout layout, std::size_t position) {
 
 // The bar and the profiles place each parameter by its letter: the cross-section above the
 // separating line, the length below it.
-ParameterSlot LetteredSlot(PanelLayout layout, std::string_view letter) {
+ParameterSlot LetteredSlot(PanelKind layout, std::string_view letter) {
     if (letter == "Length") {
         return {{66, 103}, {119, 100}};
     }
-    if (layout == PanelLayout::Bar) {
+    if (layout == PanelKind::Bar) {
         return {{33, 35}, {55, 32}};
     }
     if (letter == "a") {
@@ -54,25 +45,16 @@ constexpr std::array<std::string_view, 5> ProfileTabOrder = {"Length", "a", "c",
 
 } // namespace
 
-PanelLayout PanelLayoutOf(std::string_view shape) {
-    for (const auto& [name, layout] : Layouts) {
-        if (name == shape) {
-            return layout;
-        }
-    }
-    return PanelLayout::Column;
-}
-
-ParameterSlot SlotOf(PanelLayout layout, std::size_t position, std::string_view letter) {
+ParameterSlot SlotOf(PanelKind layout, std::size_t position, std::string_view letter) {
     return HasSeparatorLine(layout) ? LetteredSlot(layout, letter) : ColumnSlot(layout, position);
 }
 
-bool HasSeparatorLine(PanelLayout layout) {
-    return layout == PanelLayout::Bar || layout == PanelLayout::Profile;
+bool HasSeparatorLine(PanelKind layout) {
+    return layout == PanelKind::Bar || layout == PanelKind::Profile;
 }
 
-std::span<const std::string_view> TabOrderOf(PanelLayout layout) {
-    if (layout == PanelLayout::Profile) {
+std::span<const std::string_view> TabOrderOf(PanelKind layout) {
+    if (layout == PanelKind::Profile) {
         return ProfileTabOrder;
     }
     return {};

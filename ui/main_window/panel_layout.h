@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calc/shapes.h"
+
 #include <QPoint>
 
 #include <cstddef>
@@ -8,12 +10,6 @@
 #include <string_view>
 
 namespace volcalc::ui {
-
-// How a parameter panel places its labels and fields.
-enum class PanelLayout { Column, ColumnLongLabels, ColumnLetters, Bar, Profile };
-
-// The layout of a shape's panel, the same in both groups.
-PanelLayout PanelLayoutOf(std::string_view shape);
 
 // Where a parameter's label and field stand inside its panel.
 struct ParameterSlot {
@@ -25,12 +21,12 @@ struct ParameterSlot {
 inline constexpr int ParameterFieldHeight = 21;
 
 // The slot of the parameter at the position in its shape's list, with the given letter.
-ParameterSlot SlotOf(PanelLayout layout, std::size_t position, std::string_view letter);
+ParameterSlot SlotOf(PanelKind layout, std::size_t position, std::string_view letter);
 
 // The bar and the profiles have a line between the cross-section and the length.
-bool HasSeparatorLine(PanelLayout layout);
+bool HasSeparatorLine(PanelKind layout);
 
 // The letters in the order the Tab key visits them; empty for parameter order.
-std::span<const std::string_view> TabOrderOf(PanelLayout layout);
+std::span<const std::string_view> TabOrderOf(PanelKind layout);
 
 } // namespace volcalc::ui

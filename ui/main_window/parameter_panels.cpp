@@ -40,7 +40,7 @@ void ParameterPanels::BuildPanel(const ShapeEntry& entry, const names::PanelName
     m_panels.push_back(panel);
     m_panelByName.emplace(panelNames.Panel, panel);
 
-    const PanelLayout layout = PanelLayoutOf(entry.DisplayName);
+    const PanelKind layout = entry.Panel;
     std::map<std::string_view, QLineEdit*> byLetter;
     std::vector<QWidget*> inParameterOrder;
     for (std::size_t i = 0; i < entry.Parameters.size(); ++i) {
@@ -87,7 +87,7 @@ void ParameterPanels::AppendToTabChain(const std::vector<QWidget*>& fields) {
 }
 
 void ParameterPanels::ShowPanelOf(const ShapeEntry& entry) {
-    const names::PanelNames* panelNames = names::PanelOf(m_group, entry.DisplayName);
+    const names::PanelNames* panelNames = names::PanelOf(m_group, entry);
     if (panelNames && !m_panelByName.contains(panelNames->Panel)) {
         BuildPanel(entry, *panelNames);
     }
@@ -109,7 +109,7 @@ void ParameterPanels::ShowPanelOf(const ShapeEntry& entry) {
 }
 
 std::vector<std::string> ParameterPanels::TextsOf(const ShapeEntry& entry) const {
-    const names::PanelNames* panelNames = names::PanelOf(m_group, entry.DisplayName);
+    const names::PanelNames* panelNames = names::PanelOf(m_group, entry);
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < entry.Parameters.size(); ++i) {
         const QLineEdit* field = panelNames ? Field(panelNames->Fields[i]) : nullptr;

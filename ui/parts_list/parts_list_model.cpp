@@ -70,10 +70,7 @@ QString Symbol(MassUnit unit) {
 
 // "a=100; b=1000": each text as typed after the letter it stands for on the picture.
 QString ParametersText(const PartsListRow& row) {
-    const ShapeEntry* shape = FindShape(row.Group, row.Shape);
-    // A shape outside the shape table is a standard section, named by its designation.
-    const std::span<const ShapeParameter> letters =
-        shape ? shape->Parameters : std::span<const ShapeParameter>(&sections::SectionLength, 1);
+    const std::span<const ShapeParameter> letters = row.Shape->Parameters;
     QStringList parts;
     for (std::size_t i = 0; i < row.Parameters.size(); ++i) {
         const bool named = i < letters.size();
@@ -290,9 +287,9 @@ QString PartsListModel::RowText(const PartsListRow& row, int column, FigureForm 
     case GroupColumn:
         return row.Group == CalcGroup::Object ? QStringLiteral("Object") : QStringLiteral("Aperture");
     case ShapeColumn:
-        return Text(row.Shape);
+        return Text(ShapeName(row));
     case UnitColumn:
-        return Text(row.Unit);
+        return Text(NameOf(row.Unit));
     case QuantityColumn:
         return QString::number(row.Quantity);
     case ParametersColumn:
