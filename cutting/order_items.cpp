@@ -89,6 +89,9 @@ std::optional<OrderItem> OrderItemOf(const CalculatedPiece& piece) {
     for (std::size_t i = 0; i < piece.Parameters.size(); ++i) {
         if (i != *lengthAt) {
             item.CrossSection.push_back(piece.Parameters[i]);
+            if (i < piece.Shape.Parameters.size()) {
+                item.Letters.push_back(piece.Shape.Parameters[i].Letter);
+            }
         }
     }
     return item;
@@ -109,7 +112,8 @@ std::vector<OrderGroup> GroupOrderItems(std::span<const OrderItem> items) {
                               0,
                               0,
                               item.TypedDensity,
-                              item.Density});
+                              item.Density,
+                              item.Letters});
             group = groups.end() - 1;
         }
         if (const auto reason = WhyUnplannable(item)) {

@@ -29,6 +29,9 @@ struct OrderItem {
     std::optional<double> PricePerKg;
     bool TypedDensity = false; // a density set by hand, not a catalogue material
     double Density = 0;        // kg/m³
+    // The letters of the cross-section's parameters as the shape's entry names them ("a", "b"...);
+    // none for a standard section, whose designation names its cross-section.
+    std::vector<std::string_view> Letters{};
 };
 
 // What a calculation orders, with its parameters in millimetres in the shape's order: nothing
@@ -73,6 +76,7 @@ struct OrderGroup {
     Units NetLength = 0;                    // of the pieces to plan
     bool TypedDensity = false;
     double Density = 0;
+    std::vector<std::string_view> Letters{}; // of the cross-section, as its items name them
 };
 
 // Groups in the order their first piece comes.

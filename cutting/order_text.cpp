@@ -5,7 +5,6 @@
 #include "calc/number_text.h"
 #include "calc/number_writer.h"
 #include "calc/price.h"
-#include "calc/shapes.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,22 +12,6 @@
 namespace volcalc::cutting {
 
 namespace {
-
-// The letters of the shape's parameters other than its length, when the shape is one of the
-// catalogue's.
-std::vector<std::string_view> CrossSectionLetters(std::string_view shape) {
-    std::vector<std::string_view> letters;
-    const ShapeEntry* entry = FindShape(CalcGroup::Object, shape);
-    if (entry == nullptr || !entry->BarLength) {
-        return letters;
-    }
-    for (std::size_t i = 0; i < entry->Parameters.size(); ++i) {
-        if (i != *entry->BarLength) {
-            letters.push_back(entry->Parameters[i].Letter);
-        }
-    }
-    return letters;
-}
 
 std::string Percent(double share) {
     char buffer[32];
@@ -100,7 +83,7 @@ std::string MillimetreText(double millimetres, char separator) {
 }
 
 std::string CrossSectionText(const OrderGroup& group, char separator) {
-    const std::vector<std::string_view> letters = CrossSectionLetters(group.Shape);
+    const std::vector<std::string_view>& letters = group.Letters;
     std::string text;
     for (std::size_t i = 0; i < group.CrossSection.size(); ++i) {
         text += i == 0 ? "" : (letters.empty() ? " × " : "; ");

@@ -225,9 +225,9 @@ TEST(OrderBorders, EachLengthIsTakenOrRefusedWithItsReason) {
 // it, and a text cell that begins as a formula is guarded in the CSV.
 TEST(OrderPlan, EachGroupIsPricedAtItsOwnPrice) {
     const OrderItem items[] = {
-        {"Cylinder", {20}, 3500, 1, "=2+5+cmd|x", 7, 2.0},
-        {"Cylinder", {20}, 2500, 1, "=2+5+cmd|x", 5, 10.0},
-        {"Cylinder", {20}, 1000, 1, "=2+5+cmd|x", 2, std::nullopt},
+        {"Cylinder", {20}, 3500, 1, "=2+5+cmd|x", 7, 2.0, false, 0, {"a"}},
+        {"Cylinder", {20}, 2500, 1, "=2+5+cmd|x", 5, 10.0, false, 0, {"a"}},
+        {"Cylinder", {20}, 1000, 1, "=2+5+cmd|x", 2, std::nullopt, false, 0, {"a"}},
     };
     const OrderSettings settings{{6000000}, 0};
     const std::vector<GroupOrder> orders = PlanOrder(items, settings);
