@@ -6,7 +6,6 @@
 #include "calc/number_writer.h"
 #include "calc/price.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace volcalc::cutting {
@@ -14,9 +13,7 @@ namespace volcalc::cutting {
 namespace {
 
 std::string Percent(double share) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.1f", share * 100);
-    return WithDecimalSeparator(buffer) + "%";
+    return WithDecimalSeparator(DoubleText(share * 100, std::chars_format::fixed, 1)) + "%";
 }
 
 std::string FullPrecision(double value) {

@@ -2,10 +2,10 @@
 #include "sections/section_text.h"
 
 #include "calc/number_text.h"
+#include "calc/number_writer.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace volcalc::sections {
 
@@ -14,9 +14,7 @@ std::string AreaText(double squareMillimetres, char separator) {
     const int magnitude =
         squareCentimetres > 0 ? static_cast<int>(std::floor(std::log10(squareCentimetres))) : 0;
     const int decimals = std::clamp(3 - magnitude, 2, 12);
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, squareCentimetres);
-    return WithDecimalSeparator(text, separator);
+    return WithDecimalSeparator(DoubleText(squareCentimetres, std::chars_format::fixed, decimals), separator);
 }
 
 std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator) {
