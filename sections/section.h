@@ -20,6 +20,9 @@ struct Section {
     double TabulatedArea = 0; // mm², the table's area_cm2; 0 where the row gives none
     double Area = 0;          // mm², by the family's rule, or the tabulated one where AreaFromTable
     bool AreaFromTable = false;
+    // The same size in the other system of units where its table gives one ("W200X46.1" for
+    // "W8X31"); it names the section as well, unless another section's own designation is the same.
+    std::string MetricDesignation;
 };
 
 } // namespace volcalc::sections

@@ -17,10 +17,11 @@ std::string AreaText(double squareMillimetres, char separator) {
     return WithDecimalSeparator(DoubleText(squareCentimetres, std::chars_format::fixed, decimals), separator);
 }
 
-std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator) {
+std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator,
+                        std::string_view designation) {
     const SectionFamily& family = catalogue.FamilyOf(section);
-    return section.Designation + '\t' + family.Name + '\t' + family.Standard + '\t' +
-           AreaText(section.Area, separator);
+    return std::string(designation.empty() ? section.Designation : designation) + '\t' + family.Name + '\t' +
+           family.Standard + '\t' + AreaText(section.Area, separator);
 }
 
 } // namespace volcalc::sections

@@ -5,6 +5,7 @@
 #include "sections/section_catalogue.h"
 
 #include <string>
+#include <string_view>
 
 namespace volcalc::sections {
 
@@ -12,7 +13,9 @@ namespace volcalc::sections {
 // ("7.638", "28.48", "145.74"), with the given decimal separator.
 std::string AreaText(double squareMillimetres, char separator);
 
-// "IPE 200\tIPE\tEN 10365\t28.48": the designation, family, standard and area in cm².
-std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator);
+// "IPE 200\tIPE\tEN 10365\t28.48": the designation, family, standard and area in cm². The section
+// is listed under `designation`, by default its own.
+std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator,
+                        std::string_view designation = {});
 
 } // namespace volcalc::sections
