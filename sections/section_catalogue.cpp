@@ -62,10 +62,16 @@ std::string_view SectionCatalogue::DesignationOf(const Name& name) const {
 std::vector<NamedSection> SectionCatalogue::Containing(std::string_view text) const {
     const std::string wanted = DesignationKey(text);
     std::vector<NamedSection> found;
-    for (const Name& name : m_names) {
-        const bool listed = !found.empty() && found.back().Held == &m_sections[name.Held];
-        if (!listed && name.Key.find(wanted) != std::string::npos) {
-            found.push_back({&m_sections[name.Held], DesignationOf(name)});
+    // Metric designations are searched only when no section's own one holds the text: "W8" lists the
+    // W8 shapes, not the W33 ones whose metric designations start with W840.
+    for (const bool metric : {false, true}) {
+        for (const Name& name : m_names) {
+            if (name.Metric == metric && name.Key.find(wanted) != std::string::npos) {
+                found.push_back({&m_sections[name.Held], DesignationOf(name)});
+            }
+        }
+        if (!found.empty()) {
+            break;
         }
     }
     return found;

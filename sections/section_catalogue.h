@@ -38,8 +38,8 @@ public:
 
     // The section a designation names, ignoring case and blanks; nullptr for none.
     const Section* Find(std::string_view designation) const;
-    // Sections whose designation holds `text`, ignoring case and blanks, in catalogue order, each
-    // under its own designation where that holds the text, else under its metric one.
+    // Sections whose own designation holds `text`, ignoring case and blanks, in catalogue order;
+    // where none does, those whose metric designation holds it, under that designation.
     std::vector<NamedSection> Containing(std::string_view text) const;
     // The `count` designations nearest to `designation`: of the nearest family, then of the
     // nearest size, in catalogue order where they tie.
