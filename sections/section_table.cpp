@@ -288,6 +288,9 @@ private:
         if (!(section.Area > 0)) {
             throw RowProblem{"the dimensions give no area"};
         }
+        if (!std::isfinite(section.Area)) {
+            throw RowProblem{"the area is too large for any section"};
+        }
         if (!m_catalogue.Add(std::move(section))) {
             throw RowProblem{Shown(designation) + " is listed already"};
         }
