@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sections/section_table.h"
 
+#include "sections/section_perimeter.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -309,6 +311,7 @@ private:
         if (!(section.Area > 0)) {
             throw RowProblem{"the dimensions give no area"};
         }
+        section.Perimeter = SectionPerimeter(m_family.Kind, row.Size);
         if (!m_catalogue.Add(std::move(section))) {
             throw RowProblem{Shown(designation) + " is listed already"};
         }
