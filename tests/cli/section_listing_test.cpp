@@ -20,9 +20,9 @@ TEST(SectionListing, TabSeparatedLinesAndWarningsForBadRows) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunCommandLine(arguments, CatalogueFiles(), in, out, err, folders), ExitSuccess);
-    EXPECT_EQ(out.str(), "HEA 100\tHEA\tEN 10365\t21.24\n"
-                         "HEA 1000\tHEA\tEN 10365\t346.85\n"
-                         "MY HEA 10\tmine\t\t2.390\n");
+    EXPECT_EQ(out.str(), "HEA 100\tHEA\tEN 10365\t21.24\t0.5614\n"
+                         "HEA 1000\tHEA\tEN 10365\t346.85\t3.095\n"
+                         "MY HEA 10\tmine\t\t2.390\t\n"); // a table of areas alone tells no outline
     EXPECT_EQ(err.str(), "volcalc-cli: warning: " + (user / "mine.csv").string() +
                              ", line 3: 3 fields where the header has 5; the row is left out.\n");
 }
