@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace volcalc {
 
@@ -25,6 +26,9 @@ LedgerTotals TotalsAfter(LedgerTotals totals, const PartsListRow& row) {
     }
     totals.TotalVolume = StoreDouble(static_cast<long double>(totals.ObjectVolume) - totals.ApertureVolume);
     totals.TotalMass = StoreDouble(static_cast<long double>(totals.ObjectMass) - totals.ApertureMass);
+    if (row.Surface) {
+        totals.ObjectSurface = StoreDouble(static_cast<long double>(totals.ObjectSurface) + *row.Surface);
+    }
     if (row.Cost) {
         totals.Cost = StoreDouble(static_cast<long double>(totals.Cost.value_or(0)) + *row.Cost);
     } else {
@@ -43,6 +47,29 @@ std::optional<long double> BarVolume(double crossSection, double length, LengthU
     }
     const long double millimetres = MillimetresPer(unit);
     return StoreDouble(crossSection / (millimetres * millimetres) * length);
+}
+
+// A solid's or a profile's surface in squares of the length unit; a bar's is its outline times
+// its length, as its volume is its cross-section times the length.
+std::optional<long double> SurfacePerPiece(const ShapeRule& rule, std::span<const double> values,
+                                           LengthUnit unit) {
+    if (rule.SurfacePerPiece) {
+        return rule.SurfacePerPiece(values);
+    }
+    if (rule.Perimeter) {
+        return *rule.Perimeter / MillimetresPer(unit) * values[0];
+    }
+    return std::nullopt;
+}
+
+// A surface too large for a double is left unknown rather than refusing a volume that can still
+// be counted (a slab 1e308 m wide and 1 m thick has a volume but no surface a double holds).
+std::optional<double> SquareMetres(long double area, LengthUnit unit) {
+    try {
+        return SquareMetresOf(area, unit);
+    } catch (const CalculationError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -69,6 +96,13 @@ Ledger::Ledger() : m_view(Unshown()) {}
 
 std::optional<long double> ParallelepipedVolume(std::span<const double> values) {
     return static_cast<long double>(values[0]) * values[1] * values[2];
+}
+
+// The box's sides may be typed negative, which its volume takes as they are; its faces are
+// measured by the sides' sizes, so a surface is never negative.
+long double ParallelepipedSurface(std::span<const double> values) {
+    const long double a = std::fabs(values[0]), b = std::fabs(values[1]), c = std::fabs(values[2]);
+    return 2 * (a * b + b * c + c * a);
 }
 
 void Ledger::SetDensity(std::int32_t density) {
@@ -145,6 +179,17 @@ void Ledger::EvaluateInto(const ReadCalculation& read, PartsListRow& row) const 
     row.Mass = sign * all.Mass;
     row.PricePerKg = inForce.PricePerKg;
     row.Cost = RowCost(read.Group, all.Mass, inForce.PricePerKg);
+    row.PieceSurface.reset();
+    row.Surface.reset();
+    if (read.Group == CalcGroup::Object) {
+        if (const auto surface = SurfacePerPiece(rule, read.Parameters(), input.Unit)) {
+            row.PieceSurface = SquareMetres(*surface, input.Unit);
+            row.Surface = SquareMetres(*surface * input.Quantity, input.Unit);
+        }
+        if (!row.Surface) {
+            row.PieceSurface.reset();
+        }
+    }
 }
 
 void Ledger::Add(const PartsListRow& row) {

@@ -25,6 +25,8 @@ struct LedgerTotals {
     // to add.
     std::optional<double> Cost{};
     std::size_t UnpricedRows = 0;
+    // Square metres: the outer surface of the object rows that have one. Apertures have none.
+    double ObjectSurface = 0;
 
     friend bool operator==(const LedgerTotals&, const LedgerTotals&) = default;
 };

@@ -11,9 +11,18 @@ std::string MaterialLabel(const PartsListRow& row) {
     return row.Material.empty() ? "density " + std::to_string(row.Density) : row.Material;
 }
 
+namespace {
+
+std::optional<double> SurfaceIn(std::optional<double> squareMetres, VolumeUnit unit) {
+    return squareMetres ? std::optional(SurfaceForDisplay(*squareMetres, unit)) : std::nullopt;
+}
+
+} // namespace
+
 RowFigures FiguresOf(const PartsListRow& row, ReportUnits units) {
     return {VolumeForDisplay(row.PieceVolume, units.Volume), VolumeForDisplay(row.Volume, units.Volume),
-            MassForDisplay(row.PieceMass, units.Mass), MassForDisplay(row.Mass, units.Mass)};
+            MassForDisplay(row.PieceMass, units.Mass),       MassForDisplay(row.Mass, units.Mass),
+            SurfaceIn(row.PieceSurface, units.Volume),       SurfaceIn(row.Surface, units.Volume)};
 }
 
 LedgerTotals TotalsIn(const LedgerTotals& t, ReportUnits units) {
@@ -24,7 +33,8 @@ LedgerTotals TotalsIn(const LedgerTotals& t, ReportUnits units) {
             MassForDisplay(t.ObjectMass, units.Mass),
             MassForDisplay(t.ApertureMass, units.Mass),
             t.Cost,
-            t.UnpricedRows};
+            t.UnpricedRows,
+            SurfaceForDisplay(t.ObjectSurface, units.Volume)};
 }
 
 } // namespace volcalc

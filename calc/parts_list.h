@@ -16,6 +16,7 @@
 #include "units.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -52,6 +53,8 @@ struct RowFigures {
     double Volume = 0;
     double PieceMass = 0;
     double Mass = 0;
+    std::optional<double> PieceSurface{}; // in the square of the volume unit's length
+    std::optional<double> Surface{};
 };
 RowFigures FiguresOf(const PartsListRow& row, ReportUnits units);
 

@@ -36,6 +36,10 @@ struct PartsListRow {
     double Mass = 0;
     std::optional<double> PricePerKg{}; // the material's price; none for a material without one
     std::optional<double> Cost{};       // RowCost of the row: what buying it costs, 0 for an aperture
+    // The outer surface in square metres, of one piece and of all pieces: none for an aperture, or
+    // for a section whose table tells no outline.
+    std::optional<double> PieceSurface{};
+    std::optional<double> Surface{};
 
     friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
 };

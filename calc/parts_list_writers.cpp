@@ -24,6 +24,7 @@ struct TotalLine {
     double Volume;
     double Mass;
     std::optional<double> Cost;
+    std::optional<double> Surface{}; // none for the apertures, which have no surface
 };
 
 // Apertures cost nothing, once there are costs at all; with none, no total has a cost either.
@@ -33,9 +34,9 @@ std::optional<double> ApertureCost(const LedgerTotals& t) {
 
 // Totals already in display units.
 std::array<TotalLine, 3> TotalLines(const LedgerTotals& t) {
-    return {{{"object total", t.ObjectVolume, t.ObjectMass, t.Cost},
+    return {{{"object total", t.ObjectVolume, t.ObjectMass, t.Cost, t.ObjectSurface},
              {"aperture total", t.ApertureVolume, t.ApertureMass, ApertureCost(t)},
-             {"total", t.TotalVolume, t.TotalMass, t.Cost}}};
+             {"total", t.TotalVolume, t.TotalMass, t.Cost, t.ObjectSurface}}};
 }
 
 std::string CostText(std::optional<double> cost) {
@@ -99,6 +100,11 @@ std::string FullPrecision(double value) {
     return DoubleText(value);
 }
 
+// A figure that may be unknown: empty then.
+std::string OptionalFigure(std::optional<double> value) {
+    return value ? FullPrecision(*value) : std::string();
+}
+
 // Zero stays "0", not "-0".
 double Negated(double value) {
     return value == 0 ? 0.0 : -value;
@@ -116,9 +122,10 @@ public:
         std::string mass(NameOf(m_units.Mass));
         std::replace(mass.begin(), mass.end(), ' ', '_');
         const std::string volume = "cubic_" + std::string(NameOf(m_units.Volume));
+        const std::string surface = "square_" + std::string(NameOf(m_units.Volume));
         m_out << "line,group,shape,unit,quantity,p1,p2,p3,p4,p5,material,density,piece_volume_" << volume
               << ",volume_" << volume << ",piece_mass_" << mass << ",mass_" << mass
-              << ",price_per_kg,cost\r\n";
+              << ",price_per_kg,cost,piece_surface_" << surface << ",surface_" << surface << "\r\n";
     }
 
     void Row(const PartsListRow& row) override {
@@ -137,20 +144,22 @@ public:
         m_out << ',' << row.Density << ',' << FullPrecision(f.PieceVolume) << ',' << FullPrecision(f.Volume)
               << ',' << FullPrecision(f.PieceMass) << ',' << FullPrecision(f.Mass) << ','
               << (row.PricePerKg ? FullPrecision(*row.PricePerKg) : "") << ','
-              << (row.Cost ? FullPrecision(*row.Cost) : "") << "\r\n";
+              << (row.Cost ? FullPrecision(*row.Cost) : "") << ',' << OptionalFigure(f.PieceSurface) << ','
+              << OptionalFigure(f.Surface) << "\r\n";
     }
 
-    // The aperture total carries the sign of the aperture rows above it; apertures cost nothing.
+    // The aperture total carries the sign of the aperture rows above it; apertures cost nothing and
+    // have no surface.
     void End(const LedgerTotals& totals) override {
         const LedgerTotals t = TotalsIn(totals, m_units);
         const std::array<TotalLine, 3> lines = {
-            {{"object total", t.ObjectVolume, t.ObjectMass, t.Cost},
+            {{"object total", t.ObjectVolume, t.ObjectMass, t.Cost, t.ObjectSurface},
              {"aperture total", Negated(t.ApertureVolume), Negated(t.ApertureMass), ApertureCost(t)},
-             {"total", t.TotalVolume, t.TotalMass, t.Cost}}};
+             {"total", t.TotalVolume, t.TotalMass, t.Cost, t.ObjectSurface}}};
         for (const TotalLine& line : lines) {
             m_out << ',' << line.Name << ",,,,,,,,,,,," << FullPrecision(line.Volume) << ",,"
-                  << FullPrecision(line.Mass) << ",," << (line.Cost ? FullPrecision(*line.Cost) : "")
-                  << "\r\n";
+                  << FullPrecision(line.Mass) << ",," << OptionalFigure(line.Cost) << ",,"
+                  << OptionalFigure(line.Surface) << "\r\n";
         }
     }
 
@@ -180,6 +189,8 @@ public:
         } else {
             JsonString(m_out, m_prices.Currency);
         }
+        m_out << ",\n  \"surface_unit\": ";
+        JsonString(m_out, "square " + std::string(NameOf(m_units.Volume)));
         m_out << ",\n  \"rows\": [";
     }
 
@@ -212,6 +223,10 @@ public:
         JsonNumber(m_out, row.PricePerKg.value_or(Unknown));
         m_out << ",\n      \"cost\": ";
         JsonNumber(m_out, row.Cost.value_or(Unknown));
+        m_out << ",\n      \"piece_surface\": ";
+        JsonNumber(m_out, f.PieceSurface.value_or(Unknown));
+        m_out << ",\n      \"surface\": ";
+        JsonNumber(m_out, f.Surface.value_or(Unknown));
         m_out << "\n    }";
     }
 
@@ -225,6 +240,8 @@ public:
             JsonNumber(m_out, line.Mass);
             m_out << ",\n      \"cost\": ";
             JsonNumber(m_out, line.Cost.value_or(Unknown));
+            m_out << ",\n      \"surface\": ";
+            JsonNumber(m_out, line.Surface.value_or(Unknown));
             m_out << "\n    }";
             separator = ",\n";
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shapes.h"
 
+#include "shape_surfaces.h"
 #include "shape_volumes.h"
 
 namespace volcalc {
@@ -87,20 +88,20 @@ constexpr std::string_view BluntedCone = "a cone with its top cut off parallel t
 constexpr std::string_view Pyramid = "a pyramid on a rectangular base";
 } // namespace Solid
 
-constexpr ShapeRule CylinderRule{&CylinderVolume};
-constexpr ShapeRule PipeRule{&PipeVolume};
-constexpr ShapeRule Prism1Rule{&RightPrismVolume};
-constexpr ShapeRule Prism2Rule{&IsoscelesPrismVolume};
-constexpr ShapeRule SphereRule{&SphereVolume};
-constexpr ShapeRule PartRule{&SphereCapVolume};
-constexpr ShapeRule ConeRule{&ConeVolume};
-constexpr ShapeRule Cone2Rule{&FrustumVolume};
-constexpr ShapeRule PyramidRule{&PyramidVolume};
-constexpr ShapeRule HexBarRule{&HexBarVolume};
-constexpr ShapeRule BeamRule{&FlangedBeamVolume};
-constexpr ShapeRule ChannelRule{&FlangedBeamVolume};
-constexpr ShapeRule LipRule{&LipChannelVolume};
-constexpr ShapeRule AngleRule{&AngleVolume};
+constexpr ShapeRule CylinderRule{&CylinderVolume, 0, &CylinderSurface};
+constexpr ShapeRule PipeRule{&PipeVolume, 0, &PipeSurface};
+constexpr ShapeRule Prism1Rule{&RightPrismVolume, 0, &RightPrismSurface};
+constexpr ShapeRule Prism2Rule{&IsoscelesPrismVolume, 0, &IsoscelesPrismSurface};
+constexpr ShapeRule SphereRule{&SphereVolume, 0, &SphereSurface};
+constexpr ShapeRule PartRule{&SphereCapVolume, 0, &SphereCapSurface};
+constexpr ShapeRule ConeRule{&ConeVolume, 0, &ConeSurface};
+constexpr ShapeRule Cone2Rule{&FrustumVolume, 0, &FrustumSurface};
+constexpr ShapeRule PyramidRule{&PyramidVolume, 0, &PyramidSurface};
+constexpr ShapeRule HexBarRule{&HexBarVolume, 0, &HexBarSurface};
+constexpr ShapeRule BeamRule{&FlangedBeamVolume, 0, &FlangedBeamSurface};
+constexpr ShapeRule ChannelRule{&FlangedBeamVolume, 0, &FlangedBeamSurface};
+constexpr ShapeRule LipRule{&LipChannelVolume, 0, &LipChannelSurface};
+constexpr ShapeRule AngleRule{&AngleVolume, 0, &AngleSurface};
 
 } // namespace
 

@@ -117,6 +117,16 @@ double VolumeForDisplay(double cubicMetres, VolumeUnit unit) {
     return cubicMetres;
 }
 
+double SurfaceForDisplay(double squareMetres, VolumeUnit unit) {
+    const long double millimetres = MillimetresPer(static_cast<LengthUnit>(unit));
+    return StoreDouble(squareMetres * 1000000.0L / (millimetres * millimetres));
+}
+
+double SquareMetresOf(long double area, LengthUnit unit) {
+    const long double millimetres = MillimetresPer(unit);
+    return StoreDouble(area * (millimetres * millimetres) / 1000000.0L);
+}
+
 double MassForDisplay(double kilograms, MassUnit unit) {
     const long double m = kilograms;
     switch (unit) {

@@ -39,6 +39,10 @@ double ScaleVolumeToCubicMetres(double value, LengthUnit unit);
 
 // Cubic metres and kilograms converted to a display unit.
 double VolumeForDisplay(double cubicMetres, VolumeUnit unit);
+// Square metres in the square of the volume display unit's length: the surface beside the volume.
+double SurfaceForDisplay(double squareMetres, VolumeUnit unit);
+// An area in squares of `unit` in square metres.
+double SquareMetresOf(long double area, LengthUnit unit);
 double MassForDisplay(double kilograms, MassUnit unit);
 
 } // namespace volcalc

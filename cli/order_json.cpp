@@ -5,6 +5,7 @@
 
 #include <array>
 #include <charconv>
+#include <limits>
 #include <string_view>
 
 namespace volcalc::cli {
@@ -92,6 +93,8 @@ void WriteGroup(std::ostream& out, int depth, const cutting::GroupOrder& order, 
     JsonNumber(out, MassForDisplay(order.NetMass, massUnit));
     WriteKey(out, depth + 1, "gross_mass");
     JsonNumber(out, MassForDisplay(order.GrossMass, massUnit));
+    WriteKey(out, depth + 1, "surface_m2");
+    JsonNumber(out, order.NetSurface.value_or(std::numeric_limits<double>::quiet_NaN()));
     NewLine(out, depth);
     out << '}';
 }

@@ -60,6 +60,8 @@ void AddPlanned(OrderGroup& group, const OrderItem& item) {
                              [&](const Demand& d) { return d.Length == length; });
     if (same == group.Pieces.end()) {
         group.Pieces.push_back({length, item.Quantity});
+        group.SurfaceKnown = group.SurfaceKnown && item.PieceSurface.has_value();
+        group.PieceSurfaces.push_back(item.PieceSurface.value_or(0));
     } else {
         same->Count += item.Quantity;
     }
@@ -85,7 +87,9 @@ std::optional<OrderItem> OrderItemOf(const CalculatedPiece& piece) {
                    piece.PieceMass,
                    piece.PricePerKg,
                    piece.TypedDensity,
-                   piece.Density};
+                   piece.Density,
+                   {},
+                   piece.PieceSurface};
     for (std::size_t i = 0; i < piece.Parameters.size(); ++i) {
         if (i != *lengthAt) {
             item.CrossSection.push_back(piece.Parameters[i]);

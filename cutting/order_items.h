@@ -32,6 +32,7 @@ struct OrderItem {
     // The letters of the cross-section's parameters as the shape's entry names them ("a", "b"...);
     // none for a standard section, whose designation names its cross-section.
     std::vector<std::string_view> Letters{};
+    std::optional<double> PieceSurface{}; // m², none where the shape's outline is not known
 };
 
 // What a calculation orders, with its parameters in millimetres in the shape's order: nothing
@@ -48,6 +49,7 @@ struct CalculatedPiece {
     std::optional<double> PricePerKg;
     bool TypedDensity = false;
     double Density = 0;
+    std::optional<double> PieceSurface{}; // m²
 };
 std::optional<OrderItem> OrderItemOf(const CalculatedPiece& piece);
 
@@ -77,6 +79,10 @@ struct OrderGroup {
     bool TypedDensity = false;
     double Density = 0;
     std::vector<std::string_view> Letters{}; // of the cross-section, as its items name them
+    // m², of one piece of each length in Pieces, in the same order; empty when the group's outline
+    // is not known.
+    std::vector<double> PieceSurfaces{};
+    bool SurfaceKnown = true;
 };
 
 // Groups in the order their first piece comes.

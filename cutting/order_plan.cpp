@@ -3,7 +3,28 @@
 
 #include "plan_cuts.h"
 
+#include <cstdint>
+
 namespace volcalc::cutting {
+namespace {
+
+// Each piece's own surface, not a share of the length: a round bar's ends are in it.
+std::optional<double> PlannedSurface(const OrderGroup& group, const CuttingPlan& plan) {
+    if (!group.SurfaceKnown) {
+        return std::nullopt;
+    }
+    double surface = 0;
+    for (std::size_t i = 0; i < group.Pieces.size(); ++i) {
+        std::int64_t planned = group.Pieces[i].Count;
+        for (const Demand& oversized : plan.Oversized) {
+            planned -= oversized.Length == group.Pieces[i].Length ? oversized.Count : 0;
+        }
+        surface += group.PieceSurfaces[i] * static_cast<double>(planned);
+    }
+    return surface;
+}
+
+} // namespace
 
 std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings) {
     std::vector<GroupOrder> orders;
@@ -29,6 +50,7 @@ std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderS
         if (bought > 0) {
             order.OffcutShare = static_cast<double>(offcuts) / static_cast<double>(bought);
         }
+        order.NetSurface = PlannedSurface(order.Group, order.Plan);
         if (order.Group.PricePerKg) {
             order.Cost = *order.Group.PricePerKg * order.GrossMass;
         }

@@ -24,6 +24,8 @@ struct GroupOrder {
     double GrossMass = 0;       // kilograms of the bars bought, at the pieces' mass per length
     double OffcutShare = 0;     // of the length bought, what is left as offcuts
     std::optional<double> Cost; // of the bars bought at the group's price, where it has one
+    // m², the outer surface of the pieces planned; none where their outline is not known
+    std::optional<double> NetSurface{};
 };
 
 // One plan per group; the pieces longer than every stock length join the group's Unplanned.

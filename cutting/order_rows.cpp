@@ -15,7 +15,7 @@ std::optional<OrderItem> OrderItemOfRow(const PartsListRow& row) {
     }
     return OrderItemOf({*row.Shape, row.Group == CalcGroup::Aperture, millimetres, row.Quantity,
                         MaterialLabel(row), row.PieceMass, row.PricePerKg, row.Material.empty(),
-                        static_cast<double>(row.Density)});
+                        static_cast<double>(row.Density), row.PieceSurface});
 }
 
 } // namespace volcalc::cutting

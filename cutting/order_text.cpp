@@ -142,6 +142,9 @@ std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings
                 ", cost " + FormatCost(*order.Cost) + (currency.empty() ? "" : " ") + std::string(currency);
         }
         text += "\n";
+        if (order.NetSurface) {
+            text += "  surface of the pieces " + FormatResult(*order.NetSurface) + " square meter\n";
+        }
         for (const UnplannedPieces& pieces : order.Group.Unplanned) {
             text += "  not planned: " + std::to_string(pieces.Count) + " × " +
                     MillimetreText(pieces.Length, separator) + ", " + ReasonOf(pieces.Reason).Why + "\n";
@@ -153,7 +156,7 @@ std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings
 std::string OrderCsv(const std::vector<GroupOrder>& orders) {
     std::string csv =
         "shape,cross_section,material,count,stock_mm,cuts_mm,offcut_mm,net_mass_kg,gross_mass_kg,"
-        "offcut_share,cost\r\n";
+        "offcut_share,cost,surface_m2\r\n";
     for (const GroupOrder& order : orders) {
         for (const BarRun& run : IdenticalBars(order.Plan.Bars)) {
             std::string cuts;
@@ -161,11 +164,12 @@ std::string OrderCsv(const std::vector<GroupOrder>& orders) {
                 cuts += (cuts.empty() ? "" : " + ") + LengthText(cut);
             }
             csv += CsvGroup(order.Group) + "," + std::to_string(run.Count) + "," + LengthText(run.Cut.Stock) +
-                   "," + CsvCell(cuts) + "," + LengthText(run.Cut.Offcut) + ",,,,\r\n";
+                   "," + CsvCell(cuts) + "," + LengthText(run.Cut.Offcut) + ",,,,,\r\n";
         }
         csv += CsvGroup(order.Group) + ",,,,," + FullPrecision(order.NetMass) + "," +
                FullPrecision(order.GrossMass) + "," + FullPrecision(order.OffcutShare) + "," +
-               (order.Cost ? FullPrecision(*order.Cost) : std::string()) + "\r\n";
+               (order.Cost ? FullPrecision(*order.Cost) : std::string()) + "," +
+               (order.NetSurface ? FullPrecision(*order.NetSurface) : std::string()) + "\r\n";
     }
     return csv;
 }

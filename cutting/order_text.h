@@ -43,13 +43,14 @@ std::string UnplannedText(const OrderGroup& group, const UnplannedPieces& pieces
 // The whole order as text: a line with the stock lengths and the kerf, then for each group a
 // line naming it, its bars (identical ones once with their count), its masses in `massUnit`, the
 // offcut share and the cost (two decimals and the currency, as the parts list shows money) where
-// there is a price, and the pieces not planned. Figures with the core's decimal separator.
+// there is a price, the outer surface of the pieces planned in square metres where their outline is
+// known, and the pieces not planned. Figures with the core's decimal separator.
 std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings, MassUnit massUnit,
                       std::string_view currency);
 
 // The same as CSV (RFC 4180, "." as separator, full precision): a row per set of identical bars
 // (shape, cross_section, material, count, stock_mm, cuts_mm, offcut_mm), then a row per group
-// with its net and gross mass in kilograms, offcut share and cost.
+// with its net and gross mass in kilograms, offcut share, cost and the pieces' surface in m².
 std::string OrderCsv(const std::vector<GroupOrder>& orders);
 
 } // namespace volcalc::cutting

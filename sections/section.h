@@ -4,6 +4,7 @@
 #include "sections/section_area.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace volcalc::sections {
@@ -20,6 +21,7 @@ struct Section {
     double TabulatedArea = 0; // mm², the table's area_cm2; 0 where the row gives none
     double Area = 0;          // mm², by the family's rule, or the tabulated one where AreaFromTable
     bool AreaFromTable = false;
+    std::optional<double> Perimeter{}; // mm, the outline by the family's rule; none where it has none
     // The same size in the other system of units where its table gives one ("W200X46.1" for
     // "W8X31"); it names the section as well, unless another section's own designation is the same.
     std::string MetricDesignation;

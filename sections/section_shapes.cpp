@@ -14,7 +14,7 @@ const ShapeEntry& SectionShapes::ShapeOf(const Section& section) {
     std::unique_ptr<SectionShape>& shape = m_shapes[&section];
     if (!shape) {
         shape = std::make_unique<SectionShape>();
-        shape->Rule = {nullptr, section.Area};
+        shape->Rule = {nullptr, section.Area, nullptr, section.Perimeter};
         // Cut from stock bars by its one parameter; its designation names the cross-section.
         shape->Entry = {section.Designation,
                         {},

@@ -2,6 +2,7 @@
 #include "sections/section_table.h"
 
 #include "sections/american_columns.h"
+#include "sections/section_perimeter.h"
 #include "sections/table_fields.h"
 
 #include <array>
@@ -277,8 +278,11 @@ private:
     }
 
     void Add(const std::string& designation, const TableRow& row) {
-        Section section{designation, m_familyIndex,        row.Size, row.TabulatedArea, 0.0,
-                        false,       row.MetricDesignation};
+        Section section{.Designation = designation,
+                        .Family = m_familyIndex,
+                        .Size = row.Size,
+                        .TabulatedArea = row.TabulatedArea,
+                        .MetricDesignation = row.MetricDesignation};
         section.AreaFromTable =
             AreaIsTabulated(m_family.Kind) || (m_source.Shipped != nullptr && UsesTabulatedArea(designation));
         if (m_source.Shipped != nullptr && UsesOutlinePerimeter(designation)) {
@@ -291,6 +295,7 @@ private:
         if (!std::isfinite(section.Area)) {
             throw RowProblem{"the area is too large for any section"};
         }
+        section.Perimeter = SectionPerimeter(m_family.Kind, section.Size);
         if (!m_catalogue.Add(std::move(section))) {
             throw RowProblem{Shown(designation) + " is listed already"};
         }

@@ -22,6 +22,7 @@ std::string JsonAsOneDocument(const PartsList& list, const LedgerTotals& totals,
     document["mass_unit"] = std::string(NameOf(units.Mass));
     document["currency"] =
         currency.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(currency);
+    document["surface_unit"] = "square " + std::string(NameOf(units.Volume));
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const PartsListRow& row : list.Rows()) {
         const RowFigures f = FiguresOf(row, units);
@@ -38,16 +39,22 @@ std::string JsonAsOneDocument(const PartsList& list, const LedgerTotals& totals,
                         {"piece_mass", f.PieceMass},
                         {"mass", f.Mass},
                         {"price_per_kg", optional(row.PricePerKg)},
-                        {"cost", optional(row.Cost)}});
+                        {"cost", optional(row.Cost)},
+                        {"piece_surface", optional(f.PieceSurface)},
+                        {"surface", optional(f.Surface)}});
     }
     document["rows"] = std::move(rows);
     const LedgerTotals t = TotalsIn(totals, units);
-    document["totals"]["object total"] = {
-        {"volume", t.ObjectVolume}, {"mass", t.ObjectMass}, {"cost", optional(t.Cost)}};
+    document["totals"]["object total"] = {{"volume", t.ObjectVolume},
+                                          {"mass", t.ObjectMass},
+                                          {"cost", optional(t.Cost)},
+                                          {"surface", t.ObjectSurface}};
     document["totals"]["aperture total"] = {
-        {"volume", t.ApertureVolume}, {"mass", t.ApertureMass}, {"cost", 0.0}};
-    document["totals"]["total"] = {
-        {"volume", t.TotalVolume}, {"mass", t.TotalMass}, {"cost", optional(t.Cost)}};
+        {"volume", t.ApertureVolume}, {"mass", t.ApertureMass}, {"cost", 0.0}, {"surface", nullptr}};
+    document["totals"]["total"] = {{"volume", t.TotalVolume},
+                                   {"mass", t.TotalMass},
+                                   {"cost", optional(t.Cost)},
+                                   {"surface", t.ObjectSurface}};
     document["totals"]["unpriced_rows"] = t.UnpricedRows;
     return document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
@@ -79,8 +86,10 @@ TEST(PartsListJson, StreamedDocumentIsTheDocumentDumpedWhole) {
     PartsListRow priced = Row(10, CalcGroup::Object, {"1"}, "Brass", 1.0);
     priced.PricePerKg = 0.1;
     priced.Cost = 1e300;
+    priced.PieceSurface = 0.125;
+    priced.Surface = 125.0;
     mixed.Add(priced);
-    const LedgerTotals totals{1.0, 2.5, -1.5, 1e-320, 3.0, 4.0, 12.75, 3};
+    const LedgerTotals totals{1.0, 2.5, -1.5, 1e-320, 3.0, 4.0, 12.75, 3, 125.0};
     for (const PartsList* list : {&empty, &mixed}) {
         for (const ReportUnits units : {ReportUnits{}, ReportUnits{VolumeUnit::Yard, MassUnit::MetricTon}}) {
             for (const std::string currency : {"", "K\xC4\x8D \"x\""}) {
@@ -94,18 +103,18 @@ TEST(PartsListJson, StreamedDocumentIsTheDocumentDumpedWhole) {
 
 // The aperture total reads with the sign of the aperture rows; an empty one is a plain zero. The
 // cost total stands in the object total and the total, the aperture total costing nothing; with no
-// row priced, no total has a cost.
+// row priced, no total has a cost. The surface is the objects' alone: the aperture total has none.
 TEST(PartsListCsv, ApertureTotalCarriesTheSignOfItsRows) {
     const struct {
         LedgerTotals Totals;
         const char* Lines;
     } cases[] = {
-        {{1.0, 2.5, 1.5, 3.0, 4.0, 1.0, 12.5, 2},
-         ",object total,,,,,,,,,,,,2.5,,4,,12.5\r\n,aperture "
-         "total,,,,,,,,,,,,-1.5,,-1,,0\r\n,total,,,,,,,,,,,,1,,3,,12.5\r\n"},
+        {{1.0, 2.5, 1.5, 3.0, 4.0, 1.0, 12.5, 2, 7.5},
+         ",object total,,,,,,,,,,,,2.5,,4,,12.5,,7.5\r\n,aperture "
+         "total,,,,,,,,,,,,-1.5,,-1,,0,,\r\n,total,,,,,,,,,,,,1,,3,,12.5,,7.5\r\n"},
         {{2.5, 2.5, 0.0, 4.0, 4.0, 0.0},
-         ",object total,,,,,,,,,,,,2.5,,4,,\r\n,aperture "
-         "total,,,,,,,,,,,,0,,0,,\r\n,total,,,,,,,,,,,,2.5,,4,,\r\n"},
+         ",object total,,,,,,,,,,,,2.5,,4,,,,0\r\n,aperture "
+         "total,,,,,,,,,,,,0,,0,,,,\r\n,total,,,,,,,,,,,,2.5,,4,,,,0\r\n"},
     };
     for (const auto& c : cases) {
         std::ostringstream out;
@@ -191,7 +200,7 @@ TEST(PartsListCsv, TextThatLooksLikeAFormulaIsGuardedAndFiguresStayNumbers) {
         const std::string line = text.substr(start, text.find("\r\n", start) - start);
         const std::string written = c.Written;
         EXPECT_EQ(line, "1,aperture," + written + ",inch,1000," + written + ",,,,," + written +
-                            ",2147483647,0.002,-2,15.7,-15.7,,")
+                            ",2147483647,0.002,-2,15.7,-15.7,,,,")
             << c.Typed;
     }
 }

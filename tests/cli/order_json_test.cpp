@@ -40,7 +40,9 @@ std::string LibraryDump(const std::vector<GroupOrder>& orders, Units kerf) {
                           {"kerf", length(kerf)},
                           {"bars", bars},
                           {"net_mass", order.NetMass},
-                          {"gross_mass", order.GrossMass}});
+                          {"gross_mass", order.GrossMass},
+                          {"surface_m2", order.NetSurface ? nlohmann::ordered_json(*order.NetSurface)
+                                                          : nlohmann::ordered_json(nullptr)}});
     }
     std::string text = groups.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
     std::string shifted = "\n  \"order\": ";

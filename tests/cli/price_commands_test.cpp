@@ -47,12 +47,12 @@ TEST(PriceCommands, SetSaveListCostAndRefuse) {
     const std::string materials = "Steel\t7850\t1.5\nOak\t700\nBrass\t8500\n";
     ASSERT_EQ(r.out.substr(0, materials.size()), materials);
     const std::string rows[] = {
-        ",\"Steel\",7850,0.01,0.01,78.5,78.5,1.5,117.75\r\n",
-        "\"Steel\",7850,-0.001,-0.001,-7.8500000000000005,-7.8500000000000005,1.5,0\r\n",
-        ",\"Oak\",700,1,1,700,700,,\r\n",
-        ",\"density 100\",100,1,1,100,100,,\r\n",
-        ",aperture total,,,,,,,,,,,,-0.001,,-7.8500000000000005,,0\r\n",
-        ",total,,,,,,,,,,,,2.009,,870.65,,117.75\r\n",
+        ",\"Steel\",7850,0.01,0.01,78.5,78.5,1.5,117.75,2.04,2.04\r\n",
+        "\"Steel\",7850,-0.001,-0.001,-7.8500000000000005,-7.8500000000000005,1.5,0,,\r\n",
+        ",\"Oak\",700,1,1,700,700,,,6,6\r\n",
+        ",\"density 100\",100,1,1,100,100,,,6,6\r\n",
+        ",aperture total,,,,,,,,,,,,-0.001,,-7.8500000000000005,,0,,\r\n",
+        ",total,,,,,,,,,,,,2.009,,870.65,,117.75,,14.04\r\n",
     };
     for (const std::string& row : rows) {
         EXPECT_NE(r.out.find(row), std::string::npos) << row << r.out;

@@ -119,6 +119,25 @@ TEST(OrderPlan, MassesAndCostFollowTheLengthBought) {
     EXPECT_DOUBLE_EQ(order.OffcutShare, 41.0 / 6000);
 }
 
+// The surface is each planned piece's own, ends and all, so a round bar's is no share of the length
+// bought; a piece longer than every stock is not cut, and its surface is not counted. A group with
+// a piece of unknown outline states none rather than a part.
+TEST(OrderPlan, SurfaceOfThePiecesPlannedOnly) {
+    const OrderItem items[] = {
+        {"Cylinder", {20}, 1000, 2, "Steel", 2.5, std::nullopt, false, 7850, {}, 0.0634},
+        {"Cylinder", {20}, 500, 1, "Steel", 1.2, std::nullopt, false, 7850, {}, 0.0320},
+        {"Cylinder", {20}, 7000, 3, "Steel", 17.3, std::nullopt, false, 7850, {}, 0.4404},
+        {"HEB 100", {}, 1000, 1, "Steel", 20.4, std::nullopt, false, 7850, {}, std::nullopt},
+        {"HEB 100", {}, 500, 1, "Steel", 10.2, std::nullopt, false, 7850, {}, std::nullopt},
+    };
+    const auto orders = PlanOrder(items, {{6000000}, 3000});
+    ASSERT_EQ(orders.size(), 2u);
+    EXPECT_DOUBLE_EQ(*orders[0].NetSurface, 2 * 0.0634 + 0.0320);
+    EXPECT_FALSE(orders[1].NetSurface.has_value());
+    const std::string text = OrderText(orders, {{6000000}, 3000}, MassUnit::Kilogram, "");
+    EXPECT_NE(text.find("  surface of the pieces 0.159 square meter\n"), std::string::npos) << text;
+}
+
 // A piece, a stock length or a kerf at the planner's borders is planned as typed or named with
 // the reason it is not: never rounded into another length, never dropped, never a throw.
 TEST(OrderBorders, EachLengthIsTakenOrRefusedWithItsReason) {

@@ -134,7 +134,8 @@ TEST(AmericanSections, EveryRowHasTheTabulatedPerimeterOrItsOutline) {
         const Section* section = Shipped().Find(designation);
         ASSERT_NE(section, nullptr);
         const SectionKind kind = Shipped().FamilyOf(*section).Kind;
-        const double perimeter = AmericanPerimeter(kind, section->Size);
+        ASSERT_TRUE(section->Perimeter.has_value());
+        const double perimeter = *section->Perimeter;
         const double outline = AmericanOutlinePerimeter(kind, section->Size);
         const double tabulated = row.Number("perimeter_pb_mm");
         if (tabulated == 0) {
