@@ -16,8 +16,8 @@ void WarnAboutTables(const sections::SectionCatalogue& catalogue, std::ostream& 
 int ListSections(const sections::SectionCatalogue& catalogue, std::string_view text, std::ostream& out,
                  std::ostream& err) {
     WarnAboutTables(catalogue, err);
-    for (const sections::Section* section : catalogue.Containing(text)) {
-        out << sections::ListingLine(catalogue, *section, DecimalSeparator()) << '\n';
+    for (const sections::NamedSection& named : catalogue.Containing(text)) {
+        out << sections::ListingLine(catalogue, *named.Held, DecimalSeparator(), named.Designation) << '\n';
     }
     return ExitSuccess;
 }

@@ -22,6 +22,9 @@ struct Section {
     double Area = 0;          // mm², by the family's rule, or the tabulated one where AreaFromTable
     bool AreaFromTable = false;
     std::optional<double> Perimeter{}; // mm, the outline by the family's rule; none where it has none
+    // The same size in the other system of units where its table gives one ("W200X46.1" for
+    // "W8X31"); it names the section as well, unless another section's own designation is the same.
+    std::string MetricDesignation;
 };
 
 } // namespace volcalc::sections

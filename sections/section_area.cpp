@@ -61,6 +61,9 @@ CornerRadii HollowCornerRadii(SectionKind kind, double wall) {
     if (kind == SectionKind::HotFinishedHollow) {
         return {1.5 * wall, wall};
     }
+    if (kind == SectionKind::AmericanHollow) {
+        return {2.0 * wall, wall};
+    }
     const double factor = wall <= 6.0 ? 2.0 : wall <= 10.0 ? 2.5 : 3.0;
     return {factor * wall, (factor - 1.0) * wall};
 }
@@ -77,10 +80,15 @@ double SectionArea(SectionKind kind, const SectionDimensions& size) {
         return AngleArea(size);
     case SectionKind::HotFinishedHollow:
     case SectionKind::ColdFormedHollow:
+    case SectionKind::AmericanHollow:
         return RectangularHollowArea(kind, size);
     case SectionKind::CircularHollow:
         return CircularHollowArea(size);
     case SectionKind::Tabulated:
+    case SectionKind::AmericanI:
+    case SectionKind::AmericanChannel:
+    case SectionKind::AmericanAngle:
+    case SectionKind::AmericanTee:
         break;
     }
     return 0.0;

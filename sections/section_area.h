@@ -16,6 +16,10 @@ struct SectionDimensions {
     double Wall = 0;
     double RootRadius = 0;
     double ToeRadius = 0;
+    // The American tables also give a hollow section's design wall (0.93 of the nominal one, which
+    // their areas use), and the perimeter of a rolled shape's whole outline ("PB"); 0 where not.
+    double DesignWall = 0;
+    double TabulatedPerimeter = 0;
 };
 
 // The flanges of tapered channels slope by 8% up to 300 mm deep; the deeper ones are tabulated as
@@ -23,7 +27,8 @@ struct SectionDimensions {
 inline constexpr double ChannelTaper = 0.08;
 inline constexpr double DeepestTaperedChannel = 300.0;
 
-// The cross-section area in mm² by the kind's rule. Not for SectionKind::Tabulated (returns 0).
+// The cross-section area in mm² by the kind's rule. Not for the kinds whose area is tabulated
+// (returns 0).
 double SectionArea(SectionKind kind, const SectionDimensions& size);
 
 // Corner radii of a rectangular tube by the standard of its making, for its wall thickness.

@@ -41,13 +41,28 @@ std::optional<SectionKind> KindFromWord(std::string_view word) {
 TableColumns ColumnsOf(SectionKind kind) {
     switch (kind) {
     case SectionKind::Angle:
+    case SectionKind::AmericanAngle:
         return TableColumns::Angle;
     case SectionKind::HotFinishedHollow:
     case SectionKind::ColdFormedHollow:
     case SectionKind::CircularHollow:
+    case SectionKind::AmericanHollow:
         return TableColumns::Hollow;
     default:
         return TableColumns::Flanged;
+    }
+}
+
+bool AreaIsTabulated(SectionKind kind) {
+    switch (kind) {
+    case SectionKind::Tabulated:
+    case SectionKind::AmericanI:
+    case SectionKind::AmericanChannel:
+    case SectionKind::AmericanAngle:
+    case SectionKind::AmericanTee:
+        return true;
+    default:
+        return false;
     }
 }
 

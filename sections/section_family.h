@@ -17,6 +17,12 @@ enum class SectionKind {
     ColdFormedHollow,  // rectangular or square tube with the corner radii of cold-formed sections
     CircularHollow,    // round tube
     Tabulated,         // no rule: the table's own areas (a user's file that names no kind)
+    // The American tables: rolled shapes take their tabulated area, as their nominal weights do.
+    AmericanI,       // W, M, S and HP
+    AmericanChannel, // C and MC
+    AmericanAngle,   // L
+    AmericanTee,     // WT, MT and ST, cut from W, M and S
+    AmericanHollow,  // rectangular and square HSS: outside corner radius 2t, inside t
 };
 
 // Which columns a table has after the designation, and so which outline its picture shows.
@@ -39,5 +45,8 @@ std::optional<SectionKind> KindFromWord(std::string_view word);
 
 // The columns that a kind's rule reads.
 TableColumns ColumnsOf(SectionKind kind);
+
+// Whether the kind's areas are the table's own rather than worked out from the dimensions.
+bool AreaIsTabulated(SectionKind kind);
 
 } // namespace volcalc::sections

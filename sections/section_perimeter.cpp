@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sections/section_perimeter.h"
 
+#include "sections/american_perimeter.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -68,6 +70,12 @@ std::optional<double> SectionPerimeter(SectionKind kind, const SectionDimensions
         return RectangularHollowPerimeter(kind, size);
     case SectionKind::CircularHollow:
         return Pi * size.H;
+    case SectionKind::AmericanI:
+    case SectionKind::AmericanChannel:
+    case SectionKind::AmericanAngle:
+    case SectionKind::AmericanTee:
+    case SectionKind::AmericanHollow:
+        return AmericanPerimeter(kind, size);
     case SectionKind::Tabulated:
         break;
     }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sections/section_table.h"
 
+#include "sections/american_columns.h"
 #include "sections/section_perimeter.h"
+#include "sections/table_fields.h"
 
 #include <array>
 #include <charconv>
@@ -18,11 +20,6 @@ constexpr std::array<std::string_view, 7> AngleHeader = {"designation", "h",  "b
                                                          "r1",          "r2", "area_cm2"};
 constexpr std::array<std::string_view, 5> HollowHeader = {"designation", "h", "b", "t", "area_cm2"};
 
-// A row that cannot be used; the message says why, the caller adds the file and the line.
-struct RowProblem {
-    std::string Message;
-};
-
 bool HasControlCharacter(std::string_view text) {
     for (const char c : text) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
@@ -38,27 +35,6 @@ std::size_t Characters(std::string_view text) {
         characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     }
     return characters;
-}
-
-// A text of the file as a message quotes it: on one line, control characters written as \xHH,
-// and at most 60 characters, cut with "...".
-std::string Shown(std::string_view text) {
-    constexpr std::size_t Longest = 60;
-    std::string shown = "'";
-    std::size_t characters = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) != 0x80 && characters++ == Longest) {
-            return shown + "...'";
-        }
-        if (byte < 0x20 || byte == 0x7F) {
-            constexpr char Digits[] = "0123456789ABCDEF";
-            shown += std::string("\\x") + Digits[byte >> 4] + Digits[byte & 15];
-        } else {
-            shown += c;
-        }
-    }
-    return shown + "'";
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -130,28 +106,10 @@ std::optional<TableColumns> ColumnsOfHeader(const std::vector<std::string>& fiel
     return std::nullopt;
 }
 
-// A length in millimetres or an area; empty gives `absent` where that is allowed.
-double Number(const std::string& text, std::string_view column, std::optional<double> absent = std::nullopt) {
-    if (text.empty()) {
-        if (absent) {
-            return *absent;
-        }
-        throw RowProblem{"no value in column " + std::string(column)};
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value < 0) {
-        throw RowProblem{Shown(text) + " in column " + std::string(column) + " is not a number of 0 or more"};
-    }
-    if (value == 0 && !absent) {
-        throw RowProblem{"column " + std::string(column) + " is 0"};
-    }
-    return value;
-}
-
 struct TableRow {
     SectionDimensions Size;
     double TabulatedArea = 0; // mm²
+    std::string MetricDesignation;
 };
 
 TableRow ParseRow(const std::vector<std::string>& f, TableColumns columns, bool areaRequired) {
@@ -261,6 +219,10 @@ private:
 
     void ReadHeader(const std::vector<std::string>& fields, std::size_t number) {
         m_columns = ColumnsOfHeader(fields);
+        m_american = AmericanLayoutOf(fields);
+        if (m_american) {
+            m_columns = ColumnsOf(*m_american);
+        }
         if (!m_columns) {
             Problem(number, "the header is not 'designation,h,b,tw,tf,r1,r2,area_cm2', "
                             "'designation,h,b,t,r1,r2,area_cm2' or 'designation,h,b,t,area_cm2'; "
@@ -278,9 +240,10 @@ private:
     }
 
     void ReadRow(const std::vector<std::string>& fields, std::size_t number) {
-        const std::size_t expected = m_columns == TableColumns::Flanged ? 8
-                                     : m_columns == TableColumns::Angle ? 7
-                                                                        : 5;
+        const std::size_t expected = m_american                           ? FieldCount(*m_american)
+                                     : m_columns == TableColumns::Flanged ? 8
+                                     : m_columns == TableColumns::Angle   ? 7
+                                                                          : 5;
         try {
             if (fields.size() != expected) {
                 throw RowProblem{std::to_string(fields.size()) + " fields where the header has " +
@@ -289,29 +252,50 @@ private:
             if (fields[0].empty()) {
                 throw RowProblem{"no designation"};
             }
-            // Listings are tab-separated, messages one line each.
-            if (HasControlCharacter(fields[0])) {
-                throw RowProblem{"the designation " + Shown(fields[0]) + " holds a control character"};
+            CheckDesignation(fields[0]);
+            const bool areaRequired = AreaIsTabulated(m_family.Kind);
+            if (!m_american) {
+                Add(fields[0], ParseRow(fields, *m_columns, areaRequired));
+                return;
             }
-            if (Characters(fields[0]) > LongestDesignation) {
-                throw RowProblem{"the designation " + Shown(fields[0]) + " is longer than " +
-                                 std::to_string(LongestDesignation) + " characters"};
-            }
-            Add(fields[0], ParseRow(fields, *m_columns, m_family.Kind == SectionKind::Tabulated));
+            CheckDesignation(fields[1]);
+            AmericanRow american = ParseAmericanRow(fields, *m_american, areaRequired);
+            Add(fields[0], {american.Size, american.TabulatedArea, std::move(american.MetricDesignation)});
         } catch (const RowProblem& problem) {
             Problem(number, problem.Message + "; the row is left out");
         }
     }
 
+    // Listings are tab-separated, messages one line each.
+    static void CheckDesignation(const std::string& designation) {
+        if (HasControlCharacter(designation)) {
+            throw RowProblem{"the designation " + Shown(designation) + " holds a control character"};
+        }
+        if (Characters(designation) > LongestDesignation) {
+            throw RowProblem{"the designation " + Shown(designation) + " is longer than " +
+                             std::to_string(LongestDesignation) + " characters"};
+        }
+    }
+
     void Add(const std::string& designation, const TableRow& row) {
-        Section section{designation, m_familyIndex, row.Size, row.TabulatedArea, 0.0, false};
-        section.AreaFromTable = m_family.Kind == SectionKind::Tabulated ||
-                                (m_source.Shipped != nullptr && UsesTabulatedArea(designation));
+        Section section{.Designation = designation,
+                        .Family = m_familyIndex,
+                        .Size = row.Size,
+                        .TabulatedArea = row.TabulatedArea,
+                        .MetricDesignation = row.MetricDesignation};
+        section.AreaFromTable =
+            AreaIsTabulated(m_family.Kind) || (m_source.Shipped != nullptr && UsesTabulatedArea(designation));
+        if (m_source.Shipped != nullptr && UsesOutlinePerimeter(designation)) {
+            section.Size.TabulatedPerimeter = 0;
+        }
         section.Area = section.AreaFromTable ? row.TabulatedArea : SectionArea(m_family.Kind, row.Size);
         if (!(section.Area > 0)) {
             throw RowProblem{"the dimensions give no area"};
         }
-        section.Perimeter = SectionPerimeter(m_family.Kind, row.Size);
+        if (!std::isfinite(section.Area)) {
+            throw RowProblem{"the area is too large for any section"};
+        }
+        section.Perimeter = SectionPerimeter(m_family.Kind, section.Size);
         if (!m_catalogue.Add(std::move(section))) {
             throw RowProblem{Shown(designation) + " is listed already"};
         }
@@ -325,6 +309,7 @@ private:
     SectionCatalogue& m_catalogue;
     SectionFamily m_family;
     std::optional<TableColumns> m_columns;
+    std::optional<AmericanLayout> m_american;
     std::size_t m_familyIndex = 0;
     bool m_abandoned = false;
 };

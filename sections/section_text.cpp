@@ -24,10 +24,11 @@ std::string SurfacePerMetreText(double perimeterMillimetres, char separator) {
     return WithDecimalSeparator(DoubleText(squareMetres, std::chars_format::fixed, decimals), separator);
 }
 
-std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator) {
+std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator,
+                        std::string_view designation) {
     const SectionFamily& family = catalogue.FamilyOf(section);
-    return section.Designation + '\t' + family.Name + '\t' + family.Standard + '\t' +
-           AreaText(section.Area, separator) + '\t' +
+    return std::string(designation.empty() ? section.Designation : designation) + '\t' + family.Name + '\t' +
+           family.Standard + '\t' + AreaText(section.Area, separator) + '\t' +
            (section.Perimeter ? SurfacePerMetreText(*section.Perimeter, separator) : std::string());
 }
 

@@ -5,6 +5,7 @@
 #include "sections/section_catalogue.h"
 
 #include <string>
+#include <string_view>
 
 namespace volcalc::sections {
 
@@ -17,7 +18,9 @@ std::string AreaText(double squareMillimetres, char separator);
 std::string SurfacePerMetreText(double perimeterMillimetres, char separator);
 
 // "IPE 200\tIPE\tEN 10365\t28.48\t0.7682": the designation, family, standard, area in cm² and
-// surface per metre in m²/m (empty where the family knows no outline).
-std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator);
+// surface per metre in m²/m (empty where the family knows no outline). The section is listed
+// under `designation`, by default its own.
+std::string ListingLine(const SectionCatalogue& catalogue, const Section& section, char separator,
+                        std::string_view designation = {});
 
 } // namespace volcalc::sections

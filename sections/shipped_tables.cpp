@@ -9,7 +9,7 @@ namespace {
 
 using K = SectionKind;
 
-constexpr std::array<ShippedTable, 15> Tables = {{
+constexpr std::array<ShippedTable, 28> Tables = {{
     {"en10365_ipe.csv", "IPE", "EN 10365", K::IBeam},
     {"en10365_hea.csv", "HEA", "EN 10365", K::IBeam},
     {"en10365_heb.csv", "HEB", "EN 10365", K::IBeam},
@@ -25,6 +25,19 @@ constexpr std::array<ShippedTable, 15> Tables = {{
     {"en10219_chs.csv", "CHS cold-formed", "EN 10219-2", K::CircularHollow},
     {"en10219_shs.csv", "SHS cold-formed", "EN 10219-2", K::ColdFormedHollow},
     {"en10219_rhs.csv", "RHS cold-formed", "EN 10219-2", K::ColdFormedHollow},
+    {"aisc_w.csv", "W shapes", "AISC v15.0", K::AmericanI},
+    {"aisc_m.csv", "M shapes", "AISC v15.0", K::AmericanI},
+    {"aisc_s.csv", "S shapes", "AISC v15.0", K::AmericanI},
+    {"aisc_hp.csv", "HP shapes", "AISC v15.0", K::AmericanI},
+    {"aisc_c.csv", "C channels", "AISC v15.0", K::AmericanChannel},
+    {"aisc_mc.csv", "MC channels", "AISC v15.0", K::AmericanChannel},
+    {"aisc_l.csv", "L angles", "AISC v15.0", K::AmericanAngle},
+    {"aisc_wt.csv", "WT tees", "AISC v15.0", K::AmericanTee},
+    {"aisc_mt.csv", "MT tees", "AISC v15.0", K::AmericanTee},
+    {"aisc_st.csv", "ST tees", "AISC v15.0", K::AmericanTee},
+    {"aisc_hss_rect.csv", "HSS rectangular", "AISC v15.0", K::AmericanHollow},
+    {"aisc_hss_round.csv", "HSS round", "AISC v15.0", K::CircularHollow},
+    {"aisc_pipe.csv", "Pipe", "AISC v15.0", K::CircularHollow},
 }};
 
 constexpr std::array<std::string_view, 14> TabulatedAreas = {
@@ -32,6 +45,9 @@ constexpr std::array<std::string_view, 14> TabulatedAreas = {
     "L 300x300x27", "L 300x300x28", "L 300x300x29", "L 300x300x30", "L 300x300x31",
     "L 300x300x32", "L 300x300x33", "L 300x300x34", "L 300x300x35",
 };
+
+// S24X90's tabulated perimeter, 18,400 mm, is ten times its neighbours'.
+constexpr std::array<std::string_view, 1> OutlinePerimeters = {"S24X90"};
 
 } // namespace
 
@@ -51,6 +67,15 @@ bool UsesTabulatedArea(std::string_view designation) {
 
 std::span<const std::string_view> TabulatedAreaSizes() {
     return TabulatedAreas;
+}
+
+bool UsesOutlinePerimeter(std::string_view designation) {
+    return std::find(OutlinePerimeters.begin(), OutlinePerimeters.end(), designation) !=
+           OutlinePerimeters.end();
+}
+
+std::span<const std::string_view> OutlinePerimeterSizes() {
+    return OutlinePerimeters;
 }
 
 } // namespace volcalc::sections

@@ -27,4 +27,9 @@ const ShippedTable* FindShippedTable(std::string_view fileName);
 bool UsesTabulatedArea(std::string_view designation);
 std::span<const std::string_view> TabulatedAreaSizes();
 
+// Shipped sizes whose tabulated perimeter is not credible (docs/sections.md says why); their
+// perimeter is that of the outline of their dimensions.
+bool UsesOutlinePerimeter(std::string_view designation);
+std::span<const std::string_view> OutlinePerimeterSizes();
+
 } // namespace volcalc::sections

@@ -133,6 +133,27 @@ void Angle(Drawing& d) {
     RadiusLabel(d, "r2", at(b - 2, t - 2), at(b + 22, t + 26));
 }
 
+// Tees cut from I sections: h depth, b flange width, tw stem, tf flange, r1 root radius.
+void Tee(Drawing& d) {
+    const double h = 118, b = 112, tw = 14, tf = 16, r = 12;
+    const double w0 = (b - tw) / 2, w1 = (b + tw) / 2;
+    const Placement at(QPointF(78, 148));
+    QPolygonF outline;
+    outline << at(w0, 0) << at(w1, 0);
+    Arc(outline, at, {w1 + r, h - tf - r}, r, 180, 90);
+    outline << at(b, h - tf) << at(b, h) << at(0, h) << at(0, h - tf);
+    Arc(outline, at, {w0 - r, h - tf - r}, r, 90, 0);
+    Body(d, outline);
+    d.Dimension(at(0, h), at(w0, 0), Left, 14, "h");
+    d.Dimension(at(0, h), at(b, h), Up, 10, "b");
+    d.Dimension(at(b, h), at(b, h - tf), Right, 12, "tf");
+    const double y = h * 0.3;
+    d.DimensionLine(at(w0, y), at(w1, y));
+    d.Label("tw", d.LabelBeside("tw", at(w1 + 12, y), Right, 3));
+    const double diagonal = r * (1 - std::sqrt(0.5));
+    RadiusLabel(d, "r1", at(w1 + diagonal, h - tf - diagonal), at(w1 + 34, h - tf - 30));
+}
+
 // Rectangular and square tubes: h and b outside, t the wall; the corner radii follow t.
 void RectangularTube(Drawing& d) {
     const double h = 118, b = 96, t = 12, outside = 24, inside = 12;
@@ -183,9 +204,13 @@ void RoundTube(Drawing& d) {
 } // namespace
 
 std::vector<Picture> SectionPictures() {
-    return {{"S301", DrawShape(ISection)},        {"S302", DrawShape(ParallelChannel)},
-            {"S303", DrawShape(TaperedChannel)},  {"S304", DrawShape(Angle)},
-            {"S305", DrawShape(RectangularTube)}, {"S306", DrawShape(RoundTube)}};
+    return {{"S301", DrawShape(ISection)},
+            {"S302", DrawShape(ParallelChannel)},
+            {"S303", DrawShape(TaperedChannel)},
+            {"S304", DrawShape(Angle)},
+            {"S305", DrawShape(RectangularTube)},
+            {"S306", DrawShape(RoundTube)},
+            {"S307", DrawShape(Tee)}};
 }
 
 } // namespace pictures

@@ -122,5 +122,17 @@ int main(int argc, char* argv[]) {
         list->resize(list->width(), 230); // as wide as it opens; a few rows high
     }
     ok = ok && list && Save(*list, folder, "5-parts-list");
+
+    // An American tee of steel, 20 feet long, from the tables beside the program.
+    if (list) {
+        list->hide();
+    }
+    Choose(form, names::MaterialList, "Steel");
+    Choose(form, names::ObjectShapeList, "Standard section");
+    Choose(form, names::section::FamilyList, "WT tees");
+    Choose(form, names::section::SizeList, "WT7X19");
+    Choose(form, names::ObjectUnitList, "foot");
+    Type(form, names::section::LengthField, "20");
+    ok = ok && Save(form, folder, "6-american-section");
     return ok ? 0 : 1;
 }

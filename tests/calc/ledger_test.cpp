@@ -43,10 +43,12 @@ TEST_F(LedgerTest, ClearedAtStart) {
 
 TEST_F(LedgerTest, OneCubicMetreOfSteelThenTheAperture) {
     Box(CalcGroup::Object, {"1000", "1000", "1000"});
-    EXPECT_EQ(ledger.Totals(), (LedgerTotals{1, 1, 0, 7850, 7850, 0, std::nullopt, 1, 6})); // no price: no cost
+    EXPECT_EQ(ledger.Totals(),
+              (LedgerTotals{1, 1, 0, 7850, 7850, 0, std::nullopt, 1, 6})); // no price: no cost
     EXPECT_EQ(ledger.CurrentDensity(), 7850);
     Box(CalcGroup::Aperture, {"500", "500", "1000"});
-    EXPECT_EQ(ledger.Totals(), (LedgerTotals{0.75, 1, 0.25, 5887.5, 7850, 1962.5, std::nullopt, 2, 6})); // a hole adds no surface
+    EXPECT_EQ(ledger.Totals(), (LedgerTotals{0.75, 1, 0.25, 5887.5, 7850, 1962.5, std::nullopt, 2,
+                                             6})); // a hole adds no surface
     EXPECT_EQ(view.shown.back(), ledger.Totals());
     EXPECT_EQ(view.displayResets, 2);
     EXPECT_TRUE(view.undoEnabled);

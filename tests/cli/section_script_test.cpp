@@ -31,6 +31,9 @@ TEST(SectionScript, ADesignationIsAShapeWithItsLength) {
         {"object \"IPE 200\" inch 1 100", 2.54 * Ipe200 / 1e6},
         {"object \"IPE 200\" foot 1 1", 0.3048 * Ipe200 / 1e6},
         {"object \"IPE 200\" meter 1 0", 0},
+        // W8X31 is tabulated as 9.13 in².
+        {"object W8X31 foot 4 20", 4 * 20 * 0.3048 * 9.13 * 645.16 / 1e6},
+        {"object \"w 200 x 46.1\" inch 1 12", 0.3048 * 9.13 * 645.16 / 1e6},
     };
     for (const auto& c : cases) {
         const auto r = RunScriptText(std::string("density 7850\n") + c.line + "\n", WithSections());

@@ -58,8 +58,8 @@ TEST(SectionDesignation, UnknownOneNamesTheNearestSizesOfItsFamily) {
 
 TEST(SectionDesignation, ListingSearchIgnoresCaseAndBlanks) {
     std::vector<std::string> found;
-    for (const Section* section : Shipped().Containing("hea 10")) {
-        found.push_back(section->Designation);
+    for (const NamedSection& named : Shipped().Containing("hea 10")) {
+        found.push_back(std::string(named.Designation));
     }
     EXPECT_EQ(found, (std::vector<std::string>{"HEA 100", "HEA 1000"}));
     EXPECT_EQ(Shipped().Containing("").size(), Shipped().Sections().size());

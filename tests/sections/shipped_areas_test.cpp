@@ -27,6 +27,9 @@ struct TabulatedRow {
 std::vector<TabulatedRow> ReadTabulatedRows() {
     std::vector<TabulatedRow> rows;
     for (const ShippedTable& table : ShippedTables()) {
+        if (table.File.starts_with("aisc_")) {
+            continue; // their own test: american_sections_test.cpp
+        }
         std::ifstream in(ShippedFolder / table.File);
         std::string line;
         for (std::size_t number = 1; std::getline(in, line); ++number) {
@@ -63,7 +66,7 @@ TEST(ShippedSections, EveryRowLoadsWithItsTabulatedArea) {
     EXPECT_TRUE(catalogue.Problems().empty()) << catalogue.Problems().front();
     const std::vector<TabulatedRow> rows = ReadTabulatedRows();
     ASSERT_EQ(rows.size(), 1179u);
-    ASSERT_EQ(catalogue.Sections().size(), rows.size());
+    ASSERT_EQ(catalogue.Sections().size(), rows.size() + 1452u);
     for (const TabulatedRow& row : rows) {
         SCOPED_TRACE(row.File + ", line " + std::to_string(row.Line) + ": " + row.Designation);
         const Section* section = catalogue.Find(row.Designation);

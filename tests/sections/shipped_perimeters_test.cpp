@@ -163,6 +163,9 @@ Drawing DrawingOf(SectionKind kind, const SectionDimensions& size) {
 TEST(ShippedPerimeters, EveryRowIsTheOutlineThatItsAreaFollows) {
     std::size_t checked = 0;
     for (const Section& section : Shipped().Sections()) {
+        if (Shipped().FamilyOf(section).Standard.starts_with("AISC")) {
+            continue; // their own test: american_sections_test.cpp
+        }
         const SectionKind kind = Shipped().FamilyOf(section).Kind;
         ASSERT_TRUE(section.Perimeter.has_value()) << section.Designation;
         const Drawing drawing = DrawingOf(kind, section.Size);

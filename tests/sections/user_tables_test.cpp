@@ -76,5 +76,29 @@ TEST(UserSectionTables, FilesWithoutAKindOrAHeader) {
     EXPECT_EQ(catalogue.Sections().size(), 2u);
 }
 
+TEST(UserSectionTables, AmericanColumns) {
+    TempFolder user;
+    const std::string file = (user / "mine.csv").string();
+    WriteBytes(
+        user / "mine.csv",
+        "designation,metric_designation,d_mm,bf_mm,tw_mm,tf_mm,kdes_mm,area_mm2,area_in2,perimeter_pb_mm\r\n"
+        "MY8X10,MY200X15,200,100,5,8,20,,2,\r\n"
+        "MY8X11,my8x10,200,100,5,8,20,1300,,\r\n"
+        "MY8X12,,200,100,5,8,6,1300,,\r\n"
+        "MY8X13,,200,100,5,8,20,,1e308,\r\n");
+    const SectionCatalogue catalogue = LoadSectionCatalogue({{}, user.Path()});
+    const std::vector<std::string> expected = {
+        file + ", line 4: kdes is less than the flange thickness; the row is left out.",
+        file + ", line 5: the area is too large for any section; the row is left out.",
+    };
+    EXPECT_EQ(std::vector<std::string>(catalogue.Problems().begin(), catalogue.Problems().end()), expected);
+    ASSERT_NE(catalogue.Find("my 200 x 15"), nullptr);
+    EXPECT_EQ(catalogue.Find("my 200 x 15")->Designation, "MY8X10");
+    EXPECT_DOUBLE_EQ(catalogue.Find("MY8X10")->Area, 2 * 645.16); // the tabulated area: no kind
+    // A section's own designation wins over another's metric one.
+    EXPECT_EQ(catalogue.Find("MY8X10")->Designation, "MY8X10");
+    EXPECT_EQ(catalogue.Find("MY8X11")->Size.RootRadius, 12);
+}
+
 } // namespace
 } // namespace volcalc::sections

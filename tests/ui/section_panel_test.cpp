@@ -29,7 +29,10 @@ TEST_F(SectionPanel, BuiltOnlyWhenFirstChosen) {
     ASSERT_NE(Find(names::section::Panel), nullptr);
     EXPECT_TRUE(Find(names::section::Panel)->isVisible());
     EXPECT_FALSE(Find(names::PanelOf(CalcGroup::Object, "Parallelepiped")->Panel)->isVisible());
-    EXPECT_EQ(List(names::section::FamilyList)->count(), 15);
+    // The EN families, then the American ones.
+    EXPECT_EQ(List(names::section::FamilyList)->count(), 28);
+    EXPECT_EQ(List(names::section::FamilyList)->itemText(14), "RHS cold-formed");
+    EXPECT_EQ(List(names::section::FamilyList)->itemText(15), "W shapes");
     EXPECT_EQ(List(names::section::FamilyList)->currentText(), "IPE");
     EXPECT_EQ(List(names::section::SizeList)->currentText(), "IPE 80");
     EXPECT_EQ(PictureOf(), "S301");
@@ -56,6 +59,10 @@ TEST_F(SectionPanel, FamiliesShowTheirSizesAndPicture) {
         {"RHS cold-formed", "CFRHS 50x25x2", "S305"},
         {"CHS hot-finished", "HFCHS 42.4x3.2", "S306"},
         {"HEA", "HEA 100", "S301"},
+        {"W shapes", "W44X335", "S301"},
+        {"WT tees", "WT22X167.5", "S307"},
+        {"HSS rectangular", "HSS24X12X3/4", "S305"},
+        {"Pipe", "Pipe26STD", "S306"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.family);

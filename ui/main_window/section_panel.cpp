@@ -47,6 +47,18 @@ Outline OutlineOf(const sections::SectionFamily& family) {
     static constexpr Outline Tube{"S305", "A rectangular or square tube. h and b: outside dimensions. "
                                           "t: wall thickness."};
     static constexpr Outline RoundTube{"S306", "A round tube. D: outside diameter. t: wall thickness."};
+    // The American tables' letters: h is d, b is bf, r1 is kdes less tf.
+    static constexpr Outline AmericanI{"S301", "An I shape. h: depth. b: flange width. tw: web thickness. "
+                                               "tf: flange thickness. r1: fillet between web and flange."};
+    static constexpr Outline AmericanChannel{"S302",
+                                             "A channel. h: depth. b: flange width. tw: web thickness. "
+                                             "tf: mean flange thickness. r1: fillet between web and "
+                                             "flange."};
+    static constexpr Outline AmericanAngle{"S304", "An angle. h and b: the outer lengths of the legs. t: leg "
+                                                   "thickness. r1: fillet between the legs."};
+    static constexpr Outline AmericanTee{"S307", "A tee cut from an I shape. h: depth. b: flange width. tw: "
+                                                 "stem thickness. tf: flange thickness. r1: fillet between "
+                                                 "stem and flange."};
     switch (family.Kind) {
     case SectionKind::IBeam:
         return IShape;
@@ -58,7 +70,16 @@ Outline OutlineOf(const sections::SectionFamily& family) {
         return LShape;
     case SectionKind::HotFinishedHollow:
     case SectionKind::ColdFormedHollow:
+    case SectionKind::AmericanHollow:
         return Tube;
+    case SectionKind::AmericanI:
+        return AmericanI;
+    case SectionKind::AmericanChannel:
+        return AmericanChannel;
+    case SectionKind::AmericanAngle:
+        return AmericanAngle;
+    case SectionKind::AmericanTee:
+        return AmericanTee;
     case SectionKind::CircularHollow:
         return RoundTube;
     case SectionKind::Tabulated:
