@@ -27,9 +27,9 @@ Options:
   --sections [TEXT]
                 list the standard sections whose designation holds TEXT (ignoring
                 case and blanks; all without TEXT) and stop, one a line:
-                DESIGNATION<TAB>FAMILY<TAB>STANDARD<TAB>AREA in cm2; the tables are the
-                program's and your own CSV files in
-                $XDG_DATA_HOME/orlisk-volcalc/sections (~/.local/share by default)
+                DESIGNATION<TAB>FAMILY<TAB>STANDARD<TAB>AREA in cm2<TAB>SURFACE
+                per metre in m2/m; the tables are the program's and your own CSV
+                files in $XDG_DATA_HOME/orlisk-volcalc/sections (~/.local/share by default)
   --report      at the end, list every calculation that counts (a bill of materials),
                 then the totals; undo removes the last row, reset clears the list
   --csv         write that report as CSV (RFC 4180, header row, full precision, ".")
@@ -42,7 +42,7 @@ Options:
                 Length, Cylinder by b, Pipe by c; apertures take none), per shape,
                 cross-section and material: LENGTHS are the stock lengths in mm,
                 comma-separated (6000,12000); each bar with its cuts and offcut, the
-                net and gross mass. A piece longer than every stock length, shorter
+                net and gross mass, the pieces' surface in m2. A piece longer than every stock length, shorter
                 than 0.001 mm or of a cross-section beyond 100000000 mm is named on
                 standard error, the rest still planned, and the exit status is 1
   --kerf MM     the width of each saw cut for --order (default 0)
@@ -122,6 +122,14 @@ the totals "unpriced_rows" and the document "currency"; the text report adds
 price and cost columns and the lines cost<TAB>CURRENCY<TAB>object<TAB>aperture
 <TAB>total and unpriced rows<TAB>N when a row has a price (a list's report, made
 row by row: when the catalogue has a price).
+
+Surface: an object row's outer surface, of one piece and of all pieces, in the
+square of the volume unit's length; a solid's every face, a profile's or a
+section's outline times its length without the ends; apertures have none.
+--csv ends every row with piece_surface_square_UNIT and surface_square_UNIT and
+the object total and total rows with the surface total; --json gives every row
+"piece_surface" and "surface", every total "surface" (null where there is none)
+and the document "surface_unit".
 
 Example:
   density 7850

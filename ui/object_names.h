@@ -87,6 +87,7 @@ inline constexpr const char* SizeList = "SectionSizeList";
 inline constexpr const char* LengthField = "EditSectionLength";
 inline constexpr const char* AreaField = "SectionAreaField";
 inline constexpr const char* MassPerMetreField = "SectionMassPerMetreField";
+inline constexpr const char* SurfacePerMetreField = "SectionSurfacePerMetreField";
 } // namespace section
 
 // The totals

@@ -246,6 +246,8 @@ TEST_F(Accessibility, TheStandardSectionPanelIsReadOutAsTheOtherPanels) {
             {names::section::AreaField, "Section area", QAccessible::EditableText, "Object", ReadOnly},
             {names::section::MassPerMetreField, "Mass per metre", QAccessible::EditableText, "Object",
              ReadOnly},
+            {names::section::SurfacePerMetreField, "Surface per metre", QAccessible::EditableText, "Object",
+             ReadOnly},
             {names::ObjectPicture, "Object picture: Standard section UPN", QAccessible::Graphic, "Object"},
         },
         Some);

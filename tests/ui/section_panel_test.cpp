@@ -39,6 +39,7 @@ TEST_F(SectionPanel, BuiltOnlyWhenFirstChosen) {
     // 7.643 cm² of steel at 7850 kg/m³.
     EXPECT_EQ(TextOf(names::section::AreaField), QString::fromUtf8("A = 7.643 cm²"));
     EXPECT_EQ(TextOf(names::section::MassPerMetreField), "6.000 kg/m");
+    EXPECT_EQ(TextOf(names::section::SurfacePerMetreField), QString::fromUtf8("0.3278 m²/m"));
 
     Choose(names::ObjectShapeList, "Cylinder");
     EXPECT_FALSE(Find(names::section::Panel)->isVisible());
@@ -86,6 +87,8 @@ TEST_F(SectionPanel, CalculatesTheSizeChosenAndFollowsTheMaterial) {
     ASSERT_NE(rows, nullptr);
     EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::ShapeColumn)).toString(), "IPE 200");
     EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::ParametersColumn)).toString(), "Length=6000");
+    // Four pieces of 6 m of an outline of 768.2 mm, in the square metres beside the cubic metres.
+    EXPECT_EQ(rows->data(rows->index(0, ui::PartsListModel::SurfaceColumn)).toString(), "18.437");
     Choose(names::MaterialList, "Aluminium");
     EXPECT_EQ(TextOf(names::section::MassPerMetreField), "7.691 kg/m");
 
@@ -127,7 +130,8 @@ TEST_F(SectionPanel, TabGoesFromTheUnitListThroughThePanel) {
     Find(names::ObjectUnitList)->setFocus();
     for (const char* next :
          {names::section::FamilyList, names::section::SizeList, names::section::LengthField,
-          names::section::AreaField, names::section::MassPerMetreField, names::ApertureShapeList}) {
+          names::section::AreaField, names::section::MassPerMetreField, names::section::SurfacePerMetreField,
+          names::ApertureShapeList}) {
         PressTab();
         EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
     }

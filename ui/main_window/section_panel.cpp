@@ -107,11 +107,12 @@ void TellLeftOutRows(std::span<const std::string> problems) {
     Desktop().ShowMessage(text, MessageKind::Warning, OkButton);
 }
 
+// A read-only figure on the panel, the whole width or the part of it from `left` of `width`.
 QLineEdit* MakeFigure(QWidget* panel, const char* name, int top, const QString& accessibleName,
-                      const QString& description) {
+                      const QString& description, int left = 8, int width = 169) {
     auto* field = new QLineEdit(panel);
     field->setObjectName(QString::fromLatin1(name));
-    field->setGeometry(8, top, 169, 16);
+    field->setGeometry(left, top, width, 16);
     field->setReadOnly(true);
     field->setFrame(false);
     field->setFont(WindowFont(true));
@@ -150,9 +151,13 @@ void SectionPanel::Build() {
     m_sizeList = MakePicker(m_panel, names::section::SizeList, 29, QStringLiteral("Object section size"));
     m_areaField = MakeFigure(m_panel, names::section::AreaField, 53, QStringLiteral("Section area"),
                              QStringLiteral("Cross-section area of the size chosen, in square centimetres"));
+    // Side by side: what a metre weighs and what it takes to paint.
     m_massPerMetreField =
         MakeFigure(m_panel, names::section::MassPerMetreField, 69, QStringLiteral("Mass per metre"),
-                   QStringLiteral("Kilograms per metre of the size chosen in the material in force"));
+                   QStringLiteral("Kilograms per metre of the size chosen in the material in force"), 8, 84);
+    m_surfacePerMetreField = MakeFigure(
+        m_panel, names::section::SurfacePerMetreField, 69, QStringLiteral("Surface per metre"),
+        QStringLiteral("Outer surface to paint per metre of the size chosen, in square metres"), 94, 83);
 
     auto* line = new QFrame(m_panel);
     line->setFrameShape(QFrame::HLine);
@@ -172,9 +177,10 @@ void SectionPanel::Build() {
 
     // Right after the unit list, as the fields of the other panels; hidden ones are passed over.
     QWidget* previous = m_tabAnchor;
-    for (QWidget* next : {static_cast<QWidget*>(m_familyList), static_cast<QWidget*>(m_sizeList),
-                          static_cast<QWidget*>(m_lengthField), static_cast<QWidget*>(m_areaField),
-                          static_cast<QWidget*>(m_massPerMetreField)}) {
+    for (QWidget* next :
+         {static_cast<QWidget*>(m_familyList), static_cast<QWidget*>(m_sizeList),
+          static_cast<QWidget*>(m_lengthField), static_cast<QWidget*>(m_areaField),
+          static_cast<QWidget*>(m_massPerMetreField), static_cast<QWidget*>(m_surfacePerMetreField)}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
@@ -252,6 +258,7 @@ void SectionPanel::ShowFigures() {
     if (!section) {
         m_areaField->clear();
         m_massPerMetreField->clear();
+        m_surfacePerMetreField->clear();
         return;
     }
     const QString area = Text(sections::AreaText(section->Area, DecimalSeparator()));
@@ -259,6 +266,11 @@ void SectionPanel::ShowFigures() {
     // kg/m³ times m²: the area is held in mm².
     const double kilogramsPerMetre = static_cast<double>(m_density) * section->Area / 1e6;
     m_massPerMetreField->setText(Text(FormatResult(kilogramsPerMetre)) + QStringLiteral(" kg/m"));
+    // A table of areas alone tells no outline, and so no surface.
+    m_surfacePerMetreField->setText(
+        section->Perimeter ? Text(sections::SurfacePerMetreText(*section->Perimeter, DecimalSeparator())) +
+                                 QStringLiteral(" m²/m")
+                           : QString());
 }
 
 void SectionPanel::ShowPicture() {

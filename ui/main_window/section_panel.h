@@ -61,6 +61,7 @@ private:
     QLineEdit* m_lengthField = nullptr;
     QLineEdit* m_areaField = nullptr;
     QLineEdit* m_massPerMetreField = nullptr;
+    QLineEdit* m_surfacePerMetreField = nullptr;
 };
 
 } // namespace volcalc::ui

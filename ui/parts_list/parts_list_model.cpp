@@ -42,6 +42,11 @@ QString Volume(double cubicMetres, VolumeUnit unit, FigureForm form) {
     return Figure([&] { return VolumeForDisplay(cubicMetres, unit); }, form);
 }
 
+// Empty where there is none: an aperture, or a section whose table tells no outline.
+QString Surface(std::optional<double> squareMetres, VolumeUnit unit, FigureForm form) {
+    return squareMetres ? Figure([&] { return SurfaceForDisplay(*squareMetres, unit); }, form) : QString();
+}
+
 QString Mass(double kilograms, MassUnit unit, FigureForm form) {
     return Figure([&] { return MassForDisplay(kilograms, unit); }, form);
 }
@@ -60,6 +65,12 @@ double Negated(double value) {
 QString Symbol(VolumeUnit unit) {
     static const std::array<const char*, VolumeUnitNames.size()> symbols = {"mm³", "cm³", "m³",
                                                                             "in³", "ft³", "yd³"};
+    return QString::fromUtf8(symbols[std::size_t(unit)]);
+}
+
+QString SquareSymbol(VolumeUnit unit) {
+    static const std::array<const char*, VolumeUnitNames.size()> symbols = {"mm²", "cm²", "m²",
+                                                                            "in²", "ft²", "yd²"};
     return QString::fromUtf8(symbols[std::size_t(unit)]);
 }
 
@@ -121,7 +132,7 @@ void PartsListModel::ShowTotals(const LedgerTotals& totals, ReportUnits units) {
     m_totals = totals;
     m_units = units;
     m_volumesShown = m_massesShown = true;
-    FiguresChanged(PieceVolumeColumn, CostColumn);
+    FiguresChanged(PieceVolumeColumn, SurfaceColumn);
 }
 
 void PartsListModel::SetCurrency(const QString& currency) {
@@ -136,6 +147,7 @@ void PartsListModel::ShowVolumes(const LedgerTotals& totals, VolumeUnit unit) {
     m_units.Volume = unit;
     m_volumesShown = true;
     FiguresChanged(PieceVolumeColumn, VolumeColumn);
+    FiguresChanged(SurfaceColumn, SurfaceColumn);
 }
 
 void PartsListModel::ShowMasses(const LedgerTotals& totals, MassUnit unit) {
@@ -205,6 +217,8 @@ PartsListModel::Header PartsListModel::HeaderOf(int column) const {
     const QString cubic = QStringLiteral("cubic ");
     const Header volume{{}, Symbol(m_units.Volume), cubic + Text(NameOf(m_units.Volume))};
     const Header mass{{}, Symbol(m_units.Mass), Text(NameOf(m_units.Mass))};
+    const Header surface{
+        {}, SquareSymbol(m_units.Volume), QStringLiteral("square ") + Text(NameOf(m_units.Volume))};
     const auto with = [](Header header, const char* caption) {
         header.Caption = QString::fromLatin1(caption);
         return header;
@@ -239,6 +253,8 @@ PartsListModel::Header PartsListModel::HeaderOf(int column) const {
         return {QStringLiteral("Price\nper kg"), m_currency, m_currency};
     case CostColumn:
         return {QStringLiteral("Cost"), m_currency, m_currency};
+    case SurfaceColumn:
+        return with(surface, "Surface");
     default:
         return {};
     }
@@ -310,6 +326,8 @@ QString PartsListModel::RowText(const PartsListRow& row, int column, FigureForm 
         return row.PricePerKg ? Money(*row.PricePerKg, FormatPrice, form) : QString();
     case CostColumn:
         return row.Cost ? Money(*row.Cost, FormatCost, form) : QString();
+    case SurfaceColumn:
+        return Surface(row.Surface, m_units.Volume, form);
     default:
         return {};
     }
@@ -323,13 +341,15 @@ QString PartsListModel::TotalsText(int totalsRow, int column, FigureForm form) c
         double Volume;
         double Mass;
         std::optional<double> Cost;
+        std::optional<double> Surface; // none for the apertures
     };
     // Apertures cost nothing once there are costs at all; with none, no total has a cost either.
     const std::optional<double> apertureCost = m_totals.Cost ? std::optional(0.0) : std::nullopt;
     const std::array<Totals, TotalsRowCount> totals = {{
-        {"Object total", m_totals.ObjectVolume, m_totals.ObjectMass, m_totals.Cost},
-        {"Aperture total", Negated(m_totals.ApertureVolume), Negated(m_totals.ApertureMass), apertureCost},
-        {"Total", m_totals.TotalVolume, m_totals.TotalMass, m_totals.Cost},
+        {"Object total", m_totals.ObjectVolume, m_totals.ObjectMass, m_totals.Cost, m_totals.ObjectSurface},
+        {"Aperture total", Negated(m_totals.ApertureVolume), Negated(m_totals.ApertureMass), apertureCost,
+         std::nullopt},
+        {"Total", m_totals.TotalVolume, m_totals.TotalMass, m_totals.Cost, m_totals.ObjectSurface},
     }};
     if (totalsRow < 0 || totalsRow >= TotalsRowCount) {
         return {};
@@ -349,6 +369,8 @@ QString PartsListModel::TotalsText(int totalsRow, int column, FigureForm form) c
                    : QString();
     case CostColumn:
         return m_massesShown && line.Cost ? Money(*line.Cost, FormatCost, form) : QString();
+    case SurfaceColumn:
+        return m_volumesShown ? Surface(line.Surface, m_units.Volume, form) : QString();
     default:
         return {};
     }

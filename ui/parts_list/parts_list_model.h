@@ -32,6 +32,8 @@ public:
         MassColumn,
         PriceColumn,
         CostColumn,
+        SurfaceColumn, // of all pieces, in the square of the volume unit's length
+
         ColumnCount
     };
     static constexpr int TotalsRowCount = 3;
