@@ -75,7 +75,7 @@ check_programs() { # BIN_DIR CATALOGUE HELP_DIR
     listed=$(echo materials | run_as_user "$bin/volcalc-cli") || fail "volcalc-cli materials failed in $bin"
     [[ "$listed" == *$'Steel (carbon)\t7850'* ]] || fail "$bin: the starter catalogue was not read: $listed"
     listed=$(run_as_user "$bin/volcalc-cli" --sections "ipe 200") || fail "volcalc-cli --sections failed in $bin"
-    [[ "$listed" == $'IPE 200\tIPE\tEN 10365\t28.48' ]] || fail "$bin: the section tables were not read: $listed"
+    [[ "$listed" == $'IPE 200\tIPE\tEN 10365\t28.48\t0.7682' ]] || fail "$bin: the section tables were not read: $listed"
     echo 'add-material "Packaged test steel" 7777' | run_as_user "$bin/volcalc-cli" >/dev/null ||
         fail "volcalc-cli add-material failed in $bin"
     grep -q '^[0-9]*=Packaged test steel$' "$catalogue" || fail "the addition is not in $catalogue"
