@@ -87,7 +87,8 @@ std::string Exact(double value) {
 std::string Exact(const LedgerTotals& totals) {
     return "{total " + Exact(totals.TotalVolume) + ", object " + Exact(totals.ObjectVolume) + ", aperture " +
            Exact(totals.ApertureVolume) + " m3; total " + Exact(totals.TotalMass) + ", object " +
-           Exact(totals.ObjectMass) + ", aperture " + Exact(totals.ApertureMass) + " kg}";
+           Exact(totals.ObjectMass) + ", aperture " + Exact(totals.ApertureMass) + " kg; surface " +
+           Exact(totals.ObjectSurface) + " m2}";
 }
 
 // A name as the material file gives it back: without the blanks around it, without one pair of
@@ -272,6 +273,17 @@ struct Model {
             massSum = StoreDouble(static_cast<long double>(massSum) + mass);
             next.TotalVolume = StoreDouble(static_cast<long double>(next.ObjectVolume) - next.ApertureVolume);
             next.TotalMass = StoreDouble(static_cast<long double>(next.ObjectMass) - next.ApertureMass);
+            if (group == CalcGroup::Object) {
+                // An object's surface counts unless a double cannot hold it; an aperture has none.
+                std::optional<double> surface;
+                try {
+                    surface = SquareMetresOf(entry.Rule->SurfacePerPiece(values) * quantity, ObjectUnit);
+                } catch (const CalculationError&) {
+                }
+                if (surface) {
+                    next.ObjectSurface = StoreDouble(static_cast<long double>(next.ObjectSurface) + *surface);
+                }
+            }
             ++next.UnpricedRows; // no material of this run has a price
         } catch (const CalculationError& error) {
             ErrorBox(error); // a failed calculation changes nothing at all
