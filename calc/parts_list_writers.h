@@ -53,6 +53,8 @@ inline constexpr int JobFormatVersion = 1;
 struct JobSettings {
     std::vector<std::string> StockLengths; // the order's stock lengths, each as typed
     std::string Kerf;                      // the order's kerf as typed
+
+    friend bool operator==(const JobSettings&, const JobSettings&) = default;
 };
 
 std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
