@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -29,15 +30,34 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-Json Parse(std::string_view text) {
-    const auto shallow = [](int depth, Json::parse_event_t, Json&) {
-        if (depth > MaxDepth) {
-            throw Fault("not a job: nested deeper than a job is");
+// The deepest nesting of arrays and objects, counted before the document is built, so that no
+// document is built of a file nested deeper than a job is.
+int Depth(std::string_view text) {
+    int depth = 0;
+    int deepest = 0;
+    bool inText = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inText) {
+            i += c == '\\' ? 1 : 0;
+            inText = c != '"';
+        } else if (c == '"') {
+            inText = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
         }
-        return true;
-    };
+    }
+    return deepest;
+}
+
+Json Parse(std::string_view text) {
+    if (Depth(text) > MaxDepth) {
+        throw Fault("not a job: nested deeper than a job is");
+    }
     try {
-        return Json::parse(text.begin(), text.end(), shallow);
+        return Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& e) {
         if (e.byte >= text.size()) {
             throw Fault("not a job: the file ends before its document does (cut short?)");
