@@ -190,6 +190,8 @@ void Ledger::EvaluateInto(const ReadCalculation& read, PartsListRow& row) const 
             row.PieceSurface.reset();
         }
     }
+    row.Mark.clear();
+    row.Note.clear();
 }
 
 void Ledger::Add(const PartsListRow& row) {
@@ -211,6 +213,14 @@ PartsListRow Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
     PartsListRow row = Evaluate(*read);
     Add(row);
     return row;
+}
+
+void Ledger::ShowList(const LedgerTotals& totals, bool undoAvailable) {
+    m_totals = totals;
+    m_undoSnapshot = totals;
+    m_undoAvailable = undoAvailable;
+    m_view.SetUndoEnabled(undoAvailable);
+    m_view.ShowTotals(m_totals);
 }
 
 void Ledger::UndoLast() {

@@ -40,6 +40,10 @@ struct PartsListRow {
     // for a section whose table tells no outline.
     std::optional<double> PieceSurface{};
     std::optional<double> Surface{};
+    // Free texts of the person's: the part's name on the drawing ("C1") and a note. No calculation
+    // reads them.
+    std::string Mark;
+    std::string Note;
 
     friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
 };

@@ -3,8 +3,10 @@
 
 #include "calc/ledger.h"
 #include "calc/shapes.h"
-#include "calculation_check.h"
 #include "cutting/order_plan.h"
+#include "jobs/calculation_check.h"
+#include "jobs/job.h"
+#include "jobs/list_rows.h"
 #include "materials/material_catalogue.h"
 #include "report.h"
 #include "script_dialogs.h"
@@ -22,6 +24,13 @@
 
 namespace volcalc::cli {
 
+using jobs::CalculationPart;
+using jobs::CalculationWords;
+using jobs::CalculationWordsError;
+using jobs::CheckCalculation;
+using jobs::CheckedCalculation;
+using jobs::QuantityMessage;
+
 struct ScriptOptions {
     bool precise = false;                     // show figures with 17 significant digits
     bool strict = false;                      // stop at the first failing line
@@ -30,15 +39,20 @@ struct ScriptOptions {
     ReportUnits reportUnits;
     sections::SectionFolders sectionFolders;     // where the section tables are; empty: none
     std::optional<cutting::OrderSettings> order; // --order: the stock bars to buy, planned at the end
+    bool volumeUnitGiven = false;                // --volume-unit: else a job's units are the report's
+    bool massUnitGiven = false;
+    JobSettings orderTexts;         // --order and --kerf as typed, kept in a job saved
+    std::filesystem::path startJob; // --job: the rows to start from
+    std::filesystem::path saveJob;  // --save-job: where the list goes when the run ends
 };
 
 class OrderSection;
 
 // Runs script lines against one ledger, as the window's buttons would.
-class ScriptSession {
+class ScriptSession : private jobs::ListRowTarget {
 public:
     ScriptSession(ScriptOptions options, std::ostream& out, std::ostream& err);
-    ~ScriptSession();
+    ~ScriptSession() override;
 
     // Runs one line; false when it failed (its message is already written).
     bool RunLine(std::string_view line, std::size_t lineNumber);
@@ -49,6 +63,11 @@ public:
     // with an optional header row. A report is written row by row and always completed, also
     // when the list stops at a malformed line or with --strict. Returns the exit status.
     int RunCsv(std::istream& in);
+    // Starts from the rows of options.startJob, as if each had just been calculated; its units
+    // become the report's where none were given. Throws jobs::JobError, changing nothing.
+    void StartFromJob();
+    // The list as it stands, as a job: what --save-job writes.
+    jobs::Job CurrentJob() const;
     // "FILE: reason" when the catalogue exists but cannot be read; empty otherwise.
     std::string CatalogueReadProblem() const;
 
@@ -87,7 +106,10 @@ private:
     void AddCalculation(const CheckedCalculation& calculation);
     // What the report's End writes after its totals: the order, when one is asked for.
     PartsListAppendix OrderAppendix();
-    void RunCsvRow(const std::vector<std::string>& fields, std::size_t line);
+    // A list's rows, read by the list reader.
+    bool Begin(std::size_t line) override;
+    void Take(const jobs::ListRow& row) override;
+    void Refuse(const std::string& place, const std::string& message) override;
     void SetCsvMaterial(std::string_view text);
     void Undo();
     void Reset();
@@ -144,6 +166,12 @@ private:
     std::unique_ptr<OrderSection> m_order;
     // Each calculation's row, made in the storage of the one before.
     PartsListRow m_row;
+    // A list's run: whether a row failed, and the selection before the row being read.
+    bool m_csvFailed = false;
+    Selection m_csvBefore;
+    // Every row, kept for --save-job whatever the report; and what a job started from held.
+    PartsList m_kept;
+    std::optional<jobs::Job> m_startedFrom;
 };
 
 } // namespace volcalc::cli
