@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/main_window.h"
 
+#include "calc/calculation_reading.h"
 #include "calc/errors.h"
 #include "calc/number_text.h"
 #include "calc/program_folders.h"
@@ -14,6 +15,8 @@
 #include "ui/dialogs/about_box.h"
 #include "ui/main_window/group_panel.h"
 #include "ui/main_window/totals_panel.h"
+#include "ui/parts_list/job_session.h"
+#include "ui/parts_list/list_commands.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/prices_dialog.h"
 #include "ui/text.h"
@@ -68,6 +71,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(par
     m_ledger.SetDensitySource(m_catalogue.get());
     m_partsList = new PartsListModel(this);
     BuildLayout();
+    MakeJob(options.RecoveryFolder);
     WireHandlers();
     SetUpFirstState();
 }
@@ -133,16 +137,23 @@ void MainWindow::SyncMaterialList() {
     // Adding to an empty list would select its first entry; the catalogue says what is selected.
     m_materialList->setCurrentIndex(m_catalogue->SelectedIndex());
     m_partsList->SetCurrency(QString::fromStdString(m_catalogue->Currency()));
+    m_partsList->MaterialsChanged();
 }
 
+// Takes back the last change to the list, whichever window made it.
 void MainWindow::undoClicked() {
     m_ledger.UndoLast();
-    m_partsList->Undo();
+    m_job->Stack().undo();
+    ListChanged();
 }
 
+// Clears the list as one change, which the list's Undo takes back.
 void MainWindow::resetClicked() {
     m_ledger.ResetAll();
-    m_partsList->Reset();
+    if (!m_partsList->List().Rows().empty()) {
+        m_job->Push(new ReplaceAllCommand(*m_partsList, {}, QStringLiteral("Reset")));
+    }
+    ListChanged();
 }
 
 void MainWindow::MakeDialogsIfDue() {
@@ -266,7 +277,16 @@ void MainWindow::AddCalculation(CalcGroup group) {
     if (!unit) {
         return;
     }
-    m_partsList->Add(m_ledger.Calculate(group, {*entry, views, quantity, *unit}));
+    const std::optional<ReadCalculation> read = ReadCalculationTexts(group, {*entry, views, quantity, *unit});
+    if (!read) {
+        throw WrongDataError();
+    }
+    const PartsListRow row = m_ledger.Evaluate(*read);
+    // The list's totals must hold it, as the ledger's must.
+    TotalsAfter(m_partsList->ListTotals(), row);
+    m_ledger.Add(row);
+    const int at = int(m_partsList->List().Rows().size());
+    m_job->Push(new InsertRowsCommand(*m_partsList, at, {row}, QStringLiteral("Calculate")));
 }
 
 void MainWindow::volumeUnitChosen() {
@@ -275,7 +295,7 @@ void MainWindow::volumeUnitChosen() {
     if (!unit) {
         return;
     }
-    const LedgerTotals& totals = m_ledger.Totals();
+    const LedgerTotals totals = m_partsList->ListTotals();
     m_totals->ShowVolumes(totals, *unit);
     m_partsList->ShowVolumes(totals, *unit);
 }
@@ -286,18 +306,21 @@ void MainWindow::massUnitChosen() {
     if (!unit) {
         return;
     }
-    const LedgerTotals& totals = m_ledger.Totals();
+    const LedgerTotals totals = m_partsList->ListTotals();
     m_totals->ShowMasses(totals, *unit);
     m_partsList->ShowMasses(totals, *unit);
 }
 
-void MainWindow::ShowTotals(const LedgerTotals& totals) {
+// The ledger's totals are those of the calculations in the order made; the list's, which edits
+// change too, are the ones shown.
+void MainWindow::ShowTotals(const LedgerTotals&) {
+    const LedgerTotals totals = m_partsList->ListTotals();
     m_totals->ShowTotals(totals);
     m_partsList->ShowTotals(totals, ShownUnits());
 }
 
-void MainWindow::SetUndoEnabled(bool enabled) {
-    m_undoButton->setEnabled(enabled);
+void MainWindow::SetUndoEnabled(bool) {
+    m_undoButton->setEnabled(m_job->Stack().canUndo());
 }
 
 void MainWindow::ResetDisplayUnits() {

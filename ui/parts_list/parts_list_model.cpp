@@ -11,9 +11,13 @@
 #include "sections/section_shapes.h"
 #include "ui/text.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QStyle>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -90,31 +94,145 @@ PartsListModel::PartsListModel(QObject* parent) : QAbstractTableModel(parent) {
     setObjectName(QString::fromLatin1(names::parts_list::Model));
 }
 
-void PartsListModel::Add(PartsListRow row) {
-    row.Line = NextNumber();
-    const int at = int(m_list.Rows().size());
-    beginInsertRows({}, at, at);
-    m_list.Add(std::move(row));
-    endInsertRows();
-}
-
-void PartsListModel::Undo() {
-    if (m_list.Rows().empty()) {
-        return;
-    }
-    const int last = int(m_list.Rows().size()) - 1;
-    beginRemoveRows({}, last, last);
-    m_list.Undo();
-    endRemoveRows();
-}
-
-void PartsListModel::Reset() {
-    if (m_list.Rows().empty()) {
-        return;
-    }
-    beginRemoveRows({}, 0, int(m_list.Rows().size()) - 1);
+void PartsListModel::SetRows(std::vector<PartsListRow> rows) {
     m_list.Reset();
-    endRemoveRows();
+    for (PartsListRow& row : rows) {
+        m_list.Add(std::move(row));
+    }
+}
+
+void PartsListModel::Renumber(std::vector<PartsListRow>& rows, std::size_t from) const {
+    for (std::size_t i = from; i < rows.size(); ++i) {
+        rows[i].Line = i + 1;
+    }
+}
+
+void PartsListModel::InsertRows(int at, std::vector<PartsListRow> rows) {
+    if (rows.empty()) {
+        return;
+    }
+    std::vector<PartsListRow> all = m_list.Rows();
+    at = std::clamp(at, 0, int(all.size()));
+    const int count = int(rows.size());
+    all.insert(all.begin() + at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    Renumber(all, std::size_t(at));
+    beginInsertRows({}, at, at + count - 1);
+    SetRows(std::move(all));
+    endInsertRows();
+    if (at + count < int(m_list.Rows().size())) {
+        emit dataChanged(index(at + count, NumberColumn), index(int(m_list.Rows().size()) - 1, NumberColumn));
+    }
+    emit ListChanged();
+}
+
+std::vector<PartsListRow> PartsListModel::TakeRows(const std::vector<int>& positions) {
+    std::vector<PartsListRow> all = m_list.Rows();
+    std::vector<PartsListRow> taken;
+    taken.reserve(positions.size());
+    for (const int position : positions) {
+        taken.push_back(all[std::size_t(position)]);
+    }
+    // Removed from the last, so that the places before stay where they were.
+    for (auto last = positions.rbegin(); last != positions.rend(); ++last) {
+        all.erase(all.begin() + *last);
+    }
+    Renumber(all, 0);
+    beginResetModel();
+    SetRows(std::move(all));
+    endResetModel();
+    emit ListChanged();
+    return taken;
+}
+
+void PartsListModel::PutRows(const std::vector<int>& positions, std::vector<PartsListRow> rows) {
+    std::vector<PartsListRow> all = m_list.Rows();
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        all.insert(all.begin() + positions[i], std::move(rows[i]));
+    }
+    Renumber(all, 0);
+    beginResetModel();
+    SetRows(std::move(all));
+    endResetModel();
+    emit ListChanged();
+}
+
+void PartsListModel::ReplaceRow(int at, PartsListRow row) {
+    std::vector<PartsListRow> all = m_list.Rows();
+    row.Line = std::size_t(at) + 1;
+    all[std::size_t(at)] = std::move(row);
+    SetRows(std::move(all));
+    emit dataChanged(index(at, 0), index(at, ColumnCount - 1));
+    emit ListChanged();
+}
+
+std::vector<PartsListRow> PartsListModel::ReplaceAll(std::vector<PartsListRow> rows) {
+    std::vector<PartsListRow> before = m_list.Rows();
+    Renumber(rows, 0);
+    beginResetModel();
+    SetRows(std::move(rows));
+    endResetModel();
+    emit ListChanged();
+    return before;
+}
+
+LedgerTotals PartsListModel::ListTotals() const {
+    LedgerTotals totals;
+    for (const PartsListRow& row : m_list.Rows()) {
+        totals = TotalsAfter(totals, row);
+    }
+    return totals;
+}
+
+void PartsListModel::SetMaterialCheck(std::function<MaterialDifference(const PartsListRow&)> check) {
+    m_materialCheck = std::move(check);
+    MaterialsChanged();
+}
+
+void PartsListModel::MaterialsChanged() {
+    if (!m_list.Rows().empty()) {
+        emit dataChanged(index(0, 0), index(int(m_list.Rows().size()) - 1, ColumnCount - 1));
+    }
+}
+
+MaterialDifference PartsListModel::DifferenceOf(int row) const {
+    if (!m_materialCheck || row < 0 || std::size_t(row) >= m_list.Rows().size()) {
+        return {};
+    }
+    return m_materialCheck(m_list.Rows()[std::size_t(row)]);
+}
+
+// Why the row is marked, for its tip and a screen reader.
+QString PartsListModel::MarkTip(int row) const {
+    const MaterialDifference difference = DifferenceOf(row);
+    if (difference.Missing) {
+        return QStringLiteral(
+            "The catalogue has no material of this name; the row keeps the density and price "
+            "it was calculated with.");
+    }
+    QStringList changed;
+    if (difference.DensityChanged) {
+        changed << QStringLiteral("density");
+    }
+    if (difference.PriceChanged) {
+        changed << QStringLiteral("price");
+    }
+    return changed.isEmpty() ? QString()
+                             : QStringLiteral("The catalogue's %1 of this material differs from the row's; "
+                                              "\"Update prices\" takes the catalogue's.")
+                                   .arg(changed.join(QStringLiteral(" and ")));
+}
+
+bool PartsListModel::IsEditable(int column) const {
+    return column == QuantityColumn || column == ParametersColumn || column == UnitColumn ||
+           column == MaterialColumn;
+}
+
+Qt::ItemFlags PartsListModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && !IsTotalsRow(index.row()) && IsEditable(index.column())) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
 }
 
 void PartsListModel::ShowTotals(const LedgerTotals& totals, ReportUnits units) {
@@ -163,9 +281,22 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (role) {
+    case Qt::DecorationRole:
+        if (index.column() == MaterialColumn && DifferenceOf(index.row()).Any()) {
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        }
+        return {};
     case Qt::DisplayRole:
+    case Qt::EditRole:
         return CellText(index.row(), index.column());
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        if (index.column() == MaterialColumn && DifferenceOf(index.row()).Any()) {
+            return MarkTip(index.row());
+        }
+        if (role == Qt::AccessibleDescriptionRole) {
+            return {};
+        }
         // A text narrowed to fit the window is read whole in its tip.
         return IsFigure(index.column()) ? QVariant() : QVariant(CellText(index.row(), index.column()));
     case Qt::TextAlignmentRole:

@@ -121,13 +121,13 @@ QString PartsListTabText(const PartsListModel& model) {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& catalogueFile,
+std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& jobName,
                                                  double textWidth) {
     PrintedDocument printed = BeginPrintedDocument(QStringLiteral("Parts list"), 8);
     QTextCursor& cursor = printed.Cursor;
     const QFont font = printed.Document->defaultFont();
     const QTextCharFormat plain;
-    InsertParagraph(cursor, QStringLiteral("Material catalogue: ") + catalogueFile, plain);
+    InsertParagraph(cursor, QStringLiteral("Job: ") + jobName, plain);
     cursor.insertBlock();
 
     QTextTableFormat format;
@@ -154,9 +154,9 @@ std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, co
     return std::move(printed.Document);
 }
 
-void PrintPartsList(const OnDemandFunctions& module, const PartsListModel& model,
-                    const QString& catalogueFile, QPrinter& printer) {
-    module.PrintDocument(*PartsListDocument(model, catalogueFile, module.PageTextWidth(printer)), printer,
+void PrintPartsList(const OnDemandFunctions& module, const PartsListModel& model, const QString& jobName,
+                    QPrinter& printer) {
+    module.PrintDocument(*PartsListDocument(model, jobName, module.PageTextWidth(printer)), printer,
                          QStringLiteral("Parts list"));
 }
 
