@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/main_window.h"
 
-#include "calc/calculation_reading.h"
 #include "calc/errors.h"
 #include "calc/number_text.h"
 #include "calc/program_folders.h"
@@ -277,16 +276,9 @@ void MainWindow::AddCalculation(CalcGroup group) {
     if (!unit) {
         return;
     }
-    const std::optional<ReadCalculation> read = ReadCalculationTexts(group, {*entry, views, quantity, *unit});
-    if (!read) {
-        throw WrongDataError();
-    }
-    const PartsListRow row = m_ledger.Evaluate(*read);
-    // The list's totals must hold it, as the ledger's must.
-    TotalsAfter(m_partsList->ListTotals(), row);
-    m_ledger.Add(row);
+    PartsListRow row = m_ledger.Calculate(group, {*entry, views, quantity, *unit});
     const int at = int(m_partsList->List().Rows().size());
-    m_job->Push(new InsertRowsCommand(*m_partsList, at, {row}, QStringLiteral("Calculate")));
+    m_job->Push(new InsertRowsCommand(*m_partsList, at, {std::move(row)}, QStringLiteral("Calculate")));
 }
 
 void MainWindow::volumeUnitChosen() {
@@ -295,7 +287,7 @@ void MainWindow::volumeUnitChosen() {
     if (!unit) {
         return;
     }
-    const LedgerTotals totals = m_partsList->ListTotals();
+    const LedgerTotals& totals = m_ledger.Totals();
     m_totals->ShowVolumes(totals, *unit);
     m_partsList->ShowVolumes(totals, *unit);
 }
@@ -306,21 +298,18 @@ void MainWindow::massUnitChosen() {
     if (!unit) {
         return;
     }
-    const LedgerTotals totals = m_partsList->ListTotals();
+    const LedgerTotals& totals = m_ledger.Totals();
     m_totals->ShowMasses(totals, *unit);
     m_partsList->ShowMasses(totals, *unit);
 }
 
-// The ledger's totals are those of the calculations in the order made; the list's, which edits
-// change too, are the ones shown.
-void MainWindow::ShowTotals(const LedgerTotals&) {
-    const LedgerTotals totals = m_partsList->ListTotals();
+void MainWindow::ShowTotals(const LedgerTotals& totals) {
     m_totals->ShowTotals(totals);
     m_partsList->ShowTotals(totals, ShownUnits());
 }
 
-void MainWindow::SetUndoEnabled(bool) {
-    m_undoButton->setEnabled(m_job->Stack().canUndo());
+void MainWindow::SetUndoEnabled(bool enabled) {
+    m_undoButton->setEnabled(enabled);
 }
 
 void MainWindow::ResetDisplayUnits() {

@@ -35,8 +35,7 @@ void MainWindow::MakeJob(const std::filesystem::path& recoveryFolder) {
 
 // Whatever changed the list, the totals shown are its own and Undo takes back its last change.
 void MainWindow::ListChanged() {
-    ShowTotals(m_partsList->ListTotals());
-    m_undoButton->setEnabled(m_job->Stack().canUndo());
+    m_ledger.ShowList(m_partsList->ListTotals(), m_job->Stack().canUndo());
 }
 
 void MainWindow::ShowPartsList() {

@@ -94,16 +94,17 @@ PartsListModel::PartsListModel(QObject* parent) : QAbstractTableModel(parent) {
     setObjectName(QString::fromLatin1(names::parts_list::Model));
 }
 
-void PartsListModel::SetRows(std::vector<PartsListRow> rows) {
-    m_list.Reset();
-    for (PartsListRow& row : rows) {
-        m_list.Add(std::move(row));
+// Rows from `from` on are numbered by their place again, after rows came or went before them.
+void PartsListModel::Renumber(std::size_t from) {
+    for (std::size_t i = from; i < m_list.Size(); ++i) {
+        if (m_list.Rows()[i].Line != i + 1) {
+            PartsListRow row = m_list.Rows()[i];
+            row.Line = i + 1;
+            m_list.Replace(i, std::move(row));
+        }
     }
-}
-
-void PartsListModel::Renumber(std::vector<PartsListRow>& rows, std::size_t from) const {
-    for (std::size_t i = from; i < rows.size(); ++i) {
-        rows[i].Line = i + 1;
+    if (from < m_list.Size()) {
+        emit dataChanged(index(int(from), NumberColumn), index(int(m_list.Size()) - 1, NumberColumn));
     }
 }
 
@@ -111,76 +112,63 @@ void PartsListModel::InsertRows(int at, std::vector<PartsListRow> rows) {
     if (rows.empty()) {
         return;
     }
-    std::vector<PartsListRow> all = m_list.Rows();
-    at = std::clamp(at, 0, int(all.size()));
+    at = std::clamp(at, 0, int(m_list.Size()));
     const int count = int(rows.size());
-    all.insert(all.begin() + at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
-    Renumber(all, std::size_t(at));
     beginInsertRows({}, at, at + count - 1);
-    SetRows(std::move(all));
-    endInsertRows();
-    if (at + count < int(m_list.Rows().size())) {
-        emit dataChanged(index(at + count, NumberColumn), index(int(m_list.Rows().size()) - 1, NumberColumn));
+    for (int i = 0; i < count; ++i) {
+        rows[std::size_t(i)].Line = std::size_t(at + i) + 1;
+        m_list.Insert(std::size_t(at + i), std::move(rows[std::size_t(i)]));
     }
+    endInsertRows();
+    Renumber(std::size_t(at + count));
     emit ListChanged();
 }
 
 std::vector<PartsListRow> PartsListModel::TakeRows(const std::vector<int>& positions) {
-    std::vector<PartsListRow> all = m_list.Rows();
-    std::vector<PartsListRow> taken;
-    taken.reserve(positions.size());
-    for (const int position : positions) {
-        taken.push_back(all[std::size_t(position)]);
+    std::vector<PartsListRow> taken(positions.size());
+    // Taken from the last, so that the places before stay where they were.
+    for (std::size_t i = positions.size(); i-- > 0;) {
+        const int at = positions[i];
+        beginRemoveRows({}, at, at);
+        taken[i] = m_list.Remove(std::size_t(at));
+        endRemoveRows();
     }
-    // Removed from the last, so that the places before stay where they were.
-    for (auto last = positions.rbegin(); last != positions.rend(); ++last) {
-        all.erase(all.begin() + *last);
+    if (!positions.empty()) {
+        Renumber(std::size_t(positions.front()));
     }
-    Renumber(all, 0);
-    beginResetModel();
-    SetRows(std::move(all));
-    endResetModel();
     emit ListChanged();
     return taken;
 }
 
 void PartsListModel::PutRows(const std::vector<int>& positions, std::vector<PartsListRow> rows) {
-    std::vector<PartsListRow> all = m_list.Rows();
     for (std::size_t i = 0; i < positions.size(); ++i) {
-        all.insert(all.begin() + positions[i], std::move(rows[i]));
+        const int at = positions[i];
+        beginInsertRows({}, at, at);
+        m_list.Insert(std::size_t(at), std::move(rows[i]));
+        endInsertRows();
     }
-    Renumber(all, 0);
-    beginResetModel();
-    SetRows(std::move(all));
-    endResetModel();
+    if (!positions.empty()) {
+        Renumber(std::size_t(positions.front()));
+    }
     emit ListChanged();
 }
 
 void PartsListModel::ReplaceRow(int at, PartsListRow row) {
-    std::vector<PartsListRow> all = m_list.Rows();
     row.Line = std::size_t(at) + 1;
-    all[std::size_t(at)] = std::move(row);
-    SetRows(std::move(all));
+    m_list.Replace(std::size_t(at), std::move(row));
     emit dataChanged(index(at, 0), index(at, ColumnCount - 1));
     emit ListChanged();
 }
 
 std::vector<PartsListRow> PartsListModel::ReplaceAll(std::vector<PartsListRow> rows) {
-    std::vector<PartsListRow> before = m_list.Rows();
-    Renumber(rows, 0);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].Line = i + 1;
+    }
     beginResetModel();
-    SetRows(std::move(rows));
+    std::vector<PartsListRow> before = m_list.ReplaceAll(std::move(rows));
     endResetModel();
     emit ListChanged();
     return before;
-}
-
-LedgerTotals PartsListModel::ListTotals() const {
-    LedgerTotals totals;
-    for (const PartsListRow& row : m_list.Rows()) {
-        totals = TotalsAfter(totals, row);
-    }
-    return totals;
 }
 
 void PartsListModel::SetMaterialCheck(std::function<MaterialDifference(const PartsListRow&)> check) {
@@ -223,8 +211,8 @@ QString PartsListModel::MarkTip(int row) const {
 }
 
 bool PartsListModel::IsEditable(int column) const {
-    return column == QuantityColumn || column == ParametersColumn || column == UnitColumn ||
-           column == MaterialColumn;
+    return column == MarkColumn || column == QuantityColumn || column == ParametersColumn ||
+           column == UnitColumn || column == MaterialColumn || column == NoteColumn;
 }
 
 Qt::ItemFlags PartsListModel::flags(const QModelIndex& index) const {
@@ -343,6 +331,10 @@ PartsListModel::Header PartsListModel::HeaderOf(int column) const {
     switch (column) {
     case NumberColumn:
         return {QStringLiteral("No."), {}, {}};
+    case MarkColumn:
+        return {QStringLiteral("Mark"), {}, {}};
+    case NoteColumn:
+        return {QStringLiteral("Note"), {}, {}};
     case GroupColumn:
         return {QStringLiteral("Object or\naperture"), {}, {}};
     case ShapeColumn:
@@ -415,6 +407,10 @@ QString PartsListModel::RowText(const PartsListRow& row, int column, FigureForm 
     switch (column) {
     case NumberColumn:
         return QString::number(row.Line);
+    case MarkColumn:
+        return QString::fromStdString(row.Mark);
+    case NoteColumn:
+        return QString::fromStdString(row.Note);
     case GroupColumn:
         return row.Group == CalcGroup::Object ? QStringLiteral("Object") : QStringLiteral("Aperture");
     case ShapeColumn:

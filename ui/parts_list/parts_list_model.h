@@ -32,6 +32,7 @@ class PartsListModel : public QAbstractTableModel {
 public:
     enum Column {
         NumberColumn,
+        MarkColumn,
         GroupColumn,
         ShapeColumn,
         UnitColumn,
@@ -45,6 +46,7 @@ public:
         MassColumn,
         PriceColumn,
         CostColumn,
+        NoteColumn,
         ColumnCount
     };
     static constexpr int TotalsRowCount = 3;
@@ -62,7 +64,7 @@ public:
     // All rows at once (opening a job, a reset, new prices): the rows it held before.
     std::vector<PartsListRow> ReplaceAll(std::vector<PartsListRow> rows);
     // The totals of the rows as they stand, summed in list order.
-    LedgerTotals ListTotals() const;
+    LedgerTotals ListTotals() const { return m_list.Totals(); }
 
     // What the catalogue says of a row's material now; unset, no row is marked.
     void SetMaterialCheck(std::function<MaterialDifference(const PartsListRow&)> check);
@@ -112,8 +114,7 @@ private:
         QString UnitWords;
     };
     Header HeaderOf(int column) const;
-    void SetRows(std::vector<PartsListRow> rows);
-    void Renumber(std::vector<PartsListRow>& rows, std::size_t from) const;
+    void Renumber(std::size_t from);
     QString MarkTip(int row) const;
     QString Cell(int row, int column, FigureForm form) const;
     QString RowText(const PartsListRow& row, int column, FigureForm form) const;

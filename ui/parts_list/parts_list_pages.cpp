@@ -36,7 +36,8 @@ QString OneCell(QString text) {
 // and the program's own words are not guarded, so that a negative figure stays a number.
 QString SpreadsheetCell(const QString& text, int column) {
     const bool typed = column == PartsListModel::ShapeColumn || column == PartsListModel::ParametersColumn ||
-                       column == PartsListModel::MaterialColumn;
+                       column == PartsListModel::MaterialColumn || column == PartsListModel::MarkColumn ||
+                       column == PartsListModel::NoteColumn;
     return typed ? QString::fromStdString(SpreadsheetText(text.toStdString())) : text;
 }
 

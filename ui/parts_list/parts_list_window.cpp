@@ -368,7 +368,7 @@ void PartsListWindow::FitColumns() {
         const double natural = header->sectionSize(column);
         const bool narrows = column == PartsListModel::ShapeColumn ||
                              column == PartsListModel::ParametersColumn ||
-                             column == PartsListModel::MaterialColumn;
+                             column == PartsListModel::MaterialColumn || column == PartsListModel::NoteColumn;
         m_columns.push_back(
             {natural, narrows ? std::min(natural, double(header->sectionSizeHint(column))) : natural});
     }

@@ -3,8 +3,8 @@
 
 #include "calc/calculation_reading.h"
 #include "calc/errors.h"
-#include "calc/ledger.h"
 #include "calc/quantity.h"
+#include "calc/row_evaluation.h"
 #include "calc/shapes.h"
 #include "calc/units.h"
 #include "materials/material_catalogue.h"
@@ -17,18 +17,6 @@
 
 namespace volcalc::ui {
 namespace {
-
-// The density and price a row was calculated with, as the ledger's source.
-class RowDensity final : public DensitySource {
-public:
-    explicit RowDensity(const PartsListRow& row) : m_row(row) {}
-    std::int32_t SelectedDensity() const override { return m_row.Density; }
-    std::string SelectedName() const override { return m_row.Material; }
-    std::optional<double> SelectedPrice() const override { return m_row.PricePerKg; }
-
-private:
-    const PartsListRow& m_row;
-};
 
 std::optional<MaterialView> CatalogueMaterial(const MaterialCatalogue& catalogue, std::string_view name) {
     for (const MaterialView material : catalogue.Materials()) {
@@ -50,21 +38,6 @@ std::vector<std::string> ParameterTexts(const QString& text) {
 }
 
 } // namespace
-
-PartsListRow EvaluatedAgain(const PartsListRow& row) {
-    const std::vector<std::string_view> views(row.Parameters.begin(), row.Parameters.end());
-    const std::optional<ReadCalculation> read =
-        ReadCalculationTexts(row.Group, {*row.Shape, views, row.Quantity, row.Unit});
-    if (!read) {
-        throw WrongDataError();
-    }
-    const RowDensity density(row);
-    Ledger ledger;
-    ledger.SetDensitySource(&density);
-    PartsListRow again = ledger.Evaluate(*read);
-    again.Line = row.Line;
-    return again;
-}
 
 PartsListRow EditedRow(const PartsListRow& row, int column, const QString& text,
                        const MaterialCatalogue& catalogue) {
@@ -91,10 +64,16 @@ PartsListRow EditedRow(const PartsListRow& row, int column, const QString& text,
             edited.PricePerKg = material->Price;
         }
         break;
+    case PartsListModel::MarkColumn:
+        edited.Mark = text.toStdString();
+        return edited;
+    case PartsListModel::NoteColumn:
+        edited.Note = text.toStdString();
+        return edited;
     default:
         return row;
     }
-    return EvaluatedAgain(edited);
+    return EvaluateAgain(edited);
 }
 
 MaterialDifference CompareWithCatalogue(const PartsListRow& row, const MaterialCatalogue& catalogue) {
@@ -123,7 +102,7 @@ std::vector<PartsListRow> Repriced(const std::vector<PartsListRow>& rows,
         PartsListRow next = row;
         next.Density = material->Density;
         next.PricePerKg = material->Price;
-        repriced.push_back(EvaluatedAgain(next));
+        repriced.push_back(EvaluateAgain(next));
     }
     return repriced;
 }

@@ -24,9 +24,6 @@ namespace volcalc::ui {
 PartsListRow EditedRow(const PartsListRow& row, int column, const QString& text,
                        const MaterialCatalogue& catalogue);
 
-// The row evaluated again from its texts, with the density and price it holds.
-PartsListRow EvaluatedAgain(const PartsListRow& row);
-
 // What the catalogue says of the row's material now; a density set by hand is never marked.
 MaterialDifference CompareWithCatalogue(const PartsListRow& row, const MaterialCatalogue& catalogue);
 
