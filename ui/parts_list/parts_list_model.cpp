@@ -210,6 +210,20 @@ QString PartsListModel::MarkTip(int row) const {
                                    .arg(changed.join(QStringLiteral(" and ")));
 }
 
+std::vector<int> PartsListModel::ReportColumns() const {
+    std::vector<int> columns;
+    for (int column = 0; column < ColumnCount; ++column) {
+        const auto typed = [column](const PartsListRow& row) {
+            return !(column == MarkColumn ? row.Mark : row.Note).empty();
+        };
+        const bool own = column == MarkColumn || column == NoteColumn;
+        if (!own || std::any_of(m_list.Rows().begin(), m_list.Rows().end(), typed)) {
+            columns.push_back(column);
+        }
+    }
+    return columns;
+}
+
 bool PartsListModel::IsEditable(int column) const {
     return column == MarkColumn || column == QuantityColumn || column == ParametersColumn ||
            column == UnitColumn || column == MaterialColumn || column == NoteColumn;

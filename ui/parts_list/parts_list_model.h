@@ -32,7 +32,6 @@ class PartsListModel : public QAbstractTableModel {
 public:
     enum Column {
         NumberColumn,
-        MarkColumn,
         GroupColumn,
         ShapeColumn,
         UnitColumn,
@@ -46,6 +45,9 @@ public:
         MassColumn,
         PriceColumn,
         CostColumn,
+        // The person's own texts come last in the copied and printed list; the window shows the
+        // mark beside the number.
+        MarkColumn,
         NoteColumn,
         ColumnCount
     };
@@ -86,6 +88,9 @@ public:
     const LedgerTotals& Totals() const { return m_totals; }
     ReportUnits Units() const { return m_units; }
     bool IsTotalsRow(int row) const { return row >= int(m_list.Rows().size()); }
+
+    // The columns the copied and printed list hold: the mark and the note only once a row has one.
+    std::vector<int> ReportColumns() const;
 
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool IsEditable(int column) const;

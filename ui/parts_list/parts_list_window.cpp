@@ -109,6 +109,7 @@ void PartsListWindow::BuildTable() {
     // Tab leaves the table for the buttons; the arrow keys move from cell to cell.
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->moveSection(PartsListModel::MarkColumn, PartsListModel::NumberColumn + 1);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     SetAccessibleText(m_table, QStringLiteral("Parts list"),
                       QStringLiteral("Every calculation that counts, then the object, aperture and resulting "
@@ -216,8 +217,8 @@ void PartsListWindow::BuildMenus() {
 
 // The title names the job, with "*" while it has unsaved changes.
 void PartsListWindow::ShowJobState() {
-    setWindowTitle(m_job.Name() + QStringLiteral("[*] \u2014 Parts list"));
-    setWindowModified(m_job.IsModified());
+    const QString unsaved = m_job.IsModified() ? QStringLiteral("*") : QString();
+    setWindowTitle(m_job.Name() + unsaved + QStringLiteral(" \u2014 Parts list"));
     ShowRecent();
 }
 
