@@ -61,6 +61,8 @@ private:
 struct ReportUnits {
     VolumeUnit Volume = DefaultVolumeUnit;
     MassUnit Mass = DefaultMassUnit;
+
+    friend bool operator==(const ReportUnits&, const ReportUnits&) = default;
 };
 
 // A row's four figures in the given display units. Throws OverflowError when one cannot be shown

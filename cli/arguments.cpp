@@ -84,6 +84,19 @@ std::vector<cutting::Units> ReadStockLengths(std::string_view text) {
     return std::move(reading.Lengths);
 }
 
+// "6000,12000" as a job keeps it: each length's text.
+std::vector<std::string> Split(std::string_view text) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        parts.emplace_back(text.substr(start, comma - start));
+        if (comma == std::string_view::npos) {
+            return parts;
+        }
+        start = comma + 1;
+    }
+}
+
 // One option with its value, if it is one; false for anything else.
 bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& command) {
     ScriptOptions& options = command.options;
@@ -94,16 +107,25 @@ bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& c
     } else if (ReadReportFormat(argument, options.report)) {
     } else if (argument == "--volume-unit") {
         options.reportUnits.Volume = ReadVolumeUnit(cursor.ValueOf(argument, "a unit"));
+        options.volumeUnitGiven = true;
     } else if (argument == "--mass-unit") {
         options.reportUnits.Mass = ReadMassUnit(cursor.ValueOf(argument, "a unit"));
+        options.massUnitGiven = true;
     } else if (argument == "--input-csv") {
         command.csvFile = cursor.ValueOf(argument, "a file");
+    } else if (argument == "--job") {
+        options.startJob = std::string(cursor.ValueOf(argument, "a file"));
+    } else if (argument == "--save-job") {
+        options.saveJob = std::string(cursor.ValueOf(argument, "a file"));
     } else if (argument == "--order") {
-        const auto stocks = ReadStockLengths(cursor.ValueOf(argument, "stock lengths in millimetres"));
+        const std::string_view text = cursor.ValueOf(argument, "stock lengths in millimetres");
+        const auto stocks = ReadStockLengths(text);
+        options.orderTexts.StockLengths = Split(text);
         options.order = cutting::OrderSettings{stocks, options.order ? options.order->Kerf : 0};
     } else if (argument == "--kerf") {
-        const cutting::Units kerf =
-            ReadMillimetres(cursor.ValueOf(argument, "a width in millimetres"), argument, true);
+        const std::string_view text = cursor.ValueOf(argument, "a width in millimetres");
+        const cutting::Units kerf = ReadMillimetres(text, argument, true);
+        options.orderTexts.Kerf = text;
         options.order = cutting::OrderSettings{
             options.order ? options.order->Stocks : std::vector<cutting::Units>{}, kerf};
     } else if (argument == "--ini") {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "calc/errors.h"
+#include "calc/file_writer.h"
 #include "file_output.h"
 #include "help_text.h"
+#include "jobs/job_file.h"
 #include "section_listing.h"
 
 #include <cerrno>
@@ -61,6 +64,25 @@ int ReadFailure(std::string_view name, std::ostream& err) {
     return ExitTrouble;
 }
 
+// The list as it stands when the run ends, whatever the lines that failed.
+int SaveJob(const ScriptSession& session, const std::filesystem::path& file, int status, std::ostream& err) {
+    if (!jobs::MayHoldJob(file)) { // made meanwhile
+        err << ProgramName << file.string() << ": not a job; --save-job does not overwrite it\n";
+        return ExitTrouble;
+    }
+    try {
+        PosixFileWriter writer;
+        jobs::SaveJob(session.CurrentJob(), file, writer);
+    } catch (const jobs::JobError& e) {
+        err << ProgramName << e.what() << '\n';
+        return ExitTrouble;
+    } catch (const CalculationError& e) {
+        err << ProgramName << file.string() << ": " << e.what() << '\n';
+        return ExitTrouble;
+    }
+    return status;
+}
+
 int RunInput(const CliCommand& command, std::istream& standardInput, std::ostream& out, std::ostream& err) {
     const bool list = !command.csvFile.empty();
     const std::string& name = list ? command.csvFile : command.scriptFile;
@@ -70,16 +92,29 @@ int RunInput(const CliCommand& command, std::istream& standardInput, std::ostrea
         return ExitTrouble;
     }
     std::istream& in = fromStandardInput ? standardInput : file;
+    const std::filesystem::path& saveJob = command.options.saveJob;
+    if (!saveJob.empty() && !jobs::MayHoldJob(saveJob)) {
+        err << ProgramName << saveJob.string() << ": not a job; --save-job does not overwrite it\n";
+        return ExitTrouble;
+    }
     ScriptSession session(command.options, out, err);
     if (const std::string& problem = session.CatalogueReadProblem(); !problem.empty()) {
         err << ProgramName << "cannot read " << problem << '\n';
+        return ExitTrouble;
+    }
+    try {
+        if (!command.options.startJob.empty()) {
+            session.StartFromJob();
+        }
+    } catch (const jobs::JobError& e) {
+        err << ProgramName << e.what() << '\n';
         return ExitTrouble;
     }
     const int status = list ? session.RunCsv(in) : session.RunScript(in);
     if (in.bad()) {
         return ReadFailure(fromStandardInput ? "standard input" : name, err);
     }
-    return status;
+    return saveJob.empty() || status == ExitTrouble ? status : SaveJob(session, saveJob, status, err);
 }
 
 } // namespace

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Documents of earlier versions brought to this one, a version at a time, before they are read.
+// The reader then knows one shape of document only.
+
+#include <nlohmann/json.hpp>
+
+namespace volcalc::jobs {
+
+// The version of a document: its "version", or 0 for a --json report written before jobs had one.
+// Returns -1 when the document is no job at all.
+int JobVersionOf(const nlohmann::json& document);
+
+// Brings a document of an earlier version (at least 0) to JobFormatVersion.
+void MigrateJob(nlohmann::json& document, int version);
+
+} // namespace volcalc::jobs
