@@ -7,6 +7,7 @@
 #include "calc/units.h"
 #include "materials/material_catalogue.h"
 #include "sections/section_library.h"
+#include "sections/section_shapes.h"
 #include "ui/dialogs/catalogue_dialogs.h"
 
 #include <QWidget>
@@ -118,9 +119,12 @@ private:
     ReportUnits ShownUnits() const;
     void MakeJob(const std::filesystem::path& recoveryFolder);
     void ListChanged();
+    // job_hooks.cpp: the list as a job file and back, and a list imported.
     std::string JobText() const;
     void LoadJob(const std::filesystem::path& file);
+    void ShowJobUnits(ReportUnits units);
     void ImportCsv(QWidget* parent, const QString& file);
+    sections::SectionShapes* JobSections();
     // LedgerView
     void ShowTotals(const LedgerTotals& totals) override;
     void SetUndoEnabled(bool enabled) override;
@@ -143,6 +147,10 @@ private:
     PartsListModel* m_partsList = nullptr;
     PartsListWindow* m_partsListWindow = nullptr;
     JobSession* m_job = nullptr;
+    // The standard sections that rows read from a file name; they outlive every row made of them.
+    std::unique_ptr<sections::SectionLibrary> m_jobLibrary;
+    std::unique_ptr<sections::SectionShapes> m_jobSections;
+    std::string m_jobCurrency; // the currency of the job opened last; empty: the catalogue's
 
     // Toolbar
     QToolButton* m_undoButton = nullptr;

@@ -11,11 +11,8 @@
 #include "ui/parts_list/row_edits.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QToolButton>
 #include <QUndoStack>
-
-#include <stdexcept>
 
 namespace volcalc::ui {
 
@@ -68,15 +65,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     QWidget::closeEvent(event);
 }
-
-std::string MainWindow::JobText() const {
-    return {};
-}
-
-void MainWindow::LoadJob(const std::filesystem::path& file) {
-    throw std::runtime_error(QFile::decodeName(file.c_str()).toStdString() + ": jobs cannot be read yet");
-}
-
-void MainWindow::ImportCsv(QWidget*, const QString&) {}
 
 } // namespace volcalc::ui
