@@ -31,7 +31,9 @@ void MainWindow::MakeJob(const std::filesystem::path& recoveryFolder) {
 }
 
 // Whatever changed the list, the totals shown are its own and Undo takes back its last change.
+// As after a calculation, the totals are shown in cubic metres and kilograms again.
 void MainWindow::ListChanged() {
+    m_totals->ResetUnits();
     m_ledger.ShowList(m_partsList->ListTotals(), m_job->Stack().canUndo());
 }
 
