@@ -53,6 +53,7 @@ void RowEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
 // Applied after the editor has closed: a refusal's message box must not come up while the view
 // is still tearing its editor down.
 void RowEditDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const {
+
     QString text;
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
         text = list->currentText();
