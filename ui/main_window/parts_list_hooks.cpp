@@ -26,6 +26,8 @@ void MainWindow::MakeJob(const std::filesystem::path& recoveryFolder) {
                      [this] { m_partsList->ReplaceAll({}); }};
     m_job = new JobSession(std::move(format), recoveryFolder, this);
     connect(m_partsList, &PartsListModel::ListChanged, this, &MainWindow::ListChanged);
+    // A command changes the list before the stack counts it: whether Undo can act is known after.
+    connect(&m_job->Stack(), &QUndoStack::indexChanged, this, &MainWindow::ListChanged);
     m_partsList->SetMaterialCheck(
         [this](const PartsListRow& row) { return CompareWithCatalogue(row, *m_catalogue); });
 }
