@@ -158,6 +158,19 @@ inline constexpr const char* ExportCsvButton = "ExportCsvButton";
 inline constexpr const char* PrintButton = "PrintButton";
 inline constexpr const char* OrderButton = "OrderButton";
 inline constexpr const char* PricesButton = "PricesButton";
+inline constexpr const char* MenuBar = "PartsMenuBar";
+inline constexpr const char* FileMenu = "PartsFileMenu";
+inline constexpr const char* EditMenu = "PartsEditMenu";
+inline constexpr const char* RecentMenu = "RecentJobsMenu";
+inline constexpr const char* NewAction = "NewJobAction";
+inline constexpr const char* OpenAction = "OpenJobAction";
+inline constexpr const char* SaveAction = "SaveJobAction";
+inline constexpr const char* SaveAsAction = "SaveJobAsAction";
+inline constexpr const char* ImportCsvAction = "ImportCsvAction";
+inline constexpr const char* UndoAction = "ListUndoAction";
+inline constexpr const char* RedoAction = "ListRedoAction";
+inline constexpr const char* DeleteAction = "DeleteRowsAction";
+inline constexpr const char* UpdatePricesAction = "UpdatePricesAction";
 } // namespace parts_list
 
 // The prices dialog of the parts list

@@ -81,6 +81,13 @@ INSTANTIATE_TEST_SUITE_P(
                    QMessageBox::Warning,
                    {"&Yes", "&No", "OK", "Cancel"},
                    OkButton,
+                   CancelButton},
+        DialogCase{MessageKind::Confirmation,
+                   CancelButton | DiscardButton | SaveButton,
+                   "Confirm",
+                   QMessageBox::Question,
+                   {"&Save", "&Discard", "Cancel"},
+                   SaveButton,
                    CancelButton}));
 
 TEST(MessageDialog, ShowsTheLineBreakOfTheWarningAsOneBreak) {

@@ -4,6 +4,7 @@
 // window (clipboard, CSV file, printed pages) holds the same list.
 #include "calc/number_text.h"
 #include "form_fixture.h"
+#include "ui/parts_list/parts_list_model.h"
 #include "user_actions.h"
 
 #include <QAccessible>
@@ -78,7 +79,8 @@ protected:
         const QAbstractItemModel* model = Table()->model();
         for (int r = 0; r < model->rowCount(); ++r) {
             Row row;
-            for (int c = 0; c < model->columnCount(); ++c) {
+            // The calculation's columns; the person's own texts come after them.
+            for (int c = 0; c <= ui::PartsListModel::CostColumn; ++c) {
                 row << model->index(r, c).data().toString();
             }
             rows.push_back(row);
@@ -88,7 +90,7 @@ protected:
     Row Headers() {
         Row headers;
         const QAbstractItemModel* model = Table()->model();
-        for (int c = 0; c < model->columnCount(); ++c) {
+        for (int c = 0; c <= ui::PartsListModel::CostColumn; ++c) {
             headers << model->headerData(c, Qt::Horizontal).toString();
         }
         return headers;
@@ -298,8 +300,7 @@ TEST_F(PartsList, PrintedPagesHoldTitleCatalogueRowsAndTotalsWithTheHeaderOnEver
     ExpectNumberedPagesWithWholeHeaders(pages);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Parts list")));
     EXPECT_TRUE(pages[0].contains(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
-    EXPECT_TRUE(
-        pages[0].contains(QStringLiteral("Material catalogue: ") + QString::fromStdString(IniPath())));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Job: Untitled")));
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 1; i <= Rows; ++i) {
         // Number, group, shape, unit, quantity, parameters (which the page may break between
@@ -424,7 +425,7 @@ TEST_F(PartsList, OneWindowThatStaysOpenWhileTheUserWorks) {
     ClickOn(button);
     QWidget* window = WindowUp();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), "Parts list");
+    EXPECT_EQ(window->windowTitle(), "Untitled \u2014 Parts list");
     EXPECT_TRUE(window->isWindow());
     EXPECT_FALSE(window->isModal());
     EXPECT_LT(window->minimumSize().width(), window->maximumSize().width());
@@ -453,7 +454,7 @@ TEST_F(PartsList, ReadOutCellByCellAndUsedFromTheKeyboardAlone) {
     QAccessibleTableInterface* cells = readOut->tableInterface();
     ASSERT_NE(cells, nullptr);
     EXPECT_EQ(cells->rowCount(), 1 + 3);
-    EXPECT_EQ(cells->columnCount(), 15);
+    EXPECT_EQ(cells->columnCount(), ui::PartsListModel::ColumnCount);
     QAccessibleInterface* shape = cells->cellAt(0, 2);
     ASSERT_NE(shape, nullptr);
     EXPECT_EQ(shape->text(QAccessible::Name), "Parallelepiped");
@@ -466,7 +467,7 @@ TEST_F(PartsList, ReadOutCellByCellAndUsedFromTheKeyboardAlone) {
     QTest::keyClick(table, Qt::Key_Down);
     QTest::keyClick(table, Qt::Key_End);
     EXPECT_EQ(table->currentIndex().row(), 1);
-    EXPECT_EQ(table->currentIndex().column(), 14);
+    EXPECT_EQ(table->currentIndex().column(), ui::PartsListModel::NoteColumn);
     QApplication::clipboard()->clear();
     PressTab();
     EXPECT_EQ(QApplication::focusWidget(), Button(names::parts_list::CopyButton));

@@ -17,13 +17,17 @@
 #include "calc/shapes.h"
 #include "calc/units.h"
 #include "materials/material_catalogue.h"
+#include "ui/parts_list/parts_list_model.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -39,6 +43,7 @@
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -186,10 +191,50 @@ struct Tally {
 // The window as recomputed from the user's actions: the running totals, the undo step, the
 // display, the input fields, the material list and the material file.
 struct Model {
+    // A row of the parts list, with what its figures are computed from again when it is edited.
+    struct ListRow {
+        CalcGroup Group = CalcGroup::Object;
+        long double PerPiece = 0; // in cubes of the length unit
+        LengthUnit Unit = LengthUnit::Millimeter;
+        std::int32_t Density = 0;
+        std::int32_t Quantity = 1;
+        double Volume = 0; // as the totals add it: positive for an aperture too
+        double Mass = 0;
+    };
     LedgerTotals Totals;
-    LedgerTotals Snapshot;
-    bool UndoAvailable = false;
-    std::size_t PartsListRows = 0; // calculations that count: undo takes one back, reset all
+    // Every state the list went through; undo and redo move between them, a change drops those
+    // after the current one.
+    std::vector<std::vector<ListRow>> States{{}};
+    std::size_t At = 0;
+    const std::vector<ListRow>& Rows() const { return States[At]; }
+    bool UndoAvailable() const { return At > 0; }
+    bool RedoAvailable() const { return At + 1 < States.size(); }
+    void Change(std::vector<ListRow> rows) {
+        States.resize(At + 1);
+        States.push_back(std::move(rows));
+        ++At;
+    }
+    // The totals added in list order; throws as the ledger does when one overflows.
+    static LedgerTotals SumOf(const std::vector<ListRow>& rows) {
+        LedgerTotals sum;
+        for (const ListRow& row : rows) {
+            const bool object = row.Group == CalcGroup::Object;
+            double& volume = object ? sum.ObjectVolume : sum.ApertureVolume;
+            double& mass = object ? sum.ObjectMass : sum.ApertureMass;
+            volume = StoreDouble(static_cast<long double>(volume) + row.Volume);
+            mass = StoreDouble(static_cast<long double>(mass) + row.Mass);
+            sum.TotalVolume = StoreDouble(static_cast<long double>(sum.ObjectVolume) - sum.ApertureVolume);
+            sum.TotalMass = StoreDouble(static_cast<long double>(sum.ObjectMass) - sum.ApertureMass);
+            ++sum.UnpricedRows;
+        }
+        return sum;
+    }
+    // A row's figures for a quantity, as the ledger computes them.
+    static void Compute(ListRow& row) {
+        const double raw = StoreDouble(row.PerPiece * row.Quantity / 1000000000.0L);
+        row.Volume = ScaleVolumeToCubicMetres(raw, row.Unit);
+        row.Mass = StoreDouble(static_cast<long double>(row.Density) * row.Volume);
+    }
     ResultGroup Volume{static_cast<std::size_t>(VolumeUnit::Meter), {}};
     ResultGroup Mass{static_cast<std::size_t>(MassUnit::Kilogram), {}};
 
@@ -253,6 +298,8 @@ struct Model {
         }
         const std::int32_t density = Selected >= 0 ? Densities[static_cast<std::size_t>(Selected)] : 0;
         LedgerTotals next = Totals;
+        ListRow added{group, 0, group == CalcGroup::Object ? ObjectUnit : ApertureUnit, density, quantity,
+                      0,     0};
         try {
             std::vector<double> values;
             for (const std::string& text : texts) {
@@ -263,6 +310,7 @@ struct Model {
                 ++Events.Warnings;
                 return;
             }
+            added.PerPiece = *perPiece;
             const double raw = StoreDouble(*perPiece * quantity / 1000000000.0L);
             const double volume =
                 ScaleVolumeToCubicMetres(raw, group == CalcGroup::Object ? ObjectUnit : ApertureUnit);
@@ -290,32 +338,71 @@ struct Model {
             return;
         }
         ++Seen.Calculations;
-        Snapshot = Totals;
+        Compute(added);
+        std::vector<ListRow> rows = Rows();
+        rows.push_back(added);
+        Change(std::move(rows));
         Totals = next;
-        UndoAvailable = true;
-        ++PartsListRows;
         Volume.Unit = static_cast<std::size_t>(VolumeUnit::Meter);
         Mass.Unit = static_cast<std::size_t>(MassUnit::Kilogram);
         DensityText = IntegerText(density);
         ShowTotals();
     }
 
-    void Undo() {
-        ++Seen.Undos;
-        Totals = Snapshot;
-        UndoAvailable = false;
-        --PartsListRows;
+    // Any change to the list shows its totals in cubic metres and kilograms, as a calculation does.
+    void ShowList() {
+        Totals = SumOf(Rows());
         Volume.Unit = static_cast<std::size_t>(VolumeUnit::Meter);
         Mass.Unit = static_cast<std::size_t>(MassUnit::Kilogram);
         ShowTotals();
     }
 
+    // The main window's Undo and the list's take back the last change, whichever made it.
+    void Undo() {
+        ++Seen.Undos;
+        --At;
+        ShowList();
+    }
+
+    void Redo() {
+        ++At;
+        ShowList();
+    }
+
     void Reset() {
         ++Seen.Resets;
-        Totals = {};
-        UndoAvailable = false;
-        PartsListRows = 0;
-        ShowTotals();
+        if (!Rows().empty()) {
+            Change({});
+        }
+        ShowList();
+    }
+
+    void Delete(std::size_t at) {
+        std::vector<ListRow> rows = Rows();
+        rows.erase(rows.begin() + std::ptrdiff_t(at));
+        Change(std::move(rows));
+        ShowList();
+    }
+
+    // A quantity typed into a row's cell: read as the quantity field reads it, the row computed
+    // again with the density it holds; an overflow is told and changes nothing.
+    void EditQuantity(std::size_t at, const std::string& text) {
+        std::vector<ListRow> rows = Rows();
+        ListRow& row = rows[at];
+        const std::int32_t quantity = QuantityFieldRules.Clamp(QuantityFieldRules.Read(text));
+        if (quantity == row.Quantity) {
+            return;
+        }
+        row.Quantity = quantity;
+        try {
+            Compute(row);
+            SumOf(rows);
+        } catch (const CalculationError& error) {
+            ErrorBox(error);
+            return;
+        }
+        Change(std::move(rows));
+        ShowList();
     }
 
     // A display unit picked: the group's three figures are converted first; a conversion that
@@ -467,6 +554,12 @@ private:
     void CalculateAperture();
     void PressUndo();
     void PressReset();
+    // In the parts list, which stays hidden: its keys act on it wherever its window is.
+    QWidget* PartsList();
+    void DeleteRow();
+    void EditQuantity();
+    void ListUndo();
+    void ListRedo();
     void ChooseVolumeUnit();
     void ChooseMassUnit();
     void PickMaterial();
@@ -702,10 +795,70 @@ void RandomRun::CalculateAperture() {
 }
 
 void RandomRun::PressUndo() {
-    Note(std::string("click SpeedButton5 (undo)") + (m_model.UndoAvailable ? "" : ", disabled"));
+    Note(std::string("click SpeedButton5 (undo)") + (m_model.UndoAvailable() ? "" : ", disabled"));
     ClickOn(Control(names::UndoButton));
-    if (m_model.UndoAvailable) {
+    if (m_model.UndoAvailable()) {
         m_model.Undo();
+    }
+}
+
+QWidget* RandomRun::PartsList() {
+    auto* window = Form().findChild<QWidget*>(names::parts_list::Window);
+    if (!window) {
+        Form().ShowPartsList();
+        window = Form().findChild<QWidget*>(names::parts_list::Window);
+        window->hide();
+        // Another window taking the activation leaves the main window's focus where it was.
+        QApplication::setActiveWindow(&Form());
+    }
+    return window;
+}
+
+void RandomRun::DeleteRow() {
+    if (m_model.Rows().empty()) {
+        return;
+    }
+    const std::size_t at = Below(m_model.Rows().size());
+    Note("delete row " + std::to_string(at + 1) + " of the parts list");
+    auto* table = PartsList()->findChild<QTableView*>(names::parts_list::Table);
+    table->selectRow(int(at));
+    PartsList()->findChild<QAction*>(names::parts_list::DeleteAction)->trigger();
+    m_model.Delete(at);
+}
+
+// Typed into the row's quantity editor, as the list's delegate hands it over.
+void RandomRun::EditQuantity() {
+    if (m_model.Rows().empty()) {
+        return;
+    }
+    const std::size_t at = Below(m_model.Rows().size());
+    const std::string text =
+        Percent(80) ? std::to_string(1 + Below(1000)) : OneOf({"0", "-5", "4x", "5000", ""});
+    Note("quantity of row " + std::to_string(at + 1) + " := " + Quoted(text));
+    auto* table = PartsList()->findChild<QTableView*>(names::parts_list::Table);
+    const QModelIndex cell = table->model()->index(int(at), ui::PartsListModel::QuantityColumn);
+    QAbstractItemDelegate* delegate = table->itemDelegate();
+    std::unique_ptr<QWidget> editor(delegate->createEditor(table->viewport(), QStyleOptionViewItem(), cell));
+    delegate->setEditorData(editor.get(), cell);
+    qobject_cast<QLineEdit*>(editor.get())->setText(QString::fromStdString(text));
+    delegate->setModelData(editor.get(), table->model(), cell);
+    QApplication::processEvents();
+    m_model.EditQuantity(at, text);
+}
+
+void RandomRun::ListUndo() {
+    Note(std::string("undo in the parts list") + (m_model.UndoAvailable() ? "" : ", disabled"));
+    PartsList()->findChild<QAction*>(names::parts_list::UndoAction)->trigger();
+    if (m_model.UndoAvailable()) {
+        m_model.Undo();
+    }
+}
+
+void RandomRun::ListRedo() {
+    Note(std::string("redo in the parts list") + (m_model.RedoAvailable() ? "" : ", disabled"));
+    PartsList()->findChild<QAction*>(names::parts_list::RedoAction)->trigger();
+    if (m_model.RedoAvailable()) {
+        m_model.Redo();
     }
 }
 
@@ -833,9 +986,17 @@ std::vector<std::string> RandomRun::Differences() {
     // aperture with the sign of its rows, result) show the six fields' figures with four
     // significant digits at least.
     const auto* partsList = Form().findChild<const QAbstractItemModel*>(names::parts_list::Model);
-    expect(partsList && std::size_t(partsList->rowCount()) == model.PartsListRows + 3,
+    expect(partsList && std::size_t(partsList->rowCount()) == model.Rows().size() + 3,
            "the parts list has " + std::to_string(partsList ? partsList->rowCount() - 3 : -1) +
-               " rows, expected " + std::to_string(model.PartsListRows));
+               " rows, expected " + std::to_string(model.Rows().size()));
+    for (std::size_t i = 0;
+         partsList && i < model.Rows().size() && i + 3 < std::size_t(partsList->rowCount()); ++i) {
+        const std::string quantity =
+            partsList->index(int(i), ui::PartsListModel::QuantityColumn).data().toString().toStdString();
+        expect(quantity == std::to_string(model.Rows()[i].Quantity),
+               "row " + std::to_string(i + 1) + " has quantity " + quantity + ", expected " +
+                   std::to_string(model.Rows()[i].Quantity));
+    }
     for (int i = 0; partsList && i < 3; ++i) {
         const int row = partsList->rowCount() - 3 + i;
         for (const auto& [column, group] : {std::pair{9, &groups[0]}, std::pair{11, &groups[1]}}) {
@@ -875,8 +1036,8 @@ std::vector<std::string> RandomRun::Differences() {
         QWidget* widget = Control(name);
         return widget != nullptr && widget->isEnabled();
     };
-    expect(enabled(names::UndoButton) == model.UndoAvailable,
-           std::string("Undo is ") + (model.UndoAvailable ? "disabled" : "enabled") +
+    expect(enabled(names::UndoButton) == model.UndoAvailable(),
+           std::string("Undo is ") + (model.UndoAvailable() ? "disabled" : "enabled") +
                ", expected the opposite");
     expect(enabled(names::ApertureCalculateButton) == (model.ApertureShape->Rule != nullptr),
            "BitBtn7 enabled is " + std::to_string(enabled(names::ApertureCalculateButton)) +
@@ -999,6 +1160,8 @@ void RandomRun::Run(std::uint32_t seed, std::uint64_t steps) {
         {4, &RandomRun::ChooseLengthUnit},  {12, &RandomRun::CalculateObject},
         {8, &RandomRun::CalculateAperture}, {5, &RandomRun::PressUndo},
         {2, &RandomRun::PressReset},        {4, &RandomRun::ChooseVolumeUnit},
+        {2, &RandomRun::DeleteRow},         {4, &RandomRun::EditQuantity},
+        {2, &RandomRun::ListUndo},          {2, &RandomRun::ListRedo},
         {4, &RandomRun::ChooseMassUnit},    {4, &RandomRun::PickMaterial},
         {2, &RandomRun::AddMaterial},       {2, &RandomRun::RemoveMaterial},
     };

@@ -69,6 +69,11 @@ public:
         return QFileDialog::getSaveFileName(owner, caption, suggestedName, filter);
     }
 
+    QString OpenFileName(QWidget* owner, const QString& caption, const QString& folder,
+                         const QString& filter) override {
+        return QFileDialog::getOpenFileName(owner, caption, folder, filter);
+    }
+
     bool ChoosePrinter(QWidget* owner, QPrinter& printer) override {
         const OnDemandFunctions* module = OnDemand();
         return module && module->PrintDialog(owner, printer);

@@ -11,7 +11,14 @@ namespace volcalc::ui {
 enum class MessageKind { Warning, Error, Confirmation };
 
 // Buttons of the message dialog routine; shown left to right in this order.
-enum MessageButton : unsigned { YesButton = 1, NoButton = 2, OkButton = 4, CancelButton = 8 };
+enum MessageButton : unsigned {
+    YesButton = 1,
+    NoButton = 2,
+    OkButton = 4,
+    CancelButton = 8,
+    SaveButton = 16,
+    DiscardButton = 32
+};
 using MessageButtons = unsigned;
 
 // Everything a handler needs from the desktop. The application uses the real one; tests
@@ -37,6 +44,9 @@ public:
     // The desktop's save dialog, showing `suggestedName` (a path) at first; an empty text when the
     // user cancelled. Callers start it through ChooseFileToSave (file_dialog_folder.h).
     virtual QString SaveFileName(QWidget* owner, const QString& caption, const QString& suggestedName,
+                                 const QString& filter) = 0;
+    // The desktop's open dialog, starting in `folder`; an empty text when the user cancelled.
+    virtual QString OpenFileName(QWidget* owner, const QString& caption, const QString& folder,
                                  const QString& filter) = 0;
     // The desktop's print dialog, which also offers printing into a PDF file: sets up the printer,
     // or returns false when the user cancelled.

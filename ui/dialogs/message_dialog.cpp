@@ -14,8 +14,12 @@ struct ButtonText {
     MessageButton Button;
     const char* Text;
 };
-constexpr std::array<ButtonText, 4> ButtonOrder = {
-    {{YesButton, "&Yes"}, {NoButton, "&No"}, {OkButton, "OK"}, {CancelButton, "Cancel"}}};
+constexpr std::array<ButtonText, 6> ButtonOrder = {{{YesButton, "&Yes"},
+                                                    {NoButton, "&No"},
+                                                    {SaveButton, "&Save"},
+                                                    {DiscardButton, "&Discard"},
+                                                    {OkButton, "OK"},
+                                                    {CancelButton, "Cancel"}}};
 
 QString CaptionOf(MessageKind type) {
     switch (type) {
@@ -50,9 +54,14 @@ QAbstractButton* Find(const MessageDialog& dialog, MessageButton wanted) {
     return nullptr;
 }
 
-// Enter presses OK if shown, else Yes; Esc presses Cancel if shown, else No, else OK.
+// Enter presses OK if shown, else Yes, else Save; Esc presses Cancel if shown, else No, else OK.
 void SetDefaultAndEscape(MessageDialog& dialog) {
-    QAbstractButton* enter = Find(dialog, OkButton) ? Find(dialog, OkButton) : Find(dialog, YesButton);
+    QAbstractButton* enter = nullptr;
+    for (MessageButton wanted : {OkButton, YesButton, SaveButton}) {
+        if (!enter) {
+            enter = Find(dialog, wanted);
+        }
+    }
     if (auto* push = qobject_cast<QPushButton*>(enter)) {
         dialog.Box->setDefaultButton(push);
     }

@@ -12,7 +12,7 @@
 namespace volcalc::ui {
 
 // The program's message dialog before it is run: caption and icon from the type, the buttons
-// left to right in the order "&Yes", "&No", "OK", "Cancel".
+// left to right in the order "&Yes", "&No", "&Save", "&Discard", "OK", "Cancel".
 struct MessageDialog {
     std::unique_ptr<QMessageBox> Box;
     std::vector<std::pair<QAbstractButton*, MessageButton>> Buttons; // left to right

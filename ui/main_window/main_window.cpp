@@ -14,6 +14,8 @@
 #include "ui/dialogs/about_box.h"
 #include "ui/main_window/group_panel.h"
 #include "ui/main_window/totals_panel.h"
+#include "ui/parts_list/job_session.h"
+#include "ui/parts_list/list_commands.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/prices_dialog.h"
 #include "ui/text.h"
@@ -68,6 +70,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(par
     m_ledger.SetDensitySource(m_catalogue.get());
     m_partsList = new PartsListModel(this);
     BuildLayout();
+    MakeJob(options.RecoveryFolder);
     WireHandlers();
     SetUpFirstState();
 }
@@ -133,16 +136,23 @@ void MainWindow::SyncMaterialList() {
     // Adding to an empty list would select its first entry; the catalogue says what is selected.
     m_materialList->setCurrentIndex(m_catalogue->SelectedIndex());
     m_partsList->SetCurrency(QString::fromStdString(m_catalogue->Currency()));
+    m_partsList->MaterialsChanged();
 }
 
+// Takes back the last change to the list, whichever window made it.
 void MainWindow::undoClicked() {
     m_ledger.UndoLast();
-    m_partsList->Undo();
+    m_job->Stack().undo();
+    ListChanged();
 }
 
+// Clears the list as one change, which the list's Undo takes back.
 void MainWindow::resetClicked() {
     m_ledger.ResetAll();
-    m_partsList->Reset();
+    if (!m_partsList->List().Rows().empty()) {
+        m_job->Push(new ReplaceAllCommand(*m_partsList, {}, QStringLiteral("Reset")));
+    }
+    ListChanged();
 }
 
 void MainWindow::MakeDialogsIfDue() {
@@ -266,7 +276,9 @@ void MainWindow::AddCalculation(CalcGroup group) {
     if (!unit) {
         return;
     }
-    m_partsList->Add(m_ledger.Calculate(group, {*entry, views, quantity, *unit}));
+    PartsListRow row = m_ledger.Calculate(group, {*entry, views, quantity, *unit});
+    const int at = int(m_partsList->List().Rows().size());
+    m_job->Push(new InsertRowsCommand(*m_partsList, at, {std::move(row)}, QStringLiteral("Calculate")));
 }
 
 void MainWindow::volumeUnitChosen() {

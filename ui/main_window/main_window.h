@@ -7,6 +7,7 @@
 #include "calc/units.h"
 #include "materials/material_catalogue.h"
 #include "sections/section_library.h"
+#include "sections/section_shapes.h"
 #include "ui/dialogs/catalogue_dialogs.h"
 
 #include <QWidget>
@@ -31,6 +32,7 @@ class AboutBox;
 class AddMaterialDialog;
 class CatalogueWatcher;
 class GroupPanel;
+class JobSession;
 class PartsListModel;
 class PartsListWindow;
 class TotalsPanel;
@@ -45,6 +47,8 @@ struct MainWindowOptions {
     std::filesystem::path HelpFolder = {};
     // Where the standard section tables are; none for the program's and the user's own.
     std::optional<sections::SectionFolders> SectionTables = {};
+    // Where an unsaved parts list is kept against a crash; empty for nowhere.
+    std::filesystem::path RecoveryFolder = {};
 };
 
 // The main window: material, object and aperture groups, the toolbar and the six totals.
@@ -62,9 +66,18 @@ public:
 
     const Ledger& LedgerState() const { return m_ledger; }
     const MaterialCatalogue& Catalogue() const { return *m_catalogue; }
+    JobSession& Job() { return *m_job; }
+
+    // At start: opens a job given on the command line in the parts list window, or else offers to
+    // restore a list a crash left unsaved.
+    void OpenJobAtStart(const QString& file);
+    // Shows the parts list window, made when first asked for.
+    void ShowPartsList();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Unsaved changes to the list are saved, discarded or the closing cancelled.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // main_window_layout.cpp
@@ -101,8 +114,17 @@ private:
     // Shows a refused calculation's warning; AddCalculation does the rest.
     void Calculate(CalcGroup group);
     void AddCalculation(CalcGroup group);
-    // parts_list_hooks.cpp: the parts list follows the totals and the display units.
+    // parts_list_hooks.cpp: the parts list follows the totals and the display units; the totals
+    // are always the list's.
     ReportUnits ShownUnits() const;
+    void MakeJob(const std::filesystem::path& recoveryFolder);
+    void ListChanged();
+    // job_hooks.cpp: the list as a job file and back, and a list imported.
+    std::string JobText() const;
+    void LoadJob(const std::filesystem::path& file);
+    void ShowJobUnits(ReportUnits units);
+    void ImportCsv(QWidget* parent, const QString& file);
+    sections::SectionShapes* JobSections();
     // LedgerView
     void ShowTotals(const LedgerTotals& totals) override;
     void SetUndoEnabled(bool enabled) override;
@@ -124,6 +146,11 @@ private:
     bool m_placed = false;
     PartsListModel* m_partsList = nullptr;
     PartsListWindow* m_partsListWindow = nullptr;
+    JobSession* m_job = nullptr;
+    // The standard sections that rows read from a file name; they outlive every row made of them.
+    std::unique_ptr<sections::SectionLibrary> m_jobLibrary;
+    std::unique_ptr<sections::SectionShapes> m_jobSections;
+    std::string m_jobCurrency; // the currency of the job opened last; empty: the catalogue's
 
     // Toolbar
     QToolButton* m_undoButton = nullptr;

@@ -11,9 +11,13 @@
 #include "sections/section_shapes.h"
 #include "ui/text.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QStyle>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -92,7 +96,7 @@ QString ParametersText(const PartsListRow& row) {
 
 bool IsFigure(int column) {
     return column == PartsListModel::QuantityColumn || column == PartsListModel::DensityColumn ||
-           column >= PartsListModel::PieceVolumeColumn;
+           (column >= PartsListModel::PieceVolumeColumn && column <= PartsListModel::SurfaceColumn);
 }
 
 } // namespace
@@ -101,31 +105,147 @@ PartsListModel::PartsListModel(QObject* parent) : QAbstractTableModel(parent) {
     setObjectName(QString::fromLatin1(names::parts_list::Model));
 }
 
-void PartsListModel::Add(PartsListRow row) {
-    row.Line = NextNumber();
-    const int at = int(m_list.Rows().size());
-    beginInsertRows({}, at, at);
-    m_list.Add(std::move(row));
+// Rows from `from` on are numbered by their place again, after rows came or went before them.
+void PartsListModel::Renumber(std::size_t from) {
+    for (std::size_t i = from; i < m_list.Size(); ++i) {
+        if (m_list.Rows()[i].Line != i + 1) {
+            PartsListRow row = m_list.Rows()[i];
+            row.Line = i + 1;
+            m_list.Replace(i, std::move(row));
+        }
+    }
+    if (from < m_list.Size()) {
+        emit dataChanged(index(int(from), NumberColumn), index(int(m_list.Size()) - 1, NumberColumn));
+    }
+}
+
+void PartsListModel::InsertRows(int at, std::vector<PartsListRow> rows) {
+    if (rows.empty()) {
+        return;
+    }
+    at = std::clamp(at, 0, int(m_list.Size()));
+    const int count = int(rows.size());
+    beginInsertRows({}, at, at + count - 1);
+    for (int i = 0; i < count; ++i) {
+        rows[std::size_t(i)].Line = std::size_t(at + i) + 1;
+        m_list.Insert(std::size_t(at + i), std::move(rows[std::size_t(i)]));
+    }
     endInsertRows();
+    Renumber(std::size_t(at + count));
+    emit ListChanged();
 }
 
-void PartsListModel::Undo() {
-    if (m_list.Rows().empty()) {
-        return;
+std::vector<PartsListRow> PartsListModel::TakeRows(const std::vector<int>& positions) {
+    std::vector<PartsListRow> taken(positions.size());
+    // Taken from the last, so that the places before stay where they were.
+    for (std::size_t i = positions.size(); i-- > 0;) {
+        const int at = positions[i];
+        beginRemoveRows({}, at, at);
+        taken[i] = m_list.Remove(std::size_t(at));
+        endRemoveRows();
     }
-    const int last = int(m_list.Rows().size()) - 1;
-    beginRemoveRows({}, last, last);
-    m_list.Undo();
-    endRemoveRows();
+    if (!positions.empty()) {
+        Renumber(std::size_t(positions.front()));
+    }
+    emit ListChanged();
+    return taken;
 }
 
-void PartsListModel::Reset() {
-    if (m_list.Rows().empty()) {
-        return;
+void PartsListModel::PutRows(const std::vector<int>& positions, std::vector<PartsListRow> rows) {
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const int at = positions[i];
+        beginInsertRows({}, at, at);
+        m_list.Insert(std::size_t(at), std::move(rows[i]));
+        endInsertRows();
     }
-    beginRemoveRows({}, 0, int(m_list.Rows().size()) - 1);
-    m_list.Reset();
-    endRemoveRows();
+    if (!positions.empty()) {
+        Renumber(std::size_t(positions.front()));
+    }
+    emit ListChanged();
+}
+
+void PartsListModel::ReplaceRow(int at, PartsListRow row) {
+    row.Line = std::size_t(at) + 1;
+    m_list.Replace(std::size_t(at), std::move(row));
+    emit dataChanged(index(at, 0), index(at, ColumnCount - 1));
+    emit ListChanged();
+}
+
+std::vector<PartsListRow> PartsListModel::ReplaceAll(std::vector<PartsListRow> rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].Line = i + 1;
+    }
+    beginResetModel();
+    std::vector<PartsListRow> before = m_list.ReplaceAll(std::move(rows));
+    endResetModel();
+    emit ListChanged();
+    return before;
+}
+
+void PartsListModel::SetMaterialCheck(std::function<MaterialDifference(const PartsListRow&)> check) {
+    m_materialCheck = std::move(check);
+    MaterialsChanged();
+}
+
+void PartsListModel::MaterialsChanged() {
+    if (!m_list.Rows().empty()) {
+        emit dataChanged(index(0, 0), index(int(m_list.Rows().size()) - 1, ColumnCount - 1));
+    }
+}
+
+MaterialDifference PartsListModel::DifferenceOf(int row) const {
+    if (!m_materialCheck || row < 0 || std::size_t(row) >= m_list.Rows().size()) {
+        return {};
+    }
+    return m_materialCheck(m_list.Rows()[std::size_t(row)]);
+}
+
+// Why the row is marked, for its tip and a screen reader.
+QString PartsListModel::MarkTip(int row) const {
+    const MaterialDifference difference = DifferenceOf(row);
+    if (difference.Missing) {
+        return QStringLiteral(
+            "The catalogue has no material of this name; the row keeps the density and price "
+            "it was calculated with.");
+    }
+    QStringList changed;
+    if (difference.DensityChanged) {
+        changed << QStringLiteral("density");
+    }
+    if (difference.PriceChanged) {
+        changed << QStringLiteral("price");
+    }
+    return changed.isEmpty() ? QString()
+                             : QStringLiteral("The catalogue's %1 of this material differs from the row's; "
+                                              "\"Update prices\" takes the catalogue's.")
+                                   .arg(changed.join(QStringLiteral(" and ")));
+}
+
+std::vector<int> PartsListModel::ReportColumns() const {
+    std::vector<int> columns;
+    for (int column = 0; column < ColumnCount; ++column) {
+        const auto typed = [column](const PartsListRow& row) {
+            return !(column == MarkColumn ? row.Mark : row.Note).empty();
+        };
+        const bool own = column == MarkColumn || column == NoteColumn;
+        if (!own || std::any_of(m_list.Rows().begin(), m_list.Rows().end(), typed)) {
+            columns.push_back(column);
+        }
+    }
+    return columns;
+}
+
+bool PartsListModel::IsEditable(int column) const {
+    return column == MarkColumn || column == QuantityColumn || column == ParametersColumn ||
+           column == UnitColumn || column == MaterialColumn || column == NoteColumn;
+}
+
+Qt::ItemFlags PartsListModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && !IsTotalsRow(index.row()) && IsEditable(index.column())) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
 }
 
 void PartsListModel::ShowTotals(const LedgerTotals& totals, ReportUnits units) {
@@ -175,9 +295,22 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (role) {
+    case Qt::DecorationRole:
+        if (index.column() == MaterialColumn && DifferenceOf(index.row()).Any()) {
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        }
+        return {};
     case Qt::DisplayRole:
+    case Qt::EditRole:
         return CellText(index.row(), index.column());
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        if (index.column() == MaterialColumn && DifferenceOf(index.row()).Any()) {
+            return MarkTip(index.row());
+        }
+        if (role == Qt::AccessibleDescriptionRole) {
+            return {};
+        }
         // A text narrowed to fit the window is read whole in its tip.
         return IsFigure(index.column()) ? QVariant() : QVariant(CellText(index.row(), index.column()));
     case Qt::TextAlignmentRole:
@@ -226,6 +359,10 @@ PartsListModel::Header PartsListModel::HeaderOf(int column) const {
     switch (column) {
     case NumberColumn:
         return {QStringLiteral("No."), {}, {}};
+    case MarkColumn:
+        return {QStringLiteral("Mark"), {}, {}};
+    case NoteColumn:
+        return {QStringLiteral("Note"), {}, {}};
     case GroupColumn:
         return {QStringLiteral("Object or\naperture"), {}, {}};
     case ShapeColumn:
@@ -300,6 +437,10 @@ QString PartsListModel::RowText(const PartsListRow& row, int column, FigureForm 
     switch (column) {
     case NumberColumn:
         return QString::number(row.Line);
+    case MarkColumn:
+        return QString::fromStdString(row.Mark);
+    case NoteColumn:
+        return QString::fromStdString(row.Note);
     case GroupColumn:
         return row.Group == CalcGroup::Object ? QStringLiteral("Object") : QStringLiteral("Aperture");
     case ShapeColumn:

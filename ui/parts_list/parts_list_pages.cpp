@@ -36,7 +36,8 @@ QString OneCell(QString text) {
 // and the program's own words are not guarded, so that a negative figure stays a number.
 QString SpreadsheetCell(const QString& text, int column) {
     const bool typed = column == PartsListModel::ShapeColumn || column == PartsListModel::ParametersColumn ||
-                       column == PartsListModel::MaterialColumn;
+                       column == PartsListModel::MaterialColumn || column == PartsListModel::MarkColumn ||
+                       column == PartsListModel::NoteColumn;
     return typed ? QString::fromStdString(SpreadsheetText(text.toStdString())) : text;
 }
 
@@ -65,7 +66,8 @@ double PaperWidth(const QFontMetricsF& metrics, const QString& text) {
 std::vector<ColumnNeed> PaperColumns(const PartsListModel& model, const QFont& plain, const QFont& bold) {
     const QFontMetricsF plainMetrics(plain);
     const QFontMetricsF boldMetrics(bold);
-    std::vector<ColumnNeed> columns(PartsListModel::ColumnCount);
+    const std::vector<int> shown = model.ReportColumns();
+    std::vector<ColumnNeed> columns(shown.size());
     const auto take = [](ColumnNeed& column, const QFontMetricsF& metrics, const QString& text, bool whole) {
         for (const QString& line : text.split(QLatin1Char('\n'))) {
             column.Natural = std::max(column.Natural, PaperWidth(metrics, line));
@@ -74,8 +76,9 @@ std::vector<ColumnNeed> PaperColumns(const PartsListModel& model, const QFont& p
             }
         }
     };
-    for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
-        ColumnNeed& need = columns[std::size_t(column)];
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const int column = shown[i];
+        ColumnNeed& need = columns[i];
         const bool figures = RightAligned(model, 0, column);
         take(need, boldMetrics, model.HeaderText(column), figures);
         for (int row = 0; row < model.rowCount(); ++row) {
@@ -107,13 +110,14 @@ QList<QTextLength> ColumnWidths(const PartsListModel& model, const QFont& plain,
 QString PartsListTabText(const PartsListModel& model) {
     QStringList lines;
     QStringList header;
-    for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
+    const std::vector<int> shown = model.ReportColumns();
+    for (const int column : shown) {
         header << OneCell(model.HeaderLine(column));
     }
     lines << header.join(QLatin1Char('\t'));
     for (int row = 0; row < model.rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
+        for (const int column : shown) {
             cells << OneCell(SpreadsheetCell(model.CopyText(row, column), column));
         }
         lines << cells.join(QLatin1Char('\t'));
@@ -121,13 +125,13 @@ QString PartsListTabText(const PartsListModel& model) {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& catalogueFile,
+std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, const QString& jobName,
                                                  double textWidth) {
     PrintedDocument printed = BeginPrintedDocument(QStringLiteral("Parts list"), 8);
     QTextCursor& cursor = printed.Cursor;
     const QFont font = printed.Document->defaultFont();
     const QTextCharFormat plain;
-    InsertParagraph(cursor, QStringLiteral("Material catalogue: ") + catalogueFile, plain);
+    InsertParagraph(cursor, QStringLiteral("Job: ") + jobName, plain);
     cursor.insertBlock();
 
     QTextTableFormat format;
@@ -140,23 +144,24 @@ std::unique_ptr<QTextDocument> PartsListDocument(const PartsListModel& model, co
     QFont bold = font;
     bold.setBold(true);
     format.setColumnWidthConstraints(ColumnWidths(model, font, bold, textWidth));
-    QTextTable* table = cursor.insertTable(model.rowCount() + 1, PartsListModel::ColumnCount, format);
-    for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
-        FillCell(table, 0, column, model.HeaderText(column), Bold(plain), RightAligned(model, 0, column));
+    const std::vector<int> shown = model.ReportColumns();
+    QTextTable* table = cursor.insertTable(model.rowCount() + 1, int(shown.size()), format);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        FillCell(table, 0, int(i), model.HeaderText(shown[i]), Bold(plain), RightAligned(model, 0, shown[i]));
     }
     for (int row = 0; row < model.rowCount(); ++row) {
         const QTextCharFormat cellFormat = model.IsTotalsRow(row) ? Bold(plain) : plain;
-        for (int column = 0; column < PartsListModel::ColumnCount; ++column) {
-            FillCell(table, row + 1, column, model.CellText(row, column), cellFormat,
-                     RightAligned(model, row, column));
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            FillCell(table, row + 1, int(i), model.CellText(row, shown[i]), cellFormat,
+                     RightAligned(model, row, shown[i]));
         }
     }
     return std::move(printed.Document);
 }
 
-void PrintPartsList(const OnDemandFunctions& module, const PartsListModel& model,
-                    const QString& catalogueFile, QPrinter& printer) {
-    module.PrintDocument(*PartsListDocument(model, catalogueFile, module.PageTextWidth(printer)), printer,
+void PrintPartsList(const OnDemandFunctions& module, const PartsListModel& model, const QString& jobName,
+                    QPrinter& printer) {
+    module.PrintDocument(*PartsListDocument(model, jobName, module.PageTextWidth(printer)), printer,
                          QStringLiteral("Parts list"));
 }
 

@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/parts_list_window.h"
 
+#include "calc/errors.h"
 #include "calc/parts_list_writers.h"
+#include "materials/material_catalogue.h"
+#include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/desktop/screen_placement.h"
 #include "ui/object_names.h"
 #include "ui/parts_list/column_fit.h"
+#include "ui/parts_list/job_session.h"
+#include "ui/parts_list/list_commands.h"
 #include "ui/parts_list/order_dialog.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/parts_list_pages.h"
 #include "ui/parts_list/report_output.h"
+#include "ui/parts_list/row_edit_delegate.h"
+#include "ui/parts_list/row_edits.h"
+#include "ui/text.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/command_button.h"
 
@@ -19,12 +27,15 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPageLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -48,13 +59,15 @@ std::string CsvText(const PartsListModel& model) {
 
 } // namespace
 
-PartsListWindow::PartsListWindow(PartsListModel& model, std::function<QString()> catalogueFile,
+PartsListWindow::PartsListWindow(PartsListModel& model, JobSession& job, const MaterialCatalogue& catalogue,
                                  QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(model), m_catalogueFile(std::move(catalogueFile)) {
+    : QWidget(parent, Qt::Window), m_model(model), m_job(job), m_catalogue(catalogue) {
     setObjectName(QString::fromLatin1(names::parts_list::Window));
-    setWindowTitle(QStringLiteral("Parts list"));
     BuildTable();
     BuildButtons();
+    BuildMenus();
+    connect(&m_job, &JobSession::StateChanged, this, &PartsListWindow::ShowJobState);
+    ShowJobState();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_copyButton);
     buttons->addWidget(m_exportButton);
@@ -63,6 +76,7 @@ PartsListWindow::PartsListWindow(PartsListModel& model, std::function<QString()>
     buttons->addWidget(m_pricesButton);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(m_menuBar);
     layout->addWidget(m_table);
     layout->addLayout(buttons);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -77,10 +91,25 @@ void PartsListWindow::BuildTable() {
     m_table->setModel(&m_model);
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setItemDelegate(new RowEditDelegate(
+        [this](int row, int column, const QString& text) {
+            RunHandler([&] { ApplyEdit(row, column, text); });
+        },
+        [this] {
+            QStringList names;
+            for (const MaterialView material : m_catalogue.Materials()) {
+                names << Text(material.Name);
+            }
+            return names;
+        },
+        m_table));
     // Tab leaves the table for the buttons; the arrow keys move from cell to cell.
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->moveSection(PartsListModel::MarkColumn, PartsListModel::NumberColumn + 1);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     SetAccessibleText(m_table, QStringLiteral("Parts list"),
                       QStringLiteral("Every calculation that counts, then the object, aperture and resulting "
@@ -127,6 +156,154 @@ void PartsListWindow::BuildButtons() {
         MakeCommandButton(this, names::parts_list::PricesButton, QStringLiteral("Pr&ices\u2026"),
                           QStringLiteral("Edits the materials' prices per kilogram and the currency"),
                           &PartsListWindow::PricesClicked);
+}
+
+QAction* PartsListWindow::AddAction(QMenu* menu, const char* name, const QString& text,
+                                    const QKeySequence& keys, void (PartsListWindow::*handler)()) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    // The window's own keys, working wherever its focus is, but not in the main window.
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    if (handler) {
+        ConnectHandler(action, &QAction::triggered, this, handler);
+    }
+    return action;
+}
+
+void PartsListWindow::BuildMenus() {
+    namespace n = names::parts_list;
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QString::fromLatin1(n::MenuBar));
+    QMenu* file = m_menuBar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QString::fromLatin1(n::FileMenu));
+    AddAction(file, n::NewAction, QStringLiteral("&New"), QKeySequence::New, &PartsListWindow::NewClicked);
+    AddAction(file, n::OpenAction, QStringLiteral("&Open\u2026"), QKeySequence::Open,
+              &PartsListWindow::OpenClicked);
+    m_recentMenu = file->addMenu(QStringLiteral("Open &recent"));
+    m_recentMenu->setObjectName(QString::fromLatin1(n::RecentMenu));
+    AddAction(file, n::SaveAction, QStringLiteral("&Save"), QKeySequence::Save,
+              &PartsListWindow::SaveClicked);
+    AddAction(file, n::SaveAsAction, QStringLiteral("Save &As\u2026"),
+              QKeySequence(QStringLiteral("Ctrl+Shift+S")), &PartsListWindow::SaveAsClicked);
+    file->addSeparator();
+    AddAction(file, n::ImportCsvAction, QStringLiteral("&Import CSV\u2026"), {},
+              &PartsListWindow::ImportCsvClicked);
+
+    QMenu* edit = m_menuBar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QString::fromLatin1(n::EditMenu));
+    QAction* undo = AddAction(edit, n::UndoAction, QStringLiteral("&Undo"), QKeySequence::Undo, nullptr);
+    QAction* redo = AddAction(edit, n::RedoAction, QStringLiteral("&Redo"),
+                              QKeySequence(QStringLiteral("Ctrl+Shift+Z")), nullptr);
+    QUndoStack& stack = m_job.Stack();
+    undo->setEnabled(stack.canUndo());
+    redo->setEnabled(stack.canRedo());
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(undo, &QAction::triggered, &stack, [&stack] { RunHandler([&stack] { stack.undo(); }); });
+    connect(redo, &QAction::triggered, &stack, [&stack] { RunHandler([&stack] { stack.redo(); }); });
+    edit->addSeparator();
+    QAction* remove = AddAction(edit, n::DeleteAction, QStringLiteral("&Delete rows"), QKeySequence::Delete,
+                                &PartsListWindow::DeleteClicked);
+    // Del in a cell's editor deletes a character, not the row.
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(remove);
+    edit->addSeparator();
+    AddAction(edit, n::UpdatePricesAction, QStringLiteral("Update &prices"), {},
+              &PartsListWindow::UpdatePricesClicked);
+    ShowRecent();
+}
+
+// The title names the job, with "*" while it has unsaved changes.
+void PartsListWindow::ShowJobState() {
+    const QString unsaved = m_job.IsModified() ? QStringLiteral("*") : QString();
+    setWindowTitle(m_job.Name() + unsaved + QStringLiteral(" \u2014 Parts list"));
+    ShowRecent();
+}
+
+void PartsListWindow::ShowRecent() {
+    m_recentMenu->clear();
+    const QStringList recent = m_job.Recent();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        action->setObjectName(QStringLiteral("RecentJob%1").arg(i + 1));
+        connect(action, &QAction::triggered, this,
+                [this, path] { RunHandler([this, &path] { m_job.OpenFile(this, path); }); });
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void PartsListWindow::NewClicked() {
+    m_job.New(this);
+}
+
+void PartsListWindow::OpenClicked() {
+    m_job.Open(this);
+}
+
+void PartsListWindow::SaveClicked() {
+    m_job.Save(this);
+}
+
+void PartsListWindow::SaveAsClicked() {
+    m_job.SaveAs(this);
+}
+
+void PartsListWindow::ImportCsvClicked() {
+    const QString file = Desktop().OpenFileName(this, QStringLiteral("Import CSV"), QString(),
+                                                QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (!file.isEmpty() && m_importCsv) {
+        m_importCsv(this, file);
+    }
+}
+
+void PartsListWindow::DeleteClicked() {
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) {
+        if (!m_model.IsTotalsRow(index.row())) {
+            rows.push_back(index.row());
+        }
+    }
+    if (rows.empty()) {
+        Desktop().Beep();
+        return;
+    }
+    m_job.Push(new RemoveRowsCommand(m_model, std::move(rows)));
+}
+
+// A row's material takes the catalogue's density and price now: every row at once, one change.
+void PartsListWindow::UpdatePricesClicked() {
+    std::vector<PartsListRow> repriced = Repriced(m_model.List().Rows(), m_catalogue);
+    if (repriced == m_model.List().Rows()) {
+        return;
+    }
+    m_job.Push(new ReplaceAllCommand(m_model, std::move(repriced), QStringLiteral("Update prices")));
+}
+
+// A text the main window would refuse is refused with its message, and the row stays as it was.
+void PartsListWindow::ApplyEdit(int row, int column, const QString& text) {
+    if (row < 0 || m_model.IsTotalsRow(row)) {
+        return;
+    }
+    const PartsListRow& current = m_model.List().Rows()[std::size_t(row)];
+    PartsListRow edited;
+    try {
+        edited = EditedRow(current, column, text, m_catalogue);
+    } catch (const WrongDataError& refusal) {
+        Desktop().ShowMessage(Text(refusal.what()), MessageKind::Warning, OkButton);
+        return;
+    }
+    if (edited == current) {
+        return;
+    }
+    // Totals the list could not show are refused as a calculation's are.
+    LedgerTotals totals;
+    for (std::size_t i = 0; i < m_model.List().Rows().size(); ++i) {
+        totals = TotalsAfter(totals, i == std::size_t(row) ? edited : m_model.List().Rows()[i]);
+    }
+    m_job.Push(new ReplaceRowCommand(m_model, row, std::move(edited), QStringLiteral("Edit row")));
 }
 
 void PartsListWindow::ShowAndRaise() {
@@ -192,7 +369,7 @@ void PartsListWindow::FitColumns() {
         const double natural = header->sectionSize(column);
         const bool narrows = column == PartsListModel::ShapeColumn ||
                              column == PartsListModel::ParametersColumn ||
-                             column == PartsListModel::MaterialColumn;
+                             column == PartsListModel::MaterialColumn || column == PartsListModel::NoteColumn;
         m_columns.push_back(
             {natural, narrows ? std::min(natural, double(header->sectionSizeHint(column))) : natural});
     }
@@ -233,10 +410,10 @@ void PartsListWindow::ExportCsvClicked() {
 }
 
 void PartsListWindow::PrintClicked() {
-    PrintThroughDialog(
-        this, QStringLiteral("list"), [this](const OnDemandFunctions& module, QPrinter& printer) {
-            PrintPartsList(module, m_model, m_catalogueFile ? m_catalogueFile() : QString(), printer);
-        });
+    PrintThroughDialog(this, QStringLiteral("list"),
+                       [this](const OnDemandFunctions& module, QPrinter& printer) {
+                           PrintPartsList(module, m_model, m_job.Name(), printer);
+                       });
 }
 
 void PartsListWindow::PricesClicked() {

@@ -10,26 +10,38 @@
 #include <functional>
 #include <vector>
 
+class QAction;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTableView;
 
+namespace volcalc {
+class MaterialCatalogue;
+}
+
 namespace volcalc::ui {
 
+class JobSession;
 class OrderDialog;
 class PartsListModel;
 
-// The "Parts list" window: every calculation that counts, with the totals last, to check, copy,
-// export and print. It is not modal and can be resized; the main window keeps one and shows it
-// again when asked.
+// The "Parts list" window: the job, every calculation in it with the totals last, to check, edit,
+// copy, export, print and keep as a file. It is not modal and can be resized; the main window
+// keeps one and shows it again when asked.
 class PartsListWindow : public QWidget {
 public:
-    // The catalogue file is asked for when printing, so the page names the file in use then.
-    PartsListWindow(PartsListModel& model, std::function<QString()> catalogueFile, QWidget* parent = nullptr);
+    PartsListWindow(PartsListModel& model, JobSession& job, const MaterialCatalogue& catalogue,
+                    QWidget* parent = nullptr);
 
     // Shows the window, or brings it to the front when it is already open.
     void ShowAndRaise();
     // What "Prices…" does: the main window edits the catalogue's prices.
     void SetPricesEditor(std::function<void(QWidget* parent)> edit) { m_editPrices = std::move(edit); }
+    // What "Import CSV…" does with the file chosen: appends its rows as one change.
+    void SetCsvImporter(std::function<void(QWidget* parent, const QString& file)> import) {
+        m_importCsv = std::move(import);
+    }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -38,6 +50,19 @@ protected:
 private:
     void BuildTable();
     void BuildButtons();
+    void BuildMenus();
+    QAction* AddAction(QMenu* menu, const char* name, const QString& text, const QKeySequence& keys,
+                       void (PartsListWindow::*handler)());
+    void ShowJobState();
+    void ShowRecent();
+    void NewClicked();
+    void OpenClicked();
+    void SaveClicked();
+    void SaveAsClicked();
+    void ImportCsvClicked();
+    void DeleteClicked();
+    void UpdatePricesClicked();
+    void ApplyEdit(int row, int column, const QString& text);
     void CopyClicked();
     void ExportCsvClicked();
     void PrintClicked();
@@ -53,7 +78,11 @@ private:
     int WidestWidth() const;
 
     PartsListModel& m_model;
-    std::function<QString()> m_catalogueFile;
+    JobSession& m_job;
+    const MaterialCatalogue& m_catalogue;
+    std::function<void(QWidget* parent, const QString& file)> m_importCsv;
+    QMenuBar* m_menuBar = nullptr;
+    QMenu* m_recentMenu = nullptr;
     bool m_placed = false;
     std::vector<ColumnNeed> m_columns;
     QTableView* m_table = nullptr;

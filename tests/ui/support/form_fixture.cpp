@@ -21,8 +21,8 @@ void FormFixture::StartWith(const char* catalogue) {
     // The shipped section tables, and none of the user's, whoever runs the tests.
     const sections::SectionFolders sectionTables{
         std::filesystem::path(VOLCALC_SOURCE_DIR) / "data" / "sections", {}};
-    m_form =
-        std::make_unique<ui::MainWindow>(ui::MainWindowOptions{IniPath(), &Dialogs, Folder(), sectionTables});
+    m_form = std::make_unique<ui::MainWindow>(
+        ui::MainWindowOptions{IniPath(), &Dialogs, Folder(), sectionTables, RecoveryFolder});
     m_form->show();
     QApplication::setActiveWindow(m_form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));

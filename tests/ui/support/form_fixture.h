@@ -57,6 +57,8 @@ protected:
 
     ScriptedDesktop Desktop;
     ScriptedDialogs Dialogs;
+    // Where the window keeps an unsaved list against a crash; none unless a test sets one.
+    std::filesystem::path RecoveryFolder;
 
 private:
     QTemporaryDir m_folder;

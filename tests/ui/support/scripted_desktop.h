@@ -46,6 +46,9 @@ public:
     QString NextSaveFileName;
     std::vector<QString> SaveDialogs;
     std::vector<QString> SaveDialogOffers;
+    // The open dialog answers with this name (empty: cancelled) and records its caption.
+    QString NextOpenFileName;
+    std::vector<QString> OpenDialogs;
     // The print dialog answers by printing into this PDF file (empty: cancelled).
     QString NextPdfFile;
     int PrintDialogs = 0;
@@ -80,6 +83,10 @@ public:
         SaveDialogs.push_back(caption);
         SaveDialogOffers.push_back(suggestedName);
         return NextSaveFileName;
+    }
+    QString OpenFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
+        OpenDialogs.push_back(caption);
+        return NextOpenFileName;
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer) override {
         ++PrintDialogs;
