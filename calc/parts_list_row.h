@@ -42,8 +42,8 @@ struct PartsListRow {
     std::optional<double> Surface{};
     // Free texts of the person's: the part's name on the drawing ("C1") and a note. No calculation
     // reads them.
-    std::string Mark;
-    std::string Note;
+    std::string Mark{};
+    std::string Note{};
 
     friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
 };
