@@ -12,7 +12,7 @@ namespace {
 // Bars freed at a time when a partial plan is repaired, and the effort each repair may take.
 constexpr std::size_t FreedLeast = 2;
 constexpr std::size_t FreedMost = 6;
-constexpr std::int64_t RepairEffort = 100'000;
+constexpr std::int64_t RepairEffort = 2'000'000;
 
 // Large-neighbourhood repair of the fullest partial plan: the pieces left and those of a few bars
 // chosen by chance are completed again, as a small problem of their own, in their bars and the
