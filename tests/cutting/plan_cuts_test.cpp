@@ -246,5 +246,29 @@ TEST(PlanCuts, TheSamePlanOnEveryRunHoweverBusyTheMachine) {
     EXPECT_EQ(first.LowerBound, second.LowerBound);
 }
 
+// A cancel, here at the first report of progress, ends the search with the plan in hand, which
+// is still a whole plan of every piece.
+TEST(PlanCuts, ACancelKeepsTheBestPlanFoundSoFar) {
+    std::mt19937_64 random(4);
+    CuttingProblem problem = Buying({1000}, 0, {});
+    for (int p = 0; p < 100; ++p) {
+        problem.Pieces.push_back({std::uniform_int_distribution<Units>(150, 200)(random), 1});
+    }
+    int reports = 0;
+    PlanControl* self = nullptr;
+    PlanControl control([&](const PlanProgress& progress) {
+        ++reports;
+        EXPECT_LE(progress.Done, progress.Total);
+        EXPECT_LE(progress.LowerBound, progress.Bought);
+        self->Cancel();
+    });
+    self = &control;
+    const CuttingPlan plan = PlanCuts(problem, &control);
+    EXPECT_EQ(CheckPlan(problem, plan), "");
+    EXPECT_TRUE(plan.Cancelled);
+    EXPECT_FALSE(plan.StoppedEarly);
+    EXPECT_GE(reports, 1);
+}
+
 } // namespace
 } // namespace volcalc::cutting
