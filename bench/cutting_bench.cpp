@@ -114,21 +114,26 @@ Instance Uniform(std::mt19937_64& random, int count, Units least, Units most, Un
 }
 
 // Like the hard instances of the classic bin-packing sets: 160 to 200 pieces for bins of 1000, of
-// many distinct sizes from 20% to 80% of the bin, a third of them crowded near a third of the bin
-// and a third near a half, where the relaxation is tight and rounding it is hard. Against L2.
-Instance Hard(std::mt19937_64& random) {
+// many distinct sizes from 20% to 80% of the bin (`mode` 0), or crowded near a third and a half of
+// it (`mode` 1: from 29% to 38% and from 44% to 56%); with `tight`, one piece is lengthened so that the pieces fill
+// their bins to within 0.5% of one bin in all, so that the bound is reached only by bins filled
+// almost perfectly. Against L2.
+Instance Hard(std::mt19937_64& random, int mode, bool tight) {
     const int count = std::uniform_int_distribution<int>(160, 200)(random);
+    const Units most = mode == 0 ? 800 : 560;
     std::vector<Units> pieces;
+    Units sum = 0;
     for (int p = 0; p < count; ++p) {
-        switch (std::uniform_int_distribution<int>(0, 2)(random)) {
-        case 0:
-            pieces.push_back(std::uniform_int_distribution<Units>(290, 380)(random));
-            break;
-        case 1:
-            pieces.push_back(std::uniform_int_distribution<Units>(440, 560)(random));
-            break;
-        default:
-            pieces.push_back(std::uniform_int_distribution<Units>(200, 800)(random));
+        const bool third = std::uniform_int_distribution<int>(0, 1)(random) == 0;
+        pieces.push_back(mode == 0  ? std::uniform_int_distribution<Units>(200, 800)(random)
+                         : third ? std::uniform_int_distribution<Units>(290, 380)(random)
+                                 : std::uniform_int_distribution<Units>(440, 560)(random));
+        sum += pieces.back();
+    }
+    const Units slack = (1000 - sum % 1000) % 1000 - std::uniform_int_distribution<Units>(0, 5)(random);
+    for (std::size_t p = 0; tight && slack > 0 && p < pieces.size(); ++p) {
+        if (pieces[p] + slack <= most) {
+            pieces[p] += slack;
             break;
         }
     }
@@ -267,9 +272,17 @@ BENCHMARK(BM_NarrowSizes)
     ->Unit(benchmark::kMillisecond);
 
 void BM_Hard(benchmark::State& state) {
-    RunFamily(state, Hard, 28);
+    RunFamily(
+        state,
+        [&](std::mt19937_64& r) { return Hard(r, static_cast<int>(state.range(1)), state.range(2) != 0); },
+        28);
 }
-BENCHMARK(BM_Hard)->ArgNames({"seed"})->Arg(27)->Arg(28)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Hard)
+    ->ArgNames({"seed", "mode", "tight"})
+    ->Args({27, 0, 1})
+    ->Args({28, 1, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // Bars of 6 m (and 12 m) in millimetres, cut into 2 to `most` pieces with a 3 mm kerf (or none).
 void BM_ExactFill(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include "cutting/solver/bar_merging.h"
 #include "cutting/solver/kind_first_fit.h"
 #include "cutting/solver/kind_search.h"
+#include "cutting/solver/offcut_gathering.h"
 #include "cutting/solver/open_bar.h"
 #include "cutting/solver/plan_search.h"
 #include "cutting/solver/planned_pieces.h"
@@ -164,6 +165,7 @@ CuttingPlan PlanCuts(const CuttingProblem& problem, PlanControl* control) {
     } else {
         PlanKinds(problem, plan, control);
     }
+    GatherOffcuts(plan.Bars, problem.Kerf);
     SortBars(plan.Bars);
     plan.ProvedOptimal = plan.Uncovered.empty() && BoughtLength(plan) == plan.LowerBound;
     plan.Cancelled = control != nullptr && control->Cancelled();

@@ -127,33 +127,44 @@ TEST(StockKinds, KnownPlans) {
         Units bought;
         std::size_t bars;
         std::vector<Demand> uncovered;
+        Units longestOffcut;
     } const cases[] = {
         {"equal lengths bought: fewer, longer bars",
          {{Buy(6000 * mm), Buy(12000 * mm)}, 0, {{5400 * mm, 6}}},
          36000 * mm,
          3,
-         {}},
-        {"the rack before anything is bought",
+         {},
+         1200 * mm},
+        {"the rack before anything is bought, its offcut gathered into one bar",
          {{Buy(6000 * mm), Rack(2500 * mm, 2)}, 3 * mm, {{1200 * mm, 2}, {800 * mm, 2}}},
          0,
          2,
-         {}},
+         {},
+         894 * mm},
         {"a rack offcut takes a piece longer than every length to buy",
          {{Buy(6000 * mm), Rack(7000 * mm, 1)}, 0, {{6500 * mm, 1}, {3000 * mm, 2}}},
          6000 * mm,
          2,
-         {}},
+         {},
+         500 * mm},
         {"a limit sends the rest to the longer length",
          {{Buy(6000 * mm, 1), Buy(12000 * mm)}, 0, {{5000 * mm, 3}}},
          18000 * mm,
          2,
-         {}},
+         {},
+         2000 * mm},
         {"limits that cannot cover the order leave pieces uncovered",
          {{Buy(6000 * mm, 2), Rack(3000 * mm, 1)}, 0, {{4000 * mm, 4}}},
          12000 * mm,
          2,
-         {{4000 * mm, 2}}},
-        {"a limit of none buys nothing", {{Buy(6000 * mm, 0)}, 0, {{1000 * mm, 1}}}, 0, 0, {{1000 * mm, 1}}},
+         {{4000 * mm, 2}},
+         2000 * mm},
+        {"a limit of none buys nothing",
+         {{Buy(6000 * mm, 0)}, 0, {{1000 * mm, 1}}},
+         0,
+         0,
+         {{1000 * mm, 1}},
+         0},
     };
     for (const Case& c : cases) {
         const CuttingPlan plan = PlanCuts(c.problem);
@@ -161,6 +172,11 @@ TEST(StockKinds, KnownPlans) {
         EXPECT_EQ(BoughtLength(plan), c.bought) << c.name;
         EXPECT_EQ(plan.Bars.size(), c.bars) << c.name;
         EXPECT_EQ(plan.Uncovered, c.uncovered) << c.name;
+        Units longest = 0;
+        for (const Bar& bar : plan.Bars) {
+            longest = std::max(longest, bar.Offcut);
+        }
+        EXPECT_EQ(longest, c.longestOffcut) << c.name;
     }
 }
 
