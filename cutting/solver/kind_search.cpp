@@ -50,8 +50,10 @@ void OnIntegerEvent(glp_tree* tree, void* info) {
     int nodes = 0;
     int total = 0;
     glp_ios_tree_size(tree, &active, &nodes, &total);
+    // A node's work grows with the columns it chooses among.
+    const std::int64_t perNode = EffortPerNode + 16 * std::int64_t{glp_get_num_cols(glp_ios_get_prob(tree))};
     search->Spent = (glp_get_it_cnt(glp_ios_get_prob(tree)) - search->Iterations) * search->PerIteration +
-                    std::int64_t{total} * EffortPerNode;
+                    std::int64_t{total} * perNode;
     search->Effort->Look();
     if ((search->Spent >= search->Allowed || search->Effort->Halted()) && !search->Stopped) {
         search->Stopped = true;
@@ -300,6 +302,9 @@ std::optional<KindPlan> KindSearch::SolveWhole(const KindPlan& first, StepLimit 
     IntoptCall call{m_lp, {}};
     glp_init_iocp(&call.Options);
     call.Options.msg_lev = GLP_MSG_OFF;
+    // Branching on the most fractional column: the default's look at the tableau for each
+    // candidate costs more than the rest of a node among hundreds of patterns.
+    call.Options.br_tech = GLP_BR_MFV;
     call.Options.cb_func = &OnIntegerEvent;
     call.Options.cb_info = &search;
     RunGuarded(
