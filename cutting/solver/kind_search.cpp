@@ -79,7 +79,10 @@ private:
     std::int64_t Cost(std::size_t kind) const {
         return m_kinds[kind].OnHand ? 0 : m_kinds[kind].Length / m_costUnit;
     }
-    std::int64_t EffortPerIteration() const { return 32 + 8 * std::int64_t{glp_get_num_rows(m_lp)}; }
+    // Each iteration prices every column and updates the factor of the rows.
+    std::int64_t EffortPerIteration() const {
+        return 64 + 8 * std::int64_t{glp_get_num_rows(m_lp)} + 4 * std::int64_t{glp_get_num_nz(m_lp)};
+    }
     void SetObjective(bool byBars);
     bool Add(const KindPattern& pattern);
     bool Solve(StepLimit limit);

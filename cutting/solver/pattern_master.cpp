@@ -143,7 +143,8 @@ std::optional<std::size_t> PatternMaster::IndexOf(const Pattern& pattern) const 
 }
 
 std::int64_t PatternMaster::EffortPerIteration() const {
-    return 32 + 8 * std::int64_t{glp_get_num_rows(m_problem)};
+    // Each iteration prices every column and updates the factor of the rows.
+    return 64 + 8 * std::int64_t{glp_get_num_rows(m_problem)} + 4 * std::int64_t{glp_get_num_nz(m_problem)};
 }
 
 bool PatternMaster::SolveRelaxation(StepLimit limit) {
