@@ -27,7 +27,7 @@ struct Demand {
 // on the rack the limit: it costs nothing, so a plan cuts from it before buying anything.
 struct StockKind {
     Units Length = 0;
-    std::optional<std::int64_t> Limit; // the most bars of this kind one plan may cut
+    std::optional<std::int64_t> Limit; // the most bars of this kind one plan may cut; needed on hand
     bool OnHand = false;
 
     friend bool operator==(const StockKind&, const StockKind&) = default;

@@ -39,6 +39,10 @@ void CheckProblem(const CuttingProblem& problem) {
         })) {
         throw std::invalid_argument("stock lengths must be positive, limits and the kerf not negative");
     }
+    if (std::any_of(problem.Stocks.begin(), problem.Stocks.end(),
+                    [](const StockKind& s) { return s.OnHand && !s.Limit; })) {
+        throw std::invalid_argument("stock on hand must have a count");
+    }
     for (const Demand& piece : problem.Pieces) {
         if (piece.Length <= 0 || piece.Count < 0) {
             throw std::invalid_argument("piece lengths must be positive and counts not negative");

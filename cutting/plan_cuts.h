@@ -25,8 +25,8 @@ struct SolverError : std::runtime_error {
 // cancel.
 //
 // Throws std::invalid_argument when there is no stock kind, a stock or piece length is not
-// positive, the kerf, a limit or a count is negative; SolverError when the solver stops on an
-// internal error.
+// positive, the kerf, a limit or a count is negative, a kind on hand has no count; SolverError when the
+// solver stops on an internal error.
 CuttingPlan PlanCuts(const CuttingProblem& problem, PlanControl* control = nullptr);
 
 } // namespace volcalc::cutting

@@ -105,8 +105,13 @@ TEST(PlanCuts, KnownPlans) {
 
 TEST(PlanCuts, RefusesProblemsWithoutMeaning) {
     const CuttingProblem wrong[] = {
-        Buying({}, 0, {{100, 1}}),   Buying({0}, 0, {{100, 1}}),     Buying({1000}, -1, {{100, 1}}),
-        Buying({1000}, 0, {{0, 1}}), Buying({1000}, 0, {{100, -1}}), {{{1000, -1, false}}, 0, {{100, 1}}},
+        Buying({}, 0, {{100, 1}}),
+        Buying({0}, 0, {{100, 1}}),
+        Buying({1000}, -1, {{100, 1}}),
+        Buying({1000}, 0, {{0, 1}}),
+        Buying({1000}, 0, {{100, -1}}),
+        {{{1000, -1, false}}, 0, {{100, 1}}},
+        {{{1000, std::nullopt, true}}, 0, {{100, 1}}},
     };
     for (const CuttingProblem& problem : wrong) {
         EXPECT_THROW(PlanCuts(problem), std::invalid_argument);
