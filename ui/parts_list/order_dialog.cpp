@@ -56,6 +56,12 @@ QString StocksProblem(const cutting::LengthsReading& reading) {
         return QStringLiteral("'%1' is shorter than 0.001 mm, the least length the order plans.").arg(part);
     case cutting::LengthFault::NoLength:
         return QStringLiteral("Give at least one stock length, e.g. 6000; 12000.");
+    case cutting::LengthFault::NotACount:
+        return QStringLiteral(
+                   "'%1' limits a stock length to a count that is not a whole number of bars from 1.")
+            .arg(part);
+    case cutting::LengthFault::UnknownUnit:
+        return QStringLiteral("'%1' has a unit other than mm, cm, m, in, ft or yd.").arg(part);
     case cutting::LengthFault::NotALength:
     case cutting::LengthFault::None:
         break;
