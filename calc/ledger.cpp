@@ -145,6 +145,8 @@ void Ledger::EvaluateInto(const ReadCalculation& read, PartsListRow& row) const 
     row.Mass = sign * all.Mass;
     row.PricePerKg = inForce.PricePerKg;
     row.Cost = RowCost(read.Group, all.Mass, inForce.PricePerKg);
+    row.Mark.clear();
+    row.Note.clear();
 }
 
 void Ledger::Add(const PartsListRow& row) {
@@ -166,6 +168,14 @@ PartsListRow Ledger::Calculate(CalcGroup group, const CalculationInput& input) {
     PartsListRow row = Evaluate(*read);
     Add(row);
     return row;
+}
+
+void Ledger::ShowList(const LedgerTotals& totals, bool undoAvailable) {
+    m_totals = totals;
+    m_undoSnapshot = totals;
+    m_undoAvailable = undoAvailable;
+    m_view.SetUndoEnabled(undoAvailable);
+    m_view.ShowTotals(m_totals);
 }
 
 void Ledger::UndoLast() {

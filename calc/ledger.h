@@ -106,6 +106,10 @@ public:
     PartsListRow Calculate(CalcGroup group, const CalculationInput& input);
     void UndoLast();
     void ResetAll();
+    // For a front end whose list is edited in place (PartsList): the ledger shows the list's totals
+    // and whether its front end can undo; undo and reset then act on the list, whose totals come
+    // back through here. UndoLast would leave the totals as they are.
+    void ShowList(const LedgerTotals& totals, bool undoAvailable);
 
 private:
     LedgerView& m_view;

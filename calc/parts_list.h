@@ -7,8 +7,12 @@
 //
 // A front end keeps one PartsList next to its Ledger and mirrors it: after each calculation the
 // ledger accepted, Add(the row it returned); after the ledger's undo, Undo(); after its reset,
-// Reset(). A refused or failed calculation adds nothing. The totals are the ledger's own; the
-// writers in parts_list_writers.h take them from there.
+// Reset(). A refused or failed calculation adds nothing. The command line's totals are the
+// ledger's own.
+//
+// A list can also be edited in place, row by row (a job's rows: insert, remove, replace); its
+// totals are then those of its rows as they stand (Totals), which the front end shows through
+// Ledger::ShowList. Each edit returns what it took away, so that an undo command can put it back.
 
 #include "ledger.h"
 #include "parts_list_row.h"
@@ -34,6 +38,20 @@ public:
     }
     void Reset() { m_rows.clear(); }
     const std::vector<PartsListRow>& Rows() const { return m_rows; }
+    std::size_t Size() const { return m_rows.size(); }
+
+    // `at` no greater than Size(); the row then stands at `at`.
+    void Insert(std::size_t at, PartsListRow row);
+    // `at` less than Size(): the row taken out.
+    PartsListRow Remove(std::size_t at);
+    // `at` less than Size(): the row that stood there.
+    PartsListRow Replace(std::size_t at, PartsListRow row);
+    // Every row at once (a job opened, every row re-priced): the rows that stood before.
+    std::vector<PartsListRow> ReplaceAll(std::vector<PartsListRow> rows);
+
+    // The totals of the rows as they stand, added in list order as the ledger adds them, so that the
+    // same rows give the same totals to the last bit.
+    LedgerTotals Totals() const;
 
 private:
     std::vector<PartsListRow> m_rows;
@@ -43,6 +61,8 @@ private:
 struct ReportUnits {
     VolumeUnit Volume = DefaultVolumeUnit;
     MassUnit Mass = DefaultMassUnit;
+
+    friend bool operator==(const ReportUnits&, const ReportUnits&) = default;
 };
 
 // A row's four figures in the given display units. Throws OverflowError when one cannot be shown

@@ -36,6 +36,10 @@ struct PartsListRow {
     double Mass = 0;
     std::optional<double> PricePerKg{}; // the material's price; none for a material without one
     std::optional<double> Cost{};       // RowCost of the row: what buying it costs, 0 for an aperture
+    // Free texts of the person's: the part's name on the drawing ("C1") and a note. No calculation
+    // reads them.
+    std::string Mark;
+    std::string Note;
 
     friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
 };

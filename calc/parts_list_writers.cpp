@@ -162,15 +162,19 @@ private:
 // What a price or cost without a value is written as: null.
 constexpr double Unknown = std::numeric_limits<double>::quiet_NaN();
 
-// The document as a two-space indented dump of {volume_unit, mass_unit, rows: [...], totals},
-// written a row at a time.
+// The document as a two-space indented dump of {format, version, volume_unit, mass_unit,
+// currency, stock_lengths, kerf, rows: [...], totals}, written a row at a time.
 class JsonWriter : public PartsListWriter {
 public:
-    JsonWriter(std::ostream& out, ReportUnits units, PartsListAppendix appendix, ReportPrices prices)
-        : m_out(out), m_units(units), m_appendix(std::move(appendix)), m_prices(std::move(prices)) {}
+    JsonWriter(std::ostream& out, ReportUnits units, PartsListAppendix appendix, ReportPrices prices,
+               JobSettings job)
+        : m_out(out), m_units(units), m_appendix(std::move(appendix)), m_prices(std::move(prices)),
+          m_job(std::move(job)) {}
 
     void Begin() override {
-        m_out << "{\n  \"volume_unit\": ";
+        m_out << "{\n  \"format\": ";
+        JsonString(m_out, JobFormatName);
+        m_out << ",\n  \"version\": " << JobFormatVersion << ",\n  \"volume_unit\": ";
         JsonString(m_out, "cubic " + std::string(NameOf(m_units.Volume)));
         m_out << ",\n  \"mass_unit\": ";
         JsonString(m_out, NameOf(m_units.Mass));
@@ -180,13 +184,24 @@ public:
         } else {
             JsonString(m_out, m_prices.Currency);
         }
+        m_out << ",\n  \"stock_lengths\": [";
+        for (std::size_t i = 0; i < m_job.StockLengths.size(); ++i) {
+            m_out << (i == 0 ? "\n    " : ",\n    ");
+            JsonString(m_out, m_job.StockLengths[i]);
+        }
+        m_out << (m_job.StockLengths.empty() ? "]" : "\n  ]") << ",\n  \"kerf\": ";
+        JsonString(m_out, m_job.Kerf);
         m_out << ",\n  \"rows\": [";
     }
 
     void Row(const PartsListRow& row) override {
         const RowFigures f = FiguresOf(row, m_units);
         m_out << (m_rows++ == 0 ? "\n    {\n" : ",\n    {\n") << "      \"line\": " << row.Line
-              << ",\n      \"group\": ";
+              << ",\n      \"mark\": ";
+        JsonString(m_out, row.Mark);
+        m_out << ",\n      \"note\": ";
+        JsonString(m_out, row.Note);
+        m_out << ",\n      \"group\": ";
         JsonString(m_out, GroupName(row.Group));
         m_out << ",\n      \"shape\": ";
         JsonString(m_out, ShapeName(row));
@@ -241,6 +256,7 @@ private:
     ReportUnits m_units;
     PartsListAppendix m_appendix;
     ReportPrices m_prices;
+    JobSettings m_job;
     std::size_t m_rows = 0;
 };
 
@@ -248,7 +264,7 @@ private:
 
 std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
                                                      ReportUnits units, PartsListAppendix appendix,
-                                                     ReportPrices prices) {
+                                                     ReportPrices prices, JobSettings job) {
     switch (format) {
     case PartsListFormat::Text:
         return std::make_unique<TextWriter>(out, units, std::move(appendix), std::move(prices));
@@ -257,16 +273,17 @@ std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std
     case PartsListFormat::Json:
         break;
     }
-    return std::make_unique<JsonWriter>(out, units, std::move(appendix), std::move(prices));
+    return std::make_unique<JsonWriter>(out, units, std::move(appendix), std::move(prices), std::move(job));
 }
 
 void WritePartsList(PartsListFormat format, std::ostream& out, const PartsList& list,
                     const LedgerTotals& totals, ReportUnits units, PartsListAppendix appendix,
-                    ReportPrices prices) {
+                    ReportPrices prices, JobSettings job) {
     prices.InText =
         prices.InText || std::any_of(list.Rows().begin(), list.Rows().end(),
                                      [](const PartsListRow& row) { return row.PricePerKg.has_value(); });
-    const auto writer = MakePartsListWriter(format, out, units, std::move(appendix), std::move(prices));
+    const auto writer =
+        MakePartsListWriter(format, out, units, std::move(appendix), std::move(prices), std::move(job));
     writer->Begin();
     for (const PartsListRow& row : list.Rows()) {
         writer->Row(row);

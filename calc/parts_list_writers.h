@@ -12,6 +12,8 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace volcalc {
 
@@ -44,13 +46,24 @@ struct ReportPrices {
     bool InText = false;
 };
 
+// The JSON document is also a job file (jobs/job_file.h): what a job holds beyond its rows is
+// written with it, empty in a report that has none of it.
+inline constexpr std::string_view JobFormatName = "volcalc-job";
+inline constexpr int JobFormatVersion = 1;
+struct JobSettings {
+    std::vector<std::string> StockLengths; // the order's stock lengths, each as typed
+    std::string Kerf;                      // the order's kerf as typed
+
+    friend bool operator==(const JobSettings&, const JobSettings&) = default;
+};
+
 std::unique_ptr<PartsListWriter> MakePartsListWriter(PartsListFormat format, std::ostream& out,
                                                      ReportUnits units, PartsListAppendix appendix = {},
-                                                     ReportPrices prices = {});
+                                                     ReportPrices prices = {}, JobSettings job = {});
 
 // The text has prices and costs when prices.InText is set or any row has a price.
 void WritePartsList(PartsListFormat format, std::ostream& out, const PartsList& list,
                     const LedgerTotals& totals, ReportUnits units, PartsListAppendix appendix = {},
-                    ReportPrices prices = {});
+                    ReportPrices prices = {}, JobSettings job = {});
 
 } // namespace volcalc

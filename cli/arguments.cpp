@@ -98,6 +98,19 @@ cutting::OrderSettings& Order(ScriptOptions& options) {
     return *options.order;
 }
 
+// "6000,12000" as a job keeps it: each length's text.
+std::vector<std::string> Split(std::string_view text) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        parts.emplace_back(text.substr(start, comma - start));
+        if (comma == std::string_view::npos) {
+            return parts;
+        }
+        start = comma + 1;
+    }
+}
+
 // One option with its value, if it is one; false for anything else.
 bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& command) {
     ScriptOptions& options = command.options;
@@ -108,14 +121,24 @@ bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& c
     } else if (ReadReportFormat(argument, options.report)) {
     } else if (argument == "--volume-unit") {
         options.reportUnits.Volume = ReadVolumeUnit(cursor.ValueOf(argument, "a unit"));
+        options.volumeUnitGiven = true;
     } else if (argument == "--mass-unit") {
         options.reportUnits.Mass = ReadMassUnit(cursor.ValueOf(argument, "a unit"));
+        options.massUnitGiven = true;
     } else if (argument == "--input-csv") {
         command.csvFile = cursor.ValueOf(argument, "a file");
+    } else if (argument == "--job") {
+        options.startJob = std::string(cursor.ValueOf(argument, "a file"));
+    } else if (argument == "--save-job") {
+        options.saveJob = std::string(cursor.ValueOf(argument, "a file"));
     } else if (argument == "--order") {
-        Order(options).Stocks = ReadStockLengths(cursor.ValueOf(argument, "stock lengths"));
+        const std::string_view text = cursor.ValueOf(argument, "stock lengths");
+        Order(options).Stocks = ReadStockLengths(text);
+        options.orderTexts.StockLengths = Split(text);
     } else if (argument == "--kerf") {
-        Order(options).Kerf = ReadLength(cursor.ValueOf(argument, "a width"), argument, true);
+        const std::string_view text = cursor.ValueOf(argument, "a width");
+        Order(options).Kerf = ReadLength(text, argument, true);
+        options.orderTexts.Kerf = text;
     } else if (argument == "--keep-offcuts") {
         Order(options).KeepOffcuts = ReadLength(cursor.ValueOf(argument, "a length"), argument, false);
     } else if (argument == "--stock") {

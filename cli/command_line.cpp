@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "calc/errors.h"
+#include "calc/file_writer.h"
 #include "file_output.h"
 #include "help_text.h"
+#include "jobs/job_file.h"
 #include "section_listing.h"
 
 #include <cerrno>
@@ -61,6 +64,37 @@ int ReadFailure(std::string_view name, std::ostream& err) {
     return ExitTrouble;
 }
 
+// The list as it stands when the run ends, whatever the lines that failed.
+int SaveJob(const ScriptSession& session, const std::filesystem::path& file, int status, std::ostream& err) {
+    if (!jobs::MayHoldJob(file)) { // made meanwhile
+        err << ProgramName << file.string() << ": not a job; --save-job does not overwrite it\n";
+        return ExitTrouble;
+    }
+    try {
+        PosixFileWriter writer;
+        jobs::SaveJob(session.CurrentJob(), file, writer);
+    } catch (const jobs::JobError& e) {
+        err << ProgramName << e.what() << '\n';
+        return ExitTrouble;
+    } catch (const CalculationError& e) {
+        err << ProgramName << file.string() << ": " << e.what() << '\n';
+        return ExitTrouble;
+    }
+    return status;
+}
+
+// --update-stock after the run: only a run that planned the order whole changes the rack.
+bool UpdateRack(const std::string& rack, ScriptSession& session, int status, std::ostream& out,
+                std::ostream& err) {
+    if (status != ExitSuccess) {
+        err << ProgramName << "the rack " << rack
+            << " is not changed: the run did not plan the order whole\n";
+        return false;
+    }
+    out.flush(); // the plan is written before the rack is changed to cut it
+    return session.UpdateStockRack(rack);
+}
+
 int RunInput(const CliCommand& command, std::istream& standardInput, std::ostream& out, std::ostream& err) {
     const bool list = !command.csvFile.empty();
     const std::string& name = list ? command.csvFile : command.scriptFile;
@@ -70,6 +104,11 @@ int RunInput(const CliCommand& command, std::istream& standardInput, std::ostrea
         return ExitTrouble;
     }
     std::istream& in = fromStandardInput ? standardInput : file;
+    const std::filesystem::path& saveJob = command.options.saveJob;
+    if (!saveJob.empty() && !jobs::MayHoldJob(saveJob)) {
+        err << ProgramName << saveJob.string() << ": not a job; --save-job does not overwrite it\n";
+        return ExitTrouble;
+    }
     ScriptSession session(command.options, out, err);
     if (const std::string& problem = session.CatalogueReadProblem(); !problem.empty()) {
         err << ProgramName << "cannot read " << problem << '\n';
@@ -78,22 +117,22 @@ int RunInput(const CliCommand& command, std::istream& standardInput, std::ostrea
     if (!command.stockFile.empty() && !session.ReadStockRack(command.stockFile)) {
         return ExitTrouble;
     }
+    try {
+        if (!command.options.startJob.empty()) {
+            session.StartFromJob();
+        }
+    } catch (const jobs::JobError& e) {
+        err << ProgramName << e.what() << '\n';
+        return ExitTrouble;
+    }
     const int status = list ? session.RunCsv(in) : session.RunScript(in);
     if (in.bad()) {
         return ReadFailure(fromStandardInput ? "standard input" : name, err);
     }
-    if (!command.updateStockFile.empty()) {
-        if (status != ExitSuccess) {
-            err << ProgramName << "the rack " << command.updateStockFile
-                << " is not changed: the run did not plan the order whole\n";
-            return status;
-        }
-        out.flush(); // the plan is written before the rack is changed to cut it
-        if (!session.UpdateStockRack(command.updateStockFile)) {
-            return ExitTrouble;
-        }
+    if (!command.updateStockFile.empty() && !UpdateRack(command.updateStockFile, session, status, out, err)) {
+        return status == ExitSuccess ? ExitTrouble : status;
     }
-    return status;
+    return saveJob.empty() || status == ExitTrouble ? status : SaveJob(session, saveJob, status, err);
 }
 
 } // namespace

@@ -68,7 +68,7 @@ int ScriptSession::Finish(bool failed) {
         m_rowWriter->End(m_ledger.Totals());
     } else if (m_options.report != ReportFormat::None) {
         WritePartsList(PartsListFormatOf(m_options.report), m_out, m_report, m_ledger.Totals(),
-                       m_options.reportUnits, OrderAppendix(), Prices());
+                       m_options.reportUnits, OrderAppendix(), Prices(), CurrentJob().Order);
     } else {
         if (!m_shown) {
             RunLine("show", m_line + 1);
@@ -242,6 +242,9 @@ void ScriptSession::AddCalculation(const CheckedCalculation& c) {
     if (m_order) {
         m_order->Add(*row);
     }
+    if (!m_options.saveJob.empty()) {
+        m_kept.Add(*row);
+    }
     if (m_options.report == ReportFormat::None) {
         return;
     }
@@ -258,6 +261,7 @@ void ScriptSession::Undo() {
     }
     m_ledger.UndoLast();
     m_report.Undo();
+    m_kept.Undo();
     if (m_order) {
         m_order->Undo();
     }
@@ -266,6 +270,7 @@ void ScriptSession::Undo() {
 void ScriptSession::Reset() {
     m_ledger.ResetAll();
     m_report.Reset();
+    m_kept.Reset();
     if (m_order) {
         m_order->Reset();
     }

@@ -5,6 +5,7 @@
 #include "calc/shapes.h"
 #include "cutting/order_plan.h"
 #include "jobs/calculation_check.h"
+#include "jobs/job.h"
 #include "jobs/list_rows.h"
 #include "materials/material_catalogue.h"
 #include "report.h"
@@ -38,6 +39,11 @@ struct ScriptOptions {
     ReportUnits reportUnits;
     sections::SectionFolders sectionFolders;     // where the section tables are; empty: none
     std::optional<cutting::OrderSettings> order; // --order: the stock bars to buy, planned at the end
+    bool volumeUnitGiven = false;                // --volume-unit: else a job's units are the report's
+    bool massUnitGiven = false;
+    JobSettings orderTexts;         // --order and --kerf as typed, kept in a job saved
+    std::filesystem::path startJob; // --job: the rows to start from
+    std::filesystem::path saveJob;  // --save-job: where the list goes when the run ends
 };
 
 class OrderSection;
@@ -57,6 +63,11 @@ public:
     // with an optional header row. A report is written row by row and always completed, also
     // when the list stops at a malformed line or with --strict. Returns the exit status.
     int RunCsv(std::istream& in);
+    // Starts from the rows of options.startJob, as if each had just been calculated; its units
+    // become the report's where none were given. Throws jobs::JobError, changing nothing.
+    void StartFromJob();
+    // The list as it stands, as a job: what --save-job writes.
+    jobs::Job CurrentJob() const;
     // "FILE: reason" when the catalogue exists but cannot be read; empty otherwise.
     std::string CatalogueReadProblem() const;
     // --stock: the order cuts the rack's bars first. False, with each row that does not read
@@ -166,6 +177,9 @@ private:
     // A list's run: whether a row failed, and the selection before the row being read.
     bool m_csvFailed = false;
     Selection m_csvBefore;
+    // Every row, kept for --save-job whatever the report; and what a job started from held.
+    PartsList m_kept;
+    std::optional<jobs::Job> m_startedFrom;
 };
 
 } // namespace volcalc::cli

@@ -12,8 +12,12 @@ namespace volcalc::cli {
 int ScriptSession::RunCsv(std::istream& in) {
     if (m_options.report != ReportFormat::None && !OrderCsvOnly()) {
         m_rowWriter = MakePartsListWriter(PartsListFormatOf(m_options.report), m_out, m_options.reportUnits,
-                                          OrderAppendix(), RowByRowPrices());
+                                          OrderAppendix(), RowByRowPrices(), CurrentJob().Order);
         m_rowWriter->Begin();
+        for (const PartsListRow& row : m_report.Rows()) { // those of a job started from
+            m_rowWriter->Row(row);
+        }
+        m_report.Reset();
     }
     m_csvFailed = false;
     const jobs::ListReading reading{&m_sectionShapes, m_options.strict, {}};

@@ -18,14 +18,20 @@ std::string JsonAsOneDocument(const PartsList& list, const LedgerTotals& totals,
         return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
     };
     nlohmann::ordered_json document;
+    document["format"] = "volcalc-job";
+    document["version"] = 1;
     document["volume_unit"] = "cubic " + std::string(NameOf(units.Volume));
     document["mass_unit"] = std::string(NameOf(units.Mass));
     document["currency"] =
         currency.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(currency);
+    document["stock_lengths"] = nlohmann::ordered_json::array();
+    document["kerf"] = "";
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const PartsListRow& row : list.Rows()) {
         const RowFigures f = FiguresOf(row, units);
         rows.push_back({{"line", row.Line},
+                        {"mark", row.Mark},
+                        {"note", row.Note},
                         {"group", row.Group == CalcGroup::Object ? "object" : "aperture"},
                         {"shape", std::string(ShapeName(row))},
                         {"unit", std::string(NameOf(row.Unit))},

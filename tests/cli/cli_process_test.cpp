@@ -303,5 +303,52 @@ TEST(CliProcess, OrderOfStockBars) {
     EXPECT_GT(angle.at("gross_mass").get<double>(), angle.at("net_mass").get<double>());
 }
 
+// A job saved, opened and saved again is the same file; the --json report opens as the same job;
+// --save-job keeps the lines that failed out and never overwrites a file that is no job.
+TEST(CliProcess, JobRoundTripIsByteIdentical) {
+    test::TempFolder dir;
+    const std::string ini = "--ini " + (dir / "none.ini").string() + " ";
+    test::WriteBytes(dir / "frame.txt", "density 7850\n"
+                                        "object Parallelepiped millimeter 4 300 300 15\n"
+                                        "object Cylinder centimeter 2 1.6 0.3e1\n"
+                                        "object Cylinder millimeter 2 x 1\n"
+                                        "aperture Cylinder millimeter 16 22 15\n");
+    test::WriteBytes(dir / "more.txt", "density 2700\nobject Pipe meter 3 0.05 0.04 6\n");
+    test::WriteBytes(dir / "empty.txt", "");
+    const auto job = [&](const char* name) { return (dir / name).string(); };
+    Outcome r = RunCli(ini + "--volume-unit centimeter --order 6000,12000 --kerf 3 --save-job " +
+                           job("a.volcalc") + " " + job("frame.txt"),
+                       dir);
+    EXPECT_EQ(r.status, 1) << r.err; // the line with "x" failed; the list is saved all the same
+    r = RunCli(ini + "--save-job " + job("b.volcalc") + " --job " + job("a.volcalc") + " " + job("more.txt"),
+               dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = RunCli(ini + "--job " + job("b.volcalc") + " --save-job " + job("c.volcalc") + " " + job("empty.txt"),
+               dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string saved = test::ReadBytes(dir / "b.volcalc");
+    EXPECT_EQ(test::ReadBytes(dir / "c.volcalc"), saved);
+    const auto document = nlohmann::json::parse(saved);
+    EXPECT_EQ(document.at("rows").size(), 4u);
+    EXPECT_EQ(document.at("volume_unit"), "cubic centimeter");
+    EXPECT_EQ(document.at("stock_lengths"), nlohmann::json({"6000", "12000"}));
+
+    r = RunCli(ini + "--json --job " + job("b.volcalc") + " " + job("empty.txt") + " >" + job("report.json"),
+               dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = RunCli(ini + "--job " + job("report.json") + " --save-job " + job("d.volcalc") + " " +
+                   job("empty.txt"),
+               dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadBytes(dir / "d.volcalc"), saved);
+
+    r = RunCli(ini + "--save-job " + job("frame.txt") + " " + job("more.txt"), dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "volcalc-cli: " + job("frame.txt") + ": not a job; --save-job does not overwrite it\n");
+    r = RunCli(ini + "--job " + job("frame.txt") + " " + job("more.txt"), dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, ""); // nothing runs from a job that does not read
+}
+
 } // namespace
 } // namespace volcalc

@@ -42,7 +42,7 @@ const char* const Header = "group,shape,unit,quantity,material,p1,p2,p3,p4,p5\n"
 void WriteOrder(const test::TempFolder& dir) {
     test::WriteBytes(dir / "parts.txt", "density 7850\n"
                                         "object Cylinder millimeter 4 20 2400\n"
-                                        "object Cylinder millimeter 2 20 1150\n"
+                                        "object Cylinder millimeter 1 20 1150\n"
                                         "object Cylinder millimeter 3 30 5000\n");
     test::WriteBytes(dir / "rack.csv", "stock,Cylinder,millimeter,2,density 7850,20,3000\n"
                                        "stock,Cylinder,meter,1,density 7850,0.03,5.2\n");

@@ -44,35 +44,39 @@ TEST(OrderItems, EachShapeIsCutToItsLengthParameter) {
 }
 
 // Rows keep their parameters as read, in their own unit.
+// A row of the list as the ledger made it.
+PartsListRow Row(CalcGroup group, const ShapeEntry* shape, LengthUnit unit, std::int32_t quantity,
+                 std::vector<std::string> texts, std::vector<double> values) {
+    PartsListRow row;
+    row.Group = group;
+    row.Shape = shape;
+    row.Unit = unit;
+    row.Quantity = quantity;
+    row.Parameters = std::move(texts);
+    row.Values = std::move(values);
+    row.Material = "Steel";
+    return row;
+}
+
 TEST(OrderItems, RowsAreReadInMillimetres) {
-    PartsListRow angle{3,
-                       CalcGroup::Object,
-                       FindShape(CalcGroup::Object, "Angle"),
-                       LengthUnit::Centimeter,
-                       2,
-                       {"5", "5", "0,5", "240"},
-                       {5, 5, 0.5, 240},
-                       "Steel"};
+    PartsListRow angle = Row(CalcGroup::Object, FindShape(CalcGroup::Object, "Angle"), LengthUnit::Centimeter,
+                             2, {"5", "5", "0,5", "240"}, {5, 5, 0.5, 240});
     angle.PieceMass = 9;
+    angle.Mark = "A1";
     const auto item = OrderItemOfRow(angle);
     ASSERT_TRUE(item.has_value());
     EXPECT_EQ(item->CrossSection, (std::vector<double>{50, 50, 5}));
     EXPECT_EQ(item->Length, 2400);
     EXPECT_EQ(item->Quantity, 2);
+    EXPECT_EQ(item->Mark, "A1");
 
-    const PartsListRow section{4, CalcGroup::Object, &Ipe200, LengthUnit::Meter, 1, {"6"}, {6}, "Steel"};
+    const PartsListRow section = Row(CalcGroup::Object, &Ipe200, LengthUnit::Meter, 1, {"6"}, {6});
     ASSERT_TRUE(OrderItemOfRow(section).has_value());
     EXPECT_EQ(OrderItemOfRow(section)->Length, 6000);
     EXPECT_TRUE(OrderItemOfRow(section)->CrossSection.empty());
 
-    const PartsListRow hole{5,
-                            CalcGroup::Aperture,
-                            FindShape(CalcGroup::Object, "Cylinder"),
-                            LengthUnit::Millimeter,
-                            1,
-                            {"10", "100"},
-                            {10, 100},
-                            "Steel"};
+    const PartsListRow hole = Row(CalcGroup::Aperture, FindShape(CalcGroup::Object, "Cylinder"),
+                                  LengthUnit::Millimeter, 1, {"10", "100"}, {10, 100});
     EXPECT_FALSE(OrderItemOfRow(hole).has_value());
 }
 
