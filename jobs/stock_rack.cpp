@@ -111,6 +111,10 @@ std::vector<cutting::RackBars> StockRack::Bars() const {
     return bars;
 }
 
+std::filesystem::path UserRackFile(const std::filesystem::path& userDataFolder) {
+    return userDataFolder.empty() ? std::filesystem::path() : userDataFolder / "stock-rack.csv";
+}
+
 RackReading ReadRack(std::istream& in, const std::string& name, sections::SectionShapes* sections) {
     RackReading reading;
     RackTarget target(reading, name);

@@ -41,6 +41,9 @@ struct RackReading {
     std::vector<std::string> Problems;
 };
 
+// The window's rack: "stock-rack.csv" in the user's data folder (UserDataFolder); empty without one.
+std::filesystem::path UserRackFile(const std::filesystem::path& userDataFolder);
+
 // Reads a rack; `name` heads each problem. `sections` resolves standard sections' designations.
 RackReading ReadRack(std::istream& in, const std::string& name, sections::SectionShapes* sections);
 
