@@ -26,8 +26,9 @@ namespace {
 // Beyond this many pieces, the costs the search of stock kinds weighs may no longer be exact in
 // the solver's floating point; such orders keep their first plan.
 constexpr std::size_t KindSearchPieces = 20000;
-// Only a guard against a machine far slower than the budgets were made for.
-constexpr auto SafetyTime = std::chrono::seconds(10);
+// Only a guard against a machine far slower than the budgets were made for: processor time of
+// the planning thread.
+constexpr auto SafetyTime = std::chrono::milliseconds(10'000);
 
 void CheckProblem(const CuttingProblem& problem) {
     if (problem.Stocks.empty()) {

@@ -195,6 +195,7 @@ void CompletionSearch::List(std::size_t type, Units room, Units lowest,
     type = std::max(type, static_cast<std::size_t>(fitting - m_weight.begin()));
     while (type < m_weight.size() && m_left[type] == 0) {
         ++type;
+        ++m_work; // lengths used up, passed over: among many lengths, most of a listing's work
     }
     if (type == m_weight.size() || room < m_lightest) {
         if (lowest <= 0) {

@@ -57,15 +57,21 @@ KindPlan FillKindsFirstFit(std::span<const StockKind> kinds, Units kerf, std::ve
         left.push_back(kind.Limit.value_or(Unlimited));
     }
     KindPlan plan;
+    // Bars with room for the shortest piece: the others take nothing more, and an order of many
+    // pieces would otherwise look through every bar for each piece.
+    std::vector<std::size_t> open;
+    const Units lightest = pieces.empty() ? 0 : pieces.back() + kerf;
+    auto roomOf = [&](std::size_t b) { return plan.Bars[b].Bar.Stock + kerf - plan.Bars[b].Bar.Load; };
     for (Units piece : pieces) {
         const Units weight = piece + kerf;
-        KindBar* best = nullptr;
-        for (KindBar& bar : plan.Bars) {
-            const Units room = bar.Bar.Stock + kerf - bar.Bar.Load;
-            if (room >= weight && (best == nullptr || room < best->Bar.Stock + kerf - best->Bar.Load)) {
-                best = &bar;
+        std::size_t chosen = open.size();
+        for (std::size_t o = 0; o < open.size(); ++o) {
+            const Units room = roomOf(open[o]);
+            if (room >= weight && (chosen == open.size() || room < roomOf(open[chosen]))) {
+                chosen = o;
             }
         }
+        KindBar* best = chosen == open.size() ? nullptr : &plan.Bars[open[chosen]];
         if (best == nullptr) {
             const std::optional<std::size_t> kind = KindToOpen(kinds, left, weight, kerf);
             if (!kind) {
@@ -74,10 +80,15 @@ KindPlan FillKindsFirstFit(std::span<const StockKind> kinds, Units kerf, std::ve
             }
             --left[*kind];
             plan.Bars.push_back({*kind, {kinds[*kind].Length, 0, {}}});
+            open.push_back(plan.Bars.size() - 1);
+            chosen = open.size() - 1;
             best = &plan.Bars.back();
         }
         best->Bar.Load += weight;
         best->Bar.Cuts.push_back(piece);
+        if (roomOf(open[chosen]) < lightest) {
+            open.erase(open.begin() + static_cast<std::ptrdiff_t>(chosen));
+        }
     }
     ShortenBought(kinds, left, kerf, plan.Bars);
     return plan;

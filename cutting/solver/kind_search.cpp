@@ -41,6 +41,7 @@ struct IntegerSearch {
     std::int64_t Allowed = 0;
     std::int64_t Spent = 0;
     bool Stopped = false;
+    SearchEffort* Effort = nullptr; // looked at for the safety clock and a cancel
 };
 
 void OnIntegerEvent(glp_tree* tree, void* info) {
@@ -49,9 +50,12 @@ void OnIntegerEvent(glp_tree* tree, void* info) {
     int nodes = 0;
     int total = 0;
     glp_ios_tree_size(tree, &active, &nodes, &total);
+    // A node's work grows with the columns it chooses among.
+    const std::int64_t perNode = EffortPerNode + 16 * std::int64_t{glp_get_num_cols(glp_ios_get_prob(tree))};
     search->Spent = (glp_get_it_cnt(glp_ios_get_prob(tree)) - search->Iterations) * search->PerIteration +
-                    std::int64_t{total} * EffortPerNode;
-    if (search->Spent >= search->Allowed && !search->Stopped) {
+                    std::int64_t{total} * perNode;
+    search->Effort->Look();
+    if ((search->Spent >= search->Allowed || search->Effort->Halted()) && !search->Stopped) {
         search->Stopped = true;
         glp_ios_terminate(tree);
         return;
@@ -194,7 +198,6 @@ bool KindSearch::Solve(StepLimit limit) {
     glp_init_smcp(&call.Options);
     call.Options.msg_lev = GLP_MSG_OFF;
     call.Options.it_lim = static_cast<int>(std::min<std::int64_t>(iterations, 1'000'000'000));
-    call.Options.tm_lim = m_effort.MillisecondsLeft(); // the safety net only
     const int before = glp_get_it_cnt(m_lp);
     RunGuarded(
         [](void* data) {
@@ -284,7 +287,7 @@ struct IntoptCall {
 };
 
 std::optional<KindPlan> KindSearch::SolveWhole(const KindPlan& first, StepLimit limit, bool& proved) {
-    IntegerSearch search{StartOf(first), false, 0, 0, 0, 0, false};
+    IntegerSearch search{StartOf(first), false, 0, 0, 0, 0, false, &m_effort};
     SetObjective(true);
     if (!Solve(limit)) {
         return std::nullopt;
@@ -299,7 +302,9 @@ std::optional<KindPlan> KindSearch::SolveWhole(const KindPlan& first, StepLimit 
     IntoptCall call{m_lp, {}};
     glp_init_iocp(&call.Options);
     call.Options.msg_lev = GLP_MSG_OFF;
-    call.Options.tm_lim = m_effort.MillisecondsLeft(); // the safety net only
+    // Branching on the most fractional column: the default's look at the tableau for each
+    // candidate costs more than the rest of a node among hundreds of patterns.
+    call.Options.br_tech = GLP_BR_MFV;
     call.Options.cb_func = &OnIntegerEvent;
     call.Options.cb_info = &search;
     RunGuarded(

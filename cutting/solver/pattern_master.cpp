@@ -23,7 +23,8 @@ struct SearchStart {
     std::int64_t PerIteration = 0;
     std::int64_t Allowed = 0; // effort
     std::int64_t Spent = 0;
-    bool Stopped = false; // at the limit
+    bool Stopped = false;           // at the limit
+    SearchEffort* Effort = nullptr; // looked at for the safety clock and a cancel
 };
 
 void OnSearchEvent(glp_tree* tree, void* info) {
@@ -32,9 +33,12 @@ void OnSearchEvent(glp_tree* tree, void* info) {
     int nodes = 0;
     int total = 0;
     glp_ios_tree_size(tree, &active, &nodes, &total);
+    // A node's work grows with the columns it chooses among.
+    const std::int64_t perNode = EffortPerNode + 16 * std::int64_t{glp_get_num_cols(glp_ios_get_prob(tree))};
     start->Spent = (glp_get_it_cnt(glp_ios_get_prob(tree)) - start->Iterations) * start->PerIteration +
-                   std::int64_t{total} * EffortPerNode;
-    if (start->Spent >= start->Allowed && !start->Stopped) {
+                   std::int64_t{total} * perNode;
+    start->Effort->Look();
+    if ((start->Spent >= start->Allowed || start->Effort->Halted()) && !start->Stopped) {
         start->Stopped = true;
         glp_ios_terminate(tree);
         return;
@@ -151,8 +155,6 @@ bool PatternMaster::SolveRelaxation(StepLimit limit) {
     glp_init_smcp(&options);
     options.msg_lev = GLP_MSG_OFF;
     options.it_lim = static_cast<int>(std::min<std::int64_t>(iterations, 1'000'000'000));
-    // Only the safety net: the iteration limit is what stops the simplex.
-    options.tm_lim = limit.Effort->MillisecondsLeft();
     const int before = glp_get_it_cnt(m_problem);
     bool solved = GuardedSimplex(m_problem, options) == 0 && glp_get_status(m_problem) == GLP_OPT;
     if (!solved) {
@@ -190,8 +192,9 @@ std::optional<PatternMaster::WholeBars> PatternMaster::SolveInteger(std::span<co
     if (limit.Left() <= 0) {
         return std::nullopt;
     }
-    SearchStart search{{0.0},       enough, start.empty(), glp_get_it_cnt(m_problem), EffortPerIteration(),
-                       limit.Left()};
+    SearchStart search{
+        {0.0}, enough, start.empty(), glp_get_it_cnt(m_problem), EffortPerIteration(), limit.Left(),
+        0,     false,  limit.Effort};
     for (std::size_t j = 0; j < m_patterns.size(); ++j) {
         glp_set_col_kind(m_problem, static_cast<int>(j) + 1, GLP_IV);
         search.Values.push_back(j < start.size() ? static_cast<double>(start[j]) : 0.0);
@@ -199,8 +202,11 @@ std::optional<PatternMaster::WholeBars> PatternMaster::SolveInteger(std::span<co
     glp_iocp options;
     glp_init_iocp(&options);
     options.msg_lev = GLP_MSG_OFF;
-    // Only the safety net: the effort counted in OnSearchEvent is what stops the search.
-    options.tm_lim = limit.Effort->MillisecondsLeft();
+    // Branching on the most fractional column: the default's look at the tableau for each
+    // candidate costs more than the rest of a node among thousands of patterns, and no effort
+    // counted from outside would follow it.
+    options.br_tech = GLP_BR_MFV;
+    // The effort counted in OnSearchEvent stops the search, never GLPK's own clock.
     options.cb_func = &OnSearchEvent;
     options.cb_info = &search;
     GuardedIntopt(m_problem, options);

@@ -25,8 +25,9 @@ constexpr std::int64_t DiveEnd = 860 * EffortPerMillisecond;
 constexpr std::int64_t TotalEffort = 920 * EffortPerMillisecond;
 // A relaxation solved once more after its limit, with the patterns added last.
 constexpr std::int64_t LastSolveEffort = 20 * EffortPerMillisecond;
-// Only a guard against a machine far slower than the budgets were made for.
-constexpr auto SafetyTime = std::chrono::seconds(10);
+// Only a guard against a machine far slower than the budgets were made for: processor time of
+// the planning thread.
+constexpr auto SafetyTime = std::chrono::milliseconds(10'000);
 
 // Below this reduced cost a pattern is not worth adding: the relaxation's own tolerance.
 constexpr double CostTolerance = 1e-7;

@@ -2,6 +2,7 @@
 #include "search_effort.h"
 
 #include <algorithm>
+#include <ctime>
 
 namespace volcalc::cutting {
 
@@ -10,10 +11,16 @@ namespace {
 // Work between two looks at the clock: a few microseconds of search.
 constexpr std::int64_t StepsPerLook = 256;
 
+std::int64_t ThreadMicroseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000 + now.tv_nsec / 1000;
+}
+
 } // namespace
 
-SearchEffort::SearchEffort(PlanControl* control, Clock::duration safety)
-    : m_control(control), m_safetyEnd(Clock::now() + safety) {
+SearchEffort::SearchEffort(PlanControl* control, std::chrono::milliseconds safety)
+    : m_control(control), m_safetyEnd(ThreadMicroseconds() + safety.count() * 1000) {
     Look();
 }
 
@@ -31,15 +38,10 @@ void SearchEffort::Look() {
     }
     if (m_control != nullptr && m_control->Cancelled()) {
         m_halted = true;
-    } else if (Clock::now() >= m_safetyEnd) {
+    } else if (ThreadMicroseconds() >= m_safetyEnd) {
         m_halted = true;
         m_clockFired = true;
     }
-}
-
-int SearchEffort::MillisecondsLeft() const {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(m_safetyEnd - Clock::now());
-    return static_cast<int>(std::clamp<std::int64_t>(left.count(), 1, 1'000'000'000));
 }
 
 void SearchEffort::Report(std::int64_t total, Units bought, Units bound) const {

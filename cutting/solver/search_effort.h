@@ -4,7 +4,8 @@
 // The work one plan's search may do, counted in steps so that the same problem gets the same plan
 // on every run and every machine, however busy. A safety clock far beyond what the budgets take
 // on this kind of machine, and the caller's cancel, halt every step at once; only then does the
-// plan depend on anything but the problem.
+// plan depend on anything but the problem. The safety clock counts the planning thread's processor
+// time, so that other programs keeping the machine busy do not make it fire.
 
 #include "cutting/cutting_plan.h"
 
@@ -15,9 +16,7 @@ namespace volcalc::cutting {
 
 class SearchEffort {
 public:
-    using Clock = std::chrono::steady_clock;
-
-    SearchEffort(PlanControl* control, Clock::duration safety);
+    SearchEffort(PlanControl* control, std::chrono::milliseconds safety);
 
     // Counts work done; now and then looks at the clock and the cancel flag.
     void Spend(std::int64_t steps);
@@ -25,8 +24,6 @@ public:
     // The clock fired or the caller cancelled: every step stops.
     bool Halted() const { return m_halted; }
     bool ClockFired() const { return m_clockFired; }
-    // For GLPK, whose calls cannot be halted from outside: the safety clock's time left.
-    int MillisecondsLeft() const;
     void Report(std::int64_t total, Units bought, Units bound) const;
     // Looks at the clock and the cancel flag now: after a call into GLPK, which may have stopped on
     // the safety clock.
@@ -34,7 +31,7 @@ public:
 
 private:
     PlanControl* m_control;
-    Clock::time_point m_safetyEnd;
+    std::int64_t m_safetyEnd; // thread processor time, in microseconds
     std::int64_t m_spent = 0;
     std::int64_t m_nextLook = 0;
     bool m_halted = false;

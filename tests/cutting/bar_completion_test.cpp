@@ -11,7 +11,7 @@ namespace {
 
 // A budget of effort that these small searches never reach.
 StepLimit Ample() {
-    static SearchEffort effort(nullptr, std::chrono::seconds(20));
+    static SearchEffort effort(nullptr, std::chrono::milliseconds(20'000));
     return {&effort, effort.Spent() + (std::int64_t{1} << 40)};
 }
 
