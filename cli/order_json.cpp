@@ -134,7 +134,7 @@ void WriteBound(std::ostream& out, int depth, const cutting::GroupOrder& order,
         WriteLength(out, order.Plan.LowerBound);
     }
     WriteKey(out, depth, "proved_optimal");
-    out << (planned && order.Plan.ProvedOptimal ? "true" : "false");
+    out << (planned && cutting::ProvedOptimal(order, settings) ? "true" : "false");
     WriteKey(out, depth, "stopped_early");
     out << (order.Plan.StoppedEarly || order.Plan.Cancelled ? "true" : "false");
 }

@@ -61,7 +61,7 @@ std::string GroupRow(const GroupOrder& order, const OrderSettings& settings) {
     return "group," + CsvGroup(order.Group) + ",,,,,,," + DoubleText(order.NetMass) + "," +
            DoubleText(order.GrossMass) + "," + DoubleText(order.OffcutShare) + "," + Cost(order.Cost) + "," +
            (planned ? BoundCell(order, settings) : std::string()) + "," +
-           (planned ? (order.Plan.ProvedOptimal ? "true" : "false") : "") + "," +
+           (planned ? (ProvedOptimal(order, settings) ? "true" : "false") : "") + "," +
            CsvCell(Joined(order.Remnants)) + "," + CsvCell(Joined(order.Scrap)) + "\r\n";
 }
 

@@ -200,6 +200,14 @@ std::int64_t BarsAboveLeast(const GroupOrder& order, Units stock) {
     return static_cast<std::int64_t>(order.Plan.Bars.size()) - fewest;
 }
 
+bool ProvedOptimal(const GroupOrder& order, const OrderSettings& settings) {
+    if (!order.Plan.Uncovered.empty()) {
+        return false;
+    }
+    return order.Plan.ProvedOptimal ||
+           (settings.Stocks.size() == 1 && BarsAboveLeast(order, settings.Stocks.front().Length.Length) <= 0);
+}
+
 std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings) {
     return PlanGroups(items, settings, nullptr);
 }

@@ -83,6 +83,10 @@ struct GroupOrder {
 // its bars less the fewest the lower bound allows.
 std::int64_t BarsAboveLeast(const GroupOrder& order, Units stock);
 
+// Whether no plan of the group buys less: the search proved it, or, for one stock length, the plan
+// buys the fewest bars the lower bound allows.
+bool ProvedOptimal(const GroupOrder& order, const OrderSettings& settings);
+
 // One plan per group; the pieces longer than every stock length join the group's Unplanned.
 // Throws SolverError as PlanCuts does.
 std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings);

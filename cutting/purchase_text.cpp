@@ -69,7 +69,7 @@ std::string StockText(Units stock, const OrderSettings& settings, char separator
 namespace {
 
 std::string DistanceText(const GroupOrder& order, const OrderSettings& settings, char separator) {
-    if (order.Plan.ProvedOptimal) {
+    if (ProvedOptimal(order, settings)) {
         return "proved optimal";
     }
     if (settings.Stocks.size() == 1) {

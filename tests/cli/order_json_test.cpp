@@ -92,7 +92,7 @@ std::string LibraryDump(const std::vector<GroupOrder>& orders, const cutting::Or
                           {"cost", Cost(order.Cost)},
                           {"lower_bound", planned ? nlohmann::ordered_json(order.Plan.LowerBound / 6000000)
                                                   : nlohmann::ordered_json(nullptr)},
-                          {"proved_optimal", planned && order.Plan.ProvedOptimal},
+                          {"proved_optimal", cutting::ProvedOptimal(order, settings)},
                           {"stopped_early", order.Plan.StoppedEarly},
                           {"remnants", Lengths(order.Remnants)},
                           {"scrap", Lengths(order.Scrap)},
