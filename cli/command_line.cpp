@@ -83,6 +83,18 @@ int SaveJob(const ScriptSession& session, const std::filesystem::path& file, int
     return status;
 }
 
+// --update-stock after the run: only a run that planned the order whole changes the rack.
+bool UpdateRack(const std::string& rack, ScriptSession& session, int status, std::ostream& out,
+                std::ostream& err) {
+    if (status != ExitSuccess) {
+        err << ProgramName << "the rack " << rack
+            << " is not changed: the run did not plan the order whole\n";
+        return false;
+    }
+    out.flush(); // the plan is written before the rack is changed to cut it
+    return session.UpdateStockRack(rack);
+}
+
 int RunInput(const CliCommand& command, std::istream& standardInput, std::ostream& out, std::ostream& err) {
     const bool list = !command.csvFile.empty();
     const std::string& name = list ? command.csvFile : command.scriptFile;
@@ -102,6 +114,9 @@ int RunInput(const CliCommand& command, std::istream& standardInput, std::ostrea
         err << ProgramName << "cannot read " << problem << '\n';
         return ExitTrouble;
     }
+    if (!command.stockFile.empty() && !session.ReadStockRack(command.stockFile)) {
+        return ExitTrouble;
+    }
     try {
         if (!command.options.startJob.empty()) {
             session.StartFromJob();
@@ -113,6 +128,9 @@ int RunInput(const CliCommand& command, std::istream& standardInput, std::ostrea
     const int status = list ? session.RunCsv(in) : session.RunScript(in);
     if (in.bad()) {
         return ReadFailure(fromStandardInput ? "standard input" : name, err);
+    }
+    if (!command.updateStockFile.empty() && !UpdateRack(command.updateStockFile, session, status, out, err)) {
+        return status == ExitSuccess ? ExitTrouble : status;
     }
     return saveJob.empty() || status == ExitTrouble ? status : SaveJob(session, saveJob, status, err);
 }

@@ -70,6 +70,12 @@ public:
     jobs::Job CurrentJob() const;
     // "FILE: reason" when the catalogue exists but cannot be read; empty otherwise.
     std::string CatalogueReadProblem() const;
+    // --stock: the order cuts the rack's bars first. False, with each row that does not read
+    // named on the error stream, when the rack cannot be used: nothing is to be planned.
+    bool ReadStockRack(const std::string& file);
+    // --update-stock, after a run that planned the order whole: the rack's bars the plan cuts
+    // leave the rack, its remnants join it. False, with the reason written, when it is not changed.
+    bool UpdateStockRack(const std::string& file);
 
     // Everything a line can change; a failing line leaves it equal.
     struct State {
@@ -106,6 +112,8 @@ private:
     void AddCalculation(const CheckedCalculation& calculation);
     // What the report's End writes after its totals: the order, when one is asked for.
     PartsListAppendix OrderAppendix();
+    // --csv with --order: the order's CSV is the whole output.
+    bool OrderCsvOnly() const;
     // A list's rows, read by the list reader.
     bool Begin(std::size_t line) override;
     void Take(const jobs::ListRow& row) override;

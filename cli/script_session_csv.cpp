@@ -10,7 +10,7 @@
 namespace volcalc::cli {
 
 int ScriptSession::RunCsv(std::istream& in) {
-    if (m_options.report != ReportFormat::None) {
+    if (m_options.report != ReportFormat::None && !OrderCsvOnly()) {
         m_rowWriter = MakePartsListWriter(PartsListFormatOf(m_options.report), m_out, m_options.reportUnits,
                                           OrderAppendix(), RowByRowPrices(), CurrentJob().Order);
         m_rowWriter->Begin();

@@ -33,6 +33,7 @@ struct OrderItem {
     // none for a standard section, whose designation names its cross-section.
     std::vector<std::string_view> Letters{};
     std::optional<double> PieceSurface{}; // m², none where the shape's outline is not known
+    std::string Mark{}; // the part's mark on the drawing, named on the pieces cut for it
 };
 
 // What a calculation orders, with its parameters in millimetres in the shape's order: nothing
@@ -67,6 +68,13 @@ struct UnplannedPieces {
     Unplannable Reason = Unplannable::Longer;
 };
 
+// Pieces of one length for one mark, in the order the items come.
+struct MarkedPieces {
+    Units Length = 0;
+    std::string Mark;
+    std::int64_t Count = 0;
+};
+
 struct OrderGroup {
     std::string Shape;
     std::vector<double> CrossSection;
@@ -83,6 +91,7 @@ struct OrderGroup {
     // is not known.
     std::vector<double> PieceSurfaces{};
     bool SurfaceKnown = true;
+    std::vector<MarkedPieces> Marks{};       // the pieces to plan by mark; none when no item has one
 };
 
 // Groups in the order their first piece comes.

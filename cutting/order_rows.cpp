@@ -13,9 +13,13 @@ std::optional<OrderItem> OrderItemOfRow(const PartsListRow& row) {
     for (const double value : row.Values) {
         millimetres.push_back(static_cast<double>(value * MillimetresPer(row.Unit)));
     }
-    return OrderItemOf({*row.Shape, row.Group == CalcGroup::Aperture, millimetres, row.Quantity,
-                        MaterialLabel(row), row.PieceMass, row.PricePerKg, row.Material.empty(),
-                        static_cast<double>(row.Density), row.PieceSurface});
+    auto item = OrderItemOf({*row.Shape, row.Group == CalcGroup::Aperture, millimetres, row.Quantity,
+                             MaterialLabel(row), row.PieceMass, row.PricePerKg, row.Material.empty(),
+                             static_cast<double>(row.Density), row.PieceSurface});
+    if (item) {
+        item->Mark = row.Mark;
+    }
+    return item;
 }
 
 } // namespace volcalc::cutting

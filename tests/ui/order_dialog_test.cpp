@@ -93,10 +93,11 @@ TEST_F(Order, PlansTheBarsOfTheListsProfilesAndRemembersTheStockLengths) {
 TEST_F(Order, AStockLengthThatDoesNotReadIsSaidAndNothingIsPlanned) {
     Angle("1", "2400");
     OpenOrder();
-    Plan("6000; 12 m", "0");
+    Plan("6000; 12 furlongs", "0");
     const auto* problem = Form().findChild<QLabel*>(names::order::Problem);
     EXPECT_TRUE(problem->isVisible());
-    EXPECT_EQ(problem->text(), QStringLiteral("'12 m' is not a stock length in millimetres."));
+    EXPECT_EQ(problem->text(),
+              QStringLiteral("'12 furlongs' has a unit other than mm, cm, m, in, ft or yd."));
     EXPECT_TRUE(PlanText().isEmpty());
     EXPECT_FALSE(Button(names::order::ExportButton)->isEnabled());
     Plan("6000,12000", "0"); // the command line's list, or one length with a decimal comma
@@ -123,10 +124,12 @@ TEST_F(Order, CopyExportAndPrintHoldTheOrder) {
     QFile csv(Desktop.NextSaveFileName);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_TRUE(
-        lines[1].startsWith("\"Angle\",\"a=50; b=50; c=5\",\"Steel\",1,6000,\"2000 + 2000 + 2000\",0,"))
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_TRUE(lines[1].startsWith("purchase,\"Angle\",\"a=50; b=50; c=5\",\"Steel\",1,6000,"))
         << lines[1].toStdString();
+    EXPECT_TRUE(
+        lines[4].startsWith("bar,\"Angle\",\"a=50; b=50; c=5\",\"Steel\",1,6000,\"2000 + 2000 + 2000\",0,"))
+        << lines[4].toStdString();
 
     Desktop.NextPdfFile = folder.filePath(QStringLiteral("order.pdf"));
     ClickOn(Button(names::order::PrintButton));

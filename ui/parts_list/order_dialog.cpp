@@ -56,6 +56,12 @@ QString StocksProblem(const cutting::LengthsReading& reading) {
         return QStringLiteral("'%1' is shorter than 0.001 mm, the least length the order plans.").arg(part);
     case cutting::LengthFault::NoLength:
         return QStringLiteral("Give at least one stock length, e.g. 6000; 12000.");
+    case cutting::LengthFault::NotACount:
+        return QStringLiteral(
+                   "'%1' limits a stock length to a count that is not a whole number of bars from 1.")
+            .arg(part);
+    case cutting::LengthFault::UnknownUnit:
+        return QStringLiteral("'%1' has a unit other than mm, cm, m, in, ft or yd.").arg(part);
     case cutting::LengthFault::NotALength:
     case cutting::LengthFault::None:
         break;
@@ -147,7 +153,7 @@ std::optional<cutting::OrderSettings> OrderDialog::ReadFields() {
         m_problem->setText(StocksProblem(stocks));
         return std::nullopt;
     }
-    settings.Stocks = std::move(stocks.Lengths);
+    settings.Stocks = std::move(stocks.Stocks);
     const QString kerf = m_kerfField->text().trimmed();
     if (!kerf.isEmpty()) {
         const cutting::LengthsReading width =
@@ -156,7 +162,7 @@ std::optional<cutting::OrderSettings> OrderDialog::ReadFields() {
             m_problem->setText(QStringLiteral("'%1' is not a kerf in millimetres.").arg(kerf));
             return std::nullopt;
         }
-        settings.Kerf = width.Lengths.front();
+        settings.Kerf = width.Stocks.front().Length;
     }
     return settings;
 }
@@ -213,7 +219,7 @@ void OrderDialog::CopyClicked() {
 
 void OrderDialog::ExportClicked() {
     ExportText(this, QStringLiteral("Export order"), QStringLiteral("order.csv"), QStringLiteral("order"),
-               [this] { return cutting::OrderCsv(m_orders); });
+               [this] { return cutting::OrderCsv(m_orders, m_settings); });
 }
 
 void OrderDialog::PrintClicked() {
