@@ -180,6 +180,10 @@ inline constexpr const char* PlanText = "OrderPlanText";
 inline constexpr const char* CopyButton = "OrderCopyButton";
 inline constexpr const char* ExportButton = "OrderExportButton";
 inline constexpr const char* PrintButton = "OrderPrintButton";
+inline constexpr const char* Progress = "OrderProgress";
+inline constexpr const char* CancelButton = "OrderCancelButton";
+inline constexpr const char* Note = "OrderNote";
+inline constexpr const char* Diagrams = "OrderDiagrams";
 } // namespace order
 
 } // namespace volcalc::ui::names

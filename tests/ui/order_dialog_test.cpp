@@ -48,12 +48,18 @@ protected:
         ClickOn(Button(names::parts_list::OrderButton));
         QWidget* dialog = Form().findChild<QWidget*>(names::order::Dialog);
         EXPECT_TRUE(dialog && dialog->isVisible());
+        WaitForPlan();
         return dialog;
     }
     void Plan(const char* stocks, const char* kerf) {
         TypeInto(Field(names::order::StockLengthsField), QString::fromLatin1(stocks));
         TypeInto(Field(names::order::KerfField), QString::fromLatin1(kerf));
         ClickOn(Button(names::order::PlanButton));
+        WaitForPlan();
+    }
+    // The search runs on its own thread; the plan is there when the Plan button is back.
+    void WaitForPlan() {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Button(names::order::PlanButton)->isEnabled(); }, 30000));
     }
     QLineEdit* Field(const char* name) { return Form().findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QPushButton* Button(const char* name) {

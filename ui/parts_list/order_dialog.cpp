@@ -8,6 +8,7 @@
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/object_names.h"
+#include "ui/parts_list/bar_diagrams_view.h"
 #include "ui/parts_list/order_pages.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/report_output.h"
@@ -22,8 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace volcalc::ui {
@@ -63,13 +67,26 @@ QString StocksProblem(const cutting::LengthsReading& reading) {
     return QStringLiteral("'%1' is not a stock length in millimetres.").arg(part);
 }
 
+// The on-demand module's search, which plans every group at once.
+std::vector<cutting::GroupOrder> PlanWithModule(const OnDemandFunctions& module,
+                                                std::span<const cutting::OrderItem> items,
+                                                const cutting::OrderSettings& settings,
+                                                PlanningControl& control) {
+    control.Groups = static_cast<int>(cutting::GroupOrderItems(items).size());
+    std::vector<cutting::GroupOrder> orders = module.PlanOrder(items, settings);
+    control.GroupsDone = control.Groups.load();
+    return orders;
+}
+
 } // namespace
 
-OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
+OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent)
+    : QDialog(parent), m_model(model), m_planning(new OrderPlanning(this)) {
     setObjectName(QString::fromLatin1(names::order::Dialog));
     setWindowTitle(QStringLiteral("Bars to order"));
     BuildFields();
     BuildButtons();
+    BuildProgress();
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Stock lengths (mm):"), m_stocksField);
     form->addRow(QStringLiteral("&Kerf (mm):"), m_kerfField);
@@ -82,12 +99,21 @@ OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent) : QDialog
     buttons->addWidget(m_exportButton);
     buttons->addWidget(m_printButton);
     buttons->addStretch();
+    auto* plan = new QSplitter(Qt::Vertical, this);
+    plan->addWidget(m_planText);
+    plan->addWidget(m_diagramsArea);
+    plan->setChildrenCollapsible(false);
+    // The diagrams are what the saw reads, and need the room.
+    plan->setStretchFactor(0, 1);
+    plan->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(m_problem);
-    layout->addWidget(m_planText);
+    layout->addWidget(m_progressRow);
+    layout->addWidget(m_note);
+    layout->addWidget(plan, 1);
     layout->addLayout(buttons);
-    resize(640, 420);
+    resize(800, 640);
 }
 
 void OrderDialog::BuildFields() {
@@ -115,6 +141,35 @@ void OrderDialog::BuildFields() {
         m_planText, QStringLiteral("Bars to order"),
         QStringLiteral("For each shape, cross-section and material: the bars with their cuts and "
                        "offcut, the masses, the offcut share and the cost"));
+    m_diagrams = new BarDiagramsView(this);
+    m_diagrams->setObjectName(QString::fromLatin1(names::order::Diagrams));
+    SetAccessibleText(m_diagrams, QStringLiteral("Diagrams for the saw"),
+                      QStringLiteral("Each distinct bar drawn to scale with its pieces, kerfs and offcut"));
+    m_diagramsArea = new QScrollArea(this);
+    m_diagramsArea->setWidget(m_diagrams);
+    m_diagramsArea->setWidgetResizable(true);
+    m_diagramsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QString::fromLatin1(names::order::Note));
+    m_note->setWordWrap(true);
+    m_note->hide();
+}
+
+void OrderDialog::BuildProgress() {
+    m_progressRow = new QWidget(this);
+    m_progress = new QProgressBar(m_progressRow);
+    m_progress->setObjectName(QString::fromLatin1(names::order::Progress));
+    m_progress->setFormat(QStringLiteral("Planning group %v of %m"));
+    SetAccessibleText(m_progress, QStringLiteral("Planning"), QStringLiteral("The groups planned so far"));
+    m_cancelButton = MakeCommandButton(this, names::order::CancelButton, QStringLiteral("Cancel"),
+                                       QStringLiteral("Stops planning and keeps the best plan found so far"),
+                                       &OrderDialog::CancelClicked);
+    m_cancelButton->setParent(m_progressRow);
+    auto* row = new QHBoxLayout(m_progressRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(m_progress, 1);
+    row->addWidget(m_cancelButton);
+    m_progressRow->hide();
 }
 
 void OrderDialog::BuildButtons() {
@@ -162,14 +217,16 @@ std::optional<cutting::OrderSettings> OrderDialog::ReadFields() {
 }
 
 void OrderDialog::Plan() {
+    if (m_planning->Running()) {
+        return;
+    }
     const auto settings = ReadFields();
     m_problem->setVisible(!settings);
+    m_note->hide();
     m_orders.clear();
     m_planText->clear();
-    const std::initializer_list<QPushButton*> outputs = {m_copyButton, m_exportButton, m_printButton};
-    for (QPushButton* button : outputs) {
-        button->setEnabled(false);
-    }
+    m_diagrams->SetGroups({});
+    SetPlanning(false);
     if (!settings) {
         return;
     }
@@ -183,28 +240,66 @@ void OrderDialog::Plan() {
             items.push_back(std::move(*item));
         }
     }
-    const OnDemandFunctions* module = OnDemand();
-    if (!module) {
-        m_problem->setText(QStringLiteral("The order cannot be planned: %1.").arg(OnDemandProblem()));
+    Planner planner = m_planner;
+    if (!planner) {
+        const OnDemandFunctions* module = OnDemand();
+        if (!module) {
+            m_problem->setText(QStringLiteral("The order cannot be planned: %1.").arg(OnDemandProblem()));
+            m_problem->show();
+            return;
+        }
+        planner = [module](std::span<const cutting::OrderItem> pieces, const cutting::OrderSettings& order,
+                           PlanningControl& control) {
+            return PlanWithModule(*module, pieces, order, control);
+        };
+    }
+    SetPlanning(true);
+    ShowProgress(0, 0);
+    m_planning->Start([planner, items = std::move(items), settings = m_settings](
+                          PlanningControl& control) { return planner(items, settings, control); },
+                      [this](int done, int groups) { ShowProgress(done, groups); },
+                      [this](PlanningOutcome outcome) { RunHandler([&] { Planned(std::move(outcome)); }); });
+}
+
+void OrderDialog::ShowProgress(int groupsDone, int groups) {
+    // Until the search has counted the groups, the bar only shows that it works.
+    m_progress->setRange(0, groups);
+    m_progress->setValue(groupsDone);
+}
+
+void OrderDialog::Planned(PlanningOutcome outcome) {
+    SetPlanning(false);
+    if (!outcome.Problem.isEmpty()) {
+        m_problem->setText(QStringLiteral("The order cannot be planned: %1.").arg(outcome.Problem));
         m_problem->show();
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        m_orders = module->PlanOrder(items, m_settings);
-    } catch (const cutting::SolverError& error) {
-        QApplication::restoreOverrideCursor();
-        m_problem->setText(
-            QStringLiteral("The order cannot be planned: %1.").arg(QString::fromUtf8(error.what())));
-        m_problem->show();
-        return;
+    m_orders = std::move(outcome.Orders);
+    if (outcome.Cancelled) {
+        m_note->setText(QStringLiteral("Planning was cancelled: the plan shown is the best found so far."));
+        m_note->show();
     }
-    QApplication::restoreOverrideCursor();
     m_planText->setPlainText(QString::fromStdString(
         cutting::OrderText(m_orders, m_settings, m_model.Units().Mass, m_model.Currency().toStdString())));
-    for (QPushButton* button : outputs) {
+    m_diagrams->SetGroups(DiagramGroupsOf(m_orders, m_settings.Kerf));
+    for (QPushButton* button : {m_copyButton, m_exportButton, m_printButton}) {
         button->setEnabled(true);
     }
+}
+
+// While the search runs, nothing of a plan can be taken and it cannot start again.
+void OrderDialog::SetPlanning(bool planning) {
+    m_progressRow->setVisible(planning);
+    m_cancelButton->setEnabled(planning);
+    m_planButton->setEnabled(!planning);
+    for (QPushButton* button : {m_copyButton, m_exportButton, m_printButton}) {
+        button->setEnabled(false);
+    }
+}
+
+void OrderDialog::CancelClicked() {
+    m_cancelButton->setEnabled(false);
+    m_planning->Cancel();
 }
 
 void OrderDialog::CopyClicked() {

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts_list/bar_diagrams_view.h"
+
+#include "calc/number_text.h"
+#include "cutting/order_text.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <cmath>
+
+namespace volcalc::ui {
+namespace {
+
+constexpr double Margin = 8;
+constexpr double Gap = 10;
+
+} // namespace
+
+std::vector<DiagramGroup> DiagramGroupsOf(const std::vector<cutting::GroupOrder>& orders,
+                                          cutting::Units kerf) {
+    std::vector<DiagramGroup> groups;
+    for (const cutting::GroupOrder& order : orders) {
+        DiagramGroup group{QString::fromStdString(cutting::GroupText(order.Group, DecimalSeparator())), {}};
+        for (const cutting::BarRun& run : cutting::IdenticalBars(order.Plan.Bars)) {
+            DiagramBar bar{run.Count, run.Cut.Stock, kerf, {}, run.Cut.Offcut};
+            for (cutting::Units cut : run.Cut.Cuts) {
+                bar.Pieces.push_back({cut, {}});
+            }
+            group.Bars.push_back(std::move(bar));
+        }
+        if (!group.Bars.empty()) {
+            groups.push_back(std::move(group));
+        }
+    }
+    return groups;
+}
+
+BarDiagramsView::BarDiagramsView(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+    setFont(DiagramFont(font()));
+}
+
+void BarDiagramsView::SetGroups(std::vector<DiagramGroup> groups) {
+    m_groups = std::move(groups);
+    setMinimumHeight(heightForWidth(width()));
+    updateGeometry();
+    update();
+}
+
+int BarDiagramsView::heightForWidth(int width) const {
+    return static_cast<int>(std::ceil(Draw(nullptr, width)));
+}
+
+double BarDiagramsView::Draw(QPainter* painter, double width) const {
+    const double barWidth = std::max(1.0, width - 2 * Margin);
+    QFont bold = font();
+    bold.setBold(true);
+    const double titleHeight = QFontMetricsF(bold).height();
+    double top = Margin;
+    for (const DiagramGroup& group : m_groups) {
+        if (painter) {
+            painter->setFont(bold);
+            painter->setPen(Qt::black);
+            painter->drawText(QRectF(Margin, top, barWidth, titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                              group.Title);
+        }
+        top += titleHeight + Gap / 2;
+        for (const DiagramBar& bar : group.Bars) {
+            const BarDiagramLayout layout = LayOutBarDiagram(bar, barWidth, font());
+            if (painter) {
+                painter->save();
+                painter->translate(Margin, top);
+                PaintBarDiagram(*painter, layout, font());
+                painter->restore();
+            }
+            top += layout.Height + Gap;
+        }
+        top += Gap;
+    }
+    return top;
+}
+
+void BarDiagramsView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Draw(&painter, width());
+}
+
+void BarDiagramsView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The diagrams grow downwards as the width leaves less room for their labels.
+    const int height = heightForWidth(event->size().width());
+    if (height != minimumHeight()) {
+        setMinimumHeight(height);
+    }
+}
+
+} // namespace volcalc::ui
