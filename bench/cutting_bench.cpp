@@ -34,7 +34,7 @@ std::vector<Demand> AsDemands(const std::vector<Units>& pieces) {
 // `bars` bars of each stock length cut at random points into 2 to `most` pieces that fill it
 // exactly, with a kerf between each two: no plan can buy less than those bars.
 Instance ExactFill(std::mt19937_64& random, std::vector<Units> stocks, int bars, int most, Units kerf) {
-    Instance instance{{stocks, kerf, {}}, 0};
+    Instance instance{{BuyableStocks(stocks), kerf, {}}, 0};
     std::vector<Units> pieces;
     for (Units stock : stocks) {
         for (int b = 0; b < bars; ++b) {
@@ -61,7 +61,7 @@ Instance ExactFill(std::mt19937_64& random, std::vector<Units> stocks, int bars,
 // Bins of 1000 each holding three pieces of 250 to 500 that fill it: the hardest family of the
 // usual one-dimensional bin-packing test sets.
 Instance Triplets(std::mt19937_64& random, int bins) {
-    Instance instance{{{1000}, 0, {}}, 1000 * bins};
+    Instance instance{{BuyableStocks(std::vector<Units>{1000}), 0, {}}, 1000 * bins};
     std::vector<Units> pieces;
     for (int b = 0; b < bins; ++b) {
         const Units first = std::uniform_int_distribution<Units>(380, 490)(random);
@@ -108,7 +108,7 @@ Instance Uniform(std::mt19937_64& random, int count, Units least, Units most, Un
     for (int p = 0; p < count; ++p) {
         pieces.push_back(std::uniform_int_distribution<Units>(least, most)(random));
     }
-    return {{{capacity}, 0, AsDemands(pieces)}, capacity * L2Bound(pieces, capacity)};
+    return {{{{capacity, std::nullopt, false}}, 0, AsDemands(pieces)}, capacity * L2Bound(pieces, capacity)};
 }
 
 template <typename Make> void RunFamily(benchmark::State& state, Make make, int count = InstancesPerFamily) {
@@ -138,7 +138,9 @@ template <typename Make> void RunFamily(benchmark::State& state, Make make, int 
             atOptimum += bought <= optimum ? 1 : 0;
             atOwnBound += bought <= plan.LowerBound ? 1 : 0;
             const Units shortest =
-                *std::min_element(instance.Problem.Stocks.begin(), instance.Problem.Stocks.end());
+                std::min_element(instance.Problem.Stocks.begin(), instance.Problem.Stocks.end(),
+                                 [](const StockKind& a, const StockKind& b) { return a.Length < b.Length; })
+                    ->Length;
             worstBars = std::max(worstBars, static_cast<double>(bought - optimum) / shortest);
         }
         state.counters["instances"] = static_cast<double>(instances.size());

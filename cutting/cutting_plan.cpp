@@ -15,6 +15,14 @@ Units TakenWithKerfs(std::span<const Units> cuts, Units kerf) {
 
 } // namespace
 
+std::vector<StockKind> BuyableStocks(std::span<const Units> lengths) {
+    std::vector<StockKind> kinds;
+    for (Units length : lengths) {
+        kinds.push_back({length, std::nullopt, false});
+    }
+    return kinds;
+}
+
 bool FitsBar(std::span<const Units> cuts, Units kerf, Units stock) {
     return cuts.empty() || TakenWithKerfs(cuts, kerf) <= stock + kerf;
 }
@@ -26,9 +34,23 @@ Units OffcutOf(std::span<const Units> cuts, Units kerf, Units stock) {
 Units BoughtLength(const CuttingPlan& plan) {
     Units total = 0;
     for (const Bar& bar : plan.Bars) {
-        total += bar.Stock;
+        total += bar.OnHand ? 0 : bar.Stock;
     }
     return total;
+}
+
+std::optional<Units> SingleBuyableLength(const CuttingProblem& problem) {
+    std::optional<Units> single;
+    for (const StockKind& kind : problem.Stocks) {
+        if (kind.OnHand) {
+            continue;
+        }
+        if (single && *single != kind.Length) {
+            return std::nullopt;
+        }
+        single = kind.Length;
+    }
+    return single;
 }
 
 } // namespace volcalc::cutting

@@ -5,11 +5,18 @@
 
 namespace volcalc::cutting {
 
-std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings) {
+namespace {
+
+std::vector<GroupOrder> PlanGroups(std::span<const OrderItem> items, const OrderSettings& settings,
+                                   PlanControl* control) {
     std::vector<GroupOrder> orders;
-    for (OrderGroup& group : GroupOrderItems(items)) {
+    std::vector<OrderGroup> groups = GroupOrderItems(items);
+    for (OrderGroup& group : groups) {
+        if (control != nullptr) {
+            control->EnterGroup(orders.size(), groups.size());
+        }
         GroupOrder order{std::move(group), {}, 0, 0, 0, std::nullopt};
-        order.Plan = PlanCuts({settings.Stocks, settings.Kerf, order.Group.Pieces});
+        order.Plan = PlanCuts({BuyableStocks(settings.Stocks), settings.Kerf, order.Group.Pieces}, control);
         Units planned = order.Group.NetLength;
         for (const Demand& piece : order.Plan.Oversized) {
             planned -= piece.Length * piece.Count;
@@ -35,6 +42,17 @@ std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderS
         orders.push_back(std::move(order));
     }
     return orders;
+}
+
+} // namespace
+
+std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings) {
+    return PlanGroups(items, settings, nullptr);
+}
+
+std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings,
+                                  PlanControl& control) {
+    return PlanGroups(items, settings, &control);
 }
 
 } // namespace volcalc::cutting

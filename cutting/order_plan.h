@@ -29,5 +29,8 @@ struct GroupOrder {
 // One plan per group; the pieces longer than every stock length join the group's Unplanned.
 // Throws SolverError as PlanCuts does.
 std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings);
+// The same, followed and cancelled through `control` (groups after a cancel get their first plan).
+std::vector<GroupOrder> PlanOrder(std::span<const OrderItem> items, const OrderSettings& settings,
+                                  PlanControl& control);
 
 } // namespace volcalc::cutting

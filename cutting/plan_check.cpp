@@ -8,9 +8,24 @@ namespace volcalc::cutting {
 
 namespace {
 
+std::string CheckKind(const CuttingProblem& problem, const Bar& bar) {
+    if (bar.Kind >= problem.Stocks.size()) {
+        return "a bar of stock kind " + std::to_string(bar.Kind) + " that the problem has not";
+    }
+    const StockKind& kind = problem.Stocks[bar.Kind];
+    if (bar.Stock != kind.Length) {
+        return "a bar of " + std::to_string(bar.Stock) + " of a stock kind of " + std::to_string(kind.Length);
+    }
+    if (bar.OnHand != kind.OnHand) {
+        return std::string("a bar of ") + std::to_string(bar.Stock) + (bar.OnHand ? " said" : " not said") +
+               " to be on hand";
+    }
+    return {};
+}
+
 std::string CheckBar(const CuttingProblem& problem, const Bar& bar) {
-    if (std::find(problem.Stocks.begin(), problem.Stocks.end(), bar.Stock) == problem.Stocks.end()) {
-        return "a bar of " + std::to_string(bar.Stock) + " is no stock length";
+    if (std::string fault = CheckKind(problem, bar); !fault.empty()) {
+        return fault;
     }
     if (bar.Cuts.empty()) {
         return "a bar without cuts";
@@ -31,10 +46,41 @@ std::string CheckBar(const CuttingProblem& problem, const Bar& bar) {
     return {};
 }
 
+std::string CheckLimits(const CuttingProblem& problem, const CuttingPlan& plan) {
+    std::vector<std::int64_t> used(problem.Stocks.size(), 0);
+    for (const Bar& bar : plan.Bars) {
+        ++used[bar.Kind];
+    }
+    for (std::size_t k = 0; k < used.size(); ++k) {
+        const std::optional<std::int64_t>& limit = problem.Stocks[k].Limit;
+        if (limit && used[k] > *limit) {
+            return std::to_string(used[k]) + " bars of " + std::to_string(problem.Stocks[k].Length) +
+                   " cut where " + std::to_string(*limit) + " are to be had";
+        }
+    }
+    return {};
+}
+
+std::string CheckBound(const CuttingPlan& plan) {
+    const Units bought = BoughtLength(plan);
+    if (plan.Uncovered.empty() && plan.LowerBound > bought) {
+        return "a lower bound of " + std::to_string(plan.LowerBound) + " above the " +
+               std::to_string(bought) + " bought";
+    }
+    if (plan.ProvedOptimal && plan.LowerBound != bought) {
+        return "proved optimal with " + std::to_string(bought) + " bought above the bound of " +
+               std::to_string(plan.LowerBound);
+    }
+    return {};
+}
+
 } // namespace
 
 std::string CheckPlan(const CuttingProblem& problem, const CuttingPlan& plan) {
-    const Units longest = *std::max_element(problem.Stocks.begin(), problem.Stocks.end());
+    Units longest = 0;
+    for (const StockKind& kind : problem.Stocks) {
+        longest = std::max(longest, kind.Length);
+    }
     std::map<Units, std::int64_t> missing;
     std::map<Units, std::int64_t> unplanned;
     for (const Demand& piece : problem.Pieces) {
@@ -42,6 +88,9 @@ std::string CheckPlan(const CuttingProblem& problem, const CuttingPlan& plan) {
     }
     for (const Demand& piece : plan.Oversized) {
         unplanned[piece.Length] -= piece.Count;
+    }
+    for (const Demand& piece : plan.Uncovered) {
+        missing[piece.Length] -= piece.Count;
     }
     for (const Bar& bar : plan.Bars) {
         if (std::string fault = CheckBar(problem, bar); !fault.empty()) {
@@ -62,7 +111,10 @@ std::string CheckPlan(const CuttingProblem& problem, const CuttingPlan& plan) {
             return "pieces of " + std::to_string(length) + " not reported as too long";
         }
     }
-    return {};
+    if (std::string fault = CheckLimits(problem, plan); !fault.empty()) {
+        return fault;
+    }
+    return CheckBound(plan);
 }
 
 } // namespace volcalc::cutting

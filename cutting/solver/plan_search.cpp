@@ -43,8 +43,8 @@ std::int64_t RoundUp(double cost) {
 
 } // namespace
 
-PlanSearch::PlanSearch(const PlannedPieces& pieces)
-    : m_pieces(pieces), m_started(Clock::now()), m_master(pieces.Counts) {}
+PlanSearch::PlanSearch(const PlannedPieces& pieces, PlanControl* control)
+    : m_pieces(pieces), m_control(control), m_started(Clock::now()), m_master(pieces.Counts) {}
 
 std::vector<OpenBar> PlanSearch::Run() {
     QuickPlans();

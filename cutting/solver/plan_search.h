@@ -31,11 +31,13 @@ namespace volcalc::cutting {
 
 class PlanSearch {
 public:
-    explicit PlanSearch(const PlannedPieces& pieces);
+    PlanSearch(const PlannedPieces& pieces, PlanControl* control);
 
     std::vector<OpenBar> Run();
     // In cost units: no plan costs less.
     std::int64_t Bound() const { return m_bound; }
+    // The safety clock ended a step before its budget did.
+    bool StoppedEarly() const { return m_stoppedEarly; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -55,6 +57,8 @@ private:
     void SearchWholeBars(Clock::time_point until, bool everyPattern);
 
     const PlannedPieces& m_pieces;
+    PlanControl* m_control;
+    bool m_stoppedEarly = false;
     Clock::time_point m_started;
     PatternMaster m_master;
     std::vector<OpenBar> m_best;

@@ -8,15 +8,16 @@
 
 namespace volcalc::cutting {
 
-PlannedPieces MakePlannedPieces(const CuttingProblem& problem, std::vector<Demand>& oversized) {
-    PlannedPieces pieces{problem.Stocks, problem.Kerf, {}, {}, 0};
+PlannedPieces MakePlannedPieces(std::vector<Units> stocks, Units kerf, std::span<const Demand> demands,
+                                std::vector<Demand>& oversized) {
+    PlannedPieces pieces{std::move(stocks), kerf, {}, {}, 0};
     std::sort(pieces.Stocks.begin(), pieces.Stocks.end());
     pieces.Stocks.erase(std::unique(pieces.Stocks.begin(), pieces.Stocks.end()), pieces.Stocks.end());
     for (Units stock : pieces.Stocks) {
         pieces.CostUnit = std::gcd(pieces.CostUnit, stock);
     }
     std::map<Units, std::int64_t, std::greater<>> counts;
-    for (const Demand& piece : problem.Pieces) {
+    for (const Demand& piece : demands) {
         if (piece.Count > 0) {
             counts[piece.Length] += piece.Count;
         }

@@ -31,8 +31,10 @@ struct PlannedPieces {
     Units Capacity(std::size_t s) const { return Stocks[s] + Kerf; }
 };
 
-// The pieces of a valid problem; those longer than every stock go to `oversized` instead.
-PlannedPieces MakePlannedPieces(const CuttingProblem& problem, std::vector<Demand>& oversized);
+// The pieces of a valid problem cut from stock of these lengths (any order, repeats allowed);
+// those longer than every stock go to `oversized` instead.
+PlannedPieces MakePlannedPieces(std::vector<Units> stocks, Units kerf, std::span<const Demand> demands,
+                                std::vector<Demand>& oversized);
 
 // `counts[i]` pieces of each length, one entry per piece, longest first.
 std::vector<Units> PiecesOf(const PlannedPieces& pieces, std::span<const std::int64_t> counts);

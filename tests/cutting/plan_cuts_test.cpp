@@ -15,6 +15,10 @@ namespace {
 
 constexpr Units mm = UnitsPerMillimetre;
 
+CuttingProblem Buying(std::vector<Units> stocks, Units kerf, std::vector<Demand> pieces) {
+    return {BuyableStocks(stocks), kerf, std::move(pieces)};
+}
+
 TEST(CuttingPlan, OffcutLeavesAKerfBehindTheLastCutUnlessThePiecesFillTheBar) {
     struct Case {
         const char* name;
@@ -55,33 +59,36 @@ TEST(PlanCuts, KnownPlans) {
         Units bought;
         std::vector<Demand> oversized;
     } const cases[] = {
-        {"pieces fill two bars exactly", {{6000 * mm}, 0, {{3000 * mm, 2}, {2000 * mm, 3}}}, 12000 * mm, {}},
+        {"pieces fill two bars exactly",
+         Buying({6000 * mm}, 0, {{3000 * mm, 2}, {2000 * mm, 3}}),
+         12000 * mm,
+         {}},
         {"a kerf makes a third bar needed",
-         {{6000 * mm}, 5 * mm, {{3000 * mm, 2}, {2000 * mm, 3}}},
+         Buying({6000 * mm}, 5 * mm, {{3000 * mm, 2}, {2000 * mm, 3}}),
          18000 * mm,
          {}},
         {"kerf but the pieces fill bars with a kerf between",
-         {{6000 * mm}, 3 * mm, {{1998 * mm, 6}}},
+         Buying({6000 * mm}, 3 * mm, {{1998 * mm, 6}}),
          12000 * mm,
          {}},
         {"the shorter stock where it suffices",
-         {{6000 * mm, 12000 * mm}, 0, {{5000 * mm, 1}, {7500 * mm, 1}}},
+         Buying({6000 * mm, 12000 * mm}, 0, {{5000 * mm, 1}, {7500 * mm, 1}}),
          18000 * mm,
          {}},
         {"two short bars rather than one long",
-         {{6000 * mm, 12000 * mm}, 3 * mm, {{5900 * mm, 2}}},
+         Buying({6000 * mm, 12000 * mm}, 3 * mm, {{5900 * mm, 2}}),
          12000 * mm,
          {}},
         {"one long bar rather than three short",
-         {{5000 * mm, 12000 * mm}, 0, {{4000 * mm, 3}}},
+         Buying({5000 * mm, 12000 * mm}, 0, {{4000 * mm, 3}}),
          12000 * mm,
          {}},
         {"a piece longer than every stock is reported, the rest planned",
-         {{6000 * mm, 12000 * mm}, 3 * mm, {{13000 * mm, 2}, {2000 * mm, 2}}},
+         Buying({6000 * mm, 12000 * mm}, 3 * mm, {{13000 * mm, 2}, {2000 * mm, 2}}),
          6000 * mm,
          {{13000 * mm, 2}}},
         {"nothing to plan but the oversized",
-         {{6000 * mm}, 0, {{6000 * mm + 1, 1}}},
+         Buying({6000 * mm}, 0, {{6000 * mm + 1, 1}}),
          0,
          {{6000 * mm + 1, 1}}},
     };
@@ -96,8 +103,8 @@ TEST(PlanCuts, KnownPlans) {
 
 TEST(PlanCuts, RefusesProblemsWithoutMeaning) {
     const CuttingProblem wrong[] = {
-        {{}, 0, {{100, 1}}},   {{0}, 0, {{100, 1}}},     {{1000}, -1, {{100, 1}}},
-        {{1000}, 0, {{0, 1}}}, {{1000}, 0, {{100, -1}}},
+        Buying({}, 0, {{100, 1}}),   Buying({0}, 0, {{100, 1}}),     Buying({1000}, -1, {{100, 1}}),
+        Buying({1000}, 0, {{0, 1}}), Buying({1000}, 0, {{100, -1}}), {{{1000, -1, false}}, 0, {{100, 1}}},
     };
     for (const CuttingProblem& problem : wrong) {
         EXPECT_THROW(PlanCuts(problem), std::invalid_argument);
@@ -106,20 +113,39 @@ TEST(PlanCuts, RefusesProblemsWithoutMeaning) {
 
 // The checker the other tests rely on must see each kind of fault.
 TEST(CheckPlan, FindsEachFault) {
-    const CuttingProblem problem{{1000, 2000}, 10, {{600, 2}, {2500, 1}}};
-    const CuttingPlan right{{{1000, {600}, 390}, {1000, {600}, 390}}, {{2500, 1}}, 0};
+    const CuttingProblem problem{{{1000, std::nullopt, false}, {2000, std::nullopt, false}, {1000, 1, true}},
+                                 10,
+                                 {{600, 2}, {2500, 1}}};
+    const CuttingPlan right{{{1000, {600}, 390}, {1000, {600}, 390}}, {{2500, 1}}, {}, 0};
     ASSERT_EQ(CheckPlan(problem, right), "");
     struct Case {
         const char* name;
         CuttingPlan plan;
     } const faults[] = {
-        {"no stock length", {{{1500, {600}, 890}, {1000, {600}, 390}}, {{2500, 1}}, 0}},
-        {"kerf between cuts missing", {{{1000, {600, 600}, 0}}, {{2500, 1}}, 0}},
-        {"kerf behind the last cut missing", {{{1000, {600}, 400}, {1000, {600}, 390}}, {{2500, 1}}, 0}},
-        {"a piece cut twice", {{{1000, {600}, 390}, {1000, {600}, 390}, {1000, {600}, 390}}, {{2500, 1}}, 0}},
-        {"a piece not cut", {{{1000, {600}, 390}}, {{2500, 1}}, 0}},
-        {"the long piece not reported", {{{1000, {600}, 390}, {1000, {600}, 390}}, {}, 0}},
-        {"an empty bar", {{{1000, {600}, 390}, {1000, {600}, 390}, {1000, {}, 1000}}, {{2500, 1}}, 0}},
+        {"no stock length", {{{1500, {600}, 890}, {1000, {600}, 390}}, {{2500, 1}}, {}, 0}},
+        {"kerf between cuts missing", {{{1000, {600, 600}, 0}}, {{2500, 1}}, {}, 0}},
+        {"kerf behind the last cut missing", {{{1000, {600}, 400}, {1000, {600}, 390}}, {{2500, 1}}, {}, 0}},
+        {"a piece cut twice",
+         {{{1000, {600}, 390}, {1000, {600}, 390}, {1000, {600}, 390}}, {{2500, 1}}, {}, 0}},
+        {"a piece not cut", {{{1000, {600}, 390}}, {{2500, 1}}, {}, 0}},
+        {"the long piece not reported", {{{1000, {600}, 390}, {1000, {600}, 390}}, {}, {}, 0}},
+        {"an empty bar", {{{1000, {600}, 390}, {1000, {600}, 390}, {1000, {}, 1000}}, {{2500, 1}}, {}, 0}},
+        {"a bar of a kind the problem has not",
+         {{{1000, {600}, 390}, {1000, {600}, 390, 3}}, {{2500, 1}}, {}, 0}},
+        {"a bar of another length than its kind",
+         {{{1000, {600}, 390}, {1000, {600}, 390, 1}}, {{2500, 1}}, {}, 0}},
+        {"a bar on hand of a kind to buy",
+         {{{1000, {600}, 390}, {1000, {600}, 390, 0, true}}, {{2500, 1}}, {}, 0}},
+        {"a bar on hand said to be bought",
+         {{{1000, {600}, 390}, {1000, {600}, 390, 2}}, {{2500, 1}}, {}, 0}},
+        {"more bars on hand than the rack has",
+         {{{1000, {600}, 390, 2, true}, {1000, {600}, 390, 2, true}}, {{2500, 1}}, {}, 0}},
+        {"a piece neither cut nor uncovered", {{{1000, {600}, 390, 2, true}}, {{2500, 1}}, {}, 0}},
+        {"a piece both cut and uncovered",
+         {{{1000, {600}, 390}, {1000, {600}, 390}}, {{2500, 1}}, {{600, 1}}, 0}},
+        {"a bound above what is bought", {{{1000, {600}, 390}, {1000, {600}, 390}}, {{2500, 1}}, {}, 3000}},
+        {"proved optimal above the bound",
+         {{{1000, {600}, 390}, {1000, {600}, 390}}, {{2500, 1}}, {}, 1000, true}},
     };
     for (const Case& c : faults) {
         EXPECT_NE(CheckPlan(problem, c.plan), "") << c.name;
@@ -128,7 +154,10 @@ TEST(CheckPlan, FindsEachFault) {
 
 // The least length any plan buys, over every way of sharing the pieces among bars.
 Units BruteForceBought(const CuttingProblem& problem) {
-    std::vector<Units> stocks = problem.Stocks;
+    std::vector<Units> stocks;
+    for (const StockKind& kind : problem.Stocks) {
+        stocks.push_back(kind.Length);
+    }
     std::sort(stocks.begin(), stocks.end());
     std::vector<Units> pieces;
     for (const Demand& d : problem.Pieces) {
@@ -174,7 +203,8 @@ TEST(PlanCuts, SmallInstancesBuyWhatTheBruteForceFinds) {
         CuttingProblem problem;
         const int stocks = 1 + instance % 3;
         for (int s = 0; s < stocks; ++s) {
-            problem.Stocks.push_back(std::uniform_int_distribution<Units>(800, 2000)(random));
+            problem.Stocks.push_back(
+                {std::uniform_int_distribution<Units>(800, 2000)(random), std::nullopt, false});
         }
         problem.Kerf = instance % 2 == 0 ? 0 : std::uniform_int_distribution<Units>(1, 40)(random);
         const int pieces = std::uniform_int_distribution<int>(1, 8)(random);

@@ -21,7 +21,7 @@ TEST(SolverGuard, AnInternalErrorRefusesThePlanAndTheNextOneIsMade) {
         EXPECT_THROW(RunGuarded([](void* p) { glp_set_obj_dir(static_cast<glp_prob*>(p), 12345); }, problem),
                      SolverError);
     }
-    const CuttingPlan plan = PlanCuts({{6000000}, 0, {{2500000, 3}}});
+    const CuttingPlan plan = PlanCuts({BuyableStocks(std::vector<Units>{6000000}), 0, {{2500000, 3}}});
     EXPECT_EQ(plan.Bars.size(), 2u);
 }
 
