@@ -2,7 +2,9 @@
 // The parts list's "Order" dialog, driven as a user would: the bars planned for the list's
 // profiles, the stock lengths remembered between runs, a field that does not read, and the
 // order copied, exported and printed.
+#include "cutting/order_plan.h"
 #include "form_fixture.h"
+#include "ui/parts_list/order_dialog.h"
 #include "ui/parts_list/parts_list_window.h"
 #include "user_actions.h"
 
@@ -13,12 +15,18 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace volcalc::test {
 namespace {
@@ -144,6 +152,48 @@ TEST_F(Order, CopyExportAndPrintHoldTheOrder) {
     EXPECT_TRUE(printed.contains(QStringLiteral("Bars to order")));
     EXPECT_TRUE(printed.contains(QStringLiteral("1 × 6000: 2000 + 2000 + 2000, offcut 0")))
         << printed.toStdString();
+}
+
+TEST_F(Order, PlansOffTheWindowsThreadAndCancelKeepsThePlanFoundSoFar) {
+    Angle("3", "2000");
+    auto* dialog = qobject_cast<QWidget*>(OpenOrder());
+    // A search that runs until it is cancelled, then gives the plan the real one has in hand.
+    std::atomic<bool> onWindowThread{true};
+    QThread* windowThread = QThread::currentThread();
+    static_cast<ui::OrderDialog*>(dialog)->UsePlanner([&](std::span<const cutting::OrderItem> items,
+                                                          const cutting::OrderSettings& settings,
+                                                          cutting::PlanControl& control) {
+        onWindowThread = QThread::currentThread() == windowThread;
+        control.EnterGroup(0, 2);
+        control.Report({1, 4, 0, 0});
+        while (!control.Cancelled()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return cutting::PlanOrder(items, settings, control);
+    });
+    TypeInto(Field(names::order::StockLengthsField), QStringLiteral("6000"));
+    ClickOn(Button(names::order::PlanButton));
+    auto* progress = Form().findChild<QProgressBar*>(names::order::Progress);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() > 0; }, 10000));
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->text(), QStringLiteral("Planning group 1 of 2"));
+    EXPECT_FALSE(Button(names::order::PlanButton)->isEnabled());
+    EXPECT_FALSE(Button(names::order::ExportButton)->isEnabled());
+    // The window answers while the search runs.
+    TypeInto(Field(names::order::KerfField), QStringLiteral("2"));
+    EXPECT_EQ(Field(names::order::KerfField)->text(), QStringLiteral("2"));
+
+    ClickOn(Button(names::order::CancelButton));
+    WaitForPlan();
+    EXPECT_FALSE(onWindowThread);
+    EXPECT_FALSE(progress->isVisible());
+    const auto* note = Form().findChild<QLabel*>(names::order::Note);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(),
+              QStringLiteral("Planning was cancelled: the plan shown is the best found so far."));
+    EXPECT_TRUE(PlanText().contains(QStringLiteral("1 × 6000: 2000 + 2000 + 2000, offcut 0")))
+        << PlanText().toStdString();
+    EXPECT_TRUE(Button(names::order::ExportButton)->isEnabled());
 }
 
 } // namespace

@@ -67,17 +67,6 @@ QString StocksProblem(const cutting::LengthsReading& reading) {
     return QStringLiteral("'%1' is not a stock length in millimetres.").arg(part);
 }
 
-// The on-demand module's search, which plans every group at once.
-std::vector<cutting::GroupOrder> PlanWithModule(const OnDemandFunctions& module,
-                                                std::span<const cutting::OrderItem> items,
-                                                const cutting::OrderSettings& settings,
-                                                PlanningControl& control) {
-    control.Groups = static_cast<int>(cutting::GroupOrderItems(items).size());
-    std::vector<cutting::GroupOrder> orders = module.PlanOrder(items, settings);
-    control.GroupsDone = control.Groups.load();
-    return orders;
-}
-
 } // namespace
 
 OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent)
@@ -159,7 +148,6 @@ void OrderDialog::BuildProgress() {
     m_progressRow = new QWidget(this);
     m_progress = new QProgressBar(m_progressRow);
     m_progress->setObjectName(QString::fromLatin1(names::order::Progress));
-    m_progress->setFormat(QStringLiteral("Planning group %v of %m"));
     SetAccessibleText(m_progress, QStringLiteral("Planning"), QStringLiteral("The groups planned so far"));
     m_cancelButton = MakeCommandButton(this, names::order::CancelButton, QStringLiteral("Cancel"),
                                        QStringLiteral("Stops planning and keeps the best plan found so far"),
@@ -248,23 +236,22 @@ void OrderDialog::Plan() {
             m_problem->show();
             return;
         }
-        planner = [module](std::span<const cutting::OrderItem> pieces, const cutting::OrderSettings& order,
-                           PlanningControl& control) {
-            return PlanWithModule(*module, pieces, order, control);
-        };
+        planner = module->PlanOrder;
     }
     SetPlanning(true);
-    ShowProgress(0, 0);
+    ShowProgress(0, 0, 0);
     m_planning->Start([planner, items = std::move(items), settings = m_settings](
-                          PlanningControl& control) { return planner(items, settings, control); },
-                      [this](int done, int groups) { ShowProgress(done, groups); },
+                          cutting::PlanControl& control) { return planner(items, settings, control); },
+                      [this](int group, int groups, int permille) { ShowProgress(group, groups, permille); },
                       [this](PlanningOutcome outcome) { RunHandler([&] { Planned(std::move(outcome)); }); });
 }
 
-void OrderDialog::ShowProgress(int groupsDone, int groups) {
-    // Until the search has counted the groups, the bar only shows that it works.
-    m_progress->setRange(0, groups);
-    m_progress->setValue(groupsDone);
+void OrderDialog::ShowProgress(int group, int groups, int permille) {
+    // Until the search has said how far it is, the bar only shows that it works.
+    m_progress->setRange(0, groups > 0 ? 1000 : 0);
+    m_progress->setValue(permille);
+    m_progress->setFormat(groups > 1 ? QStringLiteral("Planning group %1 of %2").arg(group).arg(groups)
+                                     : QStringLiteral("Planning"));
 }
 
 void OrderDialog::Planned(PlanningOutcome outcome) {

@@ -33,7 +33,7 @@ class OrderDialog : public QDialog {
 public:
     // The search of a run: the on-demand module's unless replaced.
     using Planner = std::function<std::vector<cutting::GroupOrder>(
-        std::span<const cutting::OrderItem>, const cutting::OrderSettings&, PlanningControl&)>;
+        std::span<const cutting::OrderItem>, const cutting::OrderSettings&, cutting::PlanControl&)>;
 
     // The costs are those of the rows, each at the price it was calculated with.
     OrderDialog(const PartsListModel& model, QWidget* parent);
@@ -50,7 +50,7 @@ private:
     // The fields' stock lengths and kerf; nothing, with the problem shown, when they do not read.
     std::optional<cutting::OrderSettings> ReadFields();
     void Plan();
-    void ShowProgress(int groupsDone, int groups);
+    void ShowProgress(int group, int groups, int permille);
     void Planned(PlanningOutcome outcome);
     void SetPlanning(bool planning);
     void CancelClicked();

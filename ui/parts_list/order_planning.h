@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -15,15 +14,6 @@ class QThread;
 class QTimer;
 
 namespace volcalc::ui {
-
-// What the search shares with the window while it runs on its own thread: the window asks it to
-// stop, the search says how far it is. The search reads and writes these from its thread only
-// through the atomics.
-struct PlanningControl {
-    std::atomic<bool> Cancelled{false};
-    std::atomic<int> GroupsDone{0};
-    std::atomic<int> Groups{0};
-};
 
 // What a finished run brings back to the window.
 struct PlanningOutcome {
@@ -38,7 +28,7 @@ class OrderPlanning : public QObject {
 public:
     // Runs on the planning thread; SolverError and std::invalid_argument become the outcome's
     // problem.
-    using PlanFunction = std::function<std::vector<cutting::GroupOrder>(PlanningControl&)>;
+    using PlanFunction = std::function<std::vector<cutting::GroupOrder>(cutting::PlanControl&)>;
 
     explicit OrderPlanning(QObject* parent);
     // A run still going is asked to stop and waited for; its outcome is dropped.
@@ -46,9 +36,10 @@ public:
     OrderPlanning(const OrderPlanning&) = delete;
     OrderPlanning& operator=(const OrderPlanning&) = delete;
 
-    // `progress` is called with the groups planned and the groups in all, `done` once at the end.
-    void Start(PlanFunction plan, std::function<void(int, int)> progress,
-               std::function<void(PlanningOutcome)> done);
+    // `progress` is called now and then with the group being planned (from 1), the groups in all
+    // and the share of the whole search done, in thousandths; `done` once at the end.
+    using ProgressFunction = std::function<void(int group, int groups, int permille)>;
+    void Start(PlanFunction plan, ProgressFunction progress, std::function<void(PlanningOutcome)> done);
     // Asks the search to stop and keep the best plan found so far.
     void Cancel();
     bool Running() const { return m_thread != nullptr; }
@@ -58,8 +49,9 @@ private:
 
     QTimer* m_timer;
     QThread* m_thread = nullptr;
-    std::function<void(int, int)> m_progress;
-    std::shared_ptr<PlanningControl> m_control;
+    ProgressFunction m_progress;
+    struct Shared;
+    std::shared_ptr<Shared> m_shared;
     std::shared_ptr<PlanningOutcome> m_outcome;
     std::function<void(PlanningOutcome)> m_done;
 };
