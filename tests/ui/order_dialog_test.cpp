@@ -152,6 +152,18 @@ TEST_F(Order, CopyExportAndPrintHoldTheOrder) {
     EXPECT_TRUE(printed.contains(QStringLiteral("Bars to order")));
     EXPECT_TRUE(printed.contains(QStringLiteral("1 × 6000: 2000 + 2000 + 2000, offcut 0")))
         << printed.toStdString();
+    // The order on the first page, the diagrams for the saw on the next one.
+    const QStringList pages = printed.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2) << printed.toStdString();
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("1 × 6000: 2000 + 2000 + 2000")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Angle a=50; b=50; c=5, Steel")));
+    QProcess pdfimages;
+    pdfimages.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), Desktop.NextPdfFile});
+    ASSERT_TRUE(pdfimages.waitForFinished(30000));
+    const QStringList images = QString::fromUtf8(pdfimages.readAllStandardOutput()).split(QLatin1Char('\n'));
+    // A heading of two lines, then one line per picture, on which its page comes first.
+    ASSERT_GE(images.size(), 3) << images.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(images[2].simplified().section(QLatin1Char(' '), 0, 0), QStringLiteral("2"));
 }
 
 TEST_F(Order, PlansOffTheWindowsThreadAndCancelKeepsThePlanFoundSoFar) {

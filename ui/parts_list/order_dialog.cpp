@@ -299,11 +299,12 @@ void OrderDialog::ExportClicked() {
 }
 
 void OrderDialog::PrintClicked() {
-    PrintThroughDialog(this, QStringLiteral("order"),
-                       [this](const OnDemandFunctions& module, QPrinter& printer) {
-                           module.PrintDocument(*OrderDocument(m_planText->toPlainText()), printer,
-                                                QStringLiteral("Bars to order"));
-                       });
+    PrintThroughDialog(
+        this, QStringLiteral("order"), [this](const OnDemandFunctions& module, QPrinter& printer) {
+            module.PrintDocument(*OrderDocument(m_planText->toPlainText(), m_diagrams->Groups(),
+                                                module.PageTextWidth(printer)),
+                                 printer, QStringLiteral("Bars to order"));
+        });
 }
 
 } // namespace volcalc::ui
