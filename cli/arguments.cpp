@@ -57,31 +57,45 @@ MassUnit ReadMassUnit(std::string_view unit) {
 
 // What the command line says of a length it does not take.
 [[noreturn]] void RefuseLength(const cutting::LengthsReading& reading, std::string_view option, bool zero) {
-    if (reading.Fault == cutting::LengthFault::TooShort) {
-        throw UsageError(std::string(option) + ": '" + reading.Part +
-                         "' is shorter than 0.001 mm, the least length the order plans");
+    const std::string at = std::string(option) + ": '" + reading.Part + "' ";
+    switch (reading.Fault) {
+    case cutting::LengthFault::TooShort:
+        throw UsageError(at + "is shorter than 0.001 mm, the least length the order plans");
+    case cutting::LengthFault::NotACount:
+        throw UsageError(at +
+                         "limits a stock length to a count that is not a whole number from 1 to 1000000000");
+    case cutting::LengthFault::UnknownUnit:
+        throw UsageError(at + "has a unit other than mm, cm, m, in, ft or yd");
+    default:
+        break;
     }
-    throw UsageError(std::string(option) + ": '" + reading.Part + "' is not a length in millimetres" +
-                     (zero ? "" : " greater than 0"));
+    throw UsageError(at + "is not a length" + (zero ? "" : " greater than 0"));
 }
 
-// A length in millimetres as the command line takes it: "." as separator, within the
-// planner's range; `zero` allows 0.
-cutting::Units ReadMillimetres(std::string_view text, std::string_view option, bool zero) {
+// A length as the command line takes it: "." as separator, millimetres unless it names its unit,
+// within the planner's range; `zero` allows 0.
+cutting::TypedLength ReadLength(std::string_view text, std::string_view option, bool zero) {
     const cutting::LengthsReading reading = cutting::ReadOrderLength(text, cutting::DecimalForm::Point, zero);
     if (reading.Fault != cutting::LengthFault::None) {
         RefuseLength(reading, option, zero);
     }
-    return reading.Lengths.front();
+    return reading.Stocks.front().Length;
 }
 
-// "6000,12000": the stock lengths to order.
-std::vector<cutting::Units> ReadStockLengths(std::string_view text) {
+// "6000,20ft:4": the stock lengths to order.
+std::vector<cutting::StockLength> ReadStockLengths(std::string_view text) {
     cutting::LengthsReading reading = cutting::ReadCommandLineStocks(text);
     if (reading.Fault != cutting::LengthFault::None) {
         RefuseLength(reading, "--order", false);
     }
-    return std::move(reading.Lengths);
+    return std::move(reading.Stocks);
+}
+
+cutting::OrderSettings& Order(ScriptOptions& options) {
+    if (!options.order) {
+        options.order = cutting::OrderSettings{};
+    }
+    return *options.order;
 }
 
 // One option with its value, if it is one; false for anything else.
@@ -99,13 +113,15 @@ bool ReadOption(std::string_view argument, ArgumentCursor& cursor, CliCommand& c
     } else if (argument == "--input-csv") {
         command.csvFile = cursor.ValueOf(argument, "a file");
     } else if (argument == "--order") {
-        const auto stocks = ReadStockLengths(cursor.ValueOf(argument, "stock lengths in millimetres"));
-        options.order = cutting::OrderSettings{stocks, options.order ? options.order->Kerf : 0};
+        Order(options).Stocks = ReadStockLengths(cursor.ValueOf(argument, "stock lengths"));
     } else if (argument == "--kerf") {
-        const cutting::Units kerf =
-            ReadMillimetres(cursor.ValueOf(argument, "a width in millimetres"), argument, true);
-        options.order = cutting::OrderSettings{
-            options.order ? options.order->Stocks : std::vector<cutting::Units>{}, kerf};
+        Order(options).Kerf = ReadLength(cursor.ValueOf(argument, "a width"), argument, true);
+    } else if (argument == "--keep-offcuts") {
+        Order(options).KeepOffcuts = ReadLength(cursor.ValueOf(argument, "a length"), argument, false);
+    } else if (argument == "--stock") {
+        command.stockFile = cursor.ValueOf(argument, "a file");
+    } else if (argument == "--update-stock") {
+        command.updateStockFile = cursor.ValueOf(argument, "a file");
     } else if (argument == "--ini") {
         options.catalogue = std::filesystem::path(cursor.ValueOf(argument, "a file"));
     } else {
@@ -153,11 +169,14 @@ CliCommand ParseArguments(std::span<const std::string_view> arguments, Catalogue
     if (!command.csvFile.empty() && haveScript) {
         throw UsageError("give either a script or --input-csv, not both");
     }
-    if (command.options.order && command.options.order->Stocks.empty()) {
-        throw UsageError("--kerf needs --order");
+    const bool order = command.options.order && !command.options.order->Stocks.empty();
+    if (command.options.order && !order) {
+        throw UsageError(std::string(command.options.order->KeepOffcuts ? "--keep-offcuts" : "--kerf") +
+                         " needs --order");
     }
-    if (command.options.order && command.options.report == ReportFormat::Csv) {
-        throw UsageError("--order is written with the text report or --json, not with --csv");
+    if (!order && (!command.stockFile.empty() || !command.updateStockFile.empty())) {
+        throw UsageError(std::string(command.stockFile.empty() ? "--update-stock" : "--stock") +
+                         " needs --order");
     }
     return command;
 }

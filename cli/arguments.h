@@ -17,9 +17,11 @@ enum class CliAction { Run, Help, Version, Where, Sections };
 struct CliCommand {
     CliAction action = CliAction::Run;
     ScriptOptions options;
-    std::string scriptFile;     // empty or "-": standard input
-    std::string csvFile;        // a list from a spreadsheet instead of a script
-    std::string sectionsFilter; // --sections TEXT: list the sections whose designation holds it
+    std::string scriptFile;      // empty or "-": standard input
+    std::string csvFile;         // a list from a spreadsheet instead of a script
+    std::string sectionsFilter;  // --sections TEXT: list the sections whose designation holds it
+    std::string stockFile;       // --stock: the rack the order cuts first
+    std::string updateStockFile; // --update-stock: the rack the plan's bars and remnants change
 };
 
 // A command line that cannot be obeyed; the message names the faulty argument.

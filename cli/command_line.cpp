@@ -75,9 +75,23 @@ int RunInput(const CliCommand& command, std::istream& standardInput, std::ostrea
         err << ProgramName << "cannot read " << problem << '\n';
         return ExitTrouble;
     }
+    if (!command.stockFile.empty() && !session.ReadStockRack(command.stockFile)) {
+        return ExitTrouble;
+    }
     const int status = list ? session.RunCsv(in) : session.RunScript(in);
     if (in.bad()) {
         return ReadFailure(fromStandardInput ? "standard input" : name, err);
+    }
+    if (!command.updateStockFile.empty()) {
+        if (status != ExitSuccess) {
+            err << ProgramName << "the rack " << command.updateStockFile
+                << " is not changed: the run did not plan the order whole\n";
+            return status;
+        }
+        out.flush(); // the plan is written before the rack is changed to cut it
+        if (!session.UpdateStockRack(command.updateStockFile)) {
+            return ExitTrouble;
+        }
     }
     return status;
 }

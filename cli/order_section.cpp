@@ -50,6 +50,13 @@ bool OrderSection::Plan(std::ostream& err) {
                 << '\n';
             planned = false;
         }
+        for (const cutting::Demand& pieces : order.Plan.Uncovered) {
+            err << ProgramName << "order: " << cutting::GroupText(order.Group, DecimalSeparator()) << ": "
+                << pieces.Count << (pieces.Count == 1 ? " piece" : " pieces") << " of "
+                << cutting::LengthText(pieces.Length, DecimalSeparator())
+                << " mm cannot be covered by the stock limits and the rack\n";
+            planned = false;
+        }
     }
     return planned;
 }
@@ -58,8 +65,12 @@ void OrderSection::WriteText(std::ostream& out, MassUnit massUnit, std::string_v
     out << cutting::OrderText(m_orders, m_settings, massUnit, currency);
 }
 
+void OrderSection::WriteCsv(std::ostream& out) const {
+    out << cutting::OrderCsv(m_orders, m_settings);
+}
+
 void OrderSection::WriteJsonMember(std::ostream& out, MassUnit massUnit) const {
-    WriteOrderJsonMember(out, m_orders, m_settings.Kerf, massUnit);
+    WriteOrderJsonMember(out, m_orders, m_settings, massUnit);
 }
 
 } // namespace volcalc::cli

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// --order: the stock bars to buy for the pieces of the run, planned when it ends and written
-// after the report's totals (as text, or as the JSON document's "order" member).
+// --order: the stock bars to buy for the pieces of the run, cut first from the rack (--stock),
+// planned when it ends and written after the report's totals (as text, or as the JSON document's
+// "purchase" and "order" members), or alone as CSV.
 
 #include "calc/parts_list.h"
 #include "cutting/order_plan.h"
@@ -28,8 +29,14 @@ public:
     bool Plan(std::ostream& err);
     // Costs in `currency`, the catalogue's.
     void WriteText(std::ostream& out, MassUnit massUnit, std::string_view currency) const;
-    // The member "order": [...] at the JSON document's indentation.
+    // The members "purchase" and "order" at the JSON document's indentation.
     void WriteJsonMember(std::ostream& out, MassUnit massUnit) const;
+    // The order alone as CSV, as the window exports it.
+    void WriteCsv(std::ostream& out) const;
+
+    // The bars on the rack, cut before any is bought.
+    void SetRack(std::vector<cutting::RackBars> rack) { m_settings.Rack = std::move(rack); }
+    const std::vector<cutting::GroupOrder>& Orders() const { return m_orders; }
 
 private:
     cutting::OrderSettings m_settings;

@@ -62,7 +62,9 @@ int ScriptSession::Finish(bool failed) {
     if (m_order && !m_order->Plan(m_err)) {
         failed = true;
     }
-    if (m_rowWriter) {
+    if (OrderCsvOnly()) {
+        m_order->WriteCsv(m_out);
+    } else if (m_rowWriter) {
         m_rowWriter->End(m_ledger.Totals());
     } else if (m_options.report != ReportFormat::None) {
         WritePartsList(PartsListFormatOf(m_options.report), m_out, m_report, m_ledger.Totals(),
@@ -76,6 +78,10 @@ int ScriptSession::Finish(bool failed) {
         }
     }
     return failed ? 1 : 0;
+}
+
+bool ScriptSession::OrderCsvOnly() const {
+    return m_order && m_options.report == ReportFormat::Csv;
 }
 
 PartsListAppendix ScriptSession::OrderAppendix() {

@@ -3,8 +3,9 @@
 
 #include "calc/ledger.h"
 #include "calc/shapes.h"
-#include "calculation_check.h"
 #include "cutting/order_plan.h"
+#include "jobs/calculation_check.h"
+#include "jobs/list_rows.h"
 #include "materials/material_catalogue.h"
 #include "report.h"
 #include "script_dialogs.h"
@@ -22,6 +23,13 @@
 
 namespace volcalc::cli {
 
+using jobs::CalculationPart;
+using jobs::CalculationWords;
+using jobs::CalculationWordsError;
+using jobs::CheckCalculation;
+using jobs::CheckedCalculation;
+using jobs::QuantityMessage;
+
 struct ScriptOptions {
     bool precise = false;                     // show figures with 17 significant digits
     bool strict = false;                      // stop at the first failing line
@@ -35,10 +43,10 @@ struct ScriptOptions {
 class OrderSection;
 
 // Runs script lines against one ledger, as the window's buttons would.
-class ScriptSession {
+class ScriptSession : private jobs::ListRowTarget {
 public:
     ScriptSession(ScriptOptions options, std::ostream& out, std::ostream& err);
-    ~ScriptSession();
+    ~ScriptSession() override;
 
     // Runs one line; false when it failed (its message is already written).
     bool RunLine(std::string_view line, std::size_t lineNumber);
@@ -51,6 +59,12 @@ public:
     int RunCsv(std::istream& in);
     // "FILE: reason" when the catalogue exists but cannot be read; empty otherwise.
     std::string CatalogueReadProblem() const;
+    // --stock: the order cuts the rack's bars first. False, with each row that does not read
+    // named on the error stream, when the rack cannot be used: nothing is to be planned.
+    bool ReadStockRack(const std::string& file);
+    // --update-stock, after a run that planned the order whole: the rack's bars the plan cuts
+    // leave the rack, its remnants join it. False, with the reason written, when it is not changed.
+    bool UpdateStockRack(const std::string& file);
 
     // Everything a line can change; a failing line leaves it equal.
     struct State {
@@ -87,7 +101,12 @@ private:
     void AddCalculation(const CheckedCalculation& calculation);
     // What the report's End writes after its totals: the order, when one is asked for.
     PartsListAppendix OrderAppendix();
-    void RunCsvRow(const std::vector<std::string>& fields, std::size_t line);
+    // --csv with --order: the order's CSV is the whole output.
+    bool OrderCsvOnly() const;
+    // A list's rows, read by the list reader.
+    bool Begin(std::size_t line) override;
+    void Take(const jobs::ListRow& row) override;
+    void Refuse(const std::string& place, const std::string& message) override;
     void SetCsvMaterial(std::string_view text);
     void Undo();
     void Reset();
@@ -144,6 +163,9 @@ private:
     std::unique_ptr<OrderSection> m_order;
     // Each calculation's row, made in the storage of the one before.
     PartsListRow m_row;
+    // A list's run: whether a row failed, and the selection before the row being read.
+    bool m_csvFailed = false;
+    Selection m_csvBefore;
 };
 
 } // namespace volcalc::cli

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "order_text.h"
 
-#include "calc/csv_cell.h"
 #include "calc/number_text.h"
 #include "calc/number_writer.h"
 #include "calc/price.h"
 
+#include "purchase_text.h"
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace volcalc::cutting {
@@ -14,10 +16,6 @@ namespace {
 
 std::string Percent(double share) {
     return WithDecimalSeparator(DoubleText(share * 100, std::chars_format::fixed, 1)) + "%";
-}
-
-std::string FullPrecision(double value) {
-    return DoubleText(value);
 }
 
 // "0.0004" or "200000000": a length the planner cannot take, as it was calculated.
@@ -42,10 +40,6 @@ Reason ReasonOf(Unplannable reason) {
         break;
     }
     return {"is", "are", "longer than every stock length"};
-}
-
-std::string CsvGroup(const OrderGroup& group) {
-    return CsvCell(group.Shape) + "," + CsvCell(CrossSectionText(group)) + "," + CsvCell(group.Material);
 }
 
 } // namespace
@@ -116,58 +110,79 @@ std::string UnplannedText(const OrderGroup& group, const UnplannedPieces& pieces
            ReasonOf(pieces.Reason).Why;
 }
 
-std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings, MassUnit massUnit,
-                      std::string_view currency) {
-    const char separator = DecimalSeparator();
-    std::string stocks;
-    for (Units stock : settings.Stocks) {
-        stocks += (stocks.empty() ? "" : ", ") + LengthText(stock, separator);
+namespace {
+
+// "6000, 12000 mm" as before units could be typed; "6 m (at most 10), 20 ft" otherwise.
+std::string StocksText(const OrderSettings& settings, char separator) {
+    const bool plain = std::all_of(settings.Stocks.begin(), settings.Stocks.end(), [](const StockLength& s) {
+        return s.Length.Unit == LengthUnit::Millimeter && !s.Limit;
+    });
+    std::string text;
+    for (const StockLength& stock : settings.Stocks) {
+        text += text.empty() ? "" : ", ";
+        text += plain ? LengthText(stock.Length.Length, separator) : TypedLengthText(stock.Length, separator);
+        if (stock.Limit) {
+            text += " (at most " + std::to_string(*stock.Limit) + ")";
+        }
     }
-    std::string text =
-        "order: stock lengths " + stocks + " mm, kerf " + LengthText(settings.Kerf, separator) + " mm\n";
-    if (orders.empty()) {
-        text += "  no pieces cut from bars\n";
+    return plain ? text + " mm" : text;
+}
+
+std::string SettingsLine(const OrderSettings& settings, char separator) {
+    std::string text = "order: stock lengths " + StocksText(settings, separator) + ", kerf " +
+                       TypedLengthText(settings.Kerf, separator);
+    if (settings.KeepOffcuts) {
+        text += ", offcuts kept from " + TypedLengthText(*settings.KeepOffcuts, separator);
+    }
+    return text + "\n";
+}
+
+std::string GroupLines(const GroupOrder& order, const OrderSettings& settings, MassUnit massUnit,
+                       std::string_view currency, char separator) {
+    std::string text = GroupText(order.Group, separator) + "\n";
+    for (const BarRun& run : IdenticalBars(order.FromStock)) {
+        text += "  from stock " + BarRunText(run, separator) + "\n";
+    }
+    for (const BarRun& run : IdenticalBars(order.Plan.Bars)) {
+        text += "  " + BarRunText(run, separator) + "\n";
     }
     const std::string unit(NameOf(massUnit));
-    for (const GroupOrder& order : orders) {
-        text += GroupText(order.Group, separator) + "\n";
-        for (const BarRun& run : IdenticalBars(order.Plan.Bars)) {
-            text += "  " + BarRunText(run, separator) + "\n";
-        }
-        text += "  net mass " + FormatResult(MassForDisplay(order.NetMass, massUnit)) + " " + unit +
-                ", gross mass " + FormatResult(MassForDisplay(order.GrossMass, massUnit)) + " " + unit +
-                ", offcut share " + Percent(order.OffcutShare);
-        if (order.Cost) {
-            text +=
-                ", cost " + FormatCost(*order.Cost) + (currency.empty() ? "" : " ") + std::string(currency);
-        }
-        text += "\n";
-        for (const UnplannedPieces& pieces : order.Group.Unplanned) {
-            text += "  not planned: " + std::to_string(pieces.Count) + " × " +
-                    MillimetreText(pieces.Length, separator) + ", " + ReasonOf(pieces.Reason).Why + "\n";
-        }
+    text += "  net mass " + FormatResult(MassForDisplay(order.NetMass, massUnit)) + " " + unit +
+            ", gross mass " + FormatResult(MassForDisplay(order.GrossMass, massUnit)) + " " + unit +
+            ", offcut share " + Percent(order.OffcutShare);
+    if (order.Cost) {
+        text += ", cost " + FormatCost(*order.Cost) + (currency.empty() ? "" : " ") + std::string(currency);
+    }
+    text += "\n";
+    if (order.Plan.Uncovered.empty() && !order.Group.Pieces.empty()) {
+        text += "  " + BoundText(order, settings, separator) + "\n";
+    }
+    text += OffcutsText(order, separator);
+    for (const UnplannedPieces& pieces : order.Group.Unplanned) {
+        text += "  not planned: " + std::to_string(pieces.Count) + " × " +
+                MillimetreText(pieces.Length, separator) + ", " + ReasonOf(pieces.Reason).Why + "\n";
+    }
+    for (const Demand& pieces : order.Plan.Uncovered) {
+        text += "  not covered: " + std::to_string(pieces.Count) + " × " +
+                LengthText(pieces.Length, separator) + ", beyond the stock limits and the rack\n";
     }
     return text;
 }
 
-std::string OrderCsv(const std::vector<GroupOrder>& orders) {
-    std::string csv =
-        "shape,cross_section,material,count,stock_mm,cuts_mm,offcut_mm,net_mass_kg,gross_mass_kg,"
-        "offcut_share,cost\r\n";
-    for (const GroupOrder& order : orders) {
-        for (const BarRun& run : IdenticalBars(order.Plan.Bars)) {
-            std::string cuts;
-            for (Units cut : run.Cut.Cuts) {
-                cuts += (cuts.empty() ? "" : " + ") + LengthText(cut);
-            }
-            csv += CsvGroup(order.Group) + "," + std::to_string(run.Count) + "," + LengthText(run.Cut.Stock) +
-                   "," + CsvCell(cuts) + "," + LengthText(run.Cut.Offcut) + ",,,,\r\n";
-        }
-        csv += CsvGroup(order.Group) + ",,,,," + FullPrecision(order.NetMass) + "," +
-               FullPrecision(order.GrossMass) + "," + FullPrecision(order.OffcutShare) + "," +
-               (order.Cost ? FullPrecision(*order.Cost) : std::string()) + "\r\n";
+} // namespace
+
+std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings, MassUnit massUnit,
+                      std::string_view currency) {
+    const char separator = DecimalSeparator();
+    std::string text = SettingsLine(settings, separator);
+    if (orders.empty()) {
+        return text + "  no pieces cut from bars\n";
     }
-    return csv;
+    text += PurchaseText(orders, settings, massUnit, currency);
+    for (const GroupOrder& order : orders) {
+        text += GroupLines(order, settings, massUnit, currency, separator);
+    }
+    return text;
 }
 
 } // namespace volcalc::cutting

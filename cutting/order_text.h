@@ -40,16 +40,24 @@ std::string BarRunText(const BarRun& run, char separator = '.');
 // shorter than the planner's thousandth of a millimetre, or of a cross-section beyond its range.
 std::string UnplannedText(const OrderGroup& group, const UnplannedPieces& pieces, char separator = '.');
 
-// The whole order as text: a line with the stock lengths and the kerf, then for each group a
-// line naming it, its bars (identical ones once with their count), its masses in `massUnit`, the
-// offcut share and the cost (two decimals and the currency, as the parts list shows money) where
-// there is a price, and the pieces not planned. Figures with the core's decimal separator.
+// The whole order as text: a line with the stock lengths (in the units typed, with their limits),
+// the kerf and the least offcut kept, the purchase list (PurchaseText), then for each group a line
+// naming it, the rack's bars it cuts and the bars to buy (identical ones once with their count),
+// its masses in `massUnit`, the offcut share and the cost (two decimals and the currency, as the
+// parts list shows money) where there is a price, how far the plan may be from the least
+// possible, the remnants to keep and the scrap, and the pieces not planned or not covered. Figures
+// with the core's decimal separator.
 std::string OrderText(const std::vector<GroupOrder>& orders, const OrderSettings& settings, MassUnit massUnit,
                       std::string_view currency);
 
-// The same as CSV (RFC 4180, "." as separator, full precision): a row per set of identical bars
-// (shape, cross_section, material, count, stock_mm, cuts_mm, offcut_mm), then a row per group
-// with its net and gross mass in kilograms, offcut share and cost.
-std::string OrderCsv(const std::vector<GroupOrder>& orders);
+// The same as CSV (RFC 4180, "." as separator, full precision, lengths in millimetres), one
+// row of a kind each, named in the first column: "purchase" (a group's bars of one stock length:
+// count, stock_mm, length_m, mass_kg, cost), "total" (all groups' bars of one stock length, then
+// a row without a stock length for the whole order), "from_stock" and "bar" (the rack's bars cut
+// and the bars to buy, identical ones once: count, stock_mm, cuts_mm, offcut_mm), "group" (net and
+// gross mass in kilograms, offcut share, cost, lower_bound as in the JSON, proved_optimal,
+// remnants_mm and scrap_mm as lists "1200 + 800") and "not_covered" (count and length of pieces
+// beyond the limits and the rack).
+std::string OrderCsv(const std::vector<GroupOrder>& orders, const OrderSettings& settings);
 
 } // namespace volcalc::cutting

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/catalogue_store.h"
 
+#include "calc/file_writer.h"
 #include "materials/catalogue_lock.h"
 #include "materials/catalogue_prices.h"
-#include "materials/file_writer.h"
 #include "materials/ini_file.h"
 #include "materials/plain_catalogue.h"
 #include "materials/text_encoding.h"

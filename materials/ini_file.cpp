@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/ini_file.h"
 
+#include "calc/file_writer.h"
 #include "calc/number_text.h"
-#include "materials/file_writer.h"
 #include "materials/large_pages.h"
 #include "materials/text_encoding.h"
 

@@ -34,8 +34,8 @@ TEST(ParseArguments, OptionsAndTheirValues) {
 
     const CliCommand order = Parse({"--kerf", "2.5", "--order", "6000,12000.5"});
     ASSERT_TRUE(order.options.order.has_value());
-    EXPECT_EQ(order.options.order->Stocks, (std::vector<cutting::Units>{6000000, 12000500}));
-    EXPECT_EQ(order.options.order->Kerf, 2500);
+    EXPECT_EQ(order.options.order->StockUnits(), (std::vector<cutting::Units>{6000000, 12000500}));
+    EXPECT_EQ(order.options.order->Kerf.Length, 2500);
 }
 
 TEST(ParseArguments, RefusedCommandLines) {
@@ -51,15 +51,21 @@ TEST(ParseArguments, RefusedCommandLines) {
         {{"--ini"}, "--ini needs a file"},
         {{"--input-csv"}, "--input-csv needs a file"},
         {{"--input-csv", "l.csv", "s.txt"}, "give either a script or --input-csv, not both"},
-        {{"--order"}, "--order needs stock lengths in millimetres"},
-        {{"--order", "6000,,12000"}, "--order: '' is not a length in millimetres greater than 0"},
-        {{"--order", "6000,0"}, "--order: '0' is not a length in millimetres greater than 0"},
+        {{"--order"}, "--order needs stock lengths"},
+        {{"--order", "6000,,12000"}, "--order: '' is not a length greater than 0"},
+        {{"--order", "6000,0"}, "--order: '0' is not a length greater than 0"},
         {{"--order", "0.0004"},
          "--order: '0.0004' is shorter than 0.001 mm, the least length the order plans"},
-        {{"--order", "6000;12000"}, "--order: '6000;12000' is not a length in millimetres greater than 0"},
-        {{"--order", "6000", "--kerf", "-1"}, "--kerf: '-1' is not a length in millimetres"},
+        {{"--order", "6000;12000"}, "--order: '6000;12000' is not a length greater than 0"},
+        {{"--order", "6000", "--kerf", "-1"}, "--kerf: '-1' is not a length"},
         {{"--kerf", "3"}, "--kerf needs --order"},
-        {{"--order", "6000", "--csv"}, "--order is written with the text report or --json, not with --csv"},
+        {{"--keep-offcuts", "500"}, "--keep-offcuts needs --order"},
+        {{"--stock", "rack.csv"}, "--stock needs --order"},
+        {{"--update-stock", "rack.csv"}, "--update-stock needs --order"},
+        {{"--order", "6m:0"},
+         "--order: '6m:0' limits a stock length to a count that is not a whole number from 1 to 1000000000"},
+        {{"--order", "6 furlong"}, "--order: '6 furlong' has a unit other than mm, cm, m, in, ft or yd"},
+        {{"--order", "6000", "--keep-offcuts", "0"}, "--keep-offcuts: '0' is not a length greater than 0"},
     };
     for (const auto& c : cases) {
         try {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's promises under hostile input, grouped by the fault they guard against.
 #include "cli/command_line.h"
-#include "cli/csv_rows.h"
+#include "jobs/csv_rows.h"
 #include "materials/file_size_limit.h"
 #include "materials/temp_folder.h"
 
@@ -46,8 +46,8 @@ std::vector<std::size_t> ReportedLines(const std::string& format, const std::str
     std::vector<std::vector<std::string>> records;
     std::istringstream in(out);
     if (format == "--csv") {
-        EXPECT_FALSE(
-            ReadCsvRows(in, [&](const std::vector<std::string>& f, std::size_t) { records.push_back(f); }));
+        EXPECT_FALSE(jobs::ReadCsvRows(
+            in, [&](const std::vector<std::string>& f, std::size_t) { records.push_back(f); }));
     } else {
         for (std::string line; std::getline(in, line);) {
             records.push_back({line.substr(0, line.find('\t'))});

@@ -265,10 +265,20 @@ TEST(CliProcess, OrderOfStockBars) {
                         "longer than every stock length\n"
                         "volcalc-cli: order: Cylinder a=200000000, density 7850: 1 piece of 1000 mm has a "
                         "cross-section beyond the planner's 100000000 mm\n");
-    const auto section = text.out.find("order: stock lengths 6000 mm, kerf 3 mm\n"
-                                       "Angle a=50; b=50; c=5, density 7850\n"
-                                       "  1 × 6000: 2400 + 2400 + 1150, offcut 41\n");
+    // The purchase list heads the order; each group says how far its plan may be from the least.
+    const auto section =
+        text.out.find("order: stock lengths 6000 mm, kerf 3 mm\n"
+                      "purchase:\n"
+                      "  Angle a=50; b=50; c=5, density 7850: 1 × 6000 mm, 6 m, 22.373 kilogram\n");
     EXPECT_NE(section, std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("  total: 2 bars, 12 m, 48.593 kilogram, 2 groups without a price\n"
+                            "Angle a=50; b=50; c=5, density 7850\n"
+                            "  1 × 6000: 2400 + 2400 + 1150, offcut 41\n"
+                            "  net mass 22.186 kilogram, gross mass 22.373 kilogram, offcut share 0.7%\n"
+                            "  proved optimal\n"
+                            "  scrap 41 mm\n"),
+              std::string::npos)
+        << text.out;
     EXPECT_NE(text.out.find("Pipe a=48.3; b=40.3, density 7850\n  1 × 6000: 2000, offcut 3997\n"),
               std::string::npos)
         << text.out;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/csv_rows.h"
+#include "jobs/csv_rows.h"
 #include "materials/temp_folder.h"
 #include "session_runner.h"
 
@@ -16,7 +16,7 @@ using testing_support::RunScriptText;
 std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
     std::vector<std::vector<std::string>> rows;
     std::istringstream in(text);
-    EXPECT_FALSE(cli::ReadCsvRows(
+    EXPECT_FALSE(jobs::ReadCsvRows(
         in, [&](const std::vector<std::string>& fields, std::size_t) { rows.push_back(fields); }));
     return rows;
 }

@@ -107,7 +107,7 @@ TEST(OrderPlan, MassesAndCostFollowTheLengthBought) {
         {"Angle", {50, 50, 5}, 7000, 1, "Steel", 26.25, 2.0},
         {"Angle", {50, 50, 5}, 1150, 1, "Steel", 4.3125, 2.0},
     };
-    const auto orders = PlanOrder(items, {{6000000}, 3000});
+    const auto orders = PlanOrder(items, MillimetreSettings(std::vector<Units>{6000000}, 3000));
     ASSERT_EQ(orders.size(), 1u);
     const GroupOrder& order = orders[0];
     EXPECT_EQ(order.Plan.Oversized, (std::vector<Demand>{{7000000, 1}}));
@@ -172,11 +172,15 @@ TEST(OrderBorders, EachLengthIsTakenOrRefusedWithItsReason) {
             return "two readings";
         case LengthFault::NoLength:
             return "no length";
+        case LengthFault::NotACount:
+            return "not a count '" + reading.Part + "'";
+        case LengthFault::UnknownUnit:
+            return "unknown unit '" + reading.Part + "'";
         case LengthFault::None:
             break;
         }
         std::string lengths;
-        for (Units length : reading.Lengths) {
+        for (Units length : reading.Lengths()) {
             lengths += (lengths.empty() ? "" : " ") + std::to_string(length);
         }
         return lengths;
@@ -189,7 +193,8 @@ TEST(OrderBorders, EachLengthIsTakenOrRefusedWithItsReason) {
             return "not ordered";
         }
         const OrderItem items[] = {*item};
-        const std::vector<GroupOrder> orders = PlanOrder(items, {{ToUnits(LongestMillimetres)}, 0});
+        const std::vector<GroupOrder> orders =
+            PlanOrder(items, MillimetreSettings(std::vector<Units>{ToUnits(LongestMillimetres)}, 0));
         if (orders.size() != 1 || orders[0].Group.Unplanned.size() > 1) {
             return "not one group";
         }
@@ -229,7 +234,7 @@ TEST(OrderPlan, EachGroupIsPricedAtItsOwnPrice) {
         {"Cylinder", {20}, 2500, 1, "=2+5+cmd|x", 5, 10.0, false, 0, {"a"}},
         {"Cylinder", {20}, 1000, 1, "=2+5+cmd|x", 2, std::nullopt, false, 0, {"a"}},
     };
-    const OrderSettings settings{{6000000}, 0};
+    const OrderSettings settings = MillimetreSettings(std::vector<Units>{6000000}, 0);
     const std::vector<GroupOrder> orders = PlanOrder(items, settings);
     ASSERT_EQ(orders.size(), 3u);
     EXPECT_DOUBLE_EQ(*orders[0].Cost, 2.0 * 12);
@@ -239,8 +244,8 @@ TEST(OrderPlan, EachGroupIsPricedAtItsOwnPrice) {
     EXPECT_NE(text.find(", cost 24.00 EUR\n"), std::string::npos) << text;
     EXPECT_NE(text.find(", cost 120.00 EUR\n"), std::string::npos) << text;
     EXPECT_NE(text.find("offcut share 83.3%\n"), std::string::npos) << text; // the unpriced one
-    const std::string csv = OrderCsv(orders);
-    EXPECT_NE(csv.find("\"Cylinder\",\"a=20\",\"'=2+5+cmd|x\",1,6000,"), std::string::npos) << csv;
+    const std::string csv = OrderCsv(orders, settings);
+    EXPECT_NE(csv.find("bar,\"Cylinder\",\"a=20\",\"'=2+5+cmd|x\",1,6000,"), std::string::npos) << csv;
     EXPECT_EQ(csv.find(",\"=2"), std::string::npos) << csv;
 }
 

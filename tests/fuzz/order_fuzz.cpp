@@ -23,15 +23,15 @@ void Fail(const char* what, std::string_view text) {
 
 void CheckStocks(const LengthsReading& reading, std::string_view text) {
     if (reading.Fault != LengthFault::None) {
-        if (!reading.Lengths.empty()) {
+        if (!reading.Lengths().empty()) {
             Fail("refused stock lengths with lengths", text);
         }
         return;
     }
-    if (reading.Lengths.empty()) {
+    if (reading.Lengths().empty()) {
         Fail("stock lengths taken without a length", text);
     }
-    for (Units stock : reading.Lengths) {
+    for (Units stock : reading.Lengths()) {
         if (stock <= 0 || stock > Longest) {
             Fail("a stock length the planner refuses was taken", text);
         }
@@ -40,17 +40,17 @@ void CheckStocks(const LengthsReading& reading, std::string_view text) {
 
 std::optional<Units> CheckKerf(const LengthsReading& reading, std::string_view text) {
     if (reading.Fault == LengthFault::None) {
-        if (reading.Lengths.size() != 1 || reading.Lengths[0] < 0 || reading.Lengths[0] > Longest) {
+        if (reading.Lengths().size() != 1 || reading.Lengths()[0] < 0 || reading.Lengths()[0] > Longest) {
             Fail("a kerf the planner refuses was taken", text);
         }
-        return reading.Lengths[0];
+        return reading.Lengths()[0];
     }
     return std::nullopt;
 }
 
 // A few pieces, so that every run plans in a moment.
 void Plan(const LengthsReading& stocks, std::optional<Units> kerf) {
-    if (stocks.Fault != LengthFault::None || !kerf || stocks.Lengths.size() > 4) {
+    if (stocks.Fault != LengthFault::None || !kerf || stocks.Lengths().size() > 4) {
         return;
     }
     const OrderItem items[] = {
@@ -58,7 +58,7 @@ void Plan(const LengthsReading& stocks, std::optional<Units> kerf) {
         {"Cylinder", {20}, 0.0004, 1, "Steel", 0, 2.0},
         {"Cylinder", {20}, 2e8, 1, "Steel", 500, 2.0},
     };
-    PlanOrder(items, {stocks.Lengths, *kerf});
+    PlanOrder(items, MillimetreSettings(stocks.Lengths(), *kerf));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "materials/file_writer.h"
+#include "calc/file_writer.h"
 
 #include <string>
 #include <vector>

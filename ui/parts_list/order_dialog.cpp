@@ -190,7 +190,7 @@ std::optional<cutting::OrderSettings> OrderDialog::ReadFields() {
         m_problem->setText(StocksProblem(stocks));
         return std::nullopt;
     }
-    settings.Stocks = std::move(stocks.Lengths);
+    settings.Stocks = std::move(stocks.Stocks);
     const QString kerf = m_kerfField->text().trimmed();
     if (!kerf.isEmpty()) {
         const cutting::LengthsReading width =
@@ -199,7 +199,7 @@ std::optional<cutting::OrderSettings> OrderDialog::ReadFields() {
             m_problem->setText(QStringLiteral("'%1' is not a kerf in millimetres.").arg(kerf));
             return std::nullopt;
         }
-        settings.Kerf = width.Lengths.front();
+        settings.Kerf = width.Stocks.front().Length;
     }
     return settings;
 }
@@ -295,7 +295,7 @@ void OrderDialog::CopyClicked() {
 
 void OrderDialog::ExportClicked() {
     ExportText(this, QStringLiteral("Export order"), QStringLiteral("order.csv"), QStringLiteral("order"),
-               [this] { return cutting::OrderCsv(m_orders); });
+               [this] { return cutting::OrderCsv(m_orders, m_settings); });
 }
 
 void OrderDialog::PrintClicked() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/report_output.h"
 
-#include "materials/file_writer.h"
+#include "calc/file_writer.h"
 #include "ui/desktop/desktop_services.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/desktop/save_file_dialog.h"

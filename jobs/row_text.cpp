@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "script_line_error.h"
+#include "jobs/row_text.h"
 
-namespace volcalc::cli {
+namespace volcalc::jobs {
 namespace {
 
 std::string Escaped(unsigned char c) {
@@ -50,4 +50,4 @@ std::string EchoedMessage(const std::string& message, std::string_view text) {
     return shown;
 }
 
-} // namespace volcalc::cli
+} // namespace volcalc::jobs

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "materials/file_writer.h"
+#include "calc/file_writer.h"
 
 #include <algorithm>
 #include <cerrno>

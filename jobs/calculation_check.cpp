@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calculation_check.h"
+#include "jobs/calculation_check.h"
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace volcalc::cli {
+namespace volcalc::jobs {
 namespace {
 
 CalcGroup CheckGroup(std::string_view group) {
@@ -130,4 +130,4 @@ CheckedCalculation CheckCalculation(const CalculationWords& words, sections::Sec
             quantity.AsTyped};
 }
 
-} // namespace volcalc::cli
+} // namespace volcalc::jobs

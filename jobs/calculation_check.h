@@ -3,14 +3,14 @@
 
 #include "calc/calculation_reading.h"
 #include "calc/shapes.h"
-#include "script_line_error.h"
+#include "jobs/row_text.h"
 #include "sections/section_shapes.h"
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
-namespace volcalc::cli {
+namespace volcalc::jobs {
 
 // The parts of a calculation, as a script line's words or a list row's fields hold them.
 struct CalculationWords {
@@ -53,4 +53,4 @@ std::string QuantityMessage(const CalculationWords& words, const CheckedCalculat
 CheckedCalculation CheckCalculation(const CalculationWords& words,
                                     sections::SectionShapes* sections = nullptr, bool strictQuantity = false);
 
-} // namespace volcalc::cli
+} // namespace volcalc::jobs

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace volcalc::cli {
+namespace volcalc::jobs {
 
 // Where a list is malformed: the line of the file (blank lines count) and the 0-based field.
 struct CsvSyntaxError {
@@ -24,4 +24,4 @@ std::optional<CsvSyntaxError>
 ReadCsvRows(std::istream& in,
             const std::function<void(const std::vector<std::string>& fields, std::size_t line)>& row);
 
-} // namespace volcalc::cli
+} // namespace volcalc::jobs

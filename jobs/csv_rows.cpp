@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "csv_rows.h"
+#include "jobs/csv_rows.h"
 
 #include <array>
 
-namespace volcalc::cli {
+namespace volcalc::jobs {
 namespace {
 
 bool IsBlank(char c) {
@@ -177,4 +177,4 @@ ReadCsvRows(std::istream& in,
     return std::nullopt;
 }
 
-} // namespace volcalc::cli
+} // namespace volcalc::jobs

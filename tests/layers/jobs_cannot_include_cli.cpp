@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Must not build: see CMakeLists.txt.
+#include "cli/script_session.h"
