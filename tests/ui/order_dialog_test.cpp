@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -35,7 +37,20 @@ class Order : public FormFixture {
 protected:
     void SetUp() override {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        // The window keeps its rack in the user's data folder: one of the test's own.
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
         FormFixture::SetUp();
+    }
+    QString RackFile() const { return m_data.filePath(QStringLiteral("orlisk-volcalc/rack.csv")); }
+    void WriteRack(const QByteArray& text) {
+        QDir().mkpath(m_data.filePath(QStringLiteral("orlisk-volcalc")));
+        QFile file(RackFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QByteArray RackText() const {
+        QFile file(RackFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     void Angle(const char* quantity, const char* length) {
@@ -77,6 +92,7 @@ protected:
 
 private:
     QTemporaryDir m_settings;
+    QTemporaryDir m_data;
 };
 
 TEST_F(Order, PlansTheBarsOfTheListsProfilesAndRemembersTheStockLengths) {
@@ -107,10 +123,12 @@ TEST_F(Order, PlansTheBarsOfTheListsProfilesAndRemembersTheStockLengths) {
 TEST_F(Order, AStockLengthThatDoesNotReadIsSaidAndNothingIsPlanned) {
     Angle("1", "2400");
     OpenOrder();
-    Plan("6000; 12 m", "0");
+    Plan("6000; 12 parsecs", "0");
     const auto* problem = Form().findChild<QLabel*>(names::order::Problem);
     EXPECT_TRUE(problem->isVisible());
-    EXPECT_EQ(problem->text(), QStringLiteral("'12 m' is not a stock length in millimetres."));
+    EXPECT_EQ(
+        problem->text(),
+        QStringLiteral("'12 parsecs' has a unit the order does not know: use mm, cm, m, in, ft or yd."));
     EXPECT_TRUE(PlanText().isEmpty());
     EXPECT_FALSE(Button(names::order::ExportButton)->isEnabled());
     Plan("6000,12000", "0"); // the command line's list, or one length with a decimal comma
@@ -137,10 +155,13 @@ TEST_F(Order, CopyExportAndPrintHoldTheOrder) {
     QFile csv(Desktop.NextSaveFileName);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_TRUE(
-        lines[1].startsWith("\"Angle\",\"a=50; b=50; c=5\",\"Steel\",1,6000,\"2000 + 2000 + 2000\",0,"))
+    // The purchase list heads it, each bar follows.
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_TRUE(lines[1].startsWith("purchase,\"Angle\",\"a=50; b=50; c=5\",\"Steel\",1,6000,"))
         << lines[1].toStdString();
+    EXPECT_TRUE(
+        lines[4].startsWith("bar,\"Angle\",\"a=50; b=50; c=5\",\"Steel\",1,6000,\"2000 + 2000 + 2000\",0,"))
+        << lines[4].toStdString();
 
     Desktop.NextPdfFile = folder.filePath(QStringLiteral("order.pdf"));
     ClickOn(Button(names::order::PrintButton));
@@ -206,6 +227,83 @@ TEST_F(Order, PlansOffTheWindowsThreadAndCancelKeepsThePlanFoundSoFar) {
     EXPECT_TRUE(PlanText().contains(QStringLiteral("1 × 6000: 2000 + 2000 + 2000, offcut 0")))
         << PlanText().toStdString();
     EXPECT_TRUE(Button(names::order::ExportButton)->isEnabled());
+}
+
+TEST_F(Order, TheStockDialogSavesTheRackAndThePlanCutsItFirst) {
+    Angle("2", "2000");
+    OpenOrder();
+    Plan("6000", "0");
+    AnswerNextDialog([this](QDialog& dialog) {
+        auto* table = dialog.findChild<QTableWidget*>(names::stock::Table);
+        auto* problem = dialog.findChild<QLabel*>(names::stock::Problem);
+        ClickOn(dialog.findChild<QPushButton*>(names::stock::AddButton));
+        const QStringList cells = {"Angle", "50; 50; 5", "Steel", "twenty", "millimeter", "1"};
+        for (int column = 0; column < cells.size(); ++column) {
+            table->item(0, column)->setText(cells[column]);
+        }
+        ClickOn(dialog.findChild<QPushButton*>(names::stock::SaveButton));
+        // A row that does not read is refused with its line, and nothing is saved.
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(problem->isVisible());
+        EXPECT_TRUE(problem->text().contains(QStringLiteral("line 2"))) << problem->text().toStdString();
+        EXPECT_TRUE(RackText().isEmpty());
+        table->item(0, 3)->setText(QStringLiteral("2350"));
+        ClickOn(dialog.findChild<QPushButton*>(names::stock::SaveButton));
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    ClickOn(Button(names::order::StockButton));
+    EXPECT_TRUE(RackText().contains("stock,Angle,millimeter,1,Steel,50,50,5,2350\n"))
+        << RackText().toStdString();
+    WaitForPlan();
+    EXPECT_TRUE(PlanText().contains(QStringLiteral("from stock 1 × 2350: 2000, offcut 350")))
+        << PlanText().toStdString();
+
+    // Opened again, the dialog shows the rack as saved.
+    AnswerNextDialog([](QDialog& dialog) {
+        auto* table = dialog.findChild<QTableWidget*>(names::stock::Table);
+        ASSERT_EQ(table->rowCount(), 1);
+        EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("50; 50; 5"));
+        EXPECT_EQ(table->item(0, 3)->text(), QStringLiteral("2350"));
+        dialog.reject();
+    });
+    ClickOn(Button(names::order::StockButton));
+}
+
+TEST_F(Order, CutThisPlanTakesTheRacksBarsAndKeepsTheRemnants) {
+    WriteRack("group,shape,unit,quantity,material,p1,p2,p3,p4,p5\n"
+              "stock,Angle,millimeter,3,Steel,50,50,5,2350\n");
+    Angle("4", "2000");
+    OpenOrder();
+    TypeInto(Field(names::order::KeepOffcutsField), QStringLiteral("1000"));
+    Plan("6000", "0");
+    // The three rack bars, and one bought: 2000 of it cut, 4000 kept.
+    Desktop.Answers = {ui::NoButton};
+    ClickOn(Button(names::order::CutButton));
+    ASSERT_EQ(Desktop.Messages.size(), 1u);
+    EXPECT_EQ(Desktop.Messages[0].Text,
+              QStringLiteral("Cut this plan? 3 bars leave the rack and 1 remnants join it."));
+    EXPECT_TRUE(RackText().contains("stock,Angle,millimeter,3,Steel,50,50,5,2350\n"))
+        << RackText().toStdString();
+
+    Desktop.Answers = {ui::YesButton};
+    ClickOn(Button(names::order::CutButton));
+    const QByteArray rack = RackText();
+    EXPECT_FALSE(rack.contains(",2350\n")) << rack.toStdString();
+    EXPECT_TRUE(rack.contains(",4000\n")) << rack.toStdString();
+    EXPECT_FALSE(Button(names::order::CutButton)->isEnabled());
+    EXPECT_TRUE(Form().findChild<QLabel*>(names::order::Note)->isVisible());
+}
+
+TEST_F(Order, ADamagedRackIsSaidAndNothingIsPlanned) {
+    WriteRack("stock,Angle,millimeter,2,Steel,50,50,5,long\n");
+    Angle("1", "2000");
+    OpenOrder();
+    const auto* problem = Form().findChild<QLabel*>(names::order::Problem);
+    EXPECT_TRUE(problem->isVisible());
+    EXPECT_TRUE(problem->text().startsWith(QStringLiteral("Nothing is planned from a damaged rack: ")));
+    EXPECT_TRUE(problem->text().contains(QStringLiteral("rack.csv: line 1")))
+        << problem->text().toStdString();
+    EXPECT_TRUE(PlanText().isEmpty());
 }
 
 } // namespace

@@ -16,20 +16,28 @@ namespace {
 constexpr double Margin = 8;
 constexpr double Gap = 10;
 
+void AddRuns(std::span<const cutting::Bar> bars, bool fromRack, const cutting::OrderSettings& settings,
+             DiagramGroup& group) {
+    for (const cutting::BarRun& run : cutting::IdenticalBars(bars)) {
+        const bool kept =
+            settings.KeepOffcuts && run.Cut.Offcut > 0 && run.Cut.Offcut >= settings.KeepOffcuts->Length;
+        DiagramBar bar{run.Count, run.Cut.Stock, settings.Kerf.Length, {}, run.Cut.Offcut, fromRack, kept};
+        for (cutting::Units cut : run.Cut.Cuts) {
+            bar.Pieces.push_back({cut, {}});
+        }
+        group.Bars.push_back(std::move(bar));
+    }
+}
+
 } // namespace
 
 std::vector<DiagramGroup> DiagramGroupsOf(const std::vector<cutting::GroupOrder>& orders,
-                                          cutting::Units kerf) {
+                                          const cutting::OrderSettings& settings) {
     std::vector<DiagramGroup> groups;
     for (const cutting::GroupOrder& order : orders) {
         DiagramGroup group{QString::fromStdString(cutting::GroupText(order.Group, DecimalSeparator())), {}};
-        for (const cutting::BarRun& run : cutting::IdenticalBars(order.Plan.Bars)) {
-            DiagramBar bar{run.Count, run.Cut.Stock, kerf, {}, run.Cut.Offcut};
-            for (cutting::Units cut : run.Cut.Cuts) {
-                bar.Pieces.push_back({cut, {}});
-            }
-            group.Bars.push_back(std::move(bar));
-        }
+        AddRuns(order.FromStock, true, settings, group);
+        AddRuns(order.Plan.Bars, false, settings, group);
         if (!group.Bars.empty()) {
             groups.push_back(std::move(group));
         }

@@ -16,9 +16,11 @@ struct DiagramGroup {
     std::vector<DiagramBar> Bars;
 };
 
-// The diagrams of an order's plan: for each group its distinct bars, each once with its count.
+// The diagrams of an order's plan: for each group the rack's bars it cuts, then the bars to buy,
+// identical ones once with their count; an offcut at least the settings' least worth keeping is
+// marked to keep.
 std::vector<DiagramGroup> DiagramGroupsOf(const std::vector<cutting::GroupOrder>& orders,
-                                          cutting::Units kerf);
+                                          const cutting::OrderSettings& settings);
 
 // The diagrams of the Order dialog, as tall as they need at the width they are given (shown in a
 // scroll area).

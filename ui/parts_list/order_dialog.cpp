@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts_list/order_dialog.h"
 
+#include "calc/file_writer.h"
+#include "calc/number_text.h"
 #include "cutting/order_arguments.h"
 #include "cutting/order_rows.h"
 #include "cutting/order_text.h"
 #include "cutting/plan_cuts.h"
+#include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
 #include "ui/object_names.h"
@@ -12,6 +15,8 @@
 #include "ui/parts_list/order_pages.h"
 #include "ui/parts_list/parts_list_model.h"
 #include "ui/parts_list/report_output.h"
+#include "ui/parts_list/stock_dialog.h"
+#include "ui/parts_list/window_rack.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/command_button.h"
 
@@ -35,6 +40,7 @@ namespace {
 
 const QString StocksKey = QStringLiteral("Order/StockLengths");
 const QString KerfKey = QStringLiteral("Order/Kerf");
+const QString KeepOffcutsKey = QStringLiteral("Order/KeepOffcuts");
 
 QSettings OrderSettingsFile() {
     return QSettings(QStringLiteral("orlisk-volcalc"), QStringLiteral("volcalc"));
@@ -60,11 +66,44 @@ QString StocksProblem(const cutting::LengthsReading& reading) {
         return QStringLiteral("'%1' is shorter than 0.001 mm, the least length the order plans.").arg(part);
     case cutting::LengthFault::NoLength:
         return QStringLiteral("Give at least one stock length, e.g. 6000; 12000.");
+    case cutting::LengthFault::NotACount:
+        return QStringLiteral(
+                   "'%1' does not give the most bars to buy as a whole number from 1 on, e.g. 6000:10.")
+            .arg(part);
+    case cutting::LengthFault::UnknownUnit:
+        return QStringLiteral("'%1' has a unit the order does not know: use mm, cm, m, in, ft or yd.")
+            .arg(part);
     case cutting::LengthFault::NotALength:
     case cutting::LengthFault::None:
         break;
     }
-    return QStringLiteral("'%1' is not a stock length in millimetres.").arg(part);
+    return QStringLiteral("'%1' is not a stock length.").arg(part);
+}
+
+// One length of the fields other than the stock lengths: none for an empty field.
+std::optional<cutting::TypedLength> ReadLength(const QString& text, bool zero, const QString& what,
+                                               QString& problem) {
+    if (text.trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    const cutting::LengthsReading reading =
+        cutting::ReadOrderLength(text.trimmed().toStdString(), cutting::DecimalForm::PointOrComma, zero);
+    if (reading.Fault != cutting::LengthFault::None) {
+        problem = reading.Fault == cutting::LengthFault::UnknownUnit
+                      ? StocksProblem(reading)
+                      : QStringLiteral("'%1' is not %2.").arg(text.trimmed(), what);
+        return std::nullopt;
+    }
+    return reading.Stocks.front().Length;
+}
+
+// Bars in all of a change's kinds.
+std::int64_t BarsOf(const std::vector<cutting::RackBars>& bars) {
+    std::int64_t count = 0;
+    for (const cutting::RackBars& kind : bars) {
+        count += kind.Count;
+    }
+    return count;
 }
 
 } // namespace
@@ -77,17 +116,23 @@ OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent)
     BuildButtons();
     BuildProgress();
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Stock lengths (mm):"), m_stocksField);
-    form->addRow(QStringLiteral("&Kerf (mm):"), m_kerfField);
+    form->addRow(QStringLiteral("&Stock lengths:"), m_stocksField);
+    form->addRow(QStringLiteral("&Kerf:"), m_kerfField);
+    form->addRow(QStringLiteral("Keep &offcuts from:"), m_keepField);
+    auto* side = new QVBoxLayout;
+    side->addWidget(m_stockButton);
+    side->addStretch();
+    side->addWidget(m_planButton);
     auto* fields = new QHBoxLayout;
     fields->addLayout(form);
-    fields->addWidget(m_planButton, 0, Qt::AlignBottom);
+    fields->addLayout(side);
     fields->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_copyButton);
     buttons->addWidget(m_exportButton);
     buttons->addWidget(m_printButton);
     buttons->addStretch();
+    buttons->addWidget(m_cutButton);
     auto* plan = new QSplitter(Qt::Vertical, this);
     plan->addWidget(m_planText);
     plan->addWidget(m_diagramsArea);
@@ -109,13 +154,21 @@ void OrderDialog::BuildFields() {
     const QSettings settings = OrderSettingsFile();
     m_stocksField = new QLineEdit(settings.value(StocksKey, QStringLiteral("6000; 12000")).toString(), this);
     m_stocksField->setObjectName(QString::fromLatin1(names::order::StockLengthsField));
-    SetAccessibleText(m_stocksField, QStringLiteral("Stock lengths in millimetres"),
-                      QStringLiteral("The bar lengths that can be bought, separated by semicolons"));
+    SetAccessibleText(
+        m_stocksField, QStringLiteral("Stock lengths"),
+        QStringLiteral("The bar lengths that can be bought, separated by semicolons, each in "
+                       "millimetres or with its unit, and with the most bars to buy after a colon"));
     m_kerfField = new QLineEdit(settings.value(KerfKey, QStringLiteral("0")).toString(), this);
     m_kerfField->setObjectName(QString::fromLatin1(names::order::KerfField));
-    SetAccessibleText(m_kerfField, QStringLiteral("Kerf in millimetres"),
-                      QStringLiteral("The width each saw cut takes"));
-    for (QLineEdit* field : {m_stocksField, m_kerfField}) {
+    SetAccessibleText(m_kerfField, QStringLiteral("Kerf"), QStringLiteral("The width each saw cut takes"));
+    m_keepField = new QLineEdit(settings.value(KeepOffcutsKey).toString(), this);
+    m_keepField->setObjectName(QString::fromLatin1(names::order::KeepOffcutsField));
+    m_keepField->setPlaceholderText(QStringLiteral("all offcuts are scrap"));
+    SetAccessibleText(
+        m_keepField, QStringLiteral("Keep offcuts from"),
+        QStringLiteral("The least length of an offcut worth keeping on the rack; shorter ones are "
+                       "scrap"));
+    for (QLineEdit* field : {m_stocksField, m_kerfField, m_keepField}) {
         ConnectHandler(field, &QLineEdit::returnPressed, this, &OrderDialog::Plan);
     }
     m_problem = new QLabel(this);
@@ -173,6 +226,15 @@ void OrderDialog::BuildButtons() {
     m_printButton = MakeCommandButton(this, names::order::PrintButton, QStringLiteral("&Print\u2026"),
                                       QStringLiteral("Prints the order, or saves it as a PDF file"),
                                       &OrderDialog::PrintClicked);
+    m_stockButton = MakeCommandButton(this, names::order::StockButton, QStringLiteral("S&tock\u2026"),
+                                      QStringLiteral("Edits the rack of bars and offcuts on hand"),
+                                      &OrderDialog::StockClicked);
+    m_cutButton =
+        MakeCommandButton(this, names::order::CutButton, QStringLiteral("C&ut this plan"),
+                          QStringLiteral("Takes the rack's bars the plan cuts out of the rack and puts the "
+                                         "remnants it keeps in"),
+                          &OrderDialog::CutClicked);
+    m_cutButton->setEnabled(false);
 }
 
 void OrderDialog::ShowAndPlan() {
@@ -191,15 +253,26 @@ std::optional<cutting::OrderSettings> OrderDialog::ReadFields() {
         return std::nullopt;
     }
     settings.Stocks = std::move(stocks.Stocks);
-    const QString kerf = m_kerfField->text().trimmed();
-    if (!kerf.isEmpty()) {
-        const cutting::LengthsReading width =
-            cutting::ReadOrderLength(kerf.toStdString(), cutting::DecimalForm::PointOrComma, true);
-        if (width.Fault != cutting::LengthFault::None) {
-            m_problem->setText(QStringLiteral("'%1' is not a kerf in millimetres.").arg(kerf));
+    QString problem;
+    if (const auto kerf = ReadLength(m_kerfField->text(), true, QStringLiteral("a kerf"), problem)) {
+        settings.Kerf = *kerf;
+    }
+    settings.KeepOffcuts =
+        ReadLength(m_keepField->text(), false, QStringLiteral("a length of offcut worth keeping"), problem);
+    if (!problem.isEmpty()) {
+        m_problem->setText(problem);
+        return std::nullopt;
+    }
+    const std::filesystem::path rackFile = WindowRackFile();
+    if (!rackFile.empty()) {
+        const WindowRack rack = ReadWindowRack(rackFile);
+        if (!rack.Reading.Problems.empty()) {
+            m_problem->setText(
+                QStringLiteral("Nothing is planned from a damaged rack: %1 Mend it with Stock\u2026")
+                    .arg(QString::fromStdString(rack.Reading.Problems.front())));
             return std::nullopt;
         }
-        settings.Kerf = width.Stocks.front().Length;
+        settings.Rack = rack.Reading.Rack.Bars();
     }
     return settings;
 }
@@ -222,6 +295,7 @@ void OrderDialog::Plan() {
     QSettings file = OrderSettingsFile();
     file.setValue(StocksKey, m_stocksField->text().trimmed());
     file.setValue(KerfKey, m_kerfField->text().trimmed());
+    file.setValue(KeepOffcutsKey, m_keepField->text().trimmed());
     std::vector<cutting::OrderItem> items;
     for (const PartsListRow& row : m_model.List().Rows()) {
         if (auto item = cutting::OrderItemOfRow(row)) {
@@ -268,10 +342,25 @@ void OrderDialog::Planned(PlanningOutcome outcome) {
     }
     m_planText->setPlainText(QString::fromStdString(
         cutting::OrderText(m_orders, m_settings, m_model.Units().Mass, m_model.Currency().toStdString())));
-    m_diagrams->SetGroups(DiagramGroupsOf(m_orders, m_settings.Kerf));
+    m_diagrams->SetGroups(DiagramGroupsOf(m_orders, m_settings));
     for (QPushButton* button : {m_copyButton, m_exportButton, m_printButton}) {
         button->setEnabled(true);
     }
+    QStringList uncovered;
+    for (const cutting::GroupOrder& order : m_orders) {
+        if (!order.Plan.Uncovered.empty()) {
+            uncovered << QString::fromStdString(cutting::GroupText(order.Group, DecimalSeparator()));
+        }
+    }
+    if (!uncovered.isEmpty()) {
+        m_problem->setText(
+            QStringLiteral("The limits of the stock lengths and the rack leave pieces without a "
+                           "bar: %1. Allow more bars, or put more on the rack.")
+                .arg(uncovered.join(QStringLiteral("; "))));
+        m_problem->show();
+    }
+    // A plan that leaves pieces uncut is not one to cut.
+    m_cutButton->setEnabled(uncovered.isEmpty() && !m_orders.empty());
 }
 
 // While the search runs, nothing of a plan can be taken and it cannot start again.
@@ -279,7 +368,8 @@ void OrderDialog::SetPlanning(bool planning) {
     m_progressRow->setVisible(planning);
     m_cancelButton->setEnabled(planning);
     m_planButton->setEnabled(!planning);
-    for (QPushButton* button : {m_copyButton, m_exportButton, m_printButton}) {
+    m_stockButton->setEnabled(!planning);
+    for (QPushButton* button : {m_copyButton, m_exportButton, m_printButton, m_cutButton}) {
         button->setEnabled(false);
     }
 }
@@ -287,6 +377,58 @@ void OrderDialog::SetPlanning(bool planning) {
 void OrderDialog::CancelClicked() {
     m_cancelButton->setEnabled(false);
     m_planning->Cancel();
+}
+
+void OrderDialog::StockClicked() {
+    const std::filesystem::path file = WindowRackFile();
+    if (file.empty()) {
+        Desktop().ShowMessage(
+            QStringLiteral("There is no data folder to keep the rack in: set HOME or XDG_DATA_HOME."),
+            MessageKind::Error, OkButton);
+        return;
+    }
+    StockDialog dialog(file, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        Plan();
+    }
+}
+
+void OrderDialog::CutClicked() {
+    const jobs::RackChange change = jobs::ChangeOf(m_orders);
+    const std::int64_t taken = BarsOf(change.Taken);
+    const std::int64_t put = BarsOf(change.Put);
+    if (taken == 0 && put == 0) {
+        Desktop().ShowMessage(
+            QStringLiteral("This plan takes no bar from the rack and keeps no remnant: the rack "
+                           "stays as it is."),
+            MessageKind::Warning, OkButton);
+        return;
+    }
+    const QString question =
+        QStringLiteral("Cut this plan? %1 bars leave the rack and %2 remnants join it.").arg(taken).arg(put);
+    if (Desktop().ShowMessage(question, MessageKind::Confirmation, YesButton | NoButton) != YesButton) {
+        return;
+    }
+    const std::filesystem::path file = WindowRackFile();
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    PosixFileWriter writer;
+    const jobs::RackUpdate update =
+        jobs::UpdateRackFile(file, change, &RackSections(), writer, std::chrono::milliseconds(2000));
+    if (!update.Done) {
+        Desktop().ShowMessage(
+            QStringLiteral("The plan is not cut: %1.").arg(QString::fromStdString(update.Problem)),
+            MessageKind::Error, OkButton);
+        return;
+    }
+    // The rack no longer holds what this plan was made from.
+    m_cutButton->setEnabled(false);
+    m_note->setText(
+        QStringLiteral("The rack is updated: %1 bars left it and %2 remnants joined it. Plan again "
+                       "before cutting more.")
+            .arg(taken)
+            .arg(put));
+    m_note->show();
 }
 
 void OrderDialog::CopyClicked() {

@@ -54,6 +54,8 @@ private:
     void Planned(PlanningOutcome outcome);
     void SetPlanning(bool planning);
     void CancelClicked();
+    void StockClicked();
+    void CutClicked();
     void CopyClicked();
     void ExportClicked();
     void PrintClicked();
@@ -65,6 +67,9 @@ private:
     OrderPlanning* m_planning = nullptr;
     QLineEdit* m_stocksField = nullptr;
     QLineEdit* m_kerfField = nullptr;
+    QLineEdit* m_keepField = nullptr;
+    QPushButton* m_stockButton = nullptr;
+    QPushButton* m_cutButton = nullptr;
     QLabel* m_problem = nullptr;
     QPlainTextEdit* m_planText = nullptr;
     BarDiagramsView* m_diagrams = nullptr;
