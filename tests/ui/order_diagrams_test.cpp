@@ -44,10 +44,14 @@ const LayoutCase LayoutCases[] = {
      400,
      {"2 × 12000", "11000", "150 A1", "120 A2", "100 A3"}},
     {"AKeptOffcutSaysSo", {1, 6000 * Mm, 0, {{4000 * Mm, {}}}, 2000 * Mm, false, true}, 600, {"keep 2000"}},
+    {"AShortOffcutIsScrapWhereOffcutsAreKept",
+     {1, 6000 * Mm, 0, {{5500 * Mm, {}}}, 500 * Mm, false, false, true},
+     600,
+     {"scrap 500"}},
     {"ARackBarSaysWhereItComesFrom",
      {1, 2350 * Mm, 0, {{2000 * Mm, {}}}, 350 * Mm, true},
      600,
-     {"1 × 2350 from the rack"}},
+     {"1 × 2350 from stock"}},
     {"AnEmptyOffcutIsNotLabelled", {4, 6000 * Mm, 0, {{3000 * Mm, {}}, {3000 * Mm, {}}}, 0}, 600, {"3000"}},
 };
 

@@ -25,13 +25,16 @@ QString Length(cutting::Units length) {
 QString TitleOf(const DiagramBar& bar) {
     QString title = QStringLiteral("%1 × %2").arg(bar.Count).arg(Length(bar.Stock));
     if (bar.FromRack) {
-        title += QStringLiteral(" from the rack");
+        title += QStringLiteral(" from stock");
     }
     return title;
 }
 
 QString OffcutText(const DiagramBar& bar) {
-    return (bar.OffcutKept ? QStringLiteral("keep %1") : QStringLiteral("offcut %1")).arg(Length(bar.Offcut));
+    const QString fate = bar.OffcutKept ? QStringLiteral("keep %1")
+                         : bar.Sorted   ? QStringLiteral("scrap %1")
+                                        : QStringLiteral("offcut %1");
+    return fate.arg(Length(bar.Offcut));
 }
 
 // What a piece's label says inside it: its length over its mark.

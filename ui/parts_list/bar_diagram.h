@@ -32,6 +32,7 @@ struct DiagramBar {
     cutting::Units Offcut = 0;
     bool FromRack = false;   // a bar or offcut already in the shop
     bool OffcutKept = false; // long enough to go back to the rack
+    bool Sorted = false;     // offcuts are kept or scrapped by a least length: a short one is scrap
 };
 
 // A text of the drawing and where it stands. An outside label hangs below the bar on a leader

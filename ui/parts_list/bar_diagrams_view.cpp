@@ -21,7 +21,14 @@ void AddRuns(std::span<const cutting::Bar> bars, bool fromRack, const cutting::O
     for (const cutting::BarRun& run : cutting::IdenticalBars(bars)) {
         const bool kept =
             settings.KeepOffcuts && run.Cut.Offcut > 0 && run.Cut.Offcut >= settings.KeepOffcuts->Length;
-        DiagramBar bar{run.Count, run.Cut.Stock, settings.Kerf.Length, {}, run.Cut.Offcut, fromRack, kept};
+        DiagramBar bar{run.Count,
+                       run.Cut.Stock,
+                       settings.Kerf.Length,
+                       {},
+                       run.Cut.Offcut,
+                       fromRack,
+                       kept,
+                       settings.KeepOffcuts.has_value()};
         for (cutting::Units cut : run.Cut.Cuts) {
             bar.Pieces.push_back({cut, {}});
         }

@@ -140,6 +140,7 @@ OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent)
     // The diagrams are what the saw reads, and need the room.
     plan->setStretchFactor(0, 1);
     plan->setStretchFactor(1, 2);
+    plan->setSizes({180, 360});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(m_problem);
