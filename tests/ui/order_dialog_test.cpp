@@ -4,6 +4,7 @@
 // order copied, exported and printed.
 #include "cutting/order_plan.h"
 #include "form_fixture.h"
+#include "materials/catalogue_lock.h"
 #include "ui/parts_list/order_dialog.h"
 #include "ui/parts_list/parts_list_window.h"
 #include "user_actions.h"
@@ -281,9 +282,21 @@ TEST_F(Order, CutThisPlanTakesTheRacksBarsAndKeepsTheRemnants) {
     ClickOn(Button(names::order::CutButton));
     ASSERT_EQ(Desktop.Messages.size(), 1u);
     EXPECT_EQ(Desktop.Messages[0].Text,
-              QStringLiteral("Cut this plan? 3 bars leave the rack and 1 remnants join it."));
-    EXPECT_TRUE(RackText().contains("stock,Angle,millimeter,3,Steel,50,50,5,2350\n"))
-        << RackText().toStdString();
+              QStringLiteral("Cut this plan? 3 bars leave the rack and 1 remnant joins it."));
+    const QByteArray before = RackText();
+    EXPECT_TRUE(before.contains("stock,Angle,millimeter,3,Steel,50,50,5,2350\n")) << before.toStdString();
+
+    {
+        // Another program changing the rack holds its lock: the plan is not cut, and it says why.
+        const CatalogueLock other(RackFile().toStdString());
+        ASSERT_TRUE(other.Held());
+        Desktop.Answers = {ui::YesButton};
+        ClickOn(Button(names::order::CutButton));
+        ASSERT_EQ(Desktop.Messages.size(), 3u);
+        EXPECT_TRUE(Desktop.Messages[2].Text.contains(QStringLiteral("another program is changing it")))
+            << Desktop.Messages[2].Text.toStdString();
+        EXPECT_EQ(RackText(), before);
+    }
 
     Desktop.Answers = {ui::YesButton};
     ClickOn(Button(names::order::CutButton));

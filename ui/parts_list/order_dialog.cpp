@@ -97,6 +97,11 @@ std::optional<cutting::TypedLength> ReadLength(const QString& text, bool zero, c
     return reading.Stocks.front().Length;
 }
 
+// "1 bar", "3 bars".
+QString Counted(std::int64_t count, const QString& one, const QString& many) {
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
+
 // Bars in all of a change's kinds.
 std::int64_t BarsOf(const std::vector<cutting::RackBars>& bars) {
     std::int64_t count = 0;
@@ -405,8 +410,9 @@ void OrderDialog::CutClicked() {
             MessageKind::Warning, OkButton);
         return;
     }
-    const QString question =
-        QStringLiteral("Cut this plan? %1 bars leave the rack and %2 remnants join it.").arg(taken).arg(put);
+    const QString bars = Counted(taken, QStringLiteral("bar leaves"), QStringLiteral("bars leave"));
+    const QString remnants = Counted(put, QStringLiteral("remnant joins"), QStringLiteral("remnants join"));
+    const QString question = QStringLiteral("Cut this plan? %1 the rack and %2 it.").arg(bars, remnants);
     if (Desktop().ShowMessage(question, MessageKind::Confirmation, YesButton | NoButton) != YesButton) {
         return;
     }
@@ -425,10 +431,9 @@ void OrderDialog::CutClicked() {
     // The rack no longer holds what this plan was made from.
     m_cutButton->setEnabled(false);
     m_note->setText(
-        QStringLiteral("The rack is updated: %1 bars left it and %2 remnants joined it. Plan again "
-                       "before cutting more.")
-            .arg(taken)
-            .arg(put));
+        QStringLiteral("The rack is updated: %1 it and %2 it. Plan again before cutting more.")
+            .arg(Counted(taken, QStringLiteral("bar left"), QStringLiteral("bars left")),
+                 Counted(put, QStringLiteral("remnant joined"), QStringLiteral("remnants joined"))));
     m_note->show();
 }
 
