@@ -259,15 +259,25 @@ TEST_F(Order, TheStockDialogSavesTheRackAndThePlanCutsItFirst) {
     EXPECT_TRUE(PlanText().contains(QStringLiteral("from stock 1 × 2350: 2000, offcut 350")))
         << PlanText().toStdString();
 
-    // Opened again, the dialog shows the rack as saved.
-    AnswerNextDialog([](QDialog& dialog) {
+    // Opened again, the dialog shows the rack as saved. Another program changes the rack while it
+    // is open: saving would lose that change, so it is refused and the rack keeps it.
+    const QByteArray elsewhere = RackText() + "stock,Angle,millimeter,1,Steel,50,50,5,900\n";
+    AnswerNextDialog([&](QDialog& dialog) {
         auto* table = dialog.findChild<QTableWidget*>(names::stock::Table);
         ASSERT_EQ(table->rowCount(), 1);
         EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("50; 50; 5"));
         EXPECT_EQ(table->item(0, 3)->text(), QStringLiteral("2350"));
+        WriteRack(elsewhere);
+        table->item(0, 5)->setText(QStringLiteral("2"));
+        ClickOn(dialog.findChild<QPushButton*>(names::stock::SaveButton));
+        EXPECT_TRUE(dialog.isVisible());
         dialog.reject();
     });
     ClickOn(Button(names::order::StockButton));
+    ASSERT_FALSE(Desktop.Messages.empty());
+    EXPECT_TRUE(Desktop.Messages.back().Text.contains(QStringLiteral("was changed by another program")))
+        << Desktop.Messages.back().Text.toStdString();
+    EXPECT_EQ(RackText(), elsewhere);
 }
 
 TEST_F(Order, CutThisPlanTakesTheRacksBarsAndKeepsTheRemnants) {
