@@ -37,15 +37,35 @@ Options:
   --volume-unit UNIT, --mass-unit UNIT
                 display units of the report (default: meter, kilogram)
   --order LENGTHS
-                after the totals (or in the --json document, member "order"), the
-                stock bars to buy for the pieces cut from bars (profiles by their
-                Length, Cylinder by b, Pipe by c; apertures take none), per shape,
-                cross-section and material: LENGTHS are the stock lengths in mm,
-                comma-separated (6000,12000); each bar with its cuts and offcut, the
-                net and gross mass. A piece longer than every stock length, shorter
-                than 0.001 mm or of a cross-section beyond 100000000 mm is named on
-                standard error, the rest still planned, and the exit status is 1
-  --kerf MM     the width of each saw cut for --order (default 0)
+                after the totals (or in the --json document, members "purchase" and
+                "order"; with --csv the order alone as CSV), the stock bars to buy for
+                the pieces cut from bars (profiles by their Length, Cylinder by b, Pipe
+                by c; apertures take none), per shape, cross-section and material:
+                LENGTHS are the stock lengths, comma-separated, in mm or with a unit
+                (6000,12m,20ft; mm cm m in ft yd), each with the most bars to buy for
+                a group if limited (6000:10). A purchase list (bars per stock length,
+                metres, mass, cost) heads the plan; each group shows the bars from the
+                rack, the bars to buy with cuts and offcut, the net and gross mass,
+                "proved optimal" or "at most K bars above the least possible", the
+                remnants to keep and the scrap. A piece longer than every stock length,
+                shorter than 0.001 mm or of a cross-section beyond 100000000 mm is named
+                on standard error, the rest still planned, and the exit status is 1;
+                an order the limits and the rack cannot cover is refused, naming the
+                group, with status 1
+  --kerf LENGTH the width of each saw cut for --order (default 0; mm or with a unit)
+  --keep-offcuts LENGTH
+                offcuts at least this long are remnants to keep, the others scrap
+                (default: all are scrap)
+  --stock FILE  the rack of bars and offcuts on hand, cut before any bar is bought:
+                a list as --input-csv with the group "stock"
+                (stock,Cylinder,millimeter,2,S235,20,2350); a row that does not read is
+                named with the file and line, and nothing is planned (status 2)
+  --update-stock FILE
+                after an order planned whole, take the rack's bars it cuts out of FILE
+                and put its remnants in, as one safe change under a lock
+                (FILE.lock); --stock R --update-stock R updates the rack read; a
+                change that waits too long for another program, or finds the bars
+                gone, is refused with status 2 and changes nothing
   --input-csv FILE
                 weigh a list kept in a spreadsheet: one calculation a row,
                 group,shape,unit,quantity,material,p1,p2,p3,p4,p5
@@ -102,9 +122,9 @@ totals cannot be written in the report's units fails with "Floating point overfl
 Exit status:
   0  every line held
   1  some line failed (its message names it), or with --order a piece is
-     not planned
-  2  bad arguments, a script or list that cannot be read, or output
-     that cannot be written ("volcalc-cli: cannot write output: REASON")
+     not planned or not covered
+  2  bad arguments, a script, list or rack that cannot be read, a rack that
+     cannot be changed, or output that cannot be written ("volcalc-cli: cannot write output: REASON")
 
 Report rows: line, group, shape, unit, quantity, parameters as typed, material
 (or "density N"), density, volume of one piece and of all pieces, mass of one

@@ -60,7 +60,8 @@ LengthsReading Refused(LengthFault fault, std::string_view part) {
 
 // The unit a length ends with, and the number before it; millimetres when it names none.
 UnitSymbol SplitUnit(std::string_view& number) {
-    const std::size_t letters = number.find_last_not_of("abcdefghijklmnopqrstuvwxyz") + 1;
+    const std::size_t letters =
+        number.find_last_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") + 1;
     const std::string_view suffix = number.substr(letters);
     for (const UnitSymbol& symbol : Symbols) {
         if (suffix == symbol.Symbol) {

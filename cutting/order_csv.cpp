@@ -40,11 +40,12 @@ std::string PurchaseRow(std::string_view kind, const OrderGroup* group, const Pu
            DoubleText(purchase.Mass) + ",,,," + Cost(purchase.Cost) + ",,,,\r\n";
 }
 
-std::string BarRows(std::string_view kind, const GroupOrder& order, const std::vector<Bar>& bars) {
+std::string BarRows(std::string_view kind, const GroupOrder& order, const std::vector<Bar>& bars,
+                    const std::vector<std::vector<std::string>>& marks) {
     std::string csv;
-    for (const BarRun& run : IdenticalBars(bars)) {
-        csv += Start(kind, &order.Group, run.Count, run.Cut.Stock) + "," + CsvCell(Joined(run.Cut.Cuts)) +
-               "," + LengthText(run.Cut.Offcut) + ",,,,,,,,,,\r\n";
+    for (const BarRun& run : IdenticalBars(bars, marks)) {
+        csv += Start(kind, &order.Group, run.Count, run.Cut.Stock) + "," + CsvCell(CutsText(run)) + "," +
+               LengthText(run.Cut.Offcut) + ",,,,,,,,,,\r\n";
     }
     return csv;
 }
@@ -79,8 +80,8 @@ std::string OrderCsv(const std::vector<GroupOrder>& orders, const OrderSettings&
     }
     csv += PurchaseRow("total", nullptr, {0, totals.Bars, totals.Length, totals.Mass, totals.Cost});
     for (const GroupOrder& order : orders) {
-        csv += BarRows("from_stock", order, order.FromStock);
-        csv += BarRows("bar", order, order.Plan.Bars);
+        csv += BarRows("from_stock", order, order.FromStock, order.FromStockMarks);
+        csv += BarRows("bar", order, order.Plan.Bars, order.BarMarks);
         csv += GroupRow(order, settings);
         for (const Demand& pieces : order.Plan.Uncovered) {
             csv += Start("not_covered", &order.Group, pieces.Count, 0) + "," + LengthText(pieces.Length) +

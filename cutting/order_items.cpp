@@ -63,6 +63,16 @@ void AddPlanned(OrderGroup& group, const OrderItem& item) {
     } else {
         same->Count += item.Quantity;
     }
+    if (!item.Mark.empty() || !group.Marks.empty()) {
+        if (group.Marks.empty()) {
+            // The pieces met before the first mark are pieces without one.
+            for (const Demand& piece : group.Pieces) {
+                group.Marks.push_back(
+                    {piece.Length, {}, piece.Length == length ? piece.Count - item.Quantity : piece.Count});
+            }
+        }
+        group.Marks.push_back({length, item.Mark, item.Quantity});
+    }
     group.NetMass += item.PieceMass * static_cast<double>(item.Quantity);
     group.NetLength += length * item.Quantity;
 }

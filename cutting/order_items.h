@@ -32,6 +32,7 @@ struct OrderItem {
     // The letters of the cross-section's parameters as the shape's entry names them ("a", "b"...);
     // none for a standard section, whose designation names its cross-section.
     std::vector<std::string_view> Letters{};
+    std::string Mark{}; // the part's mark on the drawing, named on the pieces cut for it
 };
 
 // What a calculation orders, with its parameters in millimetres in the shape's order: nothing
@@ -65,6 +66,13 @@ struct UnplannedPieces {
     Unplannable Reason = Unplannable::Longer;
 };
 
+// Pieces of one length for one mark, in the order the items come.
+struct MarkedPieces {
+    Units Length = 0;
+    std::string Mark;
+    std::int64_t Count = 0;
+};
+
 struct OrderGroup {
     std::string Shape;
     std::vector<double> CrossSection;
@@ -77,6 +85,7 @@ struct OrderGroup {
     bool TypedDensity = false;
     double Density = 0;
     std::vector<std::string_view> Letters{}; // of the cross-section, as its items name them
+    std::vector<MarkedPieces> Marks{};       // the pieces to plan by mark; none when no item has one
 };
 
 // Groups in the order their first piece comes.

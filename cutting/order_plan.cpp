@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 namespace volcalc::cutting {
 
@@ -104,8 +105,45 @@ void Weigh(GroupOrder& order, const OrderSettings& settings) {
     }
 }
 
+// Hands each piece cut the mark of the next item of its length not yet served.
+class MarkQueue {
+public:
+    explicit MarkQueue(const std::vector<MarkedPieces>& marks) {
+        for (const MarkedPieces& pieces : marks) {
+            m_byLength[pieces.Length].push_back(pieces);
+        }
+    }
+    std::vector<std::vector<std::string>> MarksOf(const std::vector<Bar>& bars) {
+        std::vector<std::vector<std::string>> marks;
+        for (const Bar& bar : bars) {
+            marks.emplace_back();
+            for (Units cut : bar.Cuts) {
+                marks.back().push_back(Next(cut));
+            }
+        }
+        return marks;
+    }
+
+private:
+    std::string Next(Units length) {
+        std::vector<MarkedPieces>& queue = m_byLength[length];
+        std::size_t& at = m_next[length];
+        while (at < queue.size() && queue[at].Count == 0) {
+            ++at;
+        }
+        if (at == queue.size()) {
+            return {};
+        }
+        --queue[at].Count;
+        return queue[at].Mark;
+    }
+
+    std::map<Units, std::vector<MarkedPieces>> m_byLength;
+    std::map<Units, std::size_t> m_next;
+};
+
 GroupOrder PlanGroup(OrderGroup group, const OrderSettings& settings, PlanControl* control) {
-    GroupOrder order{std::move(group), {}, {}, {}, {}, {}, 0, 0, 0, std::nullopt};
+    GroupOrder order{std::move(group), {}, {}, {}, {}, {}, {}, {}, 0, 0, 0, std::nullopt};
     order.Plan =
         PlanCuts({KindsOf(order.Group, settings), settings.Kerf.Length, order.Group.Pieces}, control);
     const auto bought = std::stable_partition(order.Plan.Bars.begin(), order.Plan.Bars.end(),
@@ -114,6 +152,11 @@ GroupOrder PlanGroup(OrderGroup group, const OrderSettings& settings, PlanContro
     order.Plan.Bars.erase(order.Plan.Bars.begin(), bought);
     for (const Demand& piece : order.Plan.Oversized) {
         order.Group.Unplanned.push_back({ToMillimetres(piece.Length), piece.Count, Unplannable::Longer});
+    }
+    if (!order.Group.Marks.empty()) {
+        MarkQueue marks(order.Group.Marks);
+        order.FromStockMarks = marks.MarksOf(order.FromStock);
+        order.BarMarks = marks.MarksOf(order.Plan.Bars);
     }
     SplitOffcuts(order, settings);
     Weigh(order, settings);

@@ -69,10 +69,14 @@ struct GroupOrder {
     std::vector<Purchase> Purchases; // one per stock length bought, in the settings' order
     std::vector<Units> Remnants;     // offcuts at least KeepOffcuts, bought and from the rack, longest first
     std::vector<Units> Scrap;        // the other offcuts longer than nothing, longest first
-    double NetMass = 0;              // kilograms of the pieces planned (the oversized left out)
-    double GrossMass = 0;            // kilograms of the bars bought, at the pieces' mass per length
-    double OffcutShare = 0;          // of the length cut (bought and from the rack), what is left as offcuts
-    std::optional<double> Cost;      // of the bars bought at the group's price, where it has one
+    // The marks of each bar's pieces, as its Cuts, for FromStock and Plan.Bars; none when no piece
+    // of the group has a mark. Given in the order the items come, bar by bar, so always the same.
+    std::vector<std::vector<std::string>> FromStockMarks;
+    std::vector<std::vector<std::string>> BarMarks;
+    double NetMass = 0;         // kilograms of the pieces planned (the oversized left out)
+    double GrossMass = 0;       // kilograms of the bars bought, at the pieces' mass per length
+    double OffcutShare = 0;     // of the length cut (bought and from the rack), what is left as offcuts
+    std::optional<double> Cost; // of the bars bought at the group's price, where it has one
 };
 
 // How many bars the plan may buy beyond the least possible, for an order of one stock length:

@@ -44,13 +44,15 @@ Reason ReasonOf(Unplannable reason) {
 
 } // namespace
 
-std::vector<BarRun> IdenticalBars(std::span<const Bar> bars) {
+std::vector<BarRun> IdenticalBars(std::span<const Bar> bars,
+                                  std::span<const std::vector<std::string>> marks) {
     std::vector<BarRun> runs;
-    for (const Bar& bar : bars) {
-        if (!runs.empty() && runs.back().Cut == bar) {
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        const std::vector<std::string> barMarks = i < marks.size() ? marks[i] : std::vector<std::string>{};
+        if (!runs.empty() && runs.back().Cut == bars[i] && runs.back().Marks == barMarks) {
             ++runs.back().Count;
         } else {
-            runs.push_back({bar, 1});
+            runs.push_back({bars[i], 1, barMarks});
         }
     }
     return runs;
@@ -86,12 +88,21 @@ std::string CrossSectionText(const OrderGroup& group, char separator) {
     return text;
 }
 
-std::string BarRunText(const BarRun& run, char separator) {
-    std::string text = std::to_string(run.Count) + " × " + LengthText(run.Cut.Stock, separator) + ":";
+std::string CutsText(const BarRun& run, char separator) {
+    std::string text;
     for (std::size_t i = 0; i < run.Cut.Cuts.size(); ++i) {
-        text += (i == 0 ? " " : " + ") + LengthText(run.Cut.Cuts[i], separator);
+        text += (i == 0 ? "" : " + ") + LengthText(run.Cut.Cuts[i], separator);
+        if (i < run.Marks.size() && !run.Marks[i].empty()) {
+            text += " (" + run.Marks[i] + ")";
+        }
     }
-    return text + ", offcut " + LengthText(run.Cut.Offcut, separator);
+    return text;
+}
+
+std::string BarRunText(const BarRun& run, char separator) {
+    const std::string cuts = CutsText(run, separator);
+    return std::to_string(run.Count) + " × " + LengthText(run.Cut.Stock, separator) + ":" +
+           (cuts.empty() ? "" : " " + cuts) + ", offcut " + LengthText(run.Cut.Offcut, separator);
 }
 
 std::string GroupText(const OrderGroup& group, char separator) {
@@ -140,10 +151,10 @@ std::string SettingsLine(const OrderSettings& settings, char separator) {
 std::string GroupLines(const GroupOrder& order, const OrderSettings& settings, MassUnit massUnit,
                        std::string_view currency, char separator) {
     std::string text = GroupText(order.Group, separator) + "\n";
-    for (const BarRun& run : IdenticalBars(order.FromStock)) {
+    for (const BarRun& run : IdenticalBars(order.FromStock, order.FromStockMarks)) {
         text += "  from stock " + BarRunText(run, separator) + "\n";
     }
-    for (const BarRun& run : IdenticalBars(order.Plan.Bars)) {
+    for (const BarRun& run : IdenticalBars(order.Plan.Bars, order.BarMarks)) {
         text += "  " + BarRunText(run, separator) + "\n";
     }
     const std::string unit(NameOf(massUnit));

@@ -13,12 +13,15 @@
 
 namespace volcalc::cutting {
 
-// Bars of one stock length cut alike, to show once with their count.
+// Bars of one stock length cut alike, for the same marks, to show once with their count.
 struct BarRun {
     Bar Cut;
     std::int64_t Count = 0;
+    std::vector<std::string> Marks{}; // of the cuts, where the pieces have marks
 };
-std::vector<BarRun> IdenticalBars(std::span<const Bar> bars);
+// `marks` as GroupOrder's: one list a bar, or none.
+std::vector<BarRun> IdenticalBars(std::span<const Bar> bars,
+                                  std::span<const std::vector<std::string>> marks = {});
 
 // "2400" or "2400.5": millimetres with at most three decimals, no trailing zeros.
 std::string LengthText(Units length, char separator = '.');
@@ -33,7 +36,10 @@ std::string CrossSectionText(const OrderGroup& group, char separator = '.');
 // "Angle a=50; b=50; c=5, Steel"; a standard section's designation stands for its cross-section.
 std::string GroupText(const OrderGroup& group, char separator = '.');
 
-// "3 × 6000: 2400 + 2400 + 1150, offcut 41".
+// "2400 (A1) + 2400 + 1150": the cuts, each with its piece's mark where it has one.
+std::string CutsText(const BarRun& run, char separator = '.');
+
+// "3 × 6000: 2400 + 2400 + 1150, offcut 41"; a marked piece "2400 (A1)".
 std::string BarRunText(const BarRun& run, char separator = '.');
 
 // "Angle a=50; b=50; c=5, Steel: 2 pieces of 13000 mm are longer than every stock length", or

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan_cuts.h"
 
+#include "cutting/solver/bar_merging.h"
 #include "cutting/solver/kind_first_fit.h"
+#include "cutting/solver/kind_search.h"
+#include "cutting/solver/offcut_gathering.h"
 #include "cutting/solver/open_bar.h"
 #include "cutting/solver/plan_search.h"
 #include "cutting/solver/planned_pieces.h"
@@ -9,6 +12,7 @@
 #include <glpk.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <numeric>
@@ -18,6 +22,12 @@
 namespace volcalc::cutting {
 
 namespace {
+
+// Beyond this many pieces, the costs the search of stock kinds weighs may no longer be exact in
+// the solver's floating point; such orders keep their first plan.
+constexpr std::size_t KindSearchPieces = 20000;
+// Only a guard against a machine far slower than the budgets were made for.
+constexpr auto SafetyTime = std::chrono::seconds(10);
 
 void CheckProblem(const CuttingProblem& problem) {
     if (problem.Stocks.empty()) {
@@ -72,6 +82,7 @@ void PlanBought(const CuttingProblem& problem, CuttingPlan& plan, PlanControl* c
     }
     // GLPK keeps its working memory between problems; none of it is needed after a plan.
     glp_free_env();
+    MergeBars(bars, pieces.Stocks, pieces.Kerf);
     plan.Bars = FinishBars(std::move(bars), pieces.Kerf);
     for (Bar& bar : plan.Bars) {
         bar.Kind = static_cast<std::size_t>(
@@ -111,21 +122,21 @@ Units MaterialBound(const CuttingProblem& problem, std::span<const Units> pieces
     return (least + unit - 1) / unit * unit;
 }
 
-// Stock on hand or limited in number.
-void PlanKinds(const CuttingProblem& problem, CuttingPlan& plan) {
-    Units longest = 0;
-    for (const StockKind& kind : problem.Stocks) {
-        longest = std::max(longest, kind.Length);
+// Stock on hand or limited in number: the first plan, then the search of kind_search.h where the
+// order is small enough for its costs to stay exact in the solver's arithmetic.
+void PlanKinds(const CuttingProblem& problem, CuttingPlan& plan, PlanControl* control) {
+    const PlannedPieces planned =
+        MakePlannedPieces(LengthsOf(problem.Stocks), problem.Kerf, problem.Pieces, plan.Oversized);
+    const std::vector<Units> pieces = PiecesOf(planned, planned.Counts);
+    KindPlan found = FillKindsFirstFit(problem.Stocks, problem.Kerf, pieces);
+    Units searchBound = 0;
+    if (!pieces.empty() && pieces.size() <= KindSearchPieces) {
+        SearchEffort effort(control, SafetyTime);
+        KindSearchResult searched = SearchKinds(planned, problem.Stocks, std::move(found), effort);
+        found = std::move(searched.Plan);
+        searchBound = searched.LowerBound;
+        plan.StoppedEarly = effort.ClockFired();
     }
-    std::vector<Units> pieces;
-    for (const Demand& piece : problem.Pieces) {
-        if (piece.Length > longest) {
-            plan.Oversized.push_back(piece);
-        } else {
-            pieces.insert(pieces.end(), static_cast<std::size_t>(piece.Count), piece.Length);
-        }
-    }
-    const KindPlan found = FillKindsFirstFit(problem.Stocks, problem.Kerf, pieces);
     for (const KindBar& bar : found.Bars) {
         std::vector<Units> cuts = bar.Bar.Cuts;
         std::sort(cuts.begin(), cuts.end(), std::greater<>());
@@ -140,7 +151,7 @@ void PlanKinds(const CuttingProblem& problem, CuttingPlan& plan) {
         ++plan.Uncovered.back().Count;
     }
     if (found.Uncovered.empty()) {
-        plan.LowerBound = MaterialBound(problem, pieces);
+        plan.LowerBound = std::max(MaterialBound(problem, pieces), searchBound);
     }
 }
 
@@ -152,8 +163,9 @@ CuttingPlan PlanCuts(const CuttingProblem& problem, PlanControl* control) {
     if (OnlyBuying(problem)) {
         PlanBought(problem, plan, control);
     } else {
-        PlanKinds(problem, plan);
+        PlanKinds(problem, plan, control);
     }
+    GatherOffcuts(plan.Bars, problem.Kerf);
     SortBars(plan.Bars);
     plan.ProvedOptimal = plan.Uncovered.empty() && BoughtLength(plan) == plan.LowerBound;
     plan.Cancelled = control != nullptr && control->Cancelled();

@@ -7,10 +7,6 @@
 
 namespace volcalc::cutting {
 
-TypedLength Millimetres(Units length) {
-    return {length, ToMillimetres(length), LengthUnit::Millimeter};
-}
-
 std::string TypedLengthText(const TypedLength& length, char separator) {
     return WithDecimalSeparator(DoubleText(length.Value, std::chars_format::fixed), separator) + " " +
            std::string(SymbolOf(length.Unit));

@@ -19,8 +19,11 @@ struct TypedLength {
     friend bool operator==(const TypedLength&, const TypedLength&) = default;
 };
 
-// A length in millimetres, shown in millimetres.
-TypedLength Millimetres(Units length);
+// A length in millimetres, shown in millimetres. Inline: the planner's module, loaded on demand
+// by the window, takes it without the core's number text.
+inline TypedLength Millimetres(Units length) {
+    return {length, ToMillimetres(length), LengthUnit::Millimeter};
+}
 
 // "20 ft", "6000 mm", "2,5 m" with `separator`.
 std::string TypedLengthText(const TypedLength& length, char separator = '.');

@@ -39,15 +39,29 @@ cutting::RackBars KindOf(const cutting::OrderGroup& group, cutting::Units length
     return {group.Shape, group.CrossSection, group.Material, length, 1};
 }
 
-std::string Named(const cutting::RackBars& bars) {
+// The shape's entry: one of the table's, or a standard section's.
+const ShapeEntry* ShapeOf(const std::string& name, sections::SectionShapes* sections) {
+    const ShapeEntry* shape = FindShape(CalcGroup::Object, name);
+    return shape || !sections ? shape : sections->Find(name);
+}
+
+// "Cylinder a=20, S235 of 3000 mm", as the order names its groups.
+std::string Named(const cutting::RackBars& bars, sections::SectionShapes* sections) {
     cutting::OrderGroup group;
     group.Shape = bars.Shape;
     group.CrossSection = bars.CrossSection;
     group.Material = bars.Material;
+    if (const ShapeEntry* shape = ShapeOf(bars.Shape, sections); shape && shape->BarLength) {
+        for (std::size_t i = 0; i < shape->Parameters.size(); ++i) {
+            if (i != *shape->BarLength) {
+                group.Letters.push_back(shape->Parameters[i].Letter);
+            }
+        }
+    }
     return cutting::GroupText(group) + " of " + cutting::LengthText(bars.Length) + " mm";
 }
 
-std::string Take(StockRack& rack, const cutting::RackBars& taken) {
+std::string Take(StockRack& rack, const cutting::RackBars& taken, sections::SectionShapes* sections) {
     std::int64_t left = taken.Count;
     for (RackRow& row : rack.Rows) {
         if (left > 0 && SameKind(row.Bars, taken)) {
@@ -57,7 +71,7 @@ std::string Take(StockRack& rack, const cutting::RackBars& taken) {
         }
     }
     if (left > 0) {
-        return "the rack no longer holds " + std::to_string(left) + " × " + Named(taken) +
+        return "the rack no longer holds " + std::to_string(left) + " × " + Named(taken, sections) +
                " that the plan cuts: it changed since it was read";
     }
     return {};
@@ -67,10 +81,7 @@ std::string Take(StockRack& rack, const cutting::RackBars& taken) {
 // where the entry cuts it.
 std::vector<std::string> NewRow(const cutting::RackBars& bars, std::int64_t count,
                                 sections::SectionShapes* sections) {
-    const ShapeEntry* shape = FindShape(CalcGroup::Object, bars.Shape);
-    if (!shape && sections) {
-        shape = sections->Find(bars.Shape);
-    }
+    const ShapeEntry* shape = ShapeOf(bars.Shape, sections);
     std::vector<std::string> fields = {"stock", bars.Shape, "millimeter", std::to_string(count),
                                        bars.Material};
     const std::size_t lengthAt = shape && shape->BarLength ? *shape->BarLength : bars.CrossSection.size();
@@ -114,7 +125,7 @@ RackChange ChangeOf(std::span<const cutting::GroupOrder> orders) {
 
 std::string ApplyChange(StockRack& rack, const RackChange& change, sections::SectionShapes* sections) {
     for (const cutting::RackBars& taken : change.Taken) {
-        if (std::string problem = Take(rack, taken); !problem.empty()) {
+        if (std::string problem = Take(rack, taken, sections); !problem.empty()) {
             return problem;
         }
     }

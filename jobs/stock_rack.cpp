@@ -13,6 +13,7 @@ namespace volcalc::jobs {
 namespace {
 
 constexpr std::size_t ShapeColumn = 1;
+constexpr std::size_t FirstParameterColumn = 5;
 
 // Keeps each row that reads, with its fields to write it back; the rest as problems.
 class RackTarget : public ListRowTarget {
@@ -30,6 +31,20 @@ private:
     std::string m_name;
 };
 
+// A rack's bar is planned as it is typed, or refused: never rounded into another.
+void CheckLengths(const std::vector<double>& millimetres, std::size_t lengthAt) {
+    for (std::size_t i = 0; i < millimetres.size(); ++i) {
+        const double value = millimetres[i];
+        const bool length = i == lengthAt;
+        if (!(value >= 0 && value <= cutting::LongestMillimetres) ||
+            (length && cutting::ToUnits(value) == 0)) {
+            throw ColumnError(FirstParameterColumn + i,
+                              length ? "the bar's length must be from 0.001 to 100000000 mm"
+                                     : "the cross-section must be from 0 to 100000000 mm");
+        }
+    }
+}
+
 void RackTarget::Take(const ListRow& row) {
     std::string material(row.Material);
     if (row.Density) {
@@ -43,13 +58,15 @@ void RackTarget::Take(const ListRow& row) {
     for (const double value : read.Parameters()) {
         millimetres.push_back(static_cast<double>(value * MillimetresPer(read.Input.Unit)));
     }
-    const auto item = cutting::OrderItemOf(
-        {*row.Calculation.Shape, false, millimetres, read.Input.Quantity, material, 0, std::nullopt});
-    if (!item) {
+    const ShapeEntry& shape = *row.Calculation.Shape;
+    if (!shape.BarLength) {
         throw ColumnError(ShapeColumn, Quoted(row.Words.Shape) + " is not cut from bars");
     }
-    if (!(item->Length <= cutting::LongestMillimetres) || cutting::ToUnits(item->Length) == 0) {
-        throw LineError("the bar's length is beyond the planner's 0.001 to 100000000 mm");
+    CheckLengths(millimetres, *shape.BarLength);
+    const auto item =
+        cutting::OrderItemOf({shape, false, millimetres, read.Input.Quantity, material, 0, std::nullopt});
+    if (!item) {
+        throw LineError("the row holds no bar the order can cut");
     }
     // The row's own texts, to write it back as it was typed.
     std::vector<std::string> fields = {std::string(row.Words.Group), std::string(row.Words.Shape),

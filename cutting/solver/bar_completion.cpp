@@ -9,19 +9,19 @@ namespace volcalc::cutting {
 
 namespace {
 
-// Bars freed at a time when a partial plan is repaired, and the time each repair may take.
+// Bars freed at a time when a partial plan is repaired, and the effort each repair may take.
 constexpr std::size_t FreedLeast = 2;
 constexpr std::size_t FreedMost = 6;
-constexpr auto RepairTime = std::chrono::milliseconds(2);
+constexpr std::int64_t RepairEffort = 2'000'000;
 
 // Large-neighbourhood repair of the fullest partial plan: the pieces left and those of a few bars
 // chosen by chance are completed again, as a small problem of their own, in their bars and the
 // bars still empty. A new partial plan that leaves no more pieces over takes the old one's place,
-// so the search wanders among equally good ones until every piece is placed or the time is up.
+// so the search wanders among equally good ones until every piece is placed or the limit.
 std::optional<std::vector<OpenBar>> Repair(Partial partial, BarBudget budget, std::uint64_t seed,
-                                           std::chrono::steady_clock::time_point until) {
+                                           StepLimit limit) {
     std::mt19937_64 random(seed);
-    while (std::chrono::steady_clock::now() < until) {
+    while (!limit.Reached()) {
         std::shuffle(partial.Bars.begin(), partial.Bars.end(), random);
         const std::size_t freed = std::min(
             partial.Bars.size(), std::uniform_int_distribution<std::size_t>(FreedLeast, FreedMost)(random));
@@ -33,8 +33,7 @@ std::optional<std::vector<OpenBar>> Repair(Partial partial, BarBudget budget, st
             budget.Length += bar->Stock;
         }
         CompletionSearch small(pieces, budget, random());
-        const auto attempt = std::min(until, std::chrono::steady_clock::now() + RepairTime);
-        if (auto found = small.Run(attempt)) {
+        if (auto found = small.Run(limit.AtMost(RepairEffort))) {
             partial.Bars.resize(partial.Bars.size() - freed);
             partial.Bars.insert(partial.Bars.end(), found->begin(), found->end());
             return partial.Bars;
@@ -53,17 +52,15 @@ std::optional<std::vector<OpenBar>> Repair(Partial partial, BarBudget budget, st
 } // namespace
 
 std::optional<std::vector<OpenBar>> CompleteBars(std::span<const Units> pieces, const BarBudget& budget,
-                                                 std::uint64_t seed,
-                                                 std::chrono::steady_clock::time_point until) {
-    const auto now = std::chrono::steady_clock::now();
+                                                 std::uint64_t seed, StepLimit limit) {
     CompletionSearch whole(pieces, budget, seed);
-    if (auto found = whole.Run(now + (until - now) / 3)) {
+    if (auto found = whole.Run(limit.Part(1.0 / 3))) {
         return found;
     }
     if (whole.Impossible()) {
         return std::nullopt;
     }
-    return Repair(whole.Deepest(), budget, seed, until);
+    return Repair(whole.Deepest(), budget, seed, limit);
 }
 
 } // namespace volcalc::cutting

@@ -6,8 +6,8 @@
 // here. Repacking (budget_repacking.h) chooses the budgets.
 
 #include "open_bar.h"
+#include "search_effort.h"
 
-#include <chrono>
 #include <optional>
 
 namespace volcalc::cutting {
@@ -23,9 +23,8 @@ struct BarBudget {
 // to complete a bar around it (the longest of equals) opens a bar, completed by the pieces that
 // leave the least offcut while what is left still fits what the rest of the budget buys; then the
 // next. A depth-first search, restarted with other choices among equally good completions after a
-// number of steps; then a repair of the fullest partial plan found, until the time is up.
+// number of steps; then a repair of the fullest partial plan found, until the limit.
 std::optional<std::vector<OpenBar>> CompleteBars(std::span<const Units> pieces, const BarBudget& budget,
-                                                 std::uint64_t seed,
-                                                 std::chrono::steady_clock::time_point until);
+                                                 std::uint64_t seed, StepLimit limit);
 
 } // namespace volcalc::cutting

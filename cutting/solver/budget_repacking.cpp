@@ -8,8 +8,6 @@ namespace volcalc::cutting {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 std::vector<Units> CutsOf(const std::vector<OpenBar>& bars) {
     std::vector<Units> pieces;
     for (const OpenBar& bar : bars) {
@@ -21,10 +19,10 @@ std::vector<Units> CutsOf(const std::vector<OpenBar>& bars) {
 } // namespace
 
 std::vector<OpenBar> RepackBars(const PlannedPieces& pieces, std::vector<OpenBar> bars, std::int64_t bound,
-                                Clock::time_point until, bool boundFirst) {
+                                StepLimit limit, bool boundFirst) {
     const std::vector<Units> all = CutsOf(bars);
     std::uint64_t seed = 1;
-    auto cheaper = [&](std::int64_t cost, Clock::time_point end) {
+    auto cheaper = [&](std::int64_t cost, StepLimit end) {
         const BarBudget budget{pieces.Stocks, pieces.Kerf, cost * pieces.CostUnit};
         auto found = CompleteBars(all, budget, seed++, end);
         if (found) {
@@ -33,12 +31,12 @@ std::vector<OpenBar> RepackBars(const PlannedPieces& pieces, std::vector<OpenBar
         }
         return found.has_value();
     };
-    // The bound first, with half the time: where it is the optimum, that ends the search at once.
+    // The bound first, with half the effort: where it is the optimum, that ends the search at once.
     // Then a step cheaper at a time from the plan in hand.
     if (boundFirst && pieces.CostOf(bars) - 1 > bound) {
-        cheaper(bound, Clock::now() + (until - Clock::now()) / 2);
+        cheaper(bound, limit.Part(0.5));
     }
-    while (pieces.CostOf(bars) > bound && Clock::now() < until && cheaper(pieces.CostOf(bars) - 1, until)) {
+    while (pieces.CostOf(bars) > bound && !limit.Reached() && cheaper(pieces.CostOf(bars) - 1, limit)) {
     }
     return bars;
 }

@@ -8,14 +8,14 @@
 
 #include "planned_pieces.h"
 
-#include <chrono>
+#include "search_effort.h"
 
 namespace volcalc::cutting {
 
 // The cheapest plan seen, `bars` itself when none is cheaper; stops once a plan costs `bound`
-// (in cost units) or at `until`. With `boundFirst`, a plan at the bound is sought first, with half
-// the time.
+// (in cost units) or at the limit. With `boundFirst`, a plan at the bound is sought first, with
+// half the effort.
 std::vector<OpenBar> RepackBars(const PlannedPieces& pieces, std::vector<OpenBar> bars, std::int64_t bound,
-                                std::chrono::steady_clock::time_point until, bool boundFirst);
+                                StepLimit limit, bool boundFirst);
 
 } // namespace volcalc::cutting

@@ -20,10 +20,11 @@ constexpr std::size_t CountLimit = 8;
 constexpr std::int64_t ListingSteps = 10000;
 // When listing only to count, fewer.
 constexpr std::int64_t CountingSteps = 1000;
-// Steps between two looks at the clock, or listing steps and lengths gone through, whichever
-// come first.
-constexpr std::int64_t StepsPerClockCheck = 64;
-constexpr std::int64_t WorkPerClockCheck = std::int64_t{1} << 22;
+// The effort of one step of the search, beyond the listing steps and lengths it goes through.
+constexpr std::int64_t EffortPerStep = 64;
+constexpr std::int64_t CompletionEffort = 128;
+// Listing steps against the simplex's iterations and the pricing's nodes (pattern_master.h).
+constexpr std::int64_t EffortPerWork = 5;
 // Bars placed before the first restart, per bar the budget buys; each restart allows a quarter more.
 constexpr std::int64_t FirstRestartPerBar = 1;
 
@@ -54,13 +55,13 @@ Units CompletionSearch::MostRoom(Units budget) const {
     return budget + m_kerf * (budget / shortest);
 }
 
-std::optional<std::vector<OpenBar>> CompletionSearch::Run(std::chrono::steady_clock::time_point until) {
+std::optional<std::vector<OpenBar>> CompletionSearch::Run(StepLimit limit) {
     if (MostRoom(m_budget) < m_weightLeft) {
         m_impossible = true;
         return std::nullopt;
     }
-    m_until = until;
-    while (std::chrono::steady_clock::now() < until) {
+    m_limit = limit;
+    while (!limit.Reached()) {
         m_steps = 0;
         m_stopped = false;
         m_cut = false;
@@ -128,14 +129,12 @@ bool CompletionSearch::Search() {
     return false;
 }
 
-// The time is checked every so many steps, and sooner after steps of much listing: among
-// thousands of lengths one step lists completions for each of them.
+// Steps of much listing count for more: among thousands of lengths one step lists completions
+// for each of them.
 bool CompletionSearch::OutOfTime() {
-    if (m_steps % StepsPerClockCheck != 0 && m_work < WorkPerClockCheck) {
-        return false;
-    }
+    m_limit.Effort->Spend(EffortPerWork * (EffortPerStep + m_work));
     m_work = 0;
-    return std::chrono::steady_clock::now() >= m_until;
+    return m_limit.Reached();
 }
 
 // Up to `enough` completions of a bar that holds a piece of this length, each within the
@@ -165,7 +164,9 @@ std::vector<Completion> CompletionSearch::CompletionsOf(std::size_t type, std::s
         }
     }
     ++m_left[type];
-    m_work += static_cast<std::int64_t>(m_weight.size()) + m_listed;
+    // Each completion found is made, sorted and mostly thrown away: far more work than a listing step.
+    m_work += static_cast<std::int64_t>(m_weight.size()) + m_listed +
+              CompletionEffort * static_cast<std::int64_t>(found.size());
     for (Completion& completion : found) {
         auto at =
             std::lower_bound(completion.Taken.begin(), completion.Taken.end(), type,

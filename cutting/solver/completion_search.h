@@ -5,6 +5,7 @@
 // remembers the fullest partial plan, which CompleteBars then repairs.
 
 #include "bar_completion.h"
+#include "search_effort.h"
 
 #include <random>
 #include <utility>
@@ -33,7 +34,7 @@ struct Completion {
 class CompletionSearch {
 public:
     CompletionSearch(std::span<const Units> pieces, const BarBudget& budget, std::uint64_t seed);
-    std::optional<std::vector<OpenBar>> Run(std::chrono::steady_clock::time_point until);
+    std::optional<std::vector<OpenBar>> Run(StepLimit limit);
 
     // The most bars any search filled, and what was left then.
     Partial Deepest() const;
@@ -64,7 +65,7 @@ private:
     Units m_deepestBudget = 0;
     std::size_t m_deepestShared = 0; // bars that m_bars and m_deepestBars have alike at their start
     std::int64_t m_steps = 0;
-    std::int64_t m_work = 0; // since the clock was last looked at
+    std::int64_t m_work = 0; // of listing, since it was last spent
     std::int64_t m_stepLimit = 0;
     std::int64_t m_listed = 0;
     std::int64_t m_listLimit = 0;
@@ -76,7 +77,7 @@ private:
     bool m_cut = false;        // some choices were left out of this search
     bool m_impossible = false; // proved: the budget cannot hold the pieces
 
-    std::chrono::steady_clock::time_point m_until;
+    StepLimit m_limit;
     std::mt19937_64 m_random;
 };
 

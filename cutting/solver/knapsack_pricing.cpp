@@ -62,6 +62,7 @@ std::vector<KnapsackResult> ByTable(std::span<const KnapsackItem> items, std::sp
         }
         results.push_back(std::move(result));
     }
+    results.front().Work = static_cast<std::int64_t>(parts.size() * columns / 2);
     return results;
 }
 
@@ -73,7 +74,9 @@ public:
 
     KnapsackResult Solve(Units room) {
         Branch(0, room, 0.0);
-        return {m_best, m_bestValue, m_nodes <= NodeLimit};
+        // Each node goes through the items left for its bound.
+        return {m_best, m_bestValue, m_nodes <= NodeLimit,
+                m_nodes * static_cast<std::int64_t>(2 + m_order.size() / 8)};
     }
 
 private:

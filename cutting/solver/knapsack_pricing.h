@@ -21,7 +21,8 @@ struct KnapsackItem {
 struct KnapsackResult {
     std::vector<std::int64_t> Counts; // per item
     double Value = 0;
-    bool Proved = true; // false when the search stopped at its limit with the best it had
+    bool Proved = true;    // false when the search stopped at its limit with the best it had
+    std::int64_t Work = 0; // cells of the table or nodes of the search it took, for the effort spent
 };
 
 KnapsackResult SolveKnapsack(std::span<const KnapsackItem> items, Units capacity);

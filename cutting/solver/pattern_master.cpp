@@ -5,20 +5,40 @@
 
 #include <glpk.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace volcalc::cutting {
 
 namespace {
 
+// The effort of a node of the branch and bound, beyond its simplex iterations.
+constexpr std::int64_t EffortPerNode = 2000;
+
 struct SearchStart {
     std::vector<double> Values; // GLPK's columns count from 1
     double Enough = 0;
     bool Given = false;
+    std::int64_t Iterations = 0; // the problem's count when the search began
+    std::int64_t PerIteration = 0;
+    std::int64_t Allowed = 0; // effort
+    std::int64_t Spent = 0;
+    bool Stopped = false; // at the limit
 };
 
 void OnSearchEvent(glp_tree* tree, void* info) {
     auto* start = static_cast<SearchStart*>(info);
+    int active = 0;
+    int nodes = 0;
+    int total = 0;
+    glp_ios_tree_size(tree, &active, &nodes, &total);
+    start->Spent = (glp_get_it_cnt(glp_ios_get_prob(tree)) - start->Iterations) * start->PerIteration +
+                   std::int64_t{total} * EffortPerNode;
+    if (start->Spent >= start->Allowed && !start->Stopped) {
+        start->Stopped = true;
+        glp_ios_terminate(tree);
+        return;
+    }
     switch (glp_ios_reason(tree)) {
     case GLP_IHEUR:
         if (!start->Given) {
@@ -118,17 +138,31 @@ std::optional<std::size_t> PatternMaster::IndexOf(const Pattern& pattern) const 
     return known->second;
 }
 
-bool PatternMaster::SolveRelaxation(int milliseconds) {
+std::int64_t PatternMaster::EffortPerIteration() const {
+    return 32 + 8 * std::int64_t{glp_get_num_rows(m_problem)};
+}
+
+bool PatternMaster::SolveRelaxation(StepLimit limit) {
+    const std::int64_t iterations = limit.Left() / EffortPerIteration();
+    if (iterations <= 0) {
+        return false;
+    }
     glp_smcp options;
     glp_init_smcp(&options);
     options.msg_lev = GLP_MSG_OFF;
-    options.tm_lim = milliseconds;
-    if (GuardedSimplex(m_problem, options) != 0 || glp_get_status(m_problem) != GLP_OPT) {
+    options.it_lim = static_cast<int>(std::min<std::int64_t>(iterations, 1'000'000'000));
+    // Only the safety net: the iteration limit is what stops the simplex.
+    options.tm_lim = limit.Effort->MillisecondsLeft();
+    const int before = glp_get_it_cnt(m_problem);
+    bool solved = GuardedSimplex(m_problem, options) == 0 && glp_get_status(m_problem) == GLP_OPT;
+    if (!solved) {
         // A warm start that went wrong gets one more try from scratch.
         glp_std_basis(m_problem);
-        return GuardedSimplex(m_problem, options) == 0 && glp_get_status(m_problem) == GLP_OPT;
+        solved = GuardedSimplex(m_problem, options) == 0 && glp_get_status(m_problem) == GLP_OPT;
     }
-    return true;
+    limit.Effort->Spend((glp_get_it_cnt(m_problem) - before) * EffortPerIteration());
+    limit.Effort->Look();
+    return solved;
 }
 
 double PatternMaster::RelaxedCost() const {
@@ -152,8 +186,12 @@ std::vector<double> PatternMaster::RelaxedCounts() const {
 }
 
 std::optional<PatternMaster::WholeBars> PatternMaster::SolveInteger(std::span<const std::int64_t> start,
-                                                                    double enough, int milliseconds) {
-    SearchStart search{{0.0}, enough, start.empty()};
+                                                                    double enough, StepLimit limit) {
+    if (limit.Left() <= 0) {
+        return std::nullopt;
+    }
+    SearchStart search{{0.0},       enough, start.empty(), glp_get_it_cnt(m_problem), EffortPerIteration(),
+                       limit.Left()};
     for (std::size_t j = 0; j < m_patterns.size(); ++j) {
         glp_set_col_kind(m_problem, static_cast<int>(j) + 1, GLP_IV);
         search.Values.push_back(j < start.size() ? static_cast<double>(start[j]) : 0.0);
@@ -161,10 +199,13 @@ std::optional<PatternMaster::WholeBars> PatternMaster::SolveInteger(std::span<co
     glp_iocp options;
     glp_init_iocp(&options);
     options.msg_lev = GLP_MSG_OFF;
-    options.tm_lim = milliseconds;
+    // Only the safety net: the effort counted in OnSearchEvent is what stops the search.
+    options.tm_lim = limit.Effort->MillisecondsLeft();
     options.cb_func = &OnSearchEvent;
     options.cb_info = &search;
     GuardedIntopt(m_problem, options);
+    limit.Effort->Spend(search.Spent);
+    limit.Effort->Look();
     const int status = glp_mip_status(m_problem);
     for (std::size_t j = 0; j < m_patterns.size(); ++j) {
         glp_set_col_kind(m_problem, static_cast<int>(j) + 1, GLP_CV);

@@ -6,6 +6,8 @@
 // that the pricing step turns into new patterns; the same problem with whole numbers of bars
 // gives the plan. Backed by GLPK; its solving calls throw SolverError (solver_guard.h).
 
+#include "search_effort.h"
+
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -40,23 +42,26 @@ public:
     std::optional<std::size_t> IndexOf(const Pattern& pattern) const;
     const std::vector<Pattern>& Patterns() const { return m_patterns; }
 
-    // True when the relaxation was solved to optimality within the time.
-    bool SolveRelaxation(int milliseconds);
+    // True when the relaxation was solved to optimality within the limit. Each simplex iteration
+    // counts for an effort that grows with the rows.
+    bool SolveRelaxation(StepLimit limit);
     double RelaxedCost() const;
     std::vector<double> Prices() const;        // per piece length
     std::vector<double> RelaxedCounts() const; // per pattern
 
     // Bars per pattern in whole numbers, starting from a known solution (none when empty), until one costs no
-    // more than `enough` or the time is up (the start itself when nothing better was found); nothing when the
-    // search failed.
+    // more than `enough` or the limit (the start itself when nothing better was found); nothing when the
+    // search failed. Its simplex iterations and nodes count towards the limit.
     struct WholeBars {
         std::vector<std::int64_t> Counts; // per pattern
         bool Proved = false;              // no whole numbers over these patterns cost less
     };
     std::optional<WholeBars> SolveInteger(std::span<const std::int64_t> start, double enough,
-                                          int milliseconds);
+                                          StepLimit limit);
 
 private:
+    std::int64_t EffortPerIteration() const;
+
     glp_prob* m_problem;
     std::uint64_t m_resets; // SolverResets when the problem was made
     std::vector<Pattern> m_patterns;

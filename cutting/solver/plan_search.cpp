@@ -14,13 +14,19 @@ namespace volcalc::cutting {
 
 namespace {
 
-// When each step must end, from the start of the search.
-constexpr auto FirstRepackTime = std::chrono::milliseconds(250);
-constexpr auto PatternTime = std::chrono::milliseconds(450);
-constexpr auto ExactTime = std::chrono::milliseconds(650);
-constexpr auto RepackTime = std::chrono::milliseconds(800);
-constexpr auto DiveTime = std::chrono::milliseconds(860);
-constexpr auto TotalTime = std::chrono::milliseconds(920);
+// The effort spent when each step must end (search_effort.h): about a million a millisecond on
+// the 2-core development machine.
+constexpr std::int64_t EffortPerMillisecond = 1'000'000;
+constexpr std::int64_t FirstRepackEnd = 250 * EffortPerMillisecond;
+constexpr std::int64_t PatternEnd = 450 * EffortPerMillisecond;
+constexpr std::int64_t ExactEnd = 650 * EffortPerMillisecond;
+constexpr std::int64_t RepackEnd = 800 * EffortPerMillisecond;
+constexpr std::int64_t DiveEnd = 860 * EffortPerMillisecond;
+constexpr std::int64_t TotalEffort = 920 * EffortPerMillisecond;
+// A relaxation solved once more after its limit, with the patterns added last.
+constexpr std::int64_t LastSolveEffort = 20 * EffortPerMillisecond;
+// Only a guard against a machine far slower than the budgets were made for.
+constexpr auto SafetyTime = std::chrono::seconds(10);
 
 // Below this reduced cost a pattern is not worth adding: the relaxation's own tolerance.
 constexpr double CostTolerance = 1e-7;
@@ -31,12 +37,6 @@ constexpr std::size_t EnumerationLimit = 5000;
 // master can take in its time or memory, and those that cut the most bars matter most.
 constexpr std::size_t PlanPatternCells = std::size_t{1} << 20;
 
-int MillisecondsUntil(std::chrono::steady_clock::time_point end) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-    return static_cast<int>(std::max<std::int64_t>(1, left.count()));
-}
-
 std::int64_t RoundUp(double cost) {
     return static_cast<std::int64_t>(std::ceil(cost - Whole));
 }
@@ -44,7 +44,11 @@ std::int64_t RoundUp(double cost) {
 } // namespace
 
 PlanSearch::PlanSearch(const PlannedPieces& pieces, PlanControl* control)
-    : m_pieces(pieces), m_control(control), m_started(Clock::now()), m_master(pieces.Counts) {}
+    : m_pieces(pieces), m_effort(control, SafetyTime), m_master(pieces.Counts) {}
+
+void PlanSearch::Report() {
+    m_effort.Report(TotalEffort, m_pieces.CostOf(m_best) * m_pieces.CostUnit, m_bound * m_pieces.CostUnit);
+}
 
 std::vector<OpenBar> PlanSearch::Run() {
     QuickPlans();
@@ -55,30 +59,36 @@ std::vector<OpenBar> PlanSearch::Run() {
     // A small order is solved exactly below; a large one is first repacked towards the material
     // bound, which ends the search at once for orders of perfectly filled bars.
     const bool everyPattern = AddEveryPattern();
+    Report();
     if (!everyPattern) {
-        Offer(RepackBars(m_pieces, m_best, m_bound, m_started + FirstRepackTime, true));
+        Offer(RepackBars(m_pieces, m_best, m_bound, Until(FirstRepackEnd), true));
         m_soughtBound = m_bound;
+        Report();
     }
     if (Done()) {
         return m_best;
     }
     AddBestPatterns();
-    if (GeneratePatterns(m_pieces.Counts, m_started + PatternTime) == Relaxation::Converged) {
+    if (GeneratePatterns(m_pieces.Counts, Until(PatternEnd)) == Relaxation::Converged) {
         m_bound = std::max(m_bound, RoundUp(m_master.RelaxedCost()));
         RoundDown();
     }
+    Report();
     if (everyPattern && !Done()) {
-        SearchWholeBars(m_started + ExactTime, true);
+        SearchWholeBars(Until(ExactEnd), true);
+        Report();
     }
     if (!Done()) {
         // A plan at a bound sought in vain before is not sought first again.
-        Offer(RepackBars(m_pieces, m_best, m_bound, m_started + RepackTime, m_bound != m_soughtBound));
+        Offer(RepackBars(m_pieces, m_best, m_bound, Until(RepackEnd), m_bound != m_soughtBound));
+        Report();
     }
     if (!Done()) {
-        Dive(m_started + DiveTime);
+        Dive(Until(DiveEnd));
+        Report();
     }
     if (!Done()) {
-        SearchWholeBars(m_started + TotalTime, everyPattern);
+        SearchWholeBars(Until(TotalEffort), everyPattern);
     }
     return m_best;
 }
@@ -113,13 +123,12 @@ void PlanSearch::MaterialBound() {
     m_bound = static_cast<std::int64_t>(std::ceil(load * cheapest / m_pieces.CostUnit - 1e-9L));
 }
 
-PlanSearch::Relaxation PlanSearch::GeneratePatterns(std::span<const std::int64_t> demands,
-                                                    Clock::time_point until) {
+PlanSearch::Relaxation PlanSearch::GeneratePatterns(std::span<const std::int64_t> demands, StepLimit limit) {
     m_master.SetDemands(demands);
     bool proved = true;
     const bool whole =
         std::equal(demands.begin(), demands.end(), m_pieces.Counts.begin(), m_pieces.Counts.end());
-    while (m_master.SolveRelaxation(MillisecondsUntil(until))) {
+    while (m_master.SolveRelaxation(limit)) {
         const double relaxed = m_master.RelaxedCost();
         double worth = 0;
         if (!AddPricedPatterns(demands, proved, worth)) {
@@ -134,9 +143,11 @@ PlanSearch::Relaxation PlanSearch::GeneratePatterns(std::span<const std::int64_t
                 return Relaxation::Converged;
             }
         }
-        if (Clock::now() >= until) {
-            return m_master.SolveRelaxation(MillisecondsUntil(until)) ? Relaxation::Solved
-                                                                      : Relaxation::Failed;
+        if (limit.Reached()) {
+            // The patterns just added count once the relaxation is solved again, a little beyond the
+            // limit.
+            return m_master.SolveRelaxation(limit.Beyond(LastSolveEffort)) ? Relaxation::Solved
+                                                                           : Relaxation::Failed;
         }
     }
     return Relaxation::Failed;
@@ -159,6 +170,7 @@ bool PlanSearch::AddPricedPatterns(std::span<const std::int64_t> demands, bool& 
     bool added = false;
     for (std::size_t s = 0; s < m_pieces.Stocks.size(); ++s) {
         KnapsackResult& best = found[s];
+        m_effort.Spend(best.Work);
         proved = proved && best.Proved;
         worth = std::max(worth, best.Value / static_cast<double>(m_pieces.CostOf(m_pieces.Stocks[s])));
         Pattern pattern{s, std::move(best.Counts)};
@@ -183,13 +195,12 @@ void PlanSearch::RoundDown() {
     Offer(std::move(bars));
 }
 
-void PlanSearch::Dive(Clock::time_point until) {
+void PlanSearch::Dive(StepLimit limit) {
     std::vector<std::int64_t> left = m_pieces.Counts;
     std::vector<OpenBar> bars;
     std::int64_t fixed = 0;
-    while (std::any_of(left.begin(), left.end(), [](std::int64_t n) { return n > 0; }) &&
-           Clock::now() < until) {
-        const Relaxation relaxation = GeneratePatterns(left, until);
+    while (std::any_of(left.begin(), left.end(), [](std::int64_t n) { return n > 0; }) && !limit.Reached()) {
+        const Relaxation relaxation = GeneratePatterns(left, limit);
         if (relaxation == Relaxation::Failed ||
             (relaxation == Relaxation::Converged &&
              fixed + RoundUp(m_master.RelaxedCost()) >= m_pieces.CostOf(m_best))) {
@@ -225,13 +236,13 @@ void PlanSearch::Dive(Clock::time_point until) {
 
 // A branch and bound in whole bars over the patterns known; with every full pattern among them,
 // an answer it proves is the optimum, and its cost the bound.
-void PlanSearch::SearchWholeBars(Clock::time_point until, bool everyPattern) {
+void PlanSearch::SearchWholeBars(StepLimit limit, bool everyPattern) {
     const std::vector<std::int64_t> start = AddBestPatterns();
     m_master.SetDemands(m_pieces.Counts);
-    if (!m_master.SolveRelaxation(MillisecondsUntil(until))) {
+    if (!m_master.SolveRelaxation(limit)) {
         return;
     }
-    const auto found = m_master.SolveInteger(start, static_cast<double>(m_bound), MillisecondsUntil(until));
+    const auto found = m_master.SolveInteger(start, static_cast<double>(m_bound), limit);
     if (!found) {
         return;
     }

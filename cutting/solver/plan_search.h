@@ -24,8 +24,7 @@
 
 #include "pattern_master.h"
 #include "planned_pieces.h"
-
-#include <chrono>
+#include "search_effort.h"
 
 namespace volcalc::cutting {
 
@@ -37,29 +36,28 @@ public:
     // In cost units: no plan costs less.
     std::int64_t Bound() const { return m_bound; }
     // The safety clock ended a step before its budget did.
-    bool StoppedEarly() const { return m_stoppedEarly; }
+    bool StoppedEarly() const { return m_effort.ClockFired(); }
 
 private:
-    using Clock = std::chrono::steady_clock;
     enum class Relaxation { Failed, Solved, Converged };
 
     bool Done() const { return m_pieces.CostOf(m_best) <= m_bound; }
     void Offer(std::vector<OpenBar> bars);
     void QuickPlans();
     void MaterialBound();
-    Relaxation GeneratePatterns(std::span<const std::int64_t> demands, Clock::time_point until);
+    Relaxation GeneratePatterns(std::span<const std::int64_t> demands, StepLimit limit);
     bool AddPricedPatterns(std::span<const std::int64_t> demands, bool& proved, double& worth);
     void RoundDown();
-    void Dive(Clock::time_point until);
+    void Dive(StepLimit limit);
     std::vector<std::int64_t> AddBestPatterns();
     std::vector<OpenBar> BarsOf(std::span<const std::int64_t> times, std::vector<std::int64_t>& left) const;
     bool AddEveryPattern();
-    void SearchWholeBars(Clock::time_point until, bool everyPattern);
+    void SearchWholeBars(StepLimit limit, bool everyPattern);
+    StepLimit Until(std::int64_t mark) { return {&m_effort, mark}; }
+    void Report();
 
     const PlannedPieces& m_pieces;
-    PlanControl* m_control;
-    bool m_stoppedEarly = false;
-    Clock::time_point m_started;
+    SearchEffort m_effort;
     PatternMaster m_master;
     std::vector<OpenBar> m_best;
     std::int64_t m_bound = 0;

@@ -143,6 +143,29 @@ TEST(OrderBorders, EachLengthIsTakenOrRefusedWithItsReason) {
         {"the command line's list in the window", Input::WindowStocks, "6000,12000", "two readings"},
         {"a stock rounding to nothing in the window", Input::WindowStocks, "0,0004;", "too short '0,0004'"},
         {"no stock in the window", Input::WindowStocks, " ; ", "no length"},
+        {"feet, exactly", Input::CommandLineStocks, "20ft", "6096000"},
+        {"inches and yards", Input::CommandLineStocks, "0.5in,1yd", "12700 914400"},
+        {"metres and centimetres", Input::CommandLineStocks, "6m,250cm", "6000000 2500000"},
+        {"millimetres named", Input::CommandLineStocks, "6000mm", "6000000"},
+        {"a limit", Input::CommandLineStocks, "6m:10", "6000000:10"},
+        {"the greatest limit", Input::CommandLineStocks, "6m:1000000000", "6000000:1000000000"},
+        {"a limit beyond the greatest", Input::CommandLineStocks, "6m:1000000001",
+         "not a count '6m:1000000001'"},
+        {"a limit of no bar", Input::CommandLineStocks, "6000:0", "not a count '6000:0'"},
+        {"a limit that is no whole number", Input::CommandLineStocks, "6000:2.5", "not a count '6000:2.5'"},
+        {"a limit without a count", Input::CommandLineStocks, "6000:", "not a count '6000:'"},
+        {"the longest stock in metres", Input::CommandLineStocks, "100000m", "100000000000"},
+        {"a stock beyond the longest in yards", Input::CommandLineStocks, "109362yd",
+         "not a length '109362yd'"},
+        {"a stock in metres rounding to nothing", Input::CommandLineStocks, "0.0000004m",
+         "too short '0.0000004m'"},
+        {"a unit of no length", Input::CommandLineStocks, "6 kg", "unknown unit '6 kg'"},
+        {"a unit in capitals", Input::CommandLineStocks, "6M", "unknown unit '6M'"},
+        {"a unit alone", Input::CommandLineStocks, "m", "not a length 'm'"},
+        {"units, limits and a decimal comma in the window", Input::WindowStocks, " 6,5 m : 4 ; 20 ft",
+         "6500000:4 6096000"},
+        {"a kerf in inches", Input::Kerf, "0.125in", "3175"},
+        {"a kerf of zero metres", Input::Kerf, "0m", "0"},
         {"a kerf rounding to nothing", Input::Kerf, "0.0004", "0"},
         {"a kerf of zero", Input::Kerf, "0", "0"},
         {"a negative kerf", Input::Kerf, "-0.001", "not a length '-0.001'"},
@@ -180,8 +203,9 @@ TEST(OrderBorders, EachLengthIsTakenOrRefusedWithItsReason) {
             break;
         }
         std::string lengths;
-        for (Units length : reading.Lengths()) {
-            lengths += (lengths.empty() ? "" : " ") + std::to_string(length);
+        for (const StockLength& stock : reading.Stocks) {
+            lengths += (lengths.empty() ? "" : " ") + std::to_string(stock.Length.Length) +
+                       (stock.Limit ? ":" + std::to_string(*stock.Limit) : "");
         }
         return lengths;
     };
@@ -257,6 +281,43 @@ TEST(OrderPlan, IdenticalBarsAreCountedOnce) {
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0].Count, 3);
     EXPECT_EQ(runs[1].Cut, b);
+}
+
+// The settings are shown back in the units they were typed in, the planner's lengths exact.
+TEST(OrderText, LengthsAreShownInTheUnitsTyped) {
+    OrderSettings settings;
+    settings.Stocks = ReadWindowStocks("6,5 m:4; 20 ft").Stocks;
+    settings.Kerf = ReadOrderLength("0.125in", DecimalForm::Point, true).Stocks.at(0).Length;
+    settings.KeepOffcuts = ReadOrderLength("1.5ft", DecimalForm::Point, false).Stocks.at(0).Length;
+    const OrderItem items[] = {{"Cylinder", {20}, 6000, 1, "Steel", 6, 2.0, false, 0, {"a"}}};
+    const std::vector<GroupOrder> orders = PlanOrder(items, settings);
+    const std::string text = OrderText(orders, settings, MassUnit::Kilogram, "EUR");
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "order: stock lengths 6.5 m (at most 4), 20 ft, kerf 0.125 in, offcuts kept from 1.5 ft")
+        << text;
+    EXPECT_NE(text.find("  Cylinder a=20, Steel: 1 × 20 ft, 6.096 m, 6.096 kilogram, cost 12.19 EUR\n"),
+              std::string::npos)
+        << text;
+}
+
+// Each piece cut carries the mark of the row it is cut for, first rows first, and bars cut alike
+// for different marks are shown apart.
+TEST(OrderText, PiecesNameTheMarksOfTheirRows) {
+    OrderItem a1{"Cylinder", {20}, 2400, 2, "Steel", 2.4, std::nullopt, false, 0, {"a"}};
+    a1.Mark = "A1";
+    OrderItem b2 = a1;
+    b2.Quantity = 2;
+    b2.Mark = "B2";
+    OrderItem unmarked{"Cylinder", {20}, 1150, 2, "Steel", 1.15, std::nullopt, false, 0, {"a"}};
+    const OrderItem items[] = {unmarked, a1, b2};
+    const OrderSettings settings = MillimetreSettings(std::vector<Units>{6000000}, 3000);
+    const std::vector<GroupOrder> orders = PlanOrder(items, settings);
+    const std::string text = OrderText(orders, settings, MassUnit::Kilogram, "");
+    EXPECT_NE(text.find("  1 × 6000: 2400 (A1) + 2400 (A1) + 1150, offcut 41\n"
+                        "  1 × 6000: 2400 (B2) + 2400 (B2) + 1150, offcut 41\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(OrderCsv(orders, settings).find(",\"2400 (B2) + 2400 (B2) + 1150\",41,"), std::string::npos);
 }
 
 } // namespace

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <limits>
 #include <random>
 #include <stdexcept>
+#include <thread>
 
 namespace volcalc::cutting {
 namespace {
@@ -215,6 +217,57 @@ TEST(PlanCuts, SmallInstancesBuyWhatTheBruteForceFinds) {
         ASSERT_EQ(CheckPlan(problem, plan), "") << "instance " << instance;
         ASSERT_EQ(BoughtLength(plan), BruteForceBought(problem)) << "instance " << instance;
     }
+}
+
+// An order the search cannot prove optimal, so that it runs through every budget: the plan must
+// not depend on how fast the machine got through them, with or without a busy thread beside it.
+TEST(PlanCuts, TheSamePlanOnEveryRunHoweverBusyTheMachine) {
+    std::mt19937_64 random(4);
+    CuttingProblem problem = Buying({1000}, 0, {});
+    for (int p = 0; p < 100; ++p) {
+        problem.Pieces.push_back({std::uniform_int_distribution<Units>(150, 200)(random), 1});
+    }
+    const CuttingPlan first = PlanCuts(problem);
+    std::atomic<bool> busy{true};
+    std::thread beside([&busy] {
+        volatile std::uint64_t spin = 0;
+        while (busy.load()) {
+            spin = spin * 6364136223846793005u + 1;
+        }
+    });
+    const CuttingPlan second = PlanCuts(problem);
+    busy = false;
+    beside.join();
+    ASSERT_FALSE(first.ProvedOptimal);
+    if (first.StoppedEarly || second.StoppedEarly) {
+        GTEST_SKIP() << "the safety clock fired: this build is far slower than the budgets are made for";
+    }
+    EXPECT_EQ(first.Bars, second.Bars);
+    EXPECT_EQ(first.LowerBound, second.LowerBound);
+}
+
+// A cancel, here at the first report of progress, ends the search with the plan in hand, which
+// is still a whole plan of every piece.
+TEST(PlanCuts, ACancelKeepsTheBestPlanFoundSoFar) {
+    std::mt19937_64 random(4);
+    CuttingProblem problem = Buying({1000}, 0, {});
+    for (int p = 0; p < 100; ++p) {
+        problem.Pieces.push_back({std::uniform_int_distribution<Units>(150, 200)(random), 1});
+    }
+    int reports = 0;
+    PlanControl* self = nullptr;
+    PlanControl control([&](const PlanProgress& progress) {
+        ++reports;
+        EXPECT_LE(progress.Done, progress.Total);
+        EXPECT_LE(progress.LowerBound, progress.Bought);
+        self->Cancel();
+    });
+    self = &control;
+    const CuttingPlan plan = PlanCuts(problem, &control);
+    EXPECT_EQ(CheckPlan(problem, plan), "");
+    EXPECT_TRUE(plan.Cancelled);
+    EXPECT_FALSE(plan.StoppedEarly);
+    EXPECT_GE(reports, 1);
 }
 
 } // namespace

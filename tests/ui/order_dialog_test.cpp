@@ -124,12 +124,11 @@ TEST_F(Order, PlansTheBarsOfTheListsProfilesAndRemembersTheStockLengths) {
 TEST_F(Order, AStockLengthThatDoesNotReadIsSaidAndNothingIsPlanned) {
     Angle("1", "2400");
     OpenOrder();
-    Plan("6000; 12 parsecs", "0");
+    Plan("6000; 12 furlongs", "0");
     const auto* problem = Form().findChild<QLabel*>(names::order::Problem);
     EXPECT_TRUE(problem->isVisible());
-    EXPECT_EQ(
-        problem->text(),
-        QStringLiteral("'12 parsecs' has a unit the order does not know: use mm, cm, m, in, ft or yd."));
+    EXPECT_EQ(problem->text(),
+              QStringLiteral("'12 furlongs' has a unit other than mm, cm, m, in, ft or yd."));
     EXPECT_TRUE(PlanText().isEmpty());
     EXPECT_FALSE(Button(names::order::ExportButton)->isEnabled());
     Plan("6000,12000", "0"); // the command line's list, or one length with a decimal comma
@@ -231,9 +230,10 @@ TEST_F(Order, PlansOffTheWindowsThreadAndCancelKeepsThePlanFoundSoFar) {
 }
 
 TEST_F(Order, TheStockDialogSavesTheRackAndThePlanCutsItFirst) {
-    Angle("2", "2000");
+    // Bought bars of 4000 hold two pieces each: the third piece is cut from the rack's bar.
+    Angle("3", "2000");
     OpenOrder();
-    Plan("6000", "0");
+    Plan("4000", "0");
     AnswerNextDialog([this](QDialog& dialog) {
         auto* table = dialog.findChild<QTableWidget*>(names::stock::Table);
         auto* problem = dialog.findChild<QLabel*>(names::stock::Problem);
@@ -286,8 +286,8 @@ TEST_F(Order, CutThisPlanTakesTheRacksBarsAndKeepsTheRemnants) {
     Angle("4", "2000");
     OpenOrder();
     TypeInto(Field(names::order::KeepOffcutsField), QStringLiteral("1000"));
-    Plan("6000", "0");
-    // The three rack bars, and one bought: 2000 of it cut, 4000 kept.
+    // A bought bar holds one piece: the three rack bars, and one bought with 1000 left to keep.
+    Plan("3000", "0");
     Desktop.Answers = {ui::NoButton};
     ClickOn(Button(names::order::CutButton));
     ASSERT_EQ(Desktop.Messages.size(), 1u);
@@ -312,7 +312,7 @@ TEST_F(Order, CutThisPlanTakesTheRacksBarsAndKeepsTheRemnants) {
     ClickOn(Button(names::order::CutButton));
     const QByteArray rack = RackText();
     EXPECT_FALSE(rack.contains(",2350\n")) << rack.toStdString();
-    EXPECT_TRUE(rack.contains(",4000\n")) << rack.toStdString();
+    EXPECT_TRUE(rack.contains(",1000\n")) << rack.toStdString();
     EXPECT_FALSE(Button(names::order::CutButton)->isEnabled());
     EXPECT_TRUE(Form().findChild<QLabel*>(names::order::Note)->isVisible());
 }

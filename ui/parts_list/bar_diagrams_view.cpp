@@ -16,9 +16,9 @@ namespace {
 constexpr double Margin = 8;
 constexpr double Gap = 10;
 
-void AddRuns(std::span<const cutting::Bar> bars, bool fromRack, const cutting::OrderSettings& settings,
-             DiagramGroup& group) {
-    for (const cutting::BarRun& run : cutting::IdenticalBars(bars)) {
+void AddRuns(std::span<const cutting::Bar> bars, std::span<const std::vector<std::string>> marks,
+             bool fromRack, const cutting::OrderSettings& settings, DiagramGroup& group) {
+    for (const cutting::BarRun& run : cutting::IdenticalBars(bars, marks)) {
         const bool kept =
             settings.KeepOffcuts && run.Cut.Offcut > 0 && run.Cut.Offcut >= settings.KeepOffcuts->Length;
         DiagramBar bar{run.Count,
@@ -29,8 +29,9 @@ void AddRuns(std::span<const cutting::Bar> bars, bool fromRack, const cutting::O
                        fromRack,
                        kept,
                        settings.KeepOffcuts.has_value()};
-        for (cutting::Units cut : run.Cut.Cuts) {
-            bar.Pieces.push_back({cut, {}});
+        for (std::size_t i = 0; i < run.Cut.Cuts.size(); ++i) {
+            const QString mark = i < run.Marks.size() ? QString::fromStdString(run.Marks[i]) : QString();
+            bar.Pieces.push_back({run.Cut.Cuts[i], mark});
         }
         group.Bars.push_back(std::move(bar));
     }
@@ -43,8 +44,8 @@ std::vector<DiagramGroup> DiagramGroupsOf(const std::vector<cutting::GroupOrder>
     std::vector<DiagramGroup> groups;
     for (const cutting::GroupOrder& order : orders) {
         DiagramGroup group{QString::fromStdString(cutting::GroupText(order.Group, DecimalSeparator())), {}};
-        AddRuns(order.FromStock, true, settings, group);
-        AddRuns(order.Plan.Bars, false, settings, group);
+        AddRuns(order.FromStock, order.FromStockMarks, true, settings, group);
+        AddRuns(order.Plan.Bars, order.BarMarks, false, settings, group);
         if (!group.Bars.empty()) {
             groups.push_back(std::move(group));
         }

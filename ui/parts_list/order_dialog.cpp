@@ -68,11 +68,10 @@ QString StocksProblem(const cutting::LengthsReading& reading) {
         return QStringLiteral("Give at least one stock length, e.g. 6000; 12000.");
     case cutting::LengthFault::NotACount:
         return QStringLiteral(
-                   "'%1' does not give the most bars to buy as a whole number from 1 on, e.g. 6000:10.")
+                   "'%1' limits a stock length to a count that is not a whole number of bars from 1.")
             .arg(part);
     case cutting::LengthFault::UnknownUnit:
-        return QStringLiteral("'%1' has a unit the order does not know: use mm, cm, m, in, ft or yd.")
-            .arg(part);
+        return QStringLiteral("'%1' has a unit other than mm, cm, m, in, ft or yd.").arg(part);
     case cutting::LengthFault::NotALength:
     case cutting::LengthFault::None:
         break;
