@@ -115,8 +115,8 @@ Instance Uniform(std::mt19937_64& random, int count, Units least, Units most, Un
 
 // Like the hard instances of the classic bin-packing sets: 160 to 200 pieces for bins of 1000, of
 // many distinct sizes from 20% to 80% of the bin (`mode` 0), or crowded near a third and a half of
-// it (`mode` 1: from 29% to 38% and from 44% to 56%); with `tight`, one piece is lengthened so that the pieces fill
-// their bins to within 0.5% of one bin in all, so that the bound is reached only by bins filled
+// it (`mode` 1: from 29% to 38% and from 44% to 56%); with `tight`, one piece is lengthened so that the
+// pieces fill their bins to within 0.5% of one bin in all, so that the bound is reached only by bins filled
 // almost perfectly. Against L2.
 Instance Hard(std::mt19937_64& random, int mode, bool tight) {
     const int count = std::uniform_int_distribution<int>(160, 200)(random);
@@ -125,9 +125,9 @@ Instance Hard(std::mt19937_64& random, int mode, bool tight) {
     Units sum = 0;
     for (int p = 0; p < count; ++p) {
         const bool third = std::uniform_int_distribution<int>(0, 1)(random) == 0;
-        pieces.push_back(mode == 0  ? std::uniform_int_distribution<Units>(200, 800)(random)
-                         : third ? std::uniform_int_distribution<Units>(290, 380)(random)
-                                 : std::uniform_int_distribution<Units>(440, 560)(random));
+        pieces.push_back(mode == 0 ? std::uniform_int_distribution<Units>(200, 800)(random)
+                         : third   ? std::uniform_int_distribution<Units>(290, 380)(random)
+                                   : std::uniform_int_distribution<Units>(440, 560)(random));
         sum += pieces.back();
     }
     const Units slack = (1000 - sum % 1000) % 1000 - std::uniform_int_distribution<Units>(0, 5)(random);
