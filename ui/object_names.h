@@ -194,6 +194,24 @@ inline constexpr const char* PlanText = "OrderPlanText";
 inline constexpr const char* CopyButton = "OrderCopyButton";
 inline constexpr const char* ExportButton = "OrderExportButton";
 inline constexpr const char* PrintButton = "OrderPrintButton";
+inline constexpr const char* Progress = "OrderProgress";
+inline constexpr const char* CancelButton = "OrderCancelButton";
+inline constexpr const char* Note = "OrderNote";
+inline constexpr const char* Diagrams = "OrderDiagrams";
+inline constexpr const char* KeepOffcutsField = "KeepOffcutsField";
+inline constexpr const char* StockButton = "OrderStockButton";
+inline constexpr const char* CutButton = "CutPlanButton";
 } // namespace order
+
+// The Order dialog's rack of stock on hand
+namespace stock {
+inline constexpr const char* Dialog = "StockDialog";
+inline constexpr const char* Table = "StockTable";
+inline constexpr const char* Problem = "StockProblem";
+inline constexpr const char* AddButton = "StockAddButton";
+inline constexpr const char* RemoveButton = "StockRemoveButton";
+inline constexpr const char* SaveButton = "StockSaveButton";
+inline constexpr const char* CancelButton = "StockCancelButton";
+} // namespace stock
 
 } // namespace volcalc::ui::names

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes pictures of the main window in a few typical states, and of its parts list, into a
+// Writes pictures of the main window in a few typical states, and of its parts list and order, into a
 // folder, for looking at the windows without a desktop: volcalc_screenshots OUT_DIR (run with
 // QT_QPA_PLATFORM=offscreen).
 #include "ui/desktop/decimal_separator.h"
@@ -10,10 +10,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <cstdio>
 
@@ -86,6 +90,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // The order plans from a rack and with settings of the run's own, not from the user's.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(temporary.path()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temporary.path());
     MainWindow form(MainWindowOptions{QFile::encodeName(ini).toStdString(), nullptr});
     form.show();
     bool ok = Save(form, folder, "1-start");
@@ -123,6 +130,16 @@ int main(int argc, char* argv[]) {
     }
     ok = ok && list && Save(*list, folder, "5-parts-list");
 
+    // Their order, planned beside the window: the picture waits for the plan and its diagrams.
+    Click(form, names::parts_list::OrderButton);
+    auto* plan = form.findChild<QPushButton*>(QString::fromLatin1(names::order::PlanButton));
+    for (int step = 0; plan && !plan->isEnabled() && step < 3000; ++step) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(10);
+    }
+    QCoreApplication::processEvents();
+    QWidget* order = form.findChild<QWidget*>(QString::fromLatin1(names::order::Dialog));
+    ok = ok && order && Save(*order, folder, "6-order");
     // An American tee of steel, 20 feet long, from the tables beside the program.
     if (list) {
         list->hide();
@@ -133,6 +150,6 @@ int main(int argc, char* argv[]) {
     Choose(form, names::section::SizeList, "WT7X19");
     Choose(form, names::ObjectUnitList, "foot");
     Type(form, names::section::LengthField, "20");
-    ok = ok && Save(form, folder, "6-american-section");
+    ok = ok && Save(form, folder, "7-american-section");
     return ok ? 0 : 1;
 }

@@ -34,9 +34,10 @@ struct OnDemandFunctions {
     // Lays the document out on the printer's pages as a job of that name and prints it, each
     // page numbered "Page 1 of 3".
     void (*PrintDocument)(QTextDocument& document, QPrinter& printer, const QString& jobName);
-    // As cutting::PlanOrder (cutting/order_plan.h).
+    // As cutting::PlanOrder (cutting/order_plan.h), followed and cancelled through the control.
     std::vector<cutting::GroupOrder> (*PlanOrder)(std::span<const cutting::OrderItem> items,
-                                                  const cutting::OrderSettings& settings);
+                                                  const cutting::OrderSettings& settings,
+                                                  cutting::PlanControl& control);
 };
 
 // The name of the module's one exported function, which returns its table.

@@ -76,8 +76,14 @@ void PrintDocument(QTextDocument& document, QPrinter& printer, const QString& jo
     }
 }
 
-const OnDemandFunctions Functions = {libjpeg::Decode, NewPrinter,    DeletePrinter,     PrintDialog,
-                                     PageTextWidth,   PrintDocument, cutting::PlanOrder};
+std::vector<cutting::GroupOrder> PlanOrder(std::span<const cutting::OrderItem> items,
+                                           const cutting::OrderSettings& settings,
+                                           cutting::PlanControl& control) {
+    return cutting::PlanOrder(items, settings, control);
+}
+
+const OnDemandFunctions Functions = {libjpeg::Decode, NewPrinter,    DeletePrinter, PrintDialog,
+                                     PageTextWidth,   PrintDocument, PlanOrder};
 
 } // namespace
 } // namespace volcalc::ui
