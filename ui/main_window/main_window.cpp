@@ -75,7 +75,11 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(par
     SetUpFirstState();
 }
 
-MainWindow::~MainWindow() = default;
+// The list and its stack, children, go after this window's members and tell their last change.
+MainWindow::~MainWindow() {
+    m_job->Stack().disconnect(this);
+    m_partsList->disconnect(this);
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -121,7 +121,7 @@ private:
     void ListChanged();
     // job_hooks.cpp: the list as a job file and back, and a list imported.
     std::string JobText() const;
-    void LoadJob(const std::filesystem::path& file);
+    std::function<void()> ReadJobFile(const std::filesystem::path& file);
     void ShowJobUnits(ReportUnits units);
     void ImportCsv(QWidget* parent, const QString& file);
     sections::SectionShapes* JobSections();
