@@ -34,9 +34,12 @@ void MainWindow::MakeJob(const std::filesystem::path& recoveryFolder) {
 }
 
 // Whatever changed the list, the totals shown are its own and Undo takes back its last change.
-// As after a calculation, the totals are shown in cubic metres and kilograms again.
+// As after a calculation, the totals are shown in cubic metres and kilograms again; after a
+// reset, whose totals are all zero, in the units shown.
 void MainWindow::ListChanged() {
-    m_totals->ResetUnits();
+    if (!m_keepingUnits) {
+        m_totals->ResetUnits();
+    }
     m_ledger.ShowList(m_partsList->ListTotals(), m_job->Stack().canUndo());
 }
 
