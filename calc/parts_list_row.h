@@ -38,8 +38,8 @@ struct PartsListRow {
     std::optional<double> Cost{};       // RowCost of the row: what buying it costs, 0 for an aperture
     // Free texts of the person's: the part's name on the drawing ("C1") and a note. No calculation
     // reads them.
-    std::string Mark;
-    std::string Note;
+    std::string Mark{};
+    std::string Note{};
 
     friend bool operator==(const PartsListRow&, const PartsListRow&) = default;
 };

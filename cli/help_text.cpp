@@ -51,6 +51,14 @@ Options:
                 group,shape,unit,quantity,material,p1,p2,p3,p4,p5
                 (header row optional, trailing empty parameters allowed; material is
                 a catalogue name, "density N", or empty to keep the one in force)
+  --job FILE    start from the rows of a job (a .volcalc file saved by the window
+                or by --save-job, or a --json report), then run the script; each
+                row is calculated again with the density and price it holds. The
+                job's display units are the report's unless given
+  --save-job FILE
+                when the script ends, save the list as it stands as a job (written
+                beside, then renamed over FILE); a FILE that is not a job is never
+                overwritten
   --help        show this text
   --version     print the program's name and version
 
@@ -103,8 +111,8 @@ Exit status:
   0  every line held
   1  some line failed (its message names it), or with --order a piece is
      not planned
-  2  bad arguments, a script or list that cannot be read, or output
-     that cannot be written ("volcalc-cli: cannot write output: REASON")
+  2  bad arguments, a script, list or job that cannot be read, a job that
+     cannot be saved, or output that cannot be written ("volcalc-cli: cannot write output: REASON")
 
 Report rows: line, group, shape, unit, quantity, parameters as typed, material
 (or "density N"), density, volume of one piece and of all pieces, mass of one

@@ -7,7 +7,7 @@ namespace volcalc::jobs {
 namespace {
 
 // Version 0, the report before it was a job: no format or version, no marks or notes, no order.
-void FromVersion0(nlohmann::json& document) {
+void FromVersion0(nlohmann::json& document, std::vector<nlohmann::json>& rows) {
     document["format"] = JobFormatName;
     document["version"] = 1;
     if (!document.contains("stock_lengths")) {
@@ -16,10 +16,7 @@ void FromVersion0(nlohmann::json& document) {
     if (!document.contains("kerf")) {
         document["kerf"] = "";
     }
-    if (!document["rows"].is_array()) {
-        return; // the reader names the fault
-    }
-    for (nlohmann::json& row : document["rows"]) {
+    for (nlohmann::json& row : rows) {
         if (row.is_object()) {
             row.emplace("mark", "");
             row.emplace("note", "");
@@ -48,9 +45,9 @@ int JobVersionOf(const nlohmann::json& document) {
     return number < 0 || number > 1000000 ? -1 : static_cast<int>(number);
 }
 
-void MigrateJob(nlohmann::json& document, int version) {
+void MigrateJob(nlohmann::json& document, std::vector<nlohmann::json>& rows, int version) {
     if (version == 0) {
-        FromVersion0(document);
+        FromVersion0(document, rows);
     }
 }
 

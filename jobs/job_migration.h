@@ -6,13 +6,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include <vector>
+
 namespace volcalc::jobs {
 
 // The version of a document: its "version", or 0 for a --json report written before jobs had one.
 // Returns -1 when the document is no job at all.
 int JobVersionOf(const nlohmann::json& document);
 
-// Brings a document of an earlier version (at least 0) to JobFormatVersion.
-void MigrateJob(nlohmann::json& document, int version);
+// Brings a document of an earlier version (at least 0) to JobFormatVersion: its members, and its
+// rows, which the reader holds apart.
+void MigrateJob(nlohmann::json& document, std::vector<nlohmann::json>& rows, int version);
 
 } // namespace volcalc::jobs

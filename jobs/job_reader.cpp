@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -29,21 +30,26 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-Json Parse(std::string_view text) {
-    const auto shallow = [](int depth, Json::parse_event_t, Json&) {
-        if (depth > MaxDepth) {
-            throw Fault("not a job: nested deeper than a job is");
+// The deepest nesting of arrays and objects, counted before the document is built, so that no
+// document is built of a file nested deeper than a job is.
+int Depth(std::string_view text) {
+    int depth = 0;
+    int deepest = 0;
+    bool inText = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inText) {
+            i += c == '\\' ? 1 : 0;
+            inText = c != '"';
+        } else if (c == '"') {
+            inText = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
         }
-        return true;
-    };
-    try {
-        return Json::parse(text.begin(), text.end(), shallow);
-    } catch (const Json::parse_error& e) {
-        if (e.byte >= text.size()) {
-            throw Fault("not a job: the file ends before its document does (cut short?)");
-        }
-        throw Fault("not a job: not a JSON document (at byte " + std::to_string(e.byte) + ")");
     }
+    return deepest;
 }
 
 const Json& Member(const Json& object, const char* name) {
@@ -70,21 +76,6 @@ std::int64_t Integer(const Json& object, const char* name, std::int64_t least, s
                     " to " + std::to_string(most));
     }
     return value.get<std::int64_t>();
-}
-
-ReportUnits Units(const Json& document) {
-    const std::string& volume = Text(document, "volume_unit");
-    const auto volumeUnit =
-        volume.starts_with("cubic ") ? VolumeUnitFromName(std::string_view(volume).substr(6)) : std::nullopt;
-    if (!volumeUnit) {
-        throw Fault("unknown volume unit " + Quoted(volume));
-    }
-    const std::string& mass = Text(document, "mass_unit");
-    const auto massUnit = MassUnitFromName(mass);
-    if (!massUnit) {
-        throw Fault("unknown mass unit " + Quoted(mass));
-    }
-    return {*volumeUnit, *massUnit};
 }
 
 JobSettings Order(const Json& document) {
@@ -158,22 +149,32 @@ PartsListRow ReadRow(const Json& json, std::size_t position, sections::SectionSh
     return EvaluateAgain(row);
 }
 
-std::vector<PartsListRow> Rows(const Json& document, ReportUnits units, sections::SectionShapes* sections) {
-    const Json& rows = Member(document, "rows");
-    if (!rows.is_array()) {
-        throw Fault("\"rows\" is not a list");
+ReportUnits UnitsOrFault(const std::string& volume, const std::string& mass) {
+    const auto volumeUnit =
+        volume.starts_with("cubic ") ? VolumeUnitFromName(std::string_view(volume).substr(6)) : std::nullopt;
+    if (!volumeUnit) {
+        throw Fault("unknown volume unit " + Quoted(volume));
     }
-    std::vector<PartsListRow> read;
-    read.reserve(rows.size());
-    LedgerTotals totals;
-    for (const Json& json : rows) {
-        const std::size_t position = read.size() + 1;
+    const auto massUnit = MassUnitFromName(mass);
+    if (!massUnit) {
+        throw Fault("unknown mass unit " + Quoted(mass));
+    }
+    return {*volumeUnit, *massUnit};
+}
+
+// The rows one after another, each calculated again and checked to show in the job's units.
+class RowReader {
+public:
+    explicit RowReader(sections::SectionShapes* sections) : m_sections(sections) {}
+
+    void Take(const Json& json, ReportUnits units) {
+        const std::size_t position = Rows.size() + 1;
         try {
-            read.push_back(ReadRow(json, position, sections));
+            Rows.push_back(ReadRow(json, position, m_sections));
             // A row the list could not show is no row of a list.
-            FiguresOf(read.back(), units);
-            totals = TotalsAfter(totals, read.back());
-            TotalsIn(totals, units);
+            FiguresOf(Rows.back(), units);
+            m_totals = TotalsAfter(m_totals, Rows.back());
+            TotalsIn(m_totals, units);
         } catch (const CalculationWordsError& e) {
             throw Fault("row " + std::to_string(position) + ": " + e.what());
         } catch (const CalculationError& e) {
@@ -182,11 +183,116 @@ std::vector<PartsListRow> Rows(const Json& document, ReportUnits units, sections
             throw Fault("row " + std::to_string(position) + ": " + e.what());
         }
     }
-    return read;
+
+    std::vector<PartsListRow> Rows;
+
+private:
+    sections::SectionShapes* m_sections;
+    LedgerTotals m_totals;
+};
+
+// What the document says before its rows, when it says it there (as this program writes it): the
+// rows are then read as they are parsed, so that a long job is never held as one tree.
+struct Preamble {
+    std::string Format;
+    std::optional<std::int64_t> Version;
+    std::string VolumeUnit;
+    std::string MassUnit;
+
+    // The units when the rows can be read as they come: a job of this version with known units.
+    std::optional<ReportUnits> ReadyUnits() const {
+        if (Format != JobFormatName || Version != JobFormatVersion) {
+            return std::nullopt;
+        }
+        try {
+            return UnitsOrFault(VolumeUnit, MassUnit);
+        } catch (const Fault&) {
+            return std::nullopt;
+        }
+    }
+    void Note(const std::string& key, const Json& value) {
+        if (key == "format" && value.is_string()) {
+            Format = value.get<std::string>();
+        } else if (key == "version" && value.is_number_integer()) {
+            Version = value.get<std::int64_t>();
+        } else if (key == "volume_unit" && value.is_string()) {
+            VolumeUnit = value.get<std::string>();
+        } else if (key == "mass_unit" && value.is_string()) {
+            MassUnit = value.get<std::string>();
+        }
+    }
+};
+
+// The document without its rows, and the rows apart: read already, or held to be read once the
+// document's version is known.
+struct Parsed {
+    Json Document;
+    std::optional<ReportUnits> ReadWith; // the units the rows were read with as they came
+    std::vector<Json> Held;
+    std::optional<std::string> RowFault; // the first row that did not read
+};
+
+Parsed Parse(std::string_view text, RowReader* reader) {
+    if (Depth(text) > MaxDepth) {
+        throw Fault("not a job: nested deeper than a job is");
+    }
+    Parsed parsed;
+    Preamble preamble;
+    std::string key;
+    bool inRows = false;
+    bool decided = false;
+    std::size_t seen = 0;
+    // Depths as the parser counts them: 1 for the document's keys and values, 2 for the elements
+    // of "rows".
+    const auto takeRows = [&](int depth, Json::parse_event_t event, Json& value) {
+        if (depth == 1 && event == Json::parse_event_t::key) {
+            key = value.get<std::string>();
+            inRows = key == "rows";
+        } else if (depth == 1 && event == Json::parse_event_t::value) {
+            preamble.Note(key, value);
+        } else if (depth == 2 && inRows && event == Json::parse_event_t::object_end) {
+            ++seen;
+            if (!decided) {
+                decided = true;
+                parsed.ReadWith = reader != nullptr ? preamble.ReadyUnits() : std::nullopt;
+            }
+            if (parsed.RowFault) {
+                return false;
+            }
+            if (!parsed.ReadWith) {
+                parsed.Held.push_back(std::move(value));
+                return false;
+            }
+            try {
+                reader->Take(value, *parsed.ReadWith);
+            } catch (const Fault& e) {
+                parsed.RowFault = e.what();
+            }
+            return false;
+        } else if (depth == 2 && inRows &&
+                   (event == Json::parse_event_t::value || event == Json::parse_event_t::array_end)) {
+            ++seen;
+            if (!parsed.RowFault) {
+                parsed.RowFault = "row " + std::to_string(seen) + ": not a row";
+            }
+        }
+        return true;
+    };
+    try {
+        parsed.Document = Json::parse(text.begin(), text.end(), takeRows);
+        return parsed;
+    } catch (const Json::parse_error& e) {
+        if (e.byte >= text.size()) {
+            throw Fault("not a job: the file ends before its document does (cut short?)");
+        }
+        throw Fault("not a job: not a JSON document (at byte " + std::to_string(e.byte) + ")");
+    }
 }
 
 Job ReadDocument(std::string_view text, sections::SectionShapes* sections) {
-    Json document = Parse(text);
+    RowReader reader(sections);
+    Parsed parsed = Parse(text, &reader);
+    Json& document = parsed.Document;
     const int version = JobVersionOf(document);
     if (version < 0) {
         throw Fault("not a job (no \"format\": \"" + std::string(JobFormatName) + "\")");
@@ -196,16 +302,28 @@ Job ReadDocument(std::string_view text, sections::SectionShapes* sections) {
                     ", written by a later version of the program; this one reads versions up to " +
                     std::to_string(JobFormatVersion));
     }
-    MigrateJob(document, version);
+    MigrateJob(document, parsed.Held, version);
     Job job;
-    job.Units = Units(document);
+    job.Units = UnitsOrFault(Text(document, "volume_unit"), Text(document, "mass_unit"));
+    if (parsed.ReadWith && *parsed.ReadWith != job.Units) {
+        throw Fault("not a job: its units are given twice");
+    }
     const Json& currency = Member(document, "currency");
     if (!currency.is_null() && !currency.is_string()) {
         throw Fault("\"currency\" is not a text");
     }
     job.Currency = currency.is_string() ? currency.get<std::string>() : std::string();
     job.Order = Order(document);
-    job.Rows = Rows(document, job.Units, sections);
+    if (!Member(document, "rows").is_array()) {
+        throw Fault("\"rows\" is not a list");
+    }
+    if (parsed.RowFault) {
+        throw Fault(*parsed.RowFault);
+    }
+    for (const Json& row : parsed.Held) {
+        reader.Take(row, job.Units);
+    }
+    job.Rows = std::move(reader.Rows);
     return job;
 }
 
@@ -254,7 +372,7 @@ bool MayHoldJob(const std::filesystem::path& file) {
     std::ostringstream text;
     text << in.rdbuf();
     try {
-        return JobVersionOf(Parse(text.str())) >= 0;
+        return JobVersionOf(Parse(text.str(), nullptr).Document) >= 0;
     } catch (const std::exception&) {
         return false;
     }

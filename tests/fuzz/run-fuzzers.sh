@@ -21,7 +21,7 @@ fuzz() { # TARGET: its run in $scratch/TARGET, its exit status in $scratch/TARGE
     echo "$status" >"$work/status"
 }
 
-targets=(number quantity ini script catalogue section_table order)
+targets=(number quantity ini script catalogue section_table order job)
 echo "== ${#targets[@]} fuzz targets for ${seconds} s each, ${jobs} at a time"
 for target in "${targets[@]}"; do
     while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
