@@ -27,7 +27,7 @@ expect_files(${installed} bin/volcalc bin/volcalc-cli ${MODULE}
     share/orlisk-volcalc/volcalc.ini share/orlisk-volcalc/TORVA.CHM share/orlisk-volcalc/index.html
     share/orlisk-volcalc/style.css share/orlisk-volcalc/sections/en10365_ipe.csv
     share/orlisk-volcalc/sections/en10219_rhs.csv share/applications/volcalc.desktop
-    share/metainfo/example.orlisk.VolumeCalculator.metainfo.xml
+    share/mime/packages/orlisk-volcalc.xml share/metainfo/example.orlisk.VolumeCalculator.metainfo.xml
     share/man/man1/volcalc.1.gz share/man/man1/volcalc-cli.1.gz
     share/doc/orlisk-volcalc/copyright share/doc/orlisk-volcalc/changelog.gz
     share/icons/hicolor/16x16/apps/volcalc.png share/icons/hicolor/256x256/apps/volcalc.png)

@@ -252,9 +252,15 @@ def main():
     subprocess.run(["xdotool", "key", "Escape"], check=True)
     wait_for("the parts list to close", lambda: not showing(parts_list))
 
-    # Exit opens nothing: pressed through the bus, it ends the program.
-    exit_button = find(app, pyatspi.ROLE_PUSH_BUTTON, "Exit")
-    exit_button.queryAction().doAction(0)
+    # Exit asks first, the list never having been saved; Discard, pressed through the bus, ends
+    # the program.
+    click(find(app, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
+
+    def discard_button():
+        found = [a for a in descendants(app)
+                 if a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "Discard" and showing(a)]
+        return found[0] if found else None
+    wait_for("the question to save, discard or cancel", discard_button).queryAction().doAction(0)
 
 
 if __name__ == "__main__":

@@ -134,11 +134,11 @@ TEST(OrderPlan, SurfaceOfThePiecesPlannedOnly) {
         {"HEB 100", {}, 1000, 1, "Steel", 20.4, std::nullopt, false, 7850, {}, std::nullopt},
         {"HEB 100", {}, 500, 1, "Steel", 10.2, std::nullopt, false, 7850, {}, std::nullopt},
     };
-    const auto orders = PlanOrder(items, {{6000000}, 3000});
+    const auto orders = PlanOrder(items, MillimetreSettings(std::vector<Units>{6000000}, 3000));
     ASSERT_EQ(orders.size(), 2u);
     EXPECT_DOUBLE_EQ(*orders[0].NetSurface, 2 * 0.0634 + 0.0320);
     EXPECT_FALSE(orders[1].NetSurface.has_value());
-    const std::string text = OrderText(orders, {{6000000}, 3000}, MassUnit::Kilogram, "");
+    const std::string text = OrderText(orders, MillimetreSettings(std::vector<Units>{6000000}, 3000), MassUnit::Kilogram, "");
     EXPECT_NE(text.find("  surface of the pieces 0.159 square meter\n"), std::string::npos) << text;
 }
 

@@ -231,6 +231,29 @@ TEST_F(Jobs, ARowWhoseMaterialChangedIsMarkedAndUpdatedAsOneChange) {
     EXPECT_EQ(Cell(1, Model::DensityColumn), "7850");
 }
 
+// A cut list is appended as one change; a row the command line refuses is told with its place.
+TEST_F(Jobs, ImportedCsvRowsAreAppendedAsOneChange) {
+    Object("1", {"100", "200", "300"});
+    QFile csv(Path("cut-list.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("group,shape,unit,quantity,material,p1,p2,p3,p4,p5\n"
+              "object,Parallelepiped,millimeter,2,Aluminium,100,200,300,,\n"
+              "object,Parallelepiped,millimeter,1,Unobtainium,1,2,3,,\n"
+              "aperture,Cylinder,millimeter,3,,10,20,,,\n");
+    csv.close();
+    Desktop.NextOpenFileName = csv.fileName();
+    Trigger(names::parts_list::ImportCsvAction);
+    ASSERT_EQ(Rows(), 3);
+    EXPECT_EQ(Cell(1, Model::MaterialColumn), "Aluminium");
+    EXPECT_EQ(Cell(2, Model::MaterialColumn), "Aluminium") << "an empty material is the one before";
+    EXPECT_EQ(Cell(2, Model::GroupColumn), "Aperture");
+    ASSERT_EQ(Desktop.Messages.size(), 1u);
+    EXPECT_TRUE(Desktop.Messages[0].Text.contains(QStringLiteral("line 3")));
+    EXPECT_TRUE(Desktop.Messages[0].Text.contains(QStringLiteral("no material named \"Unobtainium\"")));
+    Trigger(names::parts_list::UndoAction);
+    EXPECT_EQ(Rows(), 1);
+}
+
 // The child of the test below: a change, the recovery file written, then killed as by kill -9.
 TEST_F(Jobs, RecoveryChildKilledAfterAChange) {
     const char* folder = std::getenv("VOLCALC_RECOVERY_CHILD");

@@ -374,7 +374,8 @@ struct Model {
         if (!Rows().empty()) {
             Change({});
         }
-        ShowList();
+        Totals = {};
+        ShowTotals();
     }
 
     void Delete(std::size_t at) {

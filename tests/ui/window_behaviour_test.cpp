@@ -155,7 +155,7 @@ TEST_F(WindowBehaviour, CalculationPutsTheDisplayListsBackToMetreAndKilogram) {
     EXPECT_EQ(TextOf(names::TotalVolumeField), "1.000");
 }
 
-TEST_F(WindowBehaviour, UndoRestoresTheTotalsBeforeTheLastCalculationOnce) {
+TEST_F(WindowBehaviour, UndoStepsBackThroughEveryCalculation) {
     CubicMetreOfSteel();
     const std::vector<QString> afterFirst = Results();
     CalculateObjectBox("1000", "1000", "2000");
@@ -163,19 +163,25 @@ TEST_F(WindowBehaviour, UndoRestoresTheTotalsBeforeTheLastCalculationOnce) {
 
     Click(names::UndoButton);
     EXPECT_EQ(Results(), afterFirst);
+    EXPECT_TRUE(UndoEnabled());
+    Click(names::UndoButton);
+    EXPECT_THAT(Results(), ElementsAre("0.000", "0.000", "0.000", "0.000", "0.000", "0.000"));
     EXPECT_FALSE(UndoEnabled());
     Click(names::UndoButton); // disabled: nothing happens
-    EXPECT_EQ(Results(), afterFirst);
+    EXPECT_THAT(Results(), ElementsAre("0.000", "0.000", "0.000", "0.000", "0.000", "0.000"));
 }
 
-TEST_F(WindowBehaviour, ResetZeroesEverythingAndDisablesUndo) {
+TEST_F(WindowBehaviour, ResetZeroesEverythingAsOneChangeUndoTakesBack) {
     CubicMetreOfSteel();
+    const std::vector<QString> before = Results();
     Choose(names::MassUnitList, "pound");
     Click(names::ResetButton);
     EXPECT_THAT(Results(), ElementsAre("0.000", "0.000", "0.000", "0.000", "0.000", "0.000"));
-    EXPECT_FALSE(UndoEnabled());
     // Reset leaves the display lists as they were.
     EXPECT_EQ(Find<QComboBox>(names::MassUnitList)->currentText(), "pound");
+    EXPECT_TRUE(UndoEnabled());
+    Click(names::UndoButton);
+    EXPECT_EQ(Results(), before);
 }
 
 TEST_F(WindowBehaviour, EmptyParameterGivesOneWarningAndChangesNothing) {

@@ -17,6 +17,7 @@
 #include <QSettings>
 
 #include <fstream>
+#include <memory>
 
 namespace volcalc::ui {
 namespace {
@@ -77,13 +78,16 @@ std::string MainWindow::JobText() const {
     return jobs::JobText(job);
 }
 
-// The rows come in place of the list's only once the whole file has been read.
-void MainWindow::LoadJob(const std::filesystem::path& file) {
-    jobs::Job job = jobs::ReadJob(file, JobSections());
-    m_jobCurrency = job.Currency;
-    KeepOrderSettings(job.Order);
-    m_partsList->ReplaceAll(std::move(job.Rows));
-    ShowJobUnits(job.Units);
+// Read on another thread, with sections of its own that the window's thread does not touch
+// meanwhile; the rows come in place of the list's only once the whole file has been read.
+std::function<void()> MainWindow::ReadJobFile(const std::filesystem::path& file) {
+    auto job = std::make_shared<jobs::Job>(jobs::ReadJob(file, m_jobSections.get()));
+    return [this, job] {
+        m_jobCurrency = job->Currency;
+        KeepOrderSettings(job->Order);
+        m_partsList->ReplaceAll(std::move(job->Rows));
+        ShowJobUnits(job->Units);
+    };
 }
 
 void MainWindow::ShowJobUnits(ReportUnits units) {

@@ -75,7 +75,11 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(par
     SetUpFirstState();
 }
 
-MainWindow::~MainWindow() = default;
+// The list and its stack, children, go after this window's members and tell their last change.
+MainWindow::~MainWindow() {
+    m_job->Stack().disconnect(this);
+    m_partsList->disconnect(this);
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -146,13 +150,15 @@ void MainWindow::undoClicked() {
     ListChanged();
 }
 
-// Clears the list as one change, which the list's Undo takes back.
+// Clears the list as one change, which the list's Undo takes back; the display units stay.
 void MainWindow::resetClicked() {
     m_ledger.ResetAll();
+    const bool keeping = std::exchange(m_keepingUnits, true);
     if (!m_partsList->List().Rows().empty()) {
         m_job->Push(new ReplaceAllCommand(*m_partsList, {}, QStringLiteral("Reset")));
     }
     ListChanged();
+    m_keepingUnits = keeping;
 }
 
 void MainWindow::MakeDialogsIfDue() {

@@ -121,7 +121,7 @@ private:
     void ListChanged();
     // job_hooks.cpp: the list as a job file and back, and a list imported.
     std::string JobText() const;
-    void LoadJob(const std::filesystem::path& file);
+    std::function<void()> ReadJobFile(const std::filesystem::path& file);
     void ShowJobUnits(ReportUnits units);
     void ImportCsv(QWidget* parent, const QString& file);
     sections::SectionShapes* JobSections();
@@ -147,6 +147,7 @@ private:
     PartsListModel* m_partsList = nullptr;
     PartsListWindow* m_partsListWindow = nullptr;
     JobSession* m_job = nullptr;
+    bool m_keepingUnits = false; // a reset is under way
     // The standard sections that rows read from a file name; they outlive every row made of them.
     std::unique_ptr<sections::SectionLibrary> m_jobLibrary;
     std::unique_ptr<sections::SectionShapes> m_jobSections;

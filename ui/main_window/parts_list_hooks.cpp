@@ -22,9 +22,10 @@ ReportUnits MainWindow::ShownUnits() const {
 
 void MainWindow::MakeJob(const std::filesystem::path& recoveryFolder) {
     JobFormat format{[this] { return JobText(); },
-                     [this](const std::filesystem::path& file) { LoadJob(file); },
+                     [this](const std::filesystem::path& file) { return ReadJobFile(file); },
                      [this] { m_partsList->ReplaceAll({}); }};
     m_job = new JobSession(std::move(format), recoveryFolder, this);
+    JobSections(); // made here, before any reader thread uses them
     connect(m_partsList, &PartsListModel::ListChanged, this, &MainWindow::ListChanged);
     // A command changes the list before the stack counts it: whether Undo can act is known after.
     connect(&m_job->Stack(), &QUndoStack::indexChanged, this, &MainWindow::ListChanged);
@@ -33,9 +34,12 @@ void MainWindow::MakeJob(const std::filesystem::path& recoveryFolder) {
 }
 
 // Whatever changed the list, the totals shown are its own and Undo takes back its last change.
-// As after a calculation, the totals are shown in cubic metres and kilograms again.
+// As after a calculation, the totals are shown in cubic metres and kilograms again; after a
+// reset, whose totals are all zero, in the units shown.
 void MainWindow::ListChanged() {
-    m_totals->ResetUnits();
+    if (!m_keepingUnits) {
+        m_totals->ResetUnits();
+    }
     m_ledger.ShowList(m_partsList->ListTotals(), m_job->Stack().canUndo());
 }
 

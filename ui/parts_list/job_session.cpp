@@ -7,8 +7,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QUndoStack>
 
@@ -17,6 +19,7 @@
 #include <signal.h>
 #include <string>
 #include <system_error>
+#include <thread>
 
 namespace volcalc::ui {
 namespace {
@@ -75,7 +78,10 @@ JobSession::JobSession(JobFormat format, std::filesystem::path recoveryFolder, Q
     connect(m_stack, &QUndoStack::cleanChanged, this, &JobSession::StateChanged);
 }
 
-JobSession::~JobSession() = default;
+// The stack, a child, goes after this object's members and tells its last change on the way.
+JobSession::~JobSession() {
+    m_stack->disconnect(this);
+}
 
 void JobSession::Push(QUndoCommand* command) {
     m_stack->push(command);
@@ -193,10 +199,37 @@ bool JobSession::OpenFile(QWidget* owner, const QString& path) {
     return true;
 }
 
+// A big job is read off the window's thread, which keeps painting, with a busy progress dialog
+// that holds off the user's input until the rows are in.
+std::function<void()> JobSession::ReadOffThread(QWidget* owner, const QString& path) {
+    std::function<void()> apply;
+    std::exception_ptr failure;
+    QEventLoop loop;
+    std::thread reader([&] {
+        try {
+            apply = m_format.Read(PathOf(path));
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    QProgressDialog progress(QStringLiteral("Opening %1\u2026").arg(QFileInfo(path).fileName()), QString(), 0,
+                             0, owner);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(500);
+    progress.setCancelButton(nullptr);
+    loop.exec();
+    reader.join();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    return apply;
+}
+
 // The list stays as it was when the file cannot be read; a recent job that is gone leaves the menu.
-bool JobSession::LoadFile(QWidget*, const QString& path) {
+bool JobSession::LoadFile(QWidget* owner, const QString& path) {
     try {
-        m_format.Load(PathOf(path));
+        ReadOffThread(owner, path)();
     } catch (const std::exception& error) {
         Desktop().ShowMessage(QString::fromStdString(error.what()), MessageKind::Error, OkButton);
         if (!QFileInfo::exists(path)) {

@@ -20,9 +20,10 @@ namespace volcalc::ui {
 struct JobFormat {
     // The job document of the list as it stands.
     std::function<std::string()> Text;
-    // Reads a job into the list in place of its rows. Throws std::exception whose message names
-    // the file, the row and the reason, leaving the list as it was.
-    std::function<void(const std::filesystem::path&)> Load;
+    // Reads a job, off the window's thread: what then puts its rows in place of the list's, on
+    // the window's thread. Throws std::exception whose message names the file, the row and the
+    // reason; the list is left as it was.
+    std::function<std::function<void()>(const std::filesystem::path&)> Read;
     // Empties the list, for a new job.
     std::function<void()> Clear;
 };
@@ -79,6 +80,7 @@ private:
     void Remember(const QString& path);
     void Forget(const QString& path);
     bool LoadFile(QWidget* owner, const QString& path);
+    std::function<void()> ReadOffThread(QWidget* owner, const QString& path);
     void RemoveRecovery();
     void ListChanged();
 

@@ -188,6 +188,8 @@ void PartsListModel::SetMaterialCheck(std::function<MaterialDifference(const Par
 }
 
 void PartsListModel::MaterialsChanged() {
+    // A mark widens the material's cell: the window fits its columns again.
+    emit headerDataChanged(Qt::Horizontal, MaterialColumn, MaterialColumn);
     if (!m_list.Rows().empty()) {
         emit dataChanged(index(0, 0), index(int(m_list.Rows().size()) - 1, ColumnCount - 1));
     }
