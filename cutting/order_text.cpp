@@ -165,13 +165,13 @@ std::string GroupLines(const GroupOrder& order, const OrderSettings& settings, M
         text += ", cost " + FormatCost(*order.Cost) + (currency.empty() ? "" : " ") + std::string(currency);
     }
     text += "\n";
-    if (order.NetSurface) {
-        text += "  surface of the pieces " + FormatResult(*order.NetSurface) + " square meter\n";
-    }
     if (order.Plan.Uncovered.empty() && !order.Group.Pieces.empty()) {
         text += "  " + BoundText(order, settings, separator) + "\n";
     }
     text += OffcutsText(order, separator);
+    if (order.NetSurface) {
+        text += "  surface of the pieces " + FormatResult(*order.NetSurface) + " square meter\n";
+    }
     for (const UnplannedPieces& pieces : order.Group.Unplanned) {
         text += "  not planned: " + std::to_string(pieces.Count) + " × " +
                 MillimetreText(pieces.Length, separator) + ", " + ReasonOf(pieces.Reason).Why + "\n";

@@ -93,7 +93,7 @@ TEST(StockRackProcess, TextCsvAndJsonSayTheSame) {
         EXPECT_EQ(block.find("  proved optimal\n") != std::string::npos, optimal) << block;
         EXPECT_NE(csv.out.find(std::string(optimal ? ",true," : ",false,") + "\"" +
                                Lengths(group.at("remnants"), " + ") + "\",\"" +
-                               Lengths(group.at("scrap"), " + ") + "\"\r\n"),
+                               Lengths(group.at("scrap"), " + ") + "\","),
                   std::string::npos)
             << csv.out;
         for (const auto& purchase : group.at("purchase")) {

@@ -80,7 +80,7 @@ protected:
         for (int r = 0; r < model->rowCount(); ++r) {
             Row row;
             // The calculation's columns; the person's own texts come after them.
-            for (int c = 0; c <= ui::PartsListModel::CostColumn; ++c) {
+            for (int c = 0; c <= ui::PartsListModel::SurfaceColumn; ++c) {
                 row << model->index(r, c).data().toString();
             }
             rows.push_back(row);
@@ -90,7 +90,7 @@ protected:
     Row Headers() {
         Row headers;
         const QAbstractItemModel* model = Table()->model();
-        for (int c = 0; c <= ui::PartsListModel::CostColumn; ++c) {
+        for (int c = 0; c <= ui::PartsListModel::SurfaceColumn; ++c) {
             headers << model->headerData(c, Qt::Horizontal).toString();
         }
         return headers;

@@ -200,6 +200,8 @@ struct Model {
         std::int32_t Quantity = 1;
         double Volume = 0; // as the totals add it: positive for an aperture too
         double Mass = 0;
+        std::optional<long double> SurfacePerPiece{}; // an object's, in squares of the length unit
+        std::optional<double> Surface{};              // m², none where a double cannot hold it
     };
     LedgerTotals Totals;
     // Every state the list went through; undo and redo move between them, a change drops those
@@ -223,6 +225,9 @@ struct Model {
             double& mass = object ? sum.ObjectMass : sum.ApertureMass;
             volume = StoreDouble(static_cast<long double>(volume) + row.Volume);
             mass = StoreDouble(static_cast<long double>(mass) + row.Mass);
+            if (row.Surface) {
+                sum.ObjectSurface = StoreDouble(static_cast<long double>(sum.ObjectSurface) + *row.Surface);
+            }
             sum.TotalVolume = StoreDouble(static_cast<long double>(sum.ObjectVolume) - sum.ApertureVolume);
             sum.TotalMass = StoreDouble(static_cast<long double>(sum.ObjectMass) - sum.ApertureMass);
             ++sum.UnpricedRows;
@@ -234,6 +239,13 @@ struct Model {
         const double raw = StoreDouble(row.PerPiece * row.Quantity / 1000000000.0L);
         row.Volume = ScaleVolumeToCubicMetres(raw, row.Unit);
         row.Mass = StoreDouble(static_cast<long double>(row.Density) * row.Volume);
+        row.Surface.reset();
+        if (row.SurfacePerPiece) {
+            try {
+                row.Surface = SquareMetresOf(*row.SurfacePerPiece * row.Quantity, row.Unit);
+            } catch (const CalculationError&) {
+            }
+        }
     }
     ResultGroup Volume{static_cast<std::size_t>(VolumeUnit::Meter), {}};
     ResultGroup Mass{static_cast<std::size_t>(MassUnit::Kilogram), {}};
@@ -324,8 +336,9 @@ struct Model {
             if (group == CalcGroup::Object) {
                 // An object's surface counts unless a double cannot hold it; an aperture has none.
                 std::optional<double> surface;
+                added.SurfacePerPiece = entry.Rule->SurfacePerPiece(values);
                 try {
-                    surface = SquareMetresOf(entry.Rule->SurfacePerPiece(values) * quantity, ObjectUnit);
+                    surface = SquareMetresOf(*added.SurfacePerPiece * quantity, ObjectUnit);
                 } catch (const CalculationError&) {
                 }
                 if (surface) {
