@@ -33,7 +33,7 @@ struct OrderItem {
     // none for a standard section, whose designation names its cross-section.
     std::vector<std::string_view> Letters{};
     std::optional<double> PieceSurface{}; // m², none where the shape's outline is not known
-    std::string Mark{}; // the part's mark on the drawing, named on the pieces cut for it
+    std::string Mark{};                   // the part's mark on the drawing, named on the pieces cut for it
 };
 
 // What a calculation orders, with its parameters in millimetres in the shape's order: nothing
@@ -91,7 +91,7 @@ struct OrderGroup {
     // is not known.
     std::vector<double> PieceSurfaces{};
     bool SurfaceKnown = true;
-    std::vector<MarkedPieces> Marks{};       // the pieces to plan by mark; none when no item has one
+    std::vector<MarkedPieces> Marks{}; // the pieces to plan by mark; none when no item has one
 };
 
 // Groups in the order their first piece comes.

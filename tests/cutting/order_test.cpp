@@ -138,7 +138,8 @@ TEST(OrderPlan, SurfaceOfThePiecesPlannedOnly) {
     ASSERT_EQ(orders.size(), 2u);
     EXPECT_DOUBLE_EQ(*orders[0].NetSurface, 2 * 0.0634 + 0.0320);
     EXPECT_FALSE(orders[1].NetSurface.has_value());
-    const std::string text = OrderText(orders, MillimetreSettings(std::vector<Units>{6000000}, 3000), MassUnit::Kilogram, "");
+    const std::string text =
+        OrderText(orders, MillimetreSettings(std::vector<Units>{6000000}, 3000), MassUnit::Kilogram, "");
     EXPECT_NE(text.find("  surface of the pieces 0.159 square meter\n"), std::string::npos) << text;
 }
 
