@@ -171,6 +171,7 @@ TEST_F(Order, CopyExportAndPrintHoldTheOrder) {
     ASSERT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
     const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_TRUE(printed.contains(QStringLiteral("Bars to order")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Job: Untitled"))) << "headed by the job, not the catalogue";
     EXPECT_TRUE(printed.contains(QStringLiteral("1 × 6000: 2000 + 2000 + 2000, offcut 0")))
         << printed.toStdString();
     // The order on the first page, the diagrams for the saw on the next one.

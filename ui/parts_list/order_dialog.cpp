@@ -448,7 +448,7 @@ void OrderDialog::ExportClicked() {
 void OrderDialog::PrintClicked() {
     PrintThroughDialog(
         this, QStringLiteral("order"), [this](const OnDemandFunctions& module, QPrinter& printer) {
-            module.PrintDocument(*OrderDocument(m_planText->toPlainText(), m_diagrams->Groups(),
+            module.PrintDocument(*OrderDocument(m_jobName, m_planText->toPlainText(), m_diagrams->Groups(),
                                                 module.PageTextWidth(printer)),
                                  printer, QStringLiteral("Bars to order"));
         });

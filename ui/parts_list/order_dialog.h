@@ -42,6 +42,8 @@ public:
     void ShowAndPlan();
     // Plans with this search from now on (tests hold a run in progress with it).
     void UsePlanner(Planner planner) { m_planner = std::move(planner); }
+    // The name of the job the printed order is headed by.
+    void SetJobName(const QString& name) { m_jobName = name; }
 
 private:
     void BuildFields();
@@ -64,6 +66,7 @@ private:
     cutting::OrderSettings m_settings;
     std::vector<cutting::GroupOrder> m_orders;
     Planner m_planner;
+    QString m_jobName = QStringLiteral("Untitled");
     OrderPlanning* m_planning = nullptr;
     QLineEdit* m_stocksField = nullptr;
     QLineEdit* m_kerfField = nullptr;

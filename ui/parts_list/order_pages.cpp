@@ -63,12 +63,13 @@ void InsertDiagrams(QTextCursor& cursor, const std::vector<DiagramGroup>& diagra
 
 } // namespace
 
-std::unique_ptr<QTextDocument> OrderDocument(const QString& orderText,
+std::unique_ptr<QTextDocument> OrderDocument(const QString& jobName, const QString& orderText,
                                              const std::vector<DiagramGroup>& diagrams, double textWidth) {
     PrintedDocument printed = BeginPrintedDocument(QStringLiteral("Bars to order"), 9);
     QTextCursor& cursor = printed.Cursor;
     const QTextCharFormat plain;
     const QTextCharFormat bold = Bold(plain);
+    InsertParagraph(cursor, QStringLiteral("Job: ") + jobName, plain);
     cursor.insertBlock();
     const QStringList lines = orderText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -426,6 +426,7 @@ void PartsListWindow::OrderClicked() {
     if (!m_orderDialog) {
         m_orderDialog = new OrderDialog(m_model, this);
     }
+    m_orderDialog->SetJobName(m_job.Name());
     m_orderDialog->ShowAndPlan();
 }
 
