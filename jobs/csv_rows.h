@@ -24,4 +24,8 @@ std::optional<CsvSyntaxError>
 ReadCsvRows(std::istream& in,
             const std::function<void(const std::vector<std::string>& fields, std::size_t line)>& row);
 
+// A field as a list file holds it, read back the same by ReadCsvRows: quoted only where it holds a
+// comma, a quote or a line break. No formula guard: the text is the person's, not a spreadsheet's.
+std::string CsvField(const std::string& text);
+
 } // namespace volcalc::jobs

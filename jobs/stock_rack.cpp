@@ -3,6 +3,7 @@
 
 #include "calc/units.h"
 #include "cutting/order_items.h"
+#include "jobs/csv_rows.h"
 #include "jobs/list_rows.h"
 
 #include <cerrno>
@@ -81,22 +82,10 @@ void RackTarget::Take(const ListRow& row) {
          {item->Shape, item->CrossSection, item->Material, cutting::ToUnits(item->Length), item->Quantity}});
 }
 
-// A field as the rack's file holds it: quoted only where it must be.
-std::string Field(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c == '"' ? "\"\"" : std::string(1, c);
-    }
-    return quoted + "\"";
-}
-
 std::string Record(const std::vector<std::string>& fields) {
     std::string text;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        text += (i == 0 ? "" : ",") + Field(fields[i]);
+        text += (i == 0 ? "" : ",") + CsvField(fields[i]);
     }
     return text + "\n";
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_run.h"
 #include "materials/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -18,30 +19,10 @@
 namespace volcalc {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = test::CliOutcome;
+using test::RunCli;
 
 // Runs the real program through the shell, capturing both output streams.
-Outcome RunCli(const std::string& arguments, const test::TempFolder& dir,
-               const std::string& environment = "") {
-    const auto errFile = dir / "stderr.txt";
-    const std::string command =
-        environment + " " + std::string(VOLCALC_CLI) + " " + arguments + " 2>" + errFile.string();
-    Outcome outcome;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        outcome.out.append(buffer.data(), n);
-    }
-    const int status = ::pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.err = test::ReadBytes(errFile);
-    return outcome;
-}
-
 TEST(CliProcess, HelpDocumentsTheLanguage) {
     test::TempFolder dir;
     const Outcome r = RunCli("--help", dir);

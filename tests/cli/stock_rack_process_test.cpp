@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rack of stock through the command line: read, planned from, written in every form alike,
 // and changed by programs running at once.
+#include "cli_run.h"
 #include "materials/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -15,26 +16,8 @@
 namespace volcalc {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCli(const std::string& arguments, const test::TempFolder& dir) {
-    const auto errFile = dir / "stderr.txt";
-    const std::string command = std::string(VOLCALC_CLI) + " " + arguments + " 2>" + errFile.string();
-    Outcome outcome;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        outcome.out.append(buffer.data(), n);
-    }
-    const int status = ::pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.err = test::ReadBytes(errFile);
-    return outcome;
-}
+using Outcome = test::CliOutcome;
+using test::RunCli;
 
 const char* const Header = "group,shape,unit,quantity,material,p1,p2,p3,p4,p5\n";
 

@@ -55,15 +55,7 @@ std::optional<QStringList> CellsOf(const std::vector<std::string>& fields) {
 }
 
 std::string Field(const QString& cell) {
-    const std::string text = cell.trimmed().toStdString();
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c == '"' ? "\"\"" : std::string(1, c);
-    }
-    return quoted + "\"";
+    return jobs::CsvField(cell.trimmed().toStdString());
 }
 
 } // namespace
