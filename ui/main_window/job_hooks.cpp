@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of a job: the parts list written as a job file, read back in its place,
 // and a cut list imported into it.
+#include "ui/desktop/program_settings.h"
 #include "ui/main_window/main_window.h"
 
 #include "jobs/job_file.h"
@@ -22,26 +23,19 @@
 namespace volcalc::ui {
 namespace {
 
-// Where the Order dialog keeps its fields: a job carries them when the user has set them.
-const QString StocksKey = QStringLiteral("Order/StockLengths");
-const QString KerfKey = QStringLiteral("Order/Kerf");
-
-QSettings OrderSettingsFile() {
-    return QSettings(QStringLiteral("orlisk-volcalc"), QStringLiteral("volcalc"));
-}
-
+// The Order dialog's fields: a job carries them when the user has set them.
 JobSettings OrderOfSettings() {
-    const QSettings settings = OrderSettingsFile();
+    const QSettings settings = ProgramSettings();
     JobSettings order;
-    if (settings.contains(StocksKey)) {
-        for (const QString& length : settings.value(StocksKey).toString().split(QLatin1Char(';'))) {
+    if (settings.contains(OrderStocksKey)) {
+        for (const QString& length : settings.value(OrderStocksKey).toString().split(QLatin1Char(';'))) {
             if (!length.trimmed().isEmpty()) {
                 order.StockLengths.push_back(length.trimmed().toStdString());
             }
         }
     }
-    if (settings.contains(KerfKey)) {
-        order.Kerf = settings.value(KerfKey).toString().trimmed().toStdString();
+    if (settings.contains(OrderKerfKey)) {
+        order.Kerf = settings.value(OrderKerfKey).toString().trimmed().toStdString();
     }
     return order;
 }
@@ -54,9 +48,9 @@ void KeepOrderSettings(const JobSettings& order) {
     for (const std::string& length : order.StockLengths) {
         lengths << QString::fromStdString(length);
     }
-    QSettings settings = OrderSettingsFile();
-    settings.setValue(StocksKey, lengths.join(QStringLiteral("; ")));
-    settings.setValue(KerfKey, QString::fromStdString(order.Kerf));
+    QSettings settings = ProgramSettings();
+    settings.setValue(OrderStocksKey, lengths.join(QStringLiteral("; ")));
+    settings.setValue(OrderKerfKey, QString::fromStdString(order.Kerf));
 }
 
 } // namespace

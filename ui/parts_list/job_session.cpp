@@ -3,6 +3,7 @@
 
 #include "calc/file_writer.h"
 #include "ui/desktop/desktop_services.h"
+#include "ui/desktop/program_settings.h"
 #include "ui/desktop/save_file_dialog.h"
 
 #include <QCoreApplication>
@@ -27,10 +28,6 @@ namespace {
 const QString RecentKey = QStringLiteral("Jobs/Recent");
 const QString JobFilter = QStringLiteral("Jobs (*.volcalc);;All files (*)");
 const QString Extension = QStringLiteral(".volcalc");
-
-QSettings SettingsFile() {
-    return QSettings(QStringLiteral("orlisk-volcalc"), QStringLiteral("volcalc"));
-}
 
 std::filesystem::path PathOf(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -282,7 +279,7 @@ bool JobSession::SaveTo(QWidget*, const QString& path) {
 }
 
 QStringList JobSession::Recent() const {
-    return SettingsFile().value(RecentKey).toStringList();
+    return ProgramSettings().value(RecentKey).toStringList();
 }
 
 void JobSession::Remember(const QString& path) {
@@ -292,13 +289,13 @@ void JobSession::Remember(const QString& path) {
     while (recent.size() > RecentCount) {
         recent.removeLast();
     }
-    SettingsFile().setValue(RecentKey, recent);
+    ProgramSettings().setValue(RecentKey, recent);
 }
 
 void JobSession::Forget(const QString& path) {
     QStringList recent = Recent();
     if (recent.removeAll(path) > 0) {
-        SettingsFile().setValue(RecentKey, recent);
+        ProgramSettings().setValue(RecentKey, recent);
         emit StateChanged();
     }
 }

@@ -10,6 +10,7 @@
 #include "ui/desktop/desktop_services.h"
 #include "ui/desktop/handler_guard.h"
 #include "ui/desktop/on_demand.h"
+#include "ui/desktop/program_settings.h"
 #include "ui/object_names.h"
 #include "ui/parts_list/bar_diagrams_view.h"
 #include "ui/parts_list/order_pages.h"
@@ -38,13 +39,7 @@
 namespace volcalc::ui {
 namespace {
 
-const QString StocksKey = QStringLiteral("Order/StockLengths");
-const QString KerfKey = QStringLiteral("Order/Kerf");
 const QString KeepOffcutsKey = QStringLiteral("Order/KeepOffcuts");
-
-QSettings OrderSettingsFile() {
-    return QSettings(QStringLiteral("orlisk-volcalc"), QStringLiteral("volcalc"));
-}
 
 // "6000; 12000" for "6000,12000": the stock lengths the text reads as on the command line.
 QString AsList(const QString& text) {
@@ -156,14 +151,15 @@ OrderDialog::OrderDialog(const PartsListModel& model, QWidget* parent)
 }
 
 void OrderDialog::BuildFields() {
-    const QSettings settings = OrderSettingsFile();
-    m_stocksField = new QLineEdit(settings.value(StocksKey, QStringLiteral("6000; 12000")).toString(), this);
+    const QSettings settings = ProgramSettings();
+    m_stocksField =
+        new QLineEdit(settings.value(OrderStocksKey, QStringLiteral("6000; 12000")).toString(), this);
     m_stocksField->setObjectName(QString::fromLatin1(names::order::StockLengthsField));
     SetAccessibleText(
         m_stocksField, QStringLiteral("Stock lengths"),
         QStringLiteral("The bar lengths that can be bought, separated by semicolons, each in "
                        "millimetres or with its unit, and with the most bars to buy after a colon"));
-    m_kerfField = new QLineEdit(settings.value(KerfKey, QStringLiteral("0")).toString(), this);
+    m_kerfField = new QLineEdit(settings.value(OrderKerfKey, QStringLiteral("0")).toString(), this);
     m_kerfField->setObjectName(QString::fromLatin1(names::order::KerfField));
     SetAccessibleText(m_kerfField, QStringLiteral("Kerf"), QStringLiteral("The width each saw cut takes"));
     m_keepField = new QLineEdit(settings.value(KeepOffcutsKey).toString(), this);
@@ -297,9 +293,9 @@ void OrderDialog::Plan() {
         return;
     }
     m_settings = *settings;
-    QSettings file = OrderSettingsFile();
-    file.setValue(StocksKey, m_stocksField->text().trimmed());
-    file.setValue(KerfKey, m_kerfField->text().trimmed());
+    QSettings file = ProgramSettings();
+    file.setValue(OrderStocksKey, m_stocksField->text().trimmed());
+    file.setValue(OrderKerfKey, m_kerfField->text().trimmed());
     file.setValue(KeepOffcutsKey, m_keepField->text().trimmed());
     std::vector<cutting::OrderItem> items;
     for (const PartsListRow& row : m_model.List().Rows()) {
